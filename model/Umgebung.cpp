@@ -1,0 +1,16 @@
+#include "model/Umgebung.h"
+
+#include <chrono>
+#include <cstdio>
+
+std::string StandardUmgebung::HeuteKurz() const {
+    if (!heute.empty()) return heute;
+    const auto tag = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::year_month_day ymd{tag};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+    return text;
+}
+
+void StandardUmgebung::Meldung(const std::string& text) { meldungen.push_back(text); }
