@@ -1,16 +1,22 @@
-# zavr_library(NAME SOURCES ... [LIBS ...]): a library of one layer; its folder's parent is the include root,
-# so code includes "model/TKModell.h", "dxf/DXF_Object.h" and so on.
+# zavr_library(NAME [LIBS ...]): the library of one layer from every .cpp in its folder. The repository root
+# is the include root, so code includes "model/TKModell.h", "dxf/DXF_Object.h" and so on.
 function(zavr_library name)
-  cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
-  add_library(${name} STATIC ${L_SOURCES})
+  cmake_parse_arguments(L "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${L_LIBS})
 endfunction()
 
-# zavr_test(NAME SOURCES ... [LIBS ...] [ENV ...]): one GoogleTest executable, registered with CTest test by test.
+# zavr_test(NAME [LIBS ...] [ENV ...]): one GoogleTest executable from every .cpp in the folder, registered
+# with CTest test by test. Tests find their data through ZAVR_SOURCE_DIR and ZAVR_BINARY_DIR.
 function(zavr_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
+  cmake_parse_arguments(T "" "" "LIBS;ENV" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
@@ -19,10 +25,14 @@ function(zavr_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;${T_ENV}")
 endfunction()
 
-# zavr_benchmark(NAME SOURCES ... [LIBS ...]): a Google Benchmark executable (not run by CTest).
+# zavr_benchmark(NAME [LIBS ...]): a Google Benchmark executable from the folder's .cpp files (not run by CTest).
 function(zavr_benchmark name)
-  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${B_SOURCES})
+  cmake_parse_arguments(B "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
