@@ -6,6 +6,10 @@
 
 #include "model/Typen.h"
 
+struct TrDornKennung;
+struct TrDornMasse;
+struct TrStandardBewehrung;
+
 // Working catalogue record of one dowel type for one member thickness: the dowel's dimensions, limits and
 // steel resistances, and the standard additional reinforcement, which the design run then adapts.
 // Lengths in mm, forces in kN, bar diameters in whole mm.
@@ -115,6 +119,10 @@ public:
     void SetVRds(TsFugenbreite fb, double v) { TVRds[Ord(fb)] = v; }
 
 private:
+    void UebernimmKennung(const TrDornKennung& k);
+    void UebernimmMasse(const TrDornMasse& m);
+    void UebernimmBewehrung(const TrStandardBewehrung& b);
+
     TsLand TVRds_Data = TsLand::deu;
     TsDorn TDorn = TsDorn::ZAVR45HF;
     double TMinBauteildicke = 0;
