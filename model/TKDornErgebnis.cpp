@@ -1,0 +1,59 @@
+#include "model/TKDornErgebnis.h"
+
+#include <algorithm>
+
+#include "model/Katalog.h"
+
+TKDornErgebnis::TKDornErgebnis(TsDorn pDorn) {
+    const TrDornKennung& katalog = DornKennung[Ord(pDorn)];
+    AddDornAbstand(katalog.MinAchsabstand, true);
+    TDornPaarAbstand = katalog.MinAchsabstand;
+    TAbstandLinks = katalog.MinRandSeite;
+    TAbstandRechts = katalog.MinRandSeite;
+    TKritAchs = katalog.MinAchsabstand;
+    TIstMinAchs = katalog.MinAchsabstand;
+}
+
+void TKDornErgebnis::ResetDornAbstand() {
+    TDornAbstand.clear();
+    TDornNotwendig.clear();
+}
+
+void TKDornErgebnis::AddDornAbstand(double pDornAbstand, bool pDornNotwendig) {
+    TDornAbstand.push_back(pDornAbstand);
+    TDornNotwendig.push_back(pDornNotwendig);
+}
+
+double TKDornErgebnis::GetDornAbstand(int pAbstand) const {
+    return pAbstand >= 0 && pAbstand < GetAnzDornAbstand() ? TDornAbstand[pAbstand] : 0;
+}
+
+bool TKDornErgebnis::GetDornNotwendig(int pAbstand) const {
+    return pAbstand >= 0 && pAbstand < GetAnzDornAbstand() && TDornNotwendig[pAbstand];
+}
+
+double TKDornErgebnis::GetMaxDornAbstand() const {
+    double maximum = 0;
+    for (int i = 1; i < GetAnzDornAbstand() - 1; ++i)
+        if (TDornNotwendig[i]) maximum = std::max(maximum, TDornAbstand[i]);
+    return maximum;
+}
+
+void TKDornErgebnis::SetVRds(double v) {
+    TVRds = v;
+    BestimmeVRdzul();
+}
+
+void TKDornErgebnis::SetVRdce(double v) {
+    TVRdce = v;
+    BestimmeVRdzul();
+}
+
+void TKDornErgebnis::SetVRDct(double v) {
+    TVRdct = v;
+    BestimmeVRdzul();
+}
+
+void TKDornErgebnis::BestimmeVRdzul() {
+    TVRdzul = std::min({TVRds, TVRdce, TVRdct});
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/TKDornDaten.h"
+#include "model/TKDornErgebnis.h"
+#include "model/TKGeometrie.h"
+#include "model/Typen.h"
+
+// Results of one position: per dowel type the working catalogue record, the result record and the dowel
+// count, plus the selected type and whether a design run filled the container.
+class TKErgebnisse {
+public:
+    explicit TKErgebnisse(TsLand pLand);
+
+    TsDorn GetAktDorn() const { return TAktDorn; }
+    void SetAktDorn(TsDorn v) { TAktDorn = v; }
+    bool GetBerechnet() const { return TBerechnet; }
+    void SetBerechnet(bool v) { TBerechnet = v; }
+    TsSkizzeTyp GetErgebnisAnzeige() const { return TErgebnisAnzeige; }
+    void SetErgebnisAnzeige(TsSkizzeTyp v) { TErgebnisAnzeige = v; }
+    std::uint16_t GetAnzDorn(TsDorn pAktDorn) const { return TAnzDorn[Ord(pAktDorn)]; }
+    void SetAnzDorn(TsDorn pAktDorn, std::uint16_t pAnzDorn) { TAnzDorn[Ord(pAktDorn)] = pAnzDorn; }
+
+    // Selects the type and refills its catalogue record for the joint width and slab thickness of
+    // cGeometrie, discarding reinforcement adapted by an earlier run.
+    void ResetAktDorn(TsDorn pAktDorn);
+
+    TKGeometrie cGeometrie;  // the geometry the results were computed for
+    std::array<TKDornDaten, AnzahlDorne> cDornDaten;
+    std::array<TKDornErgebnis, AnzahlDorne> cDornErgebnis;
+
+private:
+    TsDorn TAktDorn = TsDorn::ZAVR120HF;
+    bool TBerechnet = false;
+    TsSkizzeTyp TErgebnisAnzeige = TsSkizzeTyp::stAnsicht;
+    std::array<std::uint16_t, AnzahlDorne> TAnzDorn;
+};
