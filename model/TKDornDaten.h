@@ -25,6 +25,8 @@ public:
     // record: TVRds holds the resistances of every class.
     void SetDorn(TsDorn pDorn, TsFugenbreite pFugenbreite, double pPlattendicke);
 
+    bool operator==(const TKDornDaten&) const = default;
+
     TsLand GetVRds_Data() const { return TVRds_Data; }
     void SetVRds_Data(TsLand v) { TVRds_Data = v; }
     TsDorn GetDorn() const { return TDorn; }
