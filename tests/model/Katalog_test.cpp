@@ -183,6 +183,14 @@ TEST_P(ZavrqVariante, hatNeunZehntelDerStahltragfaehigkeit) {
     for (int fb = 0; fb < 5; ++fb) EXPECT_NEAR(DornVRds[q()][fb], 0.9 * DornVRds[z()][fb], 0.1) << fb;
 }
 
+// The square variant carries two identical bars and reaches deeper into the member.
+TEST_P(ZavrqVariante, hatZweiGleicheStaebe) {
+    const auto& m = DornMasse[q()];
+    EXPECT_EQ(m.Stab1l, m.Stab2l);
+    EXPECT_EQ(m.Stab1a, m.Stab2a);
+    EXPECT_GT(m.Laenge, DornMasse[z()].Laenge);
+}
+
 TEST_P(ZavrqVariante, istTeurerAlsDerZavrTyp) {
     EXPECT_GT(DornKennung[q()].Preis, DornKennung[z()].Preis);
     EXPECT_GT(DornKennung[q()].ManschettenPreis, DornKennung[z()].ManschettenPreis);
