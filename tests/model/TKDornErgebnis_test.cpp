@@ -1,0 +1,90 @@
+#include "model/TKDornErgebnis.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Anfang {
+    TsDorn typ;
+    double minAchs, minRand;
+};
+class TKDornErgebnisAnfang : public ::testing::TestWithParam<Anfang> {};
+TEST_P(TKDornErgebnisAnfang, startwerteAusDemKatalog) {
+    const TKDornErgebnis e(GetParam().typ);
+    EXPECT_EQ(e.GetAnzDornAbstand(), 1);
+    EXPECT_EQ(e.GetDornAbstand(0), GetParam().minAchs);
+    EXPECT_TRUE(e.GetDornNotwendig(0));
+    EXPECT_EQ(e.GetDornPaarAbstand(), GetParam().minAchs);
+    EXPECT_EQ(e.GetKritAchs(), GetParam().minAchs);
+    EXPECT_EQ(e.GetIstMinAchs(), GetParam().minAchs);
+    EXPECT_EQ(e.GetAbstandLinks(), GetParam().minRand);
+    EXPECT_EQ(e.GetAbstandRechts(), GetParam().minRand);
+    EXPECT_EQ(e.GetNutzhoehe(), 320);
+    EXPECT_EQ(e.GetDornAnordnung(), TsDornAnordnung::daEinzelDorn);
+    EXPECT_EQ(e.GetZulMinAchs(), 0);
+    EXPECT_EQ(e.GetZulMinRand(), 0);
+    EXPECT_EQ(e.GetVRdZul(), 0);
+    EXPECT_EQ(e.Getby(), 0);
+    EXPECT_EQ(e.GetStatus(), 0);
+    EXPECT_FALSE(e.GetAbstandMeldung());
+    EXPECT_TRUE(e.cFehler.GetMeldungen().empty() && e.cWarnungen.GetMeldungen().empty());
+}
+INSTANTIATE_TEST_SUITE_P(Katalog, TKDornErgebnisAnfang,
+                         ::testing::Values(Anfang{TsDorn::ZAVR20HF, 240, 120},
+                                           Anfang{TsDorn::ZAVRQ25HF, 255, 120},
+                                           Anfang{TsDorn::ZAVR130, 525, 262.5},
+                                           Anfang{TsDorn::ZAVRQ450, 975, 487.5}));
+
+TKDornErgebnis Kette(const std::vector<std::pair<double, bool>>& glieder) {
+    TKDornErgebnis e(TsDorn::ZAVR60HF);
+    e.ResetDornAbstand();
+    for (const auto& [abstand, notwendig] : glieder) e.AddDornAbstand(abstand, notwendig);
+    return e;
+}
+
+TEST(TKDornErgebnis, abstandAusserhalbDerKetteIstNull) {
+    const TKDornErgebnis e = Kette({{300, true}, {900, true}, {250, true}});
+    EXPECT_EQ(e.GetDornAbstand(-1), 0);
+    EXPECT_EQ(e.GetDornAbstand(3), 0);
+    EXPECT_FALSE(e.GetDornNotwendig(-1));
+    EXPECT_FALSE(e.GetDornNotwendig(3));
+    EXPECT_EQ(e.GetDornAbstand(1), 900);
+}
+
+TEST(TKDornErgebnis, maxDornabstandZaehltNurNotwendigeInnere) {
+    EXPECT_EQ(Kette({}).GetMaxDornAbstand(), 0);
+    EXPECT_EQ(Kette({{300, true}, {250, true}}).GetMaxDornAbstand(), 0);
+    EXPECT_EQ(Kette({{300, true}, {900, true}, {1200, false}, {800, true}, {250, true}}).GetMaxDornAbstand(),
+              900);
+    EXPECT_EQ(Kette({{5000, true}, {400, true}, {5000, true}}).GetMaxDornAbstand(), 400);
+    EXPECT_EQ(Kette({{300, true}, {900, false}, {250, true}}).GetMaxDornAbstand(), 0);
+}
+
+TEST(TKDornErgebnis, vrdzulIstDasMinimumDerDreiWiderstaende) {
+    TKDornErgebnis e(TsDorn::ZAVR60HF);
+    e.SetVRds(100);
+    e.SetVRDct(80);
+    e.SetVRdce(90);
+    EXPECT_EQ(e.GetVRdZul(), 80);
+    e.SetVRdce(50);
+    EXPECT_EQ(e.GetVRdZul(), 50);
+    e.SetVRdce(120);
+    EXPECT_EQ(e.GetVRdZul(), 80);
+    e.SetVRDct(150);
+    EXPECT_EQ(e.GetVRdZul(), 100);
+}
+
+TEST(TKDornErgebnis, kopieIstUnabhaengig) {
+    TKDornErgebnis e = Kette({{300, true}, {900, false}, {250, true}});
+    e.cFehler.SetMeldung(2);
+    TKDornErgebnis kopie(e);
+    kopie.AddDornAbstand(10, true);
+    kopie.cFehler.SetMeldung(5);
+    EXPECT_EQ(e.GetAnzDornAbstand(), 3);
+    EXPECT_EQ(e.cFehler.GetMeldungen(), (std::vector<std::uint16_t>{2}));
+    EXPECT_FALSE(kopie.GetDornNotwendig(1));
+}
+
+}  // namespace
