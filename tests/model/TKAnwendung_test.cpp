@@ -42,18 +42,6 @@ INSTANTIATE_TEST_SUITE_P(Ordinal, TKAnwendungBemessung,
                                            Bemessung{3, TsMaxDornabstand::daOhne},
                                            Bemessung{-1, TsMaxDornabstand::daOhne}));
 
-TEST(TKAnwendung, anfangswerte) {
-    const StandardUmgebung umgebung;
-    const TKAnwendung a(umgebung);
-    EXPECT_EQ(a.GetPosition(), "unbenannt");
-    EXPECT_EQ(a.GetAnwendungsfall(), TsAnwendungsfall::afReihePlatte);
-    EXPECT_EQ(a.GetBewehrungCalc(), TsBewehrungCalc::bcOptimal);
-    EXPECT_EQ(a.GetBetonguete(), TsBetonguete::C20_25);
-    EXPECT_EQ(a.GetFeuerwiderstand(), TsFeuerwiderstand::F90);
-    EXPECT_DOUBLE_EQ(a.cBelastungDesign.GetGesamtLast(), 100);
-    EXPECT_DOUBLE_EQ(a.ctmpLast.Getgg(), 1.35);
-}
-
 struct Auswahl {
     int index;
     TsLand land;

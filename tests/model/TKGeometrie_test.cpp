@@ -25,18 +25,4 @@ TEST(TKGeometrie, frontdeckungDirektGesetztBleibtBisZurNaechstenDeckung) {
     EXPECT_EQ(g.GetBetondeckungVorn(), 30);
 }
 
-TEST(TKGeometrie, anfangswerte) {
-    const TKGeometrie g;
-    EXPECT_EQ(g.GetFugenbreite(), TsFugenbreite::fb20bis30);
-    EXPECT_EQ(g.GetFugenlaenge(), 2000);
-    EXPECT_EQ(g.GetPlatteDicke(), 240);
-    EXPECT_EQ(g.GetWandDicke(), 400);
-    EXPECT_EQ(g.GetBauteilRandLinks(), 500);
-    EXPECT_EQ(g.GetBauteilRandRechts(), 500);
-    EXPECT_EQ(g.GetDornPaarAbstand(), 1000);
-    EXPECT_EQ(g.GetkonstDornAbstand(), 750);
-    EXPECT_FALSE(g.GetRandLinks() || g.GetRandRechts() || g.GetDornPaarAbstandCalc() ||
-                 g.GetDornAbstandCalc());
-}
-
 }  // namespace

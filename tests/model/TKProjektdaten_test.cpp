@@ -15,13 +15,4 @@ TEST(TKProjektdaten, datumIstDasHeutigeDerUmgebung) {
                 p.GetProjektNr().empty());
 }
 
-TEST(TKProjektdaten, firmaWirdKopiert) {
-    StandardUmgebung umgebung;
-    TKProjektdaten p(umgebung);
-    std::vector<std::string> zeilen{"Ingenieurbüro", "Straße 1"};
-    p.SetFirma(zeilen);
-    zeilen.clear();
-    EXPECT_EQ(p.GetFirma(), (std::vector<std::string>{"Ingenieurbüro", "Straße 1"}));
-}
-
 }  // namespace

@@ -39,17 +39,6 @@ TEST(TKStueckliste, aendernErsetztNurDenEinenEintrag) {
     EXPECT_EQ(s.GetEintrag(3), (E{"c1", "c2", "c3"}));
 }
 
-TEST(TKStueckliste, kopieUndResetSindUnabhaengig) {
-    TKStueckliste s = DreiEintraege();
-    s.SetBemerkung({"Bemerkung"});
-    const TKStueckliste kopie(s);
-    s.ResetEintraege();
-    s.SetBemerkung({});
-    EXPECT_EQ(s.GetCountEintraege(), 0);
-    EXPECT_EQ(kopie.GetCountEintraege(), 3);
-    EXPECT_EQ(kopie.GetBemerkung(), (E{"Bemerkung"}));
-}
-
 TEST(TKStuecklisteDeathTest, nummernAusserhalbWerdenAbgewiesen) {
     TKStueckliste s = DreiEintraege();
     for (int nr : {0, 4, -1}) {
