@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Number texts of project files. Floats are written in the shortest general form with at most 15
+// significant digits and the regional decimal separator, as existing installations write them.
+
+// 250 -> "250", 12.5 -> "12,5" (with ','), 0.000001 -> "1E-6", 1.5e20 -> "1,5E20".
+std::string FloatText(double wert, char dezimaltrenner);
+
+// Accepts "," as well as "." as the decimal separator, so a project written under other regional settings
+// keeps its numbers. Surrounding blanks are ignored; anything else that is not a number gives no value.
+std::optional<double> LeseFloat(std::string_view text);
+
+// Optional sign and decimal digits within the 32-bit range; anything else gives no value.
+std::optional<int> LeseInteger(std::string_view text);

@@ -1,0 +1,94 @@
+#include "files/Zeichensatz.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view BomUtf8 = "\xEF\xBB\xBF";
+constexpr std::string_view BomUtf16LE = "\xFF\xFE";
+constexpr std::string_view BomUtf16BE = "\xFE\xFF";
+constexpr std::string_view Ersatzzeichen = "\xEF\xBF\xBD";  // U+FFFD
+
+class Konverter {
+public:
+    Konverter(const char* nach, const char* von) : cd(iconv_open(nach, von)) {
+        if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: Kodierung nicht verfügbar");
+    }
+    ~Konverter() { iconv_close(cd); }
+    Konverter(const Konverter&) = delete;
+    Konverter& operator=(const Konverter&) = delete;
+
+    // Converts as much as possible; returns the number of input bytes left when a byte sequence cannot
+    // be converted (0 when everything went through). `ziel` receives the converted text.
+    std::size_t Umwandeln(std::string_view& quelle, std::string& ziel) {
+        char puffer[4096];
+        while (!quelle.empty()) {
+            char* ein = const_cast<char*>(quelle.data());
+            std::size_t einRest = quelle.size();
+            char* aus = puffer;
+            std::size_t ausRest = sizeof puffer;
+            const std::size_t r = iconv(cd, &ein, &einRest, &aus, &ausRest);
+            ziel.append(puffer, aus);
+            quelle.remove_prefix(quelle.size() - einRest);
+            if (r == static_cast<std::size_t>(-1) && errno != E2BIG) return quelle.size();
+        }
+        return 0;
+    }
+
+private:
+    iconv_t cd;
+};
+
+// Decodes the whole input, replacing each undecodable unit of `einheit` bytes by `ersatz(unit)`.
+template <typename Ersatz>
+std::string Dekodieren(std::string_view quelle, const char* von, std::size_t einheit, Ersatz ersatz) {
+    Konverter k("UTF-8", von);
+    std::string ziel;
+    ziel.reserve(quelle.size() + quelle.size() / 8);
+    while (k.Umwandeln(quelle, ziel) > 0) {
+        const std::size_t n = std::min(einheit, quelle.size());
+        ziel += ersatz(quelle.substr(0, n));
+        quelle.remove_prefix(n);
+    }
+    return ziel;
+}
+
+// The bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no Windows-1252 character; they read as the C1 control
+// character of the same number, so that they survive a later save.
+std::string AlsSteuerzeichen(std::string_view byte) {
+    const auto b = static_cast<unsigned char>(byte[0]);
+    return {static_cast<char>(0xC0 | (b >> 6)), static_cast<char>(0x80 | (b & 0x3F))};
+}
+
+std::string AlsErsatzzeichen(std::string_view) {
+    return std::string(Ersatzzeichen);
+}
+
+std::optional<std::string> AlsWindows1252(std::string_view text) {
+    Konverter k("CP1252", "UTF-8");
+    std::string ziel;
+    ziel.reserve(text.size());
+    if (k.Umwandeln(text, ziel) > 0) return std::nullopt;
+    return ziel;
+}
+
+}  // namespace
+
+std::string DateiTextAlsUtf8(const std::string& bytes) {
+    const std::string_view b(bytes);
+    if (b.starts_with(BomUtf8)) return Dekodieren(b.substr(3), "UTF-8", 1, AlsErsatzzeichen);
+    if (b.starts_with(BomUtf16LE)) return Dekodieren(b.substr(2), "UTF-16LE", 2, AlsErsatzzeichen);
+    if (b.starts_with(BomUtf16BE)) return Dekodieren(b.substr(2), "UTF-16BE", 2, AlsErsatzzeichen);
+    return Dekodieren(b, "CP1252", 1, AlsSteuerzeichen);
+}
+
+std::string Utf8AlsDateiText(const std::string& text) {
+    if (auto einzelbyte = AlsWindows1252(text)) return *std::move(einzelbyte);
+    return std::string(BomUtf8) + text;
+}
