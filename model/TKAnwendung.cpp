@@ -22,12 +22,12 @@ TsLand LandAusSprache(unsigned long pSprache) {
     }
 }
 
-// The owned objects are declared before the value fields, so the result container receives the country
-// from the settings directly rather than from a field not yet set.
 TKAnwendung::TKAnwendung(const Umgebung& umgebung)
-    : cErgebnisse(LandAusSprache(static_cast<unsigned long>(umgebung.IDSprache()))),
-      TAktLand(LandAusSprache(static_cast<unsigned long>(umgebung.IDSprache()))),
-      TMaxDornabstand(AusOrdinal(umgebung.Bemessung(), TsMaxDornabstand::daOhne)) {}
+    : TKAnwendung(LandAusSprache(static_cast<unsigned long>(umgebung.IDSprache())),
+                  AusOrdinal(umgebung.Bemessung(), TsMaxDornabstand::daOhne)) {}
+
+TKAnwendung::TKAnwendung(TsLand pLand, TsMaxDornabstand pMaxDornabstand)
+    : cErgebnisse(pLand), TAktLand(pLand), TMaxDornabstand(pMaxDornabstand) {}
 
 void TKAnwendung::SetBetongueteAuswahl(int pAuswahl, TsLand pLand) {
     const bool gueltig = pAuswahl >= 0 && pAuswahl < AnzahlAuswahlGueten;

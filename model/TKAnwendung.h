@@ -52,6 +52,8 @@ public:
     TKErgebnisse cErgebnisse;
 
 private:
+    TKAnwendung(TsLand pLand, TsMaxDornabstand pMaxDornabstand);
+
     TsLand TAktLand;
     std::string TPosition = "unbenannt";
     TsAnwendungsfall TAnwendungsfall = TsAnwendungsfall::afReihePlatte;

@@ -5,15 +5,6 @@
 namespace {
 
 template <std::size_t... I>
-std::array<TKDornDaten, AnzahlDorne> DornDatenFuer(TsLand land, const TKGeometrie& geometrie,
-                                                   std::index_sequence<I...>) {
-    std::array<TKDornDaten, AnzahlDorne> daten{TKDornDaten((static_cast<void>(I), land))...};
-    for (int d = 0; d < AnzahlDorne; ++d)
-        daten[d].SetDorn(static_cast<TsDorn>(d), geometrie.GetFugenbreite(), geometrie.GetPlatteDicke());
-    return daten;
-}
-
-template <std::size_t... I>
 std::array<TKDornErgebnis, AnzahlDorne> DornErgebnisse(std::index_sequence<I...>) {
     return {TKDornErgebnis(static_cast<TsDorn>(I))...};
 }
@@ -21,8 +12,12 @@ std::array<TKDornErgebnis, AnzahlDorne> DornErgebnisse(std::index_sequence<I...>
 }  // namespace
 
 TKErgebnisse::TKErgebnisse(TsLand pLand)
-    : cDornDaten(DornDatenFuer(pLand, cGeometrie, std::make_index_sequence<AnzahlDorne>{})),
-      cDornErgebnis(DornErgebnisse(std::make_index_sequence<AnzahlDorne>{})) {
+    : cDornErgebnis(DornErgebnisse(std::make_index_sequence<AnzahlDorne>{})) {
+    for (int d = 0; d < AnzahlDorne; ++d) {
+        cDornDaten[d] = TKDornDaten(pLand);
+        cDornDaten[d].SetDorn(static_cast<TsDorn>(d), cGeometrie.GetFugenbreite(),
+                              cGeometrie.GetPlatteDicke());
+    }
     TAnzDorn.fill(1);
 }
 
