@@ -1,0 +1,29 @@
+#include "dxf/Block_.h"
+
+#include "dxf/DXF_File.h"
+#include "dxf/DXF_Number.h"
+
+Block_::Block_(const std::string& bname, const Point3D& refpoint) : name(bname), basepoint(refpoint) {
+    if (!same_point(basepoint, Origin))
+        OCS_WCS = std::make_unique<Matrix>(translation_matrix(vec_sub(Origin, basepoint)));
+}
+
+void Block_::update_block_links(Entity_List* blist) {
+    for (auto& e : entities) e->update_block_links(blist);
+}
+
+void Block_::write_to_DXF(DXF_File& file, const std::string& layer) const {
+    file.write_string(0, "BLOCK");
+    file.write_string(8, layer);
+    file.write_string(2, name);
+    write_DXF_Point(file, 10, basepoint);
+    for (const auto& e : entities) e->write_to_DXF(file, layer);
+    file.write_string(0, "ENDBLK");
+}
+
+std::string Block_::details() const {
+    std::string s =
+        std::string("Block_") + CRLF + "Name :\t" + name + CRLF + "Base :\t" + point_to_str(basepoint);
+    for (const auto& e : entities) s += CRLF + e->details();
+    return s;
+}

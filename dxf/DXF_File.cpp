@@ -1,0 +1,78 @@
+#include "dxf/DXF_File.h"
+
+#include <cerrno>
+#include <charconv>
+#include <system_error>
+
+#include "dxf/Codepage.h"
+#include "dxf/DXF_Number.h"
+
+namespace {
+
+constexpr size_t block_size = 1 << 16;
+
+void append_right_aligned(std::string& out, long value, size_t width) {
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    const auto len = static_cast<size_t>(res.ptr - buf);
+    if (len < width) out.append(width - len, ' ');
+    out.append(buf, res.ptr);
+}
+
+}  // namespace
+
+DXF_File::DXF_File(std::ostream& out) : out_(out) {
+    buf_.reserve(block_size + 1024);
+}
+
+DXF_File::~DXF_File() {
+    // A destructor must not throw: errors surface through flush(), which the writer calls.
+    if (!buf_.empty()) out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+}
+
+void DXF_File::write_code(int code) {
+    flush_if_full();
+    append_right_aligned(buf_, code, 3);
+    end_line();
+}
+
+void DXF_File::write_string(int code, std::string_view text) {
+    write_code(code);
+    append_cp1252(buf_, text);
+    end_line();
+}
+
+void DXF_File::write_int(int code, int value) {
+    write_code(code);
+    append_right_aligned(buf_, value, 6);
+    end_line();
+}
+
+void DXF_File::write_real(int code, double value) {
+    write_code(code);
+    append_float(buf_, value);
+    end_line();
+}
+
+void DXF_File::write_real_exp(int code, double value) {
+    write_code(code);
+    buf_ += float_to_exp_str(value);
+    end_line();
+}
+
+void DXF_File::write_point(int code, const Point3D& p) {
+    write_real(code, p.x);
+    write_real(code + 10, p.y);
+    write_real(code + 20, p.z);
+}
+
+void DXF_File::flush_if_full() {
+    if (buf_.size() >= block_size) flush();
+}
+
+void DXF_File::flush() {
+    out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+    buf_.clear();
+    out_.flush();
+    if (!out_) throw std::system_error(errno ? errno : EIO, std::generic_category(), "DXF");
+}

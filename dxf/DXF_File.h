@@ -1,0 +1,34 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "dxf/Point3D.h"
+
+// Writes DXF group pairs in the classic ASCII layout: group code right-aligned in 3 characters,
+// integers right-aligned in 6, reals with 5 decimals, text in Windows-1252; every line ends CR LF.
+// Output is collected and handed to the stream in large blocks; every block written is checked.
+class DXF_File {
+public:
+    explicit DXF_File(std::ostream& out);
+    ~DXF_File();
+    DXF_File(const DXF_File&) = delete;
+    DXF_File& operator=(const DXF_File&) = delete;
+
+    void write_string(int code, std::string_view text);
+    void write_int(int code, int value);
+    void write_real(int code, double value);
+    void write_real_exp(int code, double value);   // the 23-character exponent form
+    void write_point(int code, const Point3D& p);  // code/x, code+10/y, code+20/z
+    // Hands everything to the stream; raises std::system_error when the stream refuses it.
+    void flush();
+
+private:
+    void write_code(int code);
+    void end_line() { buf_ += "\r\n"; }
+    void flush_if_full();
+
+    std::ostream& out_;
+    std::string buf_;
+};

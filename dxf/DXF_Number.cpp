@@ -1,0 +1,89 @@
+#include "dxf/DXF_Number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int significant_digits = 7;
+constexpr int max_decimals = 5;
+
+int integer_digits(double magnitude) {
+    int digits = 0;
+    for (double limit = 1; magnitude >= limit && digits <= significant_digits; limit *= 10) ++digits;
+    return digits;
+}
+
+void append_exponent_form(std::string& out, double x) {
+    char buf[40];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant_digits - 1);
+    for (char* c = buf; c != res.ptr; ++c) out.push_back(*c == 'e' ? 'E' : *c);
+}
+
+bool only_zero_digits(const char* begin, const char* end) {
+    for (const char* c = begin; c != end; ++c) {
+        if (*c != '0' && *c != '.' && *c != '-') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void append_float(std::string& out, double x) {
+    const int int_digits = integer_digits(std::fabs(x));
+    if (int_digits > significant_digits || !std::isfinite(x)) {
+        append_exponent_form(out, x);
+        return;
+    }
+    const int decimals = std::min(max_decimals, significant_digits - int_digits);
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+    const char* begin = buf;
+    // Rounding up can carry into an eighth integer digit (9999999.6).
+    const char* point = std::find(buf, res.ptr, '.');
+    if (point - buf - (buf[0] == '-' ? 1 : 0) > significant_digits) {
+        append_exponent_form(out, x);
+        return;
+    }
+    // A negative value that rounds to zero is written without sign.
+    if (buf[0] == '-' && only_zero_digits(buf, res.ptr)) ++begin;
+    out.append(begin, static_cast<const char*>(res.ptr));
+    if (decimals == 0) out.push_back('.');
+    out.append(static_cast<size_t>(max_decimals - decimals), '0');
+}
+
+std::string float_to_str(double x) {
+    std::string s;
+    append_float(s, x);
+    return s;
+}
+
+std::string float_to_exp_str(double x) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.14E", std::fabs(x));
+    std::string mantissa(buf);
+    const size_t e = mantissa.find('E');
+    const int exponent = std::atoi(mantissa.c_str() + e + 1);
+    std::snprintf(buf, sizeof buf, "%c%sE%c%04d", x < 0 ? '-' : ' ', mantissa.substr(0, e).c_str(),
+                  exponent < 0 ? '-' : '+', std::abs(exponent));
+    return buf;
+}
+
+std::string point_to_str(const Point3D& p, char decimal_separator) {
+    std::string s = "(";
+    for (double c : {p.x, p.y, p.z}) {
+        char buf[40];
+        const auto res = std::to_chars(buf, buf + sizeof buf, c, std::chars_format::fixed, 2);
+        std::replace(buf, res.ptr, '.', decimal_separator);
+        if (s.size() > 1) s += ", ";
+        s.append(buf, res.ptr);
+    }
+    return s + ")";
+}
+
+std::string bool_to_str(bool b) {
+    return b ? "TRUE" : "FALSE";
+}

@@ -1,0 +1,625 @@
+#include "dxf/DXF_Reader.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+#include "dxf/Arc_.h"
+#include "dxf/Attdef_.h"
+#include "dxf/Block_.h"
+#include "dxf/Codepage.h"
+#include "dxf/DXF_exception.h"
+#include "dxf/Face3D_.h"
+#include "dxf/Insert_.h"
+#include "dxf/Line_.h"
+#include "dxf/Polyface_mesh_.h"
+#include "dxf/Polygon_mesh_.h"
+#include "dxf/Solid_.h"
+
+namespace {
+
+std::unique_ptr<std::ifstream> open_for_reading(const std::string& aName) {
+    errno = 0;
+    auto file = std::make_unique<std::ifstream>(aName, std::ios::binary);
+    if (!*file) throw std::system_error(errno ? errno : ENOENT, std::generic_category(), aName);
+    return file;
+}
+
+std::string_view trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// Parses the whole text as a number; a leading "+" is allowed, anything left over is an error.
+template <typename T>
+bool parse_number(std::string_view text, T& value) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size();
+}
+
+const char* const undefined_block_text =
+    "Cannot reference an undefined BLOCK\r\n\r\n(File may not have been saved with BLOCKs)\r\n";
+
+}  // namespace
+
+DXF_Reader::DXF_Reader(const std::string& aName, DXF_Messages& messages)
+    : owned_file_(open_for_reading(aName)), IO_chan(*owned_file_), messages_(messages) {}
+
+DXF_Reader::DXF_Reader(std::istream& in, DXF_Messages& messages) : IO_chan(in), messages_(messages) {}
+
+// ---- groups ----
+
+bool DXF_Reader::read_group() {
+    if (backflag) {
+        backflag = false;
+        return fCode >= 0;
+    }
+    fCode = -2;
+    do {
+        if (!IO_chan.read_line(fLine)) return false;
+    } while (fLine.empty());
+    int code = 0;
+    if (!parse_number(fLine, code)) return false;
+    if (!IO_chan.read_line(fLine)) return false;
+    fCode = code;
+    return fCode >= 0;
+}
+
+double DXF_Reader::real_value() const {
+    double value = 0;
+    if (!parse_number(fLine, value) || !std::isfinite(value)) {
+        throw DXF_read_exception("Invalid Floating point conversion", IO_chan.line_number());
+    }
+    return value;
+}
+
+int DXF_Reader::int_value() const {
+    int value = 0;
+    if (!parse_number(fLine, value))
+        throw DXF_read_exception("Invalid Integer conversion", IO_chan.line_number());
+    return value;
+}
+
+std::string DXF_Reader::string_value() const {
+    return cp1252_to_utf8(fLine);
+}
+
+void DXF_Reader::skip(const std::string& name) {
+    if (skipped && skipped_names_.insert(name).second) skipped->push_back(name);
+}
+
+bool DXF_Reader::skip_entity_groups() {
+    while (read_group()) {
+        if (fCode == 0) {
+            push_back();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool DXF_Reader::read_entity_groups(abstract_entity& ae) {
+    ae = abstract_entity{};
+    while (read_group()) {
+        if (fCode == 0) {
+            push_back();
+            ae.OCS_Z = normalize(ae.OCS_Z);
+            return true;
+        }
+        store_group(ae);
+    }
+    return false;
+}
+
+void DXF_Reader::store_group(abstract_entity& ae) {
+    switch (fCode) {
+        case 10:
+            ae.p1.x = real_value();
+            break;
+        case 20:
+            ae.p1.y = real_value();
+            break;
+        case 30:
+            ae.p1.z = real_value();
+            break;
+        case 11:
+            ae.p2.x = real_value();
+            break;
+        case 21:
+            ae.p2.y = real_value();
+            break;
+        case 31:
+            ae.p2.z = real_value();
+            break;
+        case 12:
+            ae.p3.x = real_value();
+            break;
+        case 22:
+            ae.p3.y = real_value();
+            break;
+        case 32:
+            ae.p3.z = real_value();
+            break;
+        case 13:
+            ae.p4.x = real_value();
+            break;
+        case 23:
+            ae.p4.y = real_value();
+            break;
+        case 33:
+            ae.p4.z = real_value();
+            break;
+        case 40:
+            ae.rad_hgt = real_value();
+            break;
+        case 50:
+            ae.angle1 = real_value();
+            break;
+        case 51:
+            ae.angle2 = real_value();
+            break;
+        case 41:
+            ae.fv1 = real_value();
+            break;
+        case 42:
+            ae.fv2 = real_value();
+            break;
+        case 43:
+            ae.fv3 = real_value();
+            break;
+        case 39:
+            ae.thickness = real_value();
+            break;
+        case 62:
+            ae.colour = int_value();
+            break;
+        case 70:
+            ae.flag_70 = int_value();
+            break;
+        case 71:
+            ae.flag_71 = int_value();
+            break;
+        case 72:
+            ae.flag_72 = int_value();
+            break;
+        case 73:
+            ae.flag_73 = int_value();
+            break;
+        case 74:
+            ae.flag_74 = int_value();
+            break;
+        case 66:
+            ae.attflag = int_value();
+            break;
+        case 2:
+            ae.namestr = string_value();
+            break;
+        case 1:
+            ae.tagstr = string_value();
+            break;
+        case 3:
+            ae.promptstr = string_value();
+            break;
+        case 8:
+            ae.layer = string_value();
+            break;
+        case 38:
+            ae.elev = real_value();
+            break;
+        case 210:
+            ae.OCS_Z.x = real_value();
+            break;
+        case 220:
+            ae.OCS_Z.y = real_value();
+            break;
+        case 230:
+            ae.OCS_Z.z = real_value();
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- file and sections ----
+
+bool DXF_Reader::read_file() {
+    try {
+        DXF_Line_Reader::Mark mark = IO_chan.mark();
+        if (IO_chan.read_line(fLine) && fLine.rfind("AutoCAD Binary DXF", 0) == 0) {
+            throw DXF_read_exception("Binary DXF files cannot be read; please save the drawing as ASCII DXF");
+        }
+        IO_chan.restore(mark);
+        if (!(move_to_header_section() && read_header())) IO_chan.restore(mark);
+        mark = IO_chan.mark();
+        if (!(move_to_tables_section() && read_tables())) IO_chan.restore(mark);
+        mark = IO_chan.mark();
+        if (!(move_to_blocks_section() && read_blocks())) IO_chan.restore(mark);
+        backflag = false;
+        if (!(move_to_entity_section() && read_entities())) {
+            throw DXF_read_exception("No Entities or invalid Entities section in DXF file");
+        }
+    } catch (const DXF_exception& e) {
+        messages_.show("DXF Read Error", e.what());
+    }
+    compute_extents();
+    return true;
+}
+
+void DXF_Reader::compute_extents() {
+    if (!same_point(max_extents, Origin) && !same_point(min_extents, Origin)) return;
+    for (const auto& layer : DXF_Layers) layer->max_min_extents(max_extents, min_extents);
+}
+
+bool DXF_Reader::move_to_section(const char* name) {
+    backflag = false;
+    while (read_group()) {
+        if (fCode != 0) continue;
+        if (fLine != "SECTION") {
+            skip(fLine);
+            continue;
+        }
+        if (!read_group()) return false;
+        if (fCode == 2) return fLine == name;
+        skip(fLine);
+    }
+    return false;
+}
+
+bool DXF_Reader::read_header() {
+    while (read_group()) {
+        if (is_marker("ENDSEC")) return true;
+        if (fCode != 9) continue;
+        if (fLine == "$EXTMAX") {
+            if (!read_point_group(max_extents)) return false;
+        } else if (fLine == "$EXTMIN") {
+            if (!read_point_group(min_extents)) return false;
+        } else if (fLine == "$CECOLOR") {
+            if (!read_group()) return false;
+            if (fCode == 62 && int_value() == 256) colour_BYLAYER = true;
+        }
+    }
+    return false;
+}
+
+// x from the next group 10 and y from the group after it; a point group missing its 10 leaves p as it is.
+bool DXF_Reader::read_point_group(Point3D& p) {
+    while (read_group()) {
+        if (fCode == 0 || fCode == 9) {
+            push_back();
+            return true;
+        }
+        if (fCode != 10) continue;
+        const double x = real_value();
+        if (!read_group()) return false;
+        p.x = x;
+        p.y = real_value();
+        return true;
+    }
+    return false;
+}
+
+bool DXF_Reader::read_tables() {
+    while (read_group()) {
+        if (is_marker("ENDSEC")) return true;
+        if (!is_marker("TABLE")) continue;
+        if (!read_group()) return false;
+        bool complete = false;
+        if (fLine == "LAYER") {
+            complete = read_layer_information();
+        } else if (fLine == "VPORT") {
+            complete = read_vport_information();
+        } else {
+            skip(fLine);
+            complete = skip_table();
+        }
+        if (!complete) return false;
+    }
+    return false;
+}
+
+bool DXF_Reader::read_layer_information() {
+    DXF_Layer* current = nullptr;
+    while (read_group()) {
+        if (fCode == 62 && current) {
+            current->layer_colinx = int_value();
+            continue;
+        }
+        if (fCode != 0) continue;
+        current = nullptr;
+        if (fLine == "ENDTAB") return true;
+        if (fLine != "LAYER") {
+            skip(fLine);
+            continue;
+        }
+        if (!read_group()) return false;
+        if (fCode == 2)
+            current = &append_layer(string_value());
+        else if (fCode == 0)
+            push_back();
+    }
+    return false;
+}
+
+bool DXF_Reader::read_vport_information() {
+    return skip_table();
+}
+
+bool DXF_Reader::skip_table() {
+    while (read_group()) {
+        if (is_marker("ENDTAB")) return true;
+        if (is_marker("ENDSEC")) {
+            push_back();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool DXF_Reader::read_blocks() {
+    while (read_group()) {
+        if (is_marker("ENDSEC")) return true;
+        if (is_marker("BLOCK") && !read_block()) return false;
+    }
+    return false;
+}
+
+bool DXF_Reader::read_block() {
+    abstract_entity ae;
+    if (!read_entity_groups(ae)) return false;
+    entity_layer(ae.layer);
+    if (layer_num("0") < 0) append_layer("0");
+    auto block = std::make_unique<Block_>(ae.namestr, ae.p1);
+    Block_* b = block.get();
+    block_index_.try_emplace(ae.namestr, b);
+    DXF_Layers[static_cast<size_t>(layer_num("0"))]->add_entity_to_layer(std::move(block));
+    return read_entities_until("ENDBLK", b);
+}
+
+bool DXF_Reader::read_entities() {
+    return read_entities_until("ENDSEC", nullptr);
+}
+
+// Entities up to the end marker; inside a block a missing ENDBLK ends the block at ENDSEC.
+bool DXF_Reader::read_entities_until(const char* end_marker, Block_* block) {
+    while (read_group()) {
+        if (fCode != 0) continue;
+        if (fLine == end_marker) return true;
+        if (block && fLine == "ENDSEC") {
+            push_back();
+            return true;
+        }
+        try {
+            read_entity(block);
+        } catch (const DXF_read_exception& e) {
+            if (!messages_.ask_continue("DXF read error warning", e.what()))
+                throw DXF_read_exception("User aborted");
+        } catch (const DXF_exception& e) {
+            messages_.show("", e.what());
+        }
+    }
+    return false;
+}
+
+// ---- entities ----
+
+void DXF_Reader::read_entity(Block_* block) {
+    static const char* const simple_kinds[] = {"POINT",  "LINE",   "CIRCLE", "ARC",  "TEXT",
+                                               "ATTDEF", "ATTRIB", "3DFACE", "SOLID"};
+    const std::string kind = fLine;
+    abstract_entity ae;
+    if (kind == "INSERT" || kind == "POLYLINE") {
+        read_entity_record(ae, kind);
+        Entity_ptr e = kind == "INSERT" ? read_insert(ae, block) : read_polyline(ae);
+        if (e) add_entity(std::move(e), ae.layer, block);
+        return;
+    }
+    for (const char* simple : simple_kinds) {
+        if (kind != simple) continue;
+        read_entity_record(ae, kind);
+        add_entity(make_entity(kind, ae), ae.layer, block);
+        return;
+    }
+    skip(kind);
+    skip_entity_groups();
+}
+
+void DXF_Reader::read_entity_record(abstract_entity& ae, const std::string& kind) {
+    if (!read_entity_groups(ae))
+        throw DXF_read_exception("Error reading " + kind + " entity", IO_chan.line_number());
+    entity_layer(ae.layer);
+}
+
+namespace {
+
+// Four corners as given; a fourth equal to the third makes a triangle.
+std::vector<Point3D> corners(const Point3D& p1, const Point3D& p2, const Point3D& p3, const Point3D& p4) {
+    if (same_point(p3, p4)) return {p1, p2, p3};
+    return {p1, p2, p3, p4};
+}
+
+}  // namespace
+
+// Group 1 is the attribute's value and group 2 its tag, as the writer puts them.
+std::unique_ptr<Attrib_> DXF_Reader::make_attrib(const abstract_entity& ae) {
+    return std::make_unique<Attrib_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.namestr, ae.flag_70, ae.flag_72,
+                                     ae.rad_hgt, ae.angle1, ae.colour);
+}
+
+Entity_ptr DXF_Reader::make_entity(const std::string& kind, const abstract_entity& ae) {
+    if (kind == "POINT") return std::make_unique<Point_>(ae.OCS_Z, ae.p1, ae.colour);
+    if (kind == "LINE") return std::make_unique<Line_>(ae.p1, ae.p2, ae.colour);
+    if (kind == "CIRCLE") return std::make_unique<Circle_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.colour);
+    if (kind == "ARC")
+        return std::make_unique<Arc_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.angle1, ae.angle2, ae.colour);
+    if (kind == "TEXT") {
+        return std::make_unique<Text_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.rad_hgt, ae.angle1, ae.colour,
+                                       ae.flag_72);
+    }
+    if (kind == "ATTDEF") {
+        return std::make_unique<Attdef_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.namestr, ae.promptstr,
+                                         ae.flag_70, ae.flag_72, ae.rad_hgt, ae.angle1, ae.colour);
+    }
+    if (kind == "ATTRIB") return make_attrib(ae);
+    if (kind == "3DFACE")
+        return std::make_unique<Face3D_>(corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, true);
+    return std::make_unique<Solid_>(ae.OCS_Z, corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, ae.thickness);
+}
+
+// The attributes follow as ATTRIB records up to SEQEND; more than the insert can hold are read
+// to their end and then refused, so nothing of them lands elsewhere.
+Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
+    std::vector<std::unique_ptr<Attrib_>> atts;
+    bool too_many = false;
+    while (ae.attflag == 1) {
+        if (!read_group()) throw DXF_read_exception("Error reading INSERT entity", IO_chan.line_number());
+        if (fCode != 0) continue;
+        if (fLine == "SEQEND") {
+            if (!skip_entity_groups())
+                throw DXF_read_exception("Error reading INSERT entity", IO_chan.line_number());
+            break;
+        }
+        if (fLine != "ATTRIB") {
+            push_back();
+            break;
+        }
+        abstract_entity aa;
+        read_entity_record(aa, "ATTRIB");
+        if (atts.size() == static_cast<size_t>(Insert_::max_attribs)) {
+            too_many = true;
+        } else {
+            atts.push_back(make_attrib(aa));
+        }
+    }
+    if (too_many)
+        throw DXF_exception("This version only handles " + std::to_string(Insert_::max_attribs) + " ATTRIBs");
+    const Point3D scale{ae.fv1 == 0 ? 1 : ae.fv1, ae.fv2 == 0 ? 1 : ae.fv2, ae.fv3 == 0 ? 1 : ae.fv3};
+    auto insert =
+        std::make_unique<Insert_>(ae.OCS_Z, ae.p1, scale, ae.angle1, ae.colour, std::move(atts), ae.namestr);
+    Entity_List* blist = block_list();
+    const auto it = block_index_.find(ae.namestr);
+    if (!blist || it == block_index_.end())
+        throw DXF_read_exception(undefined_block_text, IO_chan.line_number());
+    // A block drawn inside itself would never end.
+    if (it->second == block) {
+        throw DXF_read_exception("Block " + ae.namestr + " cannot contain a reference to itself",
+                                 IO_chan.line_number());
+    }
+    insert->set_block_link(blist, it->second);
+    return insert;
+}
+
+namespace {
+
+int face_index(int value) {
+    return static_cast<int>(std::labs(static_cast<long>(value)) - 1);
+}
+
+}  // namespace
+
+Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header) {
+    const bool polygon_mesh = (header.flag_70 & 16) != 0;
+    const bool polyface_mesh = !polygon_mesh && (header.flag_70 & 64) != 0;
+    auto fail = [this]() {
+        return DXF_read_exception("Error reading POLYLINE entity", IO_chan.line_number());
+    };
+    std::vector<Point3D> points;
+    std::vector<Polyface_mesh_::Face> faces;
+    for (;;) {
+        if (!read_group()) throw fail();
+        if (fCode != 0) continue;
+        if (fLine == "SEQEND") {
+            if (!skip_entity_groups()) throw fail();
+            break;
+        }
+        if (fLine != "VERTEX") {
+            push_back();
+            throw fail();
+        }
+        abstract_entity v;
+        if (!read_entity_groups(v)) throw fail();
+        const bool position = (v.flag_70 & 64) != 0;
+        const bool face = (v.flag_70 & 128) != 0;
+        if (polyface_mesh && face && !position) {
+            faces.push_back(
+                {face_index(v.flag_71), face_index(v.flag_72), face_index(v.flag_73), face_index(v.flag_74)});
+            continue;
+        }
+        if ((polygon_mesh && !position) || (polyface_mesh && !(position && face))) throw fail();
+        if (points.size() == static_cast<size_t>(max_vertices)) {
+            throw DXF_read_exception(
+                "Polyline contained more than " + std::to_string(max_vertices) + " vertices",
+                IO_chan.line_number());
+        }
+        points.push_back(v.p1);
+    }
+    if (polygon_mesh) {
+        const long long m = header.flag_71;
+        const long long n = header.flag_72;
+        if (m < 1 || n < 1 || m * n != static_cast<long long>(points.size())) return nullptr;
+        return std::make_unique<Polygon_mesh_>(std::move(points), header.flag_71, header.flag_72,
+                                               header.flag_70, header.colour);
+    }
+    if (polyface_mesh) {
+        // A face naming a vertex that does not exist cannot be drawn.
+        for (const auto& f : faces) {
+            for (int index : f) {
+                if (index >= static_cast<int>(points.size())) throw fail();
+            }
+        }
+        return std::make_unique<Polyface_mesh_>(std::move(points), std::move(faces), header.colour);
+    }
+    return std::make_unique<Polyline_>(header.OCS_Z, std::move(points), header.colour,
+                                       (header.flag_70 & 1) != 0);
+}
+
+DXF_Layer& DXF_Reader::append_layer(const std::string& name) {
+    DXF_Layers.push_back(std::make_unique<DXF_Layer>(name));
+    layer_index_.try_emplace(name, DXF_Layers.size() - 1);
+    return *DXF_Layers.back();
+}
+
+DXF_Layer& DXF_Reader::entity_layer(const std::string& name) {
+    const int index = layer_num(name);
+    return index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
+}
+
+void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block) {
+    DXF_Layer& target = entity_layer(layer);
+    if (block) {
+        block->add_entity(std::move(entity));
+    } else {
+        target.add_entity_to_layer(std::move(entity));
+    }
+}
+
+// ---- queries ----
+
+Layer_List DXF_Reader::release_control_of_layers() {
+    layer_index_.clear();
+    block_index_.clear();
+    return std::move(DXF_Layers);
+}
+
+bool DXF_Reader::remove_empty_layers() {
+    std::erase_if(DXF_Layers, [](const std::unique_ptr<DXF_Layer>& l) { return l->entity_lists.empty(); });
+    layer_index_.clear();
+    for (size_t i = DXF_Layers.size(); i-- > 0;) layer_index_[DXF_Layers[i]->layer_name] = i;
+    return !DXF_Layers.empty();
+}
+
+Entity_List* DXF_Reader::block_list() const {
+    for (const auto& layer : DXF_Layers) {
+        if (Entity_List* list = layer->find_list("Block_")) return list;
+    }
+    return nullptr;
+}
+
+int DXF_Reader::layer_num(const std::string& layername) const {
+    const auto it = layer_index_.find(layername);
+    return it == layer_index_.end() ? -1 : static_cast<int>(it->second);
+}

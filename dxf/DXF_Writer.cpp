@@ -1,0 +1,137 @@
+#include "dxf/DXF_Writer.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace {
+
+std::unique_ptr<std::ofstream> open_for_writing(const std::string& aname) {
+    errno = 0;
+    auto file = std::make_unique<std::ofstream>(aname, std::ios::binary | std::ios::trunc);
+    if (!*file) throw std::system_error(errno ? errno : EIO, std::generic_category(), aname);
+    return file;
+}
+
+}  // namespace
+
+DXF_Writer::DXF_Writer(const std::string& aname, const Layer_List& data_list)
+    : owned_file_(open_for_writing(aname)), IO_Chan(*owned_file_), DXF_Layers(data_list) {}
+
+DXF_Writer::DXF_Writer(std::ostream& out, const Layer_List& data_list)
+    : IO_Chan(out), DXF_Layers(data_list) {}
+
+void DXF_Writer::write_file() {
+    write_comment();
+    write_header();
+    write_tables();
+    write_blocks();
+    write_entities();
+    IO_Chan.write_string(0, "EOF");
+    IO_Chan.flush();
+}
+
+bool DXF_Writer::write_comment() {
+    IO_Chan.write_string(999, "ZAVR Bemessung - DXF-Ausgabe");
+    IO_Chan.write_string(999, "Bauseitige Bewehrung und Dornzeichnungen");
+    IO_Chan.write_string(999, "Erzeugt mit dem ZAVR-Bemessungsprogramm");
+    return true;
+}
+
+bool DXF_Writer::write_header() {
+    IO_Chan.write_string(0, "SECTION");
+    IO_Chan.write_string(2, "HEADER");
+    for (const auto& layer : DXF_Layers) layer->max_min_extents(max_extents, min_extents);
+    IO_Chan.write_string(9, "$EXTMIN");
+    IO_Chan.write_point(10, min_extents);
+    IO_Chan.write_string(9, "$EXTMAX");
+    IO_Chan.write_point(10, max_extents);
+    IO_Chan.write_string(0, "ENDSEC");
+    return true;
+}
+
+bool DXF_Writer::write_tables() {
+    IO_Chan.write_string(0, "SECTION");
+    IO_Chan.write_string(2, "TABLES");
+    write_ltype_information();
+    write_layer_information();
+    write_style_information();
+    IO_Chan.write_string(0, "ENDSEC");
+    return true;
+}
+
+bool DXF_Writer::write_ltype_information() {
+    IO_Chan.write_string(0, "TABLE");
+    IO_Chan.write_string(2, "LTYPE");
+    IO_Chan.write_int(70, 1);
+    IO_Chan.write_string(0, "LTYPE");
+    IO_Chan.write_string(2, "CONTINUOUS");
+    IO_Chan.write_int(70, 64);
+    IO_Chan.write_string(3, "Solid line");
+    IO_Chan.write_int(72, 65);
+    IO_Chan.write_int(73, 0);
+    IO_Chan.write_real(40, 0);
+    IO_Chan.write_string(0, "ENDTAB");
+    return true;
+}
+
+bool DXF_Writer::write_layer_information() {
+    IO_Chan.write_string(0, "TABLE");
+    IO_Chan.write_string(2, "LAYER");
+    IO_Chan.write_int(70, static_cast<int>(DXF_Layers.size()));
+    for (auto layer = DXF_Layers.rbegin(); layer != DXF_Layers.rend(); ++layer) {
+        IO_Chan.write_string(0, "LAYER");
+        IO_Chan.write_string(2, (*layer)->layer_name);
+        IO_Chan.write_int(70, 64);
+        IO_Chan.write_int(62, (*layer)->layer_colinx);
+        IO_Chan.write_string(6, "CONTINUOUS");
+    }
+    IO_Chan.write_string(0, "ENDTAB");
+    return true;
+}
+
+bool DXF_Writer::write_style_information() {
+    IO_Chan.write_string(0, "TABLE");
+    IO_Chan.write_string(2, "STYLE");
+    IO_Chan.write_int(70, 0);
+    IO_Chan.write_string(0, "STYLE");
+    IO_Chan.write_string(2, "ARIAL");
+    IO_Chan.write_int(70, 64);
+    IO_Chan.write_real_exp(40, 0.35);
+    IO_Chan.write_real_exp(41, 1.0);
+    IO_Chan.write_real_exp(50, 0.0);
+    IO_Chan.write_int(71, 0);
+    IO_Chan.write_real_exp(42, 0.35);
+    IO_Chan.write_string(3, "arial");
+    IO_Chan.write_string(4, "");
+    IO_Chan.write_string(0, "ENDTAB");
+    return true;
+}
+
+bool DXF_Writer::write_blocks() {
+    IO_Chan.write_string(0, "SECTION");
+    IO_Chan.write_string(2, "BLOCKS");
+    const DXF_Layer* block_layer = nullptr;
+    for (const auto& layer : DXF_Layers) {
+        if (layer->layer_name == "0") block_layer = layer.get();
+    }
+    if (block_layer) {
+        if (const Entity_List* blocks = block_layer->find_list("Block_")) {
+            for (const auto& block : blocks->entities) block->write_to_DXF(IO_Chan, block_layer->layer_name);
+        }
+    }
+    IO_Chan.write_string(0, "ENDSEC");
+    return true;
+}
+
+bool DXF_Writer::write_entities() {
+    IO_Chan.write_string(0, "SECTION");
+    IO_Chan.write_string(2, "ENTITIES");
+    for (const auto& layer : DXF_Layers) {
+        for (const auto& list : layer->entity_lists) {
+            if (list->list_name == "Block_") continue;
+            for (const auto& e : list->entities) e->write_to_DXF(IO_Chan, layer->layer_name);
+        }
+    }
+    IO_Chan.write_string(0, "ENDSEC");
+    return true;
+}

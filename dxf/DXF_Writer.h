@@ -1,0 +1,36 @@
+#pragma once
+
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "dxf/DXF_File.h"
+#include "dxf/DXF_Layer.h"
+
+// Writes a document's layers as a classic ASCII DXF file: comment, HEADER with the extents,
+// TABLES (LTYPE, LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are borrowed, never changed.
+class DXF_Writer {
+public:
+    // Creates or truncates the file; raises std::system_error when that fails.
+    DXF_Writer(const std::string& aname, const Layer_List& data_list);
+    DXF_Writer(std::ostream& out, const Layer_List& data_list);
+
+    // Raises std::system_error when the output cannot be written.
+    void write_file();
+    bool write_comment();
+    bool write_header();
+    bool write_tables();
+    bool write_ltype_information();
+    bool write_layer_information();
+    bool write_style_information();
+    bool write_blocks();
+    bool write_entities();
+
+private:
+    std::unique_ptr<std::ofstream> owned_file_;
+    DXF_File IO_Chan;
+    Point3D min_extents{1e10, 1e10, 1e10};
+    Point3D max_extents{-1e10, -1e10, -1e10};
+    const Layer_List& DXF_Layers;
+};

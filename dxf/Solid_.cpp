@@ -1,0 +1,18 @@
+#include "dxf/Solid_.h"
+
+#include "dxf/DXF_File.h"
+#include "dxf/DXF_Number.h"
+
+Solid_::Solid_(const Point3D& OCSaxis, std::vector<Point3D> points, int col, double t)
+    : Face3D_(std::move(points), col, true), thickness(t) {
+    init_OCS_WCS_matrix(OCSaxis);
+}
+
+void Solid_::write_to_DXF(DXF_File& file, const std::string& layer) const {
+    Face3D_::write_to_DXF(file, layer);
+    file.write_real_exp(39, thickness);
+}
+
+std::string Solid_::details() const {
+    return Face3D_::details() + CRLF + "Thickness\t" + float_to_str(thickness);
+}

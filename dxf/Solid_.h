@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dxf/Face3D_.h"
+
+// Filled outline of three or four corners in its OCS plane, with an extrusion thickness.
+class Solid_ : public Face3D_ {
+public:
+    Solid_(const Point3D& OCSaxis, std::vector<Point3D> points, int col, double t);
+    const char* class_name() const override { return "Solid_"; }
+    std::string proper_name() const override { return "SOLID"; }
+
+    void write_to_DXF(DXF_File& file, const std::string& layer) const override;
+    std::string details() const override;
+
+    double thickness = 0;
+};
