@@ -1,0 +1,54 @@
+#include "files/ProjektDatei.h"
+
+#include <exception>
+
+#include "files/ProjektLeser.h"
+#include "files/ProjektSchreiber.h"
+#include "files/TKDateiTransfer.h"
+#include "model/TKModell.h"
+#include "model/Umgebung.h"
+
+bool SaveToFile(const TKModell& modell, const std::string& pFileName) {
+    try {
+        TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
+        SchreibeProjekt(s, modell);
+        s.SaveFile(pFileName);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool ReadFromFile(TKModell& modell, const std::string& pFileName) {
+    TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
+    s.ReadFile(pFileName);
+    return LeseProjekt(s, modell);
+}
+
+bool ReadPartFromFile(TKModell& modell, const std::string& pFileName, int pPosition) {
+    TKModell quelle(modell.GetUmgebung());
+    if (!ReadFromFile(quelle, pFileName)) return false;
+    if (pPosition < 0 || pPosition >= quelle.GetAnzAnwendung() || modell.GetAnzAnwendung() == UINT16_MAX)
+        return false;
+    try {
+        TKAnwendung kopie = quelle.cAnwendung[pPosition];
+        modell.SetAnzAnwendung(static_cast<std::uint16_t>(modell.GetAnzAnwendung() + 1));
+        modell.cAnwendung.back() = std::move(kopie);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool KopiereAnwendung(TKModell& modell, int pSource, int pTarget) {
+    const int anzahl = modell.GetAnzAnwendung();
+    if (pSource < 1 || pSource > anzahl || pTarget < 1 || pTarget > anzahl) return false;
+    try {
+        TKAnwendung kopie = modell.cAnwendung[pSource - 1];
+        kopie.SetPosition(std::to_string(pTarget));
+        modell.cAnwendung[pTarget - 1] = std::move(kopie);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}

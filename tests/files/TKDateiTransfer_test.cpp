@@ -1,0 +1,240 @@
+#include "files/TKDateiTransfer.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TKDateiTransfer Store(const std::string& text, char trenner = ',') {
+    TKDateiTransfer s(trenner);
+    s.SetDateiInhalt(text);
+    return s;
+}
+
+std::string Lesen(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+void Schreiben(const fs::path& pfad, const std::string& inhalt) {
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+class TempOrdner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner =
+            fs::temp_directory_path() / ("zavr_store_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner);
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+    fs::path ordner;
+};
+
+TEST(Schreiben, eineZeileJeAufrufInAufrufreihenfolge) {
+    TKDateiTransfer s(',');
+    s.WriteInteger("HauptMaske", "TAnzAnwendung", 3);
+    s.WriteFloat("A", "f", 12.5);
+    s.WriteBool("A", "b", true);
+    s.WriteBool("A", "b", false);
+    s.WriteString("A", "s", "x=y");
+    EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"HauptMaske.TAnzAnwendung=3", "A.f=12,5", "A.b=True",
+                                                      "A.b=False", "A.s=x=y"}));
+}
+
+TEST(Lesen, verbrauchtGeleseneZeilen) {
+    TKDateiTransfer s = Store("A.k=5\r\nA.s=text\r\nA.b=True\r\nA.f=2,5\r\n");
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 5);
+    EXPECT_EQ(s.ReadInteger("A", "k", -1), -1);
+    EXPECT_EQ(s.ReadString("A", "s", "vorgabe"), "text");
+    EXPECT_EQ(s.ReadString("A", "s", "vorgabe"), "");
+    EXPECT_TRUE(s.ReadBool("A", "b", false));
+    EXPECT_FALSE(s.ReadBool("A", "b", true));
+    EXPECT_EQ(s.ReadFloat("A", "f", 0), 2.5);
+    EXPECT_EQ(s.ReadFloat("A", "f", 7), 7);
+    EXPECT_EQ(s.GetAnzahlZeilen(), 0u);
+}
+
+TEST(Lesen, wiederholteNamenInDateireihenfolge) {
+    TKDateiTransfer s = Store("A.k=1\nB.k=9\nA.k=2\nA.k=3\n");
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 1);
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 2);
+    s.WriteInteger("A", "k", 4);  // written after reads: joins the end of the queue
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 3);
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 4);
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 0);
+    EXPECT_EQ(s.GetDaten(), std::vector<std::string>{"B.k=9"});
+}
+
+TEST(Lesen, leererWertBleibtStehenUndVerdecktSpaetereZeilen) {
+    TKDateiTransfer s = Store("A.k=\nA.k=5\n");
+    EXPECT_EQ(s.ReadInteger("A", "k", 7), 7);
+    EXPECT_EQ(s.ReadInteger("A", "k", 7), 7);
+    EXPECT_EQ(s.ReadString("A", "k"), "");
+    EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"A.k=", "A.k=5"}));
+}
+
+TEST(Lesen, namenOhneRuecksichtAufGrossKleinschreibung) {
+    TKDateiTransfer s = Store("hauptmaske.tanzanwendung=3\nSTUECKLISTE.TSTUECKLISTEDECKENST\xC4RKE1=24 cm\n");
+    EXPECT_EQ(s.ReadInteger("HauptMaske", "TAnzAnwendung", 0), 3);
+    EXPECT_EQ(s.ReadString("Stueckliste", "TStuecklisteDeckenstärke1"), "24 cm");
+}
+
+TEST(Lesen, werteDagegenGenau) {
+    TKDateiTransfer s = Store("A.a=true\nA.b=TRUE\nA.c=True \nA.d=True\n");
+    EXPECT_FALSE(s.ReadBool("A", "a"));
+    EXPECT_FALSE(s.ReadBool("A", "b"));
+    EXPECT_FALSE(s.ReadBool("A", "c"));
+    EXPECT_TRUE(s.ReadBool("A", "d"));
+}
+
+TEST(Lesen, wertNachDemErstenGleichheitszeichen) {
+    TKDateiTransfer s = Store("A.k=a=b\nA.x.y z=1\nohne Gleichheitszeichen\nA.leer\n");
+    EXPECT_EQ(s.ReadString("A", "k"), "a=b");
+    EXPECT_EQ(s.ReadInteger("A", "x.y z", 0), 1);
+    EXPECT_EQ(s.ReadString("A", "leer"), "");
+    EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"ohne Gleichheitszeichen", "A.leer"}));
+}
+
+TEST(Lesen, zahlenMitBeidenDezimaltrennernUndSonstVorgabe) {
+    TKDateiTransfer s = Store("A.f=0.5\nA.g=0,5\nA.h=x\nA.i=1,5\n", '.');
+    EXPECT_EQ(s.ReadFloat("A", "f", 9), 0.5);
+    EXPECT_EQ(s.ReadFloat("A", "g", 9), 0.5);
+    EXPECT_EQ(s.ReadFloat("A", "h", 9), 9);
+    EXPECT_EQ(s.ReadInteger("A", "i", 9), 9);
+}
+
+TEST(Datei, windows1252MitCrLfAuchNachDerLetztenZeile) {
+    TKDateiTransfer s(',');
+    s.WriteString("S", "TStuecklisteDeckenstärke1", "Maß 24 €");
+    s.WriteString("S", "leer", "");
+    EXPECT_EQ(s.GetDateiInhalt(), "S.TStuecklisteDeckenst\xE4rke1=Ma\xDF 24 \x80\r\nS.leer=\r\n");
+}
+
+TEST(Datei, zeichenAusserhalbVonWindows1252AlsUtf8MitBom) {
+    TKDateiTransfer s(',');
+    s.WriteString("ProjektDaten", "TBauvorhaben", "Łódź → Nord");
+    const std::string inhalt = s.GetDateiInhalt();
+    EXPECT_EQ(inhalt, "\xEF\xBB\xBFProjektDaten.TBauvorhaben=Łódź → Nord\r\n");
+    TKDateiTransfer gelesen = Store(inhalt);
+    EXPECT_EQ(gelesen.ReadString("ProjektDaten", "TBauvorhaben"), "Łódź → Nord");
+}
+
+struct Kodierung {
+    const char* name;
+    std::string bytes;
+};
+
+class DateiLaden : public ::testing::TestWithParam<Kodierung> {};
+
+// The same two entries in every encoding a file may come in; lines end in CR LF, a lone LF or a lone CR.
+TEST_P(DateiLaden, erkenntBomUndZeilenenden) {
+    TKDateiTransfer s = Store(GetParam().bytes);
+    EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"A.ä=Größe", "B.k=1", "C.k=2"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kodierungen, DateiLaden,
+    ::testing::Values(Kodierung{"Windows1252", "A.\xE4=Gr\xF6\xDF\x65\r\nB.k=1\nC.k=2\r"},
+                      Kodierung{"Utf8Bom",
+                                "\xEF\xBB\xBF"
+                                "A.ä=Größe\rB.k=1\r\nC.k=2"},
+                      Kodierung{"Utf16LE", std::string("\xFF\xFE"
+                                                       "A\0.\0\xE4\0=\0G\0r\0\xF6\0\xDF\0e\0\r\0\n\0"
+                                                       "B\0.\0k\0=\0001\0\n\0C\0.\0k\0=\0002\0",
+                                                       46)},
+                      Kodierung{"Utf16BE", std::string("\xFE\xFF"
+                                                       "\0A\0.\0\xE4\0=\0G\0r\0\xF6\0\xDF\0e\0\r"
+                                                       "\0B\0.\0k\0=\0001\0\r\0\n\0C\0.\0k\0=\0002",
+                                                       46)}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(DateiLaden, beschaedigteBytesBrechenNichtAb) {
+    // A lone UTF-16 surrogate, an odd trailing byte, a broken UTF-8 sequence and the unassigned 0x81.
+    EXPECT_EQ(Store(std::string("\xFF\xFE"
+                                "A\0=\0\x00\xD8"
+                                "b\0\x01",
+                                11))
+                  .GetDaten(),
+              std::vector<std::string>{"A=\xEF\xBF\xBD"
+                                       "b\xEF\xBF\xBD"});
+    EXPECT_EQ(Store("\xEF\xBB\xBF"
+                    "A=\xC3(")
+                  .GetDaten(),
+              std::vector<std::string>{"A=\xEF\xBF\xBD("});
+    TKDateiTransfer s = Store("A.k=\x81");
+    EXPECT_EQ(s.ReadString("A", "k"), "\xC2\x81");
+}
+
+TEST_F(TempOrdner, speichernUndLesenUeberDieDatei) {
+    TKDateiTransfer s(',');
+    s.WriteFloat("A", "f", 0.125);
+    s.SaveFile(ordner / "p.ZAV");
+    EXPECT_EQ(Lesen(ordner / "p.ZAV"), "A.f=0,125\r\n");
+    TKDateiTransfer gelesen('.');
+    gelesen.ReadFile(ordner / "p.ZAV");
+    EXPECT_EQ(gelesen.ReadFloat("A", "f", 0), 0.125);
+    EXPECT_EQ(fs::directory_iterator(ordner)->path().filename(), "p.ZAV");  // no temporary file left
+}
+
+TEST_F(TempOrdner, fehlendeDateiIstEinFehler) {
+    TKDateiTransfer s;
+    EXPECT_THROW(s.ReadFile(ordner / "fehlt.ZAV"), std::system_error);
+    EXPECT_THROW(s.ReadFile(ordner), std::system_error);
+}
+
+// The disk fills up while the new content is written: the old file must survive unchanged, and no
+// temporary file may stay behind.
+TEST_F(TempOrdner, misslungenesSpeichernLaesstDieAlteDateiStehen) {
+    const fs::path datei = ordner / "p.ZAV";
+    Schreiben(datei, "alter Inhalt\r\n");
+    TKDateiTransfer s(',');
+    for (int i = 0; i < 5000; ++i) s.WriteInteger("A", "k" + std::to_string(i), i);
+
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit klein = alt;
+    klein.rlim_cur = 4096;
+    const auto alterHandler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &klein);
+    EXPECT_THROW(s.SaveFile(datei), std::system_error);
+    setrlimit(RLIMIT_FSIZE, &alt);
+    signal(SIGXFSZ, alterHandler);
+
+    EXPECT_EQ(Lesen(datei), "alter Inhalt\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempOrdner, speichernInEinenFehlendenOrdnerOderAufEinenOrdner) {
+    TKDateiTransfer s;
+    s.WriteInteger("A", "k", 1);
+    EXPECT_THROW(s.SaveFile(ordner / "fehlt" / "p.ZAV"), std::system_error);
+    fs::create_directory(ordner / "p.ZAV");
+    EXPECT_THROW(s.SaveFile(ordner / "p.ZAV"), std::system_error);
+    EXPECT_TRUE(fs::is_directory(ordner / "p.ZAV"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempOrdner, ersetzteDateiBehaeltIhreRechte) {
+    const fs::path datei = ordner / "p.ZAV";
+    Schreiben(datei, "alt");
+    fs::permissions(datei, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TKDateiTransfer s;
+    s.WriteInteger("A", "k", 1);
+    s.SaveFile(datei);
+    EXPECT_EQ(fs::status(datei).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+}  // namespace
