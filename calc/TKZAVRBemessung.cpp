@@ -60,7 +60,6 @@ void TKZAVRBemessung::Berechne() {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     ergebnisse.cGeometrie = anwendung.cGeometrie;
     ergebnisse.SetBerechnet(true);
-    abgebrochen.fill(false);
     for (int i = 0; i < AnzahlDorne; ++i) DornAufteilung(static_cast<TsDorn>(i));
     ergebnisse.SetAktDorn(WirtschaftlichsterDorn(anwendung).value_or(TsDorn::ZAVR20HF));
 }
@@ -69,6 +68,7 @@ void TKZAVRBemessung::DornAufteilung(TsDorn pDorn) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     const double kF = Lastfaktor(anwendung.cBelastungDesign);
     ergebnisse.ResetAktDorn(pDorn);
+    abgebrochen[Ord(pDorn)] = false;
     // Every run starts from a fresh result record, so recalculating gives the result of the first run.
     ergebnisse.cDornErgebnis[Ord(pDorn)] = TKDornErgebnis(pDorn);
     if (ergebnisse.cGeometrie.GetBetondeckungVorn() < 30 &&
@@ -214,6 +214,8 @@ bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
     TKDornErgebnis& e = Ergebnis(dorn);
     TKBelastung& last = anwendung.cBelastungDesign;
     const double l = ergebnisse.cGeometrie.GetFugenlaenge();
+    // Each pass designs the type anew; only a failure of this pass counts.
+    abgebrochen[Ord(dorn)] = false;
     e.SetVRdIst(Tragfaehigkeit(dorn));
 
     const bool linear = last.GetBelastungsfall() == TsBelastungsfall::bfLinienlast ||
