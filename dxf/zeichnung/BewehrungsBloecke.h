@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "dxf/DXF_Object.h"
+#include "dxf/zeichnung/BewehrungsMasse.h"
+#include "dxf/zeichnung/BewehrungsTexte.h"
+#include "dxf/zeichnung/DxfZeichner.h"
+
+// What the four blocks of the reinforcement drawing share: the document they fill, the values they draw
+// and how they label them.
+struct TrBewehrungsBlatt {
+    DXF_Object& doc;
+    const TrBewehrungsMasse& m;
+    const TrBewehrungsTexte& texte;
+    char dezimaltrenner;
+
+    std::string Cm(double mm) const { return ZentimeterText(mm, dezimaltrenner); }
+    // "Pos. 1 (4 Bügel Ø10)"
+    std::string BuegelText() const;
+};
+
+// Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".
+void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const std::string& dornName);
+void ZeichneDraufsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
+void ZeichneAnsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
+void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "model/Typen.h"
+
+// Writes the drawing of the dowel type to `datei` as it is, replacing an existing file.
+// Raises std::system_error when the file cannot be written.
+void DornDXFSpeichern(TsDorn dorn, const std::string& datei);
+
+// One call for the command line and the desktop program: applies the ".dxf" rule (MitDxfEndung) and
+// reports a write error as false with a message in `fehler`.
+bool DornDxfSchreiben(TsDorn dorn, const std::string& datei, std::string& fehler);

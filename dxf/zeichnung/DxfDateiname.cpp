@@ -1,0 +1,26 @@
+#include "dxf/zeichnung/DxfDateiname.h"
+
+#include <cctype>
+#include <exception>
+
+#include "dxf/DXF_Object.h"
+
+std::string MitDxfEndung(const std::string& datei) {
+    const auto trenner = datei.find_last_of("/\\");
+    const auto punkt = datei.rfind('.');
+    std::string endung;
+    if (punkt != std::string::npos && (trenner == std::string::npos || punkt > trenner))
+        endung = datei.substr(punkt);
+    for (char& c : endung) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return endung == ".DXF" ? datei : datei + ".dxf";
+}
+
+bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& fehler) {
+    try {
+        doc.save_to_file(datei);
+        return true;
+    } catch (const std::exception& e) {
+        fehler = "Die Datei \"" + datei + "\" konnte nicht geschrieben werden: " + e.what();
+        return false;
+    }
+}

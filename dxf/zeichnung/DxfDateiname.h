@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+class DXF_Object;
+
+// A file name whose extension, in capitals, is not ".DXF" gets ".dxf" appended: "plan.txt" becomes
+// "plan.txt.dxf", "plan" becomes "plan.dxf", "Plan.DXF" stays.
+std::string MitDxfEndung(const std::string& datei);
+
+// Writes the document to `datei` as it is; false with a message naming the file when that fails.
+bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& fehler);
