@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The commands of zavr-cli. Each gets the arguments after its name and returns the exit status.
+struct Befehl {
+    const char* name;
+    const char* beschreibung;  // one line for the overview of `zavr-cli --help`
+    int (*ausfuehren)(const std::vector<std::string>& argumente);
+};
+
+int DesignBefehl(const std::vector<std::string>& argumente);
+
+// Exit statuses shared by the commands.
+constexpr int ExitOk = 0;
+constexpr int ExitPruefungFehlgeschlagen = 1;  // a position failed its checks
+constexpr int ExitDateiFehler = 2;             // file unreadable, foreign or not writable; wrong arguments

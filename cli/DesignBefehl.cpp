@@ -1,0 +1,180 @@
+#include <iostream>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "calc/TKZAVRBemessung.h"
+#include "cli/Befehle.h"
+#include "cli/ErgebnisJson.h"
+#include "cli/ErgebnisTabelle.h"
+#include "cli/KonsolenUmgebung.h"
+#include "files/ProjektDatei.h"
+#include "model/TKModell.h"
+#include "model/Texte.h"
+#include "model/Vorpruefung.h"
+
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: zavr-cli design EINGABE.ZAV [--position N] [--save AUSGABE.ZAV] [--json]\n"
+    "\n"
+    "Bemisst die Positionen eines Projekts wie der Befehl \"Berechnen\" des Programms: zuerst die Prüfungen\n"
+    "der Eingaben (nicht bestandene werden auf der Standardfehlerausgabe genannt; die Frage nach einem\n"
+    "konstanten Dornabstand über 5 * Plattendicke gilt als mit Ja beantwortet und wird als Warnung "
+    "gemeldet),\n"
+    "dann die Bemessung aller 21 Dorntypen. Ausgegeben wird je Position die Ergebnisliste (Dorn, η S, η ct,\n"
+    "η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette.\n"
+    "\n"
+    "Optionen:\n"
+    "  --position N        nur Position N bemessen (gezählt ab 1)\n"
+    "  --save AUSGABE.ZAV  das ganze Projekt mit den neuen Ergebnissen speichern, wie es das Programm tut\n"
+    "  --json              statt der Tabellen ein JSON-Dokument mit allen Ergebnisfeldern je Dorntyp\n"
+    "  --help              diese Beschreibung\n"
+    "\n"
+    "Zahlen der Tabellen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG),\n"
+    "JSON immer \".\".\n"
+    "\n"
+    "Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden;\n"
+    "2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die\n"
+    "Argumente sind falsch.\n";
+
+struct Optionen {
+    std::string eingabe;
+    std::string ausgabe;
+    int position = 0;  // 0: all positions
+    bool json = false;
+    bool hilfe = false;
+};
+
+std::optional<int> Positionsnummer(const std::string& text) {
+    try {
+        std::size_t ende = 0;
+        const int nummer = std::stoi(text, &ende);
+        if (ende == text.size() && nummer >= 1) return nummer;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+// Accepts "--option wert" and "--option=wert".
+std::optional<Optionen> LeseOptionen(const std::vector<std::string>& argumente, std::string& fehler) {
+    Optionen o;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        std::string name = argumente[i];
+        std::optional<std::string> wert;
+        if (const auto gleich = name.find('='); name.starts_with("--") && gleich != std::string::npos) {
+            wert = name.substr(gleich + 1);
+            name.resize(gleich);
+        }
+        const auto Wert = [&]() -> std::optional<std::string> {
+            if (wert) return wert;
+            if (i + 1 < argumente.size()) return argumente[++i];
+            return std::nullopt;
+        };
+        if (name == "--help" || name == "-h") {
+            o.hilfe = true;
+        } else if (name == "--json") {
+            o.json = true;
+        } else if (name == "--save") {
+            const auto pfad = Wert();
+            if (!pfad || pfad->empty()) return fehler = "--save braucht einen Dateinamen", std::nullopt;
+            o.ausgabe = *pfad;
+        } else if (name == "--position") {
+            const auto text = Wert();
+            const auto nummer = text ? Positionsnummer(*text) : std::nullopt;
+            if (!nummer) return fehler = "--position braucht eine Positionsnummer ab 1", std::nullopt;
+            o.position = *nummer;
+        } else if (name.starts_with("-") && name != "-") {
+            return fehler = "unbekannte Option \"" + name + "\"", std::nullopt;
+        } else if (o.eingabe.empty()) {
+            o.eingabe = name;
+        } else {
+            return fehler = "mehr als eine Eingabedatei angegeben", std::nullopt;
+        }
+    }
+    if (!o.hilfe && o.eingabe.empty()) return fehler = "keine Eingabedatei angegeben", std::nullopt;
+    return o;
+}
+
+bool LadeProjekt(TKModell& modell, const std::string& pfad) {
+    try {
+        if (ReadFromFile(modell, pfad)) return true;
+        std::cerr << "zavr-cli design: " << pfad << " ist kein lesbares Projekt dieses Programms\n";
+    } catch (const std::system_error& e) {
+        std::cerr << "zavr-cli design: " << pfad << " kann nicht gelesen werden: " << e.code().message()
+                  << '\n';
+    }
+    return false;
+}
+
+std::string Bezeichnung(int nummer, const TKAnwendung& a) {
+    return "Position " + std::to_string(nummer) + " \"" + a.GetPosition() + "\"";
+}
+
+void MeldePruefung(int nummer, const TKAnwendung& a, const Vorpruefung& pruefung) {
+    for (const std::string& hinweis : pruefung.Hinweise)
+        std::cerr << Bezeichnung(nummer, a) << ": " << hinweis << '\n';
+    if (pruefung.Bestanden() && pruefung.KonstanterAbstandFrage)
+        std::cerr << Bezeichnung(nummer, a) << ": Warnung: " << HinweisKonstanterAbstand
+                  << " Die Bemessung wird trotzdem durchgeführt.\n";
+}
+
+}  // namespace
+
+int DesignBefehl(const std::vector<std::string>& argumente) {
+    std::string fehler;
+    const std::optional<Optionen> o = LeseOptionen(argumente, fehler);
+    if (!o) {
+        std::cerr << "zavr-cli design: " << fehler << "\n\n" << Hilfe;
+        return ExitDateiFehler;
+    }
+    if (o->hilfe) {
+        std::cout << Hilfe;
+        return ExitOk;
+    }
+    KonsolenUmgebung umgebung;
+    TKModell modell(umgebung);
+    if (!LadeProjekt(modell, o->eingabe)) return ExitDateiFehler;
+    const int anzahl = modell.GetAnzAnwendung();
+    if (o->position > anzahl) {
+        std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o->position
+                  << '\n';
+        return ExitDateiFehler;
+    }
+
+    int status = ExitOk;
+    nlohmann::ordered_json positionen = nlohmann::ordered_json::array();
+    for (int nummer = 1; nummer <= anzahl; ++nummer) {
+        if (o->position != 0 && nummer != o->position) continue;
+        TKAnwendung& anwendung = modell.cAnwendung[nummer - 1];
+        const Vorpruefung pruefung = PruefeVorBerechnung(anwendung);
+        MeldePruefung(nummer, anwendung, pruefung);
+        modell.SetCalcFlag(pruefung.Bestanden());
+        if (pruefung.Bestanden())
+            BerechneErgebnis(anwendung, umgebung);
+        else
+            status = ExitPruefungFehlgeschlagen;
+
+        if (o->json) {
+            positionen.push_back(PositionJson(nummer, anwendung, pruefung, pruefung.Bestanden()));
+            continue;
+        }
+        std::cout << Bezeichnung(nummer, anwendung) << " - "
+                  << Text(TextListe::Anwendungsfall, anwendung.GetAnwendungsfall()) << '\n';
+        if (pruefung.Bestanden())
+            SchreibeErgebnisTabelle(std::cout, anwendung, umgebung.Dezimaltrenner());
+        else
+            std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
+        std::cout << '\n';
+    }
+    if (o->json)
+        std::cout << nlohmann::ordered_json{{"Datei", o->eingabe}, {"Positionen", positionen}}.dump(2)
+                  << '\n';
+
+    if (!o->ausgabe.empty() && !SaveToFile(modell, o->ausgabe)) {
+        std::cerr << "zavr-cli design: " << o->ausgabe << " kann nicht gespeichert werden\n";
+        return ExitDateiFehler;
+    }
+    return status;
+}

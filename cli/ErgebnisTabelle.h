@@ -1,0 +1,10 @@
+#pragma once
+
+#include <ostream>
+
+class TKAnwendung;
+
+// The results list of a designed position as a text table: one row per dowel type in the list's row order
+// (each size followed by its ZAVRQ variant) with the three utilisations and the number of dowels, then the
+// selected type with its fire-protection sleeve. Numbers use `dezimaltrenner`.
+void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, char dezimaltrenner);
