@@ -1,0 +1,59 @@
+#include "app/Anwendereinstellungen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString Abschnitt = QStringLiteral("Anwenderdaten/");
+
+bool OrdnerBeschreibbar(const QString& ordner) {
+    // A probe file is the only reliable test; permission bits lie on shared and mounted folders.
+    QFile probe(QDir(ordner).filePath(QStringLiteral(".zavr-schreibprobe")));
+    if (!probe.open(QIODevice::WriteOnly)) return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+}  // namespace
+
+QString EinstellungsDatei(const QString& programmdatei, bool ordnerBeschreibbar,
+                          const QString& benutzerOrdner) {
+    const QFileInfo programm(programmdatei);
+    const QString name = programm.completeBaseName() + QStringLiteral(".INI");
+    return QDir(ordnerBeschreibbar ? programm.absolutePath() : benutzerOrdner).filePath(name);
+}
+
+Anwendereinstellungen Anwendereinstellungen::FuerProgramm() {
+    const QString programm = QCoreApplication::applicationFilePath();
+    const QString benutzer = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const bool beschreibbar = OrdnerBeschreibbar(QFileInfo(programm).absolutePath());
+    if (!beschreibbar) QDir().mkpath(benutzer);
+    return Anwendereinstellungen(EinstellungsDatei(programm, beschreibbar, benutzer));
+}
+
+std::unique_ptr<QSettings> Anwendereinstellungen::Oeffnen() const {
+    return std::make_unique<QSettings>(datei_, QSettings::IniFormat);
+}
+
+int Anwendereinstellungen::LeseZahl(const QString& schluessel, int standard) const {
+    bool ok = false;
+    const int wert = Oeffnen()->value(Abschnitt + schluessel).toString().trimmed().toInt(&ok);
+    return ok ? wert : standard;
+}
+
+void Anwendereinstellungen::SchreibeZahl(const QString& schluessel, int wert) const {
+    Oeffnen()->setValue(Abschnitt + schluessel, wert);
+}
+
+QString Anwendereinstellungen::LeseText(const QString& schluessel, const QString& standard) const {
+    return Oeffnen()->value(Abschnitt + schluessel, standard).toString();
+}
+
+void Anwendereinstellungen::SchreibeText(const QString& schluessel, const QString& wert) const {
+    Oeffnen()->setValue(Abschnitt + schluessel, wert);
+}

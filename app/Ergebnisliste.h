@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <array>
+
+#include "model/Typen.h"
+
+class TKErgebnisse;
+
+// Row order of the results list: each size is followed by its ZAVRQ variant.
+constexpr std::array<int, AnzahlDorne> Zeilenfolge{0, 1,  11, 2,  12, 3,  13, 4,  14, 5, 15,
+                                                   6, 16, 7,  17, 8,  18, 9,  19, 10, 20};
+int ZeileVon(TsDorn dorn);
+TsDorn DornInZeile(int zeile);
+
+// Header of the results list: the utilisation columns show a Greek letter with its subscript.
+class Ergebniskopf : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit Ergebniskopf(QWidget* parent = nullptr);
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+};
+
+// `lvLastErgebnis`: one row per dowel type with the three utilisations, the number of dowels and the status.
+class Ergebnisliste : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit Ergebnisliste(char dezimaltrenner, QWidget* parent = nullptr);
+
+    // Refills all rows from the results and selects the row of the selected type.
+    void ErgebnisUebersichtAnzeigen(const TKErgebnisse& ergebnisse);
+
+signals:
+    // The user (or the fill) selected the row of a type; deselections are not reported.
+    void dornGewaehlt(TsDorn dorn);
+
+private:
+    void BegrenzeSpalte(int spalte, int breite);
+    QString Ausnutzung(double ist, double widerstand) const;
+
+    char trenner_;
+};

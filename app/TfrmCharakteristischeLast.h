@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class Dialogdienst;
+class TKLast;
+class Zahlenfeld;
+
+// Rounds a design load to one decimal, halves to the even tenth (12.25 -> 12.2, 12.75 -> 12.8).
+double RundeZehntel(double wert);
+
+// "Eingabe der Bemessungswerte": derives a design load from characteristic permanent and variable loads and
+// their partial factors, working on the position's scratch load record.
+class TfrmCharakteristischeLast : public QDialog {
+    Q_OBJECT
+public:
+    TfrmCharakteristischeLast(char dezimaltrenner, QWidget* parent = nullptr);
+
+    void SetPunktlast();
+    void SetLinielast();
+    // The record the dialog edits; it must outlive the next exec().
+    void SetLast(TKLast* last) { last_ = last; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Beschriften(const QString& g, const QString& gIndex, const QString& q, const QString& qIndex,
+                     const QString& ed, const QString& edIndex, const QString& einheit);
+    void FelderFuellen();
+    void FelderLesen();
+    void ErgebnisseZeigen();
+    QString Text(double wert) const;
+
+    char trenner_;
+    TKLast* last_ = nullptr;
+    Zahlenfeld* editGk_;
+    Zahlenfeld* editQk_;
+    Zahlenfeld* editGammaG_;
+    Zahlenfeld* editGammaQ_;
+    QLabel* lblGk_;
+    QLabel* lblQk_;
+    QLabel* lblEd_;
+    QLabel* lblGdesign_;
+    QLabel* lblQdesign_;
+    QLabel* lblFd_;
+    QList<QLabel*> einheiten_;
+};

@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <QTranslator>
+
+#include "app/Anwendereinstellungen.h"
+#include "app/DesktopUmgebung.h"
+#include "app/Dialogdienst.h"
+#include "app/Sprachmodule.h"
+#include "app/TfrmHauptMaske.h"
+#include "app/TfrmSplash.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zavr"));
+    QApplication::setApplicationDisplayName(QStringLiteral("QUORVEL® - Schubdorn ZAVR / ZAVRQ"));
+    const QString programm = QApplication::applicationFilePath();
+    const auto einstellungen = Anwendereinstellungen::FuerProgramm();
+
+    QTranslator sprachmodul;
+    {
+        TfrmSplash start(programm, einstellungen);
+        start.exec();
+        if (LadeSprachmodul(sprachmodul, programm, start.GewaehlteKennung()))
+            QApplication::installTranslator(&sprachmodul);
+    }
+
+    QtDialogdienst dialoge;
+    DesktopUmgebung umgebung(einstellungen, dialoge);
+    TfrmHauptMaske hauptmaske(umgebung);
+    hauptmaske.show();
+    QStringList argumente = QApplication::arguments();
+    argumente.removeFirst();
+    hauptmaske.Befehlszeile(argumente);
+    return app.exec();
+}
