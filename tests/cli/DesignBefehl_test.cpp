@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Beispiel = std::string(ZAVR_SOURCE_DIR) + "/examples/Beispiel.ZAV";
+
+std::string Inhalt(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> zeilen;
+    std::istringstream s(text);
+    for (std::string z; std::getline(s, z);) zeilen.push_back(z);
+    return zeilen;
+}
+
+struct Lauf {
+    int status;
+    std::string aus;
+    std::string fehler;
+};
+
+class DesignBefehl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner =
+            fs::temp_directory_path() / ("zavr_cli_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner);
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+
+    std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
+
+    // Runs a program with the given locale; arguments are quoted for the shell.
+    Lauf Starte(const std::string& programm, const std::vector<std::string>& argumente,
+                const std::string& locale = "C") const {
+        std::string befehl = "LC_ALL=" + locale + " '" + programm + "'";
+        for (const std::string& a : argumente) befehl += " '" + a + "'";
+        befehl += " > '" + Pfad("aus.txt") + "' 2> '" + Pfad("fehler.txt") + "'";
+        const int roh = std::system(befehl.c_str());
+        return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, Inhalt(Pfad("aus.txt")), Inhalt(Pfad("fehler.txt"))};
+    }
+    Lauf Design(const std::vector<std::string>& argumente, const std::string& locale = "C") const {
+        std::vector<std::string> alle{"design"};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        return Starte(ZAVR_CLI, alle, locale);
+    }
+
+    // A copy of the example with one line replaced.
+    std::string Abgewandelt(const std::string& name, const std::string& wert) const {
+        std::string text = Inhalt(Beispiel);
+        const std::size_t anfang = text.find("\r\n" + name + "=") + 2;
+        const std::size_t ende = text.find("\r\n", anfang);
+        text.replace(anfang, ende - anfang, name + "=" + wert);
+        std::ofstream(Pfad("variante.ZAV"), std::ios::binary) << text;
+        return Pfad("variante.ZAV");
+    }
+
+    fs::path ordner;
+};
+
+const std::vector<std::string> Zeilenfolge{
+    "ZAVR 20 HF", "ZAVR 25 HF",  "ZAVRQ 25 HF", "ZAVR 30 HF",  "ZAVRQ 30 HF", "ZAVR 45 HF",   "ZAVRQ 45 HF",
+    "ZAVR 60 HF", "ZAVRQ 60 HF", "ZAVR 90 HF",  "ZAVRQ 90 HF", "ZAVR 120 HF", "ZAVRQ 120 HF", "ZAVR 130",
+    "ZAVRQ 130",  "ZAVR 150",    "ZAVRQ 150",   "ZAVR 400",    "ZAVRQ 400",   "ZAVR 450",     "ZAVRQ 450"};
+
+std::string Zweistellig(double wert, char trenner) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", wert);
+    std::string s(text);
+    for (char& c : s)
+        if (c == '.') c = trenner;
+    return s;
+}
+
+// The text table and the JSON document describe the same design: every row shows the type, the three
+// utilisations of the JSON values to two decimals, the dowel count and the status text, in row order.
+TEST_F(DesignBefehl, tabelleUndJsonDesBeispielsStimmenUeberein) {
+    for (const auto& [locale, trenner] : {std::pair{"C", '.'}, std::pair{"de_DE.UTF-8", ','}}) {
+        const Lauf tabelle = Design({Beispiel}, locale);
+        ASSERT_EQ(tabelle.status, 0) << tabelle.fehler;
+        const Lauf json = Design({Beispiel, "--json"}, locale);
+        ASSERT_EQ(json.status, 0) << json.fehler;
+        const auto dokument = nlohmann::json::parse(json.aus);
+        const auto& positionen = dokument.at("Positionen");
+        ASSERT_EQ(positionen.size(), 5u);
+
+        const std::vector<std::string> zeilen = Zeilen(tabelle.aus);
+        std::size_t z = 0;
+        for (const auto& p : positionen) {
+            ASSERT_LT(z + 23, zeilen.size());
+            EXPECT_EQ(zeilen[z].rfind("Position " + std::to_string(p.at("Position").get<int>()) + " \"" +
+                                          p.at("TPosition").get<std::string>() + "\"",
+                                      0),
+                      0u)
+                << zeilen[z];
+            for (std::size_t r = 0; r < Zeilenfolge.size(); ++r) {
+                std::istringstream zeile(zeilen[z + 2 + r].substr(14));
+                const auto& d =
+                    *std::find_if(p.at("Dorne").begin(), p.at("Dorne").end(),
+                                  [&](const auto& dorn) { return dorn.at("Name") == Zeilenfolge[r]; });
+                EXPECT_EQ(zeilen[z + 2 + r].substr(0, Zeilenfolge[r].size()), Zeilenfolge[r]);
+                const double ist = d.at("TVRdIst");
+                std::string etaS, etaCt, etaCe;
+                int anzahl = 0;
+                zeile >> etaS >> etaCt >> etaCe >> anzahl;
+                EXPECT_EQ(etaS, Zweistellig(ist / d.at("TVRds").get<double>(), trenner));
+                EXPECT_EQ(etaCt, Zweistellig(ist / d.at("TVRdct").get<double>(), trenner));
+                EXPECT_EQ(etaCe, Zweistellig(ist / d.at("TVRdce").get<double>(), trenner));
+                EXPECT_EQ(anzahl, d.at("TAnzDorn").get<int>());
+                EXPECT_NE(zeilen[z + 2 + r].find("  " + d.at("Status").get<std::string>()),
+                          std::string::npos);
+            }
+            EXPECT_EQ(zeilen[z + 23].rfind("Gewählter Dorn: " + p.at("TAktDornName").get<std::string>(), 0),
+                      0u);
+            z += 25;
+        }
+    }
+}
+
+// Invariants of every designed type: the admissible resistance is the least of the three, a row has one
+// dowel fewer than entries in its dimension chain, and the selected type is admissible.
+TEST_F(DesignBefehl, jsonFelderJeDorntyp) {
+    const Lauf lauf = Design({Beispiel, "--json"});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const auto dokument = nlohmann::json::parse(lauf.aus);
+    for (const auto& p : dokument.at("Positionen")) {
+        ASSERT_EQ(p.at("Dorne").size(), 21u);
+        const int fall = p.at("TAnwendungsfall");
+        for (int d = 0; d < 21; ++d) {
+            const auto& dorn = p.at("Dorne")[d];
+            EXPECT_EQ(dorn.at("TDorn"), d);
+            for (const char* key :
+                 {"TStatus",      "cFehler",        "cWarnungen",   "TAnzDorn",     "TDornAnordnung",
+                  "TDornAbstand", "TDornNotwendig", "TNutzhoehe",   "TVRds",        "TVRdce",
+                  "TVRdct",       "TVRdzul",        "TVRdIst",      "TEtaQ",        "TAsx",
+                  "TAsy",         "TRhol",          "Tbx",          "Tby",          "Tui",
+                  "TAnzPosA",     "TAnzPosD",       "TPosDd",       "TDistPosA",    "TDistPosB2",
+                  "TDistPosB1",   "TDistPosD",      "TBereichPosA", "TEinflussPosB"})
+                EXPECT_TRUE(dorn.contains(key)) << key;
+            EXPECT_DOUBLE_EQ(dorn.at("TVRdzul").get<double>(),
+                             std::min({dorn.at("TVRds").get<double>(), dorn.at("TVRdce").get<double>(),
+                                       dorn.at("TVRdct").get<double>()}));
+            if (fall >= 3) {
+                EXPECT_EQ(dorn.at("TAnzDorn").get<std::size_t>() + 1, dorn.at("TDornAbstand").size());
+            }
+        }
+        EXPECT_EQ(p.at("Dorne")[p.at("TAktDorn").get<int>()].at("TStatus"), 0);
+        EXPECT_EQ(p.at("Dorne")[p.at("TAktDorn").get<int>()].at("Name"), p.at("TAktDornName"));
+    }
+}
+
+// Designing an opened project again gives its stored results to the byte, and --save writes exactly what
+// the program writes. The bundled example must be the generator's current output.
+TEST_F(DesignBefehl, gespeichertesProjektGleichtDemNeuErzeugten) {
+    ASSERT_EQ(Starte(ZAVR_BEISPIEL, {Pfad("neu.ZAV")}).status, 0);
+    const Lauf lauf = Design({Pfad("neu.ZAV"), "--save", Pfad("bemessen.ZAV")}, "de_DE.UTF-8");
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_TRUE(Inhalt(Pfad("neu.ZAV")) == Inhalt(Pfad("bemessen.ZAV")));
+    EXPECT_TRUE(Inhalt(Pfad("neu.ZAV")) == Inhalt(Beispiel))
+        << "examples/Beispiel.ZAV is out of date: regenerate it with zavr-beispiel examples/Beispiel.ZAV";
+
+    ASSERT_EQ(Design({Beispiel, "--position", "2", "--save", Pfad("punkt.ZAV")}).status, 0);
+    const std::string punkt = Inhalt(Pfad("punkt.ZAV"));
+    EXPECT_NE(punkt.find("\r\nBelastungDesign_2.TLinienLastLinks=40\r\n"), std::string::npos);
+    EXPECT_NE(punkt.find("\r\nBelastungCharg_5.TGammaf=1.35\r\n"), std::string::npos);
+}
+
+TEST_F(DesignBefehl, nurDieGewaehltePosition) {
+    const Lauf lauf = Design({Beispiel, "--position=3"});
+    ASSERT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.aus.rfind("Position 3 \"Wandanschluss C\" - Dornpaar Platte an Wand\n", 0), 0u);
+    EXPECT_EQ(lauf.aus.find("Position 1"), std::string::npos);
+    EXPECT_EQ(Zeilen(lauf.aus).size(), 25u);  // title, header, 21 rows, choice, blank line
+}
+
+TEST_F(DesignBefehl, nichtBestandenePruefungGibtEins) {
+    const std::string datei = Abgewandelt("Geometrie_2.TPlatteDicke", "120");
+    const Lauf lauf = Design({datei, "--save", Pfad("aus.ZAV")});
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_NE(lauf.fehler.find(
+                  "Position 2 \"Fuge Achse B\": Die vorgegebene Betondicke ist kleiner als die minimale "
+                  "Betondicke für den kleinsten Doppelschubdorn!"),
+              std::string::npos);
+    EXPECT_NE(lauf.aus.find("Position 2 \"Fuge Achse B\" - Dornpaar Platte an Platte\nnicht bemessen"),
+              std::string::npos);
+    EXPECT_NE(lauf.aus.find("Position 3"), std::string::npos);  // the others are still designed
+    EXPECT_TRUE(fs::exists(Pfad("aus.ZAV")));
+}
+
+TEST_F(DesignBefehl, konstanterAbstandUeberFuenfPlattendickenIstEineWarnung) {
+    const Lauf lauf = Design({Abgewandelt("Geometrie_5.TkonstDornAbstand", "1300"), "--position", "5"});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_NE(lauf.fehler.find(
+                  "Position 5 \"Wand E\": Warnung: Der gewählte konstante Dornabstand ist größer als 5 * "
+                  "Plattendicke!"),
+              std::string::npos);
+    EXPECT_NE(lauf.aus.find("Gewählter Dorn: "), std::string::npos);
+}
+
+TEST_F(DesignBefehl, unlesbareOderFremdeDateiGibtZweiUndSchreibtNichts) {
+    std::ofstream(Pfad("fremd.ZAV"), std::ios::binary)
+        << "Programm.Name=ZAVR\r\nProgramm.Version=ZAVR - 2.0\r\n";
+    for (const std::string& eingabe : {Pfad("fehlt.ZAV"), Pfad("fremd.ZAV"), ordner.string()}) {
+        const Lauf lauf = Design({eingabe, "--save", Pfad("aus.ZAV"), "--json"});
+        EXPECT_EQ(lauf.status, 2) << eingabe;
+        EXPECT_EQ(lauf.aus, "") << eingabe;
+        EXPECT_NE(lauf.fehler, "") << eingabe;
+        EXPECT_FALSE(fs::exists(Pfad("aus.ZAV")));
+    }
+    EXPECT_NE(Design({Pfad("fremd.ZAV")}).fehler.find("Die Datei ist keine gültige QUORVEL® - ZAVR Datei"),
+              std::string::npos);
+}
+
+TEST_F(DesignBefehl, falscheArgumenteGebenZwei) {
+    for (const std::vector<std::string>& argumente :
+         std::vector<std::vector<std::string>>{{},
+                                               {Beispiel, "--position", "0"},
+                                               {Beispiel, "--position", "6"},
+                                               {Beispiel, "--position", "x"},
+                                               {Beispiel, "--position"},
+                                               {Beispiel, "--save"},
+                                               {Beispiel, Beispiel},
+                                               {Beispiel, "--unbekannt"}}) {
+        const Lauf lauf = Design(argumente);
+        EXPECT_EQ(lauf.status, 2) << ::testing::PrintToString(argumente);
+        EXPECT_EQ(lauf.aus, "");
+    }
+    EXPECT_EQ(Starte(ZAVR_CLI, {}).status, 2);
+    EXPECT_EQ(Starte(ZAVR_CLI, {"zeichne"}).status, 2);
+}
+
+TEST_F(DesignBefehl, hilfe) {
+    const Lauf design = Design({"--help"});
+    EXPECT_EQ(design.status, 0);
+    for (const char* option : {"--position N", "--save AUSGABE.ZAV", "--json", "Rückgabewert"})
+        EXPECT_NE(design.aus.find(option), std::string::npos) << option;
+    const Lauf uebersicht = Starte(ZAVR_CLI, {"--help"});
+    EXPECT_EQ(uebersicht.status, 0);
+    EXPECT_NE(uebersicht.aus.find("design"), std::string::npos);
+}
+
+}  // namespace
