@@ -66,9 +66,8 @@ void PruefeStatus(TKAnwendung& anwendung, TsDorn dorn, bool abgebrochen) {
     if ((fall == TsAnwendungsfall::afPaarWand || fall == TsAnwendungsfall::afReiheWand) &&
         daten.GetDornLaenge() + geometrie.GetBetondeckungVorn() > geometrie.GetWandDicke())
         fehler(7);
-    if (abgebrochen || OhneAnordnung(fall, ergebnis) ||
-        UeberLastet(ergebnis.GetVRdZul(), ergebnis.GetVRdIst()))
-        fehler(2);
+    const bool ohneNachweis = abgebrochen || OhneAnordnung(fall, ergebnis);
+    if (ohneNachweis || UeberLastet(ergebnis.GetVRdZul(), ergebnis.GetVRdIst())) fehler(2);
     if (eKrit / 2 > aMin && zulassung) fehler(4);
     PruefeAbstandsinformation(ergebnis, geometrie.GetPlatteDicke(), anwendung.GetMaxDornabstand());
     if (!einzel) {
@@ -83,5 +82,7 @@ void PruefeStatus(TKAnwendung& anwendung, TsDorn dorn, bool abgebrochen) {
     if (std::min(geometrie.GetBetondeckungOben(), geometrie.GetBetondeckungUnten()) < 30 &&
         std::max({dm.A, dm.B1, dm.B2, dm.D}) > 20)
         fehler(8);
+    // Without an arrangement the load cannot be shown to be carried, whatever the other checks found.
+    if (ohneNachweis) status = 2;
     ergebnis.SetStatus(status);
 }
