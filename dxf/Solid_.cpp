@@ -11,6 +11,8 @@ Solid_::Solid_(const Point3D& OCSaxis, std::vector<Point3D> points, int col, dou
 void Solid_::write_to_DXF(DXF_File& file, const std::string& layer) const {
     Face3D_::write_to_DXF(file, layer);
     file.write_real_exp(39, thickness);
+    // Unlike a 3DFACE a SOLID lies in its OCS plane; without the extrusion it would land mirrored or tilted.
+    if (OCS_WCS) write_DXF_Point(file, 210, OCS_axis);
 }
 
 std::string Solid_::details() const {

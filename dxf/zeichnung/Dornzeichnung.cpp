@@ -1,6 +1,7 @@
 #include "dxf/zeichnung/Dornzeichnung.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "dxf/zeichnung/BewehrungsTexte.h"
 #include "dxf/zeichnung/DxfZeichner.h"
@@ -10,7 +11,6 @@ namespace {
 
 // Product drawings are German and fixed, whatever the user's regional settings.
 constexpr char Komma = ',';
-constexpr double Abstand = 12;  // between the outline and a dimension line and between two dimension lines
 constexpr double Plattendicke = 4;
 constexpr int Achsfarbe = 1;
 
@@ -20,6 +20,10 @@ std::string T(double mm) {
 
 struct DornBlatt {
     const TrDornMasse& d;
+    // Texts and dimension spacings grow with the dowel in whole steps, so every drawing prints alike at
+    // its scale 1:s.
+    double s;
+    double a;  // between the outline and a dimension line and between two dimension lines: 12·s
     DxfZeichner achsen, dorn, masse, text, titel;
     double breit;  // half width of the front view (plate or the longer rod)
     double X0;     // joint face of the side view
@@ -34,8 +38,8 @@ bool StaebeGleich(const TrDornMasse& d) {
 
 void Vorderansicht(const DornBlatt& b) {
     const TrDornMasse& d = b.d;
-    b.achsen.Linie(0, 0, -d.Hoehe / 2 - 8, d.Hoehe / 2 + 8, Achsfarbe);
-    b.achsen.Linie(-b.breit - 8, b.breit + 8, 0, 0, Achsfarbe);
+    b.achsen.Linie(0, 0, -d.Hoehe / 2 - 8 * b.s, d.Hoehe / 2 + 8 * b.s, Achsfarbe);
+    b.achsen.Linie(-b.breit - 8 * b.s, b.breit + 8 * b.s, 0, 0, Achsfarbe);
     b.dorn.DxfRechteck(7, -d.Breite / 2, d.Breite / 2, -d.Hoehe / 2, d.Hoehe / 2);
     b.dorn.DxfStab(1, 1, d.Stab2d, -d.Stab2l / 2, d.Stab2l / 2, 0, 0, 7);
     if (!StaebeGleich(d)) b.dorn.DxfStab(1, 1, d.Stab1d, -d.Stab1l / 2, d.Stab1l / 2, 0, 0, 7);
@@ -45,25 +49,25 @@ void Vorderansicht(const DornBlatt& b) {
             b.dorn.DxfKreis(7, 0, y, d.RERohrh / 2);
         else
             b.dorn.DxfRechteck(7, -d.RERohrb / 2, d.RERohrb / 2, y - d.RERohrh / 2, y + d.RERohrh / 2);
-        const double r = std::max(d.RERohrb, d.RERohrh) / 2 + 5;
+        const double r = std::max(d.RERohrb, d.RERohrh) / 2 + 5 * b.s;
         b.achsen.Linie(-r, r, y, y, Achsfarbe);
     }
 
-    double y = -d.Hoehe / 2 - Abstand;
+    double y = -d.Hoehe / 2 - b.a;
     b.masse.Mass(-d.Breite / 2, d.Breite / 2, y, y, T(d.Breite));
-    y -= Abstand;
+    y -= b.a;
     b.masse.Mass(-d.Stab2l / 2, d.Stab2l / 2, y, y, T(d.Stab2l));
     if (d.Stab1l != d.Stab2l) {
-        y -= Abstand;
+        y -= b.a;
         b.masse.Mass(-d.Stab1l / 2, d.Stab1l / 2, y, y, T(d.Stab1l));
     }
-    const double xl = -b.breit - Abstand, xr = b.breit + Abstand;
+    const double xl = -b.breit - b.a, xr = b.breit + b.a;
     b.masse.Mass(xl, xl, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe), 90);
     b.masse.Mass(xr, xr, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand), 90);
     const double oben = d.Abstand / 2 + d.RERohrh / 2;
-    b.masse.Mass(xr + Abstand, xr + Abstand, oben, oben - d.RERohrh, T(d.RERohrh), 90);
+    b.masse.Mass(xr + b.a, xr + b.a, oben, oben - d.RERohrh, T(d.RERohrh), 90);
     if (!RundeHuelse(d)) {
-        const double yt = d.Hoehe / 2 + Abstand;
+        const double yt = d.Hoehe / 2 + b.a;
         b.masse.Mass(-d.RERohrb / 2, d.RERohrb / 2, yt, yt, T(d.RERohrb));
     }
 }
@@ -71,32 +75,32 @@ void Vorderansicht(const DornBlatt& b) {
 void Seitenansicht(const DornBlatt& b) {
     const TrDornMasse& d = b.d;
     const double x0 = b.X0, L = d.Laenge;
-    b.achsen.Linie(x0 - L - 8, x0 + L + 8, 0, 0, Achsfarbe);
+    b.achsen.Linie(x0 - L - 8 * b.s, x0 + L + 8 * b.s, 0, 0, Achsfarbe);
     b.dorn.DxfRechteck(7, x0, x0 + Plattendicke, -d.Hoehe / 2, d.Hoehe / 2);
     b.dorn.DxfRechteck(7, x0 + Plattendicke, x0 + Plattendicke + d.Plattel,
                        -d.Abstand / 2 + d.Durchmesser / 2, d.Abstand / 2 - d.Durchmesser / 2);
     for (double y : {-d.Abstand / 2, d.Abstand / 2}) {
-        b.achsen.Linie(x0 - L - 8, x0 + L + 8, y, y, Achsfarbe);
+        b.achsen.Linie(x0 - L - 8 * b.s, x0 + L + 8 * b.s, y, y, Achsfarbe);
         b.dorn.DxfStab(1, 1, d.Durchmesser, x0 - L, x0 + L, y, y, 7);
         b.dorn.DxfRechteck(7, x0 - L, x0, y - d.RERohrh / 2, y + d.RERohrh / 2);
     }
     b.dorn.DxfKreis(7, x0 + d.Stab1a, 0, d.Stab1d / 2);
     if (!StaebeGleich(d)) b.dorn.DxfKreis(7, x0 + d.Stab2a, 0, d.Stab2d / 2);
 
-    const double yb = -std::max(d.Hoehe, d.Abstand + d.RERohrh) / 2 - Abstand;
+    const double yb = -std::max(d.Hoehe, d.Abstand + d.RERohrh) / 2 - b.a;
     b.masse.Mass(x0 - L, x0, yb, yb, T(L));
     b.masse.Mass(x0, x0 + L, yb, yb, T(L));
-    double y = d.Hoehe / 2 + Abstand;
+    double y = d.Hoehe / 2 + b.a;
     b.masse.Mass(x0 + Plattendicke, x0 + Plattendicke + d.Plattel, y, y, T(d.Plattel));
-    y += Abstand;
+    y += b.a;
     b.masse.Mass(x0, x0 + d.Stab1a, y, y, T(d.Stab1a));
     if (d.Stab2a != d.Stab1a) {
-        y += Abstand;
+        y += b.a;
         b.masse.Mass(x0, x0 + d.Stab2a, y, y, T(d.Stab2a));
     }
-    const double xr = x0 + L + Abstand;
+    const double xr = x0 + L + b.a;
     b.masse.Mass(xr, xr, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe), 90);
-    b.masse.Mass(xr + Abstand, xr + Abstand, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand), 90);
+    b.masse.Mass(xr + b.a, xr + b.a, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand), 90);
 }
 
 std::string Stabzeile(int nr, double durchmesser, double laenge, double abstand) {
@@ -106,9 +110,10 @@ std::string Stabzeile(int nr, double durchmesser, double laenge, double abstand)
 
 void Texte(const DornBlatt& b, TsDorn dorn) {
     const TrDornMasse& d = b.d;
-    const double kopf = d.Hoehe / 2 + 5 * Abstand;
-    b.titel.DxfText("QUORVEL® Doppelschubdorn " + DornName(dorn), 7, -b.breit, kopf + 30, 0, 0);
-    b.text.DxfText("Zeichnung Nr. " + std::to_string(DornZeichnungNr(dorn)), 7, -b.breit, kopf + 18, 0, 0);
+    const double kopf = d.Hoehe / 2 + 5 * b.a;
+    b.titel.DxfText("QUORVEL® Doppelschubdorn " + DornName(dorn), 7, -b.breit, kopf + 30 * b.s, 0, 0);
+    b.text.DxfText("Zeichnung Nr. " + std::to_string(DornZeichnungNr(dorn)), 7, -b.breit, kopf + 18 * b.s, 0,
+                   0);
     b.text.DxfText("Vorderansicht", 7, -b.breit, kopf, 0, 0);
     b.text.DxfText("Seitenansicht", 7, b.X0 - d.Laenge, kopf, 0, 0);
 
@@ -121,10 +126,10 @@ void Texte(const DornBlatt& b, TsDorn dorn) {
             T(d.Plattel),
         "Maße in mm",
     };
-    double y = -std::max(d.Hoehe / 2 + 3 * Abstand, (d.Abstand + d.RERohrh) / 2 + Abstand) - 2 * Abstand;
+    double y = -std::max(d.Hoehe / 2 + 3 * b.a, (d.Abstand + d.RERohrh) / 2 + b.a) - 2 * b.a;
     for (const std::string& zeile : zeilen) {
         b.text.DxfText(zeile, 7, -b.breit, y, 0, 0);
-        y -= 9;
+        y -= 9 * b.s;
     }
 }
 
@@ -139,18 +144,22 @@ DXF_Object DornZeichnung(TsDorn dorn) {
     masse.layer_colinx = 3;
 
     const TrDornMasse& d = DornMasse[Ord(dorn)];
-    const TrDxfMassParameter mass{4, 1.5, 4, 5};
+    const double s = std::ceil(d.Hoehe / 100);
+    const TrDxfMassParameter mass{4 * s, 1.5 * s, 4 * s, 5 * s};
     TrDxfMassParameter titel = mass;
-    titel.DxfTexthoehe = 7;
+    titel.DxfTexthoehe = 7 * s;
+    const double a = 12 * s;
     const double breit = std::max({d.Breite, d.Stab1l, d.Stab2l}) / 2;
     const DornBlatt b{d,
+                      s,
+                      a,
                       DxfZeichner(achsen, mass),
                       DxfZeichner(dorn_, mass),
                       DxfZeichner(masse, mass),
                       DxfZeichner(text, mass),
                       DxfZeichner(text, titel),
                       breit,
-                      breit + 3 * Abstand + d.Laenge + 4 * Abstand};
+                      breit + 7 * a + d.Laenge};
     Vorderansicht(b);
     Seitenansicht(b);
     Texte(b, dorn);

@@ -1,0 +1,420 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "DXF_Test_Helfer.h"
+#include "dxf/Arc_.h"
+#include "dxf/Block_.h"
+#include "dxf/Face3D_.h"
+#include "dxf/Insert_.h"
+#include "dxf/Line_.h"
+#include "dxf/Polyface_mesh_.h"
+#include "dxf/Polygon_mesh_.h"
+#include "dxf/Solid_.h"
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string no_entities = "No Entities or invalid Entities section in DXF file";
+
+Lines section(const std::string& name, const Lines& body) {
+    Lines l = {"0", "SECTION", "2", name};
+    l.insert(l.end(), body.begin(), body.end());
+    l.insert(l.end(), {"0", "ENDSEC"});
+    return l;
+}
+
+Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Lines& operator+=(Lines& a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::string file_of(const Lines& sections) {
+    return dxf_lines(sections + Lines{"0", "EOF"});
+}
+
+std::string entities_file(const Lines& body) {
+    return file_of(section("ENTITIES", body));
+}
+
+const Lines a_line = {"0",  "LINE", "8",  "L", "10", "1", "20", "2",
+                      "30", "0",    "11", "3", "21", "4", "31", "0"};
+
+Lines vertices(int n, int flag) {
+    Lines l;
+    for (int i = 0; i < n; ++i)
+        l += Lines{"0", "VERTEX", "70", std::to_string(flag), "10", std::to_string(i), "20", "0"};
+    return l;
+}
+
+Lines polyline(int flag70, const Lines& body, int m = 0, int n = 0) {
+    return Lines{"0",  "POLYLINE",
+                 "8",  "P",
+                 "66", "1",
+                 "70", std::to_string(flag70),
+                 "71", std::to_string(m),
+                 "72", std::to_string(n)} +
+           body + Lines{"0", "SEQEND"};
+}
+
+Lines attrib(const std::string& value, const std::string& tag) {
+    return {"0", "ATTRIB", "8", "L", "10", "0", "20", "0", "40", "1", "1", value, "2", tag, "70", "0"};
+}
+
+Lines block(const std::string& name, const Lines& members) {
+    return Lines{"0", "BLOCK", "8", "0", "2", name, "10", "0", "20", "0"} + members + Lines{"0", "ENDBLK"};
+}
+
+Lines insert(const std::string& name, const Lines& atts = {}) {
+    Lines l = {"0", "INSERT", "8", "L", "2", name, "10", "5", "20", "6", "66", atts.empty() ? "0" : "1"};
+    if (atts.empty()) return l;
+    return l + atts + Lines{"0", "SEQEND", "8", "L"};
+}
+
+int count_entities(const DXF_Object& doc) {
+    int n = 0;
+    for (const auto& l : doc.layer_lists) {
+        for (const auto& list : l->entity_lists) n += list->num_entities();
+    }
+    return n;
+}
+
+std::vector<std::string> texts(const DXF_Message_Log& log) {
+    std::vector<std::string> t;
+    for (const auto& e : log.entries) t.push_back(e.text);
+    return t;
+}
+
+}  // namespace
+
+struct Abschnitte {
+    const char* name;
+    Lines file;
+    bool reads_entities;
+};
+class Reader_Abschnitte : public ::testing::TestWithParam<Abschnitte> {};
+
+TEST_P(Reader_Abschnitte, findetAbschnitteNurInDerRichtigenFolge) {
+    const auto g = read_text(file_of(GetParam().file));
+    if (GetParam().reads_entities) {
+        EXPECT_TRUE(g.log.entries.empty()) << g.log.entries[0].text;
+        EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+    } else {
+        ASSERT_EQ(g.log.entries.size(), 1u);
+        EXPECT_EQ(g.log.entries[0].caption, "DXF Read Error");
+        EXPECT_EQ(g.log.entries[0].text, no_entities);
+    }
+}
+
+const Lines header = section("HEADER", {"9", "$ACADVER", "1", "AC1009"});
+const Lines tables = section(
+    "TABLES", {"0", "TABLE", "2", "LAYER", "70", "1", "0", "LAYER", "2", "L", "62", "3", "0", "ENDTAB"});
+const Lines blocks = section("BLOCKS", {});
+const Lines entities = section("ENTITIES", a_line);
+INSTANTIATE_TEST_SUITE_P(
+    Folgen, Reader_Abschnitte,
+    ::testing::Values(Abschnitte{"alle", header + tables + blocks + entities, true},
+                      Abschnitte{"nurEntities", entities, true},
+                      Abschnitte{"ohneTables", header + blocks + entities, true},
+                      Abschnitte{"classesNachHeader", header + section("CLASSES", {}) + tables + entities,
+                                 false},
+                      Abschnitte{"ohneEntities", header + tables, false},
+                      Abschnitte{"entitiesOhneEnde", {"0", "SECTION", "2", "ENTITIES"}, false}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Reader, ebenentabelleMitFarbeUndDoppeltenNamen) {
+    const auto g = read_text(
+        file_of(section("TABLES", {"0", "TABLE",  "2", "VPORT", "0", "VPORT", "2", "*ACTIVE", "0",  "ENDTAB",
+                                   "0", "TABLE",  "2", "LAYER", "0", "LAYER", "2", "0",       "62", "-3",
+                                   "0", "LAYER",  "2", "0",     "0", "LAYER", "2", "Wand",    "62", "5",
+                                   "0", "ENDTAB", "0", "TABLE", "2", "STYLE", "0", "ENDTAB"}) +
+                section("ENTITIES", {"0", "CIRCLE", "8", "Wand", "10", "1", "20", "1", "40", "2"})));
+    ASSERT_EQ(g.doc.num_layers(), 3);
+    EXPECT_EQ(g.doc.layer_lists[0]->layer_name, "0");
+    EXPECT_EQ(g.doc.layer_lists[1]->layer_name, "0");
+    EXPECT_EQ(g.doc.layer_lists[0]->layer_colinx, -3);
+    // The circle had no colour: it takes the layer's.
+    EXPECT_EQ(entities_of<Circle_>(g.doc, "Wand", "Circle_")[0]->colinx, 5);
+    EXPECT_EQ(g.skipped, (std::vector<std::string>{"STYLE"}));
+}
+
+TEST(Reader, zahlenMitExponentUndKommaFehler) {
+    const auto g =
+        read_text(entities_file({"0", "POINT", "8",  "A",   "10", "1.5e2", "20", " -2.5 ", "0",  "POINT",
+                                 "8", "A",     "10", "1,5", "0",  "POINT", "8",  "A",      "10", "+7"}));
+    const auto points = entities_of<Point_>(g.doc, "A", "Point_");
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0]->p1.x, 150);
+    EXPECT_EQ(points[0]->p1.y, -2.5);
+    EXPECT_EQ(points[1]->p1.x, 7);
+    ASSERT_EQ(g.log.entries.size(), 1u);
+    EXPECT_EQ(g.log.entries[0].caption, "DXF read error warning");
+    EXPECT_EQ(g.log.entries[0].text,
+              "Invalid Floating point conversion\r\nError occured at or near line number 18");
+}
+
+TEST(Reader, ungueltigeZahlenWerdenAbgelehnt) {
+    for (const char* bad : {"nan", "inf", "1e999", "0x10", "", "1.5.2", "12abc"}) {
+        const auto g = read_text(entities_file({"0", "LINE", "8", "A", "10", bad}));
+        EXPECT_EQ(count_entities(g.doc), 0) << bad;
+        ASSERT_EQ(g.log.entries.size(), 1u) << bad;
+        EXPECT_EQ(g.log.entries[0].text.substr(0, 33), "Invalid Floating point conversion") << bad;
+    }
+    const auto g = read_text(entities_file({"0", "LINE", "8", "A", "62", "1.0"}));
+    EXPECT_EQ(g.log.entries.at(0).text.substr(0, 26), "Invalid Integer conversion");
+}
+
+TEST(Reader, einfacheEntitaeten) {
+    const auto g = read_text(entities_file({"0",   "ARC",  "10",  "1",
+                                            "20",  "2",    "40",  "3",
+                                            "50",  "30",   "51",  "120",
+                                            "210", "0",    "220", "0",
+                                            "230", "-2",   "0",   "CIRCLE",
+                                            "8",   "K",    "62",  "1",
+                                            "40",  "1",    "0",   "3DFACE",
+                                            "8",   "F",    "10",  "0",
+                                            "11",  "1",    "12",  "1",
+                                            "22",  "1",    "13",  "1",
+                                            "23",  "1",    "0",   "SOLID",
+                                            "8",   "F",    "10",  "0",
+                                            "11",  "1",    "12",  "0",
+                                            "22",  "1",    "13",  "1",
+                                            "23",  "1",    "39",  "2",
+                                            "0",   "TEXT", "8",   "T",
+                                            "10",  "1",    "1",   "Stab \xD8 12",
+                                            "40",  "2.5",  "50",  "90",
+                                            "72",  "1",    "11",  "4",
+                                            "21",  "5",    "0",   "VIEWPORT",
+                                            "8",   "X",    "0",   "ELLIPSE",
+                                            "8",   "X"}));
+    EXPECT_TRUE(g.log.entries.empty());
+    // No group 8: the layer with the empty name.
+    const auto arcs = entities_of<Arc_>(g.doc, "", "Arc_");
+    ASSERT_EQ(arcs.size(), 1u);
+    EXPECT_NEAR(arcs[0]->angle1 * 180 / M_PI, 30, 1e-12);
+    EXPECT_NEAR(arcs[0]->angle2 * 180 / M_PI, 120, 1e-12);
+    EXPECT_TRUE(same_point(arcs[0]->OCS_axis, {0, 0, -1}));  // normalised
+    EXPECT_EQ(entities_of<Circle_>(g.doc, "K", "Circle_")[0]->colour, rgb(255, 0, 0));
+    const auto face = entities_of<Face3D_>(g.doc, "F", "Face3D_");
+    ASSERT_EQ(face.size(), 1u);
+    EXPECT_EQ(face[0]->numvertices(), 3);
+    const auto solid = entities_of<Solid_>(g.doc, "F", "Solid_");
+    EXPECT_EQ(solid[0]->numvertices(), 4);
+    EXPECT_EQ(solid[0]->thickness, 2);
+    const auto text = entities_of<Text_>(g.doc, "T", "Text_");
+    EXPECT_EQ(text[0]->textstr, "Stab Ø 12");
+    EXPECT_EQ(text[0]->hor_align, 1);
+    EXPECT_EQ(text[0]->align_pt.x, 4);
+    EXPECT_EQ(text[0]->rot_angle, 90);
+    EXPECT_EQ(g.skipped, (std::vector<std::string>{"VIEWPORT", "ELLIPSE"}));
+    EXPECT_EQ(g.doc.layer("X"), nullptr);
+}
+
+TEST(Reader, kopfAusdehnungOderBerechnet) {
+    const Lines extents = section("HEADER", {"9", "$EXTMIN", "10", "-1", "20", "-2", "30", "0", "9",
+                                             "$EXTMAX", "10", "100", "20", "200", "30", "0"});
+    const auto from_header = read_text(file_of(extents + section("ENTITIES", a_line)));
+    EXPECT_TRUE(same_point(from_header.doc.emin, {-1, -2, 0}));
+    EXPECT_TRUE(same_point(from_header.doc.emax, {100, 200, 0}));
+    // Without header extents the entities' extents, with the origin always inside.
+    const auto computed = read_text(entities_file(a_line));
+    EXPECT_TRUE(same_point(computed.doc.emin, {0, 0, 0}));
+    EXPECT_TRUE(same_point(computed.doc.emax, {3, 4, 0}));
+}
+
+TEST(Reader, bloeckeUndEinfuegungen) {
+    const auto g =
+        read_text(file_of(section("BLOCKS", block("B", a_line) + block("C", insert("B"))) +
+                          section("ENTITIES", insert("C", attrib("Wert 1", "T1") + attrib("Wert 2", "T2")) +
+                                                  insert("X") + a_line)));
+    const auto ins = entities_of<Insert_>(g.doc, "L", "Insert_");
+    ASSERT_EQ(ins.size(), 1u);
+    ASSERT_EQ(ins[0]->num_attribs(), 2);
+    EXPECT_EQ(ins[0]->attribs[1]->textstr, "Wert 2");
+    EXPECT_EQ(ins[0]->attribs[1]->tagstr, "T2");
+    EXPECT_EQ(ins[0]->blockptr->name, "C");
+    const auto nested = dynamic_cast<const Insert_*>(ins[0]->blockptr->entities.at(0).get());
+    ASSERT_NE(nested, nullptr);
+    EXPECT_EQ(nested->blockptr->name, "B");
+    EXPECT_EQ(entities_of<Block_>(g.doc, "0", "Block_").size(), 2u);
+    // Block members belong to the block, not to a layer; the line after the bad insert is read.
+    EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+    ASSERT_EQ(g.log.entries.size(), 1u);
+    EXPECT_EQ(g.log.entries[0].text,
+              "Cannot reference an undefined BLOCK\r\n\r\n(File may not have been saved with BLOCKs)\r\n\r\n"
+              "Error occured at or near line number 124");
+}
+
+TEST(Reader, abbruchBeendetDasLesen) {
+    const auto g = read_text(entities_file(a_line + insert("X") + a_line), false);
+    EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+    ASSERT_EQ(g.log.entries.size(), 2u);
+    EXPECT_EQ(g.log.entries[1].caption, "DXF Read Error");
+    EXPECT_EQ(g.log.entries[1].text, "User aborted");
+}
+
+TEST(Reader, blockDerSichSelbstEnthaeltWirdAbgelehnt) {
+    const auto g = read_text(
+        file_of(section("BLOCKS", block("B", a_line + insert("B"))) + section("ENTITIES", insert("B"))));
+    ASSERT_EQ(g.log.entries.size(), 1u);
+    EXPECT_NE(g.log.entries[0].text.find("Block B cannot contain a reference to itself"), std::string::npos);
+    EXPECT_EQ(entities_of<Insert_>(g.doc, "L", "Insert_").size(), 1u);
+}
+
+TEST(Reader, siebzehnAttributeWerdenAmStueckAbgelehnt) {
+    Lines atts;
+    for (int i = 0; i < 17; ++i) atts += attrib("v", "T" + std::to_string(i));
+    const auto g = read_text(
+        file_of(section("BLOCKS", block("B", {})) + section("ENTITIES", insert("B", atts) + a_line)));
+    EXPECT_EQ(texts(g.log), std::vector<std::string>{"This version only handles 16 ATTRIBs"});
+    EXPECT_EQ(g.doc.layer("L")->entity_names(), std::vector<std::string>{"Line_"});
+    Lines sixteen(atts.begin(), atts.end() - 16);
+    const auto ok =
+        read_text(file_of(section("BLOCKS", block("B", {})) + section("ENTITIES", insert("B", sixteen))));
+    EXPECT_TRUE(ok.log.entries.empty());
+    EXPECT_EQ(entities_of<Insert_>(ok.doc, "L", "Insert_")[0]->num_attribs(), 16);
+}
+
+struct Polylinienfall {
+    const char* name;
+    Lines body;
+    int vertices;  // -1: no polyline
+    std::string message;
+};
+class Reader_Polylinie : public ::testing::TestWithParam<Polylinienfall> {};
+
+TEST_P(Reader_Polylinie, formenUndGrenzen) {
+    const auto g = read_text(entities_file(GetParam().body + a_line));
+    const std::string& message = GetParam().message;
+    if (message.empty()) {
+        EXPECT_TRUE(g.log.entries.empty()) << g.log.entries[0].text;
+    } else {
+        ASSERT_FALSE(g.log.entries.empty());
+        EXPECT_EQ(g.log.entries[0].text.substr(0, message.size()), message);
+    }
+    const DXF_Layer* p = g.doc.layer("P");
+    const int found = p && !p->entity_lists.empty()
+                          ? dynamic_cast<const Polyline_&>(*p->entity_lists[0]->entities.at(0)).numvertices()
+                          : -1;
+    EXPECT_EQ(found, GetParam().vertices);
+    EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formen, Reader_Polylinie,
+    ::testing::Values(
+        Polylinienfall{"offen", polyline(0, vertices(3, 0)), 3, ""},
+        Polylinienfall{"genau8192", polyline(1, vertices(8192, 0)), 8192, ""},
+        Polylinienfall{"8193", polyline(1, vertices(8193, 0)), -1,
+                       "Polyline contained more than 8192 vertices\r\nError occured at or near line number"},
+        Polylinienfall{"netz3x3", polyline(16, vertices(9, 64), 3, 3), 9, ""},
+        Polylinienfall{"netz3x3mitAcht", polyline(16, vertices(8, 64), 3, 3), -1, ""},
+        Polylinienfall{"netzNegativ", polyline(16, vertices(9, 64), -3, -3), -1, ""},
+        Polylinienfall{"netzFalscheEcke", polyline(16, vertices(4, 0), 2, 2), -1,
+                       "Error reading POLYLINE entity"},
+        Polylinienfall{"flaechennetz",
+                       polyline(64, vertices(3, 192) +
+                                        Lines{"0", "VERTEX", "70", "128", "71", "1", "72", "-2", "73", "3"}),
+                       3, ""},
+        Polylinienfall{"flaechennetzIndexZuGross",
+                       polyline(64, vertices(3, 192) + Lines{"0", "VERTEX", "70", "128", "71", "4"}), -1,
+                       "Error reading POLYLINE entity"},
+        Polylinienfall{"ohneSeqend", Lines{"0", "POLYLINE", "8", "P", "70", "0"} + vertices(2, 0), -1,
+                       "Error reading POLYLINE entity"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Reader, flaechennetzMitMehrAls4096Flaechen) {
+    Lines faces;
+    for (int i = 0; i < 5000; ++i)
+        faces += Lines{"0", "VERTEX", "70", "128", "71", "1", "72", "2", "73", "3"};
+    const auto g = read_text(entities_file(polyline(64, vertices(3, 192) + faces)));
+    const auto mesh = entities_of<Polyface_mesh_>(g.doc, "P", "Polyface_mesh_");
+    ASSERT_EQ(mesh.size(), 1u);
+    EXPECT_EQ(mesh[0]->numfaces(), 5000);
+    EXPECT_EQ(mesh[0]->facelist[4999], (Polyface_mesh_::Face{0, 1, 2, -1}));
+}
+
+// Whatever the bytes, the reader ends with a message or a partial document, never a crash or a hang.
+struct Stoerfall {
+    const char* name;
+    std::string text;
+    int lines_read;
+    std::string message;
+};
+class Reader_Stoerung : public ::testing::TestWithParam<Stoerfall> {};
+
+TEST_P(Reader_Stoerung, klareMeldungOderTeildokument) {
+    const auto g = read_text(GetParam().text);
+    EXPECT_EQ(static_cast<int>(entities_of<Line_>(g.doc, "L", "Line_").size()), GetParam().lines_read);
+    if (GetParam().message.empty()) {
+        EXPECT_TRUE(g.log.entries.empty()) << g.log.entries[0].text;
+    } else {
+        ASSERT_FALSE(g.log.entries.empty());
+        EXPECT_EQ(g.log.entries.back().text.substr(0, GetParam().message.size()), GetParam().message);
+    }
+}
+
+std::string random_bytes(size_t n) {
+    std::string s;
+    unsigned x = 12345;
+    for (size_t i = 0; i < n; ++i) {
+        x = x * 1103515245 + 12345;
+        s.push_back(static_cast<char>(x >> 16));
+    }
+    return s;
+}
+
+std::string without_final_line_end() {
+    std::string s = dxf_lines(section("ENTITIES", a_line));
+    s.pop_back();
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Eingaben, Reader_Stoerung,
+    ::testing::Values(
+        Stoerfall{"leer", "", 0, no_entities},
+        Stoerfall{"binaer", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + random_bytes(100), 0,
+                  "Binary DXF files"},
+        Stoerfall{"zufall", random_bytes(100000), 0, no_entities},
+        Stoerfall{"ohneLetztesZeilenende", without_final_line_end(), 1, ""},
+        Stoerfall{"crlf", dxf_lines(section("ENTITIES", a_line), "\r\n"), 1, ""},
+        Stoerfall{"einzelnesCR", "0\r\nSECTION\n2\nENTI\rTIES\n" + dxf_lines(a_line) + "0\nENDSEC\n", 1, ""},
+        Stoerfall{"langeZeilen",
+                  dxf_lines(section("ENTITIES",
+                                    a_line + Lines{"0", "TEXT", "8", "L", "1", std::string(100000, 'x')})),
+                  1, ""},
+        Stoerfall{"abgeschnitten", entities_file(a_line + a_line).substr(0, 90), 1, no_entities},
+        Stoerfall{"negativerCode", dxf_lines(section("ENTITIES", a_line)) + "-5\nx\n", 1, ""},
+        Stoerfall{"nurZeilenenden", std::string(100000, '\n'), 0, no_entities}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Reader, langeZeilenWerdenNach255ZeichenAbgeschnitten) {
+    const auto g =
+        read_text(entities_file({"0", "TEXT", "8", "L", "1", std::string(300, 'x') + "y", "40", "1"}));
+    const auto text = entities_of<Text_>(g.doc, "L", "Text_");
+    ASSERT_EQ(text.size(), 1u);
+    EXPECT_EQ(text[0]->textstr, std::string(255, 'x'));
+    EXPECT_EQ(text[0]->h, 1);
+}
+
+TEST(Reader, dateiOeffnen) {
+    DXF_Message_Log log;
+    EXPECT_THROW(DXF_Object::create_from_file("/nonexistent/x.dxf", log), std::system_error);
+    const std::string path = std::string(ZAVR_BINARY_DIR) + "/dxf_reader_open.dxf";
+    DXF_Object doc;
+    doc.new_layer("0", true).add_entity_to_layer(
+        std::make_unique<Line_>(Point3D{1, 2, 0}, Point3D{3, 4, 0}, 7));
+    doc.save_to_file(path);
+    const DXF_Object read = DXF_Object::create_from_file(path, log);
+    EXPECT_EQ(read.DXF_name, "dxf_reader_open.dxf");
+    EXPECT_TRUE(log.entries.empty());
+    EXPECT_EQ(entities_of<Line_>(read, "0", "Line_").size(), 1u);
+    EXPECT_TRUE(same_point(read.get_max_extent(), {3, 4, 0}));
+}
