@@ -54,8 +54,6 @@ struct Zustand {
           ergebnis(l.Ergebnis(d)),
           geometrie(&l.anwendung.cErgebnisse.cGeometrie),
           guete(l.anwendung.GetBetonguete()) {}
-    Zustand(const Zustand& z)
-        : daten(z.daten), ergebnis(z.ergebnis), geometrie(z.geometrie), guete(z.guete) {}
     Dornkontext Kontext() { return {*geometrie, guete, daten, ergebnis, umgebung}; }
     double Vct() { return VRdct(Kontext()); }
     double Vce() { return VRdce(Kontext()); }
@@ -270,7 +268,7 @@ TEST(Verstaerkungsschleife, endetBeimErstenZustandDerAnhaelt) {
         const bool haelt = vEd <= z.Vct() || z.Vct() >= std::min(z.Vce(), z.Vs());
         Zustand naechster(z);
         if (haelt || !ErhoeheBewehrung(naechster.Kontext())) break;
-        z = Zustand(naechster);
+        z = naechster;
         weg.push_back(z.daten);
     }
     ASSERT_GE(weg.size(), 3u);  // a walk of several steps, so a misplaced snapshot shows
@@ -299,7 +297,7 @@ TEST(Verminderungsschleifen, jedeEndetBeimLetztenAusreichendenZustand) {
         for (int i = 0; i < 100; ++i) {
             Zustand naechster(z);
             if (!schritt(naechster.Kontext()) || !reicht(naechster)) break;
-            z = Zustand(naechster);
+            z = naechster;
             ++schritte;
         }
     }
