@@ -22,6 +22,8 @@ struct Skizzenquelle;
 class Skizzenzeichner {
 public:
     Skizzenzeichner(QPainter& canvas, const TKFarbe& farbe, char dezimaltrenner = ',');
+    // The colour scheme is read while drawing, so it has to outlive the object.
+    Skizzenzeichner(QPainter& canvas, const TKFarbe&& farbe, char dezimaltrenner = ',') = delete;
 
     // Pen width of dimensions and arrows: 1 on screen, 2 on printer pages.
     int GetLinienbreite() const { return Linienbreite; }

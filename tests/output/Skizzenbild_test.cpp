@@ -1,0 +1,90 @@
+#include "output/Skizzenbild.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "SkizzenTestdaten.h"
+
+namespace {
+
+struct Umbenennung {
+    const char* datei;
+    Bildtyp typ;
+    const char* ergebnis;
+};
+class Dateiname : public ::testing::TestWithParam<Umbenennung> {};
+
+class Bilddatei : public ::testing::Test {
+protected:
+    QTemporaryDir ordner;
+    Testposition p{TsAnwendungsfall::afReihePlatte, TsBelastungsfall::bfKonstanteLast};
+    TKFarbe farbe;
+    void SetUp() override { BildAnwendung(); }
+};
+
+}  // namespace
+
+TEST_P(Dateiname, bekommtDieEndungDesBildtyps) {
+    EXPECT_EQ(ExportDateiname(GetParam().datei, GetParam().typ), QString(GetParam().ergebnis));
+}
+
+INSTANTIATE_TEST_SUITE_P(Endungen, Dateiname,
+                         ::testing::Values(Umbenennung{"C:/Temp/plan.png", Bildtyp::Bitmap,
+                                                       "C:/Temp/plan.bmp"},
+                                           Umbenennung{"/tmp/plan.png", Bildtyp::Vektor, "/tmp/plan.svg"},
+                                           Umbenennung{"plan", Bildtyp::JPeg, "plan.jpg"},
+                                           Umbenennung{"/a.b/c.tar.gz", Bildtyp::Bitmap, "/a.b/c.tar.bmp"},
+                                           Umbenennung{"*.svg", Bildtyp::Bitmap, "*.bmp"}));
+
+TEST(Bildtyp, folgtDemFilterUndJederAndereIstBitmap) {
+    EXPECT_EQ(BildtypAusFilter(0), Bildtyp::Vektor);
+    EXPECT_EQ(BildtypAusFilter(1), Bildtyp::Bitmap);
+    EXPECT_EQ(BildtypAusFilter(2), Bildtyp::JPeg);
+    EXPECT_EQ(BildtypAusFilter(7), Bildtyp::Bitmap);
+    EXPECT_EQ(Endung(Bildtyp::Vektor), "svg");
+}
+
+TEST_F(Bilddatei, schreibtVektorUndBitmapsInDerVerlangtenGroesse) {
+    for (const char* name : {"a.svg", "a.png", "a.jpg", "a.jpeg", "a.bmp"}) {
+        const QString datei = ordner.filePath(name);
+        const Bildauftrag auftrag{p.modell, p.anwendung,      farbe, TsSkizzeTyp::stAnsicht,
+                                  true,     QSize(1000, 1000)};
+        ASSERT_TRUE(SkizzeSpeichern(datei, auftrag)) << name;
+        if (QString(name).endsWith("svg")) {
+            QFile f(datei);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QByteArray svg = f.readAll();
+            EXPECT_TRUE(svg.contains("<svg"));
+            EXPECT_TRUE(svg.contains("Aufteilung der Dorne"));
+        } else {
+            EXPECT_EQ(QImage(datei).size(), QSize(1000, 1000)) << name;
+        }
+    }
+}
+
+TEST_F(Bilddatei, lehntUnbekannteEndungenUndLeereBilderAb) {
+    const Bildauftrag auftrag{p.modell, p.anwendung, farbe};
+    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("a.emf"), auftrag));
+    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("fehlt/a.png"), auftrag));
+    const Bildauftrag leer{p.modell, p.anwendung, farbe, TsSkizzeTyp::stAnsicht, false, QSize(0, 10)};
+    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("a.png"), leer));
+}
+
+TEST_F(Bilddatei, kommandozeileZeichnetJedeAnsichtInEinemAufruf) {
+    const std::pair<const char*, int> ansichten[] = {{"ansicht", 500}, {"draufsicht", 500}, {"schnitt", 500},
+                                                     {"reihe", 500},   {"eingabe", 500},    {"alle", 1000}};
+    for (auto [ansicht, seite] : ansichten) {
+        const std::string datei = ordner.filePath(QString(ansicht) + ".png").toStdString();
+        EXPECT_EQ(SkizzeAlsDatei(p.modell, 1, ansicht, 0, datei), "");
+        EXPECT_EQ(QImage(QString::fromStdString(datei)).size(), QSize(seite, seite)) << ansicht;
+    }
+    const std::string datei = ordner.filePath("x.png").toStdString();
+    EXPECT_EQ(SkizzeAlsDatei(p.modell, 1, "reihe", 320, datei), "");
+    EXPECT_EQ(QImage(QString::fromStdString(datei)).size(), QSize(320, 320));
+    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "seite", 0, datei), "");
+    EXPECT_NE(SkizzeAlsDatei(p.modell, 2, "reihe", 0, datei), "");
+    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "reihe", -3, datei), "");
+    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "reihe", 0, ordner.filePath("x.txt").toStdString()), "");
+}
