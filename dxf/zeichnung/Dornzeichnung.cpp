@@ -29,6 +29,13 @@ struct DornBlatt {
     double X0;     // joint face of the side view
 };
 
+// A vertical dimension with its text centred alongside, reading upwards.
+void SenkrechtesMass(const DornBlatt& b, double x, double yOben, double yUnten, const std::string& text) {
+    b.masse.DxfMasslinie(4, 4, x, x, yOben, yUnten, 7);
+    const double e = b.masse.Parameter().DxfTexthoehe / 5;
+    b.masse.DxfText(text, 7, x - e, (yOben + yUnten) / 2, 90, 1);
+}
+
 bool RundeHuelse(const TrDornMasse& d) {
     return d.RERohrb <= d.Durchmesser;
 }
@@ -38,7 +45,7 @@ bool StaebeGleich(const TrDornMasse& d) {
 
 void Vorderansicht(const DornBlatt& b) {
     const TrDornMasse& d = b.d;
-    b.achsen.Linie(0, 0, -d.Hoehe / 2 - 8 * b.s, d.Hoehe / 2 + 8 * b.s, Achsfarbe);
+    b.achsen.Linie(0, 0, -d.Hoehe / 2 - 4 * b.s, d.Hoehe / 2 + 4 * b.s, Achsfarbe);
     b.achsen.Linie(-b.breit - 8 * b.s, b.breit + 8 * b.s, 0, 0, Achsfarbe);
     b.dorn.DxfRechteck(7, -d.Breite / 2, d.Breite / 2, -d.Hoehe / 2, d.Hoehe / 2);
     b.dorn.DxfStab(1, 1, d.Stab2d, -d.Stab2l / 2, d.Stab2l / 2, 0, 0, 7);
@@ -62,10 +69,10 @@ void Vorderansicht(const DornBlatt& b) {
         b.masse.Mass(-d.Stab1l / 2, d.Stab1l / 2, y, y, T(d.Stab1l));
     }
     const double xl = -b.breit - b.a, xr = b.breit + b.a;
-    b.masse.Mass(xl, xl, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe), 90);
-    b.masse.Mass(xr, xr, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand), 90);
+    SenkrechtesMass(b, xl, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe));
+    SenkrechtesMass(b, xr, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand));
     const double oben = d.Abstand / 2 + d.RERohrh / 2;
-    b.masse.Mass(xr + b.a, xr + b.a, oben, oben - d.RERohrh, T(d.RERohrh), 90);
+    SenkrechtesMass(b, xr + b.a, oben, oben - d.RERohrh, T(d.RERohrh));
     if (!RundeHuelse(d)) {
         const double yt = d.Hoehe / 2 + b.a;
         b.masse.Mass(-d.RERohrb / 2, d.RERohrb / 2, yt, yt, T(d.RERohrb));
@@ -99,8 +106,8 @@ void Seitenansicht(const DornBlatt& b) {
         b.masse.Mass(x0, x0 + d.Stab2a, y, y, T(d.Stab2a));
     }
     const double xr = x0 + L + b.a;
-    b.masse.Mass(xr, xr, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe), 90);
-    b.masse.Mass(xr + b.a, xr + b.a, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand), 90);
+    SenkrechtesMass(b, xr, d.Hoehe / 2, -d.Hoehe / 2, T(d.Hoehe));
+    SenkrechtesMass(b, xr + b.a, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand));
 }
 
 std::string Stabzeile(int nr, double durchmesser, double laenge, double abstand) {

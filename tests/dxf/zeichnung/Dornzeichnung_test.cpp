@@ -103,8 +103,8 @@ bool Nahe(double a, double b) {
     return std::fabs(a - b) < 1e-6;
 }
 
-// Every dimension measures what its text says: the line under a text (ticks and slashes lengthen it by
-// A/2) is as long as the number.
+// Every dimension measures what its text says: the line under (or, upright, beside) a centred text is as
+// long as the number (ticks and slashes lengthen it by A/2).
 TEST(Dornzeichnung, jedesMassIstSoLangWieSeinText) {
     for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVR150, TsDorn::ZAVRQ60HF, TsDorn::ZAVRQ450}) {
         const DXF_Object doc = DornZeichnung(dorn);
@@ -114,8 +114,9 @@ TEST(Dornzeichnung, jedesMassIstSoLangWieSeinText) {
             std::replace(zahl.begin(), zahl.end(), ',', '.');
             const double wert = std::stod(zahl);
             const double e = t->h / 5, A = t->h / 5 * 4;
-            const Point3D mitte = t->hor_align == 1 ? Point3D{t->align_pt.x, t->align_pt.y - e, 0}
+            const Point3D mitte = t->rot_angle == 0 ? Point3D{t->align_pt.x, t->align_pt.y - e, 0}
                                                     : Point3D{t->align_pt.x + e, t->align_pt.y, 0};
+            EXPECT_EQ(t->hor_align, 1) << t->textstr;
             const bool gefunden = std::any_of(linien.begin(), linien.end(), [&](const Line_* l) {
                 return Nahe((l->p1.x + l->p2.x) / 2, mitte.x) && Nahe((l->p1.y + l->p2.y) / 2, mitte.y) &&
                        Nahe(distance2D(l->p1, l->p2), wert + A / 2);
