@@ -57,15 +57,16 @@ struct Lauf {
     double kleinster;  // smallest spacing seen so far (C)
 };
 
-void PruefeAbstand(Lauf& lauf, std::vector<double>& liste, double delta) {
+void PruefeAbstand(Lauf& lauf, TKTmpDornAufteilung& aufteilung, int liste, double delta) {
     if (lauf.ok) lauf.ok = !(lauf.gleicheLast && std::abs(delta) >= lauf.m5);
-    if (liste.size() >= 2) lauf.kleinster = std::min(lauf.kleinster, delta);
-    liste.push_back(delta);
+    if (aufteilung.GetDist(liste).size() >= 2) lauf.kleinster = std::min(lauf.kleinster, delta);
+    aufteilung.AddDist(liste, delta);
 }
 
 // One pass from the start of the point list: each dowel at the centroid of the next share g of the load.
-// False when the pass would place more dowels than any joint can hold.
-bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, std::vector<double>& liste) {
+// False when the pass would place more dowels than any joint can hold, or a value is not finite.
+bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, TKTmpDornAufteilung& aufteilung,
+               int liste) {
     long long dorne = 0;
     double c = 0;
     double e = 0;
@@ -76,7 +77,7 @@ bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, std::vector<
         TrFloatPoint r = FlaechenPunkt(p, q, lauf.g - c);
         while (r.x <= q.x) {
             const double position = Schwerpunkt(p, r, c, e);
-            PruefeAbstand(lauf, liste, position - f);
+            PruefeAbstand(lauf, aufteilung, liste, position - f);
             if (++dorne > MaxDorne) return false;
             f = position;
             c = 0;
@@ -87,12 +88,9 @@ bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, std::vector<
         e = Schwerpunkt(p, q, c, e);
         c += Flaeche(p, q);
     }
-    PruefeAbstand(lauf, liste, e - f);
-    liste.push_back(punkte.back().x - e);
-    return true;
-}
-
-bool Endlich(const std::vector<double>& werte) {
+    PruefeAbstand(lauf, aufteilung, liste, e - f);
+    aufteilung.AddDist(liste, punkte.back().x - e);
+    const std::vector<double>& werte = aufteilung.GetDist(liste);
     return std::all_of(werte.begin(), werte.end(), [](double w) { return std::isfinite(w); });
 }
 
@@ -158,13 +156,8 @@ bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebun
             aufteilung.ResetDist(0);
             aufteilung.ResetDist(1);
             aufteilung.SetTmpLast(last, fugenlaenge, umgebung);
-            std::vector<double> liste0;
-            std::vector<double> liste1;
-            if (!Durchgang(links, lauf, liste0)) return false;
-            if (!Durchgang(Skaliert(aufteilung.GetTmpLast(), kF), lauf, liste1)) return false;
-            if (!Endlich(liste0) || !Endlich(liste1)) return false;
-            for (double wert : liste0) aufteilung.AddDist(0, wert);
-            for (double wert : liste1) aufteilung.AddDist(1, wert);
+            if (!Durchgang(links, lauf, aufteilung, 0)) return false;
+            if (!Durchgang(Skaliert(aufteilung.GetTmpLast(), kF), lauf, aufteilung, 1)) return false;
         }
         n = n + 1;
     } while (!(lauf.ok || lauf.kleinster < daten.GetMinAchsabstand()));

@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+
+#include "calc/TKZAVRBemessung.h"
+#include "model/Umgebung.h"
+
+// One complete design run (all 21 types) per iteration. Every run starts each type from the catalogue, so
+// repeating it on the same position measures the same work each time.
+
+namespace {
+
+void Linienlast(TKAnwendung& a, TsBelastungsfall fall, std::initializer_list<TrFloatPoint> punkte) {
+    a.cBelastungDesign.SetBelastungsfall(fall);
+    a.cBelastungDesign.ResetbeliebigeLast();
+    for (const TrFloatPoint& p : punkte) a.cBelastungDesign.AddbeliebigeLast(p);
+}
+
+void Messe(benchmark::State& state, TKAnwendung& a, StandardUmgebung& u) {
+    for (auto _ : state) {
+        BerechneErgebnis(a, u);
+        benchmark::DoNotOptimize(a.cErgebnisse.GetAktDorn());
+    }
+}
+
+void ReiheZehnMeterKonstant(benchmark::State& state) {
+    StandardUmgebung u;
+    TKAnwendung a(u);
+    a.SetAnwendungsfall(TsAnwendungsfall::afReihePlatte);
+    a.SetBewehrungCalc(TsBewehrungCalc::bcOptimal);
+    a.cGeometrie.SetFugenlaenge(10000);
+    Linienlast(a, TsBelastungsfall::bfKonstanteLast, {{0, 60}, {10000, 60}});
+    Messe(state, a, u);
+}
+
+void ReiheDreissigMeterBeliebig(benchmark::State& state) {
+    StandardUmgebung u;
+    TKAnwendung a(u);
+    a.SetAnwendungsfall(TsAnwendungsfall::afReihePlatte);
+    a.SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
+    a.cGeometrie.SetFugenlaenge(30000);
+    Linienlast(
+        a, TsBelastungsfall::bfbeliebigeLast,
+        {{0, 40}, {3000, 80}, {7000, 20}, {12000, 120}, {16000, 60}, {21000, 90}, {26000, 30}, {30000, 70}});
+    Messe(state, a, u);
+}
+
+void Einzeldorn(benchmark::State& state) {
+    StandardUmgebung u;
+    TKAnwendung a(u);
+    a.SetAnwendungsfall(TsAnwendungsfall::afEinzel);
+    a.cBelastungDesign.SetPunktLast(60);
+    Messe(state, a, u);
+}
+
+void Dornpaar(benchmark::State& state) {
+    StandardUmgebung u;
+    TKAnwendung a(u);
+    a.SetAnwendungsfall(TsAnwendungsfall::afPaarPlatte);
+    Linienlast(a, TsBelastungsfall::bfLinienlast, {{0, 60}, {2000, 20}});
+    Messe(state, a, u);
+}
+
+}  // namespace
+
+BENCHMARK(ReiheZehnMeterKonstant)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReiheDreissigMeterBeliebig)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Einzeldorn)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Dornpaar)->Unit(benchmark::kMicrosecond);
