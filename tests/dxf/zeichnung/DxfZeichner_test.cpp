@@ -46,18 +46,11 @@ INSTANTIATE_TEST_SUITE_P(Richtungen, Winkel,
                                            Winkelfall{1, -1, 315}, Winkelfall{1, std::sqrt(3.0), 60},
                                            Winkelfall{-std::sqrt(3.0), -1, 210}));
 
-TEST(DxfStab, liegtAlsDoppellinieImAbstandDesDurchmessers) {
-    Blatt b;
-    b.z.DxfStab(0, 0, 10, 0, 100, 0, 0, 7);
-    ASSERT_EQ(Alle<Line_>(b.doc).size(), 2u);
-    EXPECT_TRUE(HatLinie(b.doc, {0, -5}, {100, -5}));
-    EXPECT_TRUE(HatLinie(b.doc, {0, 5}, {100, 5}));
-}
-
 TEST(DxfStab, kappe1SchliesstBeideEndenMitQuerlinien) {
     Blatt b;
     b.z.DxfStab(1, 1, 10, 0, 0, 0, 80, 7);
     EXPECT_EQ(Alle<Line_>(b.doc).size(), 4u);
+    EXPECT_TRUE(HatLinie(b.doc, {5, 0}, {5, 80}));  // the bar's right edge, w/2 beside its axis
     EXPECT_TRUE(HatLinie(b.doc, {-5, 0}, {5, 0}));
     EXPECT_TRUE(HatLinie(b.doc, {-5, 80}, {5, 80}));
 }
