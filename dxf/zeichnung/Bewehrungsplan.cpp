@@ -1,6 +1,5 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 
-#include <exception>
 
 #include "dxf/zeichnung/BewehrungsBloecke.h"
 #include "dxf/zeichnung/DxfDateiname.h"
