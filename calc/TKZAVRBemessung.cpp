@@ -220,7 +220,12 @@ bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
 
     const bool linear = last.GetBelastungsfall() == TsBelastungsfall::bfLinienlast ||
                         last.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast;
-    if (!linear) last.PruefeFugenlaenge(l);
+    if (!linear) {
+        last.PruefeFugenlaenge(l);
+        // Cutting leaves the total of the uncut list; the distribution needs the total of the points it
+        // walks, or the first run would differ from every later one.
+        last = TKBelastung(last);
+    }
     const TKBelastung kopie(last);
     if (linear) {
         last.SetLastLaenge(l);

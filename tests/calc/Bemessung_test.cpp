@@ -190,6 +190,26 @@ TEST(Dornreihe, bemessungslastBleibtUnveraendert) {
     EXPECT_DOUBLE_EQ(nachher.GetGesamtLast(), vorher.GetGesamtLast());
 }
 
+TEST(Dornreihe, lastUeberDieFugeHinausWirdAbgeschnitten) {
+    Lauf erster(TsAnwendungsfall::afReihePlatte);
+    TKBelastung& last = erster.anwendung.cBelastungDesign;
+    last.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
+    last.ResetbeliebigeLast();
+    for (TrFloatPoint p : {TrFloatPoint{0, 10}, TrFloatPoint{1500, 10}, TrFloatPoint{4000, 100}})
+        last.AddbeliebigeLast(p);
+    Lauf zweiter(TsAnwendungsfall::afReihePlatte);
+    zweiter.anwendung.cBelastungDesign = last;
+    erster.Berechne();
+    // The list ends at the joint length (2000), the last point keeping its value; the total is that of the
+    // cut list: 15 + (10 + 100) / 2 × 0.5 = 42.5 kN.
+    ASSERT_EQ(last.GetAnzLastPunkte(), 3);
+    EXPECT_EQ(last.GetbeliebigeLast(2), (TrFloatPoint{2000, 100}));
+    EXPECT_DOUBLE_EQ(last.GetGesamtLast(), 42.5);
+    zweiter.Berechne();
+    zweiter.Berechne();
+    EXPECT_TRUE(GleicheErgebnisse(erster, zweiter));
+}
+
 TEST(Dornreihe, lastOhneZweiPunkteIstUnzulaessig) {
     Lauf l(TsAnwendungsfall::afReihePlatte);
     TKBelastung& last = l.anwendung.cBelastungDesign;
