@@ -1,0 +1,157 @@
+#include "app/TfrmZoom.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/Dialogdienst.h"
+#include "app/Skizzenbereich.h"
+
+namespace {
+
+// Shows the zoom window's picture at its own size, top left.
+class Bildflaeche : public QWidget {
+public:
+    Bildflaeche(const QImage& bild, QWidget* parent) : QWidget(parent), bild_(bild) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, bild_); }
+
+private:
+    const QImage& bild_;
+};
+
+}  // namespace
+
+TfrmZoom::TfrmZoom(QWidget* parent, Dialogdienst* dienst)
+    : QDialog(parent), dienst_(dienst), bereich_(new QScrollArea(this)), menue_(new QMenu(this)) {
+    setObjectName(QStringLiteral("frmZoom"));
+    setWindowTitle(tr("Zoom"));
+    resize(444, 421);
+    imgZoom_ = new Bildflaeche(bild_, bereich_);
+    imgZoom_->setObjectName(QStringLiteral("imgZoom"));
+    imgZoom_->setContextMenuPolicy(Qt::CustomContextMenu);
+    bereich_->setWidget(imgZoom_);
+    bereich_->setWidgetResizable(false);
+    bereich_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    spalte->addWidget(bereich_, 1);
+    BaueSchalter();
+    spalte->addWidget(pnlSchalter_);
+
+    menue_->addAction(tr("Skizze in &Zwischenablage"), this, &TfrmZoom::Kopieren)
+        ->setObjectName(QStringLiteral("popmnuInZwischenablage"));
+    menue_->addAction(tr("Skizze in &Datei speichern"), this, &TfrmZoom::Exportieren)
+        ->setObjectName(QStringLiteral("popmnuInDatei"));
+    menue_->addAction(tr("Fenster &schliessen"), this, &QDialog::accept)
+        ->setObjectName(QStringLiteral("popmnuSchliessen"));
+    connect(imgZoom_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& punkt) { menue_->popup(imgZoom_->mapToGlobal(punkt)); });
+
+    // The window sees the keys before its buttons do.
+    for (QKeySequence taste : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)})
+        connect(new QShortcut(taste, this), &QShortcut::activated, this, &TfrmZoom::ZoomIn);
+    for (QKeySequence taste : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
+        connect(new QShortcut(taste, this), &QShortcut::activated, this, &TfrmZoom::ZoomOut);
+}
+
+void TfrmZoom::BaueSchalter() {
+    pnlSchalter_ = new QWidget(this);
+    pnlSchalter_->setObjectName(QStringLiteral("pnlSchalter"));
+    auto* zeile = new QHBoxLayout(pnlSchalter_);
+    const QString kopierHinweis = tr("Ergebnisausdruck in Zwischenablage kopieren");
+    struct Schalter {
+        const char* name;
+        QString text;
+        QString hinweis;
+        void (TfrmZoom::*aktion)();
+    };
+    const Schalter schalter[] = {
+        {"btnInZwischenablage", tr("&Kopieren"), kopierHinweis, &TfrmZoom::Kopieren},
+        {"btnInDatei", tr("&Exportieren"), tr("Ergebnisausdruck in Datei exportieren"),
+         &TfrmZoom::Exportieren},
+        {"bntSchliessen", tr("&Schliessen"), tr("Fenster schliessen"), nullptr},
+        {"btnZoomIn", tr("Zoom &in (+)"), kopierHinweis, &TfrmZoom::ZoomIn},
+        {"btnZoomOut", tr("Zoom out (-)"), kopierHinweis, &TfrmZoom::ZoomOut},
+    };
+    for (const Schalter& s : schalter) {
+        auto* knopf = new QPushButton(s.text, pnlSchalter_);
+        knopf->setObjectName(QString::fromLatin1(s.name));
+        knopf->setToolTip(s.hinweis);
+        knopf->setStatusTip(s.hinweis);
+        knopf->setAutoDefault(false);
+        if (s.aktion)
+            connect(knopf, &QPushButton::clicked, this, s.aktion);
+        else
+            connect(knopf, &QPushButton::clicked, this, &QDialog::accept);
+        zeile->addWidget(knopf);
+    }
+    zeile->addStretch(1);
+}
+
+void TfrmZoom::SetDaten(const TKModell* modell, const TKAnwendung* anwendung, const TKFarbe* farbe,
+                        char dezimaltrenner) {
+    modell_ = modell;
+    anwendung_ = anwendung;
+    farbe_ = farbe;
+    dezimaltrenner_ = dezimaltrenner;
+    Neuzeichnen();
+}
+
+void TfrmZoom::Neuzeichnen() {
+    bild_ = SkizzeAlsBild(bild_.size().expandedTo(QSize(1, 1)), modell_, anwendung_, farbe_, dezimaltrenner_);
+    imgZoom_->resize(bild_.size());
+    imgZoom_->update();
+}
+
+void TfrmZoom::SetBildgroesse(QSize groesse) {
+    bild_ = QImage(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    Neuzeichnen();
+}
+
+// The picture starts at the client size.
+void TfrmZoom::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    SetBildgroesse(bereich_->viewport()->size());
+}
+
+// A larger window enlarges the picture to the client size; it never shrinks on resize.
+void TfrmZoom::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QSize client = bereich_->viewport()->size();
+    if (bild_.width() < client.width() || bild_.height() < client.height())
+        SetBildgroesse(bild_.size().expandedTo(client));
+}
+
+void TfrmZoom::Skalieren(double faktor) {
+    const QSize neu(static_cast<int>(std::lround(bild_.width() * faktor)),
+                    static_cast<int>(std::lround(bild_.height() * faktor)));
+    if (neu.width() > MaxSeite || neu.height() > MaxSeite) return;
+    SetBildgroesse(neu);
+}
+
+void TfrmZoom::ZoomIn() {
+    Skalieren(1.25);
+}
+
+void TfrmZoom::ZoomOut() {
+    Skalieren(0.8);
+}
+
+void TfrmZoom::Kopieren() {
+    QGuiApplication::clipboard()->setImage(bild_);
+}
+
+void TfrmZoom::Exportieren() {
+    if (!dienst_ || !modell_ || !anwendung_ || !farbe_) return;
+    SkizzeExportieren(this, *dienst_, *modell_, *anwendung_, *farbe_, bild_.size(), dezimaltrenner_);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QWidget;
+class Dialogdienst;
+class TKAnwendung;
+class TKFarbe;
+class TKModell;
+
+// The zoom window: the main window's current sketch in a large, resizable window, zoomed in and out by
+// resizing the sketch picture; the sketch always fits its picture, so zooming changes its scale.
+class TfrmZoom : public QDialog {
+    Q_OBJECT
+public:
+    // Largest side of the sketch picture; zooming in stops before a picture would pass it.
+    static constexpr int MaxSeite = 5000;
+
+    explicit TfrmZoom(QWidget* parent = nullptr, Dialogdienst* dienst = nullptr);
+    void SetDaten(const TKModell* modell, const TKAnwendung* anwendung, const TKFarbe* farbe,
+                  char dezimaltrenner);
+
+    void Neuzeichnen();
+    void ZoomIn();       // picture x 1.25
+    void ZoomOut();      // picture x 0.8
+    void Kopieren();     // picture to the clipboard
+    void Exportieren();  // picture to a file, as the main window exports its sketch
+    QSize GetBildgroesse() const { return bild_.size(); }
+    const QImage& GetBild() const { return bild_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BaueSchalter();
+    void Skalieren(double faktor);
+    void SetBildgroesse(QSize groesse);
+
+    const TKModell* modell_ = nullptr;
+    const TKAnwendung* anwendung_ = nullptr;
+    const TKFarbe* farbe_ = nullptr;
+    char dezimaltrenner_ = ',';
+    Dialogdienst* dienst_;
+    QImage bild_;
+    QScrollArea* bereich_;
+    QWidget* imgZoom_;
+    QWidget* pnlSchalter_;
+    QMenu* menue_;
+};
