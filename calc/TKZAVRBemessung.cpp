@@ -6,6 +6,7 @@
 #include "calc/Dornverteilung.h"
 #include "calc/Ganzzahl.h"
 #include "calc/Stabwahl.h"
+#include "calc/Tragfaehigkeit.h"
 #include "calc/Widerstaende.h"
 #include "calc/Wirtschaftlichkeit.h"
 #include "model/Katalog.h"
@@ -263,28 +264,7 @@ bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
 }
 
 double TKZAVRBemessung::Tragfaehigkeit(TsDorn dorn) {
-    const Dornkontext k = Kontext(dorn);
-    const double vs = VRds(k);
-    double vct = VRdct(k);
-    const double vctMax = VRdctMax(k);
-    double vce = 0;
-    if (anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal) {
-        vce = OptimiereAufhaengebewehrung(k);
-        if (vct < vs && vct < vctMax && vct < vce) {
-            int schritte = 0;
-            // The stop test sees the punching resistance from before the step just made.
-            while (ErhoeheBewehrung(k) && !(vct >= vs || vct >= vctMax || vct >= vce)) {
-                vct = VRdct(k);
-                if (++schritte >= MaxSchritte) {
-                    abgebrochen[Ord(dorn)] = true;
-                    break;
-                }
-            }
-        }
-    } else {
-        vce = VRdce(k);
-    }
-    return std::min({vs, vce, vct});
+    return ::Tragfaehigkeit(Kontext(dorn), anwendung.GetBewehrungCalc(), abgebrochen[Ord(dorn)]);
 }
 
 void BerechneErgebnis(TKAnwendung& anwendung, Umgebung& umgebung) {
