@@ -107,16 +107,15 @@ bool DXF_Writer::write_style_information() {
     return true;
 }
 
+// Blocks live in the list "Block_" of layer "0"; a read file may name that layer twice, so every
+// layer "0" is searched rather than only one of them.
 bool DXF_Writer::write_blocks() {
     IO_Chan.write_string(0, "SECTION");
     IO_Chan.write_string(2, "BLOCKS");
-    const DXF_Layer* block_layer = nullptr;
     for (const auto& layer : DXF_Layers) {
-        if (layer->layer_name == "0") block_layer = layer.get();
-    }
-    if (block_layer) {
-        if (const Entity_List* blocks = block_layer->find_list("Block_")) {
-            for (const auto& block : blocks->entities) block->write_to_DXF(IO_Chan, block_layer->layer_name);
+        if (layer->layer_name != "0") continue;
+        if (const Entity_List* blocks = layer->find_list("Block_")) {
+            for (const auto& block : blocks->entities) block->write_to_DXF(IO_Chan, layer->layer_name);
         }
     }
     IO_Chan.write_string(0, "ENDSEC");

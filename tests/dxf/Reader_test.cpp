@@ -418,3 +418,14 @@ TEST(Reader, dateiOeffnen) {
     EXPECT_EQ(entities_of<Line_>(read, "0", "Line_").size(), 1u);
     EXPECT_TRUE(same_point(read.get_max_extent(), {3, 4, 0}));
 }
+
+TEST(Reader, bloeckeBleibenBeiDoppelterEbeneNullErhalten) {
+    const Lines layer_table = section("TABLES", {"0", "TABLE", "2", "LAYER", "0", "LAYER", "2", "0", "0",
+                                                 "LAYER", "2", "0", "0", "ENDTAB"});
+    const auto g = read_text(
+        file_of(layer_table + section("BLOCKS", block("A", a_line)) + section("ENTITIES", insert("A"))));
+    ASSERT_TRUE(g.log.entries.empty());
+    const auto again = read_text(dxf_text(g.doc));
+    EXPECT_TRUE(again.log.entries.empty()) << again.log.entries[0].text;
+    EXPECT_EQ(entities_of<Insert_>(again.doc, "L", "Insert_").size(), 1u);
+}

@@ -1,0 +1,58 @@
+// Any bytes: the reader ends with messages and a complete or partial document, never a crash, a hang
+// or unbounded memory. What it read must write out and read back without any message and with the
+// same number of entities in each list of each layer.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dxf/DXF_Reader.h"
+#include "dxf/DXF_Writer.h"
+
+namespace {
+
+Layer_List read(const std::string& bytes, DXF_Message_Log& log) {
+    std::istringstream in(bytes);
+    DXF_Reader reader(in, log);
+    reader.read_file();
+    return reader.release_control_of_layers();
+}
+
+std::vector<std::string> outline(const Layer_List& layers) {
+    std::vector<std::string> lines;
+    for (const auto& l : layers) {
+        for (const auto& list : l->entity_lists) {
+            lines.push_back(l->layer_name + "/" + list->list_name + "/" +
+                            std::to_string(list->num_entities()));
+        }
+    }
+    // The layer table is written last layer first, so the order of layers may change.
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    // The first byte decides whether the user continues after an entity error.
+    DXF_Message_Log log(size == 0 || (data[0] & 1) == 0);
+    const Layer_List layers = read(bytes, log);
+
+    std::ostringstream out;
+    DXF_Writer(out, layers).write_file();
+    DXF_Message_Log again_log;
+    const Layer_List again = read(out.str(), again_log);
+    if (!again_log.entries.empty()) {
+        fprintf(stderr, "re-read message: %s\n", again_log.entries[0].text.c_str());
+        std::abort();
+    }
+    if (outline(again) != outline(layers)) {
+        fprintf(stderr, "re-read changed the entities\n");
+        std::abort();
+    }
+    return 0;
+}
