@@ -1,10 +1,11 @@
+#include "calc/TKZAVRBemessung.h"
+
 #include <algorithm>
 
 #include "calc/Bewehrung.h"
 #include "calc/Ganzzahl.h"
 #include "calc/Stabwahl.h"
 #include "calc/Statuspruefung.h"
-#include "calc/TKZAVRBemessung.h"
 #include "calc/Widerstaende.h"
 
 namespace {

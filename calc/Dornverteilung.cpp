@@ -7,7 +7,6 @@
 #include "calc/Ganzzahl.h"
 #include "calc/Lastgeometrie.h"
 #include "calc/TKTmpDornAufteilung.h"
-#include "model/Umgebung.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "calc/Widerstaende.h"
 #include "calc/Wirtschaftlichkeit.h"
 #include "model/Katalog.h"
-#include "model/Umgebung.h"
 
 namespace {
 
