@@ -233,13 +233,12 @@ bool DXF_Reader::read_file() {
         if (IO_chan.read_line(fLine) && fLine.rfind("AutoCAD Binary DXF", 0) == 0) {
             throw DXF_read_exception("Binary DXF files cannot be read; please save the drawing as ASCII DXF");
         }
-        IO_chan.restore(mark);
-        if (!(move_to_header_section() && read_header())) IO_chan.restore(mark);
+        restore(mark);
+        if (!(move_to_header_section() && read_header())) restore(mark);
         mark = IO_chan.mark();
-        if (!(move_to_tables_section() && read_tables())) IO_chan.restore(mark);
+        if (!(move_to_tables_section() && read_tables())) restore(mark);
         mark = IO_chan.mark();
-        if (!(move_to_blocks_section() && read_blocks())) IO_chan.restore(mark);
-        backflag = false;
+        if (!(move_to_blocks_section() && read_blocks())) restore(mark);
         if (!(move_to_entity_section() && read_entities())) {
             throw DXF_read_exception("No Entities or invalid Entities section in DXF file");
         }
@@ -255,8 +254,12 @@ void DXF_Reader::compute_extents() {
     for (const auto& layer : DXF_Layers) layer->max_min_extents(max_extents, min_extents);
 }
 
-bool DXF_Reader::move_to_section(const char* name) {
+void DXF_Reader::restore(const DXF_Line_Reader::Mark& mark) {
+    IO_chan.restore(mark);
     backflag = false;
+}
+
+bool DXF_Reader::move_to_section(const char* name) {
     while (read_group()) {
         if (fCode != 0) continue;
         if (fLine != "SECTION") {
@@ -278,9 +281,6 @@ bool DXF_Reader::read_header() {
             if (!read_point_group(max_extents)) return false;
         } else if (fLine == "$EXTMIN") {
             if (!read_point_group(min_extents)) return false;
-        } else if (fLine == "$CECOLOR") {
-            if (!read_group()) return false;
-            if (fCode == 62 && int_value() == 256) colour_BYLAYER = true;
         }
     }
     return false;

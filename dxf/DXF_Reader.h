@@ -69,6 +69,7 @@ private:
     void store_group(abstract_entity& ae);
 
     // Sections.
+    void restore(const DXF_Line_Reader::Mark& mark);
     bool move_to_section(const char* name);
     bool move_to_header_section() { return move_to_section("HEADER"); }
     bool read_header();
@@ -108,7 +109,6 @@ private:
     Layer_List DXF_Layers;
     std::unordered_map<std::string, size_t> layer_index_;   // first layer of each name
     std::unordered_map<std::string, Block_*> block_index_;  // first block of each name
-    bool colour_BYLAYER = false;
     std::vector<std::string>* skipped = nullptr;
     std::unordered_set<std::string> skipped_names_;
 };
