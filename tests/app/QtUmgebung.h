@@ -5,6 +5,12 @@
 #include <QEvent>
 #include <QTimer>
 #include <functional>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
 
 // The tests of the windows share one QApplication, created by a GoogleTest environment in QtUmgebung.cpp
 // before the first test runs (QT_QPA_PLATFORM=offscreen, no screen needed).

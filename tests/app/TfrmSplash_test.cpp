@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/QtUmgebung.h"
+
 #include <QFile>
 #include <QGroupBox>
 #include <QRadioButton>

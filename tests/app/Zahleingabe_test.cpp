@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/QtUmgebung.h"
+
 #include "app/DialogSkript.h"
 #include "app/Zahlenfeld.h"
 

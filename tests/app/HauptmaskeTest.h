@@ -1,0 +1,66 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/Anwendereinstellungen.h"
+#include "app/DesktopUmgebung.h"
+#include "app/DialogSkript.h"
+#include "app/Eingabebereich.h"
+#include "app/QtUmgebung.h"
+#include "app/TfrmHauptMaske.h"
+#include "app/Zahlenfeld.h"
+#include "model/TKModell.h"
+
+// Leaves a field as the Tab key would, which runs its check.
+inline void Verlassen(QWidget* feld) {
+    QFocusEvent ereignis(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(feld, &ereignis);
+}
+
+// A main window on German settings with a settings file of its own, scripted message boxes and every
+// unanswered dialog closed.
+class Hauptmaske : public ::testing::Test {
+protected:
+    void SetUp() override {
+        einstellungen.SchreibeZahl(QStringLiteral("IDSprache"), 1031);
+        umgebung.SetDezimaltrenner(',');
+        fenster = std::make_unique<TfrmHauptMaske>(umgebung);
+    }
+
+    Zahlenfeld* F(Feld feld) const { return fenster->Eingaben().Eingabefeld(feld); }
+    TKAnwendung& A() const { return fenster->Arbeitskopie(); }
+    template <typename T>
+    T* Kind(const char* name) const {
+        auto* kind = fenster->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(kind, nullptr) << name;
+        return kind;
+    }
+    bool Sichtbar(const QWidget* w) const { return w->isVisibleTo(fenster.get()); }
+
+    // Types the text as the user would (which switches to input mode) and leaves the field.
+    void Eingeben(Feld feld, const QString& text) const {
+        F(feld)->selectAll();
+        F(feld)->del();
+        QTest::keyClicks(F(feld), text);
+        Verlassen(F(feld));
+    }
+    void Klick(const char* name) const { QTest::mouseClick(Kind<QAbstractButton>(name), Qt::LeftButton); }
+    QStringList Hinweise() const { return dialoge.Texte(DialogSkript::Art::Hinweis); }
+
+    QTemporaryDir ordner;
+    Anwendereinstellungen einstellungen{ordner.filePath(QStringLiteral("zavr.INI"))};
+    DialogSkript dialoge;
+    DesktopUmgebung umgebung{einstellungen, dialoge};
+    // Closes any window dialog a test does not answer itself (the 5d information after a design run).
+    DialogBeantworter offeneDialoge;
+    std::unique_ptr<TfrmHauptMaske> fenster;
+};
+
+inline const QString Kleiner = QStringLiteral("Der eingegebene Wert ist kleiner als erlaubt!");
+inline const QString Groesser = QStringLiteral("Der eingegebene Wert ist größer als erlaubt!");
