@@ -209,7 +209,7 @@ void TKZAVRBemessung::BestimmeReihenanordnung(TsDorn dorn, double typAchs) {
     e.SetDornPaarAbstand(f);
 }
 
-bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
+void TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     TKDornErgebnis& e = Ergebnis(dorn);
     TKBelastung& last = anwendung.cBelastungDesign;
@@ -251,7 +251,7 @@ bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
         e.SetAbstandLinks(0);
         e.SetIstMinAchs(0);
         e.SetAbstandRechts(0);
-        return false;
+        return;
     }
     const int n = ergebnisse.GetAnzDorn(dorn);
     double minAchs = e.GetDornAbstand(1);
@@ -259,7 +259,6 @@ bool TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
     e.SetAbstandLinks(e.GetDornAbstand(0));
     e.SetIstMinAchs(minAchs);
     e.SetAbstandRechts(e.GetDornAbstand(n));
-    return true;
 }
 
 double TKZAVRBemessung::Tragfaehigkeit(TsDorn dorn) {

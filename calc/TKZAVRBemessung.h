@@ -37,7 +37,7 @@ private:
     void OrdneReiheAn(TsDorn dorn, double kF);
     void OrdneEinzelnAn(TsDorn dorn, double kF);
     void BestimmeReihenanordnung(TsDorn dorn, double typAchs);
-    bool Reihendurchgang(TsDorn dorn, double kF);
+    void Reihendurchgang(TsDorn dorn, double kF);
     double Tragfaehigkeit(TsDorn dorn);
     void Verstaerke(TsDorn dorn);
     void Vermindere(TsDorn dorn);
