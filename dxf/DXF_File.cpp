@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 #include "dxf/Codepage.h"
 #include "dxf/DXF_Number.h"
+#include "dxf/DXF_exception.h"
 
 namespace {
 
@@ -48,13 +50,20 @@ void DXF_File::write_int(int code, int value) {
     end_line();
 }
 
+// "nan" or "inf" in a file makes CAD programs reject all of it; better no file than that.
+static void check_finite(double value) {
+    if (!std::isfinite(value)) throw DXF_exception("Cannot write a number that is not finite to a DXF file");
+}
+
 void DXF_File::write_real(int code, double value) {
+    check_finite(value);
     write_code(code);
     append_float(buf_, value);
     end_line();
 }
 
 void DXF_File::write_real_exp(int code, double value) {
+    check_finite(value);
     write_code(code);
     buf_ += float_to_exp_str(value);
     end_line();

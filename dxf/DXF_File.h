@@ -18,6 +18,7 @@ public:
 
     void write_string(int code, std::string_view text);
     void write_int(int code, int value);
+    // Non-finite values raise DXF_exception.
     void write_real(int code, double value);
     void write_real_exp(int code, double value);   // the 23-character exponent form
     void write_point(int code, const Point3D& p);  // code/x, code+10/y, code+20/z

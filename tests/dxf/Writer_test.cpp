@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <system_error>
 
 #include "DXF_Test_Helfer.h"
 #include "dxf/Arc_.h"
 #include "dxf/Block_.h"
+#include "dxf/DXF_exception.h"
 #include "dxf/Insert_.h"
 #include "dxf/Line_.h"
 #include "dxf/Polyface_mesh_.h"
@@ -201,6 +203,12 @@ TEST(Writer, polylinienUndFlaechen) {
     EXPECT_EQ(Lines(f.end() - 14, f.end()),
               (Lines{"  0", "VERTEX", " 70", "   128", " 71", "     1", " 72", "     2", " 73", "     3",
                      " 74", "     0", "  0", "SEQEND"}));
+}
+
+TEST(Writer, nichtEndlicheZahlenWerdenNichtGeschrieben) {
+    DXF_Object doc;
+    doc.new_layer("0", true).add_entity_to_layer(std::make_unique<Circle_>(WCS_Z, Point3D{0, 0, 0}, NAN, 7));
+    EXPECT_THROW(dxf_text(doc), DXF_exception);
 }
 
 TEST(Writer, nichtBeschreibbareDateiMeldetFehler) {
