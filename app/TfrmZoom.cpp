@@ -3,11 +3,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -57,11 +57,30 @@ TfrmZoom::TfrmZoom(QWidget* parent, Dialogdienst* dienst)
     connect(imgZoom_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& punkt) { menue_->popup(imgZoom_->mapToGlobal(punkt)); });
 
-    // The window sees the keys before its buttons do.
-    for (QKeySequence taste : {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)})
-        connect(new QShortcut(taste, this), &QShortcut::activated, this, &TfrmZoom::ZoomIn);
-    for (QKeySequence taste : {QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)})
-        connect(new QShortcut(taste, this), &QShortcut::activated, this, &TfrmZoom::ZoomOut);
+    // The window sees the keys before its buttons and its picture do.
+    for (QWidget* kind : findChildren<QWidget*>()) kind->installEventFilter(this);
+}
+
+bool TfrmZoom::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(ereignis))) return true;
+    return QDialog::eventFilter(objekt, ereignis);
+}
+
+void TfrmZoom::keyPressEvent(QKeyEvent* ereignis) {
+    if (!Taste(ereignis)) QDialog::keyPressEvent(ereignis);
+}
+
+// Plus zooms in, minus zooms out, on the main keyboard and on the keypad alike.
+bool TfrmZoom::Taste(const QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Plus) {
+        ZoomIn();
+        return true;
+    }
+    if (ereignis->key() == Qt::Key_Minus) {
+        ZoomOut();
+        return true;
+    }
+    return false;
 }
 
 void TfrmZoom::BaueSchalter() {

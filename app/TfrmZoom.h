@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -35,9 +36,12 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void BaueSchalter();
+    bool Taste(const QKeyEvent* ereignis);
     void Skalieren(double faktor);
     void SetBildgroesse(QSize groesse);
 
