@@ -376,7 +376,9 @@ bool DXF_Reader::read_block() {
     auto block = std::make_unique<Block_>(ae.namestr, ae.p1);
     Block_* b = block.get();
     block_index_.try_emplace(ae.namestr, b);
-    DXF_Layers[static_cast<size_t>(layer_num("0"))]->add_entity_to_layer(std::move(block));
+    DXF_Layer& zero = *DXF_Layers[static_cast<size_t>(layer_num("0"))];
+    zero.add_entity_to_layer(std::move(block));
+    blocks_ = zero.find_list("Block_");
     return read_entities_until("ENDBLK", b);
 }
 
@@ -500,16 +502,15 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
     const Point3D scale{ae.fv1 == 0 ? 1 : ae.fv1, ae.fv2 == 0 ? 1 : ae.fv2, ae.fv3 == 0 ? 1 : ae.fv3};
     auto insert =
         std::make_unique<Insert_>(ae.OCS_Z, ae.p1, scale, ae.angle1, ae.colour, std::move(atts), ae.namestr);
-    Entity_List* blist = block_list();
     const auto it = block_index_.find(ae.namestr);
-    if (!blist || it == block_index_.end())
+    if (!blocks_ || it == block_index_.end())
         throw DXF_read_exception(undefined_block_text, IO_chan.line_number());
     // A block drawn inside itself would never end.
     if (it->second == block) {
         throw DXF_read_exception("Block " + ae.namestr + " cannot contain a reference to itself",
                                  IO_chan.line_number());
     }
-    insert->set_block_link(blist, it->second);
+    insert->set_block_link(blocks_, it->second);
     return insert;
 }
 
@@ -602,6 +603,7 @@ void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_*
 Layer_List DXF_Reader::release_control_of_layers() {
     layer_index_.clear();
     block_index_.clear();
+    blocks_ = nullptr;
     return std::move(DXF_Layers);
 }
 

@@ -109,6 +109,7 @@ private:
     Layer_List DXF_Layers;
     std::unordered_map<std::string, size_t> layer_index_;   // first layer of each name
     std::unordered_map<std::string, Block_*> block_index_;  // first block of each name
+    Entity_List* blocks_ = nullptr;                         // the block list, once there is one
     std::vector<std::string>* skipped = nullptr;
     std::unordered_set<std::string> skipped_names_;
 };
