@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int BreiteBeschriftung = 140;
-constexpr int BreiteSymbol = 28;
+constexpr int BreiteSymbol = 34;
 constexpr int BreiteFeld = 72;
 constexpr int BreiteEinheit = 44;
 

@@ -55,6 +55,10 @@ void Ergebniskopf::paintSection(QPainter* painter, const QRect& rect, int logica
     option.text.clear();
     painter->save();
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    painter->restore();
+    // The style leaves an empty clip behind when it has no label to draw.
+    painter->save();
+    painter->setClipRect(rect);
     const QString buchstabe = QString::fromUtf8(griechisch);
     const QString index = model()->headerData(logicalIndex, orientation()).toString();
     const QFontMetrics metrik(painter->font());

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QTranslator>
 
 #include "app/Anwendereinstellungen.h"
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zavr"));
     QApplication::setApplicationDisplayName(QStringLiteral("QUORVEL® - Schubdorn ZAVR / ZAVRQ"));
+    // The windows are laid out for Arial; fontconfig supplies a metric-compatible face where it is missing.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     const QString programm = QApplication::applicationFilePath();
     const auto einstellungen = Anwendereinstellungen::FuerProgramm();
 
