@@ -1,5 +1,6 @@
 #include "dxf/DXF_Reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -510,6 +511,7 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
         throw DXF_read_exception("Block " + ae.namestr + " cannot contain a reference to itself",
                                  IO_chan.line_number());
     }
+    count_reference(*it->second, block);
     insert->set_block_link(blocks_, it->second);
     return insert;
 }
@@ -589,8 +591,28 @@ DXF_Layer& DXF_Reader::entity_layer(const std::string& name) {
     return index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
 }
 
+// Drawing a reference draws its whole block, nested references included: a few kilobytes of nested
+// blocks can stand for more entities than any screen can draw, or nest deeper than a drawing may recurse.
+void DXF_Reader::count_reference(const Block_& referenced, const Block_* block) {
+    const Block_Weight inner = block_weight_[&referenced];
+    Block_Weight& outer = block ? block_weight_[block] : document_weight_;
+    if (inner.depth + 1 > max_block_depth) {
+        throw DXF_read_exception(
+            "Blocks are nested more than " + std::to_string(max_block_depth) + " levels deep",
+            IO_chan.line_number());
+    }
+    if (outer.entities + inner.entities > max_drawn_entities) {
+        throw DXF_read_exception(
+            "Block references expand to more than " + std::to_string(max_drawn_entities) + " entities",
+            IO_chan.line_number());
+    }
+    outer.entities += inner.entities;
+    outer.depth = std::max(outer.depth, inner.depth + 1);
+}
+
 void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block) {
     DXF_Layer& target = entity_layer(layer);
+    ++(block ? block_weight_[block] : document_weight_).entities;
     if (block) {
         block->add_entity(std::move(entity));
     } else {
@@ -603,6 +625,7 @@ void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_*
 Layer_List DXF_Reader::release_control_of_layers() {
     layer_index_.clear();
     block_index_.clear();
+    block_weight_.clear();
     blocks_ = nullptr;
     return std::move(DXF_Layers);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <fstream>
 #include <istream>
 #include <memory>
@@ -39,6 +40,8 @@ public:
     int layer_num(const std::string& layername) const;
 
     static constexpr int max_vertices = 8192;
+    static constexpr int max_block_depth = 64;
+    static constexpr std::uint64_t max_drawn_entities = 50'000'000;
 
 private:
     // The groups of one entity.
@@ -96,6 +99,7 @@ private:
     DXF_Layer& entity_layer(const std::string& name);
     DXF_Layer& append_layer(const std::string& name);
     void add_entity(Entity_ptr entity, const std::string& layer, Block_* block);
+    void count_reference(const Block_& referenced, const Block_* block);
     void compute_extents();
 
     std::unique_ptr<std::ifstream> owned_file_;
@@ -110,6 +114,13 @@ private:
     std::unordered_map<std::string, size_t> layer_index_;   // first layer of each name
     std::unordered_map<std::string, Block_*> block_index_;  // first block of each name
     Entity_List* blocks_ = nullptr;                         // the block list, once there is one
+    // What drawing a block or the whole document takes: entities including expanded references.
+    struct Block_Weight {
+        std::uint64_t entities = 0;
+        int depth = 0;
+    };
+    std::unordered_map<const Block_*, Block_Weight> block_weight_;
+    Block_Weight document_weight_;
     std::vector<std::string>* skipped = nullptr;
     std::unordered_set<std::string> skipped_names_;
 };

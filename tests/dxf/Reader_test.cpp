@@ -429,3 +429,21 @@ TEST(Reader, bloeckeBleibenBeiDoppelterEbeneNullErhalten) {
     EXPECT_TRUE(again.log.entries.empty()) << again.log.entries[0].text;
     EXPECT_EQ(entities_of<Insert_>(again.doc, "L", "Insert_").size(), 1u);
 }
+
+// Nested references that no drawing could finish are refused while reading.
+TEST(Reader, verschachtelteBloeckeSindBegrenzt) {
+    Lines doubling = block("B0", a_line);
+    Lines chain = block("C0", a_line);
+    for (int k = 1; k <= 70; ++k) {
+        const std::string prev = std::to_string(k - 1);
+        if (k <= 40) doubling += block("B" + std::to_string(k), insert("B" + prev) + insert("B" + prev));
+        chain += block("C" + std::to_string(k), insert("C" + prev));
+    }
+    const auto wide = read_text(file_of(section("BLOCKS", doubling) + section("ENTITIES", insert("B40"))));
+    ASSERT_FALSE(wide.log.entries.empty());
+    EXPECT_EQ(wide.log.entries[0].text.substr(0, 54),
+              "Block references expand to more than 50000000 entities");
+    const auto deep = read_text(file_of(section("BLOCKS", chain) + section("ENTITIES", insert("C70"))));
+    ASSERT_FALSE(deep.log.entries.empty());
+    EXPECT_EQ(deep.log.entries[0].text.substr(0, 44), "Blocks are nested more than 64 levels deep\r\n");
+}
