@@ -80,6 +80,8 @@ std::string DateiLesen(const std::string& pfad) {
     const int fd = open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) Fehler("Datei kann nicht geöffnet werden:", pfad);
     std::string inhalt;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && info.st_size > 0) inhalt.reserve(static_cast<std::size_t>(info.st_size));
     char puffer[65536];
     for (;;) {
         const ssize_t n = read(fd, puffer, sizeof puffer);

@@ -1,51 +1,10 @@
 #include "files/TKDateiTransfer.h"
 
+#include <algorithm>
+
 #include "files/DateiErsetzen.h"
 #include "files/Zahlentext.h"
 #include "files/Zeichensatz.h"
-
-namespace {
-
-// Case folding for names: ASCII letters and the Latin-1 capitals (UTF-8 C3 80 to C3 9E without the
-// multiplication sign), which covers the umlauts of the bill-of-quantities keys.
-std::string Gefaltet(std::string_view name) {
-    std::string f(name);
-    for (std::size_t i = 0; i < f.size(); ++i) {
-        const auto c = static_cast<unsigned char>(f[i]);
-        if (c >= 'A' && c <= 'Z') {
-            f[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < f.size()) {
-            const auto n = static_cast<unsigned char>(f[i + 1]);
-            if (n >= 0x80 && n <= 0x9E && n != 0x97) f[i + 1] = static_cast<char>(n + 32);
-            ++i;
-        }
-    }
-    return f;
-}
-
-std::string Eintragsname(std::string_view section, std::string_view key) {
-    std::string name;
-    name.reserve(section.size() + key.size() + 1);
-    name.append(section).append(1, '.').append(key);
-    return name;
-}
-
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    std::size_t anfang = 0;
-    while (anfang < text.size()) {
-        const std::size_t ende = text.find_first_of("\r\n", anfang);
-        if (ende == std::string::npos) {
-            zeilen.push_back(text.substr(anfang));
-            break;
-        }
-        zeilen.push_back(text.substr(anfang, ende - anfang));
-        anfang = ende + (text.compare(ende, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return zeilen;
-}
-
-}  // namespace
 
 void TKDateiTransfer::ReadFile(const std::string& FileName) {
     SetDateiInhalt(DateiLesen(FileName));
@@ -55,35 +14,41 @@ void TKDateiTransfer::SaveFile(const std::string& FileName) const {
     DateiErsetzen(FileName, GetDateiInhalt());
 }
 
+// Lines end at CR LF, a lone CR or a lone LF; a line end after the last line adds no empty line.
 void TKDateiTransfer::SetDateiInhalt(const std::string& bytes) {
-    TDaten = Zeilen(DateiTextAlsUtf8(bytes));
-    TVerbraucht.assign(TDaten.size(), false);
+    TText = DateiTextAlsUtf8(bytes);
+    TDaten.clear();
+    TDaten.reserve(static_cast<std::size_t>(std::count(TText.begin(), TText.end(), '\n')) + 1);
+    for (std::size_t anfang = 0; anfang < TText.size();) {
+        const std::size_t ende = std::min(TText.find_first_of("\r\n", anfang), TText.size());
+        TDaten.push_back({anfang, ende - anfang});
+        anfang = ende + (TText.compare(ende, 2, "\r\n") == 0 ? 2 : 1);
+    }
     TAnzVerbraucht = 0;
-    TNaechste.assign(TDaten.size(), Keine);
-    TIndex.clear();
+    TIndex.Leeren();
+    TIndex.Reservieren(TDaten.size());
     TIndexiert = 0;
 }
 
 std::string TKDateiTransfer::GetDateiInhalt() const {
     std::string text;
-    for (std::size_t i = 0; i < TDaten.size(); ++i)
-        if (!TVerbraucht[i]) text.append(TDaten[i]).append("\r\n");
+    text.reserve(TText.size() + 2 * TDaten.size());
+    for (const Zeile& z : TDaten)
+        if (!z.verbraucht) text.append(Text(z)).append("\r\n");
     return Utf8AlsDateiText(text);
 }
 
 std::vector<std::string> TKDateiTransfer::GetDaten() const {
     std::vector<std::string> daten;
-    for (std::size_t i = 0; i < TDaten.size(); ++i)
-        if (!TVerbraucht[i]) daten.push_back(TDaten[i]);
+    for (const Zeile& z : TDaten)
+        if (!z.verbraucht) daten.emplace_back(Text(z));
     return daten;
 }
 
 void TKDateiTransfer::Anhaengen(std::string_view pSection, std::string_view pValue, std::string_view wert) {
-    std::string zeile = Eintragsname(pSection, pValue);
-    zeile.append(1, '=').append(wert);
-    TDaten.push_back(std::move(zeile));
-    TVerbraucht.push_back(false);
-    TNaechste.push_back(Keine);
+    const std::size_t anfang = TText.size();
+    TText.append(pSection).append(1, '.').append(pValue).append(1, '=').append(wert);
+    TDaten.push_back({anfang, TText.size() - anfang});
 }
 
 void TKDateiTransfer::WriteString(std::string_view pSection, std::string_view pValue,
@@ -104,39 +69,53 @@ void TKDateiTransfer::WriteBool(std::string_view pSection, std::string_view pVal
 }
 
 // Lines written after the last read join the index on the next read, so writing costs no lookups.
+// The table is larger than the caches: a block of lines has its slots fetched before it is entered.
 void TKDateiTransfer::IndexNachfuehren() {
-    for (; TIndexiert < TDaten.size(); ++TIndexiert) {
-        const std::string& zeile = TDaten[TIndexiert];
-        const std::size_t gleich = zeile.find('=');
-        if (gleich == std::string::npos) continue;
-        Vorkommen& v = TIndex[Gefaltet(std::string_view(zeile).substr(0, gleich))];
-        const auto nr = static_cast<std::uint32_t>(TIndexiert);
-        if (v.erste == Keine)
-            v.erste = nr;
-        else
-            TNaechste[v.letzte] = nr;
-        v.letzte = nr;
+    constexpr std::size_t Block = 32;
+    struct Name {
+        std::uint32_t nr;
+        std::uint64_t hash;
+    } block[Block];
+    while (TIndexiert < TDaten.size()) {
+        std::size_t n = 0;
+        for (; n < Block && TIndexiert < TDaten.size(); ++TIndexiert) {
+            Zeile& z = TDaten[TIndexiert];
+            const std::size_t gleich = Text(z).find('=');
+            if (gleich == std::string_view::npos) continue;
+            z.name = static_cast<std::uint32_t>(gleich);
+            block[n++] = {static_cast<std::uint32_t>(TIndexiert),
+                          TIndex.Vormerken(Text(z).substr(0, gleich))};
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const Zeile& z = TDaten[block[i].nr];
+            Verketten(block[i].nr, TIndex.Eintragen(TText, z.anfang, z.name, block[i].hash));
+        }
     }
+}
+
+void TKDateiTransfer::Verketten(std::uint32_t nr, Namensindex::Kette& k) {
+    if (k.erste == Namensindex::Keine)
+        k.erste = nr;
+    else
+        TDaten[k.letzte].naechste = nr;
+    k.letzte = nr;
 }
 
 // The value of the first unread line of that name. A non-empty value is consumed; an empty one stays, so it
 // keeps answering for its name.
 std::string_view TKDateiTransfer::TakeValue(std::string_view pSection, std::string_view pValue) {
     IndexNachfuehren();
-    const auto it = TIndex.find(Gefaltet(Eintragsname(pSection, pValue)));
-    if (it == TIndex.end() || it->second.erste == Keine) return {};
-    Vorkommen& v = it->second;
-    const std::uint32_t nr = v.erste;
-    const std::string_view zeile = TDaten[nr];
-    const std::string_view wert = zeile.substr(zeile.find('=') + 1);
+    Namensindex::Kette* k = TIndex.Finden(TText, pSection, pValue);
+    if (k == nullptr || k->erste == Namensindex::Keine) return {};
+    Zeile& z = TDaten[k->erste];
+    const std::string_view wert = Text(z).substr(z.name + 1);
     if (wert.empty()) return wert;
-    TVerbraucht[nr] = true;
+    z.verbraucht = true;
     ++TAnzVerbraucht;
-    v.erste = TNaechste[nr];
-    if (v.erste == Keine) v.letzte = Keine;
+    k->erste = z.naechste;
+    if (k->erste == Namensindex::Keine) k->letzte = Namensindex::Keine;
     return wert;
 }
-
 std::string TKDateiTransfer::ReadString(std::string_view pSection, std::string_view pValue,
                                         const std::string&) {
     return std::string(TakeValue(pSection, pValue));

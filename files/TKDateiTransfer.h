@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "files/Namensindex.h"
 
 // The line store under the project file: a whole file held as lines "Section.Key=Value". Writers append
 // entries in a fixed order; readers ask by section and key with a default. Reading consumes: a value once
@@ -43,22 +44,27 @@ public:
     std::size_t GetAnzahlZeilen() const { return TDaten.size() - TAnzVerbraucht; }
 
 private:
-    static constexpr std::uint32_t Keine = UINT32_MAX;
-    // The unread occurrences of one name as a chain through TNaechste, oldest first.
-    struct Vorkommen {
-        std::uint32_t erste = Keine;
-        std::uint32_t letzte = Keine;
+    // A line is a piece of TText; the lines of a file stay in the text as it was read, written lines are
+    // appended to it, so no line has an allocation of its own.
+    struct Zeile {
+        std::size_t anfang;
+        std::size_t laenge;
+        std::uint32_t name = Namensindex::Keine;      // length of the name, once indexed; Keine: no "="
+        std::uint32_t naechste = Namensindex::Keine;  // next unread line of the same name
+        bool verbraucht = false;
     };
 
+    std::string_view Text(const Zeile& z) const { return std::string_view(TText).substr(z.anfang, z.laenge); }
     std::string_view TakeValue(std::string_view pSection, std::string_view pValue);
     void Anhaengen(std::string_view pSection, std::string_view pValue, std::string_view wert);
     void IndexNachfuehren();
+    void Verketten(std::uint32_t nr, Namensindex::Kette& k);
 
     char TDezimaltrenner;
-    std::vector<std::string> TDaten;
-    std::vector<bool> TVerbraucht;
+    std::string TText;
+    std::vector<Zeile> TDaten;
     std::size_t TAnzVerbraucht = 0;
-    std::vector<std::uint32_t> TNaechste;
-    std::unordered_map<std::string, Vorkommen> TIndex;
+    // The unread occurrences of each name as a chain through Zeile::naechste, oldest first.
+    Namensindex TIndex;
     std::size_t TIndexiert = 0;  // lines [0, TIndexiert) are in TIndex
 };

@@ -29,16 +29,20 @@ Ziffern Zerlege(double betrag) {
 }
 
 std::string Festkomma(const Ziffern& z, char trenner) {
-    if (z.exponent < 0) return "0" + std::string(1, trenner) + std::string(-z.exponent - 1, '0') + z.ziffern;
+    std::string text;
+    if (z.exponent < 0) {
+        text.append(1, '0').append(1, trenner).append(-z.exponent - 1, '0');
+        return text.append(z.ziffern);
+    }
     const auto vorKomma = static_cast<std::size_t>(z.exponent) + 1;
-    if (z.ziffern.size() <= vorKomma) return z.ziffern + std::string(vorKomma - z.ziffern.size(), '0');
-    return z.ziffern.substr(0, vorKomma) + trenner + z.ziffern.substr(vorKomma);
+    if (z.ziffern.size() <= vorKomma) return text.append(z.ziffern).append(vorKomma - z.ziffern.size(), '0');
+    return text.append(z.ziffern, 0, vorKomma).append(1, trenner).append(z.ziffern, vorKomma);
 }
 
 std::string Wissenschaftlich(const Ziffern& z, char trenner) {
     std::string text = z.ziffern.substr(0, 1);
-    if (z.ziffern.size() > 1) text += trenner + z.ziffern.substr(1);
-    return text + "E" + std::to_string(z.exponent);
+    if (z.ziffern.size() > 1) text.append(1, trenner).append(z.ziffern, 1);
+    return text.append("E").append(std::to_string(z.exponent));
 }
 
 std::string_view OhneRand(std::string_view text) {
@@ -61,8 +65,8 @@ std::string FloatText(double wert, char dezimaltrenner) {
     if (wert == 0) return "0";
     const Ziffern z = Zerlege(std::fabs(wert));
     const bool fest = z.exponent >= -5 && z.exponent < Stellen;
-    const std::string betrag = fest ? Festkomma(z, dezimaltrenner) : Wissenschaftlich(z, dezimaltrenner);
-    return wert < 0 ? "-" + betrag : betrag;
+    std::string text = wert < 0 ? "-" : "";
+    return text.append(fest ? Festkomma(z, dezimaltrenner) : Wissenschaftlich(z, dezimaltrenner));
 }
 
 std::optional<double> LeseFloat(std::string_view text) {

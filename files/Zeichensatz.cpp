@@ -45,20 +45,6 @@ private:
     iconv_t cd;
 };
 
-// Decodes the whole input, replacing each undecodable unit of `einheit` bytes by `ersatz(unit)`.
-template <typename Ersatz>
-std::string Dekodieren(std::string_view quelle, const char* von, std::size_t einheit, Ersatz ersatz) {
-    Konverter k("UTF-8", von);
-    std::string ziel;
-    ziel.reserve(quelle.size() + quelle.size() / 8);
-    while (k.Umwandeln(quelle, ziel) > 0) {
-        const std::size_t n = std::min(einheit, quelle.size());
-        ziel += ersatz(quelle.substr(0, n));
-        quelle.remove_prefix(n);
-    }
-    return ziel;
-}
-
 // The bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no Windows-1252 character; they read as the C1 control
 // character of the same number, so that they survive a later save.
 std::string AlsSteuerzeichen(std::string_view byte) {
@@ -70,11 +56,61 @@ std::string AlsErsatzzeichen(std::string_view) {
     return std::string(Ersatzzeichen);
 }
 
+// Appends the decoded input, replacing each undecodable unit of `einheit` bytes by `ersatz(unit)`.
+template <typename Ersatz>
+void Dekodieren(Konverter& k, std::string_view quelle, std::string& ziel, std::size_t einheit,
+                Ersatz ersatz) {
+    while (k.Umwandeln(quelle, ziel) > 0) {
+        const std::size_t n = std::min(einheit, quelle.size());
+        ziel += ersatz(quelle.substr(0, n));
+        quelle.remove_prefix(n);
+    }
+}
+
+bool IstAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+// For encodings that share ASCII with UTF-8: ASCII runs are copied, only the runs of other bytes (whole
+// characters, since their bytes are all above 0x7F) go to `umwandeln`, which returns false to give up.
+template <typename Umwandlung>
+bool AsciiDirekt(std::string_view quelle, std::string& ziel, Umwandlung umwandeln) {
+    ziel.reserve(quelle.size() + quelle.size() / 16);
+    while (!quelle.empty()) {
+        const auto ascii = std::find_if_not(quelle.begin(), quelle.end(), IstAscii) - quelle.begin();
+        ziel.append(quelle.substr(0, ascii));
+        quelle.remove_prefix(ascii);
+        const auto andere = std::find_if(quelle.begin(), quelle.end(), IstAscii) - quelle.begin();
+        if (andere > 0 && !umwandeln(quelle.substr(0, andere))) return false;
+        quelle.remove_prefix(andere);
+    }
+    return true;
+}
+
+template <typename Ersatz>
+std::string Dekodieren(std::string_view quelle, const char* von, Ersatz ersatz) {
+    Konverter k("UTF-8", von);
+    std::string ziel;
+    AsciiDirekt(quelle, ziel, [&](std::string_view teil) {
+        Dekodieren(k, teil, ziel, 1, ersatz);
+        return true;
+    });
+    return ziel;
+}
+
+std::string DekodiereUtf16(std::string_view quelle, const char* von) {
+    Konverter k("UTF-8", von);
+    std::string ziel;
+    ziel.reserve(quelle.size());
+    Dekodieren(k, quelle, ziel, 2, AlsErsatzzeichen);
+    return ziel;
+}
+
 std::optional<std::string> AlsWindows1252(std::string_view text) {
     Konverter k("CP1252", "UTF-8");
     std::string ziel;
-    ziel.reserve(text.size());
-    if (k.Umwandeln(text, ziel) > 0) return std::nullopt;
+    if (!AsciiDirekt(text, ziel, [&](std::string_view teil) { return k.Umwandeln(teil, ziel) == 0; }))
+        return std::nullopt;
     return ziel;
 }
 
@@ -82,10 +118,10 @@ std::optional<std::string> AlsWindows1252(std::string_view text) {
 
 std::string DateiTextAlsUtf8(const std::string& bytes) {
     const std::string_view b(bytes);
-    if (b.starts_with(BomUtf8)) return Dekodieren(b.substr(3), "UTF-8", 1, AlsErsatzzeichen);
-    if (b.starts_with(BomUtf16LE)) return Dekodieren(b.substr(2), "UTF-16LE", 2, AlsErsatzzeichen);
-    if (b.starts_with(BomUtf16BE)) return Dekodieren(b.substr(2), "UTF-16BE", 2, AlsErsatzzeichen);
-    return Dekodieren(b, "CP1252", 1, AlsSteuerzeichen);
+    if (b.starts_with(BomUtf8)) return Dekodieren(b.substr(3), "UTF-8", AlsErsatzzeichen);
+    if (b.starts_with(BomUtf16LE)) return DekodiereUtf16(b.substr(2), "UTF-16LE");
+    if (b.starts_with(BomUtf16BE)) return DekodiereUtf16(b.substr(2), "UTF-16BE");
+    return Dekodieren(b, "CP1252", AlsSteuerzeichen);
 }
 
 std::string Utf8AlsDateiText(const std::string& text) {

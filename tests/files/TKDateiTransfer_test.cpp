@@ -238,3 +238,27 @@ TEST_F(TempOrdner, ersetzteDateiBehaeltIhreRechte) {
 }
 
 }  // namespace
+
+namespace {
+
+// The index answers in any order of reads, also for names that differ only in case or in a digit, and
+// when lines are written while reading (which makes the index grow).
+TEST(Lesen, beliebigeLesereihenfolgeUeberVieleNamen) {
+    TKDateiTransfer s(',');
+    constexpr int Anzahl = 3000;
+    for (int i = 0; i < Anzahl; ++i)
+        s.WriteInteger("Abschnitt_" + std::to_string(i % 7), "Wert_" + std::to_string(i), i);
+    std::vector<int> folge(Anzahl);
+    for (int i = 0; i < Anzahl; ++i) folge[i] = (i * 1237) % Anzahl;  // 1237 is prime to 3000: a permutation
+    for (int n = 0; n < Anzahl; ++n) {
+        const int i = folge[n];
+        if (n == Anzahl / 2)
+            for (int j = 0; j < Anzahl; ++j) s.WriteInteger("NACHTRAG", "w" + std::to_string(j), -j);
+        EXPECT_EQ(s.ReadInteger("abschnitt_" + std::to_string(i % 7), "WERT_" + std::to_string(i), -1), i);
+    }
+    for (int j = Anzahl - 1; j >= 0; --j)
+        EXPECT_EQ(s.ReadInteger("Nachtrag", "W" + std::to_string(j), 1), -j);
+    EXPECT_EQ(s.GetAnzahlZeilen(), 0u);
+}
+
+}  // namespace

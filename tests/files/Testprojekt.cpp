@@ -39,7 +39,7 @@ public:
     }
     template <class T, class G, class S>
     void Textliste(const char*, const std::string&, T& o, G, S set) {
-        (o.*set)({"Zeile " + std::to_string(++k), "", "Größe=3 € ä"});
+        (o.*set)({std::string("Zeile ").append(std::to_string(++k)), "", "Größe=3 € ä"});
     }
     template <class T, class G, class S>
     void FloatListe(const std::string&, T& o, G, S set) {
@@ -52,7 +52,7 @@ public:
         for (int n = 1; n <= 3; ++n) {
             TKStueckliste::Eintrag e;
             for (int l = 0; l < (n == 2 ? 13 : 10); ++l)
-                e.push_back("E" + std::to_string(n) + "Z" + std::to_string(l));
+                e.push_back(std::string("E").append(std::to_string(n)).append("Z").append(std::to_string(l)));
             e[5] = n == 3 ? "nicht aktiv" : "aktiv";
             s.AddEintrag(e);
         }
