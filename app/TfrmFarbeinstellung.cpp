@@ -67,10 +67,11 @@ TfrmFarbeinstellung::TfrmFarbeinstellung(TKFarbe& farbe, QWidget* parent)
 
     auto* gruppen = new QGridLayout;
     gruppen->setContentsMargins(0, 0, 0, 0);
-    gruppen->addWidget(BaueGruppe(tr("Hintergrund"), {E::Hintergrund, E::Bemassung}), 0, 0);
-    gruppen->addWidget(BaueGruppe(tr("Beton"), {E::BetonPen, E::BetonBrush, E::Brandschutz}), 1, 0);
-    gruppen->addWidget(BaueGruppe(tr("Bewehrung"), {E::PosA, E::PosB, E::PosC, E::PosD}), 0, 1);
-    gruppen->addWidget(BaueGruppe(tr("Schubdorn"), {E::DornPen, E::DornBrush}), 1, 1);
+    gruppen->addWidget(BaueGruppe(tr("Hintergrund"), {E::Hintergrund, E::Bemassung}), 0, 0, Qt::AlignTop);
+    gruppen->addWidget(BaueGruppe(tr("Beton"), {E::BetonPen, E::BetonBrush, E::Brandschutz}), 1, 0,
+                       Qt::AlignTop);
+    gruppen->addWidget(BaueGruppe(tr("Bewehrung"), {E::PosA, E::PosB, E::PosC, E::PosD}), 0, 1, Qt::AlignTop);
+    gruppen->addWidget(BaueGruppe(tr("Schubdorn"), {E::DornPen, E::DornBrush}), 1, 1, Qt::AlignTop);
 
     auto* knoepfe = new QHBoxLayout;
     struct Knopf {
