@@ -18,8 +18,9 @@ struct Spalte {
     int maximum;
 };
 
+// The name column is a little wider than the classic 110 so that "ZAVRQ 120 HF" fits beside its status icon.
 constexpr std::array<Spalte, 6> spalten{{
-    {"", "", 110, 90, 150},
+    {"", "", 120, 90, 150},
     {"η", "Ausnutzungsgrad der Stahltragfähigkeit", 50, 30, 150},
     {"η", "Ausnutzungsgrad der Durchstanztragfähigkeit", 50, 30, 150},
     {"η", "Ausnutzungsgrad des Betonkantenbruchs", 50, 30, 150},

@@ -5,6 +5,7 @@
 #include "app/Anwendereinstellungen.h"
 #include "app/DesktopUmgebung.h"
 #include "app/Dialogdienst.h"
+#include "app/Hinweiszeiten.h"
 #include "app/Sprachmodule.h"
 #include "app/TfrmHauptMaske.h"
 #include "app/TfrmSplash.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("QUORVEL® - Schubdorn ZAVR / ZAVRQ"));
     // The windows are laid out for Arial; fontconfig supplies a metric-compatible face where it is missing.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    HinweiszeitenEinstellen(app);
     const QString programm = QApplication::applicationFilePath();
     const auto einstellungen = Anwendereinstellungen::FuerProgramm();
 
