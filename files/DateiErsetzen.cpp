@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -68,12 +70,19 @@ private:
     bool uebernommen = false;
 };
 
+// A symbolic link stays a link: the file it points to is replaced, in that file's folder.
+std::string Ersetzungsziel(const std::string& pfad) {
+    std::unique_ptr<char, decltype(&std::free)> echt(realpath(pfad.c_str(), nullptr), &std::free);
+    return echt ? std::string(echt.get()) : pfad;
+}
+
 }  // namespace
 
 void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
-    TempDatei temp(pfad);
+    const std::string ziel = Ersetzungsziel(pfad);
+    TempDatei temp(ziel);
     temp.Schreiben(inhalt);
-    temp.Abschliessen(pfad);
+    temp.Abschliessen(ziel);
 }
 
 std::string DateiLesen(const std::string& pfad) {

@@ -226,6 +226,18 @@ TEST_F(TempOrdner, speichernInEinenFehlendenOrdnerOderAufEinenOrdner) {
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
 }
 
+TEST_F(TempOrdner, symbolischerVerweisBleibtErhalten) {
+    fs::create_directory(ordner / "ablage");
+    Schreiben(ordner / "ablage" / "p.ZAV", "alt");
+    fs::create_symlink(ordner / "ablage" / "p.ZAV", ordner / "verweis.ZAV");
+    TKDateiTransfer s;
+    s.WriteInteger("A", "k", 1);
+    s.SaveFile(ordner / "verweis.ZAV");
+    EXPECT_TRUE(fs::is_symlink(ordner / "verweis.ZAV"));
+    EXPECT_EQ(Lesen(ordner / "ablage" / "p.ZAV"), "A.k=1\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "ablage"), fs::directory_iterator()), 1);
+}
+
 TEST_F(TempOrdner, ersetzteDateiBehaeltIhreRechte) {
     const fs::path datei = ordner / "p.ZAV";
     Schreiben(datei, "alt");
