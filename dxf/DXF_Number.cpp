@@ -23,6 +23,22 @@ void append_exponent_form(std::string& out, double x) {
     for (char* c = buf; c != res.ptr; ++c) out.push_back(*c == 'e' ? 'E' : *c);
 }
 
+// True when x lies exactly halfway between two values with the given decimals (1234.5625 at 3).
+// Such ties are rounded away from zero, as people round; the binary-exact default would go to even.
+bool exact_tie(double x, int decimals) {
+    static constexpr double powers_of_ten[] = {1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    const double scaled = std::fabs(x) * powers_of_ten[decimals];
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(scaled - whole) > 1e-6 * (whole + 1) || static_cast<long long>(whole) % 10 != 5)
+        return false;
+    // Candidates are checked on the exact decimal expansion of the double.
+    char buf[128];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 80);
+    const char* digit = std::find(buf, res.ptr, '.') + decimals + 1;
+    return digit < res.ptr && *digit == '5' &&
+           std::all_of(digit + 1, static_cast<const char*>(res.ptr), [](char c) { return c == '0'; });
+}
+
 bool only_zero_digits(const char* begin, const char* end) {
     for (const char* c = begin; c != end; ++c) {
         if (*c != '0' && *c != '.' && *c != '-') return false;
@@ -39,6 +55,7 @@ void append_float(std::string& out, double x) {
         return;
     }
     const int decimals = std::min(max_decimals, significant_digits - int_digits);
+    if (exact_tie(x, decimals)) x = std::nextafter(x, x < 0 ? -HUGE_VAL : HUGE_VAL);
     char buf[40];
     const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
     const char* begin = buf;
@@ -63,13 +80,15 @@ std::string float_to_str(double x) {
 
 std::string float_to_exp_str(double x) {
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.14E", std::fabs(x));
-    std::string mantissa(buf);
-    const size_t e = mantissa.find('E');
-    const int exponent = std::atoi(mantissa.c_str() + e + 1);
-    std::snprintf(buf, sizeof buf, "%c%sE%c%04d", x < 0 ? '-' : ' ', mantissa.substr(0, e).c_str(),
-                  exponent < 0 ? '-' : '+', std::abs(exponent));
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+    const char* e = std::find(buf, res.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, exponent);
+    std::string s(1, x < 0 ? '-' : ' ');
+    s.append(static_cast<const char*>(buf), e);
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "E%c%04d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return s + tail;
 }
 
 std::string point_to_str(const Point3D& p, char decimal_separator) {

@@ -114,6 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Zahltext{-0.000004, "0.00000"}, Zahltext{123456.7891, "123456.80000"},
                       Zahltext{0.123456789, "0.12346"}, Zahltext{9999999.4, "9999999.00000"},
                       Zahltext{99999.996, "100000.00000"}, Zahltext{360, "360.00000"},
+                      // exact binary halves round away from zero
+                      Zahltext{0.015625, "0.01563"}, Zahltext{-0.015625, "-0.01563"},
+                      Zahltext{1234.5625, "1234.56300"}, Zahltext{0.5, "0.50000"}, Zahltext{2.5, "2.50000"},
                       Zahltext{-1, "-1.00000"},
                       // more than 7 integer digits, also by rounding up
                       Zahltext{1e10, "1.000000E+10"}, Zahltext{-1e10, "-1.000000E+10"},
