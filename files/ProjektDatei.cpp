@@ -1,6 +1,7 @@
 #include "files/ProjektDatei.h"
 
 #include <exception>
+#include <system_error>
 
 #include "files/ProjektLeser.h"
 #include "files/ProjektSchreiber.h"
@@ -19,9 +20,17 @@ bool SaveToFile(const TKModell& modell, const std::string& pFileName) {
     }
 }
 
+// Only the file-open error reaches the caller; anything else that goes wrong while decoding is a file that
+// cannot be read as a project.
 bool ReadFromFile(TKModell& modell, const std::string& pFileName) {
     TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
-    s.ReadFile(pFileName);
+    try {
+        s.ReadFile(pFileName);
+    } catch (const std::system_error&) {
+        throw;
+    } catch (const std::exception&) {
+        return false;
+    }
     return LeseProjekt(s, modell);
 }
 
