@@ -133,5 +133,5 @@ void Ergebnisliste::ErgebnisUebersichtAnzeigen(const TKErgebnisse& ergebnisse) {
     }
     auto* aktuell = topLevelItem(ZeileVon(ergebnisse.GetAktDorn()));
     setCurrentItem(aktuell);
-    scrollToItem(aktuell, QAbstractItemView::PositionAtCenter);
+    scrollToItem(aktuell, QAbstractItemView::PositionAtTop);
 }
