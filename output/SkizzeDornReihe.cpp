@@ -28,7 +28,7 @@ void Skizzenzeichner::SkizzeDornReihe(const TrRechteck& rechteck, const TKAnwend
     Hintergrund(rechteck);
     const Skizzenquelle quelle = PositionsQuelle(anwendung);
     if (!SkizzenDatenSetzen(3, rechteck, quelle)) return;
-    DornReiheBand(rechteck, quelle, mitLast);
+    DornReiheBand(quelle, mitLast);
     const TrDaten& d = Daten;
     const int x0 = d.NullPunkt.x(), y0 = d.NullPunkt.y();
     const int anzahl = static_cast<int>(d.DornPosition.size()) - 1;
@@ -59,14 +59,22 @@ void Skizzenzeichner::SkizzeDornReihe(const TrRechteck& rechteck, const TKAnwend
 }
 
 void Skizzenzeichner::SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung) {
+    SkizzeLastverlauf(rechteck, anwendung, anwendung.cBelastungDesign);
+}
+
+void Skizzenzeichner::SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung,
+                                        const TKBelastung& last) {
     Hintergrund(rechteck);
-    const Skizzenquelle quelle = PositionsQuelle(anwendung);
+    const Skizzenquelle position = PositionsQuelle(anwendung);
+    const Skizzenquelle quelle{
+        position.Geometrie,      position.DornDaten,  position.DornErgebnis, position.AnzDorn, last,
+        position.Anwendungsfall, position.Brandschutz};
     if (!SkizzenDatenSetzen(3, rechteck, quelle)) return;
-    DornReiheBand(rechteck, quelle, true);
+    DornReiheBand(quelle, true);
 }
 
 // The slab along the whole joint, with the load diagram in the four text heights above it.
-void Skizzenzeichner::DornReiheBand(const TrRechteck&, const Skizzenquelle& quelle, bool mitLast) {
+void Skizzenzeichner::DornReiheBand(const Skizzenquelle& quelle, bool mitLast) {
     const int x0 = Daten.NullPunkt.x();
     const int ende = x0 + Daten.FugenLaenge;
     Betonflaeche(QRect(QPoint(x0, Oben()), QPoint(ende, Unten())));

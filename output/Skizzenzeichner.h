@@ -37,6 +37,8 @@ public:
     void SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendung& anwendung);
     void SkizzeDornReihe(const TrRechteck& rechteck, const TKAnwendung& anwendung, bool mitLast);
     void SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung);
+    // The same with a load being edited in place of the position's design load.
+    void SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung, const TKBelastung& last);
     void SkizzeEingabe(const TrRechteck& rechteck, TsAnwendungsfall fall, TsBelastungsfall last,
                        const TKModell& modell, const TKAnwendung& anwendung);
 
@@ -103,7 +105,7 @@ private:
     void SchnittDornStaebe(int vonX, int bisX, int hoehe);
     void SchnittDornKoerper();
     void SchnittBemassung(const Skizzenquelle& quelle);
-    void DornReiheBand(const TrRechteck& rechteck, const Skizzenquelle& quelle, bool mitLast);
+    void DornReiheBand(const Skizzenquelle& quelle, bool mitLast);
     void Lastbild(const TrRechteck& bereich, const Skizzenquelle& quelle);
     void Linienlastbild(const TrRechteck& bereich, const TKBelastung& last);
     void BeliebigesLastbild(const TrRechteck& bereich, const TKBelastung& last);

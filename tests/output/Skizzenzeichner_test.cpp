@@ -260,6 +260,31 @@ TEST(Skizzenzeichner, punktlastNimmtDieRandabstaendeAlsFugenlaenge) {
     }
 }
 
+TEST(Skizzenzeichner, beliebigeLastSteigtBisZuIhremGroesstenPunkt) {
+    BildAnwendung();
+    Testposition p(TsAnwendungsfall::afReihePlatte, TsBelastungsfall::bfKonstanteLast);
+    TKBelastung last;
+    last.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
+    last.ResetbeliebigeLast();
+    for (TrFloatPoint punkt : {TrFloatPoint{0, 10}, {500, 100}, {2000, 10}}) last.AddbeliebigeLast(punkt);
+    const TKFarbe farbe = Unterscheidbar();
+    QImage bild = Leinwand(800, 400);
+    QPainter canvas(&bild);
+    Skizzenzeichner zeichner(canvas, farbe);
+    zeichner.SkizzeLastverlauf({0, 0, 800, 400}, p.anwendung, last);
+    canvas.end();
+    const TrDaten& d = zeichner.GetDaten();
+    int spitzeX = -1, spitzeY = 400;
+    Zaehlen(bild, bild.rect(), [&](int x, int y, QRgb px) {
+        if (Gleich(px, farbe.GetFarbe(E::Bemassung)) && y < spitzeY) spitzeX = x, spitzeY = y;
+        return false;
+    });
+    // The diagram is four text heights high; its highest point stands at a quarter of the joint.
+    EXPECT_NEAR(spitzeX, d.NullPunkt.x() + d.FugenLaenge / 4.0,
+                4.0);  // the rising line meets the top row early
+    EXPECT_NEAR(spitzeY, d.NullPunkt.y() - d.Bauteildicke / 2 - 4 * zeichner.GetTexthoehe(), 1.0);
+}
+
 TEST(Skizzenzeichner, eingabeZeigtEinenZweiOderDreiDorne) {
     const TKFarbe farbe = Unterscheidbar();
     const QColor beton = farbe.GetFarbe(E::BetonBrush);
