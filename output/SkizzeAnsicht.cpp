@@ -1,4 +1,5 @@
 #include <QPainter>
+#include <algorithm>
 
 #include "model/TKAnwendung.h"
 #include "output/Skizzenprimitive.h"

@@ -5,10 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <array>
 #include <memory>
-#include <optional>
-#include <utility>
 
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
