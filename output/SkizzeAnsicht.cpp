@@ -1,5 +1,5 @@
 #include <QPainter>
-#include <algorithm>
+#include <vector>
 
 #include "model/TKAnwendung.h"
 #include "output/Skizzenprimitive.h"
