@@ -275,15 +275,17 @@ bool TfrmHauptMaske::Vorpruefen() {
 }
 
 // Leaving the field being edited runs its check, so a wrong value typed last blocks the design as well.
-void TfrmHauptMaske::Berechnen() {
+bool TfrmHauptMaske::Berechenbar() {
     focusNextChild();
-    if (!eingabe_->LetzteEingabeGueltig()) return;
-    if (!Vorpruefen()) {
-        memoHinweise_->show();
-        Neuzeichnen();
-        return;
-    }
-    memoHinweise_->hide();
+    if (!eingabe_->LetzteEingabeGueltig()) return false;
+    const bool bestanden = Vorpruefen();
+    memoHinweise_->setVisible(!bestanden);
+    if (!bestanden) Neuzeichnen();
+    return bestanden;
+}
+
+void TfrmHauptMaske::Berechnen() {
+    if (!Berechenbar()) return;
     Bemessen();
     modell_->SetSkizzeAnzeige(arbeitskopie_->cErgebnisse.GetErgebnisAnzeige());
     EingabenAktualisieren();
@@ -299,14 +301,7 @@ void TfrmHauptMaske::Bemessen() {
 // The result pages themselves are drawn by the report; this command runs the checks and the design and
 // switches the window to the page view.
 void TfrmHauptMaske::Vorschau() {
-    focusNextChild();
-    if (!eingabe_->LetzteEingabeGueltig()) return;
-    if (!Vorpruefen()) {
-        memoHinweise_->show();
-        Neuzeichnen();
-        return;
-    }
-    memoHinweise_->hide();
+    if (!Berechenbar()) return;
     if (!lvLastErgebnis_->isVisible()) Bemessen();
     AnsichtEingabeEinstellen(TsAnsicht::anVorschau);
     if (auto* fokus = focusWidget()) fokus->clearFocus();

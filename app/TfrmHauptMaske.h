@@ -53,6 +53,7 @@ private:
     void BaueStatusleiste();
     QWidget* BaueSkizzenseite();
     bool Vorpruefen();
+    bool Berechenbar();
     void Bemessen();
     void DornGewaehlt(TsDorn dorn);
     void SkizzeWaehlen(TsSkizzeTyp typ);

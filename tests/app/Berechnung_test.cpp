@@ -176,6 +176,27 @@ TEST_F(Hauptmaske, hinweis5dAbgeschaltet) {
     EXPECT_EQ(beantworter.geoeffnet.size(), 1);
 }
 
+TEST_F(Hauptmaske, beliebigeLastOhneZweiPunkteWirdNichtBerechnet) {
+    Klick("tbReihePlatte");
+    Klick("tbLinienlast");
+    A().cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
+    A().cBelastungDesign.ResetbeliebigeLast();
+    A().cBelastungDesign.AddbeliebigeLast({0, 40});
+    Klick("btnBerechnen");
+    EXPECT_EQ(Zeilen(Kind<QPlainTextEdit>("memoHinweise")),
+              QStringList{QStringLiteral("Die beliebige Belastung hat weniger als zwei Lastpunkte. Bitte die "
+                                         "Belastung vollständig eingeben!")});
+    EXPECT_FALSE(A().cErgebnisse.GetBerechnet());
+}
+
+TEST_F(Hauptmaske, vorschauBerechnetUndZeigtDieSeiten) {
+    Klick("btnVorschau");
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(fenster->Ansicht(), TsAnsicht::anVorschau);
+    EXPECT_TRUE(Sichtbar(Kind<QWidget>("bereichVorschau")));
+    EXPECT_FALSE(Sichtbar(Kind<QWidget>("memoHinweise")));
+}
+
 TEST_F(Hauptmaske, statusleisteZeigtDieVersion) {
     EXPECT_EQ(Kind<QLabel>("pnlVersion")->text(), QStringLiteral("ZAVR - 3.1.2"));
 }
