@@ -37,8 +37,12 @@ std::size_t MindestZeilenJePosition() {
 }  // namespace
 
 int ProjektLeser::Listenlaenge(const std::string& key) {
-    const int gelesen = s.ReadInteger(section, key, 0);
-    const int laenge = std::clamp(gelesen, 0, static_cast<int>(std::min<std::size_t>(restZeilen, INT_MAX)));
+    return Begrenzt(s.ReadInteger(section, key, 0));
+}
+
+// Every list element of a file takes at least one line; what the lines left cannot hold is not read.
+int ProjektLeser::Begrenzt(int anzahl) {
+    const int laenge = std::clamp(anzahl, 0, static_cast<int>(std::min<std::size_t>(restZeilen, INT_MAX)));
     restZeilen -= static_cast<std::size_t>(laenge);
     return laenge;
 }
@@ -63,14 +67,12 @@ void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
     const int anzahl = Listenlaenge("TStueckliste");
     for (int n = 1; n <= anzahl; ++n) {
         const std::string nr = std::to_string(n);
-        const std::string zaehler = "TStueckliste" + nr;
+        const int titelzeilen = static_cast<int>(StuecklistenTitel.size());
+        const int zeilen = std::max(s.ReadInteger(section, "TStueckliste" + nr, 0), titelzeilen);
         TKStueckliste::Eintrag eintrag;
-        const int zeilen = s.ReadInteger(section, zaehler, 0);
         for (const char* titel : StuecklistenTitel)
             eintrag.push_back(s.ReadString(section, "TStueckliste" + std::string(titel) + nr));
-        const int folgezeilen = std::clamp(zeilen - static_cast<int>(StuecklistenTitel.size()), 0,
-                                           static_cast<int>(std::min<std::size_t>(restZeilen, INT_MAX)));
-        restZeilen -= static_cast<std::size_t>(folgezeilen);
+        const int folgezeilen = Begrenzt(zeilen - titelzeilen);
         const std::string folgeschluessel =
             "TStueckliste" + std::string(StuecklistenTitel[FolgezeilenTitel]) + nr;
         for (int l = 0; l < folgezeilen; ++l)

@@ -84,6 +84,7 @@ public:
 
 private:
     int Listenlaenge(const std::string& key);
+    int Begrenzt(int anzahl);
     void Lastpunkte(TKBelastung& b);
 
     TKDateiTransfer& s;

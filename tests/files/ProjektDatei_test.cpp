@@ -426,6 +426,7 @@ TEST_F(Projektdatei, feindlicheAnzahlenBleibenBegrenzt) {
         Ersetzen(z, "DornDaten_1_0.AnzTVRds", "2147483647");
         Ersetzen(z, "Ergebnisse_1.AnzTAnzDorn", "2147483647");
         z.push_back("Stueckliste.TStueckliste1=2147483647");
+        z.push_back("Stueckliste.TStueckliste2=-2147483648");
     });
     const std::size_t zeilen = Dateizeilen(Pfad("b.ZAV")).size();
     EXPECT_LE(gelesen.GetAnzAnwendung(), 2);
