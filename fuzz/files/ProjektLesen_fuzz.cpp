@@ -1,5 +1,5 @@
 // libFuzzer target for reading project files (the body of ReadFromFile on the file's bytes).
-// Run: zavr_projekt_fuzz -max_total_time=300 fuzz/files/corpus
+// Run: zavr_projekt_fuzz -dict=fuzz/files/projekt.dict -max_total_time=300 fuzz/files/corpus
 
 #include <cstddef>
 #include <cstdint>
