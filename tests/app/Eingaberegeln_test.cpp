@@ -169,3 +169,19 @@ TEST_F(Hauptmaske, projektnameUndPositionsname) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Hauptmaske, polnischeVarianteBietetDiePolnischenGueten) {
+    einstellungen.SchreibeZahl(QStringLiteral("IDSprache"), 21);
+    fenster = std::make_unique<TfrmHauptMaske>(umgebung);
+    ASSERT_EQ(A().GetAktLand(), TsLand::plk);
+    auto* beton = Kind<QComboBox>("cboxBetonguete");
+    ASSERT_EQ(beton->count(), 7);
+    emit beton->activated(2);
+    EXPECT_EQ(A().GetBetonguete(), TsBetonguete::PB37);
+    fenster->EingabenAktualisieren();
+    EXPECT_EQ(beton->currentIndex(), 2);
+}
+
+}  // namespace
