@@ -71,8 +71,9 @@ void Skizzenbereich::InZwischenablage() {
 }
 
 void Skizzenbereich::InDateiSpeichern() {
-    if (!dienst_ || !modell_ || !arbeitskopie_ || !farbe_) return;
-    SkizzeExportieren(this, *dienst_, *modell_, *arbeitskopie_, *farbe_, size(), dezimaltrenner_);
+    if (!modell_ || !arbeitskopie_ || !farbe_) return;
+    SkizzeExportieren(this, DialogdienstOderQt(dienst_), *modell_, *arbeitskopie_, *farbe_, size(),
+                      dezimaltrenner_);
 }
 
 void Skizzenbereich::AlsVollbild() {
@@ -82,6 +83,11 @@ void Skizzenbereich::AlsVollbild() {
     zoom_ = &zoom;
     zoom.exec();
     zoom_ = nullptr;
+}
+
+Dialogdienst& DialogdienstOderQt(Dialogdienst* dienst) {
+    static QtDialogdienst qt;
+    return dienst ? *dienst : qt;
 }
 
 QImage SkizzeAlsBild(QSize groesse, const TKModell* modell, const TKAnwendung* anwendung,

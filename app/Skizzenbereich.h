@@ -21,7 +21,7 @@ public:
     void SetDaten(const TKModell* modell, const TKAnwendung* arbeitskopie, const TKFarbe* farbe);
     void Neuzeichnen();  // redraw the model's current sketch type
 
-    // Message boxes and file dialogs of the menu commands; without one the commands do nothing.
+    // Message boxes and file dialogs of the menu commands; the real dialogs until one is set.
     void SetDialogdienst(Dialogdienst* dienst) { dienst_ = dienst; }
     void SetDezimaltrenner(char trenner);
     // The sketch menu, so that the main window can add its drawing exports.
@@ -49,6 +49,9 @@ private:
     QImage bild_;               // drawn on demand; null when it needs drawing
     TfrmZoom* zoom_ = nullptr;  // while the zoom window is open
 };
+
+// The given dialog service, or the real dialogs of the desktop.
+Dialogdienst& DialogdienstOderQt(Dialogdienst* dienst);
 
 // Sketch image of a size for the sketch area and the zoom window: the model's sketch type of the position
 // drawn onto the whole picture; only the background without data.

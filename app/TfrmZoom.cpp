@@ -171,6 +171,7 @@ void TfrmZoom::Kopieren() {
 }
 
 void TfrmZoom::Exportieren() {
-    if (!dienst_ || !modell_ || !anwendung_ || !farbe_) return;
-    SkizzeExportieren(this, *dienst_, *modell_, *anwendung_, *farbe_, bild_.size(), dezimaltrenner_);
+    if (!modell_ || !anwendung_ || !farbe_) return;
+    SkizzeExportieren(this, DialogdienstOderQt(dienst_), *modell_, *anwendung_, *farbe_, bild_.size(),
+                      dezimaltrenner_);
 }

@@ -21,6 +21,7 @@ public:
     // Largest side of the sketch picture; zooming in stops before a picture would pass it.
     static constexpr int MaxSeite = 5000;
 
+    // Without a dialog service the export uses the real file dialogs.
     explicit TfrmZoom(QWidget* parent = nullptr, Dialogdienst* dienst = nullptr);
     void SetDaten(const TKModell* modell, const TKAnwendung* anwendung, const TKFarbe* farbe,
                   char dezimaltrenner);
