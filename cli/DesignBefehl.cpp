@@ -45,7 +45,14 @@ struct Optionen {
     int position = 0;  // 0: all positions
     bool json = false;
     bool hilfe = false;
+    std::string fehler;  // not empty: the arguments are wrong
 };
+
+Optionen Fehler(std::string text) {
+    Optionen o;
+    o.fehler = std::move(text);
+    return o;
+}
 
 std::optional<int> Positionsnummer(const std::string& text) {
     try {
@@ -58,7 +65,7 @@ std::optional<int> Positionsnummer(const std::string& text) {
 }
 
 // Accepts "--option wert" and "--option=wert".
-std::optional<Optionen> LeseOptionen(const std::vector<std::string>& argumente, std::string& fehler) {
+Optionen LeseOptionen(const std::vector<std::string>& argumente) {
     Optionen o;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         std::string name = argumente[i];
@@ -78,22 +85,22 @@ std::optional<Optionen> LeseOptionen(const std::vector<std::string>& argumente, 
             o.json = true;
         } else if (name == "--save") {
             const auto pfad = Wert();
-            if (!pfad || pfad->empty()) return fehler = "--save braucht einen Dateinamen", std::nullopt;
+            if (!pfad || pfad->empty()) return Fehler("--save braucht einen Dateinamen");
             o.ausgabe = *pfad;
         } else if (name == "--position") {
             const auto text = Wert();
             const auto nummer = text ? Positionsnummer(*text) : std::nullopt;
-            if (!nummer) return fehler = "--position braucht eine Positionsnummer ab 1", std::nullopt;
+            if (!nummer) return Fehler("--position braucht eine Positionsnummer ab 1");
             o.position = *nummer;
         } else if (name.starts_with("-") && name != "-") {
-            return fehler = "unbekannte Option \"" + name + "\"", std::nullopt;
+            return Fehler("unbekannte Option \"" + name + "\"");
         } else if (o.eingabe.empty()) {
             o.eingabe = name;
         } else {
-            return fehler = "mehr als eine Eingabedatei angegeben", std::nullopt;
+            return Fehler("mehr als eine Eingabedatei angegeben");
         }
     }
-    if (!o.hilfe && o.eingabe.empty()) return fehler = "keine Eingabedatei angegeben", std::nullopt;
+    if (!o.hilfe && o.eingabe.empty()) return Fehler("keine Eingabedatei angegeben");
     return o;
 }
 
@@ -120,60 +127,64 @@ void MeldePruefung(int nummer, const TKAnwendung& a, const Vorpruefung& pruefung
                   << " Die Bemessung wird trotzdem durchgeführt.\n";
 }
 
+void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, char dezimaltrenner) {
+    std::cout << Bezeichnung(nummer, a) << " - " << Text(TextListe::Anwendungsfall, a.GetAnwendungsfall())
+              << '\n';
+    if (bemessen)
+        SchreibeErgebnisTabelle(std::cout, a, dezimaltrenner);
+    else
+        std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
+    std::cout << '\n';
+}
+
+// The checks of the main window's calculate command, then the design when they pass; the check flag
+// follows the last position checked, as in the program. Returns whether the position was designed.
+bool Bemessen(TKModell& modell, int nummer, const Optionen& o, Umgebung& umgebung,
+              nlohmann::ordered_json& json) {
+    TKAnwendung& anwendung = modell.cAnwendung[nummer - 1];
+    const Vorpruefung pruefung = PruefeVorBerechnung(anwendung);
+    MeldePruefung(nummer, anwendung, pruefung);
+    modell.SetCalcFlag(pruefung.Bestanden());
+    if (pruefung.Bestanden()) BerechneErgebnis(anwendung, umgebung);
+    if (o.json)
+        json.push_back(PositionJson(nummer, anwendung, pruefung, pruefung.Bestanden()));
+    else
+        SchreibeTabelle(nummer, anwendung, pruefung.Bestanden(), umgebung.Dezimaltrenner());
+    return pruefung.Bestanden();
+}
+
 }  // namespace
 
 int DesignBefehl(const std::vector<std::string>& argumente) {
-    std::string fehler;
-    const std::optional<Optionen> o = LeseOptionen(argumente, fehler);
-    if (!o) {
-        std::cerr << "zavr-cli design: " << fehler << "\n\n" << Hilfe;
+    const Optionen o = LeseOptionen(argumente);
+    if (!o.fehler.empty()) {
+        std::cerr << "zavr-cli design: " << o.fehler << "\n\n" << Hilfe;
         return ExitDateiFehler;
     }
-    if (o->hilfe) {
+    if (o.hilfe) {
         std::cout << Hilfe;
         return ExitOk;
     }
     KonsolenUmgebung umgebung;
     TKModell modell(umgebung);
-    if (!LadeProjekt(modell, o->eingabe)) return ExitDateiFehler;
+    if (!LadeProjekt(modell, o.eingabe)) return ExitDateiFehler;
     const int anzahl = modell.GetAnzAnwendung();
-    if (o->position > anzahl) {
-        std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o->position
+    if (o.position > anzahl) {
+        std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o.position
                   << '\n';
         return ExitDateiFehler;
     }
 
     int status = ExitOk;
     nlohmann::ordered_json positionen = nlohmann::ordered_json::array();
-    for (int nummer = 1; nummer <= anzahl; ++nummer) {
-        if (o->position != 0 && nummer != o->position) continue;
-        TKAnwendung& anwendung = modell.cAnwendung[nummer - 1];
-        const Vorpruefung pruefung = PruefeVorBerechnung(anwendung);
-        MeldePruefung(nummer, anwendung, pruefung);
-        modell.SetCalcFlag(pruefung.Bestanden());
-        if (pruefung.Bestanden())
-            BerechneErgebnis(anwendung, umgebung);
-        else
+    for (int nummer = 1; nummer <= anzahl; ++nummer)
+        if ((o.position == 0 || nummer == o.position) && !Bemessen(modell, nummer, o, umgebung, positionen))
             status = ExitPruefungFehlgeschlagen;
+    if (o.json)
+        std::cout << nlohmann::ordered_json{{"Datei", o.eingabe}, {"Positionen", positionen}}.dump(2) << '\n';
 
-        if (o->json) {
-            positionen.push_back(PositionJson(nummer, anwendung, pruefung, pruefung.Bestanden()));
-            continue;
-        }
-        std::cout << Bezeichnung(nummer, anwendung) << " - "
-                  << Text(TextListe::Anwendungsfall, anwendung.GetAnwendungsfall()) << '\n';
-        if (pruefung.Bestanden())
-            SchreibeErgebnisTabelle(std::cout, anwendung, umgebung.Dezimaltrenner());
-        else
-            std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
-        std::cout << '\n';
-    }
-    if (o->json)
-        std::cout << nlohmann::ordered_json{{"Datei", o->eingabe}, {"Positionen", positionen}}.dump(2)
-                  << '\n';
-
-    if (!o->ausgabe.empty() && !SaveToFile(modell, o->ausgabe)) {
-        std::cerr << "zavr-cli design: " << o->ausgabe << " kann nicht gespeichert werden\n";
+    if (!o.ausgabe.empty() && !SaveToFile(modell, o.ausgabe)) {
+        std::cerr << "zavr-cli design: " << o.ausgabe << " kann nicht gespeichert werden\n";
         return ExitDateiFehler;
     }
     return status;
