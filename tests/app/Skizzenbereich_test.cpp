@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "DialogSkript.h"
 #include "SkizzenTestprojekt.h"
@@ -59,6 +60,13 @@ TEST_F(Skizzenflaeche, menueBietetKopierenSpeichernUndVollbild) {
     for (const QAction* aktion : bereich.Kontextmenue()->actions()) texte << aktion->text();
     EXPECT_EQ(texte, QStringList({"Skizze in &Zwischenablage", "Skizze in &Datei speichern",
                                   "Skizze als &Vollbild darstellen"}));
+}
+
+TEST_F(Skizzenflaeche, linkerKlickOeffnetDasMenueAnDerMaus) {
+    bereich.show();
+    QTest::mouseClick(&bereich, Qt::LeftButton, {}, QPoint(50, 40));
+    EXPECT_TRUE(bereich.Kontextmenue()->isVisible());
+    bereich.Kontextmenue()->hide();
 }
 
 TEST_F(Skizzenflaeche, zwischenablageErhaeltDieSkizze) {
