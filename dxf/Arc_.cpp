@@ -14,6 +14,7 @@ constexpr double rad_to_deg = 57.295779513082320877;
 // and a value a rounding error below a whole degree counts as that degree.
 int whole_degrees(double radians) {
     double deg = std::fmod(radians * rad_to_deg, 360.0);
+    if (!std::isfinite(deg)) return 0;
     if (deg < 0) deg += 360.0;
     if (std::fabs(deg - std::round(deg)) < 1e-9) deg = std::round(deg);
     const int whole = static_cast<int>(deg);

@@ -132,6 +132,14 @@ INSTANTIATE_TEST_SUITE_P(Winkel, Bogen_Ausdehnung,
                                                  1},  // angles above 360° are reduced
                                            Bogen{-330, -240, -0.5, 0.5, c30, 1}));
 
+TEST(Bogen, unendlicheWinkelBeendenDieAusdehnung) {
+    const Arc_ arc(WCS_Z, Origin, 1, INFINITY, NAN, 7);
+    Point3D emax{-1e10, -1e10, -1e10};
+    Point3D emin{1e10, 1e10, 1e10};
+    arc.max_min_extents(emax, emin);
+    EXPECT_LE(emax.x, 1);
+}
+
 TEST(Kreis, ausdehnungUndInnenTest) {
     const Circle_ c(WCS_Z, {1, 2, 3}, 2, 7);
     Point3D emax{-1e10, -1e10, -1e10};
