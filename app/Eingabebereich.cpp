@@ -355,12 +355,9 @@ void Eingabebereich::VerbindeFelder() {
                 Eingabefeld(Feld::LinienlastRechts)->setText(text);
         });
     }
-    connect(Eingabefeld(Feld::Punktlast), &Zahlenfeld::doppelklick, this,
-            [this] { Bemessungswerte(Lastwert::Punkt); });
-    connect(Eingabefeld(Feld::LinienlastLinks), &Zahlenfeld::doppelklick, this,
-            [this] { Bemessungswerte(Lastwert::Links); });
-    connect(Eingabefeld(Feld::LinienlastRechts), &Zahlenfeld::doppelklick, this,
-            [this] { Bemessungswerte(Lastwert::Rechts); });
+    for (auto wert : {Lastwert::Punkt, Lastwert::Links, Lastwert::Rechts})
+        connect(Eingabefeld(FeldVon(wert)), &Zahlenfeld::doppelklick, this,
+                [this, wert] { Bemessungswerte(wert); });
     for (auto* box : {cBoxFugenbreite_, cboxBetonguete_, cboxFeuerwiderstand_})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { emit eingabeModus(); });
 }
@@ -465,12 +462,10 @@ void Eingabebereich::LastpanelRegeln(TsBelastungsfall fall) {
     const bool beliebig = fall == TsBelastungsfall::bfbeliebigeLast;
     const bool anfangFrei = !beliebig;
     const bool endeFrei = fall == TsBelastungsfall::bfLinienlast;
-    for (auto [feld, frei] :
-         {std::pair{Feld::LinienlastLinks, anfangFrei}, std::pair{Feld::LinienlastRechts, endeFrei}}) {
-        Eingabefeld(feld)->setEnabled(frei);
-        bemessungsknoepfe_[static_cast<std::size_t>(feld == Feld::LinienlastLinks ? Lastwert::Links
-                                                                                  : Lastwert::Rechts)]
-            ->setEnabled(frei);
+    for (auto [wert, frei] :
+         {std::pair{Lastwert::Links, anfangFrei}, std::pair{Lastwert::Rechts, endeFrei}}) {
+        Eingabefeld(FeldVon(wert))->setEnabled(frei);
+        bemessungsknoepfe_[static_cast<std::size_t>(wert)]->setEnabled(frei);
     }
     if (beliebig) {
         FeldAnzeigen(Feld::LinienlastLinks);

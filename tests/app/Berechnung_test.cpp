@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTreeWidget>
 
 #include "app/Ergebnisliste.h"
@@ -197,8 +198,11 @@ TEST_F(Hauptmaske, vorschauBerechnetUndZeigtDieSeiten) {
     EXPECT_FALSE(Sichtbar(Kind<QWidget>("memoHinweise")));
 }
 
-TEST_F(Hauptmaske, statusleisteZeigtDieVersion) {
+TEST_F(Hauptmaske, statusleisteZeigtVersionUndHinweise) {
     EXPECT_EQ(Kind<QLabel>("pnlVersion")->text(), QStringLiteral("ZAVR - 3.1.2"));
+    QStatusTipEvent hinweis(QStringLiteral("Eingabe der Bemessungswerte"));
+    QApplication::sendEvent(fenster.get(), &hinweis);
+    EXPECT_EQ(fenster->statusBar()->currentMessage(), QStringLiteral("  Eingabe der Bemessungswerte"));
 }
 
 TEST_F(Hauptmaske, ansichtenSchaltenBefehleUndBereiche) {
