@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -85,6 +86,23 @@ TEST_F(Hauptmaske, ungueltigesFeldSperrtDieBerechnung) {
     Eingeben(Feld::PlatteDicke, QStringLiteral("20"));
     Klick("btnBerechnen");
     EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
+}
+
+// With a real focus: the calculate command leaves the field being edited, whose check then fails, puts the
+// focus back and stops the design.
+TEST_F(Hauptmaske, berechnenPrueftDasGeradeBearbeiteteFeld) {
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    if (!QTest::qWaitForWindowActive(fenster.get())) GTEST_SKIP() << "no window activation on this platform";
+    auto* platte = F(Feld::PlatteDicke);
+    platte->setFocus();
+    platte->selectAll();
+    QTest::keyClicks(platte, QStringLiteral("12"));
+    fenster->findChild<QAction*>(QStringLiteral("actBerechnen"))->trigger();
+    EXPECT_EQ(Hinweise(), QStringList{Kleiner});
+    EXPECT_EQ(QApplication::focusWidget(), platte);
+    EXPECT_FALSE(A().cErgebnisse.GetBerechnet());
+    EXPECT_DOUBLE_EQ(A().cGeometrie.GetPlatteDicke(), 240);
 }
 
 TEST_F(Hauptmaske, fugenlaengeWirdZurLastlaenge) {
