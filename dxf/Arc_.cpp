@@ -54,3 +54,20 @@ void Arc_::max_min_extents(Point3D& emax, Point3D& emin) const {
         step = (step + 90) % 360;
     }
 }
+
+void Arc_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const pMatrix m = begin_drawing(canvas, OCS);
+    const Screen_Box box = screen_box(map_fn, m);
+    if (box.is_dot()) {
+        canvas.pixel({box.a.x, box.b.y}, canvas.pen_colour());
+        return;
+    }
+    auto on_arc = [&](double angle) {
+        return map_fn({p1.x + radius * std::cos(angle), p1.y + radius * std::sin(angle), p1.z + radius}, m);
+    };
+    if (box.mirrored) {
+        canvas.arc(box.a, box.b, on_arc(angle2), on_arc(angle1));
+    } else {
+        canvas.arc(box.a, box.b, on_arc(angle1), on_arc(angle2));
+    }
+}

@@ -9,6 +9,8 @@ public:
     Arc_(const Point3D& OCSaxis, const Point3D& p_1, double radius_, double sa, double ea, int col);
     const char* class_name() const override { return "Arc_"; }
 
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
     // End points plus the quadrant points the arc passes.

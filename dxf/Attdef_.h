@@ -10,6 +10,9 @@ public:
             double angle, int col);
     const char* class_name() const override { return "Attdef_"; }
 
+    // A definition is not part of the drawing.
+    void Draw(DXF_Canvas&, const Map_Function&, pMatrix) const override {}
+
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
 
     std::string promptstr;

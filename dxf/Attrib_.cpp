@@ -15,3 +15,7 @@ void Attrib_::write_to_DXF(DXF_File& file, const std::string& layer) const {
 std::string Attrib_::details() const {
     return Text_::details() + CRLF + "Tag \t" + tagstr + CRLF + (visible ? "Visible" : "Invisible");
 }
+
+void Attrib_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    if (visible) Text_::Draw(canvas, map_fn, OCS);
+}

@@ -9,6 +9,9 @@ public:
             const std::string& tag, int flag70, int flag72, double height, double angle, int col);
     const char* class_name() const override { return "Attrib_"; }
 
+    // Shows the attribute's value, and only when it is visible.
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 

@@ -27,3 +27,18 @@ std::string Block_::details() const {
     for (const auto& e : entities) s += CRLF + e->details();
     return s;
 }
+
+Matrix Block_::drawing_matrix(pMatrix OCS) const {
+    if (!OCS_WCS) return OCS ? *OCS : Identity;
+    return OCS ? matrix_mul(*OCS_WCS, *OCS) : *OCS_WCS;
+}
+
+void Block_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const Matrix m = drawing_matrix(OCS);
+    for (const auto& e : entities) e->Draw(canvas, map_fn, &m);
+}
+
+void Block_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const Matrix m = drawing_matrix(OCS);
+    for (const auto& e : entities) e->DrawVertices(canvas, map_fn, &m);
+}

@@ -13,6 +13,9 @@ public:
     void add_entity(Entity_ptr entity) { entities.push_back(std::move(entity)); }
     // Hands the block list to the block references among the members (nested blocks).
     void update_block_links(Entity_List* blist) override;
+    // Members drawn with the block's matrix (base point to the origin) followed by OCS.
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+    void DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
     double closest_vertex_square_distance_2D(const Point3D&) const override { return 1e9; }
@@ -21,4 +24,7 @@ public:
     std::string name;
     Point3D basepoint;
     std::vector<Entity_ptr> entities;
+
+private:
+    Matrix drawing_matrix(pMatrix OCS) const;
 };

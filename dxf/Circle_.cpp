@@ -1,5 +1,7 @@
 #include "dxf/Circle_.h"
 
+#include <algorithm>
+
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Number.h"
 #include "dxf/Polyline_.h"
@@ -38,4 +40,22 @@ void Circle_::max_min_extents(Point3D& emax, Point3D& emin) const {
 
 bool Circle_::is_point_inside_object2D(const Point3D& p) const {
     return distance2D(p, p1) <= radius;
+}
+
+Circle_::Screen_Box Circle_::screen_box(const Map_Function& map_fn, pMatrix m) const {
+    const Point3D r{radius, radius, radius};
+    const Screen_Point low = map_fn(vec_sub(p1, r), m);
+    const Screen_Point high = map_fn(vec_add(p1, r), m);
+    return {{std::min(low.x, high.x), std::max(low.y, high.y)},
+            {std::max(low.x, high.x), std::min(low.y, high.y)},
+            (low.x > high.x) != (high.y > low.y)};
+}
+
+void Circle_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const Screen_Box box = screen_box(map_fn, begin_drawing(canvas, OCS));
+    if (box.is_dot()) {
+        canvas.pixel({box.a.x, box.b.y}, canvas.pen_colour());
+    } else {
+        canvas.ellipse(box.a, box.b);
+    }
 }

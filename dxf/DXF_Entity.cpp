@@ -51,3 +51,13 @@ std::string DXF_Custom_Entity::ocs_details() const {
 std::string DXF_Custom_Entity::details() const {
     return class_name() + std::string(CRLF) + ocs_details();
 }
+
+pMatrix DXF_Custom_Entity::begin_drawing(DXF_Canvas& canvas, pMatrix OCS) const {
+    if (canvas.pen_colour() != colour) canvas.set_pen_colour(colour);
+    return combine_matrices(OCS_WCS.get(), OCS);
+}
+
+void DXF_Custom_Entity::draw_cross(DXF_Canvas& canvas, Screen_Point p) {
+    canvas.line({p.x - 2, p.y - 2}, {p.x + 3, p.y + 3});
+    canvas.line({p.x - 2, p.y + 2}, {p.x + 3, p.y - 3});
+}

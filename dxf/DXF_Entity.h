@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "dxf/DXF_Canvas.h"
 #include "dxf/DXF_Colours.h"
 #include "dxf/Matrix.h"
 #include "dxf/Point3D.h"
@@ -25,6 +26,11 @@ public:
     // Keeps no matrix for the extrusion (0, 0, 1) (or a zero vector, which has no direction).
     virtual void init_OCS_WCS_matrix(const Point3D& OCSaxis);
     virtual void update_block_links(Entity_List* /*blist*/) {}
+    // Draws the entity with its own matrix followed by OCS (the matrix of an enclosing insert or block).
+    virtual void Draw(DXF_Canvas& /*canvas*/, const Map_Function& /*map_fn*/, pMatrix /*OCS*/) const {}
+    // Marks the entity's points with small crosses.
+    virtual void DrawVertices(DXF_Canvas& /*canvas*/, const Map_Function& /*map_fn*/, pMatrix /*OCS*/) const {
+    }
     virtual void setcolour_index(int col);
     virtual void setcolour(DXF_Colour col);
     virtual void translate(const Point3D& /*t*/) {}
@@ -53,6 +59,9 @@ public:
 protected:
     // "OCS Axis ..." line of the descriptions.
     std::string ocs_details() const;
+    // Own matrix combined with the passed one; the pen takes the entity's colour.
+    pMatrix begin_drawing(DXF_Canvas& canvas, pMatrix OCS) const;
+    static void draw_cross(DXF_Canvas& canvas, Screen_Point p);
 };
 
 // Declared type of every entity held by lists, layers, blocks and documents.

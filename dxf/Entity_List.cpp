@@ -18,6 +18,14 @@ bool Entity_List::add_entity_to_list(Entity_ptr entity) {
     return true;
 }
 
+void Entity_List::draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    for (const auto& e : entities) e->Draw(canvas, map_fn, OCS);
+}
+
+void Entity_List::draw_vertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    for (const auto& e : entities) e->DrawVertices(canvas, map_fn, OCS);
+}
+
 bool Entity_List::remove_entity(const DXF_Entity* ent) {
     const auto it =
         std::find_if(entities.begin(), entities.end(), [ent](const Entity_ptr& e) { return e.get() == ent; });

@@ -13,6 +13,8 @@ public:
     explicit Entity_List(const std::string& l_name) : list_name(l_name) {}
 
     bool add_entity_to_list(Entity_ptr entity);
+    void draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const;
+    void draw_vertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const;
     // Destroys the entity when it is in the list.
     bool remove_entity(const DXF_Entity* ent);
     int num_entities() const { return static_cast<int>(entities.size()); }

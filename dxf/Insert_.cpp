@@ -33,15 +33,19 @@ void Insert_::init_OCS_WCS_matrix(const Point3D& OCSaxis) {
     OCS_WCS = std::make_unique<Matrix>(m);
 }
 
-Block_* Insert_::block() {
-    if (blockptr) return blockptr;
-    if (blocklist) {
-        for (const auto& e : blocklist->entities) {
-            auto* b = dynamic_cast<Block_*>(e.get());
-            if (b && b->name == blockname) return blockptr = b;
-        }
+Block_* Insert_::lookup_block() const {
+    if (blockptr || !blocklist) return blockptr;
+    for (const auto& e : blocklist->entities) {
+        auto* b = dynamic_cast<Block_*>(e.get());
+        if (b && b->name == blockname) return b;
     }
-    throw DXF_exception("Block reference " + blockname + " not found");
+    return nullptr;
+}
+
+Block_* Insert_::block() {
+    blockptr = lookup_block();
+    if (!blockptr) throw DXF_exception("Block reference " + blockname + " not found");
+    return blockptr;
 }
 
 void Insert_::set_block_link(Entity_List* blist, Block_* b) {
@@ -81,4 +85,10 @@ std::string Insert_::details() const {
     s += CRLF + std::string("----BLOCK-----");
     if (blockptr) s += CRLF + blockptr->details();
     return s + CRLF + "---ENDBLOCK---";
+}
+
+void Insert_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const Matrix m = OCS ? matrix_mul(*OCS_WCS, *OCS) : *OCS_WCS;
+    for (const auto& a : attribs) a->Draw(canvas, map_fn, &m);
+    if (const Block_* b = lookup_block()) b->Draw(canvas, map_fn, &m);
 }

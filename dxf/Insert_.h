@@ -25,6 +25,8 @@ public:
     void init_OCS_WCS_matrix(const Point3D& OCSaxis) override;
     // Resolves the name anew in blist; the block's own members are linked by the block.
     void update_block_links(Entity_List* blist) override;
+    // Attributes and block drawn with the insert's matrix followed by OCS; an unresolved block is left out.
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 
@@ -34,4 +36,8 @@ public:
     double rotation = 0;  // radians
     Block_* blockptr = nullptr;
     Entity_List* blocklist = nullptr;
+
+private:
+    // The cached block, or the first of that name in the block list, or null.
+    Block_* lookup_block() const;
 };

@@ -43,3 +43,14 @@ bool Line_::Move_point(const Point3D& p, const Point3D& newpoint) {
     p2 = newpoint;
     return true;
 }
+
+void Line_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const pMatrix m = begin_drawing(canvas, OCS);
+    canvas.line(map_fn(p1, m), map_fn(p2, m));
+}
+
+void Line_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const pMatrix m = combine_matrices(OCS_WCS.get(), OCS);
+    draw_cross(canvas, map_fn(p1, m));
+    draw_cross(canvas, map_fn(p2, m));
+}

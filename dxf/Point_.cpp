@@ -43,3 +43,11 @@ bool Point_::Move_point(const Point3D& p, const Point3D& newpoint) {
     p1 = newpoint;
     return true;
 }
+
+void Point_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    draw_cross(canvas, map_fn(p1, begin_drawing(canvas, OCS)));
+}
+
+void Point_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    draw_cross(canvas, map_fn(p1, combine_matrices(OCS_WCS.get(), OCS)));
+}

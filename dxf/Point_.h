@@ -10,6 +10,8 @@ public:
 
     void translate(const Point3D& t) override;
     void quantize_coords(double epsilon, int mask) override;
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+    void DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
     void max_min_extents(Point3D& emax, Point3D& emin) const override;

@@ -37,3 +37,15 @@ std::string Polyface_mesh_::details() const {
     }
     return s;
 }
+
+void Polyface_mesh_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const std::vector<Screen_Point> points = mapped(map_fn, begin_drawing(canvas, OCS));
+    for (const Face& face : facelist) {
+        std::vector<Screen_Point> outline;
+        for (int index : face) {
+            if (index < 0 || index >= numvertices()) break;
+            outline.push_back(points[static_cast<size_t>(index)]);
+        }
+        canvas.polygon(outline);
+    }
+}

@@ -12,6 +12,9 @@ public:
     const char* class_name() const override { return "Polyface_mesh_"; }
     std::string proper_name() const override { return "POLYLINE"; }
 
+    // Each face as a polygon of its vertices up to the first negative (or missing) index.
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+
     int numfaces() const { return static_cast<int>(facelist.size()); }
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;

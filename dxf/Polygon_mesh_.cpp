@@ -1,5 +1,7 @@
 #include "dxf/Polygon_mesh_.h"
 
+#include <algorithm>
+
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Number.h"
 
@@ -31,4 +33,24 @@ std::string Polygon_mesh_::details() const {
            std::to_string(numvertices()) + CRLF + "M\t" + std::to_string(M) + CRLF + "N\t" +
            std::to_string(N) + CRLF + "Closed M\t" + bool_to_str(closeM) + CRLF + "Closed N\t" +
            bool_to_str(closeN) + vertex_details();
+}
+
+void Polygon_mesh_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const std::vector<Screen_Point> points = mapped(map_fn, begin_drawing(canvas, OCS));
+    const int rows = (M > 0 && N > 0) ? std::min(M, numvertices() / N) : 0;
+    for (int i = 0; i < rows; ++i) {
+        const auto first = points.begin() + static_cast<std::ptrdiff_t>(i) * N;
+        const std::vector<Screen_Point> row(first, first + N);
+        if (closeN) {
+            canvas.polygon(row);
+        } else {
+            canvas.polyline(row);
+        }
+    }
+    for (int j = 0; rows > 0 && j < N; ++j) {
+        std::vector<Screen_Point> column;
+        for (int i = 0; i < rows; ++i) column.push_back(points[static_cast<size_t>(i * N + j)]);
+        if (closeM) column.push_back(column.front());
+        canvas.polyline(column);
+    }
 }

@@ -9,6 +9,9 @@ public:
     const char* class_name() const override { return "Polygon_mesh_"; }
     std::string proper_name() const override { return "POLYLINE"; }
 
+    // Each row as a polyline, then each column; rows and columns beyond the vertices are left out.
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 

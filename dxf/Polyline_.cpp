@@ -118,3 +118,23 @@ void Polyline_::copy_attribs(const Polyline_& p) {
     numattrs = p.numattrs;
     attribs = p.attribs;
 }
+
+std::vector<Screen_Point> Polyline_::mapped(const Map_Function& map_fn, pMatrix m) const {
+    std::vector<Screen_Point> points;
+    points.reserve(polypoints.size());
+    for (const Point3D& p : polypoints) points.push_back(map_fn(p, m));
+    return points;
+}
+
+void Polyline_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    const std::vector<Screen_Point> points = mapped(map_fn, begin_drawing(canvas, OCS));
+    if (closed) {
+        canvas.polygon(points);
+    } else {
+        canvas.polyline(points);
+    }
+}
+
+void Polyline_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    for (const Screen_Point& p : mapped(map_fn, combine_matrices(OCS_WCS.get(), OCS))) draw_cross(canvas, p);
+}

@@ -15,6 +15,8 @@ public:
     int numvertices() const { return static_cast<int>(polypoints.size()); }
     void translate(const Point3D& t) override;
     void quantize_coords(double epsilon, int mask) override;
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+    void DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
     int count_points() const override { return numvertices(); }
     int count_lines() const override { return numvertices(); }
     int count_polys_open() const override { return closed ? 0 : 1; }
@@ -45,4 +47,6 @@ protected:
     // Meshes and faces keep their vertices as given: a repeated first vertex is a real vertex there.
     Polyline_(Keep_points, const Point3D& OCSaxis, std::vector<Point3D> points, int col, bool closed_);
     std::string vertex_details() const;
+    // Screen points of all vertices.
+    std::vector<Screen_Point> mapped(const Map_Function& map_fn, pMatrix m) const;
 };

@@ -10,6 +10,8 @@ public:
           double angle, int col, int ha);
     const char* class_name() const override { return "Text_"; }
 
+    void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 
@@ -18,4 +20,7 @@ public:
     Point3D align_pt;
     int hor_align = 0;     // 0 left, 1 centre, 2 right
     double rot_angle = 0;  // degrees
+
+protected:
+    void draw_text(DXF_Canvas& canvas, const Map_Function& map_fn, const std::string& text) const;
 };

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "dxf/Arc_.h"
+#include "dxf/Attdef_.h"
+#include "dxf/Block_.h"
+#include "dxf/Entity_List.h"
+#include "dxf/Insert_.h"
+#include "dxf/Line_.h"
+#include "dxf/Polyface_mesh_.h"
+#include "dxf/Polygon_mesh_.h"
+
+namespace {
+
+// Writes every drawing call as one line of text.
+class Recording_Canvas : public DXF_Canvas {
+public:
+    DXF_Colour pen_colour() const override { return pen; }
+    void set_pen_colour(DXF_Colour colour) override {
+        pen = colour;
+        out << "pen " << colour << "\n";
+    }
+    void line(Screen_Point a, Screen_Point b) override { out << "line " << pt(a) << " " << pt(b) << "\n"; }
+    void polyline(const std::vector<Screen_Point>& p) override { out << "polyline" << pts(p) << "\n"; }
+    void polygon(const std::vector<Screen_Point>& p) override { out << "polygon" << pts(p) << "\n"; }
+    void ellipse(Screen_Point a, Screen_Point b) override {
+        out << "ellipse " << pt(a) << " " << pt(b) << "\n";
+    }
+    void arc(Screen_Point a, Screen_Point b, Screen_Point s, Screen_Point e) override {
+        out << "arc " << pt(a) << " " << pt(b) << " " << pt(s) << " " << pt(e) << "\n";
+    }
+    void pixel(Screen_Point p, DXF_Colour c) override { out << "pixel " << pt(p) << " " << c << "\n"; }
+    void text(Screen_Point anchor, const std::string& s, int height, DXF_Colour c, int align,
+              int angle) override {
+        out << "text " << pt(anchor) << " " << s << " " << height << " " << c << " " << align << " " << angle
+            << "\n";
+    }
+
+    std::string take() {
+        const std::string s = out.str();
+        out.str("");
+        return s;
+    }
+    DXF_Colour pen = 0;
+
+private:
+    static std::string pt(Screen_Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+    static std::string pts(const std::vector<Screen_Point>& p) {
+        std::string s;
+        for (const auto& q : p) s += " " + pt(q);
+        return s;
+    }
+    std::ostringstream out;
+};
+
+// One model unit per pixel, y pointing down, like the zoom panel at scale 1 with the origin at the top left.
+Screen_Point to_screen(const Point3D& p, pMatrix m) {
+    const Point3D q = m ? transform_point(*m, p) : p;
+    return {static_cast<int>(std::nearbyint(q.x)), static_cast<int>(std::nearbyint(-q.y))};
+}
+
+std::string drawn(const DXF_Entity& e, pMatrix OCS = nullptr) {
+    Recording_Canvas canvas;
+    e.Draw(canvas, to_screen, OCS);
+    std::string s = canvas.take();
+    if (s.rfind("pen ", 0) == 0) s.erase(0, s.find('\n') + 1);  // the pen colour line
+    return s;
+}
+
+}  // namespace
+
+TEST(Zeichnen, punktKreuzUndStiftfarbe) {
+    const Point_ p(WCS_Z, {10, 20, 0}, 1);
+    Recording_Canvas canvas;
+    p.Draw(canvas, to_screen, nullptr);
+    EXPECT_EQ(canvas.take(), "pen 255\nline 8,-22 13,-17\nline 8,-18 13,-23\n");
+    p.Draw(canvas, to_screen, nullptr);  // same colour: the pen stays
+    EXPECT_EQ(canvas.take().substr(0, 4), "line");
+}
+
+TEST(Zeichnen, kreisAlsEllipseOderPixel) {
+    EXPECT_EQ(drawn(Circle_(WCS_Z, {0, 0, 0}, 5, 7)), "ellipse -5,5 5,-5\n");
+    EXPECT_EQ(drawn(Circle_(WCS_Z, {0, 0, 0}, 0.4, 7)), "pixel 0,0 0\n");
+    // a mirrored OCS draws the circle around the mirrored centre, and an arc the other way round
+    EXPECT_EQ(drawn(Circle_({0, 0, -1}, {10, 0, 0}, 5, 7)), "ellipse -15,5 -5,-5\n");
+    EXPECT_EQ(drawn(Arc_({0, 0, -1}, {0, 0, 0}, 10, 0, 90, 7)), "arc -10,10 10,-10 0,-10 -10,0\n");
+    EXPECT_EQ(drawn(Arc_(WCS_Z, {0, 0, 0}, 10, 0, 90, 7)), "arc -10,10 10,-10 10,0 0,-10\n");
+}
+
+TEST(Zeichnen, textHoeheAusrichtungUndDrehung) {
+    EXPECT_EQ(drawn(Text_(WCS_Z, {1, 2, 0}, {5, 6, 0}, "Pos", 10, 90, 1, 2)), "text 5,-6 Pos 12 255 2 900\n");
+    EXPECT_EQ(drawn(Text_(WCS_Z, {1, 2, 0}, Origin, "klein", 0.4, 0, 7, 0)), "");
+    EXPECT_EQ(drawn(Attrib_(WCS_Z, {1, 2, 0}, Origin, "A1", "POS", 0, 0, 10, 0, 7)),
+              "text 1,-2 A1 12 0 0 0\n");
+    EXPECT_EQ(drawn(Attrib_(WCS_Z, {1, 2, 0}, Origin, "A1", "POS", 1, 0, 10, 0, 7)), "");
+    EXPECT_EQ(drawn(Attdef_(WCS_Z, {1, 2, 0}, Origin, "", "POS", "?", 0, 0, 10, 0, 7)), "");
+}
+
+TEST(Zeichnen, einfuegungDrehtSkaliertUndVerschiebtDenBlock) {
+    Entity_List blocks("Block_");
+    auto block = std::make_unique<Block_>("B", Point3D{1, 1, 0});
+    block->add_entity(std::make_unique<Line_>(Point3D{1, 1, 0}, Point3D{2, 1, 0}, 7));
+    blocks.add_entity_to_list(std::move(block));
+    Insert_ insert(WCS_Z, {10, 0, 0}, {2, 2, 1}, 90, 7, {}, "B");
+    insert.update_block_links(&blocks);
+    // (1,1)-(2,1) -> base point to the origin (0,0)-(1,0) -> turned (0,0)-(0,1) -> scaled (0,2) -> moved by
+    // (10,0)
+    EXPECT_EQ(drawn(insert), "line 10,0 10,-2\n");
+    // an enclosing matrix applies after the insert's own
+    const Matrix shift = translation_matrix({0, 100, 0});
+    EXPECT_EQ(drawn(insert, &shift), "line 10,-100 10,-102\n");
+    Recording_Canvas canvas;
+    blocks.draw_vertices(canvas, to_screen, nullptr);
+    EXPECT_EQ(canvas.take(), "line -2,-2 3,3\nline -2,2 3,-3\nline -1,-2 4,3\nline -1,2 4,-3\n");
+    Insert_ unresolved(WCS_Z, {0, 0, 0}, {1, 1, 1}, 0, 7, {}, "fehlt");
+    EXPECT_EQ(drawn(unresolved), "");
+}
+
+TEST(Zeichnen, polylinienUndNetze) {
+    EXPECT_EQ(drawn(Polyline_(WCS_Z, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, 7, false)),
+              "polyline 0,0 1,0 1,-1\n");
+    EXPECT_EQ(drawn(Polyline_(WCS_Z, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, 7, true)), "polygon 0,0 1,0 1,-1\n");
+    const Polygon_mesh_ mesh({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {1, 1, 0}, {2, 1, 0}}, 2, 3, 1 + 32,
+                             7);
+    EXPECT_EQ(drawn(mesh),
+              "polygon 0,0 1,0 2,0\npolygon 0,-1 1,-1 2,-1\n"
+              "polyline 0,0 0,-1 0,0\npolyline 1,0 1,-1 1,0\npolyline 2,0 2,-1 2,0\n");
+    // counts larger than the vertices are not followed past them
+    const Polygon_mesh_ short_mesh({{0, 0, 0}, {1, 0, 0}}, 3, 2, 0, 7);
+    EXPECT_EQ(drawn(short_mesh), "polyline 0,0 1,0\npolyline 0,0\npolyline 1,0\n");
+    const Polyface_mesh_ face({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, {{0, 1, 2, -1}, {2, 7, 0, 1}}, 7);
+    EXPECT_EQ(drawn(face), "polygon 0,0 1,0 1,-1\npolygon 1,-1\n");
+}
