@@ -160,6 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                                                        46)}),
     [](const auto& info) { return info.param.name; });
 
+// Old Mac files end lines with CR only; splitting them must stay linear.
+TEST(DateiLaden, vieleZeilenNurMitCr) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i) text += "A.k" + std::to_string(i) + "=1\r";
+    TKDateiTransfer s = Store(text + "\n");
+    EXPECT_EQ(s.GetAnzahlZeilen(), 100000u);
+    EXPECT_EQ(s.ReadInteger("A", "k99999", 0), 1);
+}
+
 TEST(DateiLaden, beschaedigteBytesBrechenNichtAb) {
     // A lone UTF-16 surrogate, an odd trailing byte, a broken UTF-8 sequence and the unassigned 0x81.
     EXPECT_EQ(Store(std::string("\xFF\xFE"
