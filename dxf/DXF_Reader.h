@@ -41,7 +41,7 @@ public:
 
     static constexpr int max_vertices = 8192;
     static constexpr int max_block_depth = 64;
-    static constexpr std::uint64_t max_drawn_entities = 50'000'000;
+    static constexpr std::uint64_t max_drawn_entities = 5'000'000;
 
 private:
     // The groups of one entity.

@@ -1,7 +1,9 @@
 // Any bytes: the reader ends with messages and a complete or partial document, never a crash, a hang
-// or unbounded memory. What it read must write out and read back without any message and with the
-// same number of entities in each list of each layer, unless the writer refuses a number that is not finite.
+// or unbounded memory, and the document draws. What it read must write out and read back without any message
+// and with the same number of entities in each list of each layer, unless the writer refuses a number that is
+// not finite.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +22,39 @@ Layer_List read(const std::string& bytes, DXF_Message_Log& log) {
     DXF_Reader reader(in, log);
     reader.read_file();
     return reader.release_control_of_layers();
+}
+
+// Drawing must cope with whatever was read; the canvas only counts.
+class Counting_Canvas : public DXF_Canvas {
+public:
+    DXF_Colour pen_colour() const override { return pen_; }
+    void set_pen_colour(DXF_Colour c) override { pen_ = c; }
+    void line(Screen_Point, Screen_Point) override { ++calls_; }
+    void polyline(const std::vector<Screen_Point>&) override { ++calls_; }
+    void polygon(const std::vector<Screen_Point>&) override { ++calls_; }
+    void ellipse(Screen_Point, Screen_Point) override { ++calls_; }
+    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++calls_; }
+    void pixel(Screen_Point, DXF_Colour) override { ++calls_; }
+    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int) override { ++calls_; }
+
+private:
+    DXF_Colour pen_ = 0;
+    long calls_ = 0;
+};
+
+int to_pixel(double v) {
+    return static_cast<int>(std::clamp(std::isfinite(v) ? v : 0.0, -1e9, 1e9));
+}
+
+void draw(const Layer_List& layers) {
+    Counting_Canvas canvas;
+    const Map_Function map_fn = [](const Point3D& p, pMatrix m) {
+        const Point3D q = m ? transform_point(*m, p) : p;
+        return Screen_Point{to_pixel(q.x), to_pixel(-q.y)};
+    };
+    for (const auto& l : layers) {
+        for (const auto& list : l->entity_lists) list->draw_primitives(canvas, map_fn, nullptr);
+    }
 }
 
 std::vector<std::string> outline(const Layer_List& layers) {
@@ -42,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first byte decides whether the user continues after an entity error.
     DXF_Message_Log log(size == 0 || (data[0] & 1) == 0);
     const Layer_List layers = read(bytes, log);
+    draw(layers);
 
     std::ostringstream out;
     try {
