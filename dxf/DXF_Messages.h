@@ -10,7 +10,7 @@ public:
     virtual ~DXF_Messages() = default;
     // An entity could not be read: true continues with the rest of the file (OK), false aborts (Cancel).
     virtual bool ask_continue(const std::string& caption, const std::string& text) = 0;
-    // A notice with an OK button only.
+    // A notice with an OK button only; an empty caption stands for the program's own title.
     virtual void show(const std::string& caption, const std::string& text) = 0;
 };
 
