@@ -50,9 +50,14 @@ std::vector<std::string> TKDateiTransfer::GetDaten() const {
     return daten;
 }
 
+// A line break inside an entry would split it in the file, and the rest would be read as an entry of its
+// own; it is written as a blank.
 void TKDateiTransfer::Anhaengen(std::string_view pSection, std::string_view pValue, std::string_view wert) {
     const std::size_t anfang = TText.size();
     TText.append(pSection).append(1, '.').append(pValue).append(1, '=').append(wert);
+    std::replace_if(
+        TText.begin() + static_cast<std::ptrdiff_t>(anfang), TText.end(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
     TDaten.push_back({anfang, TText.size() - anfang});
 }
 

@@ -53,6 +53,12 @@ TEST(Schreiben, eineZeileJeAufrufInAufrufreihenfolge) {
                                                       "A.b=False", "A.s=x=y"}));
 }
 
+TEST(Schreiben, zeilenumbruchImWertTeiltDenEintragNicht) {
+    TKDateiTransfer s(',');
+    s.WriteString("Position_1", "TPosition", "A\r\nHauptMaske.TAnzAnwendung=999\nB");
+    EXPECT_EQ(s.GetDateiInhalt(), "Position_1.TPosition=A  HauptMaske.TAnzAnwendung=999 B\r\n");
+}
+
 TEST(Lesen, verbrauchtGeleseneZeilen) {
     TKDateiTransfer s = Store("A.k=5\r\nA.s=text\r\nA.b=True\r\nA.f=2,5\r\n");
     EXPECT_EQ(s.ReadInteger("A", "k", 0), 5);
