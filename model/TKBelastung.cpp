@@ -80,6 +80,18 @@ void TKBelastung::ResetbeliebigeLast() {
     TAnzLastPunkte = 0;
 }
 
+void TKBelastung::SetbeliebigeLast(std::vector<TrFloatPoint> pPunkte) {
+    // A stable sort keeps points with equal x in their order, as inserting each behind its equals does.
+    std::stable_sort(pPunkte.begin(), pPunkte.end(),
+                     [](const TrFloatPoint& a, const TrFloatPoint& b) { return a.x < b.x; });
+    TbeliebigeLast = std::move(pPunkte);
+    TAnzLastPunkte = static_cast<int>(TbeliebigeLast.size());
+    if (TbeliebigeLast.empty()) return;
+    BerechneGesamtLast();
+    SetLinienLastLinks(TbeliebigeLast.front().y);
+    SetLinienLastRechts(TbeliebigeLast.back().y);
+}
+
 void TKBelastung::SetLastLaenge(double pLastLaenge) {
     TLastLaenge = pLastLaenge;
     for (TrFloatPoint& punkt : TbeliebigeLast) punkt.x = std::min(punkt.x, pLastLaenge);
