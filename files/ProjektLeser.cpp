@@ -99,14 +99,15 @@ void ProjektLeser::Belastung(TKBelastung& b) {
     Float("TGesamtLast", b, &T::GetGesamtLast, &T::SetGesamtLast);
 }
 
+// The points in index order, inserted like AddbeliebigeLast does (sorted by x, equal x in file order).
 void ProjektLeser::Lastpunkte(TKBelastung& b) {
-    const int anzahl = Listenlaenge("AnzbeliebigeLast");
-    b.ResetbeliebigeLast();
-    for (int i = 0; i < anzahl; ++i) {
-        const double x = s.ReadFloat(section, "TbeliebigeLast_x" + std::to_string(i), 0);
-        const double y = s.ReadFloat(section, "TbeliebigeLast_y" + std::to_string(i), 0);
-        b.AddbeliebigeLast({x, y});
+    std::vector<TrFloatPoint> punkte(static_cast<std::size_t>(Listenlaenge("AnzbeliebigeLast")));
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        punkte[i].x = s.ReadFloat(section, "TbeliebigeLast_x" + std::to_string(i), 0);
+        punkte[i].y = s.ReadFloat(section, "TbeliebigeLast_y" + std::to_string(i), 0);
     }
+    b.ResetbeliebigeLast();
+    b.SetbeliebigeLast(std::move(punkte));
 }
 
 void ProjektLeser::AnzDorn(TKErgebnisse& r, int anzahl) {

@@ -371,6 +371,46 @@ TEST_F(Projektdatei, fehlendeSchluesselNehmenIhreLesevorgabe) {
     EXPECT_EQ(eintrag[12], original.cStueckliste.GetEintrag(2)[12]);
 }
 
+// Points stored out of order (a hand-edited file) and with equal x read as if added one by one.
+TEST_F(Projektdatei, lastpunkteWieEinzelnHinzugefuegt) {
+    const std::vector<TrFloatPoint> punkte{{1000, 80}, {0, 50}, {1000, 20}, {2000, 50}, {1000, 90}};
+    const TKModell gelesen = GeaendertGelesen(TKModell(umgebung), [&](std::vector<std::string>& z) {
+        Ersetzen(z, "BelastungDesign_1.AnzbeliebigeLast", "5");
+        Entfernen(z, "BelastungDesign_1.TGesamtLast");
+        for (std::size_t i = 0; i < punkte.size(); ++i) {
+            const std::string nr = std::to_string(i);
+            Entfernen(z, "BelastungDesign_1.TbeliebigeLast_x" + nr);
+            Entfernen(z, "BelastungDesign_1.TbeliebigeLast_y" + nr);
+            z.push_back("BelastungDesign_1.TbeliebigeLast_x" + nr + "=" +
+                        std::to_string(static_cast<int>(punkte[i].x)));
+            z.push_back("BelastungDesign_1.TbeliebigeLast_y" + nr + "=" +
+                        std::to_string(static_cast<int>(punkte[i].y)));
+        }
+    });
+    TKBelastung einzeln;
+    einzeln.ResetbeliebigeLast();
+    for (const TrFloatPoint& p : punkte) einzeln.AddbeliebigeLast(p);
+    const TKBelastung& last = gelesen.cAnwendung[0].cBelastungDesign;
+    ASSERT_EQ(last.GetAnzLastPunkte(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(last.GetbeliebigeLast(i), einzeln.GetbeliebigeLast(i)) << i;
+    // 0 to 1000 mm rising from 50 to 80, then from the last point at 1000 (90) down to 50 at 2000 mm.
+    EXPECT_EQ(last.GetGesamtLast(), 135);
+    EXPECT_EQ(last.GetGesamtLast(), einzeln.GetGesamtLast());
+}
+
+// Many load points read in linear time (they are sorted and summed once, not per point).
+TEST_F(Projektdatei, vieleLastpunkteInLinearerZeit) {
+    const TKModell gelesen = GeaendertGelesen(TKModell(umgebung), [](std::vector<std::string>& z) {
+        Ersetzen(z, "BelastungDesign_1.AnzbeliebigeLast", "60000");
+        for (int i = 0; i < 60000; ++i) {
+            z.push_back("BelastungDesign_1.TbeliebigeLast_x" + std::to_string(i) + "=" +
+                        std::to_string(60000 - i));
+            z.push_back("BelastungDesign_1.TbeliebigeLast_y" + std::to_string(i) + "=1");
+        }
+    });
+    EXPECT_EQ(gelesen.cAnwendung[0].cBelastungDesign.GetAnzLastPunkte(), 60000);
+}
+
 TEST_F(Projektdatei, unbrauchbarePositionsangabenWerdenBerichtigt) {
     struct Fall {
         const char* anzahl;
