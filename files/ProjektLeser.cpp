@@ -106,7 +106,6 @@ void ProjektLeser::Lastpunkte(TKBelastung& b) {
         punkte[i].x = s.ReadFloat(section, "TbeliebigeLast_x" + std::to_string(i), 0);
         punkte[i].y = s.ReadFloat(section, "TbeliebigeLast_y" + std::to_string(i), 0);
     }
-    b.ResetbeliebigeLast();
     b.SetbeliebigeLast(std::move(punkte));
 }
 
