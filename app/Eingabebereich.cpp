@@ -70,16 +70,6 @@ QWidget* Auswahlzeile(const QString& text, const QString& symbol, QComboBox* box
     return zeile;
 }
 
-bool IstPaar(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarPlatte || fall == TsAnwendungsfall::afPaarWand;
-}
-bool IstReihe(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afReihePlatte || fall == TsAnwendungsfall::afReiheWand;
-}
-bool IstWand(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarWand || fall == TsAnwendungsfall::afReiheWand;
-}
-
 double LeseLastwert(const TKBelastung& last, Eingabebereich::Lastwert wert) {
     switch (wert) {
         case Eingabebereich::Lastwert::Punkt:

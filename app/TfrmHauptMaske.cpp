@@ -152,6 +152,8 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
     skizze_ = new Skizzenbereich(seite);
     skizze_->setObjectName(QStringLiteral("imgAnsicht"));
     skizze_->setMinimumSize(400, 300);
+    skizze_->SetDialogdienst(&umgebung_.Dialoge());
+    skizze_->SetDezimaltrenner(umgebung_.Dezimaltrenner());
     memoHinweise_ = new QPlainTextEdit(seite);
     memoHinweise_->setObjectName(QStringLiteral("memoHinweise"));
     memoHinweise_->setReadOnly(true);

@@ -9,10 +9,6 @@
 
 namespace {
 
-bool IstReihe(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afReihePlatte || fall == TsAnwendungsfall::afReiheWand;
-}
-
 // The load check compares whole tenths of a kilonewton, truncated. A value that is not finite never
 // passes.
 bool UeberLastet(double zulaessig, double vorhanden) {
@@ -63,8 +59,7 @@ void PruefeStatus(TKAnwendung& anwendung, TsDorn dorn, bool abgebrochen) {
     };
     if (!einzel && daten.GetBereichPosA() + 50 > e) fehler(9);
     if (einzel && daten.GetBereichPosA() + 50 > 2 * rMin) fehler(6);
-    if ((fall == TsAnwendungsfall::afPaarWand || fall == TsAnwendungsfall::afReiheWand) &&
-        daten.GetDornLaenge() + geometrie.GetBetondeckungVorn() > geometrie.GetWandDicke())
+    if (IstWand(fall) && daten.GetDornLaenge() + geometrie.GetBetondeckungVorn() > geometrie.GetWandDicke())
         fehler(7);
     const bool ohneNachweis = abgebrochen || OhneAnordnung(fall, ergebnis);
     if (ohneNachweis || UeberLastet(ergebnis.GetVRdZul(), ergebnis.GetVRdIst())) fehler(2);

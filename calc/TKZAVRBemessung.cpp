@@ -15,14 +15,6 @@ namespace {
 
 constexpr double Theta = 0.5759586531581287604;  // 33°, slope of the concrete failure cone
 
-bool IstReihe(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afReihePlatte || fall == TsAnwendungsfall::afReiheWand;
-}
-
-bool IstPaar(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarPlatte || fall == TsAnwendungsfall::afPaarWand;
-}
-
 // Without the 30 mm front cover no bar of more than 20 mm may be used.
 void BegrenzeDurchmesser(TKDornDaten& daten) {
     const Durchmesser dm = LeseDurchmesser(daten);

@@ -8,22 +8,6 @@ const char* const FrageKonstanterAbstand =
     "Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!\n\r\n\r"
     "Soll die Berechnung trotzdem durchgeführt werden?";
 
-namespace {
-
-bool IstPaar(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarPlatte || fall == TsAnwendungsfall::afPaarWand;
-}
-
-bool IstReihe(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afReihePlatte || fall == TsAnwendungsfall::afReiheWand;
-}
-
-bool IstWand(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarWand || fall == TsAnwendungsfall::afReiheWand;
-}
-
-}  // namespace
-
 Vorpruefung PruefeVorBerechnung(const TKAnwendung& anwendung) {
     Vorpruefung ergebnis;
     auto& hinweise = ergebnis.Hinweise;

@@ -6,22 +6,6 @@
 #include "output/Skizzenquelle.h"
 #include "output/Skizzenzeichner.h"
 
-namespace {
-
-bool IstWand(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarWand || fall == TsAnwendungsfall::afReiheWand;
-}
-
-bool IstReihe(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afReihePlatte || fall == TsAnwendungsfall::afReiheWand;
-}
-
-bool IstPaar(TsAnwendungsfall fall) {
-    return fall == TsAnwendungsfall::afPaarPlatte || fall == TsAnwendungsfall::afPaarWand;
-}
-
-}  // namespace
-
 void Skizzenzeichner::SkizzeEingabe(const TrRechteck& rechteck, TsAnwendungsfall fall, TsBelastungsfall last,
                                     const TKModell& modell, const TKAnwendung& anwendung) {
     Hintergrund(rechteck);

@@ -77,13 +77,6 @@ void Position(TKAnwendung& a, Zufall& z) {
     Last(a.cBelastungDesign, a.cGeometrie.GetFugenlaenge(), z);
 }
 
-bool IstReihe(TsAnwendungsfall f) {
-    return f == TsAnwendungsfall::afReihePlatte || f == TsAnwendungsfall::afReiheWand;
-}
-bool IstPaar(TsAnwendungsfall f) {
-    return f == TsAnwendungsfall::afPaarPlatte || f == TsAnwendungsfall::afPaarWand;
-}
-
 void PruefeInvarianten(TKAnwendung& a, const std::string& fall) {
     const TKErgebnisse& erg = a.cErgebnisse;
     bool zulaessigVorhanden = false;
