@@ -1,14 +1,14 @@
 #include <iostream>
-#include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "calc/TKZAVRBemessung.h"
+#include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/ErgebnisJson.h"
 #include "cli/ErgebnisTabelle.h"
 #include "cli/KonsolenUmgebung.h"
+#include "cli/Projekt.h"
 #include "files/ProjektDatei.h"
 #include "model/TKModell.h"
 #include "model/Texte.h"
@@ -48,71 +48,23 @@ struct Optionen {
     std::string fehler;  // not empty: the arguments are wrong
 };
 
-Optionen Fehler(std::string text) {
-    Optionen o;
-    o.fehler = std::move(text);
-    return o;
-}
-
-std::optional<int> Positionsnummer(const std::string& text) {
-    try {
-        std::size_t ende = 0;
-        const int nummer = std::stoi(text, &ende);
-        if (ende == text.size() && nummer >= 1) return nummer;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
-}
-
-// Accepts "--option wert" and "--option=wert".
 Optionen LeseOptionen(const std::vector<std::string>& argumente) {
+    const Argumente a =
+        LeseArgumente(argumente, {"--save", "--position"}, {"--json", "--help"}, {{"-h", "--help"}});
     Optionen o;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        std::string name = argumente[i];
-        std::optional<std::string> wert;
-        if (const auto gleich = name.find('='); name.starts_with("--") && gleich != std::string::npos) {
-            wert = name.substr(gleich + 1);
-            name.resize(gleich);
-        }
-        const auto Wert = [&]() -> std::optional<std::string> {
-            if (wert) return wert;
-            if (i + 1 < argumente.size()) return argumente[++i];
-            return std::nullopt;
-        };
-        if (name == "--help" || name == "-h") {
-            o.hilfe = true;
-        } else if (name == "--json") {
-            o.json = true;
-        } else if (name == "--save") {
-            const auto pfad = Wert();
-            if (!pfad || pfad->empty()) return Fehler("--save braucht einen Dateinamen");
-            o.ausgabe = *pfad;
-        } else if (name == "--position") {
-            const auto text = Wert();
-            const auto nummer = text ? Positionsnummer(*text) : std::nullopt;
-            if (!nummer) return Fehler("--position braucht eine Positionsnummer ab 1");
-            o.position = *nummer;
-        } else if (name.starts_with("-") && name != "-") {
-            return Fehler("unbekannte Option \"" + name + "\"");
-        } else if (o.eingabe.empty()) {
-            o.eingabe = name;
-        } else {
-            return Fehler("mehr als eine Eingabedatei angegeben");
-        }
+    o.fehler = a.fehler;
+    o.hilfe = a.Hat("--help");
+    o.json = a.Hat("--json");
+    o.ausgabe = a.Wert("--save").value_or("");
+    if (const auto text = a.Wert("--position")) {
+        const auto nummer = Positionsnummer(*text);
+        if (!nummer) o.fehler = "--position braucht eine Positionsnummer ab 1";
+        o.position = nummer.value_or(0);
     }
-    if (!o.hilfe && o.eingabe.empty()) return Fehler("keine Eingabedatei angegeben");
+    if (a.worte.size() > 1) o.fehler = "mehr als eine Eingabedatei angegeben";
+    if (!a.worte.empty()) o.eingabe = a.worte.front();
+    if (o.fehler.empty() && !o.hilfe && o.eingabe.empty()) o.fehler = "keine Eingabedatei angegeben";
     return o;
-}
-
-bool LadeProjekt(TKModell& modell, const std::string& pfad) {
-    try {
-        if (ReadFromFile(modell, pfad)) return true;
-        std::cerr << "zavr-cli design: " << pfad << " ist kein lesbares Projekt dieses Programms\n";
-    } catch (const std::system_error& e) {
-        std::cerr << "zavr-cli design: " << pfad << " kann nicht gelesen werden: " << e.code().message()
-                  << '\n';
-    }
-    return false;
 }
 
 std::string Bezeichnung(int nummer, const TKAnwendung& a) {
@@ -167,7 +119,7 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     }
     KonsolenUmgebung umgebung;
     TKModell modell(umgebung);
-    if (!LadeProjekt(modell, o.eingabe)) return ExitDateiFehler;
+    if (!LadeProjekt(modell, o.eingabe, "design")) return ExitDateiFehler;
     const int anzahl = modell.GetAnzAnwendung();
     if (o.position > anzahl) {
         std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o.position

@@ -9,6 +9,10 @@ namespace {
 
 constexpr Befehl Befehle[] = {
     {"design", "Positionen eines Projekts bemessen und die Ergebnisliste ausgeben", DesignBefehl},
+    {"dxf", "Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben", DxfBefehl},
+#ifdef ZAVR_SKIZZEN
+    {"sketch", "eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben", SkizzeBefehl},
+#endif
 };
 
 void Uebersicht(std::ostream& aus) {

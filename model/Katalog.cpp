@@ -1,5 +1,7 @@
 #include "model/Katalog.h"
 
+#include <cctype>
+
 namespace {
 const TrDornKennung& Kennung(TsDorn dorn) {
     return DornKennung[Ord(dorn)];
@@ -22,6 +24,19 @@ int DickenKlasse(TsDorn dorn, double bauteildicke) {
 std::string DornName(TsDorn dorn) {
     return Kennung(dorn).Name;
 }
+std::optional<TsDorn> DornAusName(std::string_view name) {
+    const auto Schluessel = [](std::string_view text) {
+        std::string ohneLeer;
+        for (const char c : text)
+            if (c != ' ') ohneLeer += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return ohneLeer;
+    };
+    const std::string gesucht = Schluessel(name);
+    for (int d = 0; d < AnzahlDorne; ++d)
+        if (Schluessel(DornName(static_cast<TsDorn>(d))) == gesucht) return static_cast<TsDorn>(d);
+    return std::nullopt;
+}
+
 std::string DornDxfDatei(TsDorn dorn) {
     return Kennung(dorn).DxfDatei;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/Typen.h"
 
@@ -277,6 +279,8 @@ double Querschnitt(int durchmesser);
 int DickenKlasse(TsDorn dorn, double bauteildicke);
 
 std::string DornName(TsDorn dorn);
+// The type with this display name; case and blanks do not matter ("zavrq30hf" finds "ZAVRQ 30 HF").
+std::optional<TsDorn> DornAusName(std::string_view name);
 std::string DornDxfDatei(TsDorn dorn);
 int DornZeichnungNr(TsDorn dorn);
 double DornPreis(TsDorn dorn);

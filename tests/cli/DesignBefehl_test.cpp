@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
@@ -11,18 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliTest.h"
+
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::string Beispiel = std::string(ZAVR_SOURCE_DIR) + "/examples/Beispiel.ZAV";
-
-std::string Inhalt(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 std::vector<std::string> Zeilen(const std::string& text) {
     std::vector<std::string> zeilen;
@@ -31,33 +21,8 @@ std::vector<std::string> Zeilen(const std::string& text) {
     return zeilen;
 }
 
-struct Lauf {
-    int status;
-    std::string aus;
-    std::string fehler;
-};
-
-class DesignBefehl : public ::testing::Test {
+class DesignBefehl : public CliTest {
 protected:
-    void SetUp() override {
-        ordner =
-            fs::temp_directory_path() / ("zavr_cli_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
-    std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
-
-    // Runs a program with the given locale; arguments are quoted for the shell.
-    Lauf Starte(const std::string& programm, const std::vector<std::string>& argumente,
-                const std::string& locale = "C") const {
-        std::string befehl = "LC_ALL=" + locale + " '" + programm + "'";
-        for (const std::string& a : argumente) befehl += " '" + a + "'";
-        befehl += " > '" + Pfad("aus.txt") + "' 2> '" + Pfad("fehler.txt") + "'";
-        const int roh = std::system(befehl.c_str());
-        return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, Inhalt(Pfad("aus.txt")), Inhalt(Pfad("fehler.txt"))};
-    }
     Lauf Design(const std::vector<std::string>& argumente, const std::string& locale = "C") const {
         std::vector<std::string> alle{"design"};
         alle.insert(alle.end(), argumente.begin(), argumente.end());
@@ -73,8 +38,6 @@ protected:
         std::ofstream(Pfad("variante.ZAV"), std::ios::binary) << text;
         return Pfad("variante.ZAV");
     }
-
-    fs::path ordner;
 };
 
 const std::vector<std::string> Zeilenfolge{

@@ -1,0 +1,48 @@
+#include "cli/Argumente.h"
+
+std::optional<std::string> Argumente::Wert(const std::string& name) const {
+    const auto it = werte.find(name);
+    if (it == werte.end()) return std::nullopt;
+    return it->second;
+}
+
+Argumente LeseArgumente(const std::vector<std::string>& argumente, const std::set<std::string>& mitWert,
+                        const std::set<std::string>& ohneWert,
+                        const std::map<std::string, std::string>& aliase) {
+    Argumente a;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        std::string name = argumente[i];
+        std::optional<std::string> wert;
+        if (const auto gleich = name.find('='); name.starts_with("--") && gleich != std::string::npos) {
+            wert = name.substr(gleich + 1);
+            name.resize(gleich);
+        }
+        if (const auto alias = aliase.find(name); alias != aliase.end()) name = alias->second;
+        if (ohneWert.contains(name) && !wert) {
+            a.schalter.insert(name);
+        } else if (mitWert.contains(name)) {
+            if (!wert && i + 1 < argumente.size()) wert = argumente[++i];
+            if (!wert || wert->empty()) {
+                a.fehler = name + " braucht einen Wert";
+                return a;
+            }
+            a.werte[name] = *wert;
+        } else if (name.starts_with("-") && name != "-") {
+            a.fehler = "unbekannte Option \"" + name + "\"";
+            return a;
+        } else {
+            a.worte.push_back(name);
+        }
+    }
+    return a;
+}
+
+std::optional<int> Positionsnummer(const std::string& text) {
+    try {
+        std::size_t ende = 0;
+        const int nummer = std::stoi(text, &ende);
+        if (ende == text.size() && nummer >= 1) return nummer;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}

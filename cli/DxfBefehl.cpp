@@ -1,0 +1,100 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/KonsolenUmgebung.h"
+#include "cli/Projekt.h"
+#include "dxf/zeichnung/Bewehrungsplan.h"
+#include "dxf/zeichnung/DornDxfExport.h"
+#include "dxf/zeichnung/DxfDateiname.h"
+#include "model/Katalog.h"
+#include "model/TKModell.h"
+
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type \"ZAVR 60 HF\"] -o AUSGABE.dxf\n"
+    "       zavr-cli dxf dowel --type \"ZAVRQ 30 HF\" [-o AUSGABE.dxf]\n"
+    "\n"
+    "reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.\n"
+    "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
+    "  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)\n"
+    "dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.\n"
+    "\n"
+    "Eine Ausgabedatei ohne die Endung \".dxf\" erhält sie. Dorntypen werden wie im Programm geschrieben\n"
+    "(\"ZAVR 60 HF\"); Groß- und Kleinschreibung und Leerzeichen sind beliebig.\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen oder die Zeichnung nicht möglich;\n"
+    "2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.\n";
+
+int Fehler(const std::string& text, int status) {
+    std::cerr << "zavr-cli dxf: " << text << '\n';
+    if (status == ExitDateiFehler && text.find("Argument") != std::string::npos) std::cerr << '\n' << Hilfe;
+    return status;
+}
+
+// The type named by --type, or `ersatz` without the option; nothing after a message for an unknown name.
+std::optional<TsDorn> GewaehlterDorn(const Argumente& a, std::optional<TsDorn> ersatz) {
+    const auto name = a.Wert("--type");
+    if (!name) return ersatz;
+    const auto dorn = DornAusName(*name);
+    if (!dorn) std::cerr << "zavr-cli dxf: unbekannter Dorntyp \"" << *name << "\"\n";
+    return dorn;
+}
+
+int Bewehrung(const Argumente& a) {
+    if (a.worte.size() != 2) return Fehler("Argumente: genau eine Eingabedatei angeben", ExitDateiFehler);
+    const auto ausgabe = a.Wert("--output");
+    if (!ausgabe) return Fehler("Argumente: -o AUSGABE.dxf fehlt", ExitDateiFehler);
+    int nummer = 0;
+    if (const auto text = a.Wert("--position")) {
+        const auto p = Positionsnummer(*text);
+        if (!p) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
+        nummer = *p;
+    }
+    KonsolenUmgebung umgebung;
+    TKModell modell(umgebung);
+    if (!LadeProjekt(modell, a.worte[1], "dxf")) return ExitDateiFehler;
+    const TKAnwendung* anwendung = WaehlePosition(modell, nummer, "dxf");
+    if (!anwendung) return ExitDateiFehler;
+    if (!anwendung->cErgebnisse.GetBerechnet())
+        return Fehler("die Position \"" + anwendung->GetPosition() +
+                          "\" ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen",
+                      ExitPruefungFehlgeschlagen);
+    const auto dorn = GewaehlterDorn(a, anwendung->cErgebnisse.GetAktDorn());
+    if (!dorn) return ExitDateiFehler;
+    std::string fehler;
+    DXF_Object zeichnung;
+    if (!BewehrungsZeichnung(*anwendung, *dorn, umgebung, zeichnung, fehler))
+        return Fehler(fehler, ExitPruefungFehlgeschlagen);
+    if (!SpeichereDxf(zeichnung, MitDxfEndung(*ausgabe), fehler)) return Fehler(fehler, ExitDateiFehler);
+    return ExitOk;
+}
+
+int Dorn(const Argumente& a) {
+    if (a.worte.size() != 1) return Fehler("Argumente: dowel erwartet keine Eingabedatei", ExitDateiFehler);
+    if (!a.Hat("--type")) return Fehler("Argumente: --type fehlt", ExitDateiFehler);
+    const auto dorn = GewaehlterDorn(a, std::nullopt);
+    if (!dorn) return ExitDateiFehler;
+    std::string fehler;
+    if (DornDxfSchreiben(*dorn, a.Wert("--output").value_or(DornDxfDatei(*dorn)), fehler)) return ExitOk;
+    return Fehler(fehler, ExitDateiFehler);
+}
+
+}  // namespace
+
+int DxfBefehl(const std::vector<std::string>& argumente) {
+    const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output"}, {"--help"},
+                                      {{"-o", "--output"}, {"-h", "--help"}});
+    if (!a.fehler.empty()) return Fehler("Argumente: " + a.fehler, ExitDateiFehler);
+    if (a.Hat("--help")) {
+        std::cout << Hilfe;
+        return ExitOk;
+    }
+    const std::string art = a.worte.empty() ? "" : a.worte.front();
+    if (art == "reinforcement") return Bewehrung(a);
+    if (art == "dowel") return Dorn(a);
+    return Fehler("Argumente: reinforcement oder dowel angeben", ExitDateiFehler);
+}

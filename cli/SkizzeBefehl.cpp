@@ -1,0 +1,67 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/KonsolenUmgebung.h"
+#include "cli/Projekt.h"
+#include "model/TKModell.h"
+#include "output/Skizzenbild.h"
+
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o "
+    "AUSGABE.png|.svg|.jpg\n"
+    "\n"
+    "Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.\n"
+    "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
+    "  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen)\n"
+    "  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)\n"
+    "  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
+    "sind falsch.\n";
+
+int Fehler(const std::string& text) {
+    std::cerr << "zavr-cli sketch: " << text << '\n';
+    return ExitDateiFehler;
+}
+
+}  // namespace
+
+int SkizzeBefehl(const std::vector<std::string>& argumente) {
+    const Argumente a = LeseArgumente(argumente, {"--position", "--view", "--size", "--output"}, {"--help"},
+                                      {{"-o", "--output"}, {"-h", "--help"}});
+    if (!a.fehler.empty()) return Fehler(a.fehler);
+    if (a.Hat("--help")) {
+        std::cout << Hilfe;
+        return ExitOk;
+    }
+    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    const auto ansicht = a.Wert("--view");
+    const auto ausgabe = a.Wert("--output");
+    if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
+    int nummer = 0;
+    if (const auto text = a.Wert("--position")) {
+        const auto p = Positionsnummer(*text);
+        if (!p) return Fehler("--position braucht eine Positionsnummer ab 1");
+        nummer = *p;
+    }
+    int seite = 0;
+    if (const auto text = a.Wert("--size")) {
+        const auto p = Positionsnummer(*text);
+        if (!p || *p < 50 || *p > 10000) return Fehler("--size braucht eine Pixelzahl von 50 bis 10000");
+        seite = *p;
+    }
+
+    KonsolenUmgebung umgebung;
+    TKModell modell(umgebung);
+    if (!LadeProjekt(modell, a.worte.front(), "sketch")) return ExitDateiFehler;
+    if (!WaehlePosition(modell, nummer, "sketch")) return ExitDateiFehler;
+    if (nummer == 0) nummer = modell.GetAktAnwendung();
+    const std::string fehler =
+        SkizzeAlsDatei(modell, nummer, *ansicht, seite, *ausgabe, umgebung.Dezimaltrenner());
+    return fehler.empty() ? ExitOk : Fehler(fehler);
+}

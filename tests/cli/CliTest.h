@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Runs the built command-line programs in a folder of their own per test.
+namespace fs = std::filesystem;
+
+inline const std::string Beispiel = std::string(ZAVR_SOURCE_DIR) + "/examples/Beispiel.ZAV";
+
+inline std::string Inhalt(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+struct Lauf {
+    int status;
+    std::string aus;
+    std::string fehler;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner =
+            fs::temp_directory_path() / ("zavr_cli_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner);
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+
+    std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
+
+    // Runs a program with the given locale; arguments are quoted for the shell.
+    Lauf Starte(const std::string& programm, const std::vector<std::string>& argumente,
+                const std::string& locale = "C") const {
+        std::string befehl = "LC_ALL=" + locale + " '" + programm + "'";
+        for (const std::string& a : argumente) befehl += " '" + a + "'";
+        befehl += " > '" + Pfad("aus.txt") + "' 2> '" + Pfad("fehler.txt") + "'";
+        const int roh = std::system(befehl.c_str());
+        return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, Inhalt(Pfad("aus.txt")), Inhalt(Pfad("fehler.txt"))};
+    }
+
+    fs::path ordner;
+};

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/CliTest.h"
+
+namespace {
+
+class DxfBefehl : public CliTest {
+protected:
+    Lauf Dxf(const std::vector<std::string>& argumente) const {
+        std::vector<std::string> alle{"dxf"};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        return Starte(ZAVR_CLI, alle);
+    }
+};
+
+TEST_F(DxfBefehl, bewehrungsplanDerBemessenenPositionMitDxfEndung) {
+    const Lauf lauf = Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("plan")});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const std::string text = Inhalt(Pfad("plan.dxf"));
+    EXPECT_NE(text.find("ENTITIES\r\n"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("EOF\r\n"));
+    EXPECT_NE(text.find("PosA\r\n"), std::string::npos);
+}
+
+TEST_F(DxfBefehl, gewaehlterDornOderAndererTyp) {
+    ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("a.dxf")}).status, 0);
+    ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "--type", "ZAVRQ 450", "-o", Pfad("b.dxf")})
+                  .status,
+              0);
+    EXPECT_NE(Inhalt(Pfad("b.dxf")).find("ZAVRQ 450"), std::string::npos);
+    EXPECT_NE(Inhalt(Pfad("a.dxf")), Inhalt(Pfad("b.dxf")));
+}
+
+TEST_F(DxfBefehl, unbemessenePositionGibtEinsUndSchreibtNichts) {
+    std::string text = Inhalt(Beispiel);
+    for (std::size_t stelle; (stelle = text.find("TBerechnet=True")) != std::string::npos;)
+        text.replace(stelle, 15, "TBerechnet=False");
+    std::ofstream(Pfad("offen.ZAV"), std::ios::binary) << text;
+    const Lauf lauf = Dxf({"reinforcement", Pfad("offen.ZAV"), "-o", Pfad("plan.dxf")});
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_NE(lauf.fehler.find("nicht bemessen"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Pfad("plan.dxf")));
+}
+
+TEST_F(DxfBefehl, falscheAngabenGebenZwei) {
+    EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--type", "ZAVR 99", "-o", Pfad("x.dxf")}).status, 2);
+    EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--position", "9", "-o", Pfad("x.dxf")}).status, 2);
+    EXPECT_EQ(Dxf({"reinforcement", Beispiel}).status, 2);
+    EXPECT_EQ(Dxf({"reinforcement", Pfad("fehlt.ZAV"), "-o", Pfad("x.dxf")}).status, 2);
+    EXPECT_EQ(Dxf({"dowel"}).status, 2);
+    EXPECT_EQ(Dxf({"plan"}).status, 2);
+    EXPECT_FALSE(fs::exists(Pfad("x.dxf")));
+}
+
+TEST_F(DxfBefehl, dornzeichnungIstBeiJedemAufrufGleich) {
+    ASSERT_EQ(Dxf({"dowel", "--type", "zavrq30hf", "-o", Pfad("eins.dxf")}).status, 0);
+    ASSERT_EQ(Dxf({"dowel", "--type", "ZAVRQ 30 HF", "-o", Pfad("zwei.dxf")}).status, 0);
+    const std::string eins = Inhalt(Pfad("eins.dxf"));
+    EXPECT_NE(eins.find("SCHUBDORN"), std::string::npos);
+    EXPECT_EQ(eins, Inhalt(Pfad("zwei.dxf")));
+}
+
+class SkizzeBefehl : public CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        if (Starte(ZAVR_CLI, {"--help"}).aus.find("sketch") == std::string::npos)
+            GTEST_SKIP() << "built without Qt: no sketch command";
+    }
+    Lauf Skizze(const std::vector<std::string>& argumente) const {
+        std::vector<std::string> alle{"sketch", Beispiel};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        return Starte(ZAVR_CLI, alle);
+    }
+};
+
+TEST_F(SkizzeBefehl, schreibtPngInDerGewaehltenGroesseUndSvg) {
+    ASSERT_EQ(Skizze({"--position", "4", "--view", "reihe", "--size", "320", "-o", Pfad("r.png")}).status, 0);
+    const std::string png = Inhalt(Pfad("r.png"));
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const auto Zahl = [&](std::size_t stelle) {
+        return (static_cast<unsigned char>(png[stelle]) << 24) |
+               (static_cast<unsigned char>(png[stelle + 1]) << 16) |
+               (static_cast<unsigned char>(png[stelle + 2]) << 8) |
+               static_cast<unsigned char>(png[stelle + 3]);
+    };
+    EXPECT_EQ(Zahl(16), 320);  // IHDR width and height
+    EXPECT_EQ(Zahl(20), 320);
+    ASSERT_EQ(Skizze({"--view", "alle", "-o", Pfad("a.svg")}).status, 0);
+    EXPECT_NE(Inhalt(Pfad("a.svg")).find("<svg"), std::string::npos);
+}
+
+TEST_F(SkizzeBefehl, falscheAngabenGebenZwei) {
+    EXPECT_EQ(Skizze({"--view", "quer", "-o", Pfad("x.png")}).status, 2);
+    EXPECT_EQ(Skizze({"--view", "reihe"}).status, 2);
+    EXPECT_EQ(Skizze({"--view", "reihe", "--size", "0", "-o", Pfad("x.png")}).status, 2);
+    EXPECT_EQ(Skizze({"--view", "reihe", "--position", "7", "-o", Pfad("x.png")}).status, 2);
+    EXPECT_FALSE(fs::exists(Pfad("x.png")));
+}
+
+}  // namespace
