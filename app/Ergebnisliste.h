@@ -4,13 +4,11 @@
 #include <QTreeWidget>
 #include <array>
 
+#include "model/Katalog.h"
 #include "model/Typen.h"
 
 class TKErgebnisse;
 
-// Row order of the results list: each size is followed by its ZAVRQ variant.
-constexpr std::array<int, AnzahlDorne> Zeilenfolge{0, 1,  11, 2,  12, 3,  13, 4,  14, 5, 15,
-                                                   6, 16, 7,  17, 8,  18, 9,  19, 10, 20};
 int ZeileVon(TsDorn dorn);
 TsDorn DornInZeile(int zeile);
 

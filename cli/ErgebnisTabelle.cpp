@@ -1,6 +1,5 @@
 #include "cli/ErgebnisTabelle.h"
 
-#include <array>
 #include <cstdio>
 #include <string>
 
@@ -9,10 +8,6 @@
 #include "model/Texte.h"
 
 namespace {
-
-// Row order of the results list of the desktop program.
-constexpr std::array<int, AnzahlDorne> Zeilenfolge{0, 1,  11, 2,  12, 3,  13, 4,  14, 5, 15,
-                                                   6, 16, 7,  17, 8,  18, 9,  19, 10, 20};
 
 // Utilisation with two decimals; a resistance of 0 (type not designed) shows 0 as in the results list.
 std::string Ausnutzung(double ist, double widerstand, char trenner) {

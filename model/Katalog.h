@@ -278,6 +278,10 @@ double Querschnitt(int durchmesser);
 // threshold is class 1 as well.
 int DickenKlasse(TsDorn dorn, double bauteildicke);
 
+// Row order of the results list and its printouts: each size is followed by its ZAVRQ variant.
+inline constexpr std::array<int, AnzahlDorne> Zeilenfolge{0, 1,  11, 2,  12, 3,  13, 4,  14, 5, 15,
+                                                          6, 16, 7,  17, 8,  18, 9,  19, 10, 20};
+
 std::string DornName(TsDorn dorn);
 // The type with this display name; case and blanks do not matter ("zavrq30hf" finds "ZAVRQ 30 HF").
 std::optional<TsDorn> DornAusName(std::string_view name);
