@@ -7,7 +7,7 @@
 
 #include "app/Dialogdienst.h"
 #include "app/Zahlenfeld.h"
-#include "files/Zahlentext.h"
+#include "model/Zahlentext.h"
 
 namespace {
 

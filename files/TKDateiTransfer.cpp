@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "files/DateiErsetzen.h"
-#include "files/Zahlentext.h"
+#include "model/Zahlentext.h"
 #include "files/Zeichensatz.h"
 
 void TKDateiTransfer::ReadFile(const std::string& FileName) {

@@ -1,5 +1,7 @@
 #include "output/Skizzenprimitive.h"
 
+#include "model/Zahlentext.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -170,9 +172,5 @@ void Positionshinweis(QPainter& canvas, const std::vector<QPoint>& punkte, const
 QString ZentimeterText(double millimeter, char dezimaltrenner) {
     const double zentimeter = millimeter / 10.0;
     if (!std::isfinite(zentimeter)) return QStringLiteral("0");
-    char text[40];
-    std::snprintf(text, sizeof text, "%.15g", zentimeter == 0 ? 0.0 : zentimeter);
-    QString ergebnis = QString::fromLatin1(text);
-    ergebnis.replace(QLatin1Char('.'), QLatin1Char(dezimaltrenner));
-    return ergebnis;
+    return QString::fromStdString(FloatText(zentimeter == 0 ? 0.0 : zentimeter, dezimaltrenner));
 }

@@ -1,7 +1,8 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 
 #include <array>
-#include <cstdio>
+
+#include "model/Zahlentext.h"
 
 const TrBewehrungsTexte& BewehrungsTexte(TsLand land) {
     // The Polish words avoid letters that the 8-bit code page of DXF texts cannot hold.
@@ -16,17 +17,8 @@ const TrBewehrungsTexte& BewehrungsTexte(TsLand land) {
     return texte[Ord(land)];
 }
 
-std::string MillimeterText(double mm, char dezimaltrenner) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.15g", mm);
-    std::string s = text;
-    for (char& c : s)
-        if (c == '.') c = dezimaltrenner;
-    return s;
-}
-
 std::string ZentimeterText(double mm, char dezimaltrenner) {
-    return MillimeterText(mm / 10, dezimaltrenner);
+    return FloatText(mm / 10, dezimaltrenner);
 }
 
 int Zeichenzahl(const std::string& text) {

@@ -18,9 +18,6 @@ const TrBewehrungsTexte& BewehrungsTexte(TsLand land);
 // decimal separator (125 → "12,5", 300 → "30").
 std::string ZentimeterText(double mm, char dezimaltrenner);
 
-// Millimetre label of the dowel drawings, in the same short form ("25,4", "60").
-std::string MillimeterText(double mm, char dezimaltrenner);
-
 // Number of characters of a UTF-8 text; the label widths are estimated from it.
 int Zeichenzahl(const std::string& text);
 

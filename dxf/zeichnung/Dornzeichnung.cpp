@@ -6,6 +6,7 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 #include "dxf/zeichnung/DxfZeichner.h"
 #include "model/Katalog.h"
+#include "model/Zahlentext.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr double Plattendicke = 4;
 constexpr int Achsfarbe = 1;
 
 std::string T(double mm) {
-    return MillimeterText(mm, Komma);
+    return FloatText(mm, Komma);
 }
 
 struct DornBlatt {

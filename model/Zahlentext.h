@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// Number texts of project files. Floats are written in the shortest general form with at most 15
-// significant digits and the regional decimal separator, as existing installations write them.
+// Number texts as the program writes them everywhere: in project files, input fields and drawing labels.
+// Floats take the shortest general form with at most 15 significant digits and the regional decimal
+// separator, as existing installations write them.
 
 // 250 -> "250", 12.5 -> "12,5" (with ','), 0.000001 -> "1E-6", 1.5e20 -> "1,5E20".
 std::string FloatText(double wert, char dezimaltrenner);

@@ -1,4 +1,4 @@
-#include "files/Zahlentext.h"
+#include "model/Zahlentext.h"
 
 #include <gtest/gtest.h>
 
