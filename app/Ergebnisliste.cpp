@@ -7,6 +7,7 @@
 #include "app/Textlisten.h"
 #include "model/Katalog.h"
 #include "model/TKErgebnisse.h"
+#include "model/Zahlentext.h"
 
 namespace {
 
@@ -104,13 +105,8 @@ void Ergebnisliste::BegrenzeSpalte(int spalte, int breite) {
     if (erlaubt != breite) header()->resizeSection(spalte, erlaubt);
 }
 
-// A resistance of 0 occurs only before the first design run; the list then shows zeros rather than a
-// division by zero.
 QString Ergebnisliste::Ausnutzung(double ist, double widerstand) const {
-    const double wert = widerstand > 0 ? ist / widerstand : 0.0;
-    QString text = QString::number(wert, 'f', 2);
-    if (trenner_ != '.') text.replace(QLatin1Char('.'), QLatin1Char(trenner_));
-    return text;
+    return QString::fromStdString(AusnutzungText(ist, widerstand, trenner_));
 }
 
 void Ergebnisliste::ErgebnisUebersichtAnzeigen(const TKErgebnisse& ergebnisse) {

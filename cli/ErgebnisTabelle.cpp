@@ -6,18 +6,9 @@
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Texte.h"
+#include "model/Zahlentext.h"
 
 namespace {
-
-// Utilisation with two decimals; a resistance of 0 (type not designed) shows 0 as in the results list.
-std::string Ausnutzung(double ist, double widerstand, char trenner) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", widerstand > 0 ? ist / widerstand : 0.0);
-    std::string s(text);
-    for (char& c : s)
-        if (c == '.') c = trenner;
-    return s;
-}
 
 // Pads to `breite` characters; UTF-8 continuation bytes take no column.
 std::string Spalte(const std::string& text, std::size_t breite, bool rechts) {
@@ -43,9 +34,9 @@ void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, ch
     for (const int d : Zeilenfolge) {
         const auto dorn = static_cast<TsDorn>(d);
         const TKDornErgebnis& e = ergebnisse.cDornErgebnis[d];
-        Zeile(aus, {DornName(dorn), Ausnutzung(e.GetVRdIst(), e.GetVRds(), dezimaltrenner),
-                    Ausnutzung(e.GetVRdIst(), e.GetVRdct(), dezimaltrenner),
-                    Ausnutzung(e.GetVRdIst(), e.GetVRdce(), dezimaltrenner),
+        Zeile(aus, {DornName(dorn), AusnutzungText(e.GetVRdIst(), e.GetVRds(), dezimaltrenner),
+                    AusnutzungText(e.GetVRdIst(), e.GetVRdct(), dezimaltrenner),
+                    AusnutzungText(e.GetVRdIst(), e.GetVRdce(), dezimaltrenner),
                     std::to_string(ergebnisse.GetAnzDorn(dorn)), Text(TextListe::StatusKurz, e.GetStatus())});
     }
     aus << "Gewählter Dorn: " << DornName(ergebnisse.GetAktDorn());

@@ -97,3 +97,12 @@ std::optional<int> LeseInteger(std::string_view text) {
     if (fehler != std::errc() || p != ende) return std::nullopt;
     return wert;
 }
+
+std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", widerstand > 0 ? ist / widerstand : 0.0);
+    std::string s(text);
+    for (char& c : s)
+        if (c == '.') c = dezimaltrenner;
+    return s;
+}

@@ -11,6 +11,10 @@
 // 250 -> "250", 12.5 -> "12,5" (with ','), 0.000001 -> "1E-6", 1.5e20 -> "1,5E20".
 std::string FloatText(double wert, char dezimaltrenner);
 
+// Utilisation ist / widerstand with two decimals, as the results list shows it. A resistance of 0 occurs
+// only before the first design run; it shows 0 rather than a division by zero.
+std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner);
+
 // Accepts "," as well as "." as the decimal separator, so a project written under other regional settings
 // keeps its numbers. Surrounding blanks are ignored; anything else that is not a number gives no value.
 std::optional<double> LeseFloat(std::string_view text);

@@ -100,3 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Ganzzahlfall{"3a", std::nullopt}));
 
 }  // namespace
+
+TEST(AusnutzungText, zweiNachkommastellenUndNullOhneWiderstand) {
+    EXPECT_EQ(AusnutzungText(30, 40, ','), "0,75");
+    EXPECT_EQ(AusnutzungText(50, 40, '.'), "1.25");
+    EXPECT_EQ(AusnutzungText(1, 3, ','), "0,33");
+    EXPECT_EQ(AusnutzungText(30, 0, ','), "0,00");  // not yet designed
+}
