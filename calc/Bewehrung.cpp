@@ -172,17 +172,18 @@ bool WenigerD(const Dornkontext& k) {
     return Layout(k, TsPosTyp::ptD);
 }
 
-// The first equalising rule whose condition holds decides: its change is made when it fits, else the
-// step fails. Empty when all four diameters are equal.
+// Equalising downwards works through every rule in order, each on the diameters the rules before it left;
+// a change that does not fit ends the step with failure. Empty when all four diameters are equal.
 std::optional<bool> GleicheDurchmesserAn(const Dornkontext& k) {
     const Durchmesser alt = LeseDurchmesser(k.daten);
+    if (alt.A == alt.B1 && alt.A == alt.B2 && alt.A == alt.D) return std::nullopt;
     for (const Angleichung& regel : Absenkungen) {
-        if (!(alt.*regel.quelle < alt.*regel.ziel)) continue;
-        Durchmesser neu = alt;
-        neu.*regel.ziel = alt.*regel.quelle;
-        return VersucheDurchmesser(k, neu);
+        Durchmesser neu = LeseDurchmesser(k.daten);
+        if (!(neu.*regel.quelle < neu.*regel.ziel)) continue;
+        neu.*regel.ziel = neu.*regel.quelle;
+        if (!VersucheDurchmesser(k, neu)) return false;
     }
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace

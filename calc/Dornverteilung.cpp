@@ -47,25 +47,15 @@ double HoechsteDornlast(const std::vector<TrFloatPoint>& punkte, double a, doubl
     return std::max(hoechste, last);
 }
 
-// State of the automatic distribution shared by both passes and all repetitions.
-struct Lauf {
-    double g;          // load per dowel
-    double m5;         // 5 × slab thickness
-    bool gleicheLast;  // da5dmin_redF: spacings of 5 h and more are not acceptable
-    bool ok;
-    double kleinster;  // smallest spacing seen so far (C)
-};
-
-void PruefeAbstand(Lauf& lauf, TKTmpDornAufteilung& aufteilung, int liste, double delta) {
-    if (lauf.ok) lauf.ok = !(lauf.gleicheLast && std::abs(delta) >= lauf.m5);
-    if (aufteilung.GetDist(liste).size() >= 2) lauf.kleinster = std::min(lauf.kleinster, delta);
-    aufteilung.AddDist(liste, delta);
-}
-
 // One pass from the start of the point list: each dowel at the centroid of the next share g of the load.
-// False when the pass would place more dowels than any joint can hold, or a value is not finite.
-bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, TKTmpDornAufteilung& aufteilung,
-               int liste) {
+Verteilungsdurchgang Durchgang(const std::vector<TrFloatPoint>& punkte, double g, double m5,
+                               bool gleicheLast) {
+    Verteilungsdurchgang d;
+    const auto fuegeAn = [&](double delta) {
+        if (d.eingehalten) d.eingehalten = !(gleicheLast && std::abs(delta) >= m5);
+        if (d.abstaende.size() >= 2) d.kleinster = std::min(d.kleinster, delta);
+        d.abstaende.push_back(delta);
+    };
     long long dorne = 0;
     double c = 0;
     double e = 0;
@@ -73,24 +63,38 @@ bool Durchgang(const std::vector<TrFloatPoint>& punkte, Lauf& lauf, TKTmpDornAuf
     for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
         TrFloatPoint p = punkte[i];
         const TrFloatPoint q = punkte[i + 1];
-        TrFloatPoint r = FlaechenPunkt(p, q, lauf.g - c);
+        TrFloatPoint r = FlaechenPunkt(p, q, g - c);
         while (r.x <= q.x) {
             const double position = Schwerpunkt(p, r, c, e);
-            PruefeAbstand(lauf, aufteilung, liste, position - f);
-            if (++dorne > MaxDorne) return false;
+            fuegeAn(position - f);
+            if (++dorne > MaxDorne) {
+                d.gueltig = false;
+                return d;
+            }
             f = position;
             c = 0;
             e = 0;
             p = r;
-            r = FlaechenPunkt(p, q, lauf.g);
+            r = FlaechenPunkt(p, q, g);
         }
         e = Schwerpunkt(p, q, c, e);
         c += Flaeche(p, q);
     }
-    PruefeAbstand(lauf, aufteilung, liste, e - f);
-    aufteilung.AddDist(liste, punkte.back().x - e);
-    const std::vector<double>& werte = aufteilung.GetDist(liste);
-    return std::all_of(werte.begin(), werte.end(), [](double w) { return std::isfinite(w); });
+    fuegeAn(e - f);
+    d.abstaende.push_back(punkte.back().x - e);
+    d.gueltig =
+        std::all_of(d.abstaende.begin(), d.abstaende.end(), [](double w) { return std::isfinite(w); });
+    return d;
+}
+
+// Takes a pass into the distribution: its entries into list `liste`, its checks into the run's state.
+bool Uebernimm(const Verteilungsdurchgang& d, TKTmpDornAufteilung& aufteilung, int liste, bool& ok,
+               double& kleinster) {
+    if (!d.gueltig) return false;
+    for (double w : d.abstaende) aufteilung.AddDist(liste, w);
+    ok = ok && d.eingehalten;
+    kleinster = std::min(kleinster, d.kleinster);
+    return true;
 }
 
 }  // namespace
@@ -131,7 +135,23 @@ bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, double kF) {
     return true;
 }
 
-bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung) {
+const Verteilungsdurchgang& Verteilungsspeicher::Durchgang(int seite, const std::vector<TrFloatPoint>& punkte,
+                                                           double g, double m5, bool gleicheLast) {
+    if (m5 != m5_ || gleicheLast != gleicheLast_) {
+        for (Seite& s : seiten) s = {};
+        m5_ = m5;
+        gleicheLast_ = gleicheLast;
+    }
+    Seite& s = seiten[seite];
+    if (s.punkte != punkte) s = {punkte, {}};
+    auto gefunden = s.durchgaenge.find(g);
+    if (gefunden == s.durchgaenge.end())
+        gefunden = s.durchgaenge.emplace(g, ::Durchgang(punkte, g, m5, gleicheLast)).first;
+    return gefunden->second;
+}
+
+bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung,
+                         Verteilungsspeicher& speicher) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     TKDornErgebnis& ergebnis = ergebnisse.cDornErgebnis[Ord(dorn)];
     const TKDornDaten& daten = ergebnisse.cDornDaten[Ord(dorn)];
@@ -139,26 +159,41 @@ bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebun
     const double fugenlaenge = ergebnisse.cGeometrie.GetFugenlaenge();
     const double m5 = 5 * ergebnisse.cGeometrie.GetPlatteDicke();
     const TsMaxDornabstand regel = anwendung.GetMaxDornabstand();
+    const bool gleicheLast = regel == TsMaxDornabstand::da5dmin_redF;
     TKTmpDornAufteilung aufteilung =
         regel == TsMaxDornabstand::da5dmin_redda ? TKTmpDornAufteilung(m5) : TKTmpDornAufteilung();
     const std::vector<TrFloatPoint> links = Skaliert(Lastpunkte(last), kF);
+    // The mirrored load is the same for every repetition; mirroring it once also reports a point beyond
+    // the joint once, not once per repetition.
+    std::vector<TrFloatPoint> rechts;
+    if (last.GetAnzLastPunkte() >= 2) {
+        aufteilung.SetTmpLast(last, fugenlaenge, umgebung);
+        rechts = Skaliert(aufteilung.GetTmpLast(), kF);
+    }
 
-    Lauf lauf{0, m5, regel == TsMaxDornabstand::da5dmin_redF, true, fugenlaenge};
+    double g = 0;
+    bool ok = true;
+    double kleinster = fugenlaenge;  // smallest spacing seen in all repetitions
     long long n = Startanzahl(kF, last.GetGesamtLast(), ergebnis.GetVRdIst());
     if (n < 1) return false;
     do {
         if (n > MaxDorne) return false;
-        lauf.g = kF * last.GetGesamtLast() / static_cast<double>(n) + 0.001;
-        ergebnis.SetVRdIst(lauf.g);
-        lauf.ok = true;
+        g = kF * last.GetGesamtLast() / static_cast<double>(n) + 0.001;
+        ergebnis.SetVRdIst(g);
+        ok = true;
         if (last.GetAnzLastPunkte() >= 2) {
             aufteilung.ResetDist(0);
             aufteilung.ResetDist(1);
-            aufteilung.SetTmpLast(last, fugenlaenge, umgebung);
-            if (!Durchgang(links, lauf, aufteilung, 0)) return false;
-            if (!Durchgang(Skaliert(aufteilung.GetTmpLast(), kF), lauf, aufteilung, 1)) return false;
+            if (!Uebernimm(speicher.Durchgang(0, links, g, m5, gleicheLast), aufteilung, 0, ok, kleinster) ||
+                !Uebernimm(speicher.Durchgang(1, rechts, g, m5, gleicheLast), aufteilung, 1, ok, kleinster))
+                return false;
         }
         n = n + 1;
-    } while (!(lauf.ok || lauf.kleinster < daten.GetMinAchsabstand()));
-    return std::isfinite(lauf.g) && aufteilung.SetDornAbstand(ergebnisse, dorn, fugenlaenge);
+    } while (!(ok || kleinster < daten.GetMinAchsabstand()));
+    return std::isfinite(g) && aufteilung.SetDornAbstand(ergebnisse, dorn, fugenlaenge);
+}
+
+bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung) {
+    Verteilungsspeicher speicher;
+    return VerteileAutomatisch(anwendung, dorn, kF, umgebung, speicher);
 }

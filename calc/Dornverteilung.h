@@ -1,5 +1,9 @@
 #pragma once
 
+#include <limits>
+#include <map>
+#include <vector>
+
 #include "model/TKAnwendung.h"
 #include "model/Typen.h"
 
@@ -15,8 +19,38 @@ struct Umgebung;
 // length.
 bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, double kF);
 
+// One pass of the automatic distribution over a list of load points: where the dowels stand when each
+// carries the load g, and what the spacing rules say of it. A pass depends on nothing else, so the types of
+// one design run that need the same number of dowels walk the load once (see Verteilungsspeicher).
+struct Verteilungsdurchgang {
+    std::vector<double> abstaende;  // first edge distance, spacings, last edge distance
+    bool eingehalten = true;        // no checked spacing breaks the 5 × slab thickness rule
+    double kleinster = std::numeric_limits<double>::infinity();  // smallest spacing from the third entry on
+    bool gueltig = true;  // false: more dowels than any joint holds, or a value that is not finite
+};
+
+// The passes walked in one design run, by load per dowel, for the left and the mirrored load points.
+// Different points, or another spacing rule, start afresh.
+class Verteilungsspeicher {
+public:
+    const Verteilungsdurchgang& Durchgang(int seite, const std::vector<TrFloatPoint>& punkte, double g,
+                                          double m5, bool gleicheLast);
+
+private:
+    struct Seite {
+        std::vector<TrFloatPoint> punkte;
+        std::map<double, Verteilungsdurchgang> durchgaenge;
+    };
+    Seite seiten[2];
+    double m5_ = 0;
+    bool gleicheLast_ = false;
+};
+
 // Every dowel carries the same share of the load and sits at the centroid of its share; computed from
-// both ends and merged.
+// both ends and merged. The passes are taken from and kept in `speicher`.
+bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung,
+                         Verteilungsspeicher& speicher);
+// The same with passes of its own.
 bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung);
 
 // Number of dowels at the start of the automatic distribution: Round(kF × G / V + 0.4999), at least one;

@@ -170,7 +170,9 @@ void TKZAVRBemessung::OrdneReiheAn(TsDorn dorn, double kF) {
         PasseAnBreiteAn(ergebnisse.cGeometrie, ergebnisse.cDornDaten[Ord(dorn)], e,
                         anwendung.GetBewehrungCalc());
         BerechneDorn(dorn, TsCalc::caAuto);
-        if (ergebnisse.cGeometrie.GetDornAbstandCalc() || !(e.GetVRdZul() < e.GetVRdIst())) return;
+        // The second pass is the last: its edge distances are those of its dimension chain.
+        if (durchgang == 2 || ergebnisse.cGeometrie.GetDornAbstandCalc() || !(e.GetVRdZul() < e.GetVRdIst()))
+            return;
         e.SetAbstandLinks(e.GetTypRand());
         e.SetAbstandRechts(e.GetTypRand());
     }
@@ -231,7 +233,7 @@ void TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
     if (mitLast)
         angeordnet = ergebnisse.cGeometrie.GetDornAbstandCalc()
                          ? VerteileKonstant(anwendung, dorn, kF)
-                         : VerteileAutomatisch(anwendung, dorn, kF, umgebung);
+                         : VerteileAutomatisch(anwendung, dorn, kF, umgebung, verteilungen);
     else
         e.SetVRdIst(0);
     last = kopie;

@@ -5,6 +5,7 @@
 
 #include "calc/Bewehrung.h"
 #include "calc/Dornkontext.h"
+#include "calc/Dornverteilung.h"
 #include "model/TKAnwendung.h"
 #include "model/TKBelastung.h"
 #include "model/Typen.h"
@@ -48,6 +49,7 @@ private:
     Umgebung& umgebung;
     // Types whose design reached an iteration bound in this run; they become inadmissible.
     std::array<bool, AnzahlDorne> abgebrochen{};
+    Verteilungsspeicher verteilungen;
 };
 
 // Load reduction factor k_F of a design load: 1.0 without permanent load, towards 0.9 for mostly

@@ -22,13 +22,14 @@ TKBelastung& TKBelastung::operator=(const TKBelastung& pBelastung) {
     return *this;
 }
 
-// The points are re-added (recomputing the total load); the plain values are then taken over, so the shape
-// and the end values are those of the source even where they differ from the points.
+// The total load is recomputed from the copied points, as re-adding them one by one would do, but once;
+// the plain values are then taken over, so the shape and the end values are those of the source even
+// where they differ from the points.
 void TKBelastung::KopiereWerte(const TKBelastung& pBelastung, double pFaktor) {
     TGesamtLast = pBelastung.TGesamtLast;
-    ResetbeliebigeLast();
-    for (const TrFloatPoint& punkt : pBelastung.TbeliebigeLast)
-        AddbeliebigeLast({punkt.x, punkt.y * pFaktor});
+    std::vector<TrFloatPoint> punkte = pBelastung.TbeliebigeLast;
+    for (TrFloatPoint& punkt : punkte) punkt.y *= pFaktor;
+    SetbeliebigeLast(std::move(punkte));
     TLastverteilung = pBelastung.TLastverteilung;
     TBelastungsfall = pBelastung.TBelastungsfall;
     TPunktLast = pBelastung.TPunktLast * pFaktor;
@@ -82,8 +83,9 @@ void TKBelastung::ResetbeliebigeLast() {
 
 void TKBelastung::SetbeliebigeLast(std::vector<TrFloatPoint> pPunkte) {
     // A stable sort keeps points with equal x in their order, as inserting each behind its equals does.
-    std::stable_sort(pPunkte.begin(), pPunkte.end(),
-                     [](const TrFloatPoint& a, const TrFloatPoint& b) { return a.x < b.x; });
+    const auto vorX = [](const TrFloatPoint& a, const TrFloatPoint& b) { return a.x < b.x; };
+    if (!std::is_sorted(pPunkte.begin(), pPunkte.end(), vorX))
+        std::stable_sort(pPunkte.begin(), pPunkte.end(), vorX);
     TbeliebigeLast = std::move(pPunkte);
     TAnzLastPunkte = static_cast<int>(TbeliebigeLast.size());
     if (TbeliebigeLast.empty()) return;

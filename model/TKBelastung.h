@@ -10,7 +10,7 @@
 class TKBelastung {
 public:
     TKBelastung();
-    // Copies rebuild the point list point by point, so the derived total load follows the points.
+    // Copies recompute the total load from the copied points, so the derived total follows the points.
     TKBelastung(const TKBelastung& pBelastung);
     TKBelastung(const TKBelastung& pBelastung, double pFaktor);  // every load value scaled by pFaktor
     TKBelastung(TKBelastung&&) = default;

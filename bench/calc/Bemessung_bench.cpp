@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
 #include "calc/TKZAVRBemessung.h"
 #include "model/Umgebung.h"
 
@@ -44,6 +47,22 @@ void ReiheDreissigMeterBeliebig(benchmark::State& state) {
     Messe(state, a, u);
 }
 
+// A measured load: state.range(0) points evenly along a 30 m joint, varying between 25 and 65 kN/m.
+void ReiheDreissigMeterVielePunkte(benchmark::State& state) {
+    StandardUmgebung u;
+    TKAnwendung a(u);
+    a.SetAnwendungsfall(TsAnwendungsfall::afReihePlatte);
+    a.SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
+    a.cGeometrie.SetFugenlaenge(30000);
+    a.cGeometrie.SetPlatteDicke(300);
+    const auto n = static_cast<int>(state.range(0));
+    std::vector<TrFloatPoint> punkte;
+    for (int i = 0; i < n; ++i) punkte.push_back({30000.0 * i / (n - 1), 45 + 20 * std::sin(i * 0.05)});
+    a.cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
+    a.cBelastungDesign.SetbeliebigeLast(std::move(punkte));
+    Messe(state, a, u);
+}
+
 void Einzeldorn(benchmark::State& state) {
     StandardUmgebung u;
     TKAnwendung a(u);
@@ -64,5 +83,6 @@ void Dornpaar(benchmark::State& state) {
 
 BENCHMARK(ReiheZehnMeterKonstant)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReiheDreissigMeterBeliebig)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReiheDreissigMeterVielePunkte)->Arg(150)->Arg(1000)->Arg(3001)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Einzeldorn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Dornpaar)->Unit(benchmark::kMicrosecond);

@@ -227,6 +227,62 @@ TEST(Dornreihe, lastOhneZweiPunkteIstUnzulaessig) {
     EXPECT_EQ(OptimalenDornAnzeigen(l.anwendung, 1, l.umgebung), "Kein gültiger Dorn gefunden");
 }
 
+// A row whose second pass is still overloaded keeps the edge distances of that pass's chain; only the
+// first pass may restart from the type's edge distance.
+TEST(Dornreihe, zweiterDurchgangIstDerLetzte) {
+    Lauf l(TsAnwendungsfall::afReihePlatte);
+    l.anwendung.SetBewehrungCalc(TsBewehrungCalc::bcOptimal);
+    l.anwendung.SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
+    l.anwendung.SetBetonguete(TsBetonguete::C35_45);
+    l.anwendung.SetFeuerwiderstand(TsFeuerwiderstand::F0);
+    TKGeometrie& g = l.anwendung.cGeometrie;
+    g.SetFugenbreite(TsFugenbreite::fb0bis20);
+    g.SetPlatteDicke(160);
+    g.SetBetondeckungUnten(35);
+    g.SetBetondeckungOben(30);
+    g.SetFugenlaenge(9170);
+    g.SetDornAbstandCalc(false);
+    TKBelastung& last = l.anwendung.cBelastungDesign;
+    last.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
+    last.SetbeliebigeLast({{0, 186.5}, {9170, 0}});
+    l.Berechne();
+    const TKDornErgebnis& e = l.Ergebnis(TsDorn::ZAVR20HF);
+    ASSERT_LT(e.GetVRdZul(), e.GetVRdIst());
+    const Liste kette = l.Kette(TsDorn::ZAVR20HF);
+    EXPECT_NEAR(kette.front(), 65.818, 0.001);
+    EXPECT_NEAR(kette.back(), 1033.363, 0.001);
+    EXPECT_EQ(e.GetAbstandLinks(), kette.front());
+    EXPECT_EQ(e.GetAbstandRechts(), kette.back());
+}
+
+// Equalising the diameters downwards works through every rule, each on what the rules before it left,
+// down to the smallest diameter of the four.
+TEST(Verminderungsschritt1, gleichtDieDurchmesserNacheinanderAn) {
+    Lauf l(TsAnwendungsfall::afPaarWand);
+    l.anwendung.SetBewehrungCalc(TsBewehrungCalc::bcOptimal);
+    l.anwendung.SetBetonguete(TsBetonguete::C35_45);
+    l.anwendung.SetFeuerwiderstand(TsFeuerwiderstand::F90);
+    TKGeometrie& g = l.anwendung.cGeometrie;
+    g.SetFugenbreite(TsFugenbreite::fb0bis20);
+    g.SetPlatteDicke(430);
+    g.SetBetondeckungUnten(35);
+    g.SetBetondeckungOben(25);
+    g.SetWandDicke(380);
+    g.SetFugenlaenge(630);
+    g.SetDornPaarAbstandCalc(true);
+    l.Linienlast(10.7, 128.9);
+    l.Berechne();
+    const TsDorn d = TsDorn::ZAVR30HF;
+    const TKDornDaten& r = l.Daten(d);
+    EXPECT_EQ((std::vector<int>{r.GetPosAd(), r.GetPosB1d(), r.GetPosB2d(), r.GetPosDd()}),
+              (std::vector<int>{10, 12, 12, 12}));
+    EXPECT_EQ((std::vector<int>{r.GetAnzPosA(), r.GetAnzPosB1(), r.GetAnzPosB2(), r.GetAnzPosD()}),
+              (std::vector<int>{0, 2, 2, 4}));
+    EXPECT_DOUBLE_EQ(l.Ergebnis(d).GetNutzhoehe(), 383);
+    EXPECT_NEAR(l.Ergebnis(d).GetVRdct(), 31.43, 0.005);
+    EXPECT_NEAR(l.Ergebnis(d).GetVRdce(), 122.13, 0.005);
+}
+
 TEST(Berechnung, zweiterLaufGleichDemErsten) {
     for (TsAnwendungsfall fall : {TsAnwendungsfall::afEinzel, TsAnwendungsfall::afPaarPlatte,
                                   TsAnwendungsfall::afReihePlatte, TsAnwendungsfall::afReiheWand}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "model/Umgebung.h"
@@ -166,3 +167,31 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Startanzahl_,
                                            Start{1, 100, 50, 2}, Start{1, 100.1, 50, 3}, Start{1, 100, 0, 1},
                                            Start{1, 100, -5, 1}, Start{1, 0, 30, 1}, Start{1, 0.001, 30, 1},
                                            Start{1, 1e9, 1, 0}));
+
+// Passes kept for the types of one run must never serve another load or another spacing rule: each
+// distribution through a shared store equals the same distribution with a store of its own.
+TEST(AutomatischeVerteilung, gemeinsameDurchgaengeGleichEigenen) {
+    struct Fall {
+        std::vector<TrFloatPoint> punkte;
+        double widerstand;
+        TsMaxDornabstand regel;
+    };
+    const std::vector<Fall> faelle{
+        {{{0, 50}, {2000, 50}}, 30, TsMaxDornabstand::daOhne},
+        {{{0, 50}, {2000, 50}}, 30, TsMaxDornabstand::da5dmin_redF},  // same g, other rule
+        {{{0, 20}, {2000, 80}}, 30, TsMaxDornabstand::daOhne},        // same g, other points
+        {{{0, 20}, {2000, 80}}, 12, TsMaxDornabstand::da5dmin_redda},
+        {{{0, 50}, {2000, 50}}, 30, TsMaxDornabstand::daOhne},  // back to the first
+    };
+    Verteilungsspeicher gemeinsam;
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const Fall& f = faelle[i];
+        Reihe geteilt(2000, f.punkte, f.widerstand, f.regel, 180);
+        Reihe allein(2000, f.punkte, f.widerstand, f.regel, 180);
+        ASSERT_TRUE(VerteileAutomatisch(geteilt.anwendung, TsDorn::ZAVR20HF, 1, geteilt.umgebung, gemeinsam));
+        ASSERT_TRUE(VerteileAutomatisch(allein.anwendung, TsDorn::ZAVR20HF, 1, allein.umgebung));
+        EXPECT_EQ(geteilt.Kette(), allein.Kette());
+        EXPECT_EQ(geteilt.Ergebnis().GetVRdIst(), allein.Ergebnis().GetVRdIst());
+    }
+}

@@ -99,6 +99,8 @@ void PruefeInvarianten(TKAnwendung& a, const std::string& fall) {
                 continue;
             }
             ASSERT_EQ(n, eintraege - 1);
+            ASSERT_EQ(e.GetAbstandLinks(), e.GetDornAbstand(0));
+            ASSERT_EQ(e.GetAbstandRechts(), e.GetDornAbstand(n));
         } else if (IstPaar(a.GetAnwendungsfall())) {
             ASSERT_EQ(n, 2);
             ASSERT_EQ(eintraege, 3);
