@@ -1,5 +1,6 @@
 #include "app/DesktopUmgebung.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -39,4 +40,14 @@ std::string DesktopUmgebung::HeuteKurz() const {
 
 void DesktopUmgebung::Meldung(const std::string& text) {
     dialoge_.Hinweis(nullptr, QString::fromStdString(text));
+}
+
+Antwort DesktopUmgebung::Frage(const std::string& text, bool mitAbbrechen) {
+    const QString frage = QString::fromStdString(text);
+    if (!mitAbbrechen) return dialoge_.Frage(nullptr, frage) ? Antwort::Ja : Antwort::Nein;
+    return dialoge_.FrageMitAbbrechen(nullptr, frage);
+}
+
+std::string DesktopUmgebung::translate(const char* kontext, const char* text) const {
+    return QCoreApplication::translate(kontext, text).toStdString();
 }

@@ -21,6 +21,8 @@ public:
     char Dezimaltrenner() const override { return dezimaltrenner_; }
     std::string HeuteKurz() const override;
     void Meldung(const std::string& text) override;
+    Antwort Frage(const std::string& text, bool mitAbbrechen) override;
+    std::string translate(const char* kontext, const char* text) const override;
 
     const Anwendereinstellungen& Einstellungen() const { return einstellungen_; }
     Dialogdienst& Dialoge() { return dialoge_; }

@@ -32,6 +32,18 @@ bool QtDialogdienst::Frage(QWidget* parent, const QString& text) {
            QMessageBox::Yes;
 }
 
+Antwort QtDialogdienst::FrageMitAbbrechen(QWidget* parent, const QString& text) {
+    switch (QMessageBox::question(parent, Titel(), text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Antwort::Ja;
+        case QMessageBox::No:
+            return Antwort::Nein;
+        default:
+            return Antwort::Abbrechen;
+    }
+}
+
 bool QtDialogdienst::Bestaetigung(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, Titel(), text, QMessageBox::Ok | QMessageBox::Cancel) ==
            QMessageBox::Ok;

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "model/Umgebung.h"
+
 class QWidget;
 
 // Every message box and file dialog of the windows goes through this service, so tests can answer them
@@ -20,6 +22,7 @@ public:
 
     virtual void Hinweis(QWidget* parent, const QString& text) = 0;       // notice with OK
     virtual bool Frage(QWidget* parent, const QString& text) = 0;         // Yes/No; true on Yes
+    virtual Antwort FrageMitAbbrechen(QWidget* parent, const QString& text) = 0;  // Yes/No/Cancel
     virtual bool Bestaetigung(QWidget* parent, const QString& text) = 0;  // OK/Cancel; true on OK
 
     // Filters are Qt filter texts such as "Projektdateien (*.ZAV)"; `filter` preselects one of them.
@@ -37,6 +40,7 @@ class QtDialogdienst : public Dialogdienst {
 public:
     void Hinweis(QWidget* parent, const QString& text) override;
     bool Frage(QWidget* parent, const QString& text) override;
+    Antwort FrageMitAbbrechen(QWidget* parent, const QString& text) override;
     bool Bestaetigung(QWidget* parent, const QString& text) override;
     std::optional<Dateiwahl> DateiOeffnen(QWidget* parent, const QString& titel, const QString& vorschlag,
                                           const QStringList& filter, int filter_index) override;

@@ -260,7 +260,7 @@ void TfrmHauptMaske::SkizzeWaehlen(TsSkizzeTyp typ) {
 }
 
 bool TfrmHauptMaske::Vorpruefen() {
-    const Vorpruefung pruefung = PruefeVorBerechnung(*arbeitskopie_);
+    const Vorpruefung pruefung = PruefeVorBerechnung(*arbeitskopie_, umgebung_);
     memoHinweise_->clear();
     for (const auto& hinweis : pruefung.Hinweise)
         memoHinweise_->appendPlainText(QCoreApplication::translate("Vorpruefung", hinweis.c_str()));

@@ -15,10 +15,11 @@ void TKTmpDornAufteilung::SetTmpLast(const TKBelastung& last, double fugenlaenge
         const TrFloatPoint punkt = last.GetbeliebigeLast(n - 1 - i);
         const double x = fugenlaenge - punkt.x;
         if (x < 0) {
-            umgebung.Meldung(
+            umgebung.Meldung(umgebung.translate(
+                "Bemessung",
                 "SetTmpLast: Fataler Fehler im Berechnungsablauf! Das Ergebnis der Berechnung ist ungültig!"
                 "\n\rVersuchen Sie die Berechnung mit neuen Eingabedaten und wenden Sie sich an den "
-                "Hersteller des Programms");
+                "Hersteller des Programms"));
             TtmpLast.push_back(punkt);
         } else {
             TtmpLast.push_back({x, punkt.y});

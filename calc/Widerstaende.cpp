@@ -85,7 +85,7 @@ double FlaecheLaengs(const TKDornDaten& daten, double bx) {
 double Bewehrungsgrad(double flaeche, double breite, double d, Umgebung& umgebung) {
     const double nenner = breite * d;
     if (nenner == 0) {
-        umgebung.Meldung("Fehler in Modul MuexyCalc ---> pbxy * phm = 0!");
+        umgebung.Meldung(umgebung.translate("Bemessung", "Fehler in Modul MuexyCalc ---> pbxy * phm = 0!"));
         return 0;
     }
     return flaeche / nenner;
@@ -172,7 +172,7 @@ double Fbd(TsBetonguete guete) {
 
 double Bogen(double durchmesser, double t, Umgebung& umgebung) {
     if (durchmesser == 0) {
-        umgebung.Meldung("Fehler in Modul Teilu     ---> d = 0!");
+        umgebung.Meldung(umgebung.translate("Bemessung", "Fehler in Modul Teilu     ---> d = 0!"));
         return 0;
     }
     if (t < 0) return 0;

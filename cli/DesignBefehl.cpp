@@ -2,17 +2,15 @@
 #include <string>
 #include <vector>
 
-#include "calc/TKZAVRBemessung.h"
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/ErgebnisJson.h"
 #include "cli/ErgebnisTabelle.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
-#include "files/ProjektDatei.h"
 #include "model/TKModell.h"
 #include "model/Texte.h"
-#include "model/Vorpruefung.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
@@ -71,38 +69,35 @@ std::string Bezeichnung(int nummer, const TKAnwendung& a) {
     return "Position " + std::to_string(nummer) + " \"" + a.GetPosition() + "\"";
 }
 
-void MeldePruefung(int nummer, const TKAnwendung& a, const Vorpruefung& pruefung) {
-    for (const std::string& hinweis : pruefung.Hinweise)
+void MeldePruefung(int nummer, const TKAnwendung& a, const Berechnung& berechnung) {
+    for (const std::string& hinweis : berechnung.pruefung.Hinweise)
         std::cerr << Bezeichnung(nummer, a) << ": " << hinweis << '\n';
-    if (pruefung.Bestanden() && pruefung.KonstanterAbstandFrage)
+    if (berechnung.bemessen && berechnung.pruefung.KonstanterAbstandFrage)
         std::cerr << Bezeichnung(nummer, a) << ": Warnung: " << HinweisKonstanterAbstand
                   << " Die Bemessung wird trotzdem durchgeführt.\n";
 }
 
-void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, char dezimaltrenner) {
-    std::cout << Bezeichnung(nummer, a) << " - " << Text(TextListe::Anwendungsfall, a.GetAnwendungsfall())
-              << '\n';
+void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Umgebung& umgebung) {
+    std::cout << Bezeichnung(nummer, a) << " - "
+              << Text(TextListe::Anwendungsfall, a.GetAnwendungsfall(), umgebung) << '\n';
     if (bemessen)
-        SchreibeErgebnisTabelle(std::cout, a, dezimaltrenner);
+        SchreibeErgebnisTabelle(std::cout, a, umgebung);
     else
         std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
     std::cout << '\n';
 }
 
-// The checks of the main window's calculate command, then the design when they pass; the check flag
-// follows the last position checked, as in the program. Returns whether the position was designed.
-bool Bemessen(TKModell& modell, int nummer, const Optionen& o, Umgebung& umgebung,
-              nlohmann::ordered_json& json) {
-    TKAnwendung& anwendung = modell.cAnwendung[nummer - 1];
-    const Vorpruefung pruefung = PruefeVorBerechnung(anwendung);
-    MeldePruefung(nummer, anwendung, pruefung);
-    modell.SetCalcFlag(pruefung.Bestanden());
-    if (pruefung.Bestanden()) BerechneErgebnis(anwendung, umgebung);
+// The program's calculate command on one position: its checks (the question on a wide constant spacing is
+// answered yes), then the design when they pass. Returns whether the position was designed.
+bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::ordered_json& json) {
+    const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
+    const TKAnwendung& anwendung = sitzung.Position(nummer);
+    MeldePruefung(nummer, anwendung, berechnung);
     if (o.json)
-        json.push_back(PositionJson(nummer, anwendung, pruefung, pruefung.Bestanden()));
+        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen));
     else
-        SchreibeTabelle(nummer, anwendung, pruefung.Bestanden(), umgebung.Dezimaltrenner());
-    return pruefung.Bestanden();
+        SchreibeTabelle(nummer, anwendung, berechnung.bemessen, sitzung.GetUmgebung());
+    return berechnung.bemessen;
 }
 
 }  // namespace
@@ -118,9 +113,9 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
         return ExitOk;
     }
     KonsolenUmgebung umgebung;
-    TKModell modell(umgebung);
-    if (!LadeProjekt(modell, o.eingabe, "design")) return ExitDateiFehler;
-    const int anzahl = modell.GetAnzAnwendung();
+    Projektsitzung sitzung(umgebung);
+    if (!LadeProjekt(sitzung, o.eingabe, "design")) return ExitDateiFehler;
+    const int anzahl = sitzung.Modell().GetAnzAnwendung();
     if (o.position > anzahl) {
         std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o.position
                   << '\n';
@@ -130,14 +125,16 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     int status = ExitOk;
     nlohmann::ordered_json positionen = nlohmann::ordered_json::array();
     for (int nummer = 1; nummer <= anzahl; ++nummer)
-        if ((o.position == 0 || nummer == o.position) && !Bemessen(modell, nummer, o, umgebung, positionen))
+        if ((o.position == 0 || nummer == o.position) && !Bemessen(sitzung, nummer, o, positionen))
             status = ExitPruefungFehlgeschlagen;
     if (o.json)
         std::cout << nlohmann::ordered_json{{"Datei", o.eingabe}, {"Positionen", positionen}}.dump(2) << '\n';
 
-    if (!o.ausgabe.empty() && !SaveToFile(modell, o.ausgabe)) {
-        std::cerr << "zavr-cli design: " << o.ausgabe << " kann nicht gespeichert werden\n";
-        return ExitDateiFehler;
+    if (!o.ausgabe.empty()) {
+        if (const Dateiergebnis gespeichert = sitzung.SpeichernUnter(o.ausgabe); !gespeichert) {
+            std::cerr << "zavr-cli design: " << gespeichert.grund << '\n';
+            return ExitDateiFehler;
+        }
     }
     return status;
 }

@@ -6,11 +6,8 @@
 #include "cli/Befehle.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
-#include "dxf/zeichnung/Bewehrungsplan.h"
-#include "dxf/zeichnung/DornDxfExport.h"
-#include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
-#include "model/TKModell.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
@@ -55,21 +52,20 @@ int Bewehrung(const Argumente& a) {
         nummer = *p;
     }
     KonsolenUmgebung umgebung;
-    TKModell modell(umgebung);
-    if (!LadeProjekt(modell, a.worte[1], "dxf")) return ExitDateiFehler;
-    const TKAnwendung* anwendung = WaehlePosition(modell, nummer, "dxf");
-    if (!anwendung) return ExitDateiFehler;
-    if (!anwendung->cErgebnisse.GetBerechnet())
-        return Fehler("die Position \"" + anwendung->GetPosition() +
+    Projektsitzung sitzung(umgebung);
+    if (!LadeProjekt(sitzung, a.worte[1], "dxf")) return ExitDateiFehler;
+    nummer = WaehlePosition(sitzung, nummer, "dxf");
+    if (nummer == 0) return ExitDateiFehler;
+    const TKAnwendung& anwendung = sitzung.Position(nummer);
+    if (!anwendung.cErgebnisse.GetBerechnet())
+        return Fehler("die Position \"" + anwendung.GetPosition() +
                           "\" ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen",
                       ExitPruefungFehlgeschlagen);
-    const auto dorn = GewaehlterDorn(a, anwendung->cErgebnisse.GetAktDorn());
+    const auto dorn = GewaehlterDorn(a, anwendung.cErgebnisse.GetAktDorn());
     if (!dorn) return ExitDateiFehler;
-    std::string fehler;
-    DXF_Object zeichnung;
-    if (!BewehrungsZeichnung(*anwendung, *dorn, umgebung, zeichnung, fehler))
-        return Fehler(fehler, ExitPruefungFehlgeschlagen);
-    if (!SpeichereDxf(zeichnung, MitDxfEndung(*ausgabe), fehler)) return Fehler(fehler, ExitDateiFehler);
+    const Dateiergebnis ergebnis = sitzung.BewehrungDxf(nummer, *dorn, *ausgabe);
+    if (!ergebnis)
+        return Fehler(ergebnis.grund, ergebnis.verweigert ? ExitPruefungFehlgeschlagen : ExitDateiFehler);
     return ExitOk;
 }
 
@@ -78,9 +74,10 @@ int Dorn(const Argumente& a) {
     if (!a.Hat("--type")) return Fehler("Argumente: --type fehlt", ExitDateiFehler);
     const auto dorn = GewaehlterDorn(a, std::nullopt);
     if (!dorn) return ExitDateiFehler;
-    std::string fehler;
-    if (DornDxfSchreiben(*dorn, a.Wert("--output").value_or(DornDxfDatei(*dorn)), fehler)) return ExitOk;
-    return Fehler(fehler, ExitDateiFehler);
+    StandardUmgebung umgebung;
+    const Projektsitzung sitzung(umgebung);
+    const Dateiergebnis ergebnis = sitzung.DornDxf(*dorn, a.Wert("--output").value_or(DornDxfDatei(*dorn)));
+    return ergebnis ? ExitOk : Fehler(ergebnis.grund, ExitDateiFehler);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Texte.h"
-#include "model/Zahlentext.h"
+#include "sitzung/Ergebniszeilen.h"
 
 namespace {
 
@@ -26,20 +26,12 @@ void Zeile(std::ostream& aus, const std::array<std::string, 6>& zellen) {
 
 }  // namespace
 
-void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, char dezimaltrenner) {
-    const TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
-    Zeile(aus, {Text(TextListe::ErgebnisSpalten, 0), "η" + Text(TextListe::ErgebnisSpalten, 1),
-                "η" + Text(TextListe::ErgebnisSpalten, 2), "η" + Text(TextListe::ErgebnisSpalten, 3),
-                "ν" + Text(TextListe::ErgebnisSpalten, 4), Text(TextListe::ErgebnisSpalten, 5)});
-    for (const int d : Zeilenfolge) {
-        const auto dorn = static_cast<TsDorn>(d);
-        const TKDornErgebnis& e = ergebnisse.cDornErgebnis[d];
-        Zeile(aus, {DornName(dorn), AusnutzungText(e.GetVRdIst(), e.GetVRds(), dezimaltrenner),
-                    AusnutzungText(e.GetVRdIst(), e.GetVRdct(), dezimaltrenner),
-                    AusnutzungText(e.GetVRdIst(), e.GetVRdce(), dezimaltrenner),
-                    std::to_string(ergebnisse.GetAnzDorn(dorn)), Text(TextListe::StatusKurz, e.GetStatus())});
-    }
-    aus << "Gewählter Dorn: " << DornName(ergebnisse.GetAktDorn());
+void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, const Umgebung& umgebung) {
+    const auto titel = [&umgebung](int spalte) { return Text(TextListe::ErgebnisSpalten, spalte, umgebung); };
+    Zeile(aus, {titel(0), "η" + titel(1), "η" + titel(2), "η" + titel(3), "ν" + titel(4), titel(5)});
+    for (const Ergebniszeile& z : Ergebniszeilen(anwendung, umgebung))
+        Zeile(aus, {z.name, z.etaS, z.etaCt, z.etaCe, std::to_string(z.anzahl), z.bemerkung});
+    aus << "Gewählter Dorn: " << DornName(anwendung.cErgebnisse.GetAktDorn());
     if (const std::string manschette = anwendung.GetManschette(); !manschette.empty())
         aus << "  +  " << manschette;
     aus << '\n';

@@ -3,8 +3,9 @@
 #include <ostream>
 
 class TKAnwendung;
+struct Umgebung;
 
 // The results list of a designed position as a text table: one row per dowel type in the list's row order
 // (each size followed by its ZAVRQ variant) with the three utilisations and the number of dowels, then the
-// selected type with its fire-protection sleeve. Numbers use `dezimaltrenner`.
-void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, char dezimaltrenner);
+// selected type with its fire-protection sleeve. Numbers use the decimal separator of `umgebung`.
+void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, const Umgebung& umgebung);

@@ -1,29 +1,23 @@
 #include "cli/Projekt.h"
 
 #include <iostream>
-#include <system_error>
 
-#include "files/ProjektDatei.h"
-#include "model/TKModell.h"
+#include "sitzung/Projektsitzung.h"
 
-bool LadeProjekt(TKModell& modell, const std::string& pfad, const std::string& befehl) {
-    try {
-        if (ReadFromFile(modell, pfad)) return true;
-        std::cerr << "zavr-cli " << befehl << ": " << pfad << " ist kein lesbares Projekt dieses Programms\n";
-    } catch (const std::system_error& e) {
-        std::cerr << "zavr-cli " << befehl << ": " << pfad
-                  << " kann nicht gelesen werden: " << e.code().message() << '\n';
-    }
-    return false;
+bool LadeProjekt(Projektsitzung& sitzung, const std::string& pfad, const std::string& befehl) {
+    const Dateiergebnis ergebnis = sitzung.Oeffnen(pfad);
+    if (!ergebnis && !ergebnis.grund.empty())
+        std::cerr << "zavr-cli " << befehl << ": " << pfad << ": " << ergebnis.grund << '\n';
+    return ergebnis.ok;
 }
 
-TKAnwendung* WaehlePosition(TKModell& modell, int nummer, const std::string& befehl) {
-    const int anzahl = modell.GetAnzAnwendung();
-    if (nummer == 0) nummer = modell.GetAktAnwendung();
+int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string& befehl) {
+    const int anzahl = sitzung.Modell().GetAnzAnwendung();
+    if (nummer == 0) nummer = sitzung.Modell().GetAktAnwendung();
     if (nummer < 1 || nummer > anzahl) {
         std::cerr << "zavr-cli " << befehl << ": das Projekt hat " << anzahl << " Position(en), nicht "
                   << nummer << '\n';
-        return nullptr;
+        return 0;
     }
-    return &modell.cAnwendung[nummer - 1];
+    return nummer;
 }

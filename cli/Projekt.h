@@ -2,11 +2,11 @@
 
 #include <string>
 
-class TKModell;
-class TKAnwendung;
+class Projektsitzung;
 
-// Reads a project file; on failure says why on standard error, prefixed with the command's name.
-bool LadeProjekt(TKModell& modell, const std::string& pfad, const std::string& befehl);
+// Opens a project file into the session; on failure says why on standard error, prefixed with the command's
+// name (a foreign file is reported once, by the reader).
+bool LadeProjekt(Projektsitzung& sitzung, const std::string& pfad, const std::string& befehl);
 
-// Position `nummer` (1-based; 0: the project's current position), or nullptr after a message.
-TKAnwendung* WaehlePosition(TKModell& modell, int nummer, const std::string& befehl);
+// Position `nummer` (1-based; 0: the project's current position), or 0 after a message.
+int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string& befehl);

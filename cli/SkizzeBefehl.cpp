@@ -6,8 +6,8 @@
 #include "cli/Befehle.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
-#include "model/TKModell.h"
 #include "output/Skizzenbild.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
@@ -57,11 +57,11 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     }
 
     KonsolenUmgebung umgebung;
-    TKModell modell(umgebung);
-    if (!LadeProjekt(modell, a.worte.front(), "sketch")) return ExitDateiFehler;
-    if (!WaehlePosition(modell, nummer, "sketch")) return ExitDateiFehler;
-    if (nummer == 0) nummer = modell.GetAktAnwendung();
+    Projektsitzung sitzung(umgebung);
+    if (!LadeProjekt(sitzung, a.worte.front(), "sketch")) return ExitDateiFehler;
+    nummer = WaehlePosition(sitzung, nummer, "sketch");
+    if (nummer == 0) return ExitDateiFehler;
     const std::string fehler =
-        SkizzeAlsDatei(modell, nummer, *ansicht, seite, *ausgabe, umgebung.Dezimaltrenner());
+        SkizzeAlsDatei(sitzung.Modell(), nummer, *ansicht, seite, *ausgabe, umgebung.Dezimaltrenner());
     return fehler.empty() ? ExitOk : Fehler(fehler);
 }

@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     for (const auto eingeben : positionen) {
         TKAnwendung& a = modell.cAnwendung[nummer++];
         eingeben(a);
-        const Vorpruefung pruefung = PruefeVorBerechnung(a);
+        const Vorpruefung pruefung = PruefeVorBerechnung(a, umgebung);
         for (const std::string& hinweis : pruefung.Hinweise)
             std::cerr << a.GetPosition() << ": " << hinweis << '\n';
         if (!pruefung.Bestanden()) return 1;

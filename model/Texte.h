@@ -29,10 +29,20 @@ std::string_view ReferenzEintrag(TextListe liste);
 // The items of a string-table entry; text after the last backslash is not an item.
 std::vector<std::string> TeileEintrag(std::string_view eintrag);
 
+struct Umgebung;
+
 // Item `index` of the German list; empty for an index outside the list.
 std::string Text(TextListe liste, int index);
+
+// The items of a list, and item `index` of it, in the user-interface language of `umgebung`.
+std::vector<std::string> Textliste(TextListe liste, const Umgebung& umgebung);
+std::string Text(TextListe liste, int index, const Umgebung& umgebung);
 
 template <typename E, typename = std::enable_if_t<std::is_enum_v<E>>>
 std::string Text(TextListe liste, E wert) {
     return Text(liste, static_cast<int>(wert));
+}
+template <typename E, typename = std::enable_if_t<std::is_enum_v<E>>>
+std::string Text(TextListe liste, E wert, const Umgebung& umgebung) {
+    return Text(liste, static_cast<int>(wert), umgebung);
 }

@@ -14,3 +14,13 @@ std::string StandardUmgebung::HeuteKurz() const {
 }
 
 void StandardUmgebung::Meldung(const std::string& text) { meldungen.push_back(text); }
+
+std::string Umgebung::translate(const char*, const char* text) const { return text; }
+
+Antwort StandardUmgebung::Frage(const std::string& text, bool) {
+    fragen.push_back(text);
+    if (antworten.empty()) return standardAntwort;
+    const Antwort antwort = antworten.front();
+    antworten.pop_front();
+    return antwort;
+}

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
+
+// The answers a question of the core can get.
+enum class Antwort { Ja, Nein, Abbrechen };
 
 // What the core needs from its surroundings. The desktop program, the command-line tool and the tests each
 // supply one; the core never reaches the operating system for these by itself.
@@ -12,10 +16,15 @@ struct Umgebung {
     virtual char Dezimaltrenner() const = 0;       // regional decimal separator for files and fields
     virtual std::string HeuteKurz() const = 0;     // today's date in the short regional format
     virtual void Meldung(const std::string& text) = 0;  // a plain notice; the computation goes on
+    // A question with Yes and No, or with Yes, No and Cancel.
+    virtual Antwort Frage(const std::string& text, bool mitAbbrechen) = 0;
+    // The German source text `text` of the translation context `kontext` in the user-interface language.
+    // Named like Qt's function so that the catalogue tools collect every text passed here.
+    virtual std::string translate(const char* kontext, const char* text) const;
 };
 
-// The surroundings of the command-line tool and of tests: German, unlimited spacing, ISO date, notices
-// collected in order (and optionally echoed by the caller).
+// The surroundings of the command-line tool and of tests: German, unlimited spacing, ISO date, notices and
+// questions collected in order; questions are answered from `antworten`, then with `standardAntwort`.
 class StandardUmgebung : public Umgebung {
 public:
     int IDSprache() const override { return idSprache; }
@@ -23,10 +32,14 @@ public:
     char Dezimaltrenner() const override { return dezimaltrenner; }
     std::string HeuteKurz() const override;
     void Meldung(const std::string& text) override;
+    Antwort Frage(const std::string& text, bool mitAbbrechen) override;
 
     int idSprache = 1031;
     int bemessung = 0;
     char dezimaltrenner = ',';
     std::string heute;  // empty: today's date as YYYY-MM-DD
     std::vector<std::string> meldungen;
+    std::vector<std::string> fragen;
+    std::deque<Antwort> antworten;
+    Antwort standardAntwort = Antwort::Ja;
 };

@@ -106,3 +106,9 @@ std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner) {
         if (c == '.') c = dezimaltrenner;
     return s;
 }
+
+std::string ZentimeterText(double millimeter, char dezimaltrenner) {
+    const double zentimeter = millimeter / 10.0;
+    if (!std::isfinite(zentimeter)) return "0";
+    return FloatText(zentimeter == 0 ? 0.0 : zentimeter, dezimaltrenner);
+}

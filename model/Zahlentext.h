@@ -11,6 +11,10 @@
 // 250 -> "250", 12.5 -> "12,5" (with ','), 0.000001 -> "1E-6", 1.5e20 -> "1,5E20".
 std::string FloatText(double wert, char dezimaltrenner);
 
+// A length in millimetres as centimetre text in the shortest form, as drawings and pages label lengths:
+// 125 gives "12,5", 300 gives "30"; a length that is not finite gives "0".
+std::string ZentimeterText(double millimeter, char dezimaltrenner);
+
 // Utilisation ist / widerstand with two decimals, as the results list shows it. A resistance of 0 occurs
 // only before the first design run; it shows 0 rather than a division by zero.
 std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner);

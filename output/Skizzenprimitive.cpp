@@ -169,8 +169,3 @@ void Positionshinweis(QPainter& canvas, const std::vector<QPoint>& punkte, const
     TextAus(canvas, xSymbol + TextBreite(canvas, symbol), y, ende);
 }
 
-QString ZentimeterText(double millimeter, char dezimaltrenner) {
-    const double zentimeter = millimeter / 10.0;
-    if (!std::isfinite(zentimeter)) return QStringLiteral("0");
-    return QString::fromStdString(FloatText(zentimeter == 0 ? 0.0 : zentimeter, dezimaltrenner));
-}

@@ -41,5 +41,3 @@ void Lastpfeil(QPainter& canvas, QPoint fuss, QPoint spitze, QPoint kopf, const 
 void Positionshinweis(QPainter& canvas, const std::vector<QPoint>& punkte, const QString& haupt,
                       const QString& symbol, const QString& ende);
 
-// A length in millimetres as centimetre text in the shortest form: 125 gives "12,5", 300 gives "30".
-QString ZentimeterText(double millimeter, char dezimaltrenner);

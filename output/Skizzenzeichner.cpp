@@ -8,6 +8,7 @@
 #include "model/TKBelastung.h"
 #include "model/TKDornDaten.h"
 #include "model/TKDornErgebnis.h"
+#include "model/Zahlentext.h"
 #include "model/TKGeometrie.h"
 #include "output/Skizzenprimitive.h"
 #include "output/Skizzenquelle.h"
@@ -270,7 +271,7 @@ void Skizzenzeichner::Stabstift(TKFarbe::Element position, int breite) {
 }
 
 QString Skizzenzeichner::Cm(double millimeter) const {
-    return ZentimeterText(millimeter, dezimaltrenner);
+    return QString::fromStdString(ZentimeterText(millimeter, dezimaltrenner));
 }
 
 void Skizzenzeichner::Mass(QPoint von, QPoint bis, QPoint versatz, const QString& haupt, const QString& index,

@@ -6,13 +6,14 @@
 #include "dxf/zeichnung/BewehrungsMasse.h"
 #include "dxf/zeichnung/BewehrungsTexte.h"
 #include "dxf/zeichnung/DxfZeichner.h"
+#include "model/Zahlentext.h"
 
 // What the four blocks of the reinforcement drawing share: the document they fill, the values they draw
 // and how they label them.
 struct TrBewehrungsBlatt {
     DXF_Object& doc;
     const TrBewehrungsMasse& m;
-    const TrBewehrungsTexte& texte;
+    TrBewehrungsTexte texte;
     char dezimaltrenner;
 
     std::string Cm(double mm) const { return ZentimeterText(mm, dezimaltrenner); }

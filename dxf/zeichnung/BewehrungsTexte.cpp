@@ -1,24 +1,16 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 
-#include <array>
+#include "model/Umgebung.h"
 
-#include "model/Zahlentext.h"
-
-const TrBewehrungsTexte& BewehrungsTexte(TsLand land) {
-    // The Polish words avoid letters that the 8-bit code page of DXF texts cannot hold.
-    static const std::array<TrBewehrungsTexte, 3> texte{{
-        {"Bauseitige Bewehrung für QUORVEL® Doppelschubdorn ", "Draufsicht", "Ansicht", "Schnitt", " Bügel ",
-         "mit lb,net verankern"},
-        {"On-site reinforcement for QUORVEL® double shear dowel ", "Plan view", "View", "Section",
-         " stirrups ", "anchor with lb,net"},
-        {"Zbrojenie na budowie dla podwójnego trzpienia QUORVEL® ", "Rzut z góry", "Widok", "Przekrój",
-         " strzemion ", "zakotwienie lb,net"},
-    }};
-    return texte[Ord(land)];
-}
-
-std::string ZentimeterText(double mm, char dezimaltrenner) {
-    return FloatText(mm / 10, dezimaltrenner);
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung) {
+    // Translations must keep to letters the 8-bit code page of DXF texts can hold.
+    const auto t = [&umgebung](const char* text) { return umgebung.translate("Bewehrungsplan", text); };
+    return {t("Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
+            t("Draufsicht"),
+            t("Ansicht"),
+            t("Schnitt"),
+            t(" Bügel "),
+            t("mit lb,net verankern")};
 }
 
 int Zeichenzahl(const std::string& text) {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/Typen.h"
+struct Umgebung;
 
-// The words of the reinforcement drawing in the user's language.
+// The words of the reinforcement drawing in the user-interface language.
 struct TrBewehrungsTexte {
     std::string Titel;  // followed by the display name of the dowel type
     std::string Draufsicht, Ansicht, Schnitt;
@@ -12,11 +12,7 @@ struct TrBewehrungsTexte {
     std::string Verankern;
 };
 
-const TrBewehrungsTexte& BewehrungsTexte(TsLand land);
-
-// Length label in centimetres: the millimetre value / 10 in the shortest general form with the given
-// decimal separator (125 → "12,5", 300 → "30").
-std::string ZentimeterText(double mm, char dezimaltrenner);
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);
 
 // Number of characters of a UTF-8 text; the label widths are estimated from it.
 int Zeichenzahl(const std::string& text);

@@ -1,6 +1,5 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 
-
 #include "dxf/zeichnung/BewehrungsBloecke.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
@@ -20,8 +19,7 @@ bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& um
                          std::string& fehler) {
     TrBewehrungsMasse m;
     if (!LeseBewehrungsMasse(anw, dorn, m, fehler)) return false;
-    const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(LandAusSprache(umgebung.IDSprache())),
-                                  umgebung.Dezimaltrenner()};
+    const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(umgebung), umgebung.Dezimaltrenner()};
     ZeichneTitel(blatt, {{m.h + 500, 0, 0}, {20, 7.5, 20, 45}}, DornName(dorn));
     TrDxfZustand z{{0, 0, 0}, {20, 7.5, 20, 30}};
     ZeichneDraufsicht(blatt, z);

@@ -10,7 +10,7 @@
 // A box without a queued answer is answered No / Cancel and counted as unexpected, so a test never hangs.
 class DialogSkript : public Dialogdienst {
 public:
-    enum class Art { Hinweis, Frage, Bestaetigung, Oeffnen, Speichern };
+    enum class Art { Hinweis, Frage, FrageMitAbbrechen, Bestaetigung, Oeffnen, Speichern };
     struct Aufruf {
         Art art;
         QString text;  // message text, or the dialog title for file dialogs
@@ -21,6 +21,7 @@ public:
 
     std::vector<Aufruf> aufrufe;
     std::deque<bool> antworten;                    // Yes/OK = true, for Frage and Bestaetigung
+    std::deque<::Antwort> dreiAntworten;           // for FrageMitAbbrechen
     std::deque<std::optional<Dateiwahl>> dateien;  // for DateiOeffnen and DateiSpeichern
     int unerwartet = 0;
 
@@ -29,6 +30,16 @@ public:
     }
     bool Frage(QWidget*, const QString& text) override { return Antwort(Art::Frage, text); }
     bool Bestaetigung(QWidget*, const QString& text) override { return Antwort(Art::Bestaetigung, text); }
+    ::Antwort FrageMitAbbrechen(QWidget*, const QString& text) override {
+        aufrufe.push_back({Art::FrageMitAbbrechen, text, {}, 0, {}});
+        if (dreiAntworten.empty()) {
+            ++unerwartet;
+            return ::Antwort::Abbrechen;
+        }
+        const ::Antwort antwort = dreiAntworten.front();
+        dreiAntworten.pop_front();
+        return antwort;
+    }
     std::optional<Dateiwahl> DateiOeffnen(QWidget*, const QString& titel, const QString& vorschlag,
                                           const QStringList& filter, int filter_index) override {
         return Datei(Art::Oeffnen, titel, vorschlag, filter, filter_index);

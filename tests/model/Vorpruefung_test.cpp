@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(VorpruefungTest, einNeuePositionBestehtOhneFrage) {
-    const Vorpruefung v = PruefeVorBerechnung(anwendung);
+    const Vorpruefung v = PruefeVorBerechnung(anwendung, umgebung);
     EXPECT_TRUE(v.Bestanden());
     EXPECT_FALSE(v.KonstanterAbstandFrage);
 }
@@ -38,7 +38,7 @@ TEST_F(VorpruefungTest, listetAlleFehlerInDerFestenReihenfolge) {
     g.SetWandDicke(140);
     g.SetFugenlaenge(1000);
     g.SetDornPaarAbstand(1000);  // equality already fails
-    const Vorpruefung v = PruefeVorBerechnung(anwendung);
+    const Vorpruefung v = PruefeVorBerechnung(anwendung, umgebung);
     EXPECT_EQ(v.Hinweise, (std::vector<std::string>{Dicke, Oben, Unten, Summe, Wand, Paar}));
 }
 
@@ -47,9 +47,9 @@ TEST_F(VorpruefungTest, summeDerDeckungenUeberDerPlattendicke) {
     g.SetPlatteDicke(160);
     g.SetBetondeckungOben(100);
     g.SetBetondeckungUnten(70);
-    EXPECT_EQ(PruefeVorBerechnung(anwendung).Hinweise, std::vector<std::string>{Summe});
+    EXPECT_EQ(PruefeVorBerechnung(anwendung, umgebung).Hinweise, std::vector<std::string>{Summe});
     g.SetBetondeckungUnten(60);  // exactly the slab thickness is fine
-    EXPECT_TRUE(PruefeVorBerechnung(anwendung).Bestanden());
+    EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).Bestanden());
 }
 
 TEST_F(VorpruefungTest, wandUndPaarabstandNurWoDasFeldGezeigtWird) {
@@ -59,38 +59,38 @@ TEST_F(VorpruefungTest, wandUndPaarabstandNurWoDasFeldGezeigtWird) {
     g.SetFugenlaenge(5000);
     for (auto fall : {TsAnwendungsfall::afEinzel, TsAnwendungsfall::afReihePlatte}) {
         anwendung.SetAnwendungsfall(fall);
-        EXPECT_TRUE(PruefeVorBerechnung(anwendung).Bestanden());
+        EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).Bestanden());
     }
     anwendung.SetAnwendungsfall(TsAnwendungsfall::afPaarPlatte);
-    EXPECT_EQ(PruefeVorBerechnung(anwendung).Hinweise, std::vector<std::string>{Paar});
+    EXPECT_EQ(PruefeVorBerechnung(anwendung, umgebung).Hinweise, std::vector<std::string>{Paar});
     g.SetDornPaarAbstandCalc(true);  // the engine chooses the spacing, the field is hidden
-    EXPECT_TRUE(PruefeVorBerechnung(anwendung).Bestanden());
+    EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).Bestanden());
     anwendung.SetAnwendungsfall(TsAnwendungsfall::afReiheWand);
-    EXPECT_EQ(PruefeVorBerechnung(anwendung).Hinweise, std::vector<std::string>{Wand});
+    EXPECT_EQ(PruefeVorBerechnung(anwendung, umgebung).Hinweise, std::vector<std::string>{Wand});
 }
 
 TEST_F(VorpruefungTest, konstanterAbstandUeberFuenfPlattendickenFragtNach) {
     auto& g = anwendung.cGeometrie;
     g.SetPlatteDicke(180);
     g.SetkonstDornAbstand(1000);
-    EXPECT_FALSE(PruefeVorBerechnung(anwendung).KonstanterAbstandFrage);  // spacing from the load
+    EXPECT_FALSE(PruefeVorBerechnung(anwendung, umgebung).KonstanterAbstandFrage);  // spacing from the load
     g.SetDornAbstandCalc(true);
-    EXPECT_TRUE(PruefeVorBerechnung(anwendung).KonstanterAbstandFrage);
-    EXPECT_TRUE(PruefeVorBerechnung(anwendung).Bestanden());  // a question, not a failed check
+    EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).KonstanterAbstandFrage);
+    EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).Bestanden());  // a question, not a failed check
     g.SetkonstDornAbstand(900);                               // exactly 5 h is allowed
-    EXPECT_FALSE(PruefeVorBerechnung(anwendung).KonstanterAbstandFrage);
+    EXPECT_FALSE(PruefeVorBerechnung(anwendung, umgebung).KonstanterAbstandFrage);
     g.SetkonstDornAbstand(1000);
     anwendung.SetAnwendungsfall(TsAnwendungsfall::afPaarPlatte);
-    EXPECT_FALSE(PruefeVorBerechnung(anwendung).KonstanterAbstandFrage);
+    EXPECT_FALSE(PruefeVorBerechnung(anwendung, umgebung).KonstanterAbstandFrage);
 }
 
 TEST_F(VorpruefungTest, beliebigeLastBrauchtZweiPunkte) {
     auto& last = anwendung.cBelastungDesign;
     last.SetBelastungsfall(TsBelastungsfall::bfbeliebigeLast);
-    EXPECT_TRUE(PruefeVorBerechnung(anwendung).Bestanden());
+    EXPECT_TRUE(PruefeVorBerechnung(anwendung, umgebung).Bestanden());
     last.ResetbeliebigeLast();
     last.AddbeliebigeLast({0, 30});
-    const Vorpruefung v = PruefeVorBerechnung(anwendung);
+    const Vorpruefung v = PruefeVorBerechnung(anwendung, umgebung);
     ASSERT_EQ(v.Hinweise.size(), 1u);
     EXPECT_NE(v.Hinweise[0].find("weniger als zwei Lastpunkte"), std::string::npos);
 }

@@ -107,3 +107,24 @@ TEST(AusnutzungText, zweiNachkommastellenUndNullOhneWiderstand) {
     EXPECT_EQ(AusnutzungText(1, 3, ','), "0,33");
     EXPECT_EQ(AusnutzungText(30, 0, ','), "0,00");  // not yet designed
 }
+
+namespace {
+struct Laenge {
+    double millimeter;
+    char trenner;
+    const char* text;
+};
+class ZentimeterTexte : public ::testing::TestWithParam<Laenge> {};
+}  // namespace
+
+TEST_P(ZentimeterTexte, inKuerzesterForm) {
+    EXPECT_EQ(ZentimeterText(GetParam().millimeter, GetParam().trenner), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Laengen, ZentimeterTexte,
+                         ::testing::Values(Laenge{125, ',', "12,5"}, Laenge{300, ',', "30"},
+                                           Laenge{36, ',', "3,6"}, Laenge{25.4, ',', "2,54"},
+                                           Laenge{125, '.', "12.5"}, Laenge{0, ',', "0"},
+                                           Laenge{-0.0, ',', "0"}, Laenge{1234.5, ',', "123,45"},
+                                           Laenge{-60, ',', "-6"}, Laenge{2.5, ',', "0,25"},
+                                           Laenge{NAN, ',', "0"}, Laenge{INFINITY, '.', "0"}));

@@ -6,13 +6,7 @@
 
 namespace {
 
-struct Laenge {
-    double millimeter;
-    char trenner;
-    const char* text;
-};
 
-class Zentimeter : public ::testing::TestWithParam<Laenge> {};
 
 // A picture with a black pen and Arial set, as the sketches draw their dimensions.
 struct Zeichenblatt {
@@ -26,16 +20,6 @@ struct Zeichenblatt {
 };
 
 }  // namespace
-
-TEST_P(Zentimeter, zeigtDieKuerzesteForm) {
-    EXPECT_EQ(ZentimeterText(GetParam().millimeter, GetParam().trenner), QString(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(Laengen, Zentimeter,
-                         ::testing::Values(Laenge{125, ',', "12,5"}, Laenge{300, ',', "30"},
-                                           Laenge{0, ',', "0"}, Laenge{1234.5, ',', "123,45"},
-                                           Laenge{35, '.', "3.5"}, Laenge{-60, ',', "-6"},
-                                           Laenge{2.5, ',', "0,25"}));
 
 TEST(Skizzenprimitive, waagerechteMasslinieHatEndstricheUndTextDarueber) {
     Zeichenblatt blatt;

@@ -7,23 +7,6 @@
 
 namespace {
 
-struct Zentimeter {
-    double mm;
-    char trenner;
-    const char* text;
-};
-class ZentimeterTexte : public ::testing::TestWithParam<Zentimeter> {};
-
-TEST_P(ZentimeterTexte, inKuerzesterForm) {
-    EXPECT_EQ(ZentimeterText(GetParam().mm, GetParam().trenner), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Werte, ZentimeterTexte,
-                         ::testing::Values(Zentimeter{125, ',', "12,5"}, Zentimeter{300, ',', "30"},
-                                           Zentimeter{36, ',', "3,6"}, Zentimeter{25.4, ',', "2,54"},
-                                           Zentimeter{125, '.', "12.5"}, Zentimeter{0, ',', "0"},
-                                           Zentimeter{1234.5, ',', "123,45"}));
-
 // The diameter sign and umlauts count as one character each, as in the 8-bit text of the file.
 TEST(Beschriftungsbreite, zaehltZeichenNichtBytes) {
     EXPECT_EQ(Zeichenzahl("Pos. 1 (1 Bügel Ø8)"), 19);

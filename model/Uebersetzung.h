@@ -1,0 +1,8 @@
+#pragma once
+
+// Marks a text for the translation catalogues where it is written, without depending on Qt: the catalogue
+// tools find these calls in any source file. The text itself stays the German source text; it is
+// translated where it is shown (Umgebung::translate, or Qt's translate in the windows).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif

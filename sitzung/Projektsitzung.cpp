@@ -1,0 +1,213 @@
+#include "sitzung/Projektsitzung.h"
+
+#include <limits>
+#include <system_error>
+
+#include "calc/TKZAVRBemessung.h"
+#include "dxf/zeichnung/Bewehrungsplan.h"
+#include "dxf/zeichnung/DornDxfExport.h"
+#include "dxf/zeichnung/DxfDateiname.h"
+#include "files/ProjektDatei.h"
+#include "model/Umgebung.h"
+
+namespace {
+
+constexpr const char* Kontext = "Projektsitzung";
+
+std::string Getrimmt(const std::string& text) {
+    const auto anfang = text.find_first_not_of(" \t");
+    if (anfang == std::string::npos) return {};
+    return text.substr(anfang, text.find_last_not_of(" \t") - anfang + 1);
+}
+
+}  // namespace
+
+Projektsitzung::Projektsitzung(Umgebung& umgebung)
+    : umgebung_(umgebung), modell_(umgebung), arbeitskopie_(modell_.cAnwendung.front()) {}
+
+std::string Projektsitzung::Text(const char* text) const {
+    return umgebung_.translate(Kontext, text);
+}
+
+void Projektsitzung::ArbeitskopieAnlegen() {
+    arbeitskopie_ = modell_.cAnwendung.at(modell_.GetAktAnwendung() - 1);
+}
+
+void Projektsitzung::ArbeitskopieZurueckschreiben() {
+    modell_.cAnwendung.at(modell_.GetAktAnwendung() - 1) = arbeitskopie_;
+}
+
+const TKAnwendung& Projektsitzung::Position(int nummer) const {
+    if (nummer == modell_.GetAktAnwendung()) return arbeitskopie_;
+    return modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
+}
+
+void Projektsitzung::AnsichtEinstellen(TsAnsicht ansicht) {
+    ansicht_ = ansicht;
+    if (ansicht != TsAnsicht::anEingabe) {
+        modell_.SetSkizzeAnzeige(arbeitskopie_.cErgebnisse.GetErgebnisAnzeige());
+        return;
+    }
+    modell_.SetSkizzeAnzeige(TsSkizzeTyp::stEingabe);
+    modell_.cEingabeDornDaten.SetDorn(modell_.GetEingabeDorn(), modell_.GetEingabeFugenbreite(),
+                                      modell_.cEingabeGeometrie.GetPlatteDicke());
+}
+
+void Projektsitzung::PositionZeigen() {
+    modell_.SetSkizzeAnzeige(arbeitskopie_.cErgebnisse.GetErgebnisAnzeige());
+    AnsichtEinstellen(arbeitskopie_.cErgebnisse.GetBerechnet() ? TsAnsicht::anUebersicht
+                                                               : TsAnsicht::anEingabe);
+}
+
+void Projektsitzung::Neu() {
+    modell_ = TKModell(umgebung_);
+    ArbeitskopieAnlegen();
+    datei_.clear();
+    AnsichtEinstellen(TsAnsicht::anEingabe);
+}
+
+Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
+    TKModell gelesen(umgebung_);
+    try {
+        if (!ReadFromFile(gelesen, datei)) return {false, {}};  // the reader has said why
+    } catch (const std::system_error& fehler) {
+        return {false, Text("Kann angegebene Datei nicht öffnen!") + " (" + fehler.code().message() + ")"};
+    }
+    modell_ = std::move(gelesen);
+    ArbeitskopieAnlegen();
+    datei_ = datei;
+    return {};
+}
+
+Dateiergebnis Projektsitzung::Speichern() {
+    if (datei_.empty()) return {false, Text("Das Projekt hat noch keinen Dateinamen.")};
+    return SpeichernUnter(datei_);
+}
+
+Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
+    ArbeitskopieZurueckschreiben();
+    if (!SaveToFile(modell_, datei))
+        return {false, Text("Das Projekt konnte nicht gespeichert werden: ") + datei};
+    datei_ = datei;
+    return {};
+}
+
+std::string Projektsitzung::Dateivorschlag() const {
+    const std::string name = Getrimmt(modell_.cProjektdaten.GetBauvorhaben());
+    return name.empty() ? std::string() : name + ".ZAV";
+}
+
+bool Projektsitzung::Speicherfrage(const std::function<std::optional<std::string>()>& dateiWaehlen) {
+    switch (umgebung_.Frage(Text("Soll der aktuelle Zustand gespeichert werden?"), true)) {
+        case Antwort::Nein:
+            return true;
+        case Antwort::Abbrechen:
+            return false;
+        case Antwort::Ja:
+            break;
+    }
+    Dateiergebnis ergebnis;
+    if (!datei_.empty()) {
+        ergebnis = Speichern();
+    } else {
+        const std::optional<std::string> datei = dateiWaehlen();
+        if (!datei) return false;
+        ergebnis = SpeichernUnter(*datei);
+    }
+    if (!ergebnis && !ergebnis.grund.empty()) umgebung_.Meldung(ergebnis.grund);
+    return ergebnis.ok;
+}
+
+bool Projektsitzung::PositionWaehlen(int nummer) {
+    if (nummer < 1 || nummer > modell_.GetAnzAnwendung()) return false;
+    ArbeitskopieZurueckschreiben();
+    modell_.SetAktAnwendung(static_cast<std::uint16_t>(nummer));
+    ArbeitskopieAnlegen();
+    PositionZeigen();
+    return true;
+}
+
+bool Projektsitzung::PositionHinzufuegen() {
+    const int anzahl = modell_.GetAnzAnwendung();
+    if (anzahl >= std::numeric_limits<std::uint16_t>::max()) {
+        umgebung_.Meldung(Text("Das Projekt kann keine weitere Position aufnehmen."));
+        return false;
+    }
+    ArbeitskopieZurueckschreiben();
+    modell_.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl + 1));
+    KopiereAnwendung(modell_, modell_.GetAktAnwendung(), anzahl + 1);
+    return PositionWaehlen(anzahl + 1);
+}
+
+bool Projektsitzung::PositionLoeschen() {
+    const int anzahl = modell_.GetAnzAnwendung();
+    if (anzahl <= 1) {
+        umgebung_.Meldung(Text("Es ist nur eine Position im Projekt vorhanden.") + "\n\n" +
+                          Text("Die letzte Position kann nicht entfernt werden!"));
+        return false;
+    }
+    // The working copy of the removed position is dropped, not written back.
+    modell_.cAnwendung.erase(modell_.cAnwendung.begin() + (modell_.GetAktAnwendung() - 1));
+    modell_.cAnwendung.emplace_back(umgebung_);  // keeps the count, which SetAnzAnwendung then lowers
+    modell_.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl - 1));
+    modell_.SetAktAnwendung(static_cast<std::uint16_t>(anzahl - 1));
+    ArbeitskopieAnlegen();
+    PositionZeigen();
+    return true;
+}
+
+Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
+    Berechnung b{PruefeVorBerechnung(anwendung, umgebung_), false};
+    bool bestanden = b.pruefung.Bestanden();
+    if (b.pruefung.KonstanterAbstandFrage &&
+        umgebung_.Frage(umgebung_.translate("Vorpruefung", FrageKonstanterAbstand), false) != Antwort::Ja) {
+        b.pruefung.Hinweise.push_back(umgebung_.translate("Vorpruefung", HinweisKonstanterAbstand));
+        bestanden = false;
+        b.abgelehnt = true;
+    }
+    modell_.SetCalcFlag(bestanden);
+    b.bemessen = bestanden;
+    return b;
+}
+
+Berechnung Projektsitzung::Berechnen() {
+    const Berechnung b = Pruefen(arbeitskopie_);
+    if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
+    if (!b.bemessen) return b;
+    BerechneErgebnis(arbeitskopie_, umgebung_);
+    AnsichtEinstellen(TsAnsicht::anUebersicht);
+    return b;
+}
+
+Berechnung Projektsitzung::Vorschau() {
+    const Berechnung b = Pruefen(arbeitskopie_);
+    if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
+    if (!b.bemessen) return b;
+    if (ansicht_ != TsAnsicht::anUebersicht) BerechneErgebnis(arbeitskopie_, umgebung_);
+    AnsichtEinstellen(TsAnsicht::anVorschau);
+    return b;
+}
+
+Berechnung Projektsitzung::PositionBerechnen(int nummer) {
+    ArbeitskopieZurueckschreiben();
+    TKAnwendung& anwendung = modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
+    const Berechnung b = Pruefen(anwendung);
+    if (b.bemessen) BerechneErgebnis(anwendung, umgebung_);
+    ArbeitskopieAnlegen();
+    return b;
+}
+
+Dateiergebnis Projektsitzung::BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const {
+    std::string fehler;
+    DXF_Object zeichnung;
+    if (!BewehrungsZeichnung(Position(nummer), dorn, umgebung_, zeichnung, fehler))
+        return {false, fehler, true};
+    if (!SpeichereDxf(zeichnung, MitDxfEndung(datei), fehler)) return {false, fehler};
+    return {};
+}
+
+Dateiergebnis Projektsitzung::DornDxf(TsDorn dorn, const std::string& datei) const {
+    std::string fehler;
+    if (!DornDxfSchreiben(dorn, datei, fehler)) return {false, fehler};
+    return {};
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/TKModell.h"
+#include "model/Typen.h"
+#include "model/Vorpruefung.h"
+
+struct Umgebung;
+
+// What became of a use case that reads or writes a file.
+struct Dateiergebnis {
+    bool ok = true;
+    std::string grund;  // why it failed, in the user-interface language; empty when it was reported already
+    bool verweigert = false;  // nothing to write: the content could not be made (not a file error)
+
+    explicit operator bool() const { return ok; }
+};
+
+// The outcome of the calculate command on one position.
+struct Berechnung {
+    Vorpruefung pruefung;    // its hints include the one added when the user declined the spacing question
+    bool abgelehnt = false;  // the user declined to design with the wide constant spacing
+    bool bemessen = false;
+};
+
+// The open project of the desktop program and of the command-line tool: the model, the working copy of the
+// current position, the file the project belongs to and the view mode. Every use case is a plain function
+// that returns its outcome; questions and the notices the use cases themselves give go through the
+// surroundings. Model and working copy keep their addresses for the whole session (a new or opened project
+// is assigned into them), so views may hold references to them.
+class Projektsitzung {
+public:
+    explicit Projektsitzung(Umgebung& umgebung);
+    Projektsitzung(const Projektsitzung&) = delete;
+    Projektsitzung& operator=(const Projektsitzung&) = delete;
+
+    Umgebung& GetUmgebung() const { return umgebung_; }
+    TKModell& Modell() { return modell_; }
+    const TKModell& Modell() const { return modell_; }
+    TKAnwendung& Arbeitskopie() { return arbeitskopie_; }
+    const TKAnwendung& Arbeitskopie() const { return arbeitskopie_; }
+    // The project file; empty for a new project.
+    const std::string& Datei() const { return datei_; }
+    TsAnsicht Ansicht() const { return ansicht_; }
+    // The model's side of a view switch: the sketch shown and, for input, the input sketch's dowel.
+    void AnsichtEinstellen(TsAnsicht ansicht);
+    // Position `nummer` (1-based) as the user sees it: for the current position the working copy.
+    const TKAnwendung& Position(int nummer) const;
+
+    void Neu();
+    // Reads the file; a project that cannot be read leaves the open project as it was. The model is taken as
+    // stored; a window then shows it with PositionZeigen.
+    Dateiergebnis Oeffnen(const std::string& datei);
+    // Writes the project, with the working copy, to its file; fails when it has none.
+    Dateiergebnis Speichern();
+    // Writes the project to `datei`, which then is the project's file.
+    Dateiergebnis SpeichernUnter(const std::string& datei);
+    // The project name with ".ZAV" as file name for "save as", or empty without a project name.
+    std::string Dateivorschlag() const;
+    // "Soll der aktuelle Zustand gespeichert werden?" before the project is given up. Yes saves, to the
+    // project's file or to the one `dateiWaehlen` returns (nothing: cancelled). True when the caller may go
+    // on: after No, or after Yes and a successful save (its failure is reported through the surroundings).
+    bool Speicherfrage(const std::function<std::optional<std::string>()>& dateiWaehlen);
+
+    // The working copy replaces the stored current position.
+    void ArbeitskopieZurueckschreiben();
+    // Makes position `nummer` current; false and nothing changed outside 1 … count.
+    bool PositionWaehlen(int nummer);
+    // Appends a copy of the current position and makes it current; false after a notice at the limit.
+    bool PositionHinzufuegen();
+    // Removes the current position; the last one becomes current. False after the notice for the only one.
+    bool PositionLoeschen();
+
+    // The calculate command on the working copy: the checks, the question on a wide constant spacing and,
+    // when they pass, the design; the overview then shows the results.
+    Berechnung Berechnen();
+    // The design part of the preview command: the checks; the design only when the overview does not show
+    // results already; then the preview mode.
+    Berechnung Vorschau();
+    // The calculate command on a stored position, for scripts: the current position, the sketch and the view
+    // stay as they are.
+    Berechnung PositionBerechnen(int nummer);
+
+    // The reinforcement drawing of position `nummer` for one dowel type, as a DXF file.
+    Dateiergebnis BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const;
+    // The stored drawing of a dowel type, as a DXF file.
+    Dateiergebnis DornDxf(TsDorn dorn, const std::string& datei) const;
+
+    // Shows the current position: the sketch follows its results, the view its calculation state.
+    void PositionZeigen();
+
+private:
+    // The checks before a design, with the question; sets the model's check flag.
+    Berechnung Pruefen(const TKAnwendung& anwendung);
+    void ArbeitskopieAnlegen();
+    std::string Text(const char* text) const;
+
+    Umgebung& umgebung_;
+    TKModell modell_;
+    TKAnwendung arbeitskopie_;
+    std::string datei_;
+    TsAnsicht ansicht_ = TsAnsicht::anEingabe;
+};

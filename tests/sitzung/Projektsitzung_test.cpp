@@ -1,0 +1,288 @@
+#include "sitzung/Projektsitzung.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/ProjektDatei.h"
+#include "model/Umgebung.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Inhalt(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+class Sitzung : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner =
+            fs::temp_directory_path() / ("zavr_sitzung_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner);
+    }
+    void TearDown() override { fs::remove_all(ordner); }
+    std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
+
+    // Names the positions of the project in order.
+    std::vector<std::string> Namen() const {
+        std::vector<std::string> namen;
+        for (const TKAnwendung& a : s.Modell().cAnwendung) namen.push_back(a.GetPosition());
+        return namen;
+    }
+
+    fs::path ordner;
+    StandardUmgebung u;
+    Projektsitzung s{u};
+};
+
+// A row that the checks let pass and the engine can design.
+void Reihe(TKAnwendung& a, const std::string& name, double last) {
+    a.SetPosition(name);
+    a.SetAnwendungsfall(TsAnwendungsfall::afReihePlatte);
+    a.cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfLinienlast);
+    a.cBelastungDesign.SetbeliebigeLast({{0, last}, {2000, last / 2}});
+}
+
+}  // namespace
+
+// The whole road of a project without a window: enter, calculate, save, open again, compare.
+TEST_F(Sitzung, neuBearbeitenBerechnenSpeichernOeffnen) {
+    s.Modell().cProjektdaten.SetBauvorhaben("Halle 3");
+    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    const Berechnung b = s.Berechnen();
+    ASSERT_TRUE(b.bemessen);
+    EXPECT_TRUE(s.Modell().GetCalcFlag());
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    Reihe(s.Arbeitskopie(), "Achse B", 90);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+
+    EXPECT_EQ(s.Dateivorschlag(), "Halle 3.ZAV");
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("halle.ZAV")));
+    EXPECT_EQ(s.Datei(), Pfad("halle.ZAV"));
+
+    Projektsitzung wieder(u);
+    ASSERT_TRUE(wieder.Oeffnen(Pfad("halle.ZAV")));
+    EXPECT_EQ(wieder.Datei(), Pfad("halle.ZAV"));
+    ASSERT_EQ(wieder.Modell().GetAnzAnwendung(), 2);
+    EXPECT_EQ(wieder.Modell().GetAktAnwendung(), 2);
+    EXPECT_EQ(wieder.Arbeitskopie().GetPosition(), "Achse B");
+    EXPECT_TRUE(wieder.Arbeitskopie().cErgebnisse.GetBerechnet());
+    // What is saved re-opens equal: saving the opened project again gives the same bytes.
+    ASSERT_TRUE(wieder.SpeichernUnter(Pfad("wieder.ZAV")));
+    EXPECT_EQ(Inhalt(Pfad("wieder.ZAV")), Inhalt(Pfad("halle.ZAV")));
+    // And the stored results are those of a new design run.
+    ASSERT_TRUE(wieder.Berechnen().bemessen);
+    ASSERT_TRUE(wieder.SpeichernUnter(Pfad("neu.ZAV")));
+    EXPECT_EQ(Inhalt(Pfad("neu.ZAV")), Inhalt(Pfad("halle.ZAV")));
+}
+
+TEST_F(Sitzung, oeffnenOhneProjektBehaeltDasOffene) {
+    s.Arbeitskopie().SetPosition("in Arbeit");
+    std::ofstream(Pfad("fremd.ZAV")) << "irgendein Text\r\n";
+    EXPECT_FALSE(s.Oeffnen(Pfad("fremd.ZAV")));
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+    EXPECT_EQ(s.Datei(), "");
+    const Dateiergebnis fehlt = s.Oeffnen(Pfad("fehlt.ZAV"));
+    EXPECT_FALSE(fehlt);
+    EXPECT_NE(fehlt.grund.find("Kann angegebene Datei nicht öffnen!"), std::string::npos);
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+}
+
+TEST_F(Sitzung, speichernOhneDateiOderInFehlendenOrdnerSchlaegtFehl) {
+    EXPECT_FALSE(s.Speichern());
+    const Dateiergebnis e = s.SpeichernUnter(Pfad("fehlt/p.ZAV"));
+    EXPECT_FALSE(e);
+    EXPECT_FALSE(e.grund.empty());
+    EXPECT_EQ(s.Datei(), "");
+}
+
+// The three answers of the save question, with and without a project file.
+TEST_F(Sitzung, speicherfrage) {
+    struct Fall {
+        Antwort antwort;
+        bool mitDatei;
+        std::optional<std::string> gewaehlt;  // what the save dialog returns
+        bool weiter;
+        bool gespeichert;
+    };
+    const std::vector<Fall> faelle{
+        {Antwort::Nein, false, std::nullopt, true, false},
+        {Antwort::Abbrechen, true, std::nullopt, false, false},
+        {Antwort::Ja, true, std::nullopt, true, true},
+        {Antwort::Ja, false, "gewaehlt.ZAV", true, true},
+        {Antwort::Ja, false, std::nullopt, false, false},  // the save dialog was cancelled
+    };
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const Fall& f = faelle[i];
+        fs::remove_all(ordner);
+        fs::create_directories(ordner);
+        StandardUmgebung umgebung;
+        Projektsitzung sitzung(umgebung);
+        if (f.mitDatei) {
+            ASSERT_TRUE(sitzung.SpeichernUnter(Pfad("p.ZAV")));
+        }
+        fs::remove(Pfad("p.ZAV"));
+        sitzung.Arbeitskopie().SetPosition("geaendert");
+        umgebung.antworten = {f.antwort};
+        bool gefragt = false;
+        const bool weiter = sitzung.Speicherfrage([&] {
+            gefragt = true;
+            return f.gewaehlt ? std::optional<std::string>(Pfad(*f.gewaehlt)) : std::nullopt;
+        });
+        EXPECT_EQ(weiter, f.weiter);
+        EXPECT_EQ(umgebung.fragen, std::vector<std::string>{"Soll der aktuelle Zustand gespeichert werden?"});
+        EXPECT_EQ(gefragt, f.antwort == Antwort::Ja && !f.mitDatei);
+        const std::string datei = Pfad(f.mitDatei ? "p.ZAV" : f.gewaehlt.value_or("p.ZAV"));
+        EXPECT_EQ(fs::exists(datei), f.gespeichert);
+        if (f.gespeichert) {
+            EXPECT_NE(Inhalt(datei).find("=geaendert\r\n"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(Sitzung, positionenHinzufuegenWaehlenLoeschen) {
+    s.Arbeitskopie().SetPosition("A");
+    ASSERT_TRUE(s.PositionHinzufuegen());  // a copy of the current one, named by its number
+    EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "2"}));
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
+    s.Arbeitskopie().SetPosition("B");
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    s.Arbeitskopie().SetPosition("C");
+    ASSERT_TRUE(s.PositionWaehlen(2));  // writes C back before switching
+    EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "B");
+    EXPECT_FALSE(s.PositionWaehlen(5));
+    EXPECT_FALSE(s.PositionWaehlen(0));
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
+
+    // Deleting the middle of three: the third moves up and, as the last, becomes current.
+    s.Arbeitskopie().SetPosition("B geändert, nicht zurückgeschrieben");
+    ASSERT_TRUE(s.PositionLoeschen());
+    EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "C");
+
+    ASSERT_TRUE(s.PositionWaehlen(1));
+    ASSERT_TRUE(s.PositionLoeschen());
+    EXPECT_EQ(Namen(), std::vector<std::string>{"C"});
+    EXPECT_TRUE(u.meldungen.empty());
+    EXPECT_FALSE(s.PositionLoeschen());  // the only one stays
+    EXPECT_EQ(Namen(), std::vector<std::string>{"C"});
+    EXPECT_EQ(u.meldungen, std::vector<std::string>{"Es ist nur eine Position im Projekt vorhanden.\n\n"
+                                                    "Die letzte Position kann nicht entfernt werden!"});
+}
+
+TEST_F(Sitzung, auswahlFolgtDemBerechnungszustand) {
+    Reihe(s.Arbeitskopie(), "bemessen", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    s.Arbeitskopie().cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stSchnitt);
+    ASSERT_TRUE(s.PositionHinzufuegen());  // the copy carries the results
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
+    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stSchnitt);
+    s.Modell().cAnwendung.push_back(TKAnwendung(u));
+    s.Modell().SetAnzAnwendung(3);
+    ASSERT_TRUE(s.PositionWaehlen(3));
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
+    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stEingabe);
+}
+
+// A wide prescribed constant spacing asks; No keeps the inputs and lists the hint, Yes designs.
+TEST_F(Sitzung, frageZumKonstantenAbstand) {
+    for (const Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
+        StandardUmgebung umgebung;
+        Projektsitzung sitzung(umgebung);
+        Reihe(sitzung.Arbeitskopie(), "1", 60);
+        sitzung.Arbeitskopie().cGeometrie.SetPlatteDicke(180);
+        sitzung.Arbeitskopie().cGeometrie.SetDornAbstandCalc(true);
+        sitzung.Arbeitskopie().cGeometrie.SetkonstDornAbstand(1000);
+        umgebung.antworten = {antwort};
+        const Berechnung b = sitzung.Berechnen();
+        ASSERT_EQ(umgebung.fragen.size(), 1u);
+        EXPECT_EQ(b.bemessen, antwort == Antwort::Ja);
+        EXPECT_EQ(b.abgelehnt, antwort == Antwort::Nein);
+        EXPECT_EQ(sitzung.Modell().GetCalcFlag(), antwort == Antwort::Ja);
+        EXPECT_EQ(sitzung.Arbeitskopie().cErgebnisse.GetBerechnet(), antwort == Antwort::Ja);
+        EXPECT_EQ(b.pruefung.Hinweise.size(), antwort == Antwort::Nein ? 1u : 0u);
+        EXPECT_EQ(sitzung.Ansicht(), antwort == Antwort::Ja ? TsAnsicht::anUebersicht : TsAnsicht::anEingabe);
+    }
+}
+
+// The preview designs only when no results are shown; a failed check designs nothing.
+TEST_F(Sitzung, vorschau) {
+    Reihe(s.Arbeitskopie(), "1", 60);
+    ASSERT_TRUE(s.Vorschau().bemessen);
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anVorschau);
+    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+
+    s.AnsichtEinstellen(TsAnsicht::anUebersicht);
+    s.Arbeitskopie().cErgebnisse.SetAktDorn(TsDorn::ZAVRQ450);  // a choice the user made in the list
+    ASSERT_TRUE(s.Vorschau().bemessen);
+    EXPECT_EQ(s.Arbeitskopie().cErgebnisse.GetAktDorn(), TsDorn::ZAVRQ450);
+
+    s.Arbeitskopie().cGeometrie.SetPlatteDicke(120);
+    const Berechnung b = s.Vorschau();
+    EXPECT_FALSE(b.bemessen);
+    EXPECT_EQ(b.pruefung.Hinweise.size(), 1u);
+    EXPECT_FALSE(s.Modell().GetCalcFlag());
+}
+
+// For scripts: a stored position is designed in place; the current one, its working copy and the view stay.
+TEST_F(Sitzung, positionBerechnenLaesstAuswahlUndAnsicht) {
+    Reihe(s.Arbeitskopie(), "eins", 60);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    Reihe(s.Arbeitskopie(), "zwei", 80);
+    ASSERT_TRUE(s.PositionWaehlen(1));
+    const TsSkizzeTyp skizze = s.Modell().GetSkizzeAnzeige();
+    ASSERT_TRUE(s.PositionBerechnen(2).bemessen);
+    EXPECT_TRUE(s.Modell().cAnwendung[1].cErgebnisse.GetBerechnet());
+    EXPECT_FALSE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
+    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), skizze);
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
+    ASSERT_TRUE(s.PositionBerechnen(1).bemessen);
+    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());  // the current one: its working copy follows
+    EXPECT_EQ(&s.Position(1), &s.Arbeitskopie());
+    EXPECT_EQ(&s.Position(2), &s.Modell().cAnwendung[1]);
+}
+
+// Views keep references to model and working copy across every use case.
+TEST_F(Sitzung, modellUndArbeitskopieBehaltenIhreAdresse) {
+    const TKModell* modell = &s.Modell();
+    const TKAnwendung* kopie = &s.Arbeitskopie();
+    Reihe(s.Arbeitskopie(), "1", 60);
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("a.ZAV")));
+    s.Neu();
+    ASSERT_TRUE(s.Oeffnen(Pfad("a.ZAV")));
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    ASSERT_TRUE(s.PositionLoeschen());
+    s.Berechnen();
+    EXPECT_EQ(&s.Modell(), modell);
+    EXPECT_EQ(&s.Arbeitskopie(), kopie);
+    s.Neu();
+    EXPECT_EQ(s.Datei(), "");
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "1");
+}
+
+TEST_F(Sitzung, dxfZeichnungen) {
+    EXPECT_TRUE(s.BewehrungDxf(1, TsDorn::ZAVR60HF, Pfad("leer")).verweigert);  // not designed yet
+    Reihe(s.Arbeitskopie(), "1", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_TRUE(s.BewehrungDxf(1, s.Arbeitskopie().cErgebnisse.GetAktDorn(), Pfad("plan")));
+    EXPECT_TRUE(fs::exists(Pfad("plan.dxf")));
+    const Dateiergebnis fehlt = s.BewehrungDxf(1, TsDorn::ZAVR60HF, Pfad("fehlt/plan.dxf"));
+    EXPECT_FALSE(fehlt);
+    EXPECT_FALSE(fehlt.verweigert);
+    ASSERT_TRUE(s.DornDxf(TsDorn::ZAVRQ30HF, Pfad("dorn.dxf")));
+    EXPECT_GT(fs::file_size(Pfad("dorn.dxf")), 100u);
+}
