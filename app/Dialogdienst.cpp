@@ -1,13 +1,16 @@
 #include "app/Dialogdienst.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QUrl>
 
 namespace {
 
 QString Titel() {
-    return QApplication::applicationDisplayName();
+    return Anwendungstitel();
 }
 
 std::optional<Dialogdienst::Dateiwahl> Gewaehlt(const QString& datei, const QStringList& filter,
@@ -22,6 +25,10 @@ QString Vorauswahl(const QStringList& filter, int filter_index) {
 }
 
 }  // namespace
+
+QString Anwendungstitel() {
+    return QCoreApplication::translate("Dialogdienst", "QUORVEL® Schubdorn ZAVR / ZAVRQ");
+}
 
 void QtDialogdienst::Hinweis(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, Titel(), text, QMessageBox::Ok);
@@ -65,4 +72,13 @@ std::optional<Dialogdienst::Dateiwahl> QtDialogdienst::DateiSpeichern(QWidget* p
     QString gewaehlt = Vorauswahl(filter, filter_index);
     const auto datei = QFileDialog::getSaveFileName(parent, titel, vorschlag, filter.join(";;"), &gewaehlt);
     return Gewaehlt(datei, filter, gewaehlt);
+}
+
+bool QtDialogdienst::DruckerEinrichten(QWidget* parent, QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogdienst::DokumentOeffnen(const QString& pfad) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }

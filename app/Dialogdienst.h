@@ -6,6 +6,7 @@
 
 #include "model/Umgebung.h"
 
+class QPrinter;
 class QWidget;
 
 // Every message box and file dialog of the windows goes through this service, so tests can answer them
@@ -20,10 +21,10 @@ public:
 
     virtual ~Dialogdienst() = default;
 
-    virtual void Hinweis(QWidget* parent, const QString& text) = 0;       // notice with OK
-    virtual bool Frage(QWidget* parent, const QString& text) = 0;         // Yes/No; true on Yes
+    virtual void Hinweis(QWidget* parent, const QString& text) = 0;               // notice with OK
+    virtual bool Frage(QWidget* parent, const QString& text) = 0;                 // Yes/No; true on Yes
     virtual Antwort FrageMitAbbrechen(QWidget* parent, const QString& text) = 0;  // Yes/No/Cancel
-    virtual bool Bestaetigung(QWidget* parent, const QString& text) = 0;  // OK/Cancel; true on OK
+    virtual bool Bestaetigung(QWidget* parent, const QString& text) = 0;          // OK/Cancel; true on OK
 
     // Filters are Qt filter texts such as "Projektdateien (*.ZAV)"; `filter` preselects one of them.
     // An empty result means the user cancelled.
@@ -33,9 +34,16 @@ public:
     virtual std::optional<Dateiwahl> DateiSpeichern(QWidget* parent, const QString& titel,
                                                     const QString& vorschlag, const QStringList& filter,
                                                     int filter_index) = 0;
+    // The platform's printer setup for `drucker`; false when cancelled.
+    virtual bool DruckerEinrichten(QWidget* parent, QPrinter& drucker) = 0;
+    // Opens a document with the program the desktop associates with it; false when none could.
+    virtual bool DokumentOeffnen(const QString& pfad) = 0;
 };
 
-// The real boxes and dialogs of the desktop program; their title is the application's display name.
+// The title of the program's message boxes.
+QString Anwendungstitel();
+
+// The real boxes and dialogs of the desktop program.
 class QtDialogdienst : public Dialogdienst {
 public:
     void Hinweis(QWidget* parent, const QString& text) override;
@@ -46,4 +54,6 @@ public:
                                           const QStringList& filter, int filter_index) override;
     std::optional<Dateiwahl> DateiSpeichern(QWidget* parent, const QString& titel, const QString& vorschlag,
                                             const QStringList& filter, int filter_index) override;
+    bool DruckerEinrichten(QWidget* parent, QPrinter& drucker) override;
+    bool DokumentOeffnen(const QString& pfad) override;
 };

@@ -19,6 +19,7 @@
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
 #include "model/TKModell.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
@@ -32,17 +33,17 @@ struct Fallknopf {
     const char* hinweis;
 };
 constexpr std::array<Fallknopf, 5> anwendungsfaelle{{
-    {"tbEinzel", "einzelner Doppelschubdorn"},
-    {"tbPaarPlatte", "Dornpaar Platte an Platte"},
-    {"tbPaarWand", "Dornpaar Platte an Wand"},
-    {"tbReihePlatte", "Dornreihe Platte an Platte"},
-    {"tbReiheWand", "Dornreihe Platte an Wand"},
+    {"tbEinzel", QT_TRANSLATE_NOOP("Eingabebereich", "einzelner Doppelschubdorn")},
+    {"tbPaarPlatte", QT_TRANSLATE_NOOP("Eingabebereich", "Dornpaar Platte an Platte")},
+    {"tbPaarWand", QT_TRANSLATE_NOOP("Eingabebereich", "Dornpaar Platte an Wand")},
+    {"tbReihePlatte", QT_TRANSLATE_NOOP("Eingabebereich", "Dornreihe Platte an Platte")},
+    {"tbReiheWand", QT_TRANSLATE_NOOP("Eingabebereich", "Dornreihe Platte an Wand")},
 }};
 constexpr std::array<Fallknopf, 4> lastfaelle{{
-    {"tbPunktlast", "&Einzellast"},
-    {"tbKonstanteLast", "&konstante Last"},
-    {"tbLinienlast", "&gleichförmig"},
-    {"tbbeliebigeLast", "&beliebig"},
+    {"tbPunktlast", QT_TRANSLATE_NOOP("Eingabebereich", "&Einzellast")},
+    {"tbKonstanteLast", QT_TRANSLATE_NOOP("Eingabebereich", "&konstante Last")},
+    {"tbLinienlast", QT_TRANSLATE_NOOP("Eingabebereich", "&gleichförmig")},
+    {"tbbeliebigeLast", QT_TRANSLATE_NOOP("Eingabebereich", "&beliebig")},
 }};
 
 QLabel* Beschriftung(const QString& text, int breite, QWidget* parent) {
@@ -110,9 +111,13 @@ void SetzeLastwert(TKBelastung& last, Eingabebereich::Lastwert wert, double v) {
 
 }  // namespace
 
-Eingabebereich::Eingabebereich(DesktopUmgebung& umgebung, TfrmCharakteristischeLast& bemessungswerte,
-                               QWidget* parent)
-    : QWidget(parent), umgebung_(umgebung), bemessungswerte_(bemessungswerte) {
+Eingabebereich::Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
+                               TfrmCharakteristischeLast& bemessungswerte, QWidget* parent)
+    : QWidget(parent),
+      umgebung_(umgebung),
+      bemessungswerte_(bemessungswerte),
+      modell_(sitzung.Modell()),
+      a_(sitzung.Arbeitskopie()) {
     setObjectName(QStringLiteral("Eingabebereich"));
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(4, 4, 4, 4);
@@ -137,7 +142,7 @@ QWidget* Eingabebereich::Feldzeile(::Feld feld, QWidget* parent, QToolButton* kn
     reihe->setContentsMargins(0, 0, 0, 0);
     reihe->addWidget(Beschriftung(tr(b.beschriftung), BreiteBeschriftung, zeile));
     reihe->addWidget(Beschriftung(QString::fromUtf8(b.symbol), BreiteSymbol, zeile));
-    auto* eingabe = new Zahlenfeld(zeile, b.bereich);
+    auto* eingabe = new Zahlenfeld(zeile, b.bereich, b.faktor);
     eingabe->setObjectName(QString::fromLatin1(b.name));
     eingabe->setFixedWidth(BreiteFeld);
     eingabe->setAlignment(Qt::AlignRight);
@@ -160,23 +165,25 @@ QWidget* Eingabebereich::BaueKopf() {
     editPosition_ = new QLineEdit(kopf);
     editPosition_->setObjectName(QStringLiteral("EditPosition"));
     editPosition_->setMaxLength(80);
-    udPosition_ = new QSpinBox(kopf);
-    udPosition_->setObjectName(QStringLiteral("udPosition"));
-    udPosition_->setMinimum(1);
-    udPosition_->setReadOnly(true);
-    udPosition_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    sEditAktAnwendung_ = new QSpinBox(kopf);
+    sEditAktAnwendung_->setObjectName(QStringLiteral("sEditAktAnwendung"));
+    sEditAktAnwendung_->setRange(1, 1);
+    sEditAktAnwendung_->setKeyboardTracking(false);
     raster->addWidget(new QLabel(tr("Bauvorhaben:"), kopf), 0, 0);
-    raster->addWidget(editBauvorhaben_, 0, 1, 1, 2);
-    raster->addWidget(new QLabel(tr("Position"), kopf), 1, 0);
-    raster->addWidget(udPosition_, 1, 1);
-    raster->addWidget(editPosition_, 1, 2);
-    raster->setColumnStretch(2, 1);
+    raster->addWidget(editBauvorhaben_, 0, 1, 1, 3);
+    raster->addWidget(new QLabel(tr("lfd Nr.:"), kopf), 1, 0);
+    raster->addWidget(sEditAktAnwendung_, 1, 1);
+    raster->addWidget(new QLabel(tr("Position"), kopf), 1, 2);
+    raster->addWidget(editPosition_, 1, 3);
+    raster->setColumnStretch(3, 1);
     connect(editBauvorhaben_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (modell_) modell_->cProjektdaten.SetBauvorhaben(text.toStdString());
+        modell_.cProjektdaten.SetBauvorhaben(text.toStdString());
+        emit projektBenannt(text);
     });
-    connect(editPosition_, &QLineEdit::editingFinished, this, [this] {
-        if (a_) a_->SetPosition(editPosition_->text().toStdString());
-    });
+    connect(editPosition_, &QLineEdit::textEdited, this, &Eingabebereich::positionBenannt);
+    connect(editPosition_, &QLineEdit::editingFinished, this,
+            [this] { a_.SetPosition(editPosition_->text().toStdString()); });
+    connect(sEditAktAnwendung_, &QSpinBox::valueChanged, this, &Eingabebereich::positionGewaehlt);
     return kopf;
 }
 
@@ -208,22 +215,21 @@ QWidget* Eingabebereich::BaueBauteil() {
                       Feld::BetondeckungVorn})
         spalte->addWidget(Feldzeile(feld, gruppe));
     cboxBetonguete_ = Auswahl("cboxBetonguete", {}, gruppe);
-    cboxFeuerwiderstand_ = Auswahl("cboxFeuerwiderstand", Textliste(TextListe::Feuerwiderstand), gruppe);
+    cboxFeuerwiderstand_ =
+        Auswahl("cboxFeuerwiderstand", Listentexte(TextListe::Feuerwiderstand, umgebung_), gruppe);
     spalte->addWidget(Auswahlzeile(tr("Betongüte"), QString(), cboxBetonguete_, gruppe));
     spalte->addWidget(Auswahlzeile(tr("Feuerwiderstandsdauer"), QString(), cboxFeuerwiderstand_, gruppe));
-    connect(cboxBetonguete_, &QComboBox::activated, this, [this](int index) {
-        if (a_) a_->SetBetongueteAuswahl(index, a_->GetAktLand());
-    });
-    connect(cboxFeuerwiderstand_, &QComboBox::activated, this, [this](int index) {
-        if (a_) a_->SetFeuerwiderstand(AusOrdinal(index, TsFeuerwiderstand::F0));
-    });
+    connect(cboxBetonguete_, &QComboBox::activated, this,
+            [this](int index) { a_.SetBetongueteAuswahl(index, a_.GetAktLand()); });
+    connect(cboxFeuerwiderstand_, &QComboBox::activated, this,
+            [this](int index) { a_.SetFeuerwiderstand(AusOrdinal(index, TsFeuerwiderstand::F0)); });
     return gruppe;
 }
 
 QWidget* Eingabebereich::BaueFuge() {
     auto* gruppe = new QGroupBox(tr("Fuge"), this);
     auto* spalte = new QVBoxLayout(gruppe);
-    cBoxFugenbreite_ = Auswahl("cBoxFugenbreite", Textliste(TextListe::Fugenbreite), gruppe);
+    cBoxFugenbreite_ = Auswahl("cBoxFugenbreite", Listentexte(TextListe::Fugenbreite, umgebung_), gruppe);
     spalte->addWidget(Auswahlzeile(tr("max. Fugenbreite"), QStringLiteral("f"), cBoxFugenbreite_, gruppe));
     for (auto feld : {Feld::Fugenlaenge, Feld::BauteilrandLinks, Feld::BauteilrandRechts})
         spalte->addWidget(Feldzeile(feld, gruppe));
@@ -248,17 +254,16 @@ QWidget* Eingabebereich::BaueFuge() {
     konstant->addWidget(Feldzeile(Feld::konstDornabstand, grpkonstDornabstand_));
     spalte->addWidget(grpkonstDornabstand_);
 
-    connect(cBoxFugenbreite_, &QComboBox::activated, this, [this](int index) {
-        if (a_) a_->cGeometrie.SetFugenbreite(AusOrdinal(index, TsFugenbreite::fb20bis30));
-    });
+    connect(cBoxFugenbreite_, &QComboBox::activated, this,
+            [this](int index) { a_.cGeometrie.SetFugenbreite(AusOrdinal(index, TsFugenbreite::fb20bis30)); });
     connect(cbDornPaarAbstand_, &QCheckBox::clicked, this, [this](bool berechnen) {
         Zeigen(Feld::DornPaarAbstand, !berechnen);
-        if (a_) a_->cGeometrie.SetDornPaarAbstandCalc(berechnen);
+        a_.cGeometrie.SetDornPaarAbstandCalc(berechnen);
     });
     connect(cbkonstDornabstand_, &QCheckBox::clicked, this, [this](bool konstant) {
         if (cbkonstDornabstand_->hasFocus()) emit eingabeModus();
         Zeigen(Feld::konstDornabstand, konstant);
-        if (a_) a_->cGeometrie.SetDornAbstandCalc(konstant);
+        a_.cGeometrie.SetDornAbstandCalc(konstant);
     });
     return gruppe;
 }
@@ -268,7 +273,7 @@ QWidget* Eingabebereich::BaueBewehrung() {
     gruppe->setObjectName(QStringLiteral("rgBewehrungCalc"));
     auto* reihe = new QHBoxLayout(gruppe);
     rgBewehrungCalc_ = new QButtonGroup(gruppe);
-    const QStringList verfahren = Textliste(TextListe::BewehrungCalc);
+    const QStringList verfahren = Listentexte(TextListe::BewehrungCalc, umgebung_);
     for (int i = 0; i < verfahren.size(); ++i) {
         auto* knopf = new QRadioButton(verfahren[i], gruppe);
         rgBewehrungCalc_->addButton(knopf, i);
@@ -277,7 +282,7 @@ QWidget* Eingabebereich::BaueBewehrung() {
     connect(rgBewehrungCalc_, &QButtonGroup::idClicked, this, [this](int id) {
         emit eingabeModus();
         const auto verfahren = AusOrdinal(id, TsBewehrungCalc::bcOptimal);
-        if (a_ && a_->GetBewehrungCalc() != verfahren) a_->SetBewehrungCalc(verfahren);
+        if (a_.GetBewehrungCalc() != verfahren) a_.SetBewehrungCalc(verfahren);
     });
     return gruppe;
 }
@@ -340,8 +345,8 @@ void Eingabebereich::VerbindeFelder() {
         connect(eingabe, &Zahlenfeld::verlassen, this, [this, feld] { FeldVerlassen(feld); });
         connect(eingabe, &QLineEdit::textEdited, this, [this, feld](const QString& text) {
             emit eingabeModus();
-            if (feld == Feld::LinienlastLinks && a_ &&
-                a_->cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast)
+            if (feld == Feld::LinienlastLinks &&
+                a_.cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast)
                 Eingabefeld(Feld::LinienlastRechts)->setText(text);
         });
     }
@@ -352,24 +357,19 @@ void Eingabebereich::VerbindeFelder() {
         connect(box, &QComboBox::currentIndexChanged, this, [this] { emit eingabeModus(); });
 }
 
-void Eingabebereich::SetDaten(TKModell* modell, TKAnwendung* arbeitskopie) {
-    modell_ = modell;
-    a_ = arbeitskopie;
-}
-
 double Eingabebereich::FeldWert(::Feld feld, double ersatz) const {
     return LeseZahl(Eingabefeld(feld)->text(), ersatz, umgebung_.Dezimaltrenner()) *
            Beschreibung(feld).faktor;
 }
 
 void Eingabebereich::FeldSchreiben(::Feld feld, double wert) {
-    Beschreibung(feld).schreiben(*a_, wert);
+    Beschreibung(feld).schreiben(a_, wert);
 }
 
 void Eingabebereich::FeldAnzeigen(::Feld feld) {
     const auto& b = Beschreibung(feld);
     Eingabefeld(feld)->setText(
-        ZahlText(b.lesen(*a_) / b.faktor, QString::fromUtf8(b.nulltext), umgebung_.Dezimaltrenner()));
+        ZahlText(b.lesen(a_) / b.faktor, QString::fromUtf8(b.nulltext), umgebung_.Dezimaltrenner()));
 }
 
 void Eingabebereich::Zeigen(::Feld feld, bool sichtbar) {
@@ -377,30 +377,28 @@ void Eingabebereich::Zeigen(::Feld feld, bool sichtbar) {
 }
 
 void Eingabebereich::FeldVerlassen(::Feld feld) {
-    if (!a_) return;
     const auto& b = Beschreibung(feld);
     gueltig_ = PruefeEingabe(Eingabefeld(feld), b.maximum, b.minimum, umgebung_.Dezimaltrenner(),
                              umgebung_.Dialoge());
     if (gueltig_) {
         FeldSchreiben(feld, FeldWert(feld, b.ersatz));
         if (feld == Feld::LinienlastLinks &&
-            a_->cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast)
+            a_.cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast)
             FeldSchreiben(Feld::LinienlastRechts, FeldWert(Feld::LinienlastLinks, b.ersatz));
     }
-    if (feld == Feld::Fugenlaenge) a_->cBelastungDesign.SetLastLaenge(a_->cGeometrie.GetFugenlaenge());
+    if (feld == Feld::Fugenlaenge) a_.cBelastungDesign.SetLastLaenge(a_.cGeometrie.GetFugenlaenge());
     emit neuzeichnen();
 }
 
 void Eingabebereich::AnwendungsfallKlick(TsAnwendungsfall fall) {
-    if (!a_) return;
-    a_->SetAnwendungsfall(fall);
+    a_.SetAnwendungsfall(fall);
     AnwendungsfallRegeln(true);
     emit eingabeModus();
     emit neuzeichnen();
 }
 
 void Eingabebereich::AnwendungsfallRegeln(bool ansichtWechseln) {
-    const auto fall = a_->GetAnwendungsfall();
+    const auto fall = a_.GetAnwendungsfall();
     const bool einzel = fall == TsAnwendungsfall::afEinzel;
     tbarAnwendungsfall_->button(Ord(fall))->setChecked(true);
     Zeigen(Feld::BauteilrandLinks, einzel);
@@ -411,18 +409,18 @@ void Eingabebereich::AnwendungsfallRegeln(bool ansichtWechseln) {
     Zeigen(Feld::DornPaarAbstand, !cbDornPaarAbstand_->isChecked());
     grpkonstDornabstand_->setVisible(IstReihe(fall));
     Zeigen(Feld::konstDornabstand, cbkonstDornabstand_->isChecked());
-    a_->cGeometrie.SetRandLinks(einzel);
-    a_->cGeometrie.SetRandRechts(einzel);
+    a_.cGeometrie.SetRandLinks(einzel);
+    a_.cGeometrie.SetRandRechts(einzel);
     emit reihenSkizzeVerfuegbar(!einzel);
 
-    const auto lastfall = a_->cBelastungDesign.GetBelastungsfall();
+    const auto lastfall = a_.cBelastungDesign.GetBelastungsfall();
     pnlBelastungsfall_->setVisible(!einzel);
     tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfbeliebigeLast))->setVisible(IstReihe(fall));
     if (einzel) {
-        if (modell_ && modell_->GetSkizzeAnzeige() == TsSkizzeTyp::stDornReihe)
-            modell_->SetSkizzeAnzeige(TsSkizzeTyp::stAnsicht);
-        if (a_->cErgebnisse.GetErgebnisAnzeige() == TsSkizzeTyp::stDornReihe)
-            a_->cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stAnsicht);
+        if (modell_.GetSkizzeAnzeige() == TsSkizzeTyp::stDornReihe)
+            modell_.SetSkizzeAnzeige(TsSkizzeTyp::stAnsicht);
+        if (a_.cErgebnisse.GetErgebnisAnzeige() == TsSkizzeTyp::stDornReihe)
+            a_.cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stAnsicht);
         LastfallKlick(TsBelastungsfall::bfPunktlast, ansichtWechseln);
     } else if (IstPaar(fall) && lastfall != TsBelastungsfall::bfKonstanteLast &&
                lastfall != TsBelastungsfall::bfLinienlast) {
@@ -435,7 +433,7 @@ void Eingabebereich::AnwendungsfallRegeln(bool ansichtWechseln) {
 }
 
 void Eingabebereich::LastfallKlick(TsBelastungsfall fall, bool ansichtWechseln) {
-    a_->cBelastungDesign.SetBelastungsfall(fall);
+    a_.cBelastungDesign.SetBelastungsfall(fall);
     tbarBelastungsfall_->button(Ord(fall))->setChecked(true);
     LastpanelRegeln(fall);
     if (!ansichtWechseln) return;
@@ -464,7 +462,6 @@ void Eingabebereich::LastpanelRegeln(TsBelastungsfall fall) {
 }
 
 void Eingabebereich::KonstanteLastKlick() {
-    if (!a_) return;
     Eingabefeld(Feld::LinienlastRechts)->setText(Eingabefeld(Feld::LinienlastLinks)->text());
     const double wert = FeldWert(Feld::LinienlastLinks, 0);
     FeldSchreiben(Feld::LinienlastLinks, wert);
@@ -473,14 +470,12 @@ void Eingabebereich::KonstanteLastKlick() {
 }
 
 void Eingabebereich::LinienlastKlick() {
-    if (!a_) return;
     FeldSchreiben(Feld::LinienlastLinks, FeldWert(Feld::LinienlastLinks, 0));
     FeldSchreiben(Feld::LinienlastRechts, FeldWert(Feld::LinienlastRechts, 0));
     LastfallKlick(TsBelastungsfall::bfLinienlast, true);
 }
 
 void Eingabebereich::BeliebigeLastKlick() {
-    if (!a_) return;
     LastfallKlick(TsBelastungsfall::bfbeliebigeLast, true);
     emit beliebigeLastBearbeiten();
     LastfallKlick(TsBelastungsfall::bfbeliebigeLast, true);
@@ -488,16 +483,15 @@ void Eingabebereich::BeliebigeLastKlick() {
 }
 
 void Eingabebereich::Bemessungswerte(Lastwert wert) {
-    if (!a_) return;
-    TKLast& last = a_->ctmpLast;
-    if (a_->cBelastungCharg.GetGammaf() != 0) last.Setgg(a_->cBelastungCharg.GetGammaf());
-    if (a_->cBelastungCharq.GetGammaf() != 0) last.Setgq(a_->cBelastungCharq.GetGammaf());
-    last.SetGk(LeseLastwert(a_->cBelastungCharg, wert));
-    last.SetQk(LeseLastwert(a_->cBelastungCharq, wert));
+    TKLast& last = a_.ctmpLast;
+    if (a_.cBelastungCharg.GetGammaf() != 0) last.Setgg(a_.cBelastungCharg.GetGammaf());
+    if (a_.cBelastungCharq.GetGammaf() != 0) last.Setgq(a_.cBelastungCharq.GetGammaf());
+    last.SetGk(LeseLastwert(a_.cBelastungCharg, wert));
+    last.SetQk(LeseLastwert(a_.cBelastungCharq, wert));
     // A design value equal to one of the characteristic values was typed directly: all of it counts as
     // variable. The record keeps its design value tied to the characteristic values, so the dialog always
     // opens with the value OK would store.
-    const double fd = LeseLastwert(a_->cBelastungDesign, wert);
+    const double fd = LeseLastwert(a_.cBelastungDesign, wert);
     if (last.GetGk() == fd || fd == last.GetQk()) {
         last.SetGk(0);
         last.SetQk(fd / last.Getgq());
@@ -510,12 +504,12 @@ void Eingabebereich::Bemessungswerte(Lastwert wert) {
     bemessungswerte_.SetLast(&last);
     if (bemessungswerte_.exec() != QDialog::Accepted) return;
     emit eingabeModus();
-    SetzeLastwert(a_->cBelastungCharg, wert, last.GetGk());
-    SetzeLastwert(a_->cBelastungCharq, wert, last.GetQk());
+    SetzeLastwert(a_.cBelastungCharg, wert, last.GetGk());
+    SetzeLastwert(a_.cBelastungCharq, wert, last.GetQk());
     const double bemessungswert = RundeZehntel(last.GetFd());
-    SetzeLastwert(a_->cBelastungDesign, wert, bemessungswert);
-    a_->cBelastungCharg.SetGammaf(last.Getgg());
-    a_->cBelastungCharq.SetGammaf(last.Getgq());
+    SetzeLastwert(a_.cBelastungDesign, wert, bemessungswert);
+    a_.cBelastungCharg.SetGammaf(last.Getgg());
+    a_.cBelastungCharq.SetGammaf(last.Getgq());
     auto* eingabe = Eingabefeld(FeldVon(wert));
     eingabe->setText(ZahlText(bemessungswert, eingabe->text(), umgebung_.Dezimaltrenner()));
     FeldVerlassen(FeldVon(wert));
@@ -523,7 +517,7 @@ void Eingabebereich::Bemessungswerte(Lastwert wert) {
 
 void Eingabebereich::BetongueteFuellen(TsLand land) {
     const bool polnisch = land == TsLand::plk;
-    const QStringList alle = Textliste(TextListe::Betonguete);
+    const QStringList alle = Listentexte(TextListe::Betonguete, umgebung_);
     int index = std::max(cboxBetonguete_->currentIndex(), 0);
     const QSignalBlocker sperre(cboxBetonguete_);
     cboxBetonguete_->clear();
@@ -533,21 +527,23 @@ void Eingabebereich::BetongueteFuellen(TsLand land) {
 }
 
 void Eingabebereich::Aktualisieren() {
-    if (!modell_ || !a_) return;
-    udPosition_->setMaximum(modell_->GetAnzAnwendung());
-    udPosition_->setValue(modell_->GetAktAnwendung());
-    editPosition_->setText(QString::fromStdString(a_->GetPosition()));
+    {
+        const QSignalBlocker sperre(sEditAktAnwendung_);
+        sEditAktAnwendung_->setMaximum(modell_.GetAnzAnwendung());
+        sEditAktAnwendung_->setValue(modell_.GetAktAnwendung());
+    }
+    editPosition_->setText(QString::fromStdString(a_.GetPosition()));
     {
         const QSignalBlocker sperre(editBauvorhaben_);
-        editBauvorhaben_->setText(QString::fromStdString(modell_->cProjektdaten.GetBauvorhaben()));
+        editBauvorhaben_->setText(QString::fromStdString(modell_.cProjektdaten.GetBauvorhaben()));
     }
     for (auto feld : AlleFelder()) FeldAnzeigen(feld);
-    cbDornPaarAbstand_->setChecked(a_->cGeometrie.GetDornPaarAbstandCalc());
-    cbkonstDornabstand_->setChecked(a_->cGeometrie.GetDornAbstandCalc());
-    rgBewehrungCalc_->button(Ord(a_->GetBewehrungCalc()))->setChecked(true);
-    for (auto [box, index] : {std::pair{cBoxFugenbreite_, Ord(a_->cGeometrie.GetFugenbreite())},
-                              std::pair{cboxFeuerwiderstand_, Ord(a_->GetFeuerwiderstand())},
-                              std::pair{cboxBetonguete_, a_->GetBetongueteAuswahl(a_->GetAktLand())}}) {
+    cbDornPaarAbstand_->setChecked(a_.cGeometrie.GetDornPaarAbstandCalc());
+    cbkonstDornabstand_->setChecked(a_.cGeometrie.GetDornAbstandCalc());
+    rgBewehrungCalc_->button(Ord(a_.GetBewehrungCalc()))->setChecked(true);
+    for (auto [box, index] : {std::pair{cBoxFugenbreite_, Ord(a_.cGeometrie.GetFugenbreite())},
+                              std::pair{cboxFeuerwiderstand_, Ord(a_.GetFeuerwiderstand())},
+                              std::pair{cboxBetonguete_, a_.GetBetongueteAuswahl(a_.GetAktLand())}}) {
         const QSignalBlocker sperre(box);
         box->setCurrentIndex(std::clamp(index, 0, box->count() - 1));
     }

@@ -15,6 +15,7 @@ class QRadioButton;
 class QSpinBox;
 class QToolButton;
 class DesktopUmgebung;
+class Projektsitzung;
 class TfrmCharakteristischeLast;
 class TKAnwendung;
 class TKBelastung;
@@ -30,11 +31,10 @@ public:
     // Which value of a load a design-value button or double click edits.
     enum class Lastwert { Punkt, Links, Rechts };
 
-    Eingabebereich(DesktopUmgebung& umgebung, TfrmCharakteristischeLast& bemessungswerte,
-                   QWidget* parent = nullptr);
+    // The session outlives the widget; its model and working copy keep their addresses.
+    Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
+                   TfrmCharakteristischeLast& bemessungswerte, QWidget* parent = nullptr);
 
-    // The model and working copy to edit; both must outlive their use here.
-    void SetDaten(TKModell* modell, TKAnwendung* arbeitskopie);
     // Shows the working copy in every control and applies the visibility and load panel rules.
     void Aktualisieren();
     // The country variant decides which seven grade names the grade box offers.
@@ -50,6 +50,9 @@ signals:
     void neuzeichnen();
     void reihenSkizzeVerfuegbar(bool verfuegbar);  // the dowel-row sketch exists only for pairs and rows
     void beliebigeLastBearbeiten();                // the user wants to edit the arbitrary load's points
+    void positionGewaehlt(int nummer);             // the user set the position selector
+    void positionBenannt(const QString& name);     // the position name is being typed
+    void projektBenannt(const QString& name);      // the project name is being typed
 
 private:
     QWidget* BaueKopf();
@@ -76,15 +79,15 @@ private:
 
     DesktopUmgebung& umgebung_;
     TfrmCharakteristischeLast& bemessungswerte_;
-    TKModell* modell_ = nullptr;
-    TKAnwendung* a_ = nullptr;
+    TKModell& modell_;
+    TKAnwendung& a_;
     bool gueltig_ = true;
 
     std::array<Zahlenfeld*, AnzahlFelder> felder_{};
     std::array<QWidget*, AnzahlFelder> zeilen_{};
     QLineEdit* editBauvorhaben_ = nullptr;
     QLineEdit* editPosition_ = nullptr;
-    QSpinBox* udPosition_ = nullptr;
+    QSpinBox* sEditAktAnwendung_ = nullptr;
     QButtonGroup* tbarAnwendungsfall_ = nullptr;
     QButtonGroup* tbarBelastungsfall_ = nullptr;
     QWidget* pnlBelastungsfall_ = nullptr;

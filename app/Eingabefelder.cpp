@@ -1,5 +1,6 @@
 #include "app/Eingabefelder.h"
 
+#include <QtGlobal>
 #include <limits>
 
 #include "model/TKAnwendung.h"
@@ -10,28 +11,28 @@ constexpr double ohneMaximum = std::numeric_limits<double>::max();
 
 // clang-format off
 const std::array<Feldbeschreibung, AnzahlFelder> felder{{
-    {"meditPlatteDicke", "Plattendicke", "h", "[cm]", 10, -1, 16, ohneMaximum, 16, "16",
+    {"meditPlatteDicke", QT_TRANSLATE_NOOP("Eingabebereich", "Plattendicke"), "h", "[cm]", 10, -1, 16, ohneMaximum, 16, "16",
      [](const TKAnwendung& a) { return a.cGeometrie.GetPlatteDicke(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetPlatteDicke(v); }},
-    {"meditWanddicke", "Wanddicke", "h<sub>w</sub>", "[cm]", 10, -1, 10, ohneMaximum, 30, "30",
+    {"meditWanddicke", QT_TRANSLATE_NOOP("Eingabebereich", "Wanddicke"), "h<sub>w</sub>", "[cm]", 10, -1, 10, ohneMaximum, 30, "30",
      [](const TKAnwendung& a) { return a.cGeometrie.GetWandDicke(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetWandDicke(v); }},
-    {"meditBauteilrandLinks", "Randabstand links", "c<sub>L</sub>", "[cm]", 10, -1, 12, ohneMaximum, 50, "0",
+    {"meditBauteilrandLinks", QT_TRANSLATE_NOOP("Eingabebereich", "Randabstand links"), "c<sub>L</sub>", "[cm]", 10, -1, 12, ohneMaximum, 50, "0",
      [](const TKAnwendung& a) { return a.cGeometrie.GetBauteilRandLinks(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetBauteilRandLinks(v); }},
-    {"meditBauteilrandRechts", "Randabstand rechts", "c<sub>R</sub>", "[cm]", 10, -1, 12, ohneMaximum, 50, "0",
+    {"meditBauteilrandRechts", QT_TRANSLATE_NOOP("Eingabebereich", "Randabstand rechts"), "c<sub>R</sub>", "[cm]", 10, -1, 12, ohneMaximum, 50, "0",
      [](const TKAnwendung& a) { return a.cGeometrie.GetBauteilRandRechts(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetBauteilRandRechts(v); }},
-    {"meditFugenlaenge", "Fugenlänge", "l<sub>f</sub>", "[m]", 1000, 2, 0.48, 30, 20, "200",
+    {"meditFugenlaenge", QT_TRANSLATE_NOOP("Eingabebereich", "Fugenlänge"), "l<sub>f</sub>", "[m]", 1000, 2, 0.48, 30, 20, "200",
      [](const TKAnwendung& a) { return a.cGeometrie.GetFugenlaenge(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetFugenlaenge(v); }},
-    {"meditBetondeckungOben", "Betondeckung oben", "c<sub>o</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
+    {"meditBetondeckungOben", QT_TRANSLATE_NOOP("Eingabebereich", "Betondeckung oben"), "c<sub>o</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
      [](const TKAnwendung& a) { return a.cGeometrie.GetBetondeckungOben(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetBetondeckungOben(v); }},
-    {"meditBetondeckungUnten", "Betondeckung unten", "c<sub>u</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
+    {"meditBetondeckungUnten", QT_TRANSLATE_NOOP("Eingabebereich", "Betondeckung unten"), "c<sub>u</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
      [](const TKAnwendung& a) { return a.cGeometrie.GetBetondeckungUnten(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetBetondeckungUnten(v); }},
-    {"meditBetondeckungVorn", "Betondeckung vorn", "c<sub>1</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
+    {"meditBetondeckungVorn", QT_TRANSLATE_NOOP("Eingabebereich", "Betondeckung vorn"), "c<sub>1</sub>", "[cm]", 10, -1, 2.5, ohneMaximum, 3, "3",
      [](const TKAnwendung& a) { return a.cGeometrie.GetBetondeckungVorn(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetBetondeckungVorn(v); }},
     {"meditDornPaarAbstand", "", "e", "[cm]", 10, -1, 32, ohneMaximum, 50, "30",
@@ -40,16 +41,16 @@ const std::array<Feldbeschreibung, AnzahlFelder> felder{{
     {"meditkonstDornabstand", "", "e", "[cm]", 10, -1, 32, ohneMaximum, 50, "30",
      [](const TKAnwendung& a) { return a.cGeometrie.GetkonstDornAbstand(); },
      [](TKAnwendung& a, double v) { a.cGeometrie.SetkonstDornAbstand(v); }},
-    {"meditLastverteilung", "Anteil ständig / veränderlich", "", "", 1, -1, 0, ohneMaximum, 0, "0,0",
+    {"meditLastverteilung", QT_TRANSLATE_NOOP("Eingabebereich", "Anteil ständig / veränderlich"), "", "", 1, -1, 0, ohneMaximum, 0, "0,0",
      [](const TKAnwendung& a) { return a.cBelastungDesign.GetLastverteilung(); },
      [](TKAnwendung& a, double v) { a.cBelastungDesign.SetLastverteilung(v); }},
-    {"meditPunktlast", "Punktlast", "V<sub>Ed</sub>", "[kN]", 1, -1, 0, ohneMaximum, 0, "50",
+    {"meditPunktlast", QT_TRANSLATE_NOOP("Eingabebereich", "Punktlast"), "V<sub>Ed</sub>", "[kN]", 1, -1, 0, ohneMaximum, 0, "50",
      [](const TKAnwendung& a) { return a.cBelastungDesign.GetPunktLast(); },
      [](TKAnwendung& a, double v) { a.cBelastungDesign.SetPunktLast(v); }},
-    {"meditLinienlastLinks", "links", "q<sub>Ed</sub>", "[kN/m]", 1, -1, 0, ohneMaximum, 0, "25",
+    {"meditLinienlastLinks", QT_TRANSLATE_NOOP("Eingabebereich", "links"), "q<sub>Ed</sub>", "[kN/m]", 1, -1, 0, ohneMaximum, 0, "25",
      [](const TKAnwendung& a) { return a.cBelastungDesign.GetLinienLastLinks(); },
      [](TKAnwendung& a, double v) { a.cBelastungDesign.SetLinienLastLinks(v); }},
-    {"meditLinienlastRechts", "rechts", "q<sub>Ed</sub>", "[kN/m]", 1, -1, 0, ohneMaximum, 0, "25",
+    {"meditLinienlastRechts", QT_TRANSLATE_NOOP("Eingabebereich", "rechts"), "q<sub>Ed</sub>", "[kN/m]", 1, -1, 0, ohneMaximum, 0, "25",
      [](const TKAnwendung& a) { return a.cBelastungDesign.GetLinienLastRechts(); },
      [](TKAnwendung& a, double v) { a.cBelastungDesign.SetLinienLastRechts(v); }},
 }};

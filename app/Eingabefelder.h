@@ -27,7 +27,7 @@ constexpr int AnzahlFelder = 14;
 
 struct Feldbeschreibung {
     const char* name;          // object name of the field
-    const char* beschriftung;  // label text; empty where the group title says it
+    const char* beschriftung;  // label text (context "Eingabebereich"); empty where the group title says it
     const char* symbol;        // formula symbol, rich text
     const char* einheit;
     double faktor;

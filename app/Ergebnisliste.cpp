@@ -6,8 +6,8 @@
 #include "app/Bildquellen.h"
 #include "app/Textlisten.h"
 #include "model/Katalog.h"
-#include "model/TKErgebnisse.h"
-#include "model/Zahlentext.h"
+#include "model/TKAnwendung.h"
+#include "sitzung/Ergebniszeilen.h"
 
 namespace {
 
@@ -22,10 +22,10 @@ struct Spalte {
 // The name column is a little wider than the classic 110 so that "ZAVRQ 120 HF" fits beside its status icon.
 constexpr std::array<Spalte, 6> spalten{{
     {"", "", 120, 90, 150},
-    {"η", "Ausnutzungsgrad der Stahltragfähigkeit", 50, 30, 150},
-    {"η", "Ausnutzungsgrad der Durchstanztragfähigkeit", 50, 30, 150},
-    {"η", "Ausnutzungsgrad des Betonkantenbruchs", 50, 30, 150},
-    {"ν", "Anzahl der Dorne", 30, 30, 150},
+    {"η", QT_TRANSLATE_NOOP("Ergebnisliste", "Ausnutzungsgrad der Stahltragfähigkeit"), 50, 30, 150},
+    {"η", QT_TRANSLATE_NOOP("Ergebnisliste", "Ausnutzungsgrad der Durchstanztragfähigkeit"), 50, 30, 150},
+    {"η", QT_TRANSLATE_NOOP("Ergebnisliste", "Ausnutzungsgrad des Betonkantenbruchs"), 50, 30, 150},
+    {"ν", QT_TRANSLATE_NOOP("Ergebnisliste", "Anzahl der Dorne"), 30, 30, 150},
     {"", "", 0, 0, 0},
 }};
 
@@ -72,8 +72,8 @@ void Ergebniskopf::paintSection(QPainter* painter, const QRect& rect, int logica
     painter->restore();
 }
 
-Ergebnisliste::Ergebnisliste(char dezimaltrenner, QWidget* parent)
-    : QTreeWidget(parent), trenner_(dezimaltrenner) {
+Ergebnisliste::Ergebnisliste(const Umgebung& umgebung, QWidget* parent)
+    : QTreeWidget(parent), umgebung_(umgebung) {
     setObjectName(QStringLiteral("lvLastErgebnis"));
     setToolTip(tr("Übersicht der Berechung"));
     setStatusTip(tr("Übersicht der Berechnungsergebnisse"));
@@ -82,7 +82,7 @@ Ergebnisliste::Ergebnisliste(char dezimaltrenner, QWidget* parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setColumnCount(static_cast<int>(spalten.size()));
-    setHeaderLabels(Textliste(TextListe::ErgebnisSpalten));
+    setHeaderLabels(Listentexte(TextListe::ErgebnisSpalten, umgebung));
     header()->setStretchLastSection(true);
     header()->setMinimumSectionSize(30);
     for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
@@ -105,29 +105,21 @@ void Ergebnisliste::BegrenzeSpalte(int spalte, int breite) {
     if (erlaubt != breite) header()->resizeSection(spalte, erlaubt);
 }
 
-QString Ergebnisliste::Ausnutzung(double ist, double widerstand) const {
-    return QString::fromStdString(AusnutzungText(ist, widerstand, trenner_));
-}
-
-void Ergebnisliste::ErgebnisUebersichtAnzeigen(const TKErgebnisse& ergebnisse) {
+void Ergebnisliste::ErgebnisUebersichtAnzeigen(const TKAnwendung& anwendung) {
     clear();
-    const QStringList status = Textliste(TextListe::StatusKurz);
-    for (const int ordinal : Zeilenfolge) {
-        const auto dorn = static_cast<TsDorn>(ordinal);
-        const auto& ergebnis = ergebnisse.cDornErgebnis[static_cast<std::size_t>(ordinal)];
-        const int code = ergebnis.GetStatus();
+    for (const Ergebniszeile& z : Ergebniszeilen(anwendung, umgebung_)) {
         auto* zeile = new QTreeWidgetItem(this);
-        zeile->setText(0, QString::fromStdString(DornName(dorn)));
-        zeile->setIcon(0, StatusSymbol(code));
-        zeile->setText(1, Ausnutzung(ergebnis.GetVRdIst(), ergebnis.GetVRds()));
-        zeile->setText(2, Ausnutzung(ergebnis.GetVRdIst(), ergebnis.GetVRdct()));
-        zeile->setText(3, Ausnutzung(ergebnis.GetVRdIst(), ergebnis.GetVRdce()));
-        zeile->setText(4, QString::number(ergebnisse.GetAnzDorn(dorn)));
-        zeile->setText(5, code < status.size() ? status[code] : QString());
-        for (int spalte = 1; spalte <= 4; ++spalte)
+        zeile->setText(0, QString::fromStdString(z.name));
+        zeile->setIcon(0, StatusSymbol(z.status));
+        for (const auto& [spalte, text] : {std::pair{1, &z.etaS}, {2, &z.etaCt}, {3, &z.etaCe}}) {
+            zeile->setText(spalte, QString::fromStdString(*text));
             zeile->setTextAlignment(spalte, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        zeile->setText(4, QString::number(z.anzahl));
+        zeile->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+        zeile->setText(5, QString::fromStdString(z.bemerkung));
     }
-    auto* aktuell = topLevelItem(ZeileVon(ergebnisse.GetAktDorn()));
+    auto* aktuell = topLevelItem(ZeileVon(anwendung.cErgebnisse.GetAktDorn()));
     setCurrentItem(aktuell);
     scrollToItem(aktuell, QAbstractItemView::PositionAtTop);
 }

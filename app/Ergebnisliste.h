@@ -7,7 +7,8 @@
 #include "model/Katalog.h"
 #include "model/Typen.h"
 
-class TKErgebnisse;
+class TKAnwendung;
+struct Umgebung;
 
 int ZeileVon(TsDorn dorn);
 TsDorn DornInZeile(int zeile);
@@ -26,10 +27,10 @@ protected:
 class Ergebnisliste : public QTreeWidget {
     Q_OBJECT
 public:
-    explicit Ergebnisliste(char dezimaltrenner, QWidget* parent = nullptr);
+    explicit Ergebnisliste(const Umgebung& umgebung, QWidget* parent = nullptr);
 
-    // Refills all rows from the results and selects the row of the selected type.
-    void ErgebnisUebersichtAnzeigen(const TKErgebnisse& ergebnisse);
+    // Refills all rows from the position's results and selects the row of the selected type.
+    void ErgebnisUebersichtAnzeigen(const TKAnwendung& anwendung);
 
 signals:
     // The user (or the fill) selected the row of a type; deselections are not reported.
@@ -37,7 +38,6 @@ signals:
 
 private:
     void BegrenzeSpalte(int spalte, int breite);
-    QString Ausnutzung(double ist, double widerstand) const;
 
-    char trenner_;
+    const Umgebung& umgebung_;
 };

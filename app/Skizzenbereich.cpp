@@ -10,11 +10,15 @@
 #include "app/TfrmZoom.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
+#include "model/Umgebung.h"
 #include "output/Skizzenbild.h"
 #include "output/Skizzenzeichner.h"
 #include "output/TKFarbe.h"
+#include "sitzung/Projektsitzung.h"
 
-Skizzenbereich::Skizzenbereich(QWidget* parent) : QWidget(parent), menue_(new QMenu(this)) {
+Skizzenbereich::Skizzenbereich(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdienst& dienst,
+                               QWidget* parent)
+    : QWidget(parent), sitzung_(sitzung), farbe_(farbe), dienst_(dienst), menue_(new QMenu(this)) {
     menue_->setObjectName(QStringLiteral("popmnuSkizze"));
     menue_->addAction(tr("Skizze in &Zwischenablage"), this, &Skizzenbereich::InZwischenablage)
         ->setObjectName(QStringLiteral("popmnuInZwischenablage"));
@@ -22,18 +26,6 @@ Skizzenbereich::Skizzenbereich(QWidget* parent) : QWidget(parent), menue_(new QM
         ->setObjectName(QStringLiteral("popmnuInDatei"));
     menue_->addAction(tr("Skizze als &Vollbild darstellen"), this, &Skizzenbereich::AlsVollbild)
         ->setObjectName(QStringLiteral("popmnuVollbild"));
-}
-
-void Skizzenbereich::SetDaten(const TKModell* modell, const TKAnwendung* arbeitskopie, const TKFarbe* farbe) {
-    modell_ = modell;
-    arbeitskopie_ = arbeitskopie;
-    farbe_ = farbe;
-    Neuzeichnen();
-}
-
-void Skizzenbereich::SetDezimaltrenner(char trenner) {
-    dezimaltrenner_ = trenner;
-    Neuzeichnen();
 }
 
 void Skizzenbereich::Neuzeichnen() {
@@ -44,7 +36,8 @@ void Skizzenbereich::Neuzeichnen() {
 
 QImage Skizzenbereich::Skizzenbild() {
     if (bild_.isNull() || bild_.size() != size())
-        bild_ = SkizzeAlsBild(size(), modell_, arbeitskopie_, farbe_, dezimaltrenner_);
+        bild_ = SkizzeAlsBild(size(), sitzung_.Modell(), sitzung_.Arbeitskopie(), farbe_,
+                              sitzung_.GetUmgebung().Dezimaltrenner());
     return bild_;
 }
 
@@ -71,36 +64,25 @@ void Skizzenbereich::InZwischenablage() {
 }
 
 void Skizzenbereich::InDateiSpeichern() {
-    if (!modell_ || !arbeitskopie_ || !farbe_) return;
-    SkizzeExportieren(this, DialogdienstOderQt(dienst_), *modell_, *arbeitskopie_, *farbe_, size(),
-                      dezimaltrenner_);
+    SkizzeExportieren(this, dienst_, sitzung_.Modell(), sitzung_.Arbeitskopie(), farbe_, size(),
+                      sitzung_.GetUmgebung().Dezimaltrenner());
 }
 
 void Skizzenbereich::AlsVollbild() {
-    if (!modell_ || !arbeitskopie_ || !farbe_) return;
-    TfrmZoom zoom(this, dienst_);
-    zoom.SetDaten(modell_, arbeitskopie_, farbe_, dezimaltrenner_);
+    TfrmZoom zoom(sitzung_, farbe_, dienst_, this);
     zoom_ = &zoom;
     zoom.exec();
     zoom_ = nullptr;
 }
 
-Dialogdienst& DialogdienstOderQt(Dialogdienst* dienst) {
-    static QtDialogdienst qt;
-    return dienst ? *dienst : qt;
-}
-
-QImage SkizzeAlsBild(QSize groesse, const TKModell* modell, const TKAnwendung* anwendung,
-                     const TKFarbe* farbe, char dezimaltrenner) {
+QImage SkizzeAlsBild(QSize groesse, const TKModell& modell, const TKAnwendung& anwendung,
+                     const TKFarbe& farbe, char dezimaltrenner) {
     QImage bild(groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    const TKFarbe standard;
-    const TKFarbe& schema = farbe ? *farbe : standard;
-    bild.fill(schema.GetFarbe(TKFarbe::Element::Hintergrund));
-    if (!modell || !anwendung) return bild;
+    bild.fill(farbe.GetFarbe(TKFarbe::Element::Hintergrund));
     QPainter canvas(&bild);
-    Skizzenzeichner zeichner(canvas, schema, dezimaltrenner);
-    SkizzeZeichnen(zeichner, modell->GetSkizzeAnzeige(), {0, 0, bild.width(), bild.height()}, *modell,
-                   *anwendung);
+    Skizzenzeichner zeichner(canvas, farbe, dezimaltrenner);
+    SkizzeZeichnen(zeichner, modell.GetSkizzeAnzeige(), {0, 0, bild.width(), bild.height()}, modell,
+                   anwendung);
     return bild;
 }
 

@@ -5,6 +5,7 @@
 
 class QMenu;
 class Dialogdienst;
+class Projektsitzung;
 class TKAnwendung;
 class TKFarbe;
 class TKModell;
@@ -15,15 +16,11 @@ class TfrmZoom;
 class Skizzenbereich : public QWidget {
     Q_OBJECT
 public:
-    explicit Skizzenbereich(QWidget* parent = nullptr);
-    // What is drawn: the model (sketch type, input sketch data) and the working copy; both outlive the
-    // widget's use.
-    void SetDaten(const TKModell* modell, const TKAnwendung* arbeitskopie, const TKFarbe* farbe);
+    // The session outlives the widget; its model and working copy keep their addresses.
+    Skizzenbereich(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdienst& dienst,
+                   QWidget* parent = nullptr);
     void Neuzeichnen();  // redraw the model's current sketch type
 
-    // Message boxes and file dialogs of the menu commands; the real dialogs until one is set.
-    void SetDialogdienst(Dialogdienst* dienst) { dienst_ = dienst; }
-    void SetDezimaltrenner(char trenner);
     // The sketch menu, so that the main window can add its drawing exports.
     QMenu* Kontextmenue() const { return menue_; }
     // The sketch as drawn at the widget's size.
@@ -40,23 +37,18 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    const TKModell* modell_ = nullptr;
-    const TKAnwendung* arbeitskopie_ = nullptr;
-    const TKFarbe* farbe_ = nullptr;
-    Dialogdienst* dienst_ = nullptr;
-    char dezimaltrenner_ = ',';
+    const Projektsitzung& sitzung_;
+    const TKFarbe& farbe_;
+    Dialogdienst& dienst_;
     QMenu* menue_;
     QImage bild_;               // drawn on demand; null when it needs drawing
     TfrmZoom* zoom_ = nullptr;  // while the zoom window is open
 };
 
-// The given dialog service, or the real dialogs of the desktop.
-Dialogdienst& DialogdienstOderQt(Dialogdienst* dienst);
-
 // Sketch image of a size for the sketch area and the zoom window: the model's sketch type of the position
-// drawn onto the whole picture; only the background without data.
-QImage SkizzeAlsBild(QSize groesse, const TKModell* modell, const TKAnwendung* anwendung,
-                     const TKFarbe* farbe, char dezimaltrenner);
+// drawn onto the whole picture.
+QImage SkizzeAlsBild(QSize groesse, const TKModell& modell, const TKAnwendung& anwendung,
+                     const TKFarbe& farbe, char dezimaltrenner);
 
 // The export of the sketch area and the zoom window: asks for a file (vector, bitmap or JPEG type), gives
 // it the extension of the chosen type and writes the input sketch alone (at `vektorgroesse` as vector, at

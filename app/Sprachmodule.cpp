@@ -1,12 +1,14 @@
 #include "app/Sprachmodule.h"
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 const std::vector<Sprache>& BekannteSprachen() {
-    static const std::vector<Sprache> sprachen{{QStringLiteral("Deutsch"), 1031, QStringLiteral("deu")},
-                                               {QStringLiteral("English"), 2057, QStringLiteral("eng")},
-                                               {QStringLiteral("Polski"), 21, QStringLiteral("plk")}};
+    static const std::vector<Sprache> sprachen{
+        {QStringLiteral("Deutsch"), 1031, QStringLiteral("deu"), QStringLiteral("de")},
+        {QStringLiteral("English"), 2057, QStringLiteral("eng"), QStringLiteral("en")},
+        {QStringLiteral("Polski"), 21, QStringLiteral("plk"), QStringLiteral("pl")}};
     return sprachen;
 }
 
@@ -32,4 +34,11 @@ bool LadeSprachmodul(QTranslator& uebersetzer, const QString& programmdatei, int
                uebersetzer.load(Moduldatei(programmdatei, sprache.kuerzel.left(2)));
     }
     return false;
+}
+
+bool LadeQtTexte(QTranslator& uebersetzer, int kennung) {
+    QString sprache = QStringLiteral("de");
+    for (const auto& s : BekannteSprachen())
+        if (s.kennung == kennung) sprache = s.qt;
+    return uebersetzer.load(QStringLiteral("qtbase_") + sprache, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -11,6 +11,7 @@ struct Sprache {
     QString name;     // entry of the language choice: "Deutsch", "English", "Polski"
     int kennung;      // IDSprache: 1031, 2057, 21
     QString kuerzel;  // three-letter language abbreviation and module extension
+    QString qt;       // the language of Qt's own catalogues (dialog buttons, file and print dialogs)
 };
 
 const std::vector<Sprache>& BekannteSprachen();
@@ -25,3 +26,7 @@ std::vector<Sprache> VorhandeneSprachen(const QString& programmdatei);
 // Loads the module of the locale `kennung` into `uebersetzer`: first the three-letter abbreviation, then its
 // first two letters. False (German stays) when the locale has no abbreviation or no module loads.
 bool LadeSprachmodul(QTranslator& uebersetzer, const QString& programmdatei, int kennung);
+
+// Loads Qt's own texts in the language of the locale `kennung` (German for any locale without a module of
+// its own, as the program's texts then are German too).
+bool LadeQtTexte(QTranslator& uebersetzer, int kennung);

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
@@ -14,26 +18,30 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <system_error>
+#include <array>
 
 #include "app/DesktopUmgebung.h"
 #include "app/Dialogdienst.h"
 #include "app/Eingabebereich.h"
 #include "app/Ergebnisliste.h"
+#include "app/Navigationsbaum.h"
 #include "app/Skizzenbereich.h"
 #include "app/TfrmCharakteristischeLast.h"
+#include "app/TfrmFarbeinstellung.h"
 #include "app/TfrmHinweis5d.h"
 #include "app/Zahleingabe.h"
-#include "calc/TKZAVRBemessung.h"
-#include "files/ProjektDatei.h"
+#include "dxf/zeichnung/DxfDateiname.h"
+#include "model/Katalog.h"
 #include "model/TKModell.h"
-#include "model/Vorpruefung.h"
+#include "model/Version.h"
 
 namespace {
 
-const QString Versionstext = QStringLiteral("ZAVR - 3.1.2");
 const QString Webadresse = QStringLiteral("www.quorvel.example");
 
 struct Skizzenknopf {
@@ -42,57 +50,83 @@ struct Skizzenknopf {
     TsSkizzeTyp typ;
 };
 constexpr std::array<Skizzenknopf, 4> skizzenknoepfe{{
-    {"tbAnsicht", "Ansicht", TsSkizzeTyp::stAnsicht},
-    {"tbDraufsicht", "Draufsicht", TsSkizzeTyp::stDraufsicht},
-    {"tbSchnitt", "Schnitt", TsSkizzeTyp::stSchnitt},
-    {"tbReihenAnsicht", "Dornreihe", TsSkizzeTyp::stDornReihe},
+    {"tbAnsicht", QT_TRANSLATE_NOOP("TfrmHauptMaske", "Ansicht"), TsSkizzeTyp::stAnsicht},
+    {"tbDraufsicht", QT_TRANSLATE_NOOP("TfrmHauptMaske", "Draufsicht"), TsSkizzeTyp::stDraufsicht},
+    {"tbSchnitt", QT_TRANSLATE_NOOP("TfrmHauptMaske", "Schnitt"), TsSkizzeTyp::stSchnitt},
+    {"tbReihenAnsicht", QT_TRANSLATE_NOOP("TfrmHauptMaske", "Dornreihe"), TsSkizzeTyp::stDornReihe},
 }};
 
-QString Uebersetzt(const char* text) {
-    return QCoreApplication::translate("TfrmHauptMaske", text);
+QString Befehlstext(const char* text) {
+    return QCoreApplication::translate("Befehle", text);
+}
+
+// The busy cursor while a file is read or written.
+struct Sanduhr {
+    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+QIcon Symbol(QStyle::StandardPixmap bild) {
+    return QApplication::style()->standardIcon(bild);
+}
+
+const std::map<Befehl, QStyle::StandardPixmap>& Werkzeugleiste() {
+    static const std::map<Befehl, QStyle::StandardPixmap> leiste{
+        {Befehl::Neu, QStyle::SP_FileIcon},
+        {Befehl::Oeffnen, QStyle::SP_DialogOpenButton},
+        {Befehl::Speichern, QStyle::SP_DialogSaveButton},
+        {Befehl::Drucken, QStyle::SP_FileDialogDetailedView},
+        {Befehl::Eingabebaum, QStyle::SP_FileDialogListView},
+    };
+    return leiste;
 }
 
 }  // namespace
 
 TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
-    : QMainWindow(parent), umgebung_(umgebung), modell_(std::make_unique<TKModell>(umgebung)) {
+    : QMainWindow(parent), umgebung_(umgebung), adapter_(umgebung), drucker_(std::make_unique<QPrinter>()) {
     setObjectName(QStringLiteral("frmHauptMaske"));
-    QApplication::setApplicationDisplayName(QStringLiteral("QUORVEL® Schubdorn ZAVR / ZAVRQ"));
     farbe_.Lesen(*umgebung_.Einstellungen().Oeffnen());
     frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
-    ArbeitskopieAnlegen();
+    frmFarbeinstellung_ = new TfrmFarbeinstellung(farbe_, this);
     BaueFenster();
     BaueBefehle();
     BaueStatusleiste();
-    eingabe_->SetDaten(modell_.get(), arbeitskopie_.get());
-    eingabe_->BetongueteFuellen(arbeitskopie_->GetAktLand());
-    skizze_->SetDaten(modell_.get(), arbeitskopie_.get(), &farbe_);
+    VerbindeEingaben();
+    eingabe_->BetongueteFuellen(Arbeitskopie().GetAktLand());
+    baum_->Positionen(Modell());
+    TitelAktualisieren();
     EingabenAktualisieren();
     AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+    qApp->installEventFilter(this);
 }
 
 // The colours are saved on every exit, changed or not, so the file always holds a complete scheme.
 TfrmHauptMaske::~TfrmHauptMaske() {
+    qApp->removeEventFilter(this);
     farbe_.Schreiben(*umgebung_.Einstellungen().Oeffnen());
 }
 
-void TfrmHauptMaske::ArbeitskopieAnlegen() {
-    arbeitskopie_ = std::make_unique<TKAnwendung>(modell_->cAnwendung.at(modell_->GetAktAnwendung() - 1));
-}
-
 void TfrmHauptMaske::BaueFenster() {
-    eingabe_ = new Eingabebereich(umgebung_, *frmCharakteristischeLast_);
+    eingabe_ = new Eingabebereich(Sitzung(), umgebung_, *frmCharakteristischeLast_);
     auto* rollbereich = new QScrollArea;
     rollbereich->setWidget(eingabe_);
     rollbereich->setWidgetResizable(true);
     rollbereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rollbereich->setMinimumWidth(eingabe_->sizeHint().width() + 24);
 
+    baum_ = new Navigationsbaum;
+    baumPanel_ = baum_;
+    baum_->setMinimumWidth(200);
     auto* teilung = new QSplitter(Qt::Horizontal);
+    teilung->setObjectName(QStringLiteral("Splitter"));
+    teilung->addWidget(baum_);
     teilung->addWidget(rollbereich);
     teilung->addWidget(BaueSkizzenseite());
-    teilung->setStretchFactor(1, 1);
+    teilung->setStretchFactor(2, 1);
     teilung->setChildrenCollapsible(false);
 
     auto* vorschau = new QScrollArea;
@@ -101,33 +135,35 @@ void TfrmHauptMaske::BaueFenster() {
     seiten_->addWidget(teilung);
     seiten_->addWidget(vorschau);
 
-    btnBerechnen_ = new QPushButton(tr("&Berechnen"));
-    btnBerechnen_->setObjectName(QStringLiteral("btnBerechnen"));
-    btnVorschau_ = new QPushButton(tr("Ergebnis&vorschau"));
-    btnVorschau_->setObjectName(QStringLiteral("btnVorschau"));
-    btnRueckkehr_ = new QPushButton(tr("Rückkehr zur Ein&gabe"));
-    btnRueckkehr_->setObjectName(QStringLiteral("btnRueckkehr"));
-    connect(btnBerechnen_, &QPushButton::clicked, this, &TfrmHauptMaske::Berechnen);
-    connect(btnVorschau_, &QPushButton::clicked, this, &TfrmHauptMaske::Vorschau);
-    connect(btnRueckkehr_, &QPushButton::clicked, this,
-            [this] { AnsichtEingabeEinstellen(TsAnsicht::anEingabe); });
-    auto* befehle = new QHBoxLayout;
-    befehle->addStretch();
-    for (auto* knopf : {btnBerechnen_, btnVorschau_, btnRueckkehr_}) befehle->addWidget(knopf);
-
     auto* mitte = new QWidget;
     auto* spalte = new QVBoxLayout(mitte);
     spalte->setContentsMargins(4, 4, 4, 4);
     spalte->addWidget(seiten_, 1);
-    spalte->addLayout(befehle);
+    spalte->addLayout(BaueKnoepfe());
     setCentralWidget(mitte);
+    resize(1500, 940);
+}
 
-    connect(eingabe_, &Eingabebereich::eingabeModus, this, [this] {
-        if (ansicht_ != TsAnsicht::anEingabe) AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
-    });
-    connect(eingabe_, &Eingabebereich::neuzeichnen, this, &TfrmHauptMaske::Neuzeichnen);
-    connect(eingabe_, &Eingabebereich::reihenSkizzeVerfuegbar, tbReihenAnsicht_, &QWidget::setVisible);
-    resize(1360, 940);
+QPushButton* TfrmHauptMaske::Knopf(const char* name, const QString& text, Befehl befehl) {
+    auto* knopf = new QPushButton(text);
+    knopf->setObjectName(QString::fromLatin1(name));
+    connect(knopf, &QPushButton::clicked, this, [this, befehl] { Ausfuehren(befehl); });
+    knoepfe_[befehl] = knopf;
+    return knopf;
+}
+
+QLayout* TfrmHauptMaske::BaueKnoepfe() {
+    auto* befehle = new QHBoxLayout;
+    befehle->addStretch();
+    for (auto* knopf :
+         {Knopf("btnBedarfsliste", tr("zu Bedarfsliste &hinzufügen"), Befehl::BedarfslisteAufnehmen),
+          Knopf("btnExportieren", tr("E&xportieren"), Befehl::ExportDatei),
+          Knopf("btnZwischenablage", tr("In &Zwischenablage"), Befehl::ExportZwischenablage),
+          Knopf("btnBerechnen", tr("&Berechnen"), Befehl::Berechnen),
+          Knopf("btnVorschau", tr("Ergebnis&vorschau"), Befehl::Vorschau),
+          Knopf("btnRueckkehr", tr("Rückkehr zur Ein&gabe"), Befehl::Systemeingaben)})
+        befehle->addWidget(knopf);
+    return befehle;
 }
 
 QWidget* TfrmHauptMaske::BaueSkizzenseite() {
@@ -139,7 +175,7 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
     for (const auto& k : skizzenknoepfe) {
         auto* knopf = new QToolButton(seite);
         knopf->setObjectName(QString::fromLatin1(k.name));
-        knopf->setText(Uebersetzt(k.text));
+        knopf->setText(tr(k.text));
         knopf->setCheckable(true);
         skizzenknoepfe_->addButton(knopf, Ord(k.typ));
         knopfreihe->addWidget(knopf);
@@ -149,16 +185,14 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
     connect(skizzenknoepfe_, &QButtonGroup::idClicked, this,
             [this](int id) { SkizzeWaehlen(AusOrdinal(id, TsSkizzeTyp::stAnsicht)); });
 
-    skizze_ = new Skizzenbereich(seite);
+    skizze_ = new Skizzenbereich(Sitzung(), farbe_, umgebung_.Dialoge(), seite);
     skizze_->setObjectName(QStringLiteral("imgAnsicht"));
     skizze_->setMinimumSize(400, 300);
-    skizze_->SetDialogdienst(&umgebung_.Dialoge());
-    skizze_->SetDezimaltrenner(umgebung_.Dezimaltrenner());
     memoHinweise_ = new QPlainTextEdit(seite);
     memoHinweise_->setObjectName(QStringLiteral("memoHinweise"));
     memoHinweise_->setReadOnly(true);
     memoHinweise_->setMaximumHeight(140);
-    lvLastErgebnis_ = new Ergebnisliste(umgebung_.Dezimaltrenner(), seite);
+    lvLastErgebnis_ = new Ergebnisliste(umgebung_, seite);
     lvLastErgebnis_->setMinimumHeight(240);
     connect(lvLastErgebnis_, &Ergebnisliste::dornGewaehlt, this, &TfrmHauptMaske::DornGewaehlt);
 
@@ -169,39 +203,71 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
     return seite;
 }
 
+// Menus, toolbar, tree and the sketch menu's drawing exports, all from the command table.
 void TfrmHauptMaske::BaueBefehle() {
-    const auto aktion = [this](const char* text, const char* name) {
-        auto* a = new QAction(Uebersetzt(text), this);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    actBerechnen_ = aktion("&Berechnung durchführen", "actBerechnen");
-    actVorschau_ = aktion("&Vorschau anzeigen", "actVorschau");
-    actSystemeingaben_ = aktion("Systemein&gaben", "actSystemeingaben");
-    actBedarfsliste_ = aktion("zu Bedarfsliste &hinzufügen", "actBedarfsliste");
-    actDrucken_ = aktion("&Drucken", "actDrucken");
-    actExportDatei_ = aktion("Ergebnisse in &Datei exportieren", "actExportDatei");
-    actExportZwischenablage_ = aktion("Ergebnisse in &Zwischenablage exportieren", "actExportZwischenablage");
-    actDxfBewehrung_ = aktion("Bewehrung als DXF", "actDxfBewehrung");
-    actDxfDorn_ = aktion("Dorn als DXF", "actDxfDorn");
-    connect(actBerechnen_, &QAction::triggered, this, &TfrmHauptMaske::Berechnen);
-    connect(actVorschau_, &QAction::triggered, this, &TfrmHauptMaske::Vorschau);
-    connect(actSystemeingaben_, &QAction::triggered, this,
-            [this] { AnsichtEingabeEinstellen(TsAnsicht::anEingabe); });
-    auto* menue = menuBar()->addMenu(Uebersetzt("&Berechnung"));
-    menue->addAction(actBerechnen_);
-    menue->addAction(actVorschau_);
-    menue->addAction(actSystemeingaben_);
+    std::map<std::string, QMenu*> menues;
+    for (const char* titel : Menues()) menues[titel] = menuBar()->addMenu(Befehlstext(titel));
+    auto* leiste = addToolBar(tr("Werkzeugleiste"));
+    leiste->setObjectName(QStringLiteral("tbMain"));
+    for (const Befehlseintrag& e : Befehlstabelle()) {
+        auto* aktion = new QAction(Befehlstext(e.text), this);
+        aktion->setObjectName(QString::fromLatin1(e.name));
+        if (*e.kurz) aktion->setShortcut(QKeySequence(QString::fromLatin1(e.kurz)));
+        if (!e.ausfuehren)
+            aktion->setStatusTip(tr("Diese Funktion ist in dieser Programmversion nicht enthalten."));
+        connect(aktion, &QAction::triggered, this, [this, befehl = e.befehl] { Ausfuehren(befehl); });
+        QMenu* menue = menues.at(e.menue);
+        if (e.trenner) menue->addSeparator();
+        menue->addAction(aktion);
+        if (const auto bild = Werkzeugleiste().find(e.befehl); bild != Werkzeugleiste().end()) {
+            aktion->setIcon(Symbol(bild->second));
+            leiste->addAction(aktion);
+        }
+        aktionen_[e.befehl] = aktion;
+    }
+    Aktion(Befehl::Eingabebaum)->setCheckable(true);
+    Aktion(Befehl::Eingabebaum)->setChecked(true);
+
+    QMenu* skizzenmenue = skizze_->Kontextmenue();
+    skizzenmenue->addSeparator();
+    for (const auto& [befehl, text, name] :
+         {std::tuple{Befehl::DxfDorn, tr("DXF-Export - D&orn"), "popmnuDxfDorn"},
+          std::tuple{Befehl::DxfBewehrung, tr("DXF-Export - &Bewehrung"), "popmnuDXFExport"}}) {
+        auto* aktion = skizzenmenue->addAction(text);
+        aktion->setObjectName(QString::fromLatin1(name));
+        connect(aktion, &QAction::triggered, this, [this, befehl = befehl] { Ausfuehren(befehl); });
+        skizzenaktionen_[befehl] = aktion;
+    }
+    connect(baum_, &Navigationsbaum::befehl, this, &TfrmHauptMaske::Ausfuehren);
+    connect(baum_, &Navigationsbaum::positionGewaehlt, this, &TfrmHauptMaske::PositionWaehlen);
 }
 
 void TfrmHauptMaske::BaueStatusleiste() {
-    auto* version = new QLabel(Versionstext, this);
-    version->setObjectName(QStringLiteral("pnlVersion"));
-    version->setMinimumWidth(
-        version->fontMetrics().horizontalAdvance(Versionstext + QStringLiteral("      ")));
+    const QString version = QString::fromLatin1(Versionstext);
+    auto* panel = new QLabel(version, this);
+    panel->setObjectName(QStringLiteral("pnlVersion"));
+    panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(version + QStringLiteral("      ")));
     auto* adresse = new QLabel(Webadresse, this);
-    statusBar()->addPermanentWidget(version);
+    statusBar()->addPermanentWidget(panel);
     statusBar()->addPermanentWidget(adresse);
+}
+
+void TfrmHauptMaske::VerbindeEingaben() {
+    connect(eingabe_, &Eingabebereich::eingabeModus, this,
+            [this] { AnsichtEingabeEinstellen(TsAnsicht::anEingabe); });
+    connect(eingabe_, &Eingabebereich::neuzeichnen, this, &TfrmHauptMaske::Neuzeichnen);
+    connect(eingabe_, &Eingabebereich::reihenSkizzeVerfuegbar, tbReihenAnsicht_, &QWidget::setVisible);
+    connect(eingabe_, &Eingabebereich::positionGewaehlt, this, &TfrmHauptMaske::PositionWaehlen);
+    connect(eingabe_, &Eingabebereich::positionBenannt, this,
+            [this](const QString& name) { baum_->PositionBenennen(Modell().GetAktAnwendung(), name); });
+    connect(eingabe_, &Eingabebereich::projektBenannt, baum_, &Navigationsbaum::ProjektBenennen);
+    connect(&adapter_, &Sitzungsadapter::geaendert, this, [this] { skizze_->Neuzeichnen(); });
+}
+
+void TfrmHauptMaske::Ausfuehren(Befehl befehl) {
+    const Befehlseintrag& e = Eintrag(befehl);
+    if (!Aktiv(e, Ansicht())) return;
+    (this->*e.ausfuehren)();
 }
 
 // Hints of the controls appear in the first status bar panel, indented by two spaces.
@@ -214,117 +280,329 @@ bool TfrmHauptMaske::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TfrmHauptMaske::AnsichtEingabeEinstellen(TsAnsicht pAnsicht) {
-    ansicht_ = pAnsicht;
-    const bool p = pAnsicht == TsAnsicht::anVorschau;
-    const bool r = pAnsicht != TsAnsicht::anEingabe;
-    actSystemeingaben_->setEnabled(p);
-    actBedarfsliste_->setEnabled(r);
-    actDrucken_->setEnabled(r);
-    actExportDatei_->setEnabled(p);
-    actExportZwischenablage_->setEnabled(p);
-    actDxfBewehrung_->setEnabled(r);
-    actDxfDorn_->setEnabled(r);
-    seiten_->setCurrentIndex(p ? 1 : 0);
-    btnBerechnen_->setVisible(!p);
-    btnVorschau_->setVisible(!p);
-    btnRueckkehr_->setVisible(p);
-    lvLastErgebnis_->setVisible(pAnsicht == TsAnsicht::anUebersicht);
-    if (r) {
-        modell_->SetSkizzeAnzeige(arbeitskopie_->cErgebnisse.GetErgebnisAnzeige());
-    } else {
-        modell_->SetSkizzeAnzeige(TsSkizzeTyp::stEingabe);
-        modell_->cEingabeDornDaten.SetDorn(modell_->GetEingabeDorn(), modell_->GetEingabeFugenbreite(),
-                                           modell_->cEingabeGeometrie.GetPlatteDicke());
-    }
-    memoHinweise_->hide();
-    Neuzeichnen();
+// The window sees the keys before its controls: Enter moves on to the next control, Shift+Enter back
+// while the last input was valid. Buttons and multi-line texts keep their own Enter.
+bool TfrmHauptMaske::EnterTaste(QObject* objekt, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* taste = static_cast<QKeyEvent*>(event);
+    if (taste->key() != Qt::Key_Return && taste->key() != Qt::Key_Enter) return false;
+    auto* widget = qobject_cast<QWidget*>(objekt);
+    if (!widget || widget->window() != this || qobject_cast<QAbstractButton*>(widget) ||
+        qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget))
+        return false;
+    if (!(taste->modifiers() & Qt::ShiftModifier))
+        focusNextChild();
+    else if (eingabe_->LetzteEingabeGueltig())
+        focusPreviousChild();
+    return true;
 }
 
-void TfrmHauptMaske::EingabenAktualisieren() {
-    eingabe_->Aktualisieren();
-    const auto typ = modell_->GetSkizzeAnzeige();
+bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* event) {
+    return EnterTaste(objekt, event) || QMainWindow::eventFilter(objekt, event);
+}
+
+void TfrmHauptMaske::closeEvent(QCloseEvent* event) {
+    if (Speicherfrage())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TfrmHauptMaske::TitelAktualisieren() {
+    const QString datei = QString::fromStdString(Sitzung().Datei());
+    setWindowTitle(
+        tr("QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)") +
+        QStringLiteral(": ") + (datei.isEmpty() ? tr("unbenannt") : datei));
+}
+
+void TfrmHauptMaske::Melden(const QString& text) {
+    umgebung_.Dialoge().Hinweis(this, text);
+}
+
+void TfrmHauptMaske::DateifehlerMelden(const Dateiergebnis& ergebnis) {
+    if (!ergebnis && !ergebnis.grund.empty()) Melden(QString::fromStdString(ergebnis.grund));
+}
+
+void TfrmHauptMaske::AnsichtEingabeEinstellen(TsAnsicht pAnsicht) {
+    Sitzung().AnsichtEinstellen(pAnsicht);
+    const bool p = pAnsicht == TsAnsicht::anVorschau;
+    for (const Befehlseintrag& e : Befehlstabelle()) Aktion(e.befehl)->setEnabled(Aktiv(e, pAnsicht));
+    for (const auto& [befehl, aktion] : skizzenaktionen_)
+        aktion->setEnabled(Aktiv(Eintrag(befehl), pAnsicht));
+    baum_->AnsichtEinstellen(pAnsicht);
+    seiten_->setCurrentIndex(p ? 1 : 0);
+    knoepfe_[Befehl::Berechnen]->setVisible(!p);
+    knoepfe_[Befehl::Vorschau]->setVisible(!p);
+    for (Befehl befehl : {Befehl::Systemeingaben, Befehl::ExportDatei, Befehl::ExportZwischenablage})
+        knoepfe_[befehl]->setVisible(p);
+    for (Befehl befehl : {Befehl::ExportDatei, Befehl::ExportZwischenablage, Befehl::BedarfslisteAufnehmen})
+        knoepfe_[befehl]->setEnabled(Aktiv(Eintrag(befehl), pAnsicht));
+    lvLastErgebnis_->setVisible(pAnsicht == TsAnsicht::anUebersicht);
+    memoHinweise_->hide();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Ansicht);
+}
+
+void TfrmHauptMaske::SkizzenknopfSetzen() {
+    const auto typ = Arbeitskopie().cErgebnisse.GetErgebnisAnzeige();
     const bool bekannt =
         typ == TsSkizzeTyp::stDraufsicht || typ == TsSkizzeTyp::stSchnitt || typ == TsSkizzeTyp::stDornReihe;
     skizzenknoepfe_->button(bekannt ? Ord(typ) : Ord(TsSkizzeTyp::stAnsicht))->setChecked(true);
 }
 
+void TfrmHauptMaske::EingabenAktualisieren() {
+    eingabe_->Aktualisieren();
+    SkizzenknopfSetzen();
+}
+
 void TfrmHauptMaske::Neuzeichnen() {
-    skizze_->Neuzeichnen();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Eingabe);
 }
 
 void TfrmHauptMaske::SkizzeWaehlen(TsSkizzeTyp typ) {
-    modell_->SetSkizzeAnzeige(typ);
-    arbeitskopie_->cErgebnisse.SetErgebnisAnzeige(typ);
-    Neuzeichnen();
-}
-
-bool TfrmHauptMaske::Vorpruefen() {
-    const Vorpruefung pruefung = PruefeVorBerechnung(*arbeitskopie_, umgebung_);
-    memoHinweise_->clear();
-    for (const auto& hinweis : pruefung.Hinweise)
-        memoHinweise_->appendPlainText(QCoreApplication::translate("Vorpruefung", hinweis.c_str()));
-    bool bestanden = pruefung.Bestanden();
-    if (pruefung.KonstanterAbstandFrage &&
-        !umgebung_.Dialoge().Frage(this,
-                                   QCoreApplication::translate("Vorpruefung", FrageKonstanterAbstand))) {
-        memoHinweise_->appendPlainText(QCoreApplication::translate("Vorpruefung", HinweisKonstanterAbstand));
-        bestanden = false;
-        AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
-    }
-    modell_->SetCalcFlag(bestanden);
-    return bestanden;
-}
-
-// Leaving the field being edited runs its check, so a wrong value typed last blocks the design as well.
-bool TfrmHauptMaske::Berechenbar() {
-    focusNextChild();
-    if (!eingabe_->LetzteEingabeGueltig()) return false;
-    const bool bestanden = Vorpruefen();
-    memoHinweise_->setVisible(!bestanden);
-    if (!bestanden) Neuzeichnen();
-    return bestanden;
-}
-
-void TfrmHauptMaske::Berechnen() {
-    if (!Berechenbar()) return;
-    Bemessen();
-    modell_->SetSkizzeAnzeige(arbeitskopie_->cErgebnisse.GetErgebnisAnzeige());
-    EingabenAktualisieren();
-    AnsichtEingabeEinstellen(TsAnsicht::anUebersicht);
-    centralWidget()->updateGeometry();
-}
-
-void TfrmHauptMaske::Bemessen() {
-    BerechneErgebnis(*arbeitskopie_, umgebung_);
-    ErgebnisUebersichtAnzeigen();
-}
-
-// The result pages themselves are drawn by the report; this command runs the checks and the design and
-// switches the window to the page view.
-void TfrmHauptMaske::Vorschau() {
-    if (!Berechenbar()) return;
-    if (!lvLastErgebnis_->isVisible()) Bemessen();
-    AnsichtEingabeEinstellen(TsAnsicht::anVorschau);
-    if (auto* fokus = focusWidget()) fokus->clearFocus();
+    Modell().SetSkizzeAnzeige(typ);
+    Arbeitskopie().cErgebnisse.SetErgebnisAnzeige(typ);
+    adapter_.Melden(Sitzungsadapter::Aenderung::Ansicht);
 }
 
 void TfrmHauptMaske::ErgebnisUebersichtAnzeigen() {
-    lvLastErgebnis_->ErgebnisUebersichtAnzeigen(arbeitskopie_->cErgebnisse);
-    Neuzeichnen();
+    lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
+    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
 }
 
 void TfrmHauptMaske::DornGewaehlt(TsDorn dorn) {
-    modell_->cEingabeDornDaten.SetDorn(TsDorn::ZAVR45HF, modell_->GetEingabeFugenbreite(),
-                                       modell_->cEingabeGeometrie.GetPlatteDicke());
-    arbeitskopie_->cErgebnisse.SetAktDorn(dorn);
-    auto& ergebnis = arbeitskopie_->cErgebnisse.cDornErgebnis[static_cast<std::size_t>(Ord(dorn))];
+    Modell().cEingabeDornDaten.SetDorn(TsDorn::ZAVR45HF, Modell().GetEingabeFugenbreite(),
+                                       Modell().cEingabeGeometrie.GetPlatteDicke());
+    Arbeitskopie().cErgebnisse.SetAktDorn(dorn);
+    auto& ergebnis = Arbeitskopie().cErgebnisse.cDornErgebnis[static_cast<std::size_t>(Ord(dorn))];
     if (ergebnis.GetAbstandMeldung()) {
         ergebnis.SetAbstandMeldung(false);
         if (IstEins(umgebung_.Einstellungen().LeseZahl(QStringLiteral("InfoHinweis5d"), 1)))
             frmHinweis5d_->exec();
     }
-    Neuzeichnen();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
+}
+
+// The inputs of the current position and the view its calculation state asks for.
+void TfrmHauptMaske::PositionAnzeigen() {
+    baum_->Positionen(Modell());
+    EingabenAktualisieren();
+    if (Ansicht() == TsAnsicht::anUebersicht) lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
+    AnsichtEingabeEinstellen(Ansicht());
+    adapter_.Melden(Sitzungsadapter::Aenderung::Position);
+}
+
+void TfrmHauptMaske::HinweiseAnzeigen(const Berechnung& berechnung) {
+    memoHinweise_->clear();
+    for (const std::string& hinweis : berechnung.pruefung.Hinweise)
+        memoHinweise_->appendPlainText(QString::fromStdString(hinweis));
+    memoHinweise_->setVisible(!berechnung.bemessen);
+}
+
+// Leaving the field being edited runs its check, so a wrong value typed last blocks the design as well.
+void TfrmHauptMaske::Berechnen() {
+    focusNextChild();
+    if (!eingabe_->LetzteEingabeGueltig()) return;
+    const Berechnung b = Sitzung().Berechnen();
+    if (b.abgelehnt) AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+    HinweiseAnzeigen(b);
+    if (!b.bemessen) {
+        Neuzeichnen();
+        return;
+    }
+    lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
+    EingabenAktualisieren();
+    AnsichtEingabeEinstellen(TsAnsicht::anUebersicht);
+    centralWidget()->updateGeometry();
+}
+
+// The result pages themselves are drawn by the report; this command runs the checks and, where no results
+// are shown, the design, and switches the window to the page view.
+void TfrmHauptMaske::Vorschau() {
+    focusNextChild();
+    if (!eingabe_->LetzteEingabeGueltig()) return;
+    const Berechnung b = Sitzung().Vorschau();
+    if (b.abgelehnt) AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+    HinweiseAnzeigen(b);
+    if (!b.bemessen) {
+        Neuzeichnen();
+        return;
+    }
+    memoHinweise_->hide();
+    AnsichtEingabeEinstellen(TsAnsicht::anVorschau);
+    if (auto* fokus = focusWidget()) fokus->clearFocus();
+}
+
+void TfrmHauptMaske::Systemeingaben() {
+    lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
+    AnsichtEingabeEinstellen(TsAnsicht::anUebersicht);
+}
+
+std::optional<std::string> TfrmHauptMaske::SpeicherdateiWaehlen() {
+    const auto wahl =
+        umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
+                                           QString::fromStdString(Sitzung().Dateivorschlag()),
+                                           {tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ (*.ZAV)")}, 0);
+    if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
+    QString datei = wahl->datei;
+    if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".ZAV");
+    return datei.toStdString();
+}
+
+bool TfrmHauptMaske::Speicherfrage() {
+    const bool weiter = Sitzung().Speicherfrage([this] { return SpeicherdateiWaehlen(); });
+    TitelAktualisieren();
+    return weiter;
+}
+
+void TfrmHauptMaske::Neu() {
+    if (!Speicherfrage()) return;
+    Sitzung().Neu();
+    eingabe_->BetongueteFuellen(Arbeitskopie().GetAktLand());
+    TitelAktualisieren();
+    PositionAnzeigen();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Projekt);
+}
+
+void TfrmHauptMaske::Oeffnen() {
+    if (!Speicherfrage()) return;
+    const auto wahl = umgebung_.Dialoge().DateiOeffnen(
+        this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"), QString(),
+        {tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ (*.ZAV)"), tr("Alle Dateien (*)")}, 0);
+    if (wahl && !wahl->datei.isEmpty()) ProjektOeffnen(wahl->datei);
+}
+
+bool TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
+    Dateiergebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = Sitzung().Oeffnen(datei.toStdString());
+    }
+    if (!ergebnis) {
+        DateifehlerMelden(ergebnis);
+        return false;
+    }
+    Sitzung().PositionZeigen();
+    TitelAktualisieren();
+    PositionAnzeigen();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Projekt);
+    return true;
+}
+
+void TfrmHauptMaske::Speichern() {
+    if (Sitzung().Datei().empty()) {
+        SpeichernUnter();
+        return;
+    }
+    Dateiergebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = Sitzung().Speichern();
+    }
+    DateifehlerMelden(ergebnis);
+    TitelAktualisieren();
+}
+
+void TfrmHauptMaske::SpeichernUnter() {
+    const auto datei = SpeicherdateiWaehlen();
+    if (!datei) return;
+    Dateiergebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = Sitzung().SpeichernUnter(*datei);
+    }
+    DateifehlerMelden(ergebnis);
+    TitelAktualisieren();
+}
+
+void TfrmHauptMaske::DruckerEinrichten() {
+    umgebung_.Dialoge().DruckerEinrichten(this, *drucker_);
+}
+
+void TfrmHauptMaske::Beenden() {
+    close();
+}
+
+void TfrmHauptMaske::PositionWaehlen(int nummer) {
+    const int anzahl = Modell().GetAnzAnwendung();
+    if (!Sitzung().PositionWaehlen(std::clamp(nummer, 1, anzahl))) return;
+    PositionAnzeigen();
+}
+
+void TfrmHauptMaske::PositionHinzufuegen() {
+    if (!Sitzung().PositionHinzufuegen()) return;
+    PositionAnzeigen();
+    eingabe_->findChild<QWidget*>(QStringLiteral("EditPosition"))->setFocus();
+}
+
+void TfrmHauptMaske::PositionLoeschen() {
+    if (Sitzung().PositionLoeschen()) PositionAnzeigen();
+}
+
+void TfrmHauptMaske::EingabebaumUmschalten() {
+    const bool sichtbar = !baumPanel_->isVisible();
+    baumPanel_->setVisible(sichtbar);
+    Aktion(Befehl::Eingabebaum)->setChecked(sichtbar);
+    centralWidget()->updateGeometry();
+}
+
+void TfrmHauptMaske::DxfDorn() {
+    const TsDorn dorn = Arbeitskopie().cErgebnisse.GetAktDorn();
+    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
+                                                         QString::fromStdString(DornDxfDatei(dorn)),
+                                                         {tr("DXF databases (*.dxf)")}, 0);
+    if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
+    DateifehlerMelden(Sitzung().DornDxf(dorn, wahl->datei.toStdString()));
+}
+
+// Until the drawing can be previewed, both the main menu and the sketch menu write the file directly.
+void TfrmHauptMaske::DxfBewehrung() {
+    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - DXF-Export"), QString(),
+                                                         {tr("Exportieren in DXF Format (*.dxf)")}, 0);
+    if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
+    DateifehlerMelden(Sitzung().BewehrungDxf(
+        Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), wahl->datei.toStdString()));
+}
+
+void TfrmHauptMaske::Farbeinstellungen() {
+    if (frmFarbeinstellung_->exec() == QDialog::Accepted) Neuzeichnen();
+}
+
+void TfrmHauptMaske::HilfeZeigen(const QString&) {
+    Melden(tr("Für dieses Programm ist keine Hilfe installiert."));
+}
+
+void TfrmHauptMaske::HilfeInhalt() {
+    HilfeZeigen(QStringLiteral("Inhalt"));
+}
+
+void TfrmHauptMaske::HilfeSuchen() {
+    HilfeZeigen(QStringLiteral("Suchen"));
+}
+
+void TfrmHauptMaske::HilfeUeberHilfe() {
+    HilfeZeigen(QStringLiteral("Hilfe"));
+}
+
+void TfrmHauptMaske::ReferenzDokument(const QString& name) {
+    QString ordner = QCoreApplication::applicationDirPath();
+    if (!ordner.endsWith(QLatin1Char('/'))) ordner += QLatin1Char('/');
+    const QString pfad = ordner + name;
+    if (!QFileInfo::exists(pfad)) {
+        Melden(tr("Die Datei - ") + name +
+               tr(" - wurde nicht gefunden. Die erforderliche Datei kann nur von der CD Version installiert "
+                  "werden!"));
+        return;
+    }
+    if (!umgebung_.Dialoge().DokumentOeffnen(pfad))
+        Melden(tr("Die Anwendung zum Öffnen der ausgewählten Datei ist nicht installiert"));
+}
+
+void TfrmHauptMaske::Katalog() {
+    ReferenzDokument(tr("ZAVR - Katalog.pdf"));
+}
+
+void TfrmHauptMaske::Zulassung() {
+    ReferenzDokument(tr("ZAVR - Zulassung.pdf"));
 }
 
 void TfrmHauptMaske::Befehlszeile(const QStringList& argumente) {
@@ -334,35 +612,12 @@ void TfrmHauptMaske::Befehlszeile(const QStringList& argumente) {
     }
     const QString datei = argumente.join(QLatin1Char(' ')).trimmed();
     if (!QFileInfo::exists(datei)) {
-        umgebung_.Dialoge().Hinweis(this, tr("Kann angegebene Datei nicht öffnen!"));
+        Melden(tr("Kann angegebene Datei nicht öffnen!"));
         EingabenAktualisieren();
     } else if (QFileInfo(datei).fileName().endsWith(QStringLiteral(".ZAV"), Qt::CaseSensitive)) {
         ProjektOeffnen(datei);
     } else {
         Berechnen();
         EingabenAktualisieren();
-    }
-}
-
-void TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
-    auto projekt = std::make_unique<TKModell>(umgebung_);
-    bool gelesen = false;
-    try {
-        gelesen = ReadFromFile(*projekt, datei.toStdString());
-    } catch (const std::system_error&) {
-        umgebung_.Dialoge().Hinweis(this, tr("Kann angegebene Datei nicht öffnen!"));
-    }
-    if (gelesen) {
-        modell_ = std::move(projekt);
-        ArbeitskopieAnlegen();
-        eingabe_->SetDaten(modell_.get(), arbeitskopie_.get());
-        skizze_->SetDaten(modell_.get(), arbeitskopie_.get(), &farbe_);
-    }
-    EingabenAktualisieren();
-    if (arbeitskopie_->cErgebnisse.GetBerechnet()) {
-        ErgebnisUebersichtAnzeigen();
-        AnsichtEingabeEinstellen(TsAnsicht::anUebersicht);
-    } else {
-        AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
     }
 }

@@ -1,93 +1,131 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "app/Befehle.h"
+#include "app/Sitzungsadapter.h"
 #include "model/Typen.h"
 #include "output/TKFarbe.h"
 
 class QAction;
 class QButtonGroup;
-class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
 class DesktopUmgebung;
 class Eingabebereich;
 class Ergebnisliste;
+class Navigationsbaum;
 class Skizzenbereich;
 class TfrmCharakteristischeLast;
+class TfrmFarbeinstellung;
 class TfrmHinweis5d;
 class TKAnwendung;
 class TKModell;
 
-// The main window: owns the project model and the working copy of the current position, shows the inputs,
-// the sketch and the results list, and runs the design.
+// The main window: the project session with its inputs, sketch, results list and navigation tree, and the
+// commands of the command table. The use cases run in the session; the window asks, shows and refreshes.
 class TfrmHauptMaske : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent = nullptr);
     ~TfrmHauptMaske() override;
 
+    Projektsitzung& Sitzung() { return adapter_.Sitzung(); }
+    TKModell& Modell() { return Sitzung().Modell(); }
+    TKAnwendung& Arbeitskopie() { return Sitzung().Arbeitskopie(); }
+    Eingabebereich& Eingaben() { return *eingabe_; }
+    Navigationsbaum& Baum() { return *baum_; }
+    QAction* Aktion(Befehl befehl) const { return aktionen_.at(befehl); }
+    TsAnsicht Ansicht() const { return adapter_.Sitzung().Ansicht(); }
+
+    void Ausfuehren(Befehl befehl);
     void AnsichtEingabeEinstellen(TsAnsicht pAnsicht);
-    TsAnsicht Ansicht() const { return ansicht_; }
     void EingabenAktualisieren();
-    void Berechnen();
-    void Vorschau();
     void ErgebnisUebersichtAnzeigen();
     void Neuzeichnen();
     // A file named on the command line, evaluated once at start.
     void Befehlszeile(const QStringList& argumente);
+    // Opens a project without the save question (command line, project browser); false when it was not read.
+    bool ProjektOeffnen(const QString& datei);
+    // Selects a position from the selector or the tree; a number beyond the project selects the last one.
+    void PositionWaehlen(int nummer);
 
-    TKModell& Modell() { return *modell_; }
-    TKAnwendung& Arbeitskopie() { return *arbeitskopie_; }
-    Eingabebereich& Eingaben() { return *eingabe_; }
+    // The handlers of the command table.
+    void Neu();
+    void Oeffnen();
+    void Speichern();
+    void SpeichernUnter();
+    void DruckerEinrichten();
+    void Beenden();
+    void PositionHinzufuegen();
+    void PositionLoeschen();
+    void Systemeingaben();
+    void EingabebaumUmschalten();
+    void Berechnen();
+    void Vorschau();
+    void DxfDorn();
+    void DxfBewehrung();
+    void Farbeinstellungen();
+    void HilfeInhalt();
+    void HilfeSuchen();
+    void HilfeUeberHilfe();
+    void Katalog();
+    void Zulassung();
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BaueFenster();
+    QWidget* BaueSkizzenseite();
+    QLayout* BaueKnoepfe();
     void BaueBefehle();
     void BaueStatusleiste();
-    QWidget* BaueSkizzenseite();
-    bool Vorpruefen();
-    bool Berechenbar();
-    void Bemessen();
+    void VerbindeEingaben();
+    QPushButton* Knopf(const char* name, const QString& text, Befehl befehl);
+
+    void TitelAktualisieren();
+    void PositionAnzeigen();
+    void HinweiseAnzeigen(const Berechnung& berechnung);
+    std::optional<std::string> SpeicherdateiWaehlen();
+    bool Speicherfrage();
+    void Melden(const QString& text);
+    void DateifehlerMelden(const Dateiergebnis& ergebnis);
     void DornGewaehlt(TsDorn dorn);
     void SkizzeWaehlen(TsSkizzeTyp typ);
-    void ArbeitskopieAnlegen();
-    void ProjektOeffnen(const QString& datei);
+    void SkizzenknopfSetzen();
+    void ReferenzDokument(const QString& name);
+    void HilfeZeigen(const QString& thema);
+    bool EnterTaste(QObject* objekt, QEvent* event);
 
     DesktopUmgebung& umgebung_;
-    std::unique_ptr<TKModell> modell_;
-    std::unique_ptr<TKAnwendung> arbeitskopie_;
+    Sitzungsadapter adapter_;
     TKFarbe farbe_;
-    TsAnsicht ansicht_ = TsAnsicht::anEingabe;
+    std::unique_ptr<QPrinter> drucker_;
 
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
     TfrmHinweis5d* frmHinweis5d_;
+    TfrmFarbeinstellung* frmFarbeinstellung_;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;
+    Navigationsbaum* baum_ = nullptr;
+    QWidget* baumPanel_ = nullptr;
     QPlainTextEdit* memoHinweise_ = nullptr;
     QStackedWidget* seiten_ = nullptr;
     QButtonGroup* skizzenknoepfe_ = nullptr;
     QToolButton* tbReihenAnsicht_ = nullptr;
-    QPushButton* btnBerechnen_ = nullptr;
-    QPushButton* btnVorschau_ = nullptr;
-    QPushButton* btnRueckkehr_ = nullptr;
-
-    // Commands whose enabled state follows the view mode; the export, print and bill-of-quantities
-    // commands attach their work to these actions.
-    QAction* actBerechnen_ = nullptr;
-    QAction* actVorschau_ = nullptr;
-    QAction* actSystemeingaben_ = nullptr;
-    QAction* actBedarfsliste_ = nullptr;
-    QAction* actDrucken_ = nullptr;
-    QAction* actExportDatei_ = nullptr;
-    QAction* actExportZwischenablage_ = nullptr;
-    QAction* actDxfBewehrung_ = nullptr;
-    QAction* actDxfDorn_ = nullptr;
+    // Buttons below the pages, each running a command of the table.
+    std::map<Befehl, QPushButton*> knoepfe_;
+    std::map<Befehl, QAction*> aktionen_;
+    std::map<Befehl, QAction*> skizzenaktionen_;
 };

@@ -13,6 +13,8 @@
 
 #include "app/Dialogdienst.h"
 #include "app/Skizzenbereich.h"
+#include "model/Umgebung.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
@@ -30,8 +32,13 @@ private:
 
 }  // namespace
 
-TfrmZoom::TfrmZoom(QWidget* parent, Dialogdienst* dienst)
-    : QDialog(parent), dienst_(dienst), bereich_(new QScrollArea(this)), menue_(new QMenu(this)) {
+TfrmZoom::TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdienst& dienst, QWidget* parent)
+    : QDialog(parent),
+      sitzung_(sitzung),
+      farbe_(farbe),
+      dienst_(dienst),
+      bereich_(new QScrollArea(this)),
+      menue_(new QMenu(this)) {
     setObjectName(QStringLiteral("frmZoom"));
     setWindowTitle(tr("Zoom"));
     resize(444, 421);
@@ -117,17 +124,9 @@ void TfrmZoom::BaueSchalter() {
     zeile->addStretch(1);
 }
 
-void TfrmZoom::SetDaten(const TKModell* modell, const TKAnwendung* anwendung, const TKFarbe* farbe,
-                        char dezimaltrenner) {
-    modell_ = modell;
-    anwendung_ = anwendung;
-    farbe_ = farbe;
-    dezimaltrenner_ = dezimaltrenner;
-    Neuzeichnen();
-}
-
 void TfrmZoom::Neuzeichnen() {
-    bild_ = SkizzeAlsBild(bild_.size().expandedTo(QSize(1, 1)), modell_, anwendung_, farbe_, dezimaltrenner_);
+    bild_ = SkizzeAlsBild(bild_.size().expandedTo(QSize(1, 1)), sitzung_.Modell(), sitzung_.Arbeitskopie(),
+                          farbe_, sitzung_.GetUmgebung().Dezimaltrenner());
     imgZoom_->resize(bild_.size());
     imgZoom_->update();
 }
@@ -171,7 +170,6 @@ void TfrmZoom::Kopieren() {
 }
 
 void TfrmZoom::Exportieren() {
-    if (!modell_ || !anwendung_ || !farbe_) return;
-    SkizzeExportieren(this, DialogdienstOderQt(dienst_), *modell_, *anwendung_, *farbe_, bild_.size(),
-                      dezimaltrenner_);
+    SkizzeExportieren(this, dienst_, sitzung_.Modell(), sitzung_.Arbeitskopie(), farbe_, bild_.size(),
+                      sitzung_.GetUmgebung().Dezimaltrenner());
 }

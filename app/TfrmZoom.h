@@ -9,9 +9,8 @@ class QPushButton;
 class QScrollArea;
 class QWidget;
 class Dialogdienst;
-class TKAnwendung;
+class Projektsitzung;
 class TKFarbe;
-class TKModell;
 
 // The zoom window: the main window's current sketch in a large, resizable window, zoomed in and out by
 // resizing the sketch picture; the sketch always fits its picture, so zooming changes its scale.
@@ -21,10 +20,8 @@ public:
     // Largest side of the sketch picture; zooming in stops before a picture would pass it.
     static constexpr int MaxSeite = 5000;
 
-    // Without a dialog service the export uses the real file dialogs.
-    explicit TfrmZoom(QWidget* parent = nullptr, Dialogdienst* dienst = nullptr);
-    void SetDaten(const TKModell* modell, const TKAnwendung* anwendung, const TKFarbe* farbe,
-                  char dezimaltrenner);
+    TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdienst& dienst,
+             QWidget* parent = nullptr);
 
     void Neuzeichnen();
     void ZoomIn();       // picture x 1.25
@@ -46,11 +43,9 @@ private:
     void Skalieren(double faktor);
     void SetBildgroesse(QSize groesse);
 
-    const TKModell* modell_ = nullptr;
-    const TKAnwendung* anwendung_ = nullptr;
-    const TKFarbe* farbe_ = nullptr;
-    char dezimaltrenner_ = ',';
-    Dialogdienst* dienst_;
+    const Projektsitzung& sitzung_;
+    const TKFarbe& farbe_;
+    Dialogdienst& dienst_;
     QImage bild_;
     QScrollArea* bereich_;
     QWidget* imgZoom_;

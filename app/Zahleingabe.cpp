@@ -55,7 +55,8 @@ bool PruefeEingabe(QWidget* feld, double maximum, double minimum, char trenner, 
     const auto* zahlenfeld = qobject_cast<Zahlenfeld*>(feld);
     if (!zahlenfeld || zahlenfeld->text().trimmed().isEmpty()) return true;
     const auto wert = AlsZahl(zahlenfeld->text(), trenner);
-    if (!wert) return Meldet(feld, MeldungKeineZahl(), dialoge);
+    if (!wert || !std::isfinite(*wert * zahlenfeld->Faktor()))
+        return Meldet(feld, MeldungKeineZahl(), dialoge);
     const int bereich = zahlenfeld->Bereich();
     const bool pruefeMinimum = bereich == -1 || bereich == 2;
     const bool pruefeMaximum = bereich == 1 || bereich == 2;

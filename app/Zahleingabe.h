@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 class QWidget;
@@ -9,14 +10,17 @@ class Dialogdienst;
 // Numeric input of every window: checked when a field is left, read with a fallback, shown compactly.
 // Numbers use the regional decimal separator `trenner` only; under ',' the text "2.5" is not a number.
 
-inline const char* const MeldungKleiner = "Der eingegebene Wert ist kleiner als erlaubt!";
-inline const char* const MeldungGroesser = "Der eingegebene Wert ist größer als erlaubt!";
+inline const char* const MeldungKleiner =
+    QT_TRANSLATE_NOOP("Zahleingabe", "Der eingegebene Wert ist kleiner als erlaubt!");
+inline const char* const MeldungGroesser =
+    QT_TRANSLATE_NOOP("Zahleingabe", "Der eingegebene Wert ist größer als erlaubt!");
 QString MeldungKeineZahl();
 
 std::optional<double> AlsZahl(const QString& text, char trenner);
 
 // True when the field's text is acceptable. A failed check shows its message through `dialoge` and puts the
-// focus back into the field. Only a Zahlenfeld is checked; an empty text always passes.
+// focus back into the field. Only a Zahlenfeld is checked; an empty text always passes; a number too large
+// for the model's unit is no number.
 bool PruefeEingabe(QWidget* feld, double maximum, double minimum, char trenner, Dialogdienst& dialoge);
 
 double LeseZahl(const QString& text, double ersatz, char trenner);

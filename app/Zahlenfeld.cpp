@@ -2,7 +2,8 @@
 
 #include <QFocusEvent>
 
-Zahlenfeld::Zahlenfeld(QWidget* parent, int bereich) : QLineEdit(parent), bereich_(bereich) {}
+Zahlenfeld::Zahlenfeld(QWidget* parent, int bereich, double faktor)
+    : QLineEdit(parent), bereich_(bereich), faktor_(faktor) {}
 
 void Zahlenfeld::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);

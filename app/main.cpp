@@ -13,7 +13,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zavr"));
-    QApplication::setApplicationDisplayName(QStringLiteral("QUORVEL® - Schubdorn ZAVR / ZAVRQ"));
     // The windows are laid out for Arial; fontconfig supplies a metric-compatible face where it is missing.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     HinweiszeitenEinstellen(app);
@@ -21,11 +20,13 @@ int main(int argc, char* argv[]) {
     const auto einstellungen = Anwendereinstellungen::FuerProgramm();
 
     QTranslator sprachmodul;
+    QTranslator qtTexte;
     {
         TfrmSplash start(programm, einstellungen);
         start.exec();
         if (LadeSprachmodul(sprachmodul, programm, start.GewaehlteKennung()))
             QApplication::installTranslator(&sprachmodul);
+        if (LadeQtTexte(qtTexte, start.GewaehlteKennung())) QApplication::installTranslator(&qtTexte);
     }
 
     QtDialogdienst dialoge;

@@ -3,7 +3,7 @@
 ZAVR_PACKAGES=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev
   python3-ezdxf fonts-liberation2 xvfb xauth imagemagick poppler-utils
 )
 

@@ -8,11 +8,10 @@
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "files/ProjektDatei.h"
+#include "model/Uebersetzung.h"
 #include "model/Umgebung.h"
 
 namespace {
-
-constexpr const char* Kontext = "Projektsitzung";
 
 std::string Getrimmt(const std::string& text) {
     const auto anfang = text.find_first_not_of(" \t");
@@ -26,7 +25,7 @@ Projektsitzung::Projektsitzung(Umgebung& umgebung)
     : umgebung_(umgebung), modell_(umgebung), arbeitskopie_(modell_.cAnwendung.front()) {}
 
 std::string Projektsitzung::Text(const char* text) const {
-    return umgebung_.translate(Kontext, text);
+    return umgebung_.translate("Projektsitzung", text);
 }
 
 void Projektsitzung::ArbeitskopieAnlegen() {
@@ -71,7 +70,8 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
     try {
         if (!ReadFromFile(gelesen, datei)) return {false, {}};  // the reader has said why
     } catch (const std::system_error& fehler) {
-        return {false, Text("Kann angegebene Datei nicht öffnen!") + " (" + fehler.code().message() + ")"};
+        return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) +
+                           " (" + fehler.code().message() + ")"};
     }
     modell_ = std::move(gelesen);
     ArbeitskopieAnlegen();
@@ -80,14 +80,17 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
 }
 
 Dateiergebnis Projektsitzung::Speichern() {
-    if (datei_.empty()) return {false, Text("Das Projekt hat noch keinen Dateinamen.")};
+    if (datei_.empty())
+        return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt hat noch keinen Dateinamen."))};
     return SpeichernUnter(datei_);
 }
 
 Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
     ArbeitskopieZurueckschreiben();
     if (!SaveToFile(modell_, datei))
-        return {false, Text("Das Projekt konnte nicht gespeichert werden: ") + datei};
+        return {false,
+                Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt konnte nicht gespeichert werden: ")) +
+                    datei};
     datei_ = datei;
     return {};
 }
@@ -98,7 +101,8 @@ std::string Projektsitzung::Dateivorschlag() const {
 }
 
 bool Projektsitzung::Speicherfrage(const std::function<std::optional<std::string>()>& dateiWaehlen) {
-    switch (umgebung_.Frage(Text("Soll der aktuelle Zustand gespeichert werden?"), true)) {
+    switch (umgebung_.Frage(
+        Text(QT_TRANSLATE_NOOP("Projektsitzung", "Soll der aktuelle Zustand gespeichert werden?")), true)) {
         case Antwort::Nein:
             return true;
         case Antwort::Abbrechen:
@@ -130,7 +134,8 @@ bool Projektsitzung::PositionWaehlen(int nummer) {
 bool Projektsitzung::PositionHinzufuegen() {
     const int anzahl = modell_.GetAnzAnwendung();
     if (anzahl >= std::numeric_limits<std::uint16_t>::max()) {
-        umgebung_.Meldung(Text("Das Projekt kann keine weitere Position aufnehmen."));
+        umgebung_.Meldung(
+            Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt kann keine weitere Position aufnehmen.")));
         return false;
     }
     ArbeitskopieZurueckschreiben();
@@ -142,8 +147,10 @@ bool Projektsitzung::PositionHinzufuegen() {
 bool Projektsitzung::PositionLoeschen() {
     const int anzahl = modell_.GetAnzAnwendung();
     if (anzahl <= 1) {
-        umgebung_.Meldung(Text("Es ist nur eine Position im Projekt vorhanden.") + "\n\n" +
-                          Text("Die letzte Position kann nicht entfernt werden!"));
+        umgebung_.Meldung(
+            Text(QT_TRANSLATE_NOOP("Projektsitzung", "Es ist nur eine Position im Projekt vorhanden.")) +
+            "\n\n" +
+            Text(QT_TRANSLATE_NOOP("Projektsitzung", "Die letzte Position kann nicht entfernt werden!")));
         return false;
     }
     // The working copy of the removed position is dropped, not written back.

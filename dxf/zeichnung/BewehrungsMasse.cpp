@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "model/TKAnwendung.h"
+#include "model/Uebersetzung.h"
 
 double TrBewehrungsMasse::Summe(const std::vector<double>& liste, int anzahl) {
     const auto n = std::min<std::size_t>(liste.size(), anzahl < 0 ? 0 : static_cast<std::size_t>(anzahl));
@@ -53,8 +54,9 @@ bool ListenVollstaendig(const TrBewehrungsMasse& m) {
 bool LeseBewehrungsMasse(const TKAnwendung& anw, TsDorn dorn, TrBewehrungsMasse& m, std::string& fehler) {
     const TKErgebnisse& erg = anw.cErgebnisse;
     if (!erg.GetBerechnet()) {
-        fehler =
-            "Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.";
+        fehler = QT_TRANSLATE_NOOP(
+            "Bewehrungsplan",
+            "Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.");
         return false;
     }
     m = {};
@@ -65,22 +67,29 @@ bool LeseBewehrungsMasse(const TKAnwendung& anw, TsDorn dorn, TrBewehrungsMasse&
     m.by = erg.cDornErgebnis[Ord(dorn)].Getby();
     UebernimmDorn(erg.cDornDaten[Ord(dorn)], m);
     if (!AllesEndlich(m)) {
-        fehler = "Die Bewehrungsdaten enthalten ungültige Zahlen; bitte die Position neu berechnen.";
+        fehler = QT_TRANSLATE_NOOP(
+            "Bewehrungsplan",
+            "Die Bewehrungsdaten enthalten ungültige Zahlen; bitte die Position neu berechnen.");
         return false;
     }
     if (m.h <= 0 || m.by <= 0) {
-        fehler =
-            "Plattendicke oder Bewehrungsbreite by ist nicht berechnet; bitte die Position neu berechnen.";
+        fehler = QT_TRANSLATE_NOOP(
+            "Bewehrungsplan",
+            "Plattendicke oder Bewehrungsbreite by ist nicht berechnet; bitte die Position neu berechnen.");
         return false;
     }
     if (m.nA < 0 || m.nB1 < 0 || m.nB2 < 0 || m.nC < 0 || m.nD < 0 || (m.nB2 > 0 && m.nB1 < 2)) {
-        fehler = "Die Stabanzahlen der Bewehrung passen nicht zusammen; bitte die Position neu berechnen.";
+        fehler = QT_TRANSLATE_NOOP(
+            "Bewehrungsplan",
+            "Die Stabanzahlen der Bewehrung passen nicht zusammen; bitte die Position neu berechnen.");
         return false;
     }
     m.k = m.nB1 / 2;
     m.m2 = m.nB2 > 0 ? (m.nB2 / 2 - 1) / m.k : 0;
     if (!ListenVollstaendig(m)) {
-        fehler = "Die Stababstände der Bewehrung sind unvollständig; bitte die Position neu berechnen.";
+        fehler = QT_TRANSLATE_NOOP(
+            "Bewehrungsplan",
+            "Die Stababstände der Bewehrung sind unvollständig; bitte die Position neu berechnen.");
         return false;
     }
     m.SD = 2 * TrBewehrungsMasse::Summe(m.DD, static_cast<int>(m.DD.size()));

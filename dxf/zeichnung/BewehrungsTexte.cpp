@@ -2,15 +2,14 @@
 
 #include "model/Umgebung.h"
 
-TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung) {
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
     // Translations must keep to letters the 8-bit code page of DXF texts can hold.
-    const auto t = [&umgebung](const char* text) { return umgebung.translate("Bewehrungsplan", text); };
-    return {t("Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
-            t("Draufsicht"),
-            t("Ansicht"),
-            t("Schnitt"),
-            t(" Bügel "),
-            t("mit lb,net verankern")};
+    return {u.translate("Bewehrungsplan", "Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
+            u.translate("Bewehrungsplan", "Draufsicht"),
+            u.translate("Bewehrungsplan", "Ansicht"),
+            u.translate("Bewehrungsplan", "Schnitt"),
+            u.translate("Bewehrungsplan", " Bügel "),
+            u.translate("Bewehrungsplan", "mit lb,net verankern")};
 }
 
 int Zeichenzahl(const std::string& text) {

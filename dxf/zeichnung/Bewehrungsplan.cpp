@@ -1,7 +1,6 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 
 #include "dxf/zeichnung/BewehrungsBloecke.h"
-#include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Umgebung.h"
@@ -18,7 +17,10 @@ void ZeichneTitel(const TrBewehrungsBlatt& b, const TrDxfZustand& z, const std::
 bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& umgebung, DXF_Object& doc,
                          std::string& fehler) {
     TrBewehrungsMasse m;
-    if (!LeseBewehrungsMasse(anw, dorn, m, fehler)) return false;
+    if (!LeseBewehrungsMasse(anw, dorn, m, fehler)) {
+        fehler = umgebung.translate("Bewehrungsplan", fehler.c_str());
+        return false;
+    }
     const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(umgebung), umgebung.Dezimaltrenner()};
     ZeichneTitel(blatt, {{m.h + 500, 0, 0}, {20, 7.5, 20, 45}}, DornName(dorn));
     TrDxfZustand z{{0, 0, 0}, {20, 7.5, 20, 30}};
@@ -28,20 +30,4 @@ bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& um
     z.DxfUrsprung = {m.by + 2 * m.L, -m.h - 2 * m.L, 0};
     ZeichneSchnitt(blatt, z);
     return true;
-}
-
-bool BewehrungDxfSchreiben(const TKAnwendung& anw, TsDorn dorn, const Umgebung& umgebung,
-                           const std::string& datei, std::string& fehler) {
-    DXF_Object doc;
-    if (!BewehrungsZeichnung(anw, dorn, umgebung, doc, fehler)) return false;
-    return SpeichereDxf(doc, MitDxfEndung(datei), fehler);
-}
-
-bool BewehrungDXF(bool /*exportieren*/, const std::string& datei, const TKAnwendung& anw,
-                  Umgebung& umgebung) {
-    std::string fehler = "Kein Dateiname für den Bewehrungsplan angegeben.";
-    const bool ok =
-        !datei.empty() && BewehrungDxfSchreiben(anw, anw.cErgebnisse.GetAktDorn(), umgebung, datei, fehler);
-    if (!ok) umgebung.Meldung(fehler);
-    return ok;
 }

@@ -16,13 +16,3 @@ struct Umgebung;
 // position has no design results or its values cannot give a sound drawing.
 bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& umgebung, DXF_Object& doc,
                          std::string& fehler);
-
-// Builds the drawing and writes it to `datei` after the ".dxf" rule (MitDxfEndung). False with the
-// reason in `fehler` when the drawing is refused or the file cannot be written.
-bool BewehrungDxfSchreiben(const TKAnwendung& anw, TsDorn dorn, const Umgebung& umgebung,
-                           const std::string& datei, std::string& fehler);
-
-// Entry of the desktop program for the position's current dowel type. Until the preview window exists,
-// both the export and the preview write the file `datei`; refusals and write errors are reported through
-// umgebung.Meldung. True when the file was written.
-bool BewehrungDXF(bool exportieren, const std::string& datei, const TKAnwendung& anw, Umgebung& umgebung);

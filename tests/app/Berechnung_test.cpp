@@ -208,18 +208,20 @@ TEST_F(Hauptmaske, statusleisteZeigtVersionUndHinweise) {
 TEST_F(Hauptmaske, ansichtenSchaltenBefehleUndBereiche) {
     Klick("btnBerechnen");
     ASSERT_EQ(fenster->Ansicht(), TsAnsicht::anUebersicht);
-    EXPECT_TRUE(Kind<QAction>("actBedarfsliste")->isEnabled());
+    EXPECT_TRUE(Kind<QAction>("actDxfBewehrung")->isEnabled());
     EXPECT_FALSE(Kind<QAction>("actSystemeingaben")->isEnabled());
     EXPECT_FALSE(Kind<QAction>("actExportDatei")->isEnabled());
     fenster->AnsichtEingabeEinstellen(TsAnsicht::anVorschau);
     EXPECT_TRUE(Kind<QAction>("actSystemeingaben")->isEnabled());
-    EXPECT_TRUE(Kind<QAction>("actExportDatei")->isEnabled());
     EXPECT_TRUE(Sichtbar(Kind<QWidget>("btnRueckkehr")));
     EXPECT_FALSE(Sichtbar(Kind<QWidget>("btnBerechnen")));
     EXPECT_FALSE(Sichtbar(Kind<QWidget>("lvLastErgebnis")));
+    // Back from the pages to the overview: the results stay in view.
     Klick("btnRueckkehr");
-    EXPECT_EQ(fenster->Ansicht(), TsAnsicht::anEingabe);
-    EXPECT_FALSE(Kind<QAction>("actBedarfsliste")->isEnabled());
+    EXPECT_EQ(fenster->Ansicht(), TsAnsicht::anUebersicht);
+    EXPECT_TRUE(Sichtbar(Kind<QWidget>("lvLastErgebnis")));
+    fenster->AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+    EXPECT_FALSE(Kind<QAction>("actDxfBewehrung")->isEnabled());
     EXPECT_FALSE(Kind<QAction>("actDrucken")->isEnabled());
     EXPECT_EQ(fenster->Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stEingabe);
 }

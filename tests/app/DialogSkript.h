@@ -10,7 +10,7 @@
 // A box without a queued answer is answered No / Cancel and counted as unexpected, so a test never hangs.
 class DialogSkript : public Dialogdienst {
 public:
-    enum class Art { Hinweis, Frage, FrageMitAbbrechen, Bestaetigung, Oeffnen, Speichern };
+    enum class Art { Hinweis, Frage, FrageMitAbbrechen, Bestaetigung, Oeffnen, Speichern, Drucker, Dokument };
     struct Aufruf {
         Art art;
         QString text;  // message text, or the dialog title for file dialogs
@@ -48,6 +48,17 @@ public:
                                             const QStringList& filter, int filter_index) override {
         return Datei(Art::Speichern, titel, vorschlag, filter, filter_index);
     }
+
+    bool DruckerEinrichten(QWidget*, QPrinter&) override {
+        aufrufe.push_back({Art::Drucker, {}, {}, 0, {}});
+        return false;
+    }
+    bool DokumentOeffnen(const QString& pfad) override {
+        aufrufe.push_back({Art::Dokument, pfad, {}, 0, {}});
+        return dokumentOeffnet;
+    }
+
+    bool dokumentOeffnet = true;
 
     // The texts of all boxes of one kind, in order.
     QStringList Texte(Art art) const {

@@ -135,8 +135,8 @@ TEST_F(Hauptmaske, einzeldornSchaltetVonDerReihenskizzeAufDieAnsicht) {
     Klick("tbReihenAnsicht");
     EXPECT_EQ(fenster->Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stDornReihe);
     Klick("tbEinzel");
-    EXPECT_EQ(fenster->Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stAnsicht);
     EXPECT_EQ(A().cErgebnisse.GetErgebnisAnzeige(), TsSkizzeTyp::stAnsicht);
+    EXPECT_EQ(fenster->Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stEingabe);  // input mode: the input sketch
 }
 
 TEST_F(Hauptmaske, auswahlfelderSchreibenInDieArbeitskopie) {

@@ -5,7 +5,8 @@
 #include <QImage>
 
 #include "app/QtUmgebung.h"
-#include "model/TKErgebnisse.h"
+#include "model/TKAnwendung.h"
+#include "model/Umgebung.h"
 
 namespace {
 
@@ -27,9 +28,10 @@ int Schriftpunkte(const QImage& bild, int von, int bis) {
 }
 
 TEST(Ergebnisliste, kopfZeichnetGriechischeBuchstabenMitIndex) {
-    Ergebnisliste liste(',');
+    StandardUmgebung umgebung;
+    Ergebnisliste liste(umgebung);
     liste.resize(600, 300);
-    liste.ErgebnisUebersichtAnzeigen(TKErgebnisse(TsLand::deu));
+    liste.ErgebnisUebersichtAnzeigen(TKAnwendung(umgebung));
     liste.show();
     auto* kopf = liste.header();
     const QImage bild = kopf->grab().toImage();
@@ -43,7 +45,8 @@ TEST(Ergebnisliste, kopfZeichnetGriechischeBuchstabenMitIndex) {
 }
 
 TEST(Ergebnisliste, spaltenbreitenBleibenInIhrenGrenzen) {
-    Ergebnisliste liste(',');
+    StandardUmgebung umgebung;
+    Ergebnisliste liste(umgebung);
     liste.header()->resizeSection(0, 40);
     EXPECT_EQ(liste.columnWidth(0), 90);
     liste.header()->resizeSection(1, 400);

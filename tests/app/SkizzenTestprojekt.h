@@ -7,13 +7,15 @@
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 #include "output/TKFarbe.h"
+#include "sitzung/Projektsitzung.h"
 
-// A designed row of dowels, the project around it and a colour scheme, as the main window hands them to
-// its sketch area.
+// A designed row of dowels in a session, and a colour scheme, as the main window hands them to its sketch
+// area.
 struct SkizzenTestprojekt {
     StandardUmgebung umgebung;
-    TKModell modell{umgebung};
-    TKAnwendung arbeitskopie{umgebung};
+    Projektsitzung sitzung{umgebung};
+    TKModell& modell = sitzung.Modell();
+    TKAnwendung& arbeitskopie = sitzung.Arbeitskopie();
     TKFarbe farbe;
 
     SkizzenTestprojekt() {

@@ -17,15 +17,11 @@ namespace {
 class Skizzenflaeche : public ::testing::Test {
 protected:
     SkizzenTestprojekt projekt;
-    Skizzenbereich bereich;
     DialogSkript dialoge;
+    Skizzenbereich bereich{projekt.sitzung, projekt.farbe, dialoge};
     QTemporaryDir ordner;
 
-    void SetUp() override {
-        bereich.resize(400, 300);
-        bereich.SetDaten(&projekt.modell, &projekt.arbeitskopie, &projekt.farbe);
-        bereich.SetDialogdienst(&dialoge);
-    }
+    void SetUp() override { bereich.resize(400, 300); }
     void Speichern(const QString& name, int filter) {
         dialoge.dateien.push_back(Dialogdienst::Dateiwahl{ordner.filePath(name), filter});
         bereich.InDateiSpeichern();
@@ -45,14 +41,6 @@ TEST_F(Skizzenflaeche, zeichnetDenSkizzentypDesModells) {
     projekt.modell.SetSkizzeAnzeige(TsSkizzeTyp::stNothing);
     bereich.Neuzeichnen();
     EXPECT_EQ(Farbzahl(bereich.Skizzenbild()), 1);
-}
-
-TEST_F(Skizzenflaeche, ohneDatenNurHintergrund) {
-    Skizzenbereich leer;
-    leer.resize(200, 100);
-    EXPECT_EQ(Farbzahl(leer.Skizzenbild()), 1);
-    leer.InDateiSpeichern();
-    leer.AlsVollbild();
 }
 
 TEST_F(Skizzenflaeche, menueBietetKopierenSpeichernUndVollbild) {

@@ -17,12 +17,9 @@ class Zoom : public ::testing::Test {
 protected:
     SkizzenTestprojekt projekt;
     DialogSkript dialoge;
-    TfrmZoom zoom{nullptr, &dialoge};
+    TfrmZoom zoom{projekt.sitzung, projekt.farbe, dialoge};
 
-    void SetUp() override {
-        zoom.SetDaten(&projekt.modell, &projekt.arbeitskopie, &projekt.farbe, ',');
-        zoom.show();
-    }
+    void SetUp() override { zoom.show(); }
     void TearDown() override { zoom.close(); }
     QSize Client() const { return zoom.findChild<QScrollArea*>()->viewport()->size(); }
 };

@@ -1,4 +1,5 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
+#include "dxf/zeichnung/DxfDateiname.h"
 
 #include <gtest/gtest.h>
 
@@ -252,13 +253,6 @@ TEST_P(Bewehrungsplan_verweigert, mitMeldungUndOhneDatei) {
     EXPECT_FALSE(BewehrungsZeichnung(anw, Z60, u, doc, fehler));
     EXPECT_FALSE(fehler.empty());
     EXPECT_EQ(doc.num_layers(), 0);
-
-    const std::string datei = std::string(ZAVR_BINARY_DIR) + "/zeichnung_verweigert.dxf";
-    std::filesystem::remove(datei);
-    anw.cErgebnisse.SetAktDorn(Z60);
-    EXPECT_FALSE(BewehrungDXF(true, datei, anw, u));
-    ASSERT_EQ(u.meldungen.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(datei));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -289,23 +283,9 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(BewehrungDXF, schreibtDenAktuellenTypMitDxfEndung) {
-    TKAnwendung anw = HandPosition(TsDorn::ZAVR30HF, 240, 400);
-    anw.cErgebnisse.SetAktDorn(TsDorn::ZAVR30HF);
-    const std::string basis = std::string(ZAVR_BINARY_DIR) + "/zeichnung_bewehrung_aktdorn";
-    std::filesystem::remove(basis + ".dxf");
-    StandardUmgebung u;
-    ASSERT_TRUE(BewehrungDXF(true, basis, anw, u));
-    std::ifstream datei(basis + ".dxf", std::ios::binary);
-    const std::string inhalt((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
-    EXPECT_NE(inhalt.find("Doppelschubdorn ZAVR 30 HF"), std::string::npos);
-    EXPECT_TRUE(u.meldungen.empty());
-}
-
-TEST(BewehrungDxfSchreiben, meldetEineNichtSchreibbareDatei) {
+TEST(SpeichereDxf, meldetEineNichtSchreibbareDatei) {
     std::string fehler;
-    StandardUmgebung u;
-    EXPECT_FALSE(BewehrungDxfSchreiben(HandPosition(Z60), Z60, u, "/nicht/vorhanden/plan.dxf", fehler));
+    EXPECT_FALSE(SpeichereDxf(Zeichnung(HandPosition(Z60)), "/nicht/vorhanden/plan.dxf", fehler));
     EXPECT_NE(fehler.find("/nicht/vorhanden/plan.dxf"), std::string::npos);
 }
 

@@ -11,6 +11,7 @@
 #include "calc/TKZAVRBemessung.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
+#include "dxf/zeichnung/DxfDateiname.h"
 #include "files/ProjektDatei.h"
 #include "model/Katalog.h"
 #include "model/TKModell.h"
@@ -80,7 +81,10 @@ TEST(Ezdxf, liestBewehrungsplaeneUndDornzeichnungenOhneBeanstandung) {
     int geschrieben = 0;
     const auto schreibe = [&](const TKAnwendung& anw, TsDorn dorn, const std::string& name) {
         std::string fehler;
-        if (BewehrungDxfSchreiben(anw, dorn, u, (ordner / name).string(), fehler)) ++geschrieben;
+        DXF_Object doc;
+        if (BewehrungsZeichnung(anw, dorn, u, doc, fehler) &&
+            SpeichereDxf(doc, MitDxfEndung((ordner / name).string()), fehler))
+            ++geschrieben;
     };
     int nr = 0;
     for (const TKAnwendung& anw : HandPositionen())

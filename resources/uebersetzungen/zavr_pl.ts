@@ -1,0 +1,1064 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="de_DE">
+<context>
+    <name>Befehle</name>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Eingaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Be&amp;rechnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedarfs&amp;liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Neu...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Öffnen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern unter ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucker &amp;einrichten...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucker einrichten ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Projektverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &amp;hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aktuelle Position &amp;löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aktuelle Position löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Systemein&amp;gaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Systemeingaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Projektdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingabe&amp;baum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berechnung durchführen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bedarfsliste anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedarfsliste anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zu Bedarfsliste &amp;hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Bedarfsliste aufnehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisse in &amp;Datei exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisse in &amp;Zwischenablage exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF Export - D&amp;orn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF Export - &amp;Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bemessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Farbeinstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Über &amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Über Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Über QUORVEL® ZAVR ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Über QUORVEL® ZAVR ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - &amp;Katalog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - Katalog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - &amp;Zulassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - Zulassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aktuelle Positionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingabebaum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Bemessung</name>
+    <message>
+        <source>SetTmpLast: Fataler Fehler im Berechnungsablauf! Das Ergebnis der Berechnung ist ungültig!
+<byte value="xd"/>Versuchen Sie die Berechnung mit neuen Eingabedaten und wenden Sie sich an den Hersteller des Programms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler in Modul MuexyCalc ---&gt; pbxy * phm = 0!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler in Modul Teilu     ---&gt; d = 0!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Bewehrungsplan</name>
+    <message>
+        <source>Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bewehrungsdaten enthalten ungültige Zahlen; bitte die Position neu berechnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plattendicke oder Bewehrungsbreite by ist nicht berechnet; bitte die Position neu berechnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Stabanzahlen der Bewehrung passen nicht zusammen; bitte die Position neu berechnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Stababstände der Bewehrung sind unvollständig; bitte die Position neu berechnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauseitige Bewehrung für QUORVEL® Doppelschubdorn </source>
+        <translation>Zbrojenie na budowie dla podwójnego trzpienia QUORVEL® </translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation>Rzut z góry</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Przekrój</translation>
+    </message>
+    <message>
+        <source> Bügel </source>
+        <translation> strzemion </translation>
+    </message>
+    <message>
+        <source>mit lb,net verankern</source>
+        <translation>zakotwienie lb,net</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogdienst</name>
+    <message>
+        <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Eingabebereich</name>
+    <message>
+        <source>einzelner Doppelschubdorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornpaar Platte an Platte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornpaar Platte an Wand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornreihe Platte an Platte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornreihe Platte an Wand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einzellast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;konstante Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;gleichförmig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;beliebig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lfd Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauteil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feuerwiderstandsdauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Fugenbreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornabstand berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>konstanter Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ermittlung der Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingabe der Bemessungswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswerte der Einwirkung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Design-Lasten):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querkraftverlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plattendicke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanddicke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Randabstand links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Randabstand rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenlänge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung oben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung unten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung vorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anteil ständig / veränderlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Punktlast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ergebnisliste</name>
+    <message>
+        <source>Ausnutzungsgrad der Stahltragfähigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausnutzungsgrad der Durchstanztragfähigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausnutzungsgrad des Betonkantenbruchs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl der Dorne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übersicht der Berechung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übersicht der Berechnungsergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Projektsitzung</name>
+    <message>
+        <source>Kann angegebene Datei nicht öffnen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Projekt hat noch keinen Dateinamen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Projekt konnte nicht gespeichert werden: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll der aktuelle Zustand gespeichert werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Projekt kann keine weitere Position aufnehmen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist nur eine Position im Projekt vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die letzte Position kann nicht entfernt werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die vorliegende Berechnung wurde mit der Option &quot;unbegrenzt&quot; durchgeführt, daher können die 
+Dornabstände größer sein als 5* Plattendicke.
+Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!
+
+Grundlage der Bemessung ist, alle Dorne werden mit der gleichen Last beaufschlagt.
+Daraus ergeben sich unterschiedliche Dornabstände in Abhängigkeit vom Querkraftverlauf in 
+der Fuge.
+
+Um linienartige Auflagerung zu realisieren, wird empfohlen, einen Achsabstand der Dorne von 
+5 * Plattendicke nicht zu überschreiten.
+
+Das Programm bietet Ihnen die Möglichkeit einer automatischen Beschränkung des 
+Dornabstandes unter Optionen - Bemessung:
+
+     •  5 * Plattendicke - gleiche Belastung aller Dorne
+     •  5 * Plattendicke - einfügen konstruktiver Dorn (im Bereich der großen Dornabstände)
+
+Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
+vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skizzenbereich</name>
+    <message>
+        <source>Skizze in &amp;Zwischenablage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze in &amp;Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze als &amp;Vollbild darstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Textliste</name>
+    <message>
+        <source>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e krit\ar &lt; ar krit\hw &lt; hw krit\c &lt; c min\e &lt; e erf\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung OK\Bauteildicke zu klein!\Belastung zu hoch!\Dornabstand kleiner zulässig!\Randabstand kleiner zulässig!\Dornabstand für Standardbewehrung nach Zulassung zu klein\Randabstand für erforderliche Bewehrung zu klein\Die angegebene Wanddicke ist für den ausgewählten Dorn kleiner als erforderlich\Die vorhandene Bauteildicke ist für die gewählte Bewehrung zu klein!\Der erforderlichen Bereich der Aufhängebewehrung ist größer als der vorhandene Dornabstand\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der maximale Dornabstand ist größer als 5 * Plattendicke\Der maximale Dornabstand konnte auf Grund der Querkrafteingabe nicht eingehalten werden!\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>einzelner Doppelschubdorn\Dornpaar Platte an Platte\Dornpaar Platte an Wand\Dornreihe Platte an Platte\Dornreihe Platte an Wand\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachweis für einen mit Punktlast belasteten einzelnen Doppelschubdorn\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Wand\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Wand\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne\F90\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Anforderungen\F90 Manschette\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20 mm\30 mm\40 mm\50 mm\60 mm\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard\Optimal\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbegrenzt\5 * Plattendicke - gleiche Belastung aller Dorne\5 * Plattendicke - einfügen konstruktiver Dorne\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn\S\ct\ce\D\Bemerkungen\</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmCharakteristischeLast</name>
+    <message>
+        <source>Eingabe der Bemessungswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmFarbeinstellung</name>
+    <message>
+        <source>Skizze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung des Skizzen Hintergrundes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Bemassung (Linien + Text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umrandung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Betonumrandung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Betonflächen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Brandschutzmanschette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Steckbügel (Pos A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der horizontalen Bewehrung (Pos B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung des geschlossenen Bügels (Pos C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Aufhängebewehrung (Pos D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Schubdornumrandung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbdarstellung der Schubdornfächen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - Farbeinstellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hintergrund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schubdorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbeinstellung auf Standardwerte zurücksetzen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Graustufen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbeinstellung auf Graustufen einstellen! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingabemaske verlassen und Eingaben übernehmen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingabemaske verlassen und Eingaben verwerfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHauptMaske</name>
+    <message>
+        <source>Ansicht</source>
+        <translation type="unfinished">Widok</translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation type="unfinished">Rzut z góry</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation type="unfinished">Przekrój</translation>
+    </message>
+    <message>
+        <source>Dornreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zu Bedarfsliste &amp;hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In &amp;Zwischenablage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnis&amp;vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rückkehr zur Ein&amp;gabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werkzeugleiste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Funktion ist in dieser Programmversion nicht enthalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF-Export - D&amp;orn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF-Export - &amp;Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ (*.ZAV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF databases (*.dxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in DXF Format (*.dxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Für dieses Programm ist keine Hilfe installiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - wurde nicht gefunden. Die erforderliche Datei kann nur von der CD Version installiert werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Anwendung zum Öffnen der ausgewählten Datei ist nicht installiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - Katalog.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR - Zulassung.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kann angegebene Datei nicht öffnen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHinweis5d</name>
+    <message>
+        <source>Information zur Bemessung der Dornabstände</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenster bei jeder Bemessung wieder anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZAVR Programm &amp;starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmZoom</name>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze in &amp;Zwischenablage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze in &amp;Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenster &amp;schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisausdruck in Zwischenablage kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisausdruck in Datei exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fenster schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in (+)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out (-)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Vorpruefung</name>
+    <message>
+        <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!
+<byte value="xd"/>
+<byte value="xd"/>Soll die Berechnung trotzdem durchgeführt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den kleinsten Doppelschubdorn!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Wert der Betondeckung oben ist &lt; 2,5 cm. Bitte prüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Wert der Betondeckung unten ist &lt; 2,5 cm. Bitte prüfen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Summe der Betondeckungen ist größer als die Dicke der anzuschließenden Betonplatte!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Wanddicke ist kleiner als die mindest erforderliche Dicke für den kleinsten Doppelschubdorn!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der eingegebene Dornabstand ist größer als die Fugenlänge!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die beliebige Belastung hat weniger als zwei Lastpunkte. Bitte die Belastung vollständig eingeben!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zahleingabe</name>
+    <message>
+        <source>Fehler bei der Eingabe: Es sind nur Zahlen erlaubt!
+(eventuell Schreibweise von &quot;.&quot; und &quot;,&quot; beachten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der eingegebene Wert ist kleiner als erlaubt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der eingegebene Wert ist größer als erlaubt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
