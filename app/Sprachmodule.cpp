@@ -40,5 +40,6 @@ bool LadeQtTexte(QTranslator& uebersetzer, int kennung) {
     QString sprache = QStringLiteral("de");
     for (const auto& s : BekannteSprachen())
         if (s.kennung == kennung) sprache = s.qt;
-    return uebersetzer.load(QStringLiteral("qtbase_") + sprache, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return uebersetzer.load(QStringLiteral("qtbase_") + sprache,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

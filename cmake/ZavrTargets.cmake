@@ -25,7 +25,7 @@ function(zavr_test name)
   target_compile_definitions(${name} PRIVATE
     ZAVR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" ZAVR_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;${T_ENV}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;${T_ENV}")
 endfunction()
 
 # zavr_benchmark(NAME [LIBS ...]): a Google Benchmark executable from the folder's .cpp files (not run by CTest).
