@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli/ErgebnisTabelle.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
+#include "datei/Dateifehler.h"
 #include "files/ProjektDatei.h"
 #include "model/TKModell.h"
 #include "model/Texte.h"
@@ -135,8 +137,12 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     if (o.json)
         std::cout << nlohmann::ordered_json{{"Datei", o.eingabe}, {"Positionen", positionen}}.dump(2) << '\n';
 
-    if (!o.ausgabe.empty() && !SaveToFile(modell, o.ausgabe)) {
-        std::cerr << "zavr-cli design: " << o.ausgabe << " kann nicht gespeichert werden\n";
+    if (o.ausgabe.empty()) return status;
+    try {
+        ProjektSpeichern(modell, o.ausgabe);
+    } catch (const std::exception& e) {
+        std::cerr << "zavr-cli design: " << o.ausgabe << " kann nicht gespeichert werden: " << Fehlergrund(e)
+                  << '\n';
         return ExitDateiFehler;
     }
     return status;
