@@ -193,6 +193,43 @@ TEST(DateiLaden, vieleZeilenNurMitCr) {
     EXPECT_EQ(s.ReadInteger("A", "k99999", 0), 1);
 }
 
+struct Utf8Fall {
+    const char* name;
+    std::string bytes;
+    std::string text;
+};
+class Utf8Lesen : public ::testing::TestWithParam<Utf8Fall> {};
+
+// One replacement character for each ill-formed sequence, that is for the longest beginning of a sequence
+// that is well-formed; the bytes after it start anew. What comes out is valid UTF-8.
+TEST_P(Utf8Lesen, ersetztJedeUngueltigeFolge) {
+    TKDateiTransfer s = Store(
+        "\xEF\xBB\xBF"
+        "A.k=<" +
+        GetParam().bytes + ">");
+    EXPECT_EQ(s.ReadString("A", "k"), "<" + GetParam().text + ">");
+}
+
+const std::string Ersatz = "\xEF\xBF\xBD";
+
+INSTANTIATE_TEST_SUITE_P(
+    Folgen, Utf8Lesen,
+    ::testing::Values(Utf8Fall{"jenseitsVon10FFFF", "\xF4\x90\x80\x80", Ersatz + Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang2", "\xC0\xAF", Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang3", "\xE0\x80\xAF", Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang4", "\xF0\x8F\xBF\xBF", Ersatz + Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ersatzcode", "\xED\xA0\x80", Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"abgebrochen", "\xE2\x82", Ersatz},
+                      Utf8Fall{"abgebrochenVorAscii",
+                               "\xF0\x9F\x98"
+                               "A",
+                               Ersatz + "A"},
+                      Utf8Fall{"einzelneFolgebytes", "\x80\xBF", Ersatz + Ersatz},
+                      Utf8Fall{"keinStartbyte", "\xF5\xFF", Ersatz + Ersatz},
+                      Utf8Fall{"gueltig", "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+                               "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"}),
+    [](const auto& info) { return info.param.name; });
+
 // Blank lines are no entries and take no memory per line, however many there are.
 TEST(DateiLaden, leereZeilenWerdenUebergangen) {
     EXPECT_EQ(Store("A.k=1\n\n\r\n\r\rB.k=2\n").GetDaten(), (std::vector<std::string>{"A.k=1", "B.k=2"}));
