@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <system_error>
 
 #include "datei/DateiLesen.h"
@@ -49,14 +50,40 @@ bool parse_number(std::string_view text, T& value) {
 const char* const undefined_block_text =
     "Cannot reference an undefined BLOCK\r\n\r\n(File may not have been saved with BLOCKs)\r\n";
 
-// Generous estimates of what the document holds: an entity object with its matrix and the allocations'
-// overhead; a layer with its name index; a name in a set and a list; a vertex and a face in a vector that
-// may have twice their room.
-constexpr std::size_t entity_bytes = 384;
-constexpr std::size_t layer_bytes = 256;
-constexpr std::size_t name_bytes = 64;
+// What the document holds, about as the allocator sees it: each object with the allocator's overhead and
+// its pointer in a list; texts longer than a string holds inside itself; an entry of a name index; vertices
+// and faces in vectors that may have twice their room.
+constexpr std::size_t allocation_bytes = 16 + sizeof(void*);
+constexpr std::size_t inner_text = 15;
+constexpr std::size_t index_entry_bytes = 3 * sizeof(void*) + sizeof(std::string) + allocation_bytes;
 constexpr std::size_t vertex_bytes = 2 * sizeof(Point3D);
 constexpr std::size_t face_bytes = 2 * sizeof(Polyface_mesh_::Face);
+
+constexpr std::size_t held(std::size_t object) {
+    return object + allocation_bytes;
+}
+
+std::size_t text_bytes(const std::string& text) {
+    return text.size() <= inner_text ? 0 : held(text.size() + 1);
+}
+
+struct Kind_Size {
+    std::string_view kind;
+    std::size_t bytes;
+};
+constexpr Kind_Size kind_sizes[] = {
+    {"POINT", sizeof(Point_)},
+    {"LINE", sizeof(Line_)},
+    {"CIRCLE", sizeof(Circle_)},
+    {"ARC", sizeof(Arc_)},
+    {"TEXT", sizeof(Text_)},
+    {"ATTDEF", sizeof(Attdef_)},
+    {"ATTRIB", sizeof(Attrib_)},
+    {"3DFACE", sizeof(Face3D_)},
+    {"SOLID", sizeof(Solid_)},
+    {"INSERT", sizeof(Insert_)},
+    {"BLOCK", sizeof(Block_) + index_entry_bytes},
+    {"POLYLINE", std::max({sizeof(Polyline_), sizeof(Polygon_mesh_), sizeof(Polyface_mesh_)})}};
 
 }  // namespace
 
@@ -104,7 +131,7 @@ std::string DXF_Reader::string_value() const {
 
 void DXF_Reader::skip(const std::string& name) {
     if (!skipped || skipped_names_.contains(name)) return;
-    charge({0, 2 * (name_bytes + name.size())});
+    charge({0, index_entry_bytes + held(sizeof(std::string)) + 2 * text_bytes(name)});
     skipped_names_.insert(name);
     skipped->push_back(name);
 }
@@ -389,7 +416,7 @@ bool DXF_Reader::read_block() {
     if (!read_entity_groups(ae)) return false;
     entity_layer(ae.layer);
     if (layer_num("0") < 0) append_layer("0");
-    charge({0, entity_cost(ae).bytes});
+    charge({0, entity_cost("BLOCK", ae).bytes});
     auto block = std::make_unique<Block_>(ae.namestr, ae.p1);
     Block_* b = block.get();
     block_index_.try_emplace(ae.namestr, b);
@@ -435,7 +462,7 @@ void DXF_Reader::read_entity(Block_* block) {
     abstract_entity ae;
     if (kind == "INSERT" || kind == "POLYLINE") {
         read_entity_record(ae, kind);
-        Cost cost = entity_cost(ae);
+        Cost cost = entity_cost(kind, ae);
         Entity_ptr e = kind == "INSERT" ? read_insert(ae, block, cost) : read_polyline(ae, cost);
         if (e) add_entity(std::move(e), ae.layer, block, cost);
         return;
@@ -443,7 +470,7 @@ void DXF_Reader::read_entity(Block_* block) {
     for (const char* simple : simple_kinds) {
         if (kind != simple) continue;
         read_entity_record(ae, kind);
-        add_entity(make_entity(kind, ae), ae.layer, block, entity_cost(ae));
+        add_entity(make_entity(kind, ae), ae.layer, block, entity_cost(kind, ae));
         return;
     }
     skip(kind);
@@ -515,7 +542,7 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block, Cos
             too_many = true;
         } else {
             atts.push_back(make_attrib(aa));
-            const Cost attrib = entity_cost(aa);
+            const Cost attrib = entity_cost("ATTRIB", aa);
             cost.drawn += attrib.drawn;
             cost.bytes += attrib.bytes;
         }
@@ -610,7 +637,7 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
 }
 
 DXF_Layer& DXF_Reader::append_layer(const std::string& name) {
-    charge({0, layer_bytes + name.size()});
+    charge({0, held(sizeof(DXF_Layer)) + text_bytes(name) + (layer_num(name) < 0 ? index_entry_bytes : 0)});
     DXF_Layers.push_back(std::make_unique<DXF_Layer>(name));
     layer_index_.try_emplace(name, DXF_Layers.size() - 1);
     return *DXF_Layers.back();
@@ -621,8 +648,15 @@ DXF_Layer& DXF_Reader::entity_layer(const std::string& name) {
     return index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
 }
 
-DXF_Reader::Cost DXF_Reader::entity_cost(const abstract_entity& ae) {
-    return {1, entity_bytes + ae.namestr.size() + ae.tagstr.size() + ae.promptstr.size()};
+// The object of its kind, a matrix when it has an extrusion of its own (an insert always has one), and its
+// texts.
+DXF_Reader::Cost DXF_Reader::entity_cost(std::string_view kind, const abstract_entity& ae) {
+    const auto size = std::find_if(std::begin(kind_sizes), std::end(kind_sizes),
+                                   [&](const Kind_Size& k) { return k.kind == kind; });
+    std::size_t bytes = held(size->bytes);
+    if (kind == "INSERT" || !same_point(ae.OCS_Z, WCS_Z)) bytes += held(sizeof(Matrix));
+    for (const std::string* text : {&ae.namestr, &ae.tagstr, &ae.promptstr}) bytes += text_bytes(*text);
+    return {1, bytes};
 }
 
 // Drawing a reference draws its whole block, nested references included: a few kilobytes of nested
@@ -658,8 +692,9 @@ void DXF_Reader::charge(const Cost& cost) {
     document_cost_.bytes += cost.bytes;
 }
 
-void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block, const Cost& cost) {
+void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block, Cost cost) {
     DXF_Layer& target = entity_layer(layer);
+    if (!block && !target.find_list(entity->class_name())) cost.bytes += held(sizeof(Entity_List));
     charge(cost);
     if (block) {
         block_weight_[block].entities += cost.drawn;

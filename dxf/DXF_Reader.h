@@ -5,6 +5,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -44,7 +45,7 @@ public:
     static constexpr int max_block_depth = 64;
     // What one document may cost, whatever the file: the entities drawn when every list is drawn once, a
     // reference counting its whole block and a polyline its vertices and faces; and the memory its layers,
-    // entities and texts hold, estimated generously. Either limit ends the reading with a message; the
+    // entities and texts hold, estimated from their sizes. Either limit ends the reading with a message; the
     // layers read so far remain.
     static constexpr std::uint64_t max_drawn_entities = 5'000'000;
     static constexpr std::size_t max_held_bytes = std::size_t{256} << 20;
@@ -100,7 +101,7 @@ private:
         std::uint64_t drawn = 0;
         std::size_t bytes = 0;
     };
-    static Cost entity_cost(const abstract_entity& ae);
+    static Cost entity_cost(std::string_view kind, const abstract_entity& ae);
 
     // Entities.
     void read_entity(Block_* block);
@@ -111,7 +112,7 @@ private:
     Entity_ptr read_polyline(const abstract_entity& header, Cost& cost);
     DXF_Layer& entity_layer(const std::string& name);
     DXF_Layer& append_layer(const std::string& name);
-    void add_entity(Entity_ptr entity, const std::string& layer, Block_* block, const Cost& cost);
+    void add_entity(Entity_ptr entity, const std::string& layer, Block_* block, Cost cost);
     void count_reference(const Block_& referenced, const Block_* block, Cost& cost);
     void charge(const Cost& cost);
     void compute_extents();

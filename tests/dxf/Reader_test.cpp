@@ -505,13 +505,16 @@ TEST(Reader, zeichenaufwandJeDokumentBegrenzt) {
     EXPECT_GT(entities_of<Insert_>(vertices_drawn.doc, "L", "Insert_").size(), 600u);
 }
 
-// The memory a document holds is bounded too: a million layers of a twelve-byte entry each are refused.
+// The memory a document holds is bounded too: references of fourteen bytes each, every one an object with
+// its matrix, are refused once they would hold more than the bound.
 TEST(Reader, speicherJeDokumentBegrenzt) {
-    std::string table = "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n";
-    for (std::size_t i = 0; i <= DXF_Reader::max_held_bytes / 256; ++i) table += "0\nLAYER\n2\nA\n";
-    const auto g = read_text(table + "0\nENDTAB\n0\nENDSEC\n" + entities_file(a_line));
+    const std::size_t references = DXF_Reader::max_held_bytes / 200;
+    std::string text = dxf_lines(section("BLOCKS", block("B", {}))) + "0\nSECTION\n2\nENTITIES\n";
+    for (std::size_t i = 0; i < references; ++i) text += "0\nINSERT\n2\nB\n";
+    const auto g = read_text(text + "0\nENDSEC\n0\nEOF\n");
     expect_limit(g, "The drawing needs more than 256 MB of memory");
-    EXPECT_LT(g.doc.layer_lists.size(), DXF_Reader::max_held_bytes / 256);
+    EXPECT_GT(entities_of<Insert_>(g.doc, "", "Insert_").size(), references / 2);
+    EXPECT_LT(entities_of<Insert_>(g.doc, "", "Insert_").size(), references);
 }
 
 TEST(Reader, flaechennetzHoechstens32768Flaechen) {
