@@ -10,37 +10,20 @@
 #include <fstream>
 #include <system_error>
 
-#include "datei/Dateifehler.h"
 #include "datei/Fehlerschicht.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Ersetzen : public ::testing::Test {
+class Ersetzen : public Testordner {
 protected:
-    void SetUp() override {
-        ordner =
-            fs::temp_directory_path() / ("zavr_datei_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
     std::size_t Eintraege(const fs::path& o) const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(o), fs::directory_iterator()));
     }
-    // The reason DateiErsetzen names, or an empty text when it wrote the file.
     static std::string Grund(const fs::path& pfad, const std::string& inhalt) {
-        try {
-            DateiErsetzen(pfad.string(), inhalt);
-            return "";
-        } catch (const std::system_error& e) {
-            return Fehlergrund(e);
-        }
+        return GrundVon([&] { DateiErsetzen(pfad.string(), inhalt); });
     }
-
-    fs::path ordner;
 };
 
 TEST_F(Ersetzen, jederFehlerLaesstDieAlteDateiUndKeineTemporaereStehen) {

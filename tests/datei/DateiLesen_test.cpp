@@ -8,32 +8,17 @@
 #include <fstream>
 #include <system_error>
 
-#include "datei/Dateifehler.h"
+#include "datei/Fehlerschicht.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Lesen : public ::testing::Test {
+class Lesen : public Testordner {
 protected:
-    void SetUp() override {
-        ordner =
-            fs::temp_directory_path() / ("zavr_lesen_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(ordner);
-    }
-    void TearDown() override { fs::remove_all(ordner); }
-
     static std::string Grund(const fs::path& pfad, std::size_t hoechstens) {
-        try {
-            DateiLesen(pfad.string(), hoechstens);
-            return "";
-        } catch (const std::system_error& e) {
-            return Fehlergrund(e);
-        }
+        return GrundVon([&] { DateiLesen(pfad.string(), hoechstens); });
     }
-
-    fs::path ordner;
 };
 
 TEST_F(Lesen, ganzeDateiBisZurGrenze) {

@@ -12,7 +12,33 @@
 #include <string>
 #include <vector>
 
+#include "datei/Dateifehler.h"
 #include "datei/Dateischicht.h"
+
+// A folder of its own for each test, removed afterwards.
+class Testordner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner = std::filesystem::temp_directory_path() /
+                 ("zavr_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(ordner);
+    }
+    void TearDown() override { std::filesystem::remove_all(ordner); }
+
+    std::filesystem::path ordner;
+};
+
+// The reason a file operation names when it fails (Fehlergrund), or an empty text when it succeeds.
+template <class Aufruf>
+std::string GrundVon(Aufruf aufruf) {
+    try {
+        aufruf();
+        return {};
+    } catch (const std::exception& e) {
+        return Fehlergrund(e);
+    }
+}
 
 // A file layer that fails at one step the way a full disk, a folder without write permission or a failing
 // disk does; the steps before it work on the real file system. Writing fails after `nachBytes` bytes went

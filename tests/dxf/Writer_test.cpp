@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "DXF_Test_Helfer.h"
-#include "datei/Dateifehler.h"
 #include "datei/Fehlerschicht.h"
 #include "dxf/Arc_.h"
 #include "dxf/Block_.h"
@@ -233,12 +232,7 @@ TEST(Writer, misslungenesSchreibenLaesstDieAlteZeichnung) {
         doc.new_layer("0", true).add_entity_to_layer(
             std::make_unique<Line_>(Point3D{0, 0, 0}, Point3D{1.0 * i, 2, 0}, 7));
     const auto speichern = [&](const DXF_Object& d) {
-        try {
-            d.save_to_file(datei.string());
-            return std::string();
-        } catch (const std::exception& e) {
-            return Fehlergrund(e);
-        }
+        return GrundVon([&] { d.save_to_file(datei.string()); });
     };
     PruefeSchreibfehler(datei, [&] { return speichern(doc); });
     const std::string geschrieben = DateiInhalt(datei);

@@ -9,7 +9,6 @@
 #include <system_error>
 
 #include "Testprojekt.h"
-#include "datei/Dateifehler.h"
 #include "datei/Fehlerschicht.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
@@ -515,14 +514,8 @@ TEST_F(Projektdatei, misslungenesSpeichernLaesstDieAlteDateiUnberuehrt) {
 // Every way a save can fail leaves the old file byte for byte, no temporary file, and names its reason.
 TEST_F(Projektdatei, misslungenesSpeichernNenntDenGrund) {
     const TKModell modell = Testprojekt(umgebung, 1);
-    PruefeSchreibfehler(Pfad("p.ZAV"), [&] {
-        try {
-            ProjektSpeichern(modell, Pfad("p.ZAV"));
-            return std::string();
-        } catch (const std::exception& e) {
-            return Fehlergrund(e);
-        }
-    });
+    PruefeSchreibfehler(Pfad("p.ZAV"),
+                        [&] { return GrundVon([&] { ProjektSpeichern(modell, Pfad("p.ZAV")); }); });
     Fehlerschicht voll(Fehlerschicht::Schritt::Schreiben, ENOSPC);
     const DateischichtErsetzen ersetzt(voll);
     EXPECT_FALSE(SaveToFile(modell, Pfad("p.ZAV")));

@@ -10,6 +10,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "datei/Fehlerschicht.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -289,12 +291,7 @@ TEST_F(TempOrdner, fehlendeDateiIstEinFehler) {
 // waited on, no file larger than the maximum read into memory.
 TEST_F(TempOrdner, geraetePipesUndZuGrosseDateienWerdenNichtGelesen) {
     const auto grund = [](const fs::path& pfad) {
-        try {
-            TKDateiTransfer().ReadFile(pfad);
-            return std::string();
-        } catch (const std::system_error& e) {
-            return e.code().message();
-        }
+        return GrundVon([&] { TKDateiTransfer().ReadFile(pfad); });
     };
     ASSERT_EQ(mkfifo((ordner / "pipe.ZAV").c_str(), 0600), 0);
     EXPECT_EQ(grund(ordner / "pipe.ZAV"), "keine gewöhnliche Datei (ein Gerät oder eine Pipe)");
