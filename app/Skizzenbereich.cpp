@@ -104,6 +104,7 @@ void SkizzeExportieren(QWidget* parent, Dialogdienst& dienst, const TKModell& mo
                                                    : QSize(500, 500);
     const Bildauftrag auftrag{modell,   anwendung, farbe,         TsSkizzeTyp::stEingabe,
                               !eingabe, groesse,   dezimaltrenner};
-    if (!SkizzeSpeichern(datei, auftrag))
-        dienst.Hinweis(parent, QObject::tr("Die Datei %1 konnte nicht geschrieben werden.").arg(datei));
+    if (const std::string fehler = SkizzeSpeichern(datei, auftrag); !fehler.empty())
+        dienst.Hinweis(parent, QObject::tr("Die Datei %1 konnte nicht geschrieben werden: %2.")
+                                   .arg(datei, QString::fromStdString(fehler)));
 }

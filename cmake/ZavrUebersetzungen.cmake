@@ -5,7 +5,7 @@
 set(ZAVR_KATALOG_ORDNER ${PROJECT_SOURCE_DIR}/resources/uebersetzungen)
 set(ZAVR_KATALOGE ${ZAVR_KATALOG_ORDNER}/zavr_de.ts ${ZAVR_KATALOG_ORDNER}/zavr_en.ts
                   ${ZAVR_KATALOG_ORDNER}/zavr_pl.ts)
-set(ZAVR_UEBERSETZTE_ORDNER model calc files dxf sitzung output app cli)
+set(ZAVR_UEBERSETZTE_ORDNER datei model calc files dxf sitzung output app cli)
 set(ZAVR_LUPDATE_OPTIONEN -source-language de_DE -locations none -no-obsolete)
 
 function(zavr_sprachmodule programm)

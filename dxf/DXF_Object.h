@@ -22,7 +22,8 @@ public:
     // Reads a file; read errors go to messages and leave the layers read up to them.
     // A file that cannot be opened raises std::system_error.
     static DXF_Object create_from_file(const std::string& aname, DXF_Messages& messages);
-    // Raises std::system_error when the file cannot be created or written.
+    // Replaces the file atomically; raises std::system_error naming the reason when it cannot be written,
+    // and an existing file then stays as it was.
     void save_to_file(const std::string& aname) const;
 
     int num_layers() const { return static_cast<int>(layer_lists.size()); }

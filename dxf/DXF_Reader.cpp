@@ -5,8 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <system_error>
 
+#include "datei/DateiLesen.h"
 #include "dxf/Arc_.h"
 #include "dxf/Attdef_.h"
 #include "dxf/Block_.h"
@@ -21,7 +23,9 @@
 
 namespace {
 
+// A device such as /dev/zero would never end and a pipe may block for ever: only regular files are read.
 std::unique_ptr<std::ifstream> open_for_reading(const std::string& aName) {
+    GewoehnlicheDateiPruefen(aName);
     errno = 0;
     auto file = std::make_unique<std::ifstream>(aName, std::ios::binary);
     if (!*file) throw std::system_error(errno ? errno : ENOENT, std::generic_category(), aName);
@@ -45,6 +49,41 @@ bool parse_number(std::string_view text, T& value) {
 
 const char* const undefined_block_text =
     "Cannot reference an undefined BLOCK\r\n\r\n(File may not have been saved with BLOCKs)\r\n";
+
+// What the document holds, about as the allocator sees it: each object with the allocator's overhead and
+// its pointer in a list; texts longer than a string holds inside itself; an entry of a name index; vertices
+// and faces in vectors that may have twice their room.
+constexpr std::size_t allocation_bytes = 16 + sizeof(void*);
+constexpr std::size_t inner_text = 15;
+constexpr std::size_t index_entry_bytes = 3 * sizeof(void*) + sizeof(std::string) + allocation_bytes;
+constexpr std::size_t vertex_bytes = 2 * sizeof(Point3D);
+constexpr std::size_t face_bytes = 2 * sizeof(Polyface_mesh_::Face);
+
+constexpr std::size_t held(std::size_t object) {
+    return object + allocation_bytes;
+}
+
+std::size_t text_bytes(const std::string& text) {
+    return text.size() <= inner_text ? 0 : held(text.size() + 1);
+}
+
+struct Kind_Size {
+    std::string_view kind;
+    std::size_t bytes;
+};
+constexpr Kind_Size kind_sizes[] = {
+    {"POINT", sizeof(Point_)},
+    {"LINE", sizeof(Line_)},
+    {"CIRCLE", sizeof(Circle_)},
+    {"ARC", sizeof(Arc_)},
+    {"TEXT", sizeof(Text_)},
+    {"ATTDEF", sizeof(Attdef_)},
+    {"ATTRIB", sizeof(Attrib_)},
+    {"3DFACE", sizeof(Face3D_)},
+    {"SOLID", sizeof(Solid_)},
+    {"INSERT", sizeof(Insert_)},
+    {"BLOCK", sizeof(Block_) + index_entry_bytes},
+    {"POLYLINE", std::max({sizeof(Polyline_), sizeof(Polygon_mesh_), sizeof(Polyface_mesh_)})}};
 
 }  // namespace
 
@@ -91,7 +130,10 @@ std::string DXF_Reader::string_value() const {
 }
 
 void DXF_Reader::skip(const std::string& name) {
-    if (skipped && skipped_names_.insert(name).second) skipped->push_back(name);
+    if (!skipped || skipped_names_.contains(name)) return;
+    charge({0, index_entry_bytes + held(sizeof(std::string)) + 2 * text_bytes(name)});
+    skipped_names_.insert(name);
+    skipped->push_back(name);
 }
 
 bool DXF_Reader::skip_entity_groups() {
@@ -374,6 +416,7 @@ bool DXF_Reader::read_block() {
     if (!read_entity_groups(ae)) return false;
     entity_layer(ae.layer);
     if (layer_num("0") < 0) append_layer("0");
+    charge({0, entity_cost("BLOCK", ae).bytes});
     auto block = std::make_unique<Block_>(ae.namestr, ae.p1);
     Block_* b = block.get();
     block_index_.try_emplace(ae.namestr, b);
@@ -398,6 +441,8 @@ bool DXF_Reader::read_entities_until(const char* end_marker, Block_* block) {
         }
         try {
             read_entity(block);
+        } catch (const DXF_limit_exception&) {
+            throw;
         } catch (const DXF_read_exception& e) {
             if (!messages_.ask_continue("DXF read error warning", e.what()))
                 throw DXF_read_exception("User aborted");
@@ -417,14 +462,15 @@ void DXF_Reader::read_entity(Block_* block) {
     abstract_entity ae;
     if (kind == "INSERT" || kind == "POLYLINE") {
         read_entity_record(ae, kind);
-        Entity_ptr e = kind == "INSERT" ? read_insert(ae, block) : read_polyline(ae);
-        if (e) add_entity(std::move(e), ae.layer, block);
+        Cost cost = entity_cost(kind, ae);
+        Entity_ptr e = kind == "INSERT" ? read_insert(ae, block, cost) : read_polyline(ae, cost);
+        if (e) add_entity(std::move(e), ae.layer, block, cost);
         return;
     }
     for (const char* simple : simple_kinds) {
         if (kind != simple) continue;
         read_entity_record(ae, kind);
-        add_entity(make_entity(kind, ae), ae.layer, block);
+        add_entity(make_entity(kind, ae), ae.layer, block, entity_cost(kind, ae));
         return;
     }
     skip(kind);
@@ -475,7 +521,7 @@ Entity_ptr DXF_Reader::make_entity(const std::string& kind, const abstract_entit
 
 // The attributes follow as ATTRIB records up to SEQEND; more than the insert can hold are read
 // to their end and then refused, so nothing of them lands elsewhere.
-Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
+Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block, Cost& cost) {
     std::vector<std::unique_ptr<Attrib_>> atts;
     bool too_many = false;
     while (ae.attflag == 1) {
@@ -496,6 +542,9 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
             too_many = true;
         } else {
             atts.push_back(make_attrib(aa));
+            const Cost attrib = entity_cost("ATTRIB", aa);
+            cost.drawn += attrib.drawn;
+            cost.bytes += attrib.bytes;
         }
     }
     if (too_many)
@@ -511,7 +560,7 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block) {
         throw DXF_read_exception("Block " + ae.namestr + " cannot contain a reference to itself",
                                  IO_chan.line_number());
     }
-    count_reference(*it->second, block);
+    count_reference(*it->second, block, cost);
     insert->set_block_link(blocks_, it->second);
     return insert;
 }
@@ -524,7 +573,7 @@ int face_index(int value) {
 
 }  // namespace
 
-Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header) {
+Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) {
     const bool polygon_mesh = (header.flag_70 & 16) != 0;
     const bool polyface_mesh = !polygon_mesh && (header.flag_70 & 64) != 0;
     auto fail = [this]() {
@@ -548,6 +597,11 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header) {
         const bool position = (v.flag_70 & 64) != 0;
         const bool face = (v.flag_70 & 128) != 0;
         if (polyface_mesh && face && !position) {
+            if (faces.size() == static_cast<size_t>(max_faces)) {
+                throw DXF_read_exception(
+                    "Polyface mesh contained more than " + std::to_string(max_faces) + " faces",
+                    IO_chan.line_number());
+            }
             faces.push_back(
                 {face_index(v.flag_71), face_index(v.flag_72), face_index(v.flag_73), face_index(v.flag_74)});
             continue;
@@ -560,6 +614,8 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header) {
         }
         points.push_back(v.p1);
     }
+    cost.drawn += points.size() + faces.size();
+    cost.bytes += points.size() * vertex_bytes + faces.size() * face_bytes;
     if (polygon_mesh) {
         const long long m = header.flag_71;
         const long long n = header.flag_72;
@@ -581,6 +637,7 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header) {
 }
 
 DXF_Layer& DXF_Reader::append_layer(const std::string& name) {
+    charge({0, held(sizeof(DXF_Layer)) + text_bytes(name) + (layer_num(name) < 0 ? index_entry_bytes : 0)});
     DXF_Layers.push_back(std::make_unique<DXF_Layer>(name));
     layer_index_.try_emplace(name, DXF_Layers.size() - 1);
     return *DXF_Layers.back();
@@ -591,29 +648,56 @@ DXF_Layer& DXF_Reader::entity_layer(const std::string& name) {
     return index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
 }
 
+// The object of its kind, a matrix when it has an extrusion of its own (an insert always has one), and its
+// texts.
+DXF_Reader::Cost DXF_Reader::entity_cost(std::string_view kind, const abstract_entity& ae) {
+    const auto size = std::find_if(std::begin(kind_sizes), std::end(kind_sizes),
+                                   [&](const Kind_Size& k) { return k.kind == kind; });
+    std::size_t bytes = held(size->bytes);
+    if (kind == "INSERT" || !same_point(ae.OCS_Z, WCS_Z)) bytes += held(sizeof(Matrix));
+    for (const std::string* text : {&ae.namestr, &ae.tagstr, &ae.promptstr}) bytes += text_bytes(*text);
+    return {1, bytes};
+}
+
 // Drawing a reference draws its whole block, nested references included: a few kilobytes of nested
 // blocks can stand for more entities than any screen can draw, or nest deeper than a drawing may recurse.
-void DXF_Reader::count_reference(const Block_& referenced, const Block_* block) {
+void DXF_Reader::count_reference(const Block_& referenced, const Block_* block, Cost& cost) {
     const Block_Weight inner = block_weight_[&referenced];
-    Block_Weight& outer = block ? block_weight_[block] : document_weight_;
     if (inner.depth + 1 > max_block_depth) {
         throw DXF_read_exception(
             "Blocks are nested more than " + std::to_string(max_block_depth) + " levels deep",
             IO_chan.line_number());
     }
-    if (outer.entities + inner.entities > max_drawn_entities) {
-        throw DXF_read_exception(
-            "Block references expand to more than " + std::to_string(max_drawn_entities) + " entities",
-            IO_chan.line_number());
+    if (block) {
+        Block_Weight& outer = block_weight_[block];
+        outer.depth = std::max(outer.depth, inner.depth + 1);
     }
-    outer.entities += inner.entities;
-    outer.depth = std::max(outer.depth, inner.depth + 1);
+    cost.drawn += inner.entities;
 }
 
-void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block) {
+// The document's cost is everything drawn when every list is drawn once: entities on layers, and the
+// members of blocks, which draw with their block's definition (and again through each reference).
+void DXF_Reader::charge(const Cost& cost) {
+    if (document_cost_.drawn + cost.drawn > max_drawn_entities) {
+        throw DXF_limit_exception(
+            "The drawing expands to more than " + std::to_string(max_drawn_entities) + " entities",
+            IO_chan.line_number());
+    }
+    if (document_cost_.bytes + cost.bytes > max_held_bytes) {
+        throw DXF_limit_exception(
+            "The drawing needs more than " + std::to_string(max_held_bytes >> 20) + " MB of memory",
+            IO_chan.line_number());
+    }
+    document_cost_.drawn += cost.drawn;
+    document_cost_.bytes += cost.bytes;
+}
+
+void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block, Cost cost) {
     DXF_Layer& target = entity_layer(layer);
-    ++(block ? block_weight_[block] : document_weight_).entities;
+    if (!block && !target.find_list(entity->class_name())) cost.bytes += held(sizeof(Entity_List));
+    charge(cost);
     if (block) {
+        block_weight_[block].entities += cost.drawn;
         block->add_entity(std::move(entity));
     } else {
         target.add_entity_to_layer(std::move(entity));

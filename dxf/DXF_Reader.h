@@ -5,6 +5,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -40,8 +41,14 @@ public:
     int layer_num(const std::string& layername) const;
 
     static constexpr int max_vertices = 8192;
+    static constexpr int max_faces = 4 * max_vertices;
     static constexpr int max_block_depth = 64;
+    // What one document may cost, whatever the file: the entities drawn when every list is drawn once, a
+    // reference counting its whole block and a polyline its vertices and faces; and the memory its layers,
+    // entities and texts hold, estimated from their sizes. Either limit ends the reading with a message; the
+    // layers read so far remain.
     static constexpr std::uint64_t max_drawn_entities = 5'000'000;
+    static constexpr std::size_t max_held_bytes = std::size_t{256} << 20;
 
 private:
     // The groups of one entity.
@@ -89,17 +96,25 @@ private:
     bool read_entities();
     bool read_entities_until(const char* end_marker, Block_* block);
 
+    // What an entity adds to the document: entities drawn and bytes held.
+    struct Cost {
+        std::uint64_t drawn = 0;
+        std::size_t bytes = 0;
+    };
+    static Cost entity_cost(std::string_view kind, const abstract_entity& ae);
+
     // Entities.
     void read_entity(Block_* block);
     void read_entity_record(abstract_entity& ae, const std::string& kind);
     static std::unique_ptr<Attrib_> make_attrib(const abstract_entity& ae);
     static Entity_ptr make_entity(const std::string& kind, const abstract_entity& ae);
-    Entity_ptr read_insert(const abstract_entity& ae, Block_* block);
-    Entity_ptr read_polyline(const abstract_entity& header);
+    Entity_ptr read_insert(const abstract_entity& ae, Block_* block, Cost& cost);
+    Entity_ptr read_polyline(const abstract_entity& header, Cost& cost);
     DXF_Layer& entity_layer(const std::string& name);
     DXF_Layer& append_layer(const std::string& name);
-    void add_entity(Entity_ptr entity, const std::string& layer, Block_* block);
-    void count_reference(const Block_& referenced, const Block_* block);
+    void add_entity(Entity_ptr entity, const std::string& layer, Block_* block, Cost cost);
+    void count_reference(const Block_& referenced, const Block_* block, Cost& cost);
+    void charge(const Cost& cost);
     void compute_extents();
 
     std::unique_ptr<std::ifstream> owned_file_;
@@ -114,13 +129,13 @@ private:
     std::unordered_map<std::string, size_t> layer_index_;   // first layer of each name
     std::unordered_map<std::string, Block_*> block_index_;  // first block of each name
     Entity_List* blocks_ = nullptr;                         // the block list, once there is one
-    // What drawing a block or the whole document takes: entities including expanded references.
+    // What drawing a block takes: entities including expanded references, and how deep they nest.
     struct Block_Weight {
         std::uint64_t entities = 0;
         int depth = 0;
     };
     std::unordered_map<const Block_*, Block_Weight> block_weight_;
-    Block_Weight document_weight_;
+    Cost document_cost_;
     std::vector<std::string>* skipped = nullptr;
     std::unordered_set<std::string> skipped_names_;
 };

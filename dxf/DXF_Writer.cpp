@@ -1,21 +1,12 @@
 #include "dxf/DXF_Writer.h"
 
-#include <cerrno>
-#include <system_error>
-
-namespace {
-
-std::unique_ptr<std::ofstream> open_for_writing(const std::string& aname) {
-    errno = 0;
-    auto file = std::make_unique<std::ofstream>(aname, std::ios::binary | std::ios::trunc);
-    if (!*file) throw std::system_error(errno ? errno : EIO, std::generic_category(), aname);
-    return file;
-}
-
-}  // namespace
+#include "datei/DateiErsetzen.h"
 
 DXF_Writer::DXF_Writer(const std::string& aname, const Layer_List& data_list)
-    : owned_file_(open_for_writing(aname)), IO_Chan(*owned_file_), DXF_Layers(data_list) {}
+    : file_name_(aname),
+      owned_text_(std::make_unique<std::ostringstream>()),
+      IO_Chan(*owned_text_),
+      DXF_Layers(data_list) {}
 
 DXF_Writer::DXF_Writer(std::ostream& out, const Layer_List& data_list)
     : IO_Chan(out), DXF_Layers(data_list) {}
@@ -28,6 +19,7 @@ void DXF_Writer::write_file() {
     write_entities();
     IO_Chan.write_string(0, "EOF");
     IO_Chan.flush();
+    if (owned_text_) DateiErsetzen(file_name_, std::move(*owned_text_).str());
 }
 
 bool DXF_Writer::write_comment() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <fstream>
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include "dxf/DXF_File.h"
@@ -12,11 +12,12 @@
 // TABLES (LTYPE, LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are borrowed, never changed.
 class DXF_Writer {
 public:
-    // Creates or truncates the file; raises std::system_error when that fails.
+    // Writes to the file `aname` through DateiErsetzen: the file is replaced only by the whole drawing, and
+    // an existing file stays as it was when writing fails.
     DXF_Writer(const std::string& aname, const Layer_List& data_list);
     DXF_Writer(std::ostream& out, const Layer_List& data_list);
 
-    // Raises std::system_error when the output cannot be written.
+    // Raises std::system_error naming the reason when the output cannot be written.
     void write_file();
     bool write_comment();
     bool write_header();
@@ -28,7 +29,8 @@ public:
     bool write_entities();
 
 private:
-    std::unique_ptr<std::ofstream> owned_file_;
+    std::string file_name_;
+    std::unique_ptr<std::ostringstream> owned_text_;  // the drawing collected for file_name_
     DXF_File IO_Chan;
     Point3D min_extents{1e10, 1e10, 1e10};
     Point3D max_extents{-1e10, -1e10, -1e10};

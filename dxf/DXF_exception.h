@@ -18,3 +18,10 @@ public:
           line_number(line) {}
     long line_number;
 };
+
+// Raised when a file asks for more than a document may hold (entities to draw, memory); it ends the reading,
+// since every further entity would be refused as well.
+class DXF_limit_exception : public DXF_read_exception {
+public:
+    using DXF_read_exception::DXF_read_exception;
+};

@@ -61,12 +61,17 @@ private:
     unsigned char vorherB = 0;
 };
 
+std::size_t Laengenbit(std::size_t laenge, std::size_t bits) {
+    return std::min(laenge, bits - 1);
+}
+
 }  // namespace
 
 void Namensindex::Leeren() {
     eintraege.clear();
     plaetze.clear();
     naechster = 0;
+    laengen.reset();
 }
 
 // At most half the slots are used, so probe sequences stay short.
@@ -109,14 +114,15 @@ Namensindex::Kette& Namensindex::Eintragen(std::string_view text, std::size_t an
     if (p == Keine) {
         p = static_cast<std::uint32_t>(eintraege.size());
         eintraege.push_back({hash, anfang, laenge, {}});
+        laengen.set(Laengenbit(laenge, laengen.size()));
     }
     return eintraege[p].kette;
 }
 
 Namensindex::Kette* Namensindex::Finden(std::string_view text, std::string_view section,
                                         std::string_view key) {
-    if (plaetze.empty()) return nullptr;
     const std::size_t laenge = section.size() + 1 + key.size();
+    if (plaetze.empty() || !laengen.test(Laengenbit(laenge, laengen.size()))) return nullptr;
     const std::uint64_t hash = (Hash() << section << "." << key).Wert();
     const auto gleich = [&](std::uint32_t e) {
         const Eintrag& q = eintraege[e];

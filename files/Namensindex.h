@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -42,4 +43,7 @@ private:
     std::vector<Eintrag> eintraege;
     std::vector<std::uint32_t> plaetze;  // open addressing into eintraege; Keine marks a free slot
     std::size_t naechster = 0;           // entry after the last one found
+    // The name lengths that occur (the last bit for all from its length on): a file that leaves out most
+    // keys, as one with inputs only does, answers most lookups without hashing a name.
+    std::bitset<128> laengen;
 };

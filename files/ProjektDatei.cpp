@@ -9,11 +9,19 @@
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
+void ProjektSpeichern(const TKModell& modell, const std::string& pFileName) {
+    TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
+    try {
+        SchreibeProjekt(s, modell);
+    } catch (const std::system_error& e) {
+        throw std::system_error(e.code(), pFileName);
+    }
+    s.SaveFile(pFileName);
+}
+
 bool SaveToFile(const TKModell& modell, const std::string& pFileName) {
     try {
-        TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
-        SchreibeProjekt(s, modell);
-        s.SaveFile(pFileName);
+        ProjektSpeichern(modell, pFileName);
         return true;
     } catch (const std::exception&) {
         return false;

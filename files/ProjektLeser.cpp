@@ -1,60 +1,19 @@
 #include "files/ProjektLeser.h"
 
-#include <climits>
 #include <exception>
 
 #include "files/ProjektFelder.h"
-#include "files/ProjektSchreiber.h"
 #include "files/ProjektTexte.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
-namespace {
+ProjektLeser::ZuVielePositionen::ZuVielePositionen() : std::runtime_error(MeldungZuVielePositionen) {}
 
-// The fewest lines the writer produces for a position (every list empty). A file cannot describe more
-// positions than its lines divided by this, rounded up for a file cut off in its last position.
-std::size_t MindestZeilenJePosition() {
-    static const std::size_t zeilen = [] {
-        StandardUmgebung umgebung;
-        TKAnwendung a(umgebung);
-        for (TKBelastung* b : {&a.cBelastungDesign, &a.cBelastungCharg, &a.cBelastungCharq})
-            b->ResetbeliebigeLast();
-        for (TKDornDaten& d : a.cErgebnisse.cDornDaten) {
-            d.SetDistPosA({});
-            d.SetDistPosB2({});
-            d.SetDistPosB1({});
-            d.SetDistPosD({});
-        }
-        for (TKDornErgebnis& e : a.cErgebnisse.cDornErgebnis) e.ResetDornAbstand();
-        TKDateiTransfer s;
-        ProjektSchreiber schreiber(s);
-        AnwendungFelder(schreiber, a, 1);
-        return s.GetAnzahlZeilen();
-    }();
-    return zeilen;
-}
-
-}  // namespace
-
-int ProjektLeser::Listenlaenge(const std::string& key) {
-    return Begrenzt(s.ReadInteger(section, key, 0));
-}
-
-// Every list element of a file takes at least one line; what the lines left cannot hold is not read.
-int ProjektLeser::Begrenzt(int anzahl) {
-    const int laenge = std::clamp(anzahl, 0, static_cast<int>(std::min<std::size_t>(restZeilen, INT_MAX)));
-    restZeilen -= static_cast<std::size_t>(laenge);
-    return laenge;
-}
-
-// The count is applied at once; a file without positions gets one, and the current position is kept inside
-// the list.
+// The count is applied at once, whatever the file holds of the positions (absent keys read their defaults);
+// a file without positions gets one, and the current position is kept inside the list.
 void ProjektLeser::Positionen(TKModell& m) {
-    const std::size_t moeglich =
-        (s.GetAnzahlZeilen() + MindestZeilenJePosition() - 1) / MindestZeilenJePosition();
-    const int obergrenze = static_cast<int>(std::clamp<std::size_t>(moeglich, 1, UINT16_MAX));
-    const int anzahl =
-        std::clamp(s.ReadInteger(section, "TAnzAnwendung", m.GetAnzAnwendung()), 1, obergrenze);
+    const int anzahl = std::max(s.ReadInteger(section, "TAnzAnwendung", m.GetAnzAnwendung()), 1);
+    if (anzahl > MaxPositionen) throw ZuVielePositionen();
     m.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl));
     const int akt = std::clamp(s.ReadInteger(section, "TAktAnwendung", m.GetAktAnwendung()), 1, anzahl);
     m.SetAktAnwendung(static_cast<std::uint16_t>(akt));
@@ -64,20 +23,21 @@ void ProjektLeser::Positionen(TKModell& m) {
 // language); only the continuation lines depend on the stored count.
 void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
     stueckliste.ResetEintraege();
-    const int anzahl = Listenlaenge("TStueckliste");
+    const int anzahl = Listenlaenge(
+        "TStueckliste", [&](int i) { return s.Vorhanden(section, "TStueckliste" + std::to_string(i + 1)); });
+    const int titelzeilen = static_cast<int>(StuecklistenTitel.size());
     for (int n = 1; n <= anzahl; ++n) {
         const std::string nr = std::to_string(n);
-        const int titelzeilen = static_cast<int>(StuecklistenTitel.size());
         const int zeilen = std::max(s.ReadInteger(section, "TStueckliste" + nr, 0), titelzeilen);
         TKStueckliste::Eintrag eintrag;
         for (const char* titel : StuecklistenTitel)
             eintrag.push_back(s.ReadString(section, "TStueckliste" + std::string(titel) + nr));
-        const int folgezeilen = Begrenzt(zeilen - titelzeilen);
         const std::string folgeschluessel =
             "TStueckliste" + std::string(StuecklistenTitel[FolgezeilenTitel]) + nr;
-        for (int l = 0; l < folgezeilen; ++l)
-            eintrag.push_back(
-                s.ReadString(section, folgeschluessel + std::to_string(l + StuecklistenTitel.size())));
+        const auto folgezeile = [&](int l) { return folgeschluessel + std::to_string(l + titelzeilen); };
+        const int folgezeilen =
+            Glaubhaft(zeilen - titelzeilen, [&](int l) { return s.Vorhanden(section, folgezeile(l)); });
+        for (int l = 0; l < folgezeilen; ++l) eintrag.push_back(s.ReadString(section, folgezeile(l)));
         stueckliste.AddEintrag(eintrag);
     }
 }
@@ -101,10 +61,14 @@ void ProjektLeser::Belastung(TKBelastung& b) {
 
 // The points in index order, inserted like AddbeliebigeLast does (sorted by x, equal x in file order).
 void ProjektLeser::Lastpunkte(TKBelastung& b) {
-    std::vector<TrFloatPoint> punkte(static_cast<std::size_t>(Listenlaenge("AnzbeliebigeLast")));
+    const auto x = [](std::size_t i) { return "TbeliebigeLast_x" + std::to_string(i); };
+    const auto y = [](std::size_t i) { return "TbeliebigeLast_y" + std::to_string(i); };
+    std::vector<TrFloatPoint> punkte(static_cast<std::size_t>(Listenlaenge("AnzbeliebigeLast", [&](int i) {
+        return s.Vorhanden(section, x(i)) || s.Vorhanden(section, y(i));
+    })));
     for (std::size_t i = 0; i < punkte.size(); ++i) {
-        punkte[i].x = s.ReadFloat(section, "TbeliebigeLast_x" + std::to_string(i), 0);
-        punkte[i].y = s.ReadFloat(section, "TbeliebigeLast_y" + std::to_string(i), 0);
+        punkte[i].x = s.ReadFloat(section, x(i), 0);
+        punkte[i].y = s.ReadFloat(section, y(i), 0);
     }
     b.SetbeliebigeLast(std::move(punkte));
 }
@@ -126,19 +90,24 @@ void ProjektLeser::VRds(TKDornDaten& d) {
 }
 
 void ProjektLeser::DornAbstaende(TKDornErgebnis& e) {
-    const int anzahl = Listenlaenge("AnzTDornAbstand");
+    const auto abstand = [](int i) { return "TDornAbstand_" + std::to_string(i); };
+    const auto notwendig = [](int i) { return "TDornNotwendig_" + std::to_string(i); };
+    const int anzahl = Listenlaenge("AnzTDornAbstand", [&](int i) {
+        return s.Vorhanden(section, abstand(i)) || s.Vorhanden(section, notwendig(i));
+    });
     e.ResetDornAbstand();
     for (int i = 0; i < anzahl; ++i) {
-        const double abstand = s.ReadFloat(section, "TDornAbstand_" + std::to_string(i), 0);
-        e.AddDornAbstand(abstand, s.ReadBool(section, "TDornNotwendig_" + std::to_string(i)));
+        const double wert = s.ReadFloat(section, abstand(i), 0);
+        e.AddDornAbstand(wert, s.ReadBool(section, notwendig(i)));
     }
 }
 
 void ProjektLeser::Meldungen(TKMeldungen& m) {
-    const int anzahl = Listenlaenge("AnzTMeldungen");
+    const auto meldung = [](int i) { return "TMeldungen_" + std::to_string(i); };
+    const int anzahl = Listenlaenge("AnzTMeldungen", [&](int i) { return s.Vorhanden(section, meldung(i)); });
     m.Reset();
     for (int i = 0; i < anzahl; ++i) {
-        const int code = s.ReadInteger(section, "TMeldungen_" + std::to_string(i), 0);
+        const int code = s.ReadInteger(section, meldung(i), 0);
         m.SetMeldung(std::in_range<std::uint16_t>(code) ? static_cast<std::uint16_t>(code) : 0);
     }
 }
@@ -146,7 +115,8 @@ void ProjektLeser::Meldungen(TKMeldungen& m) {
 bool LeseProjekt(TKDateiTransfer& s, TKModell& modell) {
     s.ReadString("Programm", "Name");
     if (s.ReadString("Programm", "Version") != DateiVersion) {
-        modell.GetUmgebung().Meldung(MeldungKeineProjektdatei);
+        modell.GetUmgebung().Meldung(
+            modell.GetUmgebung().translate("Projektdatei", MeldungKeineProjektdatei));
         return false;
     }
     try {
@@ -155,6 +125,9 @@ bool LeseProjekt(TKDateiTransfer& s, TKModell& modell) {
         ProjektFelder(leser, neu);
         modell = std::move(neu);
         return true;
+    } catch (const ProjektLeser::ZuVielePositionen& e) {
+        modell.GetUmgebung().Meldung(modell.GetUmgebung().translate("Projektdatei", e.what()));
+        return false;
     } catch (const std::exception&) {
         return false;
     }

@@ -1,11 +1,19 @@
 #include "files/ProjektSchreiber.h"
 
+#include <cerrno>
 #include <stdexcept>
+#include <system_error>
 
+#include "datei/Dateifehler.h"
 #include "files/ProjektFelder.h"
 #include "files/ProjektTexte.h"
 #include "files/TKDateiTransfer.h"
 #include "model/TKModell.h"
+
+void ProjektSchreiber::Abschnitt(std::string name) {
+    if (s.ZuVieleZeilen()) throw std::system_error(EFBIG, Schreibfehler());
+    section = std::move(name);
+}
 
 void ProjektSchreiber::Positionen(const TKModell& m) {
     s.WriteInteger(section, "TAnzAnwendung", m.GetAnzAnwendung());

@@ -18,7 +18,9 @@ class ProjektSchreiber {
 public:
     explicit ProjektSchreiber(TKDateiTransfer& store) : s(store) {}
 
-    void Abschnitt(std::string name) { section = std::move(name); }
+    // Each section first checks the size: a project too large for a file stops here with EFBIG rather than
+    // after its whole text has been built.
+    void Abschnitt(std::string name);
 
     template <class T, class G, class S>
     void Text(const char* key, const T& o, G get, S) {
@@ -73,5 +75,6 @@ private:
 };
 
 // Programm.Name and Programm.Version, then every block of the project. Throws std::invalid_argument for a
-// bill-of-quantities entry with fewer than ten lines, which the format cannot hold.
+// bill-of-quantities entry with fewer than ten lines, which the format cannot hold, and std::system_error
+// (EFBIG) for a project of more lines than a file may have.
 void SchreibeProjekt(TKDateiTransfer& s, const TKModell& modell);

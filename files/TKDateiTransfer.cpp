@@ -1,24 +1,33 @@
 #include "files/TKDateiTransfer.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <system_error>
 
-#include "files/DateiErsetzen.h"
-#include "model/Zahlentext.h"
+#include "datei/DateiErsetzen.h"
+#include "datei/DateiLesen.h"
+#include "datei/Dateifehler.h"
 #include "files/Zeichensatz.h"
+#include "model/Zahlentext.h"
 
 void TKDateiTransfer::ReadFile(const std::string& FileName) {
-    SetDateiInhalt(DateiLesen(FileName));
+    SetDateiInhalt(DateiLesen(FileName, MaxDateigroesse));
 }
 
 void TKDateiTransfer::SaveFile(const std::string& FileName) const {
-    DateiErsetzen(FileName, GetDateiInhalt());
+    if (ZuVieleZeilen()) throw std::system_error(EFBIG, Schreibfehler(), FileName);
+    const std::string inhalt = GetDateiInhalt();
+    if (inhalt.size() > MaxDateigroesse) throw std::system_error(EFBIG, Schreibfehler(), FileName);
+    DateiErsetzen(FileName, inhalt);
 }
 
-// Lines end at CR LF, a lone CR or a lone LF; a line end after the last line adds no empty line.
+// Lines end at CR LF, a lone CR or a lone LF; a line end after the last line adds no empty line, and
+// empty lines are passed over (a file of blank lines costs no memory per line).
 void TKDateiTransfer::SetDateiInhalt(const std::string& bytes) {
+    if (bytes.size() > MaxDateigroesse) throw std::system_error(EFBIG, Lesefehler());
     TText = DateiTextAlsUtf8(bytes);
     TDaten.clear();
-    TDaten.reserve(static_cast<std::size_t>(std::count(TText.begin(), TText.end(), '\n')) + 1);
     // Searching LF and CR separately lets both searches run at memchr speed; the next LF is kept until
     // passed, so a file with lone CRs only is not searched to its end for every line.
     const std::string_view text(TText);
@@ -26,7 +35,10 @@ void TKDateiTransfer::SetDateiInhalt(const std::string& bytes) {
     for (std::size_t anfang = 0; anfang < text.size();) {
         if (lf < anfang) lf = std::min(text.find('\n', anfang), text.size());
         const std::size_t ende = std::min(text.substr(0, lf).find('\r', anfang), lf);
-        TDaten.push_back({anfang, ende - anfang});
+        if (ende > anfang) {
+            if (TDaten.size() == MaxZeilen) throw std::system_error(EFBIG, Lesefehler());
+            TDaten.push_back({anfang, ende - anfang});
+        }
         anfang = ende + (text.substr(ende, 2) == "\r\n" ? 2 : 1);
     }
     TAnzVerbraucht = 0;
@@ -140,5 +152,12 @@ int TKDateiTransfer::ReadInteger(std::string_view pSection, std::string_view pVa
 }
 
 double TKDateiTransfer::ReadFloat(std::string_view pSection, std::string_view pValue, double pDefault) {
-    return LeseFloat(TakeValue(pSection, pValue)).value_or(pDefault);
+    const std::optional<double> wert = LeseFloat(TakeValue(pSection, pValue));
+    return wert && std::isfinite(*wert) ? *wert : pDefault;
+}
+
+bool TKDateiTransfer::Vorhanden(std::string_view pSection, std::string_view pValue) {
+    IndexNachfuehren();
+    const Namensindex::Kette* k = TIndex.Finden(TText, pSection, pValue);
+    return k != nullptr && k->erste != Namensindex::Keine;
 }

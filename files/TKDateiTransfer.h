@@ -13,17 +13,28 @@
 // without regard to letter case. Floats use the regional decimal separator given at construction.
 class TKDateiTransfer {
 public:
+    // The largest file the store reads or writes: 128 MiB and a line per 32 bytes of that (about 2,000
+    // positions with their results; a position takes about 2,000 lines of 33 bytes on average). Larger files
+    // are refused with EFBIG ("die Datei ist zu groß"), so that reading stays within bounded memory whatever
+    // a file holds, and so that the program never writes a file it could not open again.
+    static constexpr std::size_t MaxDateigroesse = std::size_t{128} << 20;
+    static constexpr std::size_t MaxZeilen = MaxDateigroesse / 32;
+
     explicit TKDateiTransfer(char pDezimaltrenner = ',') : TDezimaltrenner(pDezimaltrenner) {}
 
-    // Replaces all lines by those of the file. Throws std::system_error when it cannot be read.
+    // Replaces all lines by those of the file. Throws std::system_error when it cannot be read, is no
+    // regular file (a device or a pipe) or is larger than the maximum.
     void ReadFile(const std::string& FileName);
-    // Creates or atomically replaces the file. Throws std::system_error on failure; an existing file then
-    // stays as it was.
+    // Creates or atomically replaces the file. Throws std::system_error on failure, naming the reason (also
+    // EFBIG for more than the maximum); an existing file then stays as it was.
     void SaveFile(const std::string& FileName) const;
 
-    // The same as ReadFile and SaveFile, on the file's bytes.
+    // The same as ReadFile and SaveFile, on the file's bytes. Empty lines hold no entry and are not kept.
     void SetDateiInhalt(const std::string& bytes);
     std::string GetDateiInhalt() const;
+    // True when the lines written so far are more than a file may hold; writers of long files ask it on the
+    // way, so that they stop before taking the memory of a file that could never be saved.
+    bool ZuVieleZeilen() const { return TDaten.size() > MaxZeilen; }
 
     void WriteString(std::string_view pSection, std::string_view pValue, std::string_view pString);
     void WriteInteger(std::string_view pSection, std::string_view pValue, int pInteger);
@@ -37,7 +48,10 @@ public:
     bool ReadBool(std::string_view pSection, std::string_view pValue, bool pDefault = false);
     // An absent entry or a text that is no number gives `pDefault`. Floats accept "," and ".".
     int ReadInteger(std::string_view pSection, std::string_view pValue, int pDefault);
+    // Non-finite values ("NAN", "INF", exponents beyond the range) read as `pDefault`.
     double ReadFloat(std::string_view pSection, std::string_view pValue, double pDefault);
+    // Whether an unread line of that name exists (also one with an empty value); nothing is consumed.
+    bool Vorhanden(std::string_view pSection, std::string_view pValue);
 
     // The lines not yet consumed by a read, in file order, and their number.
     std::vector<std::string> GetDaten() const;

@@ -98,6 +98,56 @@ std::string Dekodieren(std::string_view quelle, const char* von, Ersatz ersatz) 
     return ziel;
 }
 
+// The length of the well-formed UTF-8 sequence at the start of `text` (not empty, first byte not ASCII),
+// or minus the length of its longest well-formed beginning, which one replacement character stands for
+// (at least one byte). The second byte after E0, ED, F0 and F4 has a narrower range: no overlong forms, no
+// surrogates, nothing beyond U+10FFFF.
+int Utf8Folge(std::string_view text) {
+    const auto erstes = static_cast<unsigned char>(text[0]);
+    int laenge = 0;
+    unsigned char von = 0x80;
+    unsigned char bis = 0xBF;
+    if (erstes >= 0xC2 && erstes <= 0xDF) {
+        laenge = 2;
+    } else if (erstes >= 0xE0 && erstes <= 0xEF) {
+        laenge = 3;
+        if (erstes == 0xE0) von = 0xA0;
+        if (erstes == 0xED) bis = 0x9F;
+    } else if (erstes >= 0xF0 && erstes <= 0xF4) {
+        laenge = 4;
+        if (erstes == 0xF0) von = 0x90;
+        if (erstes == 0xF4) bis = 0x8F;
+    } else {
+        return -1;
+    }
+    for (int i = 1; i < laenge; ++i) {
+        if (static_cast<std::size_t>(i) >= text.size()) return -i;
+        const auto b = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+        if (b < von || b > bis) return -i;
+        von = 0x80;
+        bis = 0xBF;
+    }
+    return laenge;
+}
+
+// Well-formed sequences are copied; every ill-formed one becomes one U+FFFD, so the text in memory is always
+// valid UTF-8 (JSON output and a later save rely on it).
+std::string DekodiereUtf8(std::string_view quelle) {
+    std::string ziel;
+    AsciiDirekt(quelle, ziel, [&](std::string_view teil) {
+        while (!teil.empty()) {
+            const int n = Utf8Folge(teil);
+            if (n > 0)
+                ziel.append(teil.substr(0, static_cast<std::size_t>(n)));
+            else
+                ziel.append(Ersatzzeichen);
+            teil.remove_prefix(static_cast<std::size_t>(n > 0 ? n : -n));
+        }
+        return true;
+    });
+    return ziel;
+}
+
 std::string DekodiereUtf16(std::string_view quelle, const char* von) {
     Konverter k("UTF-8", von);
     std::string ziel;
@@ -118,7 +168,7 @@ std::optional<std::string> AlsWindows1252(std::string_view text) {
 
 std::string DateiTextAlsUtf8(const std::string& bytes) {
     const std::string_view b(bytes);
-    if (b.starts_with(BomUtf8)) return Dekodieren(b.substr(3), "UTF-8", AlsErsatzzeichen);
+    if (b.starts_with(BomUtf8)) return DekodiereUtf8(b.substr(3));
     if (b.starts_with(BomUtf16LE)) return DekodiereUtf16(b.substr(2), "UTF-16LE");
     if (b.starts_with(BomUtf16BE)) return DekodiereUtf16(b.substr(2), "UTF-16BE");
     return Dekodieren(b, "CP1252", AlsSteuerzeichen);

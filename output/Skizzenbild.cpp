@@ -1,5 +1,7 @@
 #include "output/Skizzenbild.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,6 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+
+#include "datei/DateiErsetzen.h"
+#include "datei/Dateifehler.h"
 
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
@@ -30,22 +35,25 @@ void AuftragZeichnen(QPainter& canvas, const Bildauftrag& auftrag) {
                        auftrag.modell, auftrag.anwendung);
 }
 
-bool VektorSpeichern(const QString& datei, const Bildauftrag& auftrag) {
+QByteArray VektorBytes(const Bildauftrag& auftrag) {
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    if (!puffer.open(QIODevice::WriteOnly)) return {};
     QSvgGenerator svg;
-    svg.setFileName(datei);
+    svg.setOutputDevice(&puffer);
     svg.setSize(auftrag.groesse);
     svg.setViewBox(QRect(QPoint(0, 0), auftrag.groesse));
     svg.setResolution(Aufloesung);
     svg.setTitle(QStringLiteral("ZAVR"));
     QPainter canvas;
-    if (!canvas.begin(&svg)) return false;
+    if (!canvas.begin(&svg)) return {};
     AuftragZeichnen(canvas, auftrag);
-    return canvas.end();
+    return canvas.end() ? bytes : QByteArray();
 }
 
-bool BitmapSpeichern(const QString& datei, const char* format, const Bildauftrag& auftrag) {
+QByteArray BitmapBytes(const char* format, const Bildauftrag& auftrag) {
     QImage bild(auftrag.groesse, QImage::Format_RGB32);
-    if (bild.isNull()) return false;
+    if (bild.isNull()) return {};
     bild.setDotsPerMeterX(PunkteJeMeter);
     bild.setDotsPerMeterY(PunkteJeMeter);
     bild.fill(auftrag.farbe.GetFarbe(TKFarbe::Element::Hintergrund));
@@ -53,8 +61,18 @@ bool BitmapSpeichern(const QString& datei, const char* format, const Bildauftrag
         QPainter canvas(&bild);
         AuftragZeichnen(canvas, auftrag);
     }
-    return bild.save(datei, format);
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    return puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, format) ? bytes : QByteArray();
 }
+
+// The picture types by extension; the vector type has no format name of Qt's image writers.
+struct Bildformat {
+    const char* endung;
+    const char* qt;
+};
+constexpr std::array<Bildformat, 5> Bildformate{
+    {{"svg", nullptr}, {"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "JPG"}, {"bmp", "BMP"}}};
 
 struct Ansichtsname {
     std::string_view name;
@@ -112,15 +130,21 @@ void VierSkizzenZeichnen(Skizzenzeichner& zeichner, int seite, const TKAnwendung
     zeichner.SkizzeDornReihe({h, h, seite, seite}, anwendung, true);
 }
 
-bool SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
-    if (auftrag.groesse.isEmpty()) return false;
+std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
     const QString endung = QFileInfo(datei).suffix().toLower();
-    if (endung == QLatin1String("svg")) return VektorSpeichern(datei, auftrag);
-    if (endung == QLatin1String("png")) return BitmapSpeichern(datei, "PNG", auftrag);
-    if (endung == QLatin1String("jpg") || endung == QLatin1String("jpeg"))
-        return BitmapSpeichern(datei, "JPG", auftrag);
-    if (endung == QLatin1String("bmp")) return BitmapSpeichern(datei, "BMP", auftrag);
-    return false;
+    const auto format = std::find_if(Bildformate.begin(), Bildformate.end(),
+                                     [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
+    if (format == Bildformate.end()) return "unbekannte Endung (.svg, .png, .jpg oder .bmp)";
+    const QByteArray bytes = auftrag.groesse.isEmpty() ? QByteArray()
+                             : format->qt              ? BitmapBytes(format->qt, auftrag)
+                                                       : VektorBytes(auftrag);
+    if (bytes.isEmpty()) return "das Bild konnte nicht erzeugt werden";
+    try {
+        DateiErsetzen(QFile::encodeName(datei).toStdString(), bytes.toStdString());
+        return {};
+    } catch (const std::exception& e) {
+        return Fehlergrund(e);
+    }
 }
 
 Bildtyp BildtypAusFilter(int filter) {
@@ -169,7 +193,7 @@ std::string SkizzeAlsDatei(const TKModell& modell, int position, std::string_vie
     const Bildauftrag auftrag{
         modell,        modell.cAnwendung[position - 1], farbe, wahl->typ, wahl->alle, QSize(seite, seite),
         dezimaltrenner};
-    if (!SkizzeSpeichern(QString::fromStdString(datei), auftrag))
-        return "Bild konnte nicht geschrieben werden: " + datei + " (Endung .svg, .png, .jpg oder .bmp)";
+    const std::string fehler = SkizzeSpeichern(QFile::decodeName(datei.c_str()), auftrag);
+    if (!fehler.empty()) return "Bild konnte nicht geschrieben werden: " + datei + ": " + fehler;
     return {};
 }

@@ -34,9 +34,12 @@ struct Bildauftrag {
     char dezimaltrenner = ',';
 };
 
-// Writes the picture; the file type follows the extension: ".svg" vector, ".png", ".jpg"/".jpeg", ".bmp"
-// bitmap. False for another extension or when the file cannot be written. Needs a QGuiApplication (fonts).
-bool SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag);
+// Writes the picture through DateiErsetzen: the file is replaced only by the whole picture. The file type
+// follows the extension: ".svg" vector, ".png", ".jpg"/".jpeg", ".bmp" bitmap. Needs a QGuiApplication
+// (fonts). Returns an empty text on success, otherwise why it failed: an unknown extension, an
+// empty picture, or the reason the file could not be written ("der Datenträger ist voll"); an existing file
+// then stays as it was.
+std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag);
 
 // The three picture types of the export dialog and the extension each gives the chosen file name.
 enum class Bildtyp { Vektor, Bitmap, JPeg };

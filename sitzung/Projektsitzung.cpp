@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "calc/TKZAVRBemessung.h"
+#include "datei/Dateifehler.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
@@ -26,6 +27,10 @@ Projektsitzung::Projektsitzung(Umgebung& umgebung)
 
 std::string Projektsitzung::Text(const char* text) const {
     return umgebung_.translate("Projektsitzung", text);
+}
+
+std::string Projektsitzung::Grund(const std::exception& fehler) const {
+    return umgebung_.translate("Dateifehler", Fehlergrund(fehler).c_str());
 }
 
 void Projektsitzung::ArbeitskopieAnlegen() {
@@ -71,7 +76,7 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
         if (!ReadFromFile(gelesen, datei)) return {false, {}};  // the reader has said why
     } catch (const std::system_error& fehler) {
         return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) +
-                           " (" + fehler.code().message() + ")"};
+                           " (" + Grund(fehler) + ")"};
     }
     modell_ = std::move(gelesen);
     ArbeitskopieAnlegen();
@@ -87,10 +92,12 @@ Dateiergebnis Projektsitzung::Speichern() {
 
 Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
     ArbeitskopieZurueckschreiben();
-    if (!SaveToFile(modell_, datei))
-        return {false,
-                Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt konnte nicht gespeichert werden: ")) +
-                    datei};
+    try {
+        ProjektSpeichern(modell_, datei);
+    } catch (const std::exception& fehler) {
+        return {false, datei + Text(QT_TRANSLATE_NOOP("Projektsitzung", " kann nicht gespeichert werden: ")) +
+                           Grund(fehler)};
+    }
     datei_ = datei;
     return {};
 }

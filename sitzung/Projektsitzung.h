@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -97,6 +98,8 @@ private:
     Berechnung Pruefen(const TKAnwendung& anwendung);
     void ArbeitskopieAnlegen();
     std::string Text(const char* text) const;
+    // The reason of a failed file operation in the user-interface language.
+    std::string Grund(const std::exception& fehler) const;
 
     Umgebung& umgebung_;
     TKModell modell_;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <exception>
 
+#include "datei/Dateifehler.h"
 #include "dxf/DXF_Object.h"
 
 std::string MitDxfEndung(const std::string& datei) {
@@ -20,7 +21,7 @@ bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& 
         doc.save_to_file(datei);
         return true;
     } catch (const std::exception& e) {
-        fehler = "Die Datei \"" + datei + "\" konnte nicht geschrieben werden: " + e.what();
+        fehler = "Die Datei \"" + datei + "\" konnte nicht geschrieben werden: " + Fehlergrund(e);
         return false;
     }
 }

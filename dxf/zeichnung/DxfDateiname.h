@@ -8,5 +8,6 @@ class DXF_Object;
 // "plan.txt.dxf", "plan" becomes "plan.dxf", "Plan.DXF" stays.
 std::string MitDxfEndung(const std::string& datei);
 
-// Writes the document to `datei` as it is; false with a message naming the file when that fails.
+// Writes the document to `datei` as it is; false with a message naming the file and the reason when that
+// fails ("der Datenträger ist voll"), and an existing file then stays as it was.
 bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& fehler);

@@ -1,7 +1,8 @@
 // Any bytes: the reader ends with messages and a complete or partial document, never a crash, a hang
-// or unbounded memory, and the document draws. What it read must write out and read back without any message
-// and with the same number of entities in each list of each layer, unless the writer refuses a number that is
-// not finite.
+// or unbounded memory, and the document draws within the reader's bound of drawing calls. What it read must
+// write out and read back without any message and with the same number of entities in each list of each
+// layer, unless the writer refuses a number that is not finite.
+// Run: zavr_dxf_fuzz -dict=fuzz/dxf/dxf.dict -max_total_time=600 fuzz/dxf/corpus
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -29,24 +30,25 @@ class Counting_Canvas : public DXF_Canvas {
 public:
     DXF_Colour pen_colour() const override { return pen_; }
     void set_pen_colour(DXF_Colour c) override { pen_ = c; }
-    void line(Screen_Point, Screen_Point) override { ++calls_; }
-    void polyline(const std::vector<Screen_Point>&) override { ++calls_; }
-    void polygon(const std::vector<Screen_Point>&) override { ++calls_; }
-    void ellipse(Screen_Point, Screen_Point) override { ++calls_; }
-    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++calls_; }
-    void pixel(Screen_Point, DXF_Colour) override { ++calls_; }
-    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int) override { ++calls_; }
+    void line(Screen_Point, Screen_Point) override { ++calls; }
+    void polyline(const std::vector<Screen_Point>&) override { ++calls; }
+    void polygon(const std::vector<Screen_Point>&) override { ++calls; }
+    void ellipse(Screen_Point, Screen_Point) override { ++calls; }
+    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++calls; }
+    void pixel(Screen_Point, DXF_Colour) override { ++calls; }
+    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int) override { ++calls; }
+
+    long calls = 0;
 
 private:
     DXF_Colour pen_ = 0;
-    long calls_ = 0;
 };
 
 int to_pixel(double v) {
     return static_cast<int>(std::clamp(std::isfinite(v) ? v : 0.0, -1e9, 1e9));
 }
 
-void draw(const Layer_List& layers) {
+long draw(const Layer_List& layers) {
     Counting_Canvas canvas;
     const Map_Function map_fn = [](const Point3D& p, pMatrix m) {
         const Point3D q = m ? transform_point(*m, p) : p;
@@ -55,6 +57,7 @@ void draw(const Layer_List& layers) {
     for (const auto& l : layers) {
         for (const auto& list : l->entity_lists) list->draw_primitives(canvas, map_fn, nullptr);
     }
+    return canvas.calls;
 }
 
 std::vector<std::string> outline(const Layer_List& layers) {
@@ -77,7 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first byte decides whether the user continues after an entity error.
     DXF_Message_Log log(size == 0 || (data[0] & 1) == 0);
     const Layer_List layers = read(bytes, log);
-    draw(layers);
+    if (draw(layers) > static_cast<long>(DXF_Reader::max_drawn_entities)) {
+        fprintf(stderr, "drawing took more calls than the reader allows\n");
+        std::abort();
+    }
 
     std::ostringstream out;
     try {

@@ -332,6 +332,69 @@
     </message>
 </context>
 <context>
+    <name>Dateifehler</name>
+    <message>
+        <source>der Datenträger ist voll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Speicherkontingent ist erschöpft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Schreibberechtigung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Leseberechtigung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Ordner existiert nicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei existiert nicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfades ist kein Ordner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Name bezeichnet einen Ordner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei wäre zu groß</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei ist zu groß</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Dateiname ist zu lang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verweise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei (ein Gerät oder eine Pipe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dialogdienst</name>
     <message>
         <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
@@ -517,6 +580,17 @@
     </message>
 </context>
 <context>
+    <name>Projektdatei</name>
+    <message>
+        <source>Die Datei ist keine gültige QUORVEL® - ZAVR Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Projektsitzung</name>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
@@ -524,10 +598,6 @@
     </message>
     <message>
         <source>Das Projekt hat noch keinen Dateinamen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Das Projekt konnte nicht gespeichert werden: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -544,6 +614,10 @@
     </message>
     <message>
         <source>Die letzte Position kann nicht entfernt werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> kann nicht gespeichert werden: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -566,10 +640,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Die vorliegende Berechnung wurde mit der Option &quot;unbegrenzt&quot; durchgeführt, daher können die 
 Dornabstände größer sein als 5* Plattendicke.
 Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!
@@ -589,6 +659,10 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -149,7 +149,9 @@ TEST_F(Befehle, speichernInEinenFehlendenOrdnerMeldetDenGrund) {
     WaehleDatei(QStringLiteral("fehlt/p.ZAV"));
     fenster->Ausfuehren(Befehl::SpeichernUnter);
     ASSERT_EQ(Hinweise().size(), 1);
-    EXPECT_TRUE(Hinweise().front().startsWith(QStringLiteral("Das Projekt konnte nicht gespeichert werden")));
+    EXPECT_TRUE(Hinweise().front().endsWith(
+        QStringLiteral("p.ZAV kann nicht gespeichert werden: der Ordner existiert nicht")))
+        << Hinweise().front().toStdString();
     EXPECT_EQ(fenster->windowTitle(), Titel + QStringLiteral("unbenannt"));
 }
 

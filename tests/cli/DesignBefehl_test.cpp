@@ -193,6 +193,44 @@ TEST_F(DesignBefehl, unlesbareOderFremdeDateiGibtZweiUndSchreibtNichts) {
               std::string::npos);
 }
 
+// A project written by a script with inputs only has every position it declares, and --save keeps them.
+TEST_F(DesignBefehl, jedeAngegebenePositionWirdBemessenUndGespeichert) {
+    std::ofstream(Pfad("zwei.ZAV"), std::ios::binary)
+        << "Programm.Name=ZAVR\r\nProgramm.Version=ZAVR - 3.1.2\r\nHauptMaske.TAnzAnwendung=2\r\n"
+           "Position_1.TPosition=Erste\r\nPosition_2.TPosition=Zweite\r\n";
+    const Lauf lauf = Design({Pfad("zwei.ZAV"), "--save", Pfad("aus.ZAV")});
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_NE(lauf.aus.find("Position 2 \"Zweite\""), std::string::npos);
+    const std::string gespeichert = Inhalt(Pfad("aus.ZAV"));
+    EXPECT_NE(gespeichert.find("\r\nHauptMaske.TAnzAnwendung=2\r\n"), std::string::npos);
+    EXPECT_NE(gespeichert.find("\r\nPosition_2.TPosition=Zweite\r\n"), std::string::npos);
+}
+
+// Bytes that are no UTF-8 in a file marked as UTF-8 come out as replacement characters, never as a crash.
+TEST_F(DesignBefehl, ungueltigeZeichenGebenGueltigesJson) {
+    std::ofstream(Pfad("kaputt.ZAV"), std::ios::binary)
+        << "\xEF\xBB\xBFProgramm.Name=ZAVR\r\nProgramm.Version=ZAVR - 3.1.2\r\n"
+           "Position_1.TPosition=P\xF4\x90\x80\x80\r\n";
+    const Lauf lauf = Design({Pfad("kaputt.ZAV"), "--json", "--save", Pfad("aus.ZAV")});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_EQ(nlohmann::json::parse(lauf.aus).at("Positionen")[0].at("TPosition"),
+              "P\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_NE(Inhalt(Pfad("aus.ZAV")).find("Position_1.TPosition=P\xEF\xBF\xBD\xEF\xBF\xBD"),
+              std::string::npos);
+}
+
+// A save or a read that fails says why.
+TEST_F(DesignBefehl, fehlerBeimSpeichernUndLesenNennenDenGrund) {
+    const Lauf ordner = Design({Beispiel, "--position", "1", "--save", Pfad("fehlt/aus.ZAV")});
+    EXPECT_EQ(ordner.status, 2);
+    EXPECT_NE(ordner.fehler.find("aus.ZAV kann nicht gespeichert werden: der Ordner existiert nicht"),
+              std::string::npos)
+        << ordner.fehler;
+    const Lauf geraet = Design({"/dev/zero"});
+    EXPECT_EQ(geraet.status, 2);
+    EXPECT_NE(geraet.fehler.find("keine gewöhnliche Datei"), std::string::npos) << geraet.fehler;
+}
+
 TEST_F(DesignBefehl, falscheArgumenteGebenZwei) {
     for (const std::vector<std::string>& argumente :
          std::vector<std::vector<std::string>>{{},

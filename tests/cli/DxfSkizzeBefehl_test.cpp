@@ -54,6 +54,14 @@ TEST_F(DxfBefehl, falscheAngabenGebenZwei) {
     EXPECT_FALSE(fs::exists(Pfad("x.dxf")));
 }
 
+TEST_F(DxfBefehl, nichtSchreibbareAusgabeNenntDenGrund) {
+    const Lauf lauf = Dxf({"dowel", "--type", "ZAVR 30 HF", "-o", Pfad("fehlt/d.dxf")});
+    EXPECT_EQ(lauf.status, 2);
+    EXPECT_NE(lauf.fehler.find("konnte nicht geschrieben werden: der Ordner existiert nicht"),
+              std::string::npos)
+        << lauf.fehler;
+}
+
 TEST_F(DxfBefehl, dornzeichnungIstBeiJedemAufrufGleich) {
     ASSERT_EQ(Dxf({"dowel", "--type", "zavrq30hf", "-o", Pfad("eins.dxf")}).status, 0);
     ASSERT_EQ(Dxf({"dowel", "--type", "ZAVRQ 30 HF", "-o", Pfad("zwei.dxf")}).status, 0);
@@ -99,6 +107,9 @@ TEST_F(SkizzeBefehl, falscheAngabenGebenZwei) {
     EXPECT_EQ(Skizze({"--view", "reihe", "--size", "0", "-o", Pfad("x.png")}).status, 2);
     EXPECT_EQ(Skizze({"--view", "reihe", "--position", "7", "-o", Pfad("x.png")}).status, 2);
     EXPECT_FALSE(fs::exists(Pfad("x.png")));
+    const Lauf ordner = Skizze({"--view", "reihe", "-o", Pfad("fehlt/x.svg")});
+    EXPECT_EQ(ordner.status, 2);
+    EXPECT_NE(ordner.fehler.find("x.svg: der Ordner existiert nicht"), std::string::npos) << ordner.fehler;
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 
@@ -441,9 +443,106 @@ TEST(Reader, verschachtelteBloeckeSindBegrenzt) {
     }
     const auto wide = read_text(file_of(section("BLOCKS", doubling) + section("ENTITIES", insert("B40"))));
     ASSERT_FALSE(wide.log.entries.empty());
-    EXPECT_EQ(wide.log.entries[0].text.substr(0, 53),
-              "Block references expand to more than 5000000 entities");
+    EXPECT_EQ(wide.log.entries[0].text.substr(0, 49), "The drawing expands to more than 5000000 entities");
     const auto deep = read_text(file_of(section("BLOCKS", chain) + section("ENTITIES", insert("C70"))));
     ASSERT_FALSE(deep.log.entries.empty());
     EXPECT_EQ(deep.log.entries[0].text.substr(0, 44), "Blocks are nested more than 64 levels deep\r\n");
+}
+
+namespace {
+
+// Counts the points every drawing call hands over: what drawing a document costs.
+class Counting_Canvas : public DXF_Canvas {
+public:
+    DXF_Colour pen_colour() const override { return 0; }
+    void set_pen_colour(DXF_Colour) override {}
+    void line(Screen_Point, Screen_Point) override { points += 2; }
+    void polyline(const std::vector<Screen_Point>& p) override { points += static_cast<long>(p.size()); }
+    void polygon(const std::vector<Screen_Point>& p) override { points += static_cast<long>(p.size()); }
+    void ellipse(Screen_Point, Screen_Point) override { ++points; }
+    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++points; }
+    void pixel(Screen_Point, DXF_Colour) override { ++points; }
+    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int) override { ++points; }
+    long points = 0;
+};
+
+long drawn_points(const DXF_Object& doc) {
+    Counting_Canvas canvas;
+    const Map_Function map_fn = [](const Point3D&, pMatrix) { return Screen_Point{}; };
+    for (const auto& l : doc.layer_lists)
+        for (const auto& list : l->entity_lists) list->draw_primitives(canvas, map_fn, nullptr);
+    return canvas.points;
+}
+
+void expect_limit(const Gelesen& g, const std::string& message) {
+    ASSERT_EQ(g.log.entries.size(), 1u);  // the reading ends there: no message per later entity
+    EXPECT_EQ(g.log.entries[0].caption, "DXF Read Error");
+    EXPECT_EQ(g.log.entries[0].text.substr(0, message.size()), message);
+}
+
+}  // namespace
+
+// A whole document draws at most so much, not only each block: many blocks each below the bound, or a few
+// references to a polyline of many vertices, end the reading with the message, and what was read before
+// draws within the bound.
+TEST(Reader, zeichenaufwandJeDokumentBegrenzt) {
+    const std::string message = "The drawing expands to more than 5000000 entities";
+    Lines doubling = block("B0", a_line);
+    for (int k = 1; k <= 22; ++k) {
+        const std::string prev = "B" + std::to_string(k - 1);
+        doubling += block("B" + std::to_string(k), insert(prev) + insert(prev));
+    }
+    const auto blocks = read_text(file_of(section("BLOCKS", doubling) + section("ENTITIES", insert("B21"))));
+    expect_limit(blocks, message);
+    EXPECT_LE(drawn_points(blocks.doc), 2 * static_cast<long>(DXF_Reader::max_drawn_entities));
+
+    Lines references;
+    for (int i = 0; i < 700; ++i) references += insert("P");
+    const auto vertices_drawn = read_text(file_of(
+        section("BLOCKS", block("P", polyline(0, vertices(8000, 0)))) + section("ENTITIES", references)));
+    expect_limit(vertices_drawn, message);
+    EXPECT_LE(drawn_points(vertices_drawn.doc), static_cast<long>(DXF_Reader::max_drawn_entities));
+    EXPECT_GT(entities_of<Insert_>(vertices_drawn.doc, "L", "Insert_").size(), 600u);
+}
+
+// The memory a document holds is bounded too: references of fourteen bytes each, every one an object with
+// its matrix, are refused once they would hold more than the bound.
+TEST(Reader, speicherJeDokumentBegrenzt) {
+    const std::size_t references = DXF_Reader::max_held_bytes / 200;
+    std::string text = dxf_lines(section("BLOCKS", block("B", {}))) + "0\nSECTION\n2\nENTITIES\n";
+    for (std::size_t i = 0; i < references; ++i) text += "0\nINSERT\n2\nB\n";
+    const auto g = read_text(text + "0\nENDSEC\n0\nEOF\n");
+    expect_limit(g, "The drawing needs more than 256 MB of memory");
+    EXPECT_GT(entities_of<Insert_>(g.doc, "", "Insert_").size(), references / 2);
+    EXPECT_LT(entities_of<Insert_>(g.doc, "", "Insert_").size(), references);
+}
+
+TEST(Reader, flaechennetzHoechstens32768Flaechen) {
+    for (int n : {DXF_Reader::max_faces, DXF_Reader::max_faces + 1}) {
+        Lines faces;
+        for (int i = 0; i < n; ++i)
+            faces += Lines{"0", "VERTEX", "70", "128", "71", "1", "72", "2", "73", "3"};
+        const auto g = read_text(entities_file(polyline(64, vertices(3, 192) + faces) + a_line));
+        const auto mesh = entities_of<Polyface_mesh_>(g.doc, "P", "Polyface_mesh_");
+        EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+        if (n == DXF_Reader::max_faces) {
+            ASSERT_EQ(mesh.size(), 1u);
+            EXPECT_EQ(mesh[0]->numfaces(), n);
+        } else {
+            EXPECT_TRUE(mesh.empty());
+            ASSERT_EQ(g.log.entries.size(), 1u);
+            EXPECT_EQ(g.log.entries[0].text.substr(0, 45), "Polyface mesh contained more than 32768 faces");
+        }
+    }
+}
+
+// A device never ends and a pipe may never be written: neither is read as a drawing.
+TEST(Reader, nurGewoehnlicheDateien) {
+    DXF_Message_Log log;
+    const std::string pipe = std::string(ZAVR_BINARY_DIR) + "/dxf_reader_pipe_" + std::to_string(::getpid());
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(DXF_Object::create_from_file(pipe, log), std::system_error);
+    EXPECT_THROW(DXF_Object::create_from_file("/dev/zero", log), std::system_error);
+    std::remove(pipe.c_str());
+    EXPECT_TRUE(log.entries.empty());
 }

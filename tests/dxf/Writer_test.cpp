@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
 #include <system_error>
 
 #include "DXF_Test_Helfer.h"
+#include "datei/Fehlerschicht.h"
 #include "dxf/Arc_.h"
 #include "dxf/Block_.h"
 #include "dxf/DXF_exception.h"
@@ -214,4 +218,29 @@ TEST(Writer, nichtEndlicheZahlenWerdenNichtGeschrieben) {
 TEST(Writer, nichtBeschreibbareDateiMeldetFehler) {
     DXF_Object doc;
     EXPECT_THROW(doc.save_to_file("/nonexistent-folder/x.dxf"), std::system_error);
+}
+
+// A drawing is replaced only by a whole one: every way writing can fail leaves the old file byte for byte
+// and names the reason, and so does a number the writer refuses.
+TEST(Writer, misslungenesSchreibenLaesstDieAlteZeichnung) {
+    const std::filesystem::path ordner =
+        std::filesystem::path(ZAVR_BINARY_DIR) / ("dxf_writer_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    const std::filesystem::path datei = ordner / "plan.dxf";
+    DXF_Object doc;
+    for (int i = 0; i < 100; ++i)
+        doc.new_layer("0", true).add_entity_to_layer(
+            std::make_unique<Line_>(Point3D{0, 0, 0}, Point3D{1.0 * i, 2, 0}, 7));
+    const auto speichern = [&](const DXF_Object& d) {
+        return GrundVon([&] { d.save_to_file(datei.string()); });
+    };
+    PruefeSchreibfehler(datei, [&] { return speichern(doc); });
+    const std::string geschrieben = DateiInhalt(datei);
+    EXPECT_TRUE(geschrieben.ends_with("EOF\r\n"));
+    DXF_Object unendlich;
+    unendlich.new_layer("0", true).add_entity_to_layer(
+        std::make_unique<Circle_>(WCS_Z, Point3D{0, 0, 0}, NAN, 7));
+    EXPECT_EQ(speichern(unendlich), "Cannot write a number that is not finite to a DXF file");
+    EXPECT_EQ(DateiInhalt(datei), geschrieben);
+    std::filesystem::remove_all(ordner);
 }

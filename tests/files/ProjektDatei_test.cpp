@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "Testprojekt.h"
+#include "datei/Fehlerschicht.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
@@ -454,11 +455,11 @@ TEST_F(Projektdatei, ordinalOderZahlAusserhalbDesBereichsNimmtDieVorgabe) {
     EXPECT_EQ(a.cGeometrie.GetPlatteDicke(), 240);
 }
 
-// Counts far beyond what the file holds must neither allocate nor take long; the lists get at most as many
-// elements as the file has lines.
+// Counts far beyond what the file holds must neither allocate nor take long; such a list reads the elements
+// the file has, and nothing else changes.
 TEST_F(Projektdatei, feindlicheAnzahlenBleibenBegrenzt) {
-    const TKModell gelesen = GeaendertGelesen(TKModell(umgebung), [](std::vector<std::string>& z) {
-        Ersetzen(z, "HauptMaske.TAnzAnwendung", "65535");
+    const TKModell neu(umgebung);
+    const TKModell gelesen = GeaendertGelesen(neu, [](std::vector<std::string>& z) {
         Ersetzen(z, "BelastungDesign_1.AnzbeliebigeLast", "2147483647");
         Ersetzen(z, "Stueckliste.TStueckliste", "2147483647");
         Ersetzen(z, "ProjektDaten.TFirmaZeilen", "-5");
@@ -468,25 +469,32 @@ TEST_F(Projektdatei, feindlicheAnzahlenBleibenBegrenzt) {
         z.push_back("Stueckliste.TStueckliste1=2147483647");
         z.push_back("Stueckliste.TStueckliste2=-2147483648");
     });
-    const std::size_t zeilen = Dateizeilen(Pfad("b.ZAV")).size();
-    EXPECT_LE(gelesen.GetAnzAnwendung(), 2);
-    EXPECT_LE(static_cast<std::size_t>(gelesen.cAnwendung[0].cBelastungDesign.GetAnzLastPunkte()), zeilen);
-    EXPECT_LE(static_cast<std::size_t>(gelesen.cStueckliste.GetCountEintraege()), zeilen);
-    EXPECT_LE(gelesen.cStueckliste.GetEintrag(1).size(), zeilen + 10);
+    const TKAnwendung& a = gelesen.cAnwendung[0];
+    EXPECT_EQ(gelesen.GetAnzAnwendung(), 1);
+    EXPECT_EQ(a.cBelastungDesign.GetAnzLastPunkte(), neu.cAnwendung[0].cBelastungDesign.GetAnzLastPunkte());
+    ASSERT_EQ(gelesen.cStueckliste.GetCountEintraege(), 2);
+    EXPECT_EQ(gelesen.cStueckliste.GetEintrag(1).size(), 10u);
     EXPECT_TRUE(gelesen.cProjektdaten.GetFirma().empty());
-    EXPECT_LE(
-        static_cast<std::size_t>(gelesen.cAnwendung[0].cErgebnisse.cDornErgebnis[0].GetAnzDornAbstand()),
-        zeilen);
+    EXPECT_EQ(a.cErgebnisse.cDornErgebnis[0].GetAnzDornAbstand(),
+              neu.cAnwendung[0].cErgebnisse.cDornErgebnis[0].GetAnzDornAbstand());
+    EXPECT_EQ(a.cErgebnisse.cDornDaten[0].GetVRds(TsFugenbreite::fb50bis60),
+              neu.cAnwendung[0].cErgebnisse.cDornDaten[0].GetVRds(TsFugenbreite::fb50bis60));
 }
 
-TEST_F(Projektdatei, positionenNurSovieleWieDieDateiBeschreibenKann) {
+// The declared count holds, also for a file cut off inside a position: what is missing reads its defaults.
+TEST_F(Projektdatei, positionenWieDieDateiSieAngibt) {
     TKModell modell(umgebung);
     modell.SetAnzAnwendung(3);
-    const TKModell gelesen = GeaendertGelesen(modell, [](std::vector<std::string>& z) {
-        z.resize(z.size() - 1000);  // cut off inside the third position
-        Ersetzen(z, "HauptMaske.TAnzAnwendung", "60000");
-    });
-    EXPECT_EQ(gelesen.GetAnzAnwendung(), 3);
+    modell.cAnwendung[1].SetPosition("zweite");
+    for (const auto& [anzahl, letzte] : {std::pair{3, "3"}, std::pair{5, ""}}) {
+        const TKModell gelesen = GeaendertGelesen(modell, [&](std::vector<std::string>& z) {
+            z.resize(z.size() - 1000);  // cut off inside the third position
+            Ersetzen(z, "HauptMaske.TAnzAnwendung", std::to_string(anzahl));
+        });
+        ASSERT_EQ(gelesen.GetAnzAnwendung(), anzahl);
+        EXPECT_EQ(gelesen.cAnwendung[1].GetPosition(), "zweite");
+        EXPECT_EQ(gelesen.cAnwendung.back().GetPosition(), letzte) << anzahl;
+    }
 }
 
 // A save that fails must leave the file that was there byte for byte.
@@ -501,6 +509,16 @@ TEST_F(Projektdatei, misslungenesSpeichernLaesstDieAlteDateiUnberuehrt) {
     EXPECT_EQ(Inhalt(Pfad("p.ZAV")), vorher);
     EXPECT_FALSE(SaveToFile(TKModell(umgebung), Pfad("fehlt/p.ZAV")));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
+}
+
+// Every way a save can fail leaves the old file byte for byte, no temporary file, and names its reason.
+TEST_F(Projektdatei, misslungenesSpeichernNenntDenGrund) {
+    const TKModell modell = Testprojekt(umgebung, 1);
+    PruefeSchreibfehler(Pfad("p.ZAV"),
+                        [&] { return GrundVon([&] { ProjektSpeichern(modell, Pfad("p.ZAV")); }); });
+    Fehlerschicht voll(Fehlerschicht::Schritt::Schreiben, ENOSPC);
+    const DateischichtErsetzen ersetzt(voll);
+    EXPECT_FALSE(SaveToFile(modell, Pfad("p.ZAV")));
 }
 
 TEST_F(Projektdatei, positionAusAndererDateiUebernehmen) {

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include "datei/Fehlerschicht.h"
 
 namespace {
 
@@ -113,6 +116,23 @@ TEST(Lesen, wertNachDemErstenGleichheitszeichen) {
     EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"ohne Gleichheitszeichen", "A.leer"}));
 }
 
+// A number that is not finite is no input a design could work with: it reads as the default.
+TEST(Lesen, nichtEndlicheZahlenNehmenDieVorgabe) {
+    TKDateiTransfer s = Store("A.a=NAN\nA.b=INF\nA.c=-INF\nA.d=1E400\nA.e=-1,5e309\nA.f=1E308\nA.g=inf\n");
+    for (const char* key : {"a", "b", "c", "d", "e", "g"}) EXPECT_EQ(s.ReadFloat("A", key, 7), 7) << key;
+    EXPECT_EQ(s.ReadFloat("A", "f", 7), 1e308);
+}
+
+TEST(Lesen, vorhandenVerbrauchtNichts) {
+    TKDateiTransfer s = Store("A.k=1\nA.leer=\n");
+    EXPECT_TRUE(s.Vorhanden("a", "K"));
+    EXPECT_TRUE(s.Vorhanden("A", "k"));
+    EXPECT_TRUE(s.Vorhanden("A", "leer"));
+    EXPECT_FALSE(s.Vorhanden("A", "fehlt"));
+    EXPECT_EQ(s.ReadInteger("A", "k", 0), 1);
+    EXPECT_FALSE(s.Vorhanden("A", "k"));
+}
+
 TEST(Lesen, zahlenMitBeidenDezimaltrennernUndSonstVorgabe) {
     TKDateiTransfer s = Store("A.f=0.5\nA.g=0,5\nA.h=x\nA.i=1,5\n", '.');
     EXPECT_EQ(s.ReadFloat("A", "f", 9), 0.5);
@@ -175,6 +195,64 @@ TEST(DateiLaden, vieleZeilenNurMitCr) {
     EXPECT_EQ(s.ReadInteger("A", "k99999", 0), 1);
 }
 
+struct Utf8Fall {
+    const char* name;
+    std::string bytes;
+    std::string text;
+};
+class Utf8Lesen : public ::testing::TestWithParam<Utf8Fall> {};
+
+// One replacement character for each ill-formed sequence, that is for the longest beginning of a sequence
+// that is well-formed; the bytes after it start anew. What comes out is valid UTF-8.
+TEST_P(Utf8Lesen, ersetztJedeUngueltigeFolge) {
+    TKDateiTransfer s = Store(
+        "\xEF\xBB\xBF"
+        "A.k=<" +
+        GetParam().bytes + ">");
+    EXPECT_EQ(s.ReadString("A", "k"), "<" + GetParam().text + ">");
+}
+
+const std::string Ersatz = "\xEF\xBF\xBD";
+
+INSTANTIATE_TEST_SUITE_P(
+    Folgen, Utf8Lesen,
+    ::testing::Values(Utf8Fall{"jenseitsVon10FFFF", "\xF4\x90\x80\x80", Ersatz + Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang2", "\xC0\xAF", Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang3", "\xE0\x80\xAF", Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ueberlang4", "\xF0\x8F\xBF\xBF", Ersatz + Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"ersatzcode", "\xED\xA0\x80", Ersatz + Ersatz + Ersatz},
+                      Utf8Fall{"abgebrochen", "\xE2\x82", Ersatz},
+                      Utf8Fall{"abgebrochenVorAscii",
+                               "\xF0\x9F\x98"
+                               "A",
+                               Ersatz + "A"},
+                      Utf8Fall{"einzelneFolgebytes", "\x80\xBF", Ersatz + Ersatz},
+                      Utf8Fall{"keinStartbyte", "\xF5\xFF", Ersatz + Ersatz},
+                      Utf8Fall{"gueltig", "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+                               "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"}),
+    [](const auto& info) { return info.param.name; });
+
+// Blank lines are no entries and take no memory per line, however many there are.
+TEST(DateiLaden, leereZeilenWerdenUebergangen) {
+    EXPECT_EQ(Store("A.k=1\n\n\r\n\r\rB.k=2\n").GetDaten(), (std::vector<std::string>{"A.k=1", "B.k=2"}));
+    const TKDateiTransfer s = Store("A.k=1\r\n" + std::string(2'000'000, '\n') + "B.k=2\r\n");
+    EXPECT_EQ(s.GetAnzahlZeilen(), 2u);
+}
+
+// More lines than a file may hold are refused as reading them would take memory beyond the bound.
+TEST(DateiLaden, hoechstensMaxZeilen) {
+    std::string zeilen;
+    for (std::size_t i = 0; i < TKDateiTransfer::MaxZeilen; ++i) zeilen += "x\n";
+    EXPECT_EQ(Store(zeilen).GetAnzahlZeilen(), TKDateiTransfer::MaxZeilen);
+    try {
+        Store(zeilen + "y");
+        FAIL() << "more lines than a file may hold";
+    } catch (const std::system_error& e) {
+        EXPECT_EQ(e.code(), std::errc::file_too_large);
+        EXPECT_EQ(e.code().message(), "die Datei ist zu groß");
+    }
+}
+
 TEST(DateiLaden, beschaedigteBytesBrechenNichtAb) {
     // A lone UTF-16 surrogate, an odd trailing byte, a broken UTF-8 sequence and the unassigned 0x81.
     EXPECT_EQ(Store(std::string("\xFF\xFE"
@@ -207,6 +285,34 @@ TEST_F(TempOrdner, fehlendeDateiIstEinFehler) {
     TKDateiTransfer s;
     EXPECT_THROW(s.ReadFile(ordner / "fehlt.ZAV"), std::system_error);
     EXPECT_THROW(s.ReadFile(ordner), std::system_error);
+}
+
+// Whatever the name stands for, reading ends at once with the reason: no device read for ever, no pipe
+// waited on, no file larger than the maximum read into memory.
+TEST_F(TempOrdner, geraetePipesUndZuGrosseDateienWerdenNichtGelesen) {
+    const auto grund = [](const fs::path& pfad) {
+        return GrundVon([&] { TKDateiTransfer().ReadFile(pfad); });
+    };
+    ASSERT_EQ(mkfifo((ordner / "pipe.ZAV").c_str(), 0600), 0);
+    EXPECT_EQ(grund(ordner / "pipe.ZAV"), "keine gewöhnliche Datei (ein Gerät oder eine Pipe)");
+    EXPECT_EQ(grund("/dev/zero"), "keine gewöhnliche Datei (ein Gerät oder eine Pipe)");
+    Schreiben(ordner / "gross.ZAV", "A.k=1\r\n");
+    fs::resize_file(ordner / "gross.ZAV", TKDateiTransfer::MaxDateigroesse + 1);  // sparse
+    EXPECT_EQ(grund(ordner / "gross.ZAV"), "die Datei ist zu groß");
+}
+
+// A store of more lines than a file may hold is not saved: it could not be read again.
+TEST_F(TempOrdner, zuGrosseDateiWirdNichtGeschrieben) {
+    TKDateiTransfer s;
+    for (std::size_t i = 0; i <= TKDateiTransfer::MaxZeilen; ++i) s.WriteBool("A", "b", true);
+    EXPECT_TRUE(s.ZuVieleZeilen());
+    try {
+        s.SaveFile(ordner / "p.ZAV");
+        FAIL() << "more lines than a file may hold";
+    } catch (const std::system_error& e) {
+        EXPECT_EQ(e.code().message(), "die Datei wäre zu groß");
+    }
+    EXPECT_TRUE(fs::is_empty(ordner));
 }
 
 // The disk fills up while the new content is written: the old file must survive unchanged, and no

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "SkizzenTestdaten.h"
+#include "datei/Fehlerschicht.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TEST_F(Bilddatei, schreibtVektorUndBitmapsInDerVerlangtenGroesse) {
         const QString datei = ordner.filePath(name);
         const Bildauftrag auftrag{p.modell, p.anwendung,      farbe, TsSkizzeTyp::stAnsicht,
                                   true,     QSize(1000, 1000)};
-        ASSERT_TRUE(SkizzeSpeichern(datei, auftrag)) << name;
+        ASSERT_EQ(SkizzeSpeichern(datei, auftrag), "") << name;
         if (QString(name).endsWith("svg")) {
             QFile f(datei);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -66,10 +67,23 @@ TEST_F(Bilddatei, schreibtVektorUndBitmapsInDerVerlangtenGroesse) {
 
 TEST_F(Bilddatei, lehntUnbekannteEndungenUndLeereBilderAb) {
     const Bildauftrag auftrag{p.modell, p.anwendung, farbe};
-    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("a.emf"), auftrag));
-    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("fehlt/a.png"), auftrag));
+    EXPECT_EQ(SkizzeSpeichern(ordner.filePath("a.emf"), auftrag),
+              "unbekannte Endung (.svg, .png, .jpg oder .bmp)");
+    EXPECT_EQ(SkizzeSpeichern(ordner.filePath("fehlt/a.png"), auftrag), "der Ordner existiert nicht");
     const Bildauftrag leer{p.modell, p.anwendung, farbe, TsSkizzeTyp::stAnsicht, false, QSize(0, 10)};
-    EXPECT_FALSE(SkizzeSpeichern(ordner.filePath("a.png"), leer));
+    EXPECT_EQ(SkizzeSpeichern(ordner.filePath("a.png"), leer), "das Bild konnte nicht erzeugt werden");
+}
+
+// A picture is replaced only by a whole one: every way writing can fail leaves the old file byte for byte
+// and names the reason, for each picture type.
+TEST_F(Bilddatei, misslungenesSchreibenLaesstDasAlteBild) {
+    const Bildauftrag auftrag{p.modell, p.anwendung, farbe, TsSkizzeTyp::stAnsicht, true, QSize(500, 500)};
+    for (const char* name : {"a.svg", "a.png", "a.jpg", "a.bmp"}) {
+        SCOPED_TRACE(name);
+        QTemporaryDir eigener;
+        const QString datei = eigener.filePath(name);
+        PruefeSchreibfehler(datei.toStdString(), [&] { return SkizzeSpeichern(datei, auftrag); });
+    }
 }
 
 TEST_F(Bilddatei, kommandozeileZeichnetJedeAnsichtInEinemAufruf) {

@@ -1,0 +1,161 @@
+#include "datei/DateiErsetzen.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "datei/Dateifehler.h"
+#include "datei/Dateischicht.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Longer chains of links than this are taken for a loop, as the system itself does.
+constexpr int MaxVerweise = 40;
+// Room for the marks of a temporary name within the 255 bytes a file name may have.
+constexpr std::size_t MaxNamensteil = 200;
+constexpr std::string_view Zufallsteil = "XXXXXX";
+
+[[noreturn]] void Fehler(int code, const std::string& pfad) {
+    throw std::system_error(code, Schreibfehler(), pfad);
+}
+
+std::string Ordner(const std::string& pfad) {
+    const auto schraegstrich = pfad.rfind('/');
+    if (schraegstrich == std::string::npos) return ".";
+    return schraegstrich == 0 ? "/" : pfad.substr(0, schraegstrich);
+}
+
+// Temporary files of a target are hidden and carry a mark of the program, so that no file of the user's
+// can be taken for a leftover: ".plan.ZAV.zavr-" and six random characters.
+std::string TempPraefix(const std::string& ziel) {
+    const auto schraegstrich = ziel.rfind('/');
+    const std::size_t name = schraegstrich == std::string::npos ? 0 : schraegstrich + 1;
+    std::string praefix(1, '.');
+    return praefix.append(ziel, name, MaxNamensteil).append(".zavr-");
+}
+
+// A symbolic link stays a link: the file at its end is replaced, in that file's folder, also when the
+// link dangles (the file is then created).
+std::string Ersetzungsziel(const std::string& pfad) {
+    std::string ziel = pfad;
+    for (int verweise = 0; verweise < MaxVerweise; ++verweise) {
+        std::error_code fehler;
+        if (!fs::is_symlink(fs::symlink_status(ziel, fehler))) return ziel;
+        const fs::path weiter = fs::read_symlink(ziel, fehler);
+        if (fehler) Fehler(fehler.value(), pfad);
+        ziel = weiter.is_absolute() ? weiter.string() : (fs::path(Ordner(ziel)) / weiter).string();
+    }
+    Fehler(ELOOP, pfad);
+}
+
+// A replaced file keeps its owner and group where the process may set them (a colleague's save in a shared
+// folder must not take the file from its owner), or at least its group, and its access rights. A new file
+// gets the usual rights under the process's umask.
+void RechteUebernehmen(int fd, const std::string& ziel, const std::string& pfad) {
+    struct stat info {};
+    if (stat(ziel.c_str(), &info) != 0) {
+        const mode_t maske = umask(0);
+        umask(maske);
+        if (fchmod(fd, 0666 & ~maske) != 0) Fehler(errno, pfad);
+        return;
+    }
+    if (fchown(fd, info.st_uid, info.st_gid) != 0) {
+        // Where even the group is refused, the file belongs to whoever saved it, as any new file does.
+        const int nurGruppe = fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+        static_cast<void>(nurGruppe);
+    }
+    if (fchmod(fd, info.st_mode & 07777) != 0) Fehler(errno, pfad);
+}
+
+class TempDatei {
+public:
+    TempDatei(Dateischicht& schicht, const std::string& ziel, const std::string& pfad)
+        : schicht(schicht),
+          name(Ordner(ziel) + "/" + TempPraefix(ziel) + std::string(Zufallsteil)),
+          pfad(pfad) {
+        fd = schicht.Anlegen(name);
+        if (fd < 0) Fehler(errno, pfad);
+        // The lock lasts as long as this save runs; a leftover of a killed save is recognised by its lack.
+        flock(fd, LOCK_EX | LOCK_NB);
+    }
+    ~TempDatei() {
+        if (fd >= 0) close(fd);
+        if (!uebernommen) unlink(name.c_str());
+    }
+    TempDatei(const TempDatei&) = delete;
+    TempDatei& operator=(const TempDatei&) = delete;
+
+    void Schreiben(const std::string& inhalt) {
+        const char* p = inhalt.data();
+        std::size_t rest = inhalt.size();
+        while (rest > 0) {
+            const ssize_t n = schicht.Schreiben(fd, p, rest);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) Fehler(errno, pfad);
+            if (n == 0) Fehler(EIO, pfad);
+            p += n;
+            rest -= static_cast<std::size_t>(n);
+        }
+    }
+
+    // Renamed while still open and locked, so no other save takes it for a leftover in between. The data
+    // are on the disk before the rename; closing afterwards cannot lose them.
+    void Abschliessen(const std::string& ziel) {
+        RechteUebernehmen(fd, ziel, pfad);
+        if (schicht.Sichern(fd) != 0) Fehler(errno, pfad);
+        if (schicht.Umbenennen(name, ziel) != 0) Fehler(errno, pfad);
+        uebernommen = true;
+    }
+
+private:
+    Dateischicht& schicht;
+    std::string name;
+    const std::string& pfad;
+    int fd = -1;
+    bool uebernommen = false;
+};
+
+// The rename itself reaches the disk only with its folder.
+void OrdnerSichern(const std::string& ordner) {
+    const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+// A save killed before its rename leaves its temporary file behind. Its lock went with the process, so a
+// temporary file of the same target that can be locked is such a leftover; one that is locked belongs to a
+// save still running.
+void ResteEntfernen(const std::string& ordner, const std::string& praefix) {
+    std::error_code fehler;
+    for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(praefix) || name.size() != praefix.size() + Zufallsteil.size()) continue;
+        const std::string rest = it->path().string();
+        const int fd = open(rest.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) unlink(rest.c_str());
+        close(fd);
+    }
+}
+
+}  // namespace
+
+void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
+    const std::string ziel = Ersetzungsziel(pfad);
+    {
+        TempDatei temp(AktiveDateischicht(), ziel, pfad);
+        temp.Schreiben(inhalt);
+        temp.Abschliessen(ziel);
+    }
+    OrdnerSichern(Ordner(ziel));
+    ResteEntfernen(Ordner(ziel), TempPraefix(ziel));
+}

@@ -1,0 +1,110 @@
+#include "datei/DateiErsetzen.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "datei/Fehlerschicht.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Ersetzen : public Testordner {
+protected:
+    std::size_t Eintraege(const fs::path& o) const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(o), fs::directory_iterator()));
+    }
+    static std::string Grund(const fs::path& pfad, const std::string& inhalt) {
+        return GrundVon([&] { DateiErsetzen(pfad.string(), inhalt); });
+    }
+};
+
+TEST_F(Ersetzen, jederFehlerLaesstDieAlteDateiUndKeineTemporaereStehen) {
+    PruefeSchreibfehler(ordner / "p.ZAV", [&] { return Grund(ordner / "p.ZAV", std::string(100000, 'x')); });
+}
+
+TEST_F(Ersetzen, fehlerNennenDenGrundUndVergleichenMitErrc) {
+    EXPECT_EQ(Grund(ordner / "fehlt" / "p.ZAV", "x"), "der Ordner existiert nicht");
+    fs::create_directory(ordner / "ordner.ZAV");
+    EXPECT_EQ(Grund(ordner / "ordner.ZAV", "x"), "der Name bezeichnet einen Ordner");
+    EXPECT_TRUE(fs::is_directory(ordner / "ordner.ZAV"));
+    EXPECT_EQ(Eintraege(ordner), 1u);
+    try {
+        DateiErsetzen((ordner / "fehlt" / "p.ZAV").string(), "x");
+        FAIL();
+    } catch (const std::system_error& e) {
+        EXPECT_EQ(e.code(), std::errc::no_such_file_or_directory);
+        EXPECT_EQ(std::string(e.what()),
+                  (ordner / "fehlt" / "p.ZAV").string() + ": der Ordner existiert nicht");
+    }
+}
+
+TEST_F(Ersetzen, neueDateiMitDenRechtenDerUmaskErsetzteMitIhrenEigenen) {
+    const mode_t alt = umask(027);
+    DateiErsetzen((ordner / "neu").string(), "a");
+    umask(alt);
+    EXPECT_EQ(fs::status(ordner / "neu").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    chmod((ordner / "neu").c_str(), 0604);
+    DateiErsetzen((ordner / "neu").string(), "b");
+    EXPECT_EQ(fs::status(ordner / "neu").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(DateiInhalt(ordner / "neu"), "b");
+}
+
+// A colleague's save in a shared folder must not take the file from its owner.
+TEST_F(Ersetzen, ersetzteDateiBehaeltEigentuemerUndGruppe) {
+    const fs::path datei = ordner / "p.ZAV";
+    std::ofstream(datei) << "alt";
+    if (chown(datei.c_str(), 4321, 8765) != 0)
+        GTEST_SKIP() << "only a privileged process may hand files over";
+    DateiErsetzen(datei.string(), "neu");
+    struct stat info {};
+    ASSERT_EQ(stat(datei.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 8765u);
+    EXPECT_EQ(DateiInhalt(datei), "neu");
+}
+
+TEST_F(Ersetzen, verweisBleibtUndSeinZielWirdGeschriebenAuchWennEsFehlt) {
+    fs::create_directory(ordner / "ablage");
+    fs::create_symlink("ablage/p.ZAV", ordner / "verweis.ZAV");  // dangling, relative
+    DateiErsetzen((ordner / "verweis.ZAV").string(), "eins");
+    EXPECT_TRUE(fs::is_symlink(ordner / "verweis.ZAV"));
+    EXPECT_EQ(DateiInhalt(ordner / "ablage" / "p.ZAV"), "eins");
+    fs::create_symlink(ordner / "verweis.ZAV", ordner / "kette.ZAV");  // a link to the link
+    DateiErsetzen((ordner / "kette.ZAV").string(), "zwei");
+    EXPECT_TRUE(fs::is_symlink(ordner / "kette.ZAV"));
+    EXPECT_EQ(DateiInhalt(ordner / "ablage" / "p.ZAV"), "zwei");
+    EXPECT_EQ(Eintraege(ordner / "ablage"), 1u);
+    fs::create_symlink("schleife", ordner / "schleife");
+    EXPECT_EQ(Grund(ordner / "schleife", "x"), "zu viele symbolische Verweise");
+}
+
+// What a save killed before its rename leaves behind goes with the next save of that file; the temporary
+// file of a save still running (it holds its lock) and files of the user's that merely look alike stay.
+TEST_F(Ersetzen, resteAbgebrochenerSpeicherungenVerschwinden) {
+    for (const char* name :
+         {".p.ZAV.zavr-a1B2c3", ".p.ZAV.zavr-Zz9999", ".p.ZAV.zavr-laeuft", "p.ZAV.zavr-xyz123",
+          ".p.ZAV.zavr-zulang7", ".q.ZAV.zavr-a1B2c3", "p.ZAV.backup"})
+        std::ofstream(ordner / name) << "rest";
+    const int laeuft = open((ordner / ".p.ZAV.zavr-laeuft").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(laeuft, LOCK_EX), 0);
+    DateiErsetzen((ordner / "p.ZAV").string(), "neu");
+    close(laeuft);
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(ordner)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen,
+              (std::vector<std::string>{".p.ZAV.zavr-laeuft", ".p.ZAV.zavr-zulang7", ".q.ZAV.zavr-a1B2c3",
+                                        "p.ZAV", "p.ZAV.backup", "p.ZAV.zavr-xyz123"}));
+}
+
+}  // namespace
