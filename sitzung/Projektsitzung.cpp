@@ -1,6 +1,5 @@
 #include "sitzung/Projektsitzung.h"
 
-#include <limits>
 #include <system_error>
 
 #include "calc/TKZAVRBemessung.h"
@@ -9,6 +8,7 @@
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "files/ProjektDatei.h"
+#include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
 #include "model/Umgebung.h"
 
@@ -140,7 +140,7 @@ bool Projektsitzung::PositionWaehlen(int nummer) {
 
 bool Projektsitzung::PositionHinzufuegen() {
     const int anzahl = modell_.GetAnzAnwendung();
-    if (anzahl >= std::numeric_limits<std::uint16_t>::max()) {
+    if (anzahl >= MaxPositionen) {
         umgebung_.Meldung(
             Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt kann keine weitere Position aufnehmen.")));
         return false;

@@ -70,7 +70,8 @@ public:
     void ArbeitskopieZurueckschreiben();
     // Makes position `nummer` current; false and nothing changed outside 1 … count.
     bool PositionWaehlen(int nummer);
-    // Appends a copy of the current position and makes it current; false after a notice at the limit.
+    // Appends a copy of the current position and makes it current; false after a notice at the most
+    // positions a project file can hold.
     bool PositionHinzufuegen();
     // Removes the current position; the last one becomes current. False after the notice for the only one.
     bool PositionLoeschen();
