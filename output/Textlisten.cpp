@@ -1,4 +1,4 @@
-#include "app/Textlisten.h"
+#include "output/Textlisten.h"
 
 #include <QCoreApplication>
 #include <string>
