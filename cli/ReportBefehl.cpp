@@ -1,0 +1,78 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "calc/TKZAVRBemessung.h"
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/KonsolenUmgebung.h"
+#include "cli/Projekt.h"
+#include "model/TKModell.h"
+#include "model/Vorpruefung.h"
+#include "output/Nachweisausgabe.h"
+
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png\n"
+    "\n"
+    "Schreibt den Berechnungsnachweis einer Position für ihren gewählten Dorntyp, ohne Bildschirm.\n"
+    "Eine Position ohne Ergebnisse wird zuerst bemessen, wenn sie die Prüfungen der Eingaben besteht.\n"
+    "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
+    "  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp\n"
+    "                 das Bild der ersten Seite (96 dpi)\n"
+    "\n"
+    "Zahlen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG).\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht\n"
+    "lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
+
+int Fehler(const std::string& text) {
+    std::cerr << "zavr-cli report: " << text << '\n';
+    return ExitDateiFehler;
+}
+
+// As the preview command of the program: the checks, then the design. The question about a constant
+// spacing above 5 × slab thickness counts as answered with yes.
+bool Bemessen(TKAnwendung& anwendung, Umgebung& umgebung) {
+    const Vorpruefung pruefung = PruefeVorBerechnung(anwendung);
+    for (const std::string& hinweis : pruefung.Hinweise) std::cerr << "zavr-cli report: " << hinweis << '\n';
+    if (!pruefung.Bestanden()) return false;
+    if (pruefung.KonstanterAbstandFrage)
+        std::cerr << "zavr-cli report: Warnung: " << HinweisKonstanterAbstand
+                  << " Die Bemessung wird trotzdem durchgeführt.\n";
+    BerechneErgebnis(anwendung, umgebung);
+    return true;
+}
+
+}  // namespace
+
+int ReportBefehl(const std::vector<std::string>& argumente) {
+    const Argumente a = LeseArgumente(argumente, {"--position", "--output"}, {"--help"},
+                                      {{"-o", "--output"}, {"-h", "--help"}});
+    if (!a.fehler.empty()) return Fehler(a.fehler);
+    if (a.Hat("--help")) {
+        std::cout << Hilfe;
+        return ExitOk;
+    }
+    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    const auto ausgabe = a.Wert("--output");
+    if (!ausgabe) return Fehler("-o ist nötig");
+    int nummer = 0;
+    if (const auto text = a.Wert("--position")) {
+        const auto p = Positionsnummer(*text);
+        if (!p) return Fehler("--position braucht eine Positionsnummer ab 1");
+        nummer = *p;
+    }
+
+    KonsolenUmgebung umgebung;
+    TKModell modell(umgebung);
+    if (!LadeProjekt(modell, a.worte.front(), "report")) return ExitDateiFehler;
+    TKAnwendung* anwendung = WaehlePosition(modell, nummer, "report");
+    if (!anwendung) return ExitDateiFehler;
+    if (nummer == 0) nummer = modell.GetAktAnwendung();
+    if (!anwendung->cErgebnisse.GetBerechnet() && !Bemessen(*anwendung, umgebung))
+        return ExitPruefungFehlgeschlagen;
+    const std::string fehler = NachweisAlsDatei(modell, nummer, *ausgabe);
+    return fehler.empty() ? ExitOk : Fehler(fehler);
+}
