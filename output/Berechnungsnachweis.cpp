@@ -15,9 +15,9 @@
 
 namespace {
 
-// Room below the last row of a table page: the lower input sketch of the load page reaches 6 cm below
+// Room below the last row of a table page: the lower input sketch of the load page reaches 7 cm below
 // the table.
-constexpr double SkizzeUnterLasttabelle = 6.2;
+constexpr double SkizzeUnterLasttabelle = 7.2;
 constexpr double AbstandZumFuss = 0.2;
 
 int ZeilenBis(double start, double ende, double zeile) {

@@ -45,6 +45,7 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
 
     seite.Schrift(12, Fett);
     seite.Text(m.L, y, ListenText(TextListe::Nachweistitel, Ord(fall)));
+    const double unterTitel = y + seite.Zeile(12);
     seite.Schrift(10);
     y += seite.Zeile(6);
     for (auto code : e.cWarnungen.GetMeldungen()) {
@@ -52,27 +53,77 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
         seite.Text(m.L, y, ListenText(TextListe::Warnung, code));
     }
 
+    // The sketch beside the input blocks; its load arrow may reach its top, which therefore stays below the
+    // title of the page.
     const bool wand = IstWand(fall);
     Zeichner(seite).SkizzeEingabeOben(
-        Rechteck(seite, m.W - m.R - 9.5, y + (wand ? 0.5 : -0.5), m.W - m.R + 0.5, y + (wand ? 5.5 : 6.5)),
+        Rechteck(seite, m.W - m.R - 9.5, std::max(unterTitel, y + (wand ? 0.5 : -0.5)), m.W - m.R + 0.5,
+                 y + (wand ? 5.5 : 6.5)),
         fall, lastfall, modell, anwendung);
 
-    Zeilenblock ein(seite, m.L, y + seite.Zeile(16), EingabeSymbol, EingabeRelation);
-    ein.Titel(Nachweis::tr("Eingaben zur Anwendung"));
-    ein.Zeile(anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal
-                  ? Nachweis::tr("Berechnung mit optimaler Dornausnutzung")
-                  : Nachweis::tr("Berechnung mit Bewehrung nach Zulassung"));
-    ein.Zeile(Nachweis::tr("Betongüte"), {},
-              ListenText(TextListe::Betonguete, Ord(anwendung.GetBetonguete())));
-    ein.Ende();
+    const std::vector<Formeleintrag> anwendungZeilen{
+        {anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal
+             ? Nachweis::tr("Berechnung mit optimaler Dornausnutzung")
+             : Nachweis::tr("Berechnung mit Bewehrung nach Zulassung"),
+         {}},
+        {Nachweis::tr("Betongüte"), {}, ListenText(TextListe::Betonguete, Ord(anwendung.GetBetonguete()))}};
+    std::vector<Formeleintrag> geometrieZeilen;
+    if (wand) geometrieZeilen.push_back({Nachweis::tr("Wanddicke"), {"h", "w"}, cm(g.GetWandDicke()), Cm});
+    geometrieZeilen.insert(
+        geometrieZeilen.end(),
+        {{Nachweis::tr("Plattendicke"), {"h"}, cm(g.GetPlatteDicke()), Cm},
+         {Nachweis::tr("Betondeckung oben"), {"c", "o"}, cm(g.GetBetondeckungOben()), Cm},
+         {Nachweis::tr("Betondeckung unten"), {"c", "u"}, cm(g.GetBetondeckungUnten()), Cm},
+         {Nachweis::tr("Betondeckung vorn"), {"c", "1"}, cm(g.GetBetondeckungVorn()), Cm},
+         {Nachweis::tr("statische Nutzhöhe"), {"d", "m"}, cm(e.GetNutzhoehe()), Cm}});
+    const QString knm = QStringLiteral("kN/m");
+    std::vector<Formeleintrag> lastZeilen;
+    switch (lastfall) {
+        case TsBelastungsfall::bfPunktlast:
+            lastZeilen = {{Nachweis::tr("Einzellast am Dorn"), {"V", "Ed,p"}, kn(last.GetPunktLast()), "kN"}};
+            break;
+        case TsBelastungsfall::bfKonstanteLast:
+            lastZeilen = {
+                {Nachweis::tr("konstante Linienlast"), {"q", "Ed,L,R"}, kn(last.GetLinienLastLinks()), knm}};
+            break;
+        case TsBelastungsfall::bfLinienlast:
+            lastZeilen = {
+                {Nachweis::tr("geradlinige Linienlast"), {"q", "Ed,L"}, kn(last.GetLinienLastLinks()), knm},
+                {{}, {"q", "Ed,R"}, kn(last.GetLinienLastRechts()), knm}};
+            break;
+        case TsBelastungsfall::bfbeliebigeLast:
+            lastZeilen = {
+                {Nachweis::tr("beliebiger Linienlastverlauf"), {Nachweis::tr("siehe nachfolgende Seite")}}};
+            break;
+    }
+    std::vector<Formeleintrag> fugenZeilen{{Nachweis::tr("Fugenbreite"),
+                                            {"f", {}, {}, QStringLiteral("≤")},
+                                            QString::number(20 + 10 * Ord(g.GetFugenbreite())),
+                                            "mm"}};
+    if (fall == TsAnwendungsfall::afEinzel) {
+        fugenZeilen.push_back(
+            {Nachweis::tr("vorgegebener Randabstand"), {"c", "L"}, cm(g.GetBauteilRandLinks()), Cm});
+        fugenZeilen.push_back({{}, {"c", "R"}, cm(g.GetBauteilRandRechts()), Cm});
+    } else {
+        fugenZeilen.push_back({Nachweis::tr("Fugenlänge"),
+                               {"l", "f"},
+                               Zahl(std::nearbyint(g.GetFugenlaenge()) / 1000, 3, t),
+                               "m"});
+    }
+    fugenZeilen.push_back({Nachweis::tr("Brandschutz"),
+                           {ListenText(TextListe::Feuerwiderstand, Ord(anwendung.GetFeuerwiderstand()))}});
 
-    ein.Titel(Nachweis::tr("Eingaben zur Bauteilgeometrie"));
-    if (wand) ein.Zeile(Nachweis::tr("Wanddicke"), {"h", "w"}, cm(g.GetWandDicke()), Cm);
-    ein.Zeile(Nachweis::tr("Plattendicke"), {"h"}, cm(g.GetPlatteDicke()), Cm);
-    ein.Zeile(Nachweis::tr("Betondeckung oben"), {"c", "o"}, cm(g.GetBetondeckungOben()), Cm);
-    ein.Zeile(Nachweis::tr("Betondeckung unten"), {"c", "u"}, cm(g.GetBetondeckungUnten()), Cm);
-    ein.Zeile(Nachweis::tr("Betondeckung vorn"), {"c", "1"}, cm(g.GetBetondeckungVorn()), Cm);
-    ein.Zeile(Nachweis::tr("statische Nutzhöhe"), {"d", "m"}, cm(e.GetNutzhoehe()), Cm);
+    // One symbol column for all four input blocks.
+    Zeilenblock ein(seite, m.L, y + seite.Zeile(16), EingabeSymbol, EingabeRelation);
+    for (const auto& zeilen : {anwendungZeilen, geometrieZeilen, lastZeilen, fugenZeilen})
+        ein.Anpassen(zeilen);
+    auto block = [&](const QString& titel, const std::vector<Formeleintrag>& zeilen, double abstand = 0) {
+        ein.Titel(titel, abstand);
+        for (const Formeleintrag& zeile : zeilen) ein.Zeile(zeile);
+    };
+    block(Nachweis::tr("Eingaben zur Anwendung"), anwendungZeilen);
+    ein.Ende();
+    block(Nachweis::tr("Eingaben zur Bauteilgeometrie"), geometrieZeilen);
     ein.Ende();
 
     const bool beliebig = lastfall == TsBelastungsfall::bfbeliebigeLast;
@@ -80,41 +131,10 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
                                                 m.W - m.R - 1, ein.y + (beliebig ? 6.5 : 5)),
                                        fall, lastfall, modell, anwendung);
 
-    ein.Titel(Nachweis::tr("Eingaben zur Belastung"), seite.Zeile(14));
-    const QString knm = QStringLiteral("kN/m");
-    switch (lastfall) {
-        case TsBelastungsfall::bfPunktlast:
-            ein.Zeile(Nachweis::tr("Einzellast am Dorn"), {"V", "Ed,p"}, kn(last.GetPunktLast()), "kN");
-            break;
-        case TsBelastungsfall::bfKonstanteLast:
-            ein.Zeile(Nachweis::tr("konstante Linienlast"), {"q", "Ed,L,R"}, kn(last.GetLinienLastLinks()),
-                      knm);
-            break;
-        case TsBelastungsfall::bfLinienlast:
-            ein.Zeile(Nachweis::tr("geradlinige Linienlast"), {"q", "Ed,L"}, kn(last.GetLinienLastLinks()),
-                      knm);
-            ein.Zeile({}, {"q", "Ed,R"}, kn(last.GetLinienLastRechts()), knm);
-            break;
-        case TsBelastungsfall::bfbeliebigeLast:
-            ein.Zeile(Nachweis::tr("beliebiger Linienlastverlauf"),
-                      {Nachweis::tr("siehe nachfolgende Seite")});
-            ein.y += 3 * zeile;
-            break;
-    }
+    block(Nachweis::tr("Eingaben zur Belastung"), lastZeilen, seite.Zeile(14));
+    if (beliebig) ein.y += 3 * zeile;
     ein.Ende();
-
-    ein.Titel(Nachweis::tr("Eingaben zur Dehnfuge"));
-    ein.Zeile(Nachweis::tr("Fugenbreite"), {"f", {}, {}, QStringLiteral("≤")},
-              QString::number(20 + 10 * Ord(g.GetFugenbreite())), "mm");
-    if (fall == TsAnwendungsfall::afEinzel) {
-        ein.Zeile(Nachweis::tr("vorgegebener Randabstand"), {"c", "L"}, cm(g.GetBauteilRandLinks()), Cm);
-        ein.Zeile({}, {"c", "R"}, cm(g.GetBauteilRandRechts()), Cm);
-    } else {
-        ein.Zeile(Nachweis::tr("Fugenlänge"), {"l", "f"},
-                  Zahl(std::nearbyint(g.GetFugenlaenge()) / 1000, 3, t), "m");
-    }
-    ein.Zeile(Nachweis::tr("Brandschutz"),
-              {ListenText(TextListe::Feuerwiderstand, Ord(anwendung.GetFeuerwiderstand()))});
+    block(Nachweis::tr("Eingaben zur Dehnfuge"), fugenZeilen);
     ein.Ende();
 
     // Results: the chosen type, its reinforcement on the left, edge distances and spacings on the right.

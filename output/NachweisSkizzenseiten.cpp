@@ -4,6 +4,7 @@
 #include "model/TKAnwendung.h"
 #include "output/Berechnungsnachweis.h"
 #include "output/Nachweistext.h"
+#include "output/Seitenkopf.h"
 #include "output/Seitenmaler.h"
 #include "output/Skizzenzeichner.h"
 
@@ -18,6 +19,7 @@ TrRechteck Rechteck(const Seitenmaler& seite, double links, double oben, double 
 }
 
 constexpr double ReiheBreite = 17, ReiheHoehe = 4.5, UnterReihe = 5;
+constexpr double AbstandZumFuss = 0.3;
 
 }  // namespace
 
@@ -42,7 +44,9 @@ void Berechnungsnachweis::Lastseite(Seitenmaler& seite, double y, const Nachweis
     }
     const bool letzte = teil.bis * 2 >= last.GetAnzLastPunkte();
     if (letzte)
-        Zeichner(seite).SkizzeEingabeUnten(Rechteck(seite, m.L + 3, block.y - 2, m.L + 11, block.y + 6),
+        // One centimetre lower than the rectangle 2 cm above the table's end would be: there the peak of the
+        // load diagram reached into the last row of load points.
+        Zeichner(seite).SkizzeEingabeUnten(Rechteck(seite, m.L + 3, block.y - 1, m.L + 11, block.y + 7),
                                            anwendung.GetAnwendungsfall(), last.GetBelastungsfall(), modell,
                                            anwendung);
 }
@@ -59,7 +63,9 @@ void Berechnungsnachweis::Skizzenseite(Seitenmaler& seite, double y) const {
     Dornreihe(seite, y);
     y += UnterReihe;
     const double halb = (m.W - m.L - m.R) / 2;
-    const double hoehe = ((m.H - m.B - 5.5) - y - 2 * seite.Zeile(8)) / 2;
+    // The two rows reach down to the footer: ending 5.5 cm above it, as the page was once laid out,
+    // leaves the joint-face view so small that its dimension texts run into each other.
+    const double hoehe = (Fusslinie(seite.Layout()) - AbstandZumFuss - y) / 2;
     const double mitte = m.L + halb;
     Skizzenzeichner zeichner = Zeichner(seite);
     zeichner.SkizzeDraufsicht(Rechteck(seite, m.L, y, mitte, y + hoehe), anwendung);

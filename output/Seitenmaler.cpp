@@ -54,10 +54,23 @@ double Seitenmaler::Exponent(double x, double y, const QString& text) {
     return layout.CmX(TextExponent(canvas, layout.X(x), layout.Y(y), text));
 }
 
+double Seitenmaler::KleinBreite(const QString& text) const {
+    const QFont normal = canvas.font();
+    QFont klein = normal;
+    klein.setPointSize(normal.pointSize() * 3 / 4);
+    canvas.setFont(klein);
+    const double breite = Breite(text);
+    canvas.setFont(normal);
+    return breite;
+}
+
 double Seitenmaler::MarkenText(double x, double y, const QString& text) {
     const QStringList teile = Markenteile(text);
     for (qsizetype i = 0; i < teile.size(); ++i) {
-        if (i > 0) x = Exponent(x, y, Marke);
+        if (i > 0) {
+            Exponent(x, y, Marke);
+            x += KleinBreite(Marke);
+        }
         x = Text(x, y, teile[i]);
     }
     return x;
@@ -65,16 +78,8 @@ double Seitenmaler::MarkenText(double x, double y, const QString& text) {
 
 double Seitenmaler::MarkenBreite(const QString& text) const {
     const QStringList teile = Markenteile(text);
-    double breite = 0;
+    double breite = (teile.size() - 1) * KleinBreite(Marke);
     for (const QString& teil : teile) breite += Breite(teil);
-    if (teile.size() > 1) {
-        const QFont normal = canvas.font();
-        QFont klein = normal;
-        klein.setPointSize(normal.pointSize() * 3 / 4);
-        canvas.setFont(klein);
-        breite += (teile.size() - 1) * Breite(Marke);
-        canvas.setFont(normal);
-    }
     return breite;
 }
 
@@ -97,15 +102,8 @@ constexpr double Spaltenluecke = 0.2;
 }  // namespace
 
 double Formelbreite(Seitenmaler& seite, const Formel& formel) {
-    QPainter& canvas = seite.Canvas();
-    const QFont normal = canvas.font();
-    QFont kleineSchrift = normal;
-    kleineSchrift.setPointSize(normal.pointSize() * 3 / 4);
-    const double haupt = seite.Breite(formel.haupt);
-    canvas.setFont(kleineSchrift);
-    const double klein = std::max(seite.Breite(formel.index), seite.Breite(formel.exponent));
-    canvas.setFont(normal);
-    return haupt + klein;
+    return seite.Breite(formel.haupt) +
+           std::max(seite.KleinBreite(formel.index), seite.KleinBreite(formel.exponent));
 }
 
 double Formelzeile(Seitenmaler& seite, double x, double y, const QString& beschriftung, const Formel& formel,
@@ -145,9 +143,12 @@ double Zeilenblock::Zeile(const Formeleintrag& zeile) {
 }
 
 void Zeilenblock::Anpassen(const std::vector<Formeleintrag>& zeilen) {
+    // Lines of a label alone neither need nor move the columns.
     for (const Formeleintrag& zeile : zeilen) {
-        if (!zeile.beschriftung.isEmpty()) s = std::max(s, seite.Breite(zeile.beschriftung) + Spaltenluecke);
-        r = std::max(r, Formelbreite(seite, zeile.formel) + Spaltenluecke);
+        const bool mitWert = !zeile.wert.isEmpty() || !zeile.einheit.isEmpty();
+        if (!zeile.beschriftung.isEmpty() && (mitWert || !zeile.formel.haupt.isEmpty()))
+            s = std::max(s, seite.Breite(zeile.beschriftung) + Spaltenluecke);
+        if (mitWert) r = std::max(r, Formelbreite(seite, zeile.formel) + Spaltenluecke);
     }
 }
 

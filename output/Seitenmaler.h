@@ -24,6 +24,7 @@ public:
 
     void Schrift(int punkte, int stil = Normal);
     double Breite(const QString& text) const;
+    double KleinBreite(const QString& text) const;  // in 3/4 of the size, as subscripts are written
     double Text(double x, double y, const QString& text);
     double TextRechts(double rechts, double y, const QString& text);
     double TextMitte(double mitte, double y, const QString& text);
