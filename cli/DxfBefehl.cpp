@@ -48,16 +48,12 @@ int Bewehrung(const Argumente& a) {
     if (a.worte.size() != 2) return Fehler("Argumente: genau eine Eingabedatei angeben", ExitDateiFehler);
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return Fehler("Argumente: -o AUSGABE.dxf fehlt", ExitDateiFehler);
-    int nummer = 0;
-    if (const auto text = a.Wert("--position")) {
-        const auto p = Positionsnummer(*text);
-        if (!p) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
-        nummer = *p;
-    }
+    const auto nummer = PositionsOption(a);
+    if (!nummer) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
     KonsolenUmgebung umgebung;
     TKModell modell(umgebung);
     if (!LadeProjekt(modell, a.worte[1], "dxf")) return ExitDateiFehler;
-    const TKAnwendung* anwendung = WaehlePosition(modell, nummer, "dxf");
+    const TKAnwendung* anwendung = WaehlePosition(modell, *nummer, "dxf");
     if (!anwendung) return ExitDateiFehler;
     if (!anwendung->cErgebnisse.GetBerechnet())
         return Fehler("die Position \"" + anwendung->GetPosition() +

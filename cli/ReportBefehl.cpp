@@ -58,12 +58,9 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
     if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return Fehler("-o ist nötig");
-    int nummer = 0;
-    if (const auto text = a.Wert("--position")) {
-        const auto p = Positionsnummer(*text);
-        if (!p) return Fehler("--position braucht eine Positionsnummer ab 1");
-        nummer = *p;
-    }
+    const auto position = PositionsOption(a);
+    if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
+    int nummer = *position;
 
     KonsolenUmgebung umgebung;
     TKModell modell(umgebung);
