@@ -14,7 +14,7 @@
 
 #include "app/Bildquellen.h"
 #include "app/DesktopUmgebung.h"
-#include "app/Textlisten.h"
+#include "output/Textlisten.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
@@ -216,7 +216,7 @@ QWidget* Eingabebereich::BaueBauteil() {
         spalte->addWidget(Feldzeile(feld, gruppe));
     cboxBetonguete_ = Auswahl("cboxBetonguete", {}, gruppe);
     cboxFeuerwiderstand_ =
-        Auswahl("cboxFeuerwiderstand", Listentexte(TextListe::Feuerwiderstand, umgebung_), gruppe);
+        Auswahl("cboxFeuerwiderstand", Textliste(TextListe::Feuerwiderstand), gruppe);
     spalte->addWidget(Auswahlzeile(tr("Betongüte"), QString(), cboxBetonguete_, gruppe));
     spalte->addWidget(Auswahlzeile(tr("Feuerwiderstandsdauer"), QString(), cboxFeuerwiderstand_, gruppe));
     connect(cboxBetonguete_, &QComboBox::activated, this,
@@ -229,7 +229,7 @@ QWidget* Eingabebereich::BaueBauteil() {
 QWidget* Eingabebereich::BaueFuge() {
     auto* gruppe = new QGroupBox(tr("Fuge"), this);
     auto* spalte = new QVBoxLayout(gruppe);
-    cBoxFugenbreite_ = Auswahl("cBoxFugenbreite", Listentexte(TextListe::Fugenbreite, umgebung_), gruppe);
+    cBoxFugenbreite_ = Auswahl("cBoxFugenbreite", Textliste(TextListe::Fugenbreite), gruppe);
     spalte->addWidget(Auswahlzeile(tr("max. Fugenbreite"), QStringLiteral("f"), cBoxFugenbreite_, gruppe));
     for (auto feld : {Feld::Fugenlaenge, Feld::BauteilrandLinks, Feld::BauteilrandRechts})
         spalte->addWidget(Feldzeile(feld, gruppe));
@@ -273,7 +273,7 @@ QWidget* Eingabebereich::BaueBewehrung() {
     gruppe->setObjectName(QStringLiteral("rgBewehrungCalc"));
     auto* reihe = new QHBoxLayout(gruppe);
     rgBewehrungCalc_ = new QButtonGroup(gruppe);
-    const QStringList verfahren = Listentexte(TextListe::BewehrungCalc, umgebung_);
+    const QStringList verfahren = Textliste(TextListe::BewehrungCalc);
     for (int i = 0; i < verfahren.size(); ++i) {
         auto* knopf = new QRadioButton(verfahren[i], gruppe);
         rgBewehrungCalc_->addButton(knopf, i);
@@ -517,7 +517,7 @@ void Eingabebereich::Bemessungswerte(Lastwert wert) {
 
 void Eingabebereich::BetongueteFuellen(TsLand land) {
     const bool polnisch = land == TsLand::plk;
-    const QStringList alle = Listentexte(TextListe::Betonguete, umgebung_);
+    const QStringList alle = Textliste(TextListe::Betonguete);
     int index = std::max(cboxBetonguete_->currentIndex(), 0);
     const QSignalBlocker sperre(cboxBetonguete_);
     cboxBetonguete_->clear();

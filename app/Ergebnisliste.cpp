@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/Bildquellen.h"
-#include "app/Textlisten.h"
+#include "output/Textlisten.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "sitzung/Ergebniszeilen.h"
@@ -82,7 +82,7 @@ Ergebnisliste::Ergebnisliste(const Umgebung& umgebung, QWidget* parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setColumnCount(static_cast<int>(spalten.size()));
-    setHeaderLabels(Listentexte(TextListe::ErgebnisSpalten, umgebung));
+    setHeaderLabels(Textliste(TextListe::ErgebnisSpalten));
     header()->setStretchLastSection(true);
     header()->setMinimumSectionSize(30);
     for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {

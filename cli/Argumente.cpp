@@ -46,3 +46,8 @@ std::optional<int> Positionsnummer(const std::string& text) {
     }
     return std::nullopt;
 }
+
+std::optional<int> PositionsOption(const Argumente& argumente) {
+    const auto text = argumente.Wert("--position");
+    return text ? Positionsnummer(*text) : 0;
+}

@@ -26,3 +26,6 @@ Argumente LeseArgumente(const std::vector<std::string>& argumente, const std::se
 
 // A position number from 1 upwards, or nothing.
 std::optional<int> Positionsnummer(const std::string& text);
+
+// The value of "--position": 0 when the option is not given, nothing when its value is no position number.
+std::optional<int> PositionsOption(const Argumente& argumente);

@@ -69,14 +69,6 @@ std::string Bezeichnung(int nummer, const TKAnwendung& a) {
     return "Position " + std::to_string(nummer) + " \"" + a.GetPosition() + "\"";
 }
 
-void MeldePruefung(int nummer, const TKAnwendung& a, const Berechnung& berechnung) {
-    for (const std::string& hinweis : berechnung.pruefung.Hinweise)
-        std::cerr << Bezeichnung(nummer, a) << ": " << hinweis << '\n';
-    if (berechnung.bemessen && berechnung.pruefung.KonstanterAbstandFrage)
-        std::cerr << Bezeichnung(nummer, a) << ": Warnung: " << HinweisKonstanterAbstand
-                  << " Die Bemessung wird trotzdem durchgeführt.\n";
-}
-
 void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Umgebung& umgebung) {
     std::cout << Bezeichnung(nummer, a) << " - "
               << Text(TextListe::Anwendungsfall, a.GetAnwendungsfall(), umgebung) << '\n';
@@ -92,7 +84,7 @@ void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Umge
 bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::ordered_json& json) {
     const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
     const TKAnwendung& anwendung = sitzung.Position(nummer);
-    MeldePruefung(nummer, anwendung, berechnung);
+    MeldePruefung(Bezeichnung(nummer, anwendung) + ": ", berechnung);
     if (o.json)
         json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen));
     else

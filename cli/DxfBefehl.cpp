@@ -45,25 +45,21 @@ int Bewehrung(const Argumente& a) {
     if (a.worte.size() != 2) return Fehler("Argumente: genau eine Eingabedatei angeben", ExitDateiFehler);
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return Fehler("Argumente: -o AUSGABE.dxf fehlt", ExitDateiFehler);
-    int nummer = 0;
-    if (const auto text = a.Wert("--position")) {
-        const auto p = Positionsnummer(*text);
-        if (!p) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
-        nummer = *p;
-    }
+    const auto nummer = PositionsOption(a);
+    if (!nummer) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
     if (!LadeProjekt(sitzung, a.worte[1], "dxf")) return ExitDateiFehler;
-    nummer = WaehlePosition(sitzung, nummer, "dxf");
-    if (nummer == 0) return ExitDateiFehler;
-    const TKAnwendung& anwendung = sitzung.Position(nummer);
+    const int gewaehlt = WaehlePosition(sitzung, *nummer, "dxf");
+    if (gewaehlt == 0) return ExitDateiFehler;
+    const TKAnwendung& anwendung = sitzung.Position(gewaehlt);
     if (!anwendung.cErgebnisse.GetBerechnet())
         return Fehler("die Position \"" + anwendung.GetPosition() +
                           "\" ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen",
                       ExitPruefungFehlgeschlagen);
     const auto dorn = GewaehlterDorn(a, anwendung.cErgebnisse.GetAktDorn());
     if (!dorn) return ExitDateiFehler;
-    const Dateiergebnis ergebnis = sitzung.BewehrungDxf(nummer, *dorn, *ausgabe);
+    const Dateiergebnis ergebnis = sitzung.BewehrungDxf(gewaehlt, *dorn, *ausgabe);
     if (!ergebnis)
         return Fehler(ergebnis.grund, ergebnis.verweigert ? ExitPruefungFehlgeschlagen : ExitDateiFehler);
     return ExitOk;

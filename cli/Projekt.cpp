@@ -21,3 +21,10 @@ int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string&
     }
     return nummer;
 }
+
+void MeldePruefung(const std::string& vorsatz, const Berechnung& berechnung) {
+    for (const std::string& hinweis : berechnung.pruefung.Hinweise) std::cerr << vorsatz << hinweis << '\n';
+    if (berechnung.bemessen && berechnung.pruefung.KonstanterAbstandFrage)
+        std::cerr << vorsatz << "Warnung: " << HinweisKonstanterAbstand
+                  << " Die Bemessung wird trotzdem durchgeführt.\n";
+}

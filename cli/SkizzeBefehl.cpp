@@ -43,12 +43,9 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
-    int nummer = 0;
-    if (const auto text = a.Wert("--position")) {
-        const auto p = Positionsnummer(*text);
-        if (!p) return Fehler("--position braucht eine Positionsnummer ab 1");
-        nummer = *p;
-    }
+    const auto position = PositionsOption(a);
+    if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
+    int nummer = *position;
     int seite = 0;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);

@@ -12,6 +12,7 @@ constexpr Befehl Befehle[] = {
     {"dxf", "Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben", DxfBefehl},
 #ifdef ZAVR_SKIZZEN
     {"sketch", "eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben", SkizzeBefehl},
+    {"report", "den Berechnungsnachweis einer Position als PDF oder Bild schreiben", ReportBefehl},
 #endif
 };
 

@@ -24,8 +24,13 @@ function(zavr_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     ZAVR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" ZAVR_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;${T_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES)
+  # gtest_discover_tests passes a list-valued property on as separate words (only the first variable reached
+  # the tests), so the environment is set on the discovered tests by a file read after their list.
+  set(umgebung ${CMAKE_CURRENT_BINARY_DIR}/${name}_umgebung.cmake)
+  file(WRITE ${umgebung} "if(DEFINED ${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT "
+    "\"QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;${T_ENV}\")\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${umgebung})
 endfunction()
 
 # zavr_benchmark(NAME [LIBS ...]): a Google Benchmark executable from the folder's .cpp files (not run by CTest).

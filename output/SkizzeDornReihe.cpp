@@ -49,7 +49,8 @@ void Skizzenzeichner::SkizzeDornReihe(const TrRechteck& rechteck, const TKAnwend
     std::vector<QString> texte;
     for (int i = 0; i <= anzahl; ++i) {
         kette.push_back(x0 + d.DornPosition[i]);
-        texte.push_back(Cm(std::round(quelle.DornErgebnis.GetDornAbstand(i))));
+        // Whole millimetres, ties to even: 412.5 mm reads 41,2.
+        texte.push_back(Cm(std::nearbyint(quelle.DornErgebnis.GetDornAbstand(i))));
     }
     Kette(kette, Unten() + th, texte);
     if (quelle.Belastung.GetBelastungsfall() != TsBelastungsfall::bfPunktlast)

@@ -15,6 +15,18 @@ void Skizzenzeichner::SkizzeEingabe(const TrRechteck& rechteck, TsAnwendungsfall
     EingabeUnten({rechteck.Left, mitte, rechteck.Right, rechteck.Bottom}, fall, last, quelle);
 }
 
+void Skizzenzeichner::SkizzeEingabeOben(const TrRechteck& rechteck, TsAnwendungsfall fall,
+                                        TsBelastungsfall last, const TKModell& modell,
+                                        const TKAnwendung& anwendung) {
+    EingabeOben(rechteck, fall, last, EingabeQuelle(modell, anwendung));
+}
+
+void Skizzenzeichner::SkizzeEingabeUnten(const TrRechteck& rechteck, TsAnwendungsfall fall,
+                                         TsBelastungsfall last, const TKModell& modell,
+                                         const TKAnwendung& anwendung) {
+    EingabeUnten(rechteck, fall, last, EingabeQuelle(modell, anwendung));
+}
+
 // Section through the joint: the right member with the dowel, the left member (slab or wall) with the
 // sleeve, mirrored about the joint gap.
 void Skizzenzeichner::EingabeOben(const TrRechteck& haelfte, TsAnwendungsfall fall, TsBelastungsfall last,
@@ -40,7 +52,7 @@ void Skizzenzeichner::EingabeOben(const TrRechteck& haelfte, TsAnwendungsfall fa
     else
         SchnittBauteil();
     EingabeHuelse();
-    EingabeObenBemassung(fall, last, fugeLinks, fugeRechts, endeRechts);
+    EingabeObenBemassung(fall, last, fugeLinks, fugeRechts, endeRechts, haelfte.Top);
 }
 
 // The wall of the slab-to-wall cases, a little higher than the slab, with a closed bar loop per B1 layer
@@ -80,17 +92,17 @@ int Skizzenzeichner::WandEnde() const {
     return Daten.NullPunkt.x() + Daten.BauteilTiefe - Richtung * Texthoehe;
 }
 
-// The sleeve part of the dowel in the left member: the sleeves from the far gap edge into the member,
-// front plate, web and rods.
+// The sleeve part of the dowel in the left member: the two dowel bars from the far gap edge into the
+// member, front plate, web and rods.
 void Skizzenzeichner::EingabeHuelse() {
     const int x0 = Daten.NullPunkt.x();
     Dornstil();
-    SchnittDornStaebe(x0 + Daten.FugenBreite, x0 + Daten.DornLaenge, Daten.DornRERohrh);
+    SchnittDornStaebe(x0 + Daten.FugenBreite, x0 + Daten.DornLaenge, Daten.DornDurchmesser);
     SchnittDornKoerper();
 }
 
 void Skizzenzeichner::EingabeObenBemassung(TsAnwendungsfall fall, TsBelastungsfall last, int fugeLinks,
-                                           int fugeRechts, int endeRechts) {
+                                           int fugeRechts, int endeRechts, int oben) {
     const TrDaten& d = Daten;
     const int th = Texthoehe;
     Bemassungsstil();
@@ -109,7 +121,10 @@ void Skizzenzeichner::EingabeObenBemassung(TsAnwendungsfall fall, TsBelastungsfa
     const bool punktlast = last == TsBelastungsfall::bfPunktlast;
     const int vorher = Linienbreite;
     Linienbreite = punktlast ? 3 : 1;
-    Pfeil({fugeRechts, Oben() - 3 * th - 2 * vorher}, {fugeRechts, Oben() - 2 * vorher},
+    // A slab that fills the height leaves less than the arrow's length above it; the arrow then starts at
+    // the top of the sketch instead of being cut off there.
+    const int fuss = std::max(Oben() - 3 * th - 2 * vorher, oben + Linienbreite);
+    Pfeil({fugeRechts, fuss}, {fugeRechts, Oben() - 2 * vorher},
           punktlast ? QStringLiteral("V") : QStringLiteral("q"),
           punktlast ? QStringLiteral("Ed,p") : QStringLiteral("Ed"));
     Linienbreite = vorher;

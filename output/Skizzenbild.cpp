@@ -9,6 +9,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
+#include <clocale>
 #include <memory>
 
 #include "datei/DateiErsetzen.h"
@@ -86,7 +87,8 @@ constexpr std::array<Ansichtsname, 6> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsi
                                                  {"eingabe", TsSkizzeTyp::stEingabe, false},
                                                  {"alle", TsSkizzeTyp::stAnsicht, true}}};
 
-// Fonts need a QGuiApplication; a tool without a display gets one on the offscreen platform.
+}  // namespace
+
 void BildAnwendungSicherstellen() {
     if (QGuiApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -94,9 +96,9 @@ void BildAnwendungSicherstellen() {
     static char name[] = "zavr-cli";
     static char* argv[] = {name, nullptr};
     static std::unique_ptr<QGuiApplication> anwendung = std::make_unique<QGuiApplication>(argc, argv);
+    // Qt takes over the user's locale; the number texts of the core are written in the C locale.
+    std::setlocale(LC_NUMERIC, "C");
 }
-
-}  // namespace
 
 void SkizzeZeichnen(Skizzenzeichner& zeichner, TsSkizzeTyp typ, const TrRechteck& rechteck,
                     const TKModell& modell, const TKAnwendung& anwendung) {

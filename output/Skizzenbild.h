@@ -48,6 +48,9 @@ QString Endung(Bildtyp typ);           // "svg", "bmp", "jpg"
 // The file name with its extension replaced by that of the picture type: plan.png as bitmap gives plan.bmp.
 QString ExportDateiname(const QString& datei, Bildtyp typ);
 
+// Fonts need a QGuiApplication; a tool without a display gets one on the offscreen platform.
+void BildAnwendungSicherstellen();
+
 // For the command-line tool, in one call and without a display: draws position `position` (1-based) of
 // the model as `ansicht` ("ansicht", "draufsicht", "schnitt", "reihe", "eingabe" or "alle") on a square
 // of `seite` pixels (0: 1000 for "alle", else 500) into `datei`, typed by its extension. Creates an

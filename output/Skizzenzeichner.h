@@ -41,6 +41,12 @@ public:
     void SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung, const TKBelastung& last);
     void SkizzeEingabe(const TrRechteck& rechteck, TsAnwendungsfall fall, TsBelastungsfall last,
                        const TKModell& modell, const TKAnwendung& anwendung);
+    // Its two halves on their own and without the background, for the report pages: the section through
+    // the joint, and the joint face with schematic dowels and the load.
+    void SkizzeEingabeOben(const TrRechteck& rechteck, TsAnwendungsfall fall, TsBelastungsfall last,
+                           const TKModell& modell, const TKAnwendung& anwendung);
+    void SkizzeEingabeUnten(const TrRechteck& rechteck, TsAnwendungsfall fall, TsBelastungsfall last,
+                            const TKModell& modell, const TKAnwendung& anwendung);
 
     // Scale kind 0 Ansicht, 1 Draufsicht, 2 Schnitt, 3 DornReihe, 4 Eingabe: measures the text height,
     // computes scale and origin for the rectangle and fills TrDaten. False when the scale is zero or not
@@ -114,8 +120,9 @@ private:
                      const Skizzenquelle& quelle);
     void EingabeWand();
     void EingabeHuelse();
+    // `oben` is the top of the sketch, which the load arrow must not cross.
     void EingabeObenBemassung(TsAnwendungsfall fall, TsBelastungsfall last, int fugeLinks, int fugeRechts,
-                              int endeRechts);
+                              int endeRechts, int oben);
     int WandEnde() const;
     void EingabeUnten(const TrRechteck& haelfte, TsAnwendungsfall fall, TsBelastungsfall last,
                       const Skizzenquelle& quelle);

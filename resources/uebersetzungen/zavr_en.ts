@@ -580,6 +580,305 @@
     </message>
 </context>
 <context>
+    <name>Nachweis</name>
+    <message>
+        <source>Zwischenergebnis Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausnutzung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung mit optimaler Dornausnutzung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung mit Bewehrung nach Zulassung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanddicke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plattendicke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung oben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung unten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betondeckung vorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>statische Nutzhöhe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einzellast am Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>konstante Linienlast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>geradlinige Linienlast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebiger Linienlastverlauf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>siehe nachfolgende Seite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorgegebener Randabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenlänge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben zur Anwendung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben zur Bauteilgeometrie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben zur Belastung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben zur Dehnfuge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewählt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrungsgrad / Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontale Querbewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertikale Aufhängebewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einflußbereich Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rundschnitt / Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mindestrandabstand (gem. Zulassung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimaler Randabstand Stütze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorhandener Randabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mindestdornabstand (gem. Zulassung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorhandener Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung als Einzeldorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung als Dornpaar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung als Dornreihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rand- und Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachweis / Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ermittlung der Bemessungswiderstände unter Berücksichtigung von Längs-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>und</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querverschiebung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswiderstand gegen Stahltragfähigkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswiderstand gegen Durchstanzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswiderstand gegen Betonkantenbruch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maßgebender Bemessungswiderstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswert der einwirkenden Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maximale Dornausnutzung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übersicht der Bewehrungszulage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufhängebewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Längsbewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bügel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koordinaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnungsnachweis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhalt konnte nicht erzeugt werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnungsnachweis für </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proj.-Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL GmbH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausdruck vom: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bearbeiter: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Büro / Firma: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Projektdatei</name>
     <message>
         <source>Die Datei ist keine gültige QUORVEL® - ZAVR Datei</source>

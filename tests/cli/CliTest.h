@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Runs the built command-line programs in a folder of their own per test.
@@ -21,6 +22,17 @@ inline std::string Inhalt(const fs::path& pfad) {
     std::ostringstream inhalt;
     inhalt << f.rdbuf();
     return inhalt.str();
+}
+
+// Width and height from the IHDR chunk of a PNG file's bytes; (0, 0) for anything else.
+inline std::pair<int, int> PngGroesse(const std::string& png) {
+    if (png.size() <= 24 || png.substr(1, 3) != "PNG") return {0, 0};
+    const auto zahl = [&](std::size_t stelle) {
+        int wert = 0;
+        for (std::size_t i = 0; i < 4; ++i) wert = wert << 8 | static_cast<unsigned char>(png[stelle + i]);
+        return wert;
+    };
+    return {zahl(16), zahl(20)};
 }
 
 struct Lauf {

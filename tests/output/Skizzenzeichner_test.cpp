@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QSvgGenerator>
 #include <cmath>
 #include <limits>
 
@@ -391,5 +393,72 @@ TEST(Skizzenzeichner, vierSkizzenBelegenJeEinenQuadranten) {
         EXPECT_GT(Zaehlen(bild, quadrant,
                           [&](int, int, QRgb px) { return Gleich(px, farbe.GetFarbe(E::BetonBrush)); }),
                   3000);
+    }
+}
+
+TEST(Skizzenzeichner, abstaendeDerDornreiheRundenAufGeradeMillimeter) {
+    BildAnwendung();
+    Testposition p(TsAnwendungsfall::afReihePlatte, TsBelastungsfall::bfKonstanteLast);
+    p.Kette({412.5, 500, 413.5, 499.4, 412.5});
+    QBuffer puffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setSize(QSize(1200, 400));
+    const TKFarbe farbe;
+    {
+        QPainter canvas(&svg);
+        Skizzenzeichner zeichner(canvas, farbe);
+        zeichner.SkizzeDornReihe({0, 0, 1200, 400}, p.anwendung, true);
+    }
+    const QByteArray text = puffer.data();
+    EXPECT_EQ(text.count(">41,2<"), 2);
+    EXPECT_EQ(text.count(">41,4<"), 1);
+    EXPECT_EQ(text.count(">49,9<"), 1);
+    EXPECT_EQ(text.count(">41,3<"), 0);
+}
+
+// Upper input sketch: the column through the dowel bars 4/5 of the dowel length into each member.
+int DornPixelInSpalte(const QImage& bild, int x, const TKFarbe& farbe) {
+    return Zaehlen(bild, QRect(x, 0, 1, bild.height()), [&](int, int, QRgb px) {
+        return Gleich(px, farbe.GetFarbe(E::DornBrush)) || Gleich(px, farbe.GetFarbe(E::DornPen));
+    });
+}
+
+TEST(Skizzenzeichner, huelseImLinkenBauteilHatDieHoeheDerDornstaebe) {
+    BildAnwendung();
+    const TKFarbe farbe = Unterscheidbar();
+    for (TsAnwendungsfall fall : {TsAnwendungsfall::afPaarPlatte, TsAnwendungsfall::afReiheWand}) {
+        Testposition p(fall, TsBelastungsfall::bfKonstanteLast);
+        QImage bild = Leinwand(500, 250);
+        QPainter canvas(&bild);
+        Skizzenzeichner zeichner(canvas, farbe);
+        zeichner.SkizzeEingabeOben({0, 0, 500, 250}, fall, TsBelastungsfall::bfKonstanteLast, p.modell,
+                                   p.anwendung);
+        canvas.end();
+        const TrDaten& links = zeichner.GetDaten();  // the left member is drawn last, mirrored
+        ASSERT_LT(links.DornLaenge, 0);
+        const int weg = -links.DornLaenge * 4 / 5;
+        const int fugeLinks = links.NullPunkt.x();
+        const int fugeRechts = fugeLinks + links.FugenBreite;
+        const int rechts = DornPixelInSpalte(bild, fugeRechts + weg, farbe);
+        EXPECT_EQ(DornPixelInSpalte(bild, fugeLinks - weg, farbe), rechts) << Ord(fall);
+        EXPECT_NEAR(rechts, 2 * (links.DornDurchmesser + 1), 2) << Ord(fall);
+    }
+}
+
+TEST(Skizzenzeichner, lastpfeilDerEingabeBleibtImRechteck) {
+    BildAnwendung();
+    const TKFarbe farbe = Unterscheidbar();
+    for (const Fall& fall : Faelle) {
+        Testposition p(fall.anwendung, fall.last);
+        QImage bild = Leinwand(500, 600, Qt::magenta);
+        {
+            QPainter canvas(&bild);
+            Skizzenzeichner zeichner(canvas, farbe);
+            zeichner.SkizzeEingabe({0, 100, 500, 600}, fall.anwendung, fall.last, p.modell, p.anwendung);
+        }
+        const int ausserhalb =
+            Zaehlen(bild, QRect(0, 0, 500, 100), [](int, int, QRgb px) { return !Gleich(px, Qt::magenta); });
+        EXPECT_EQ(ausserhalb, 0) << Ord(fall.anwendung) << " " << Ord(fall.last);
     }
 }
