@@ -32,7 +32,7 @@ TEST(TfrmCharakteristischeLast, zeigtDieBemessungsanteile) {
     last.SetGk(20);
     last.SetQk(10);
     TfrmCharakteristischeLast dialog(',');
-    dialog.SetLast(&last);
+    dialog.SetLast(last);
     dialog.show();
     EXPECT_EQ(Ergebnis(dialog, "lblGdesign"), QStringLiteral("27"));
     EXPECT_EQ(Ergebnis(dialog, "lblQdesign"), QStringLiteral("15"));
@@ -40,7 +40,8 @@ TEST(TfrmCharakteristischeLast, zeigtDieBemessungsanteile) {
     Setze(dialog, "editGammaQ", "1,6");
     EXPECT_EQ(Ergebnis(dialog, "lblQdesign"), QStringLiteral("16"));
     EXPECT_EQ(Ergebnis(dialog, "lblFd"), QStringLiteral("43"));
-    EXPECT_DOUBLE_EQ(last.Getgq(), 1.6);
+    EXPECT_DOUBLE_EQ(dialog.GetLast().Getgq(), 1.6);
+    EXPECT_DOUBLE_EQ(last.Getgq(), 1.5);  // the dialog edits its own copy
     // Not a number counts as 0, without a message.
     Setze(dialog, "editGk", "zwanzig");
     EXPECT_EQ(Ergebnis(dialog, "lblGdesign"), QStringLiteral("0"));
