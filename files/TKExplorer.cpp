@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <system_error>
 
 #include "files/ProjektTexte.h"
 #include "files/TKDateiTransfer.h"
@@ -31,7 +32,13 @@ std::string FugenlaengeText(double millimeter, char dezimaltrenner) {
 
 bool TKExplorer::ReadFromFile(const std::string& pFileName) {
     TKDateiTransfer s(umgebung_->Dezimaltrenner());
-    s.ReadFile(pFileName);
+    try {
+        s.ReadFile(pFileName);
+    } catch (const std::system_error&) {
+        throw;
+    } catch (const std::exception&) {
+        return false;  // read, but its text could not be held
+    }
     const std::string version = s.ReadString("Programm", "Version");
     const std::string programm = s.ReadString("Programm", "Name");
     if (version != DateiVersion) {

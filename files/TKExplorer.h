@@ -19,8 +19,8 @@ public:
     explicit TKExplorer(Umgebung& umgebung) : umgebung_(&umgebung) {}
 
     // Appends one list per position of the file. A file of another program or version is refused with the
-    // notice "Die Datei ist keine gültige QUORVEL® - ZAVR Datei" and adds nothing (false). Throws
-    // std::system_error when the file cannot be read.
+    // notice "Die Datei ist keine gültige QUORVEL® - ZAVR Datei" and adds nothing (false), as is, without a
+    // notice, a file whose text cannot be held. Throws std::system_error when the file cannot be read.
     bool ReadFromFile(const std::string& pFileName);
     void AddProjekt(const Projekt& pProjekt) { TProjekt.push_back(pProjekt); }
 
