@@ -332,21 +332,6 @@ TEST_F(Sitzung, ausFremderOderFehlenderDateiWirdNichtsUebernommen) {
     EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
 }
 
-TEST_F(Sitzung, projektinhaltEinerAnderenDatei) {
-    s.Modell().cProjektdaten.SetBauvorhaben("Brücke");
-    ASSERT_TRUE(s.PositionHinzufuegen());
-    ASSERT_TRUE(s.SpeichernUnter(Pfad("b.ZAV")));
-    const Projektinhalt inhalt = s.ProjektinhaltLesen(Pfad("b.ZAV"));
-    EXPECT_TRUE(inhalt.ergebnis);
-    ASSERT_EQ(inhalt.positionen.size(), 2u);
-    EXPECT_EQ(inhalt.positionen[1][TKExplorer::Position], "2");
-    EXPECT_EQ(inhalt.positionen[1][TKExplorer::Bauvorhaben], "Brücke");
-    const Projektinhalt fehlt = s.ProjektinhaltLesen(Pfad("fehlt.ZAV"));
-    EXPECT_FALSE(fehlt.ergebnis);
-    EXPECT_NE(fehlt.ergebnis.grund.find("Kann angegebene Datei nicht öffnen!"), std::string::npos);
-    EXPECT_TRUE(fehlt.positionen.empty());
-}
-
 // The most economical dowel of each family; a position without results is designed first.
 TEST_F(Sitzung, optimaleDorne) {
     Reihe(s.Arbeitskopie(), "1", 60);
