@@ -482,8 +482,9 @@ void Eingabebereich::BeliebigeLastKlick() {
     Aktualisieren();
 }
 
+// The dialog works on a filled copy of the scratch record, which replaces the record only on OK.
 void Eingabebereich::Bemessungswerte(Lastwert wert) {
-    TKLast& last = a_.ctmpLast;
+    TKLast last = a_.ctmpLast;
     if (a_.cBelastungCharg.GetGammaf() != 0) last.Setgg(a_.cBelastungCharg.GetGammaf());
     if (a_.cBelastungCharq.GetGammaf() != 0) last.Setgq(a_.cBelastungCharq.GetGammaf());
     last.SetGk(LeseLastwert(a_.cBelastungCharg, wert));
@@ -501,8 +502,9 @@ void Eingabebereich::Bemessungswerte(Lastwert wert) {
     } else {
         bemessungswerte_.SetLinielast();
     }
-    bemessungswerte_.SetLast(&last);
+    bemessungswerte_.SetLast(last);
     if (bemessungswerte_.exec() != QDialog::Accepted) return;
+    a_.ctmpLast = last = bemessungswerte_.GetLast();
     emit eingabeModus();
     SetzeLastwert(a_.cBelastungCharg, wert, last.GetGk());
     SetzeLastwert(a_.cBelastungCharq, wert, last.GetQk());

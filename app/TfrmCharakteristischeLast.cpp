@@ -8,7 +8,6 @@
 
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
-#include "model/TKLast.h"
 
 double RundeZehntel(double wert) {
     return std::nearbyint(wert * 10) / 10;
@@ -120,25 +119,22 @@ void TfrmCharakteristischeLast::showEvent(QShowEvent* event) {
 }
 
 void TfrmCharakteristischeLast::FelderFuellen() {
-    if (!last_) return;
-    editGk_->setText(Text(std::round(last_->GetGk() * 100) / 100));
-    editQk_->setText(Text(std::round(last_->GetQk() * 100) / 100));
-    editGammaG_->setText(Text(last_->Getgg()));
-    editGammaQ_->setText(Text(last_->Getgq()));
+    editGk_->setText(Text(std::round(last_.GetGk() * 100) / 100));
+    editQk_->setText(Text(std::round(last_.GetQk() * 100) / 100));
+    editGammaG_->setText(Text(last_.Getgg()));
+    editGammaQ_->setText(Text(last_.Getgq()));
 }
 
 // The fields are plain text: anything that is not a number counts as 0, without a message.
 void TfrmCharakteristischeLast::FelderLesen() {
-    if (!last_) return;
-    last_->SetGk(LeseZahl(editGk_->text(), 0, trenner_));
-    last_->SetQk(LeseZahl(editQk_->text(), 0, trenner_));
-    last_->Setgg(LeseZahl(editGammaG_->text(), 0, trenner_));
-    last_->Setgq(LeseZahl(editGammaQ_->text(), 0, trenner_));
+    last_.SetGk(LeseZahl(editGk_->text(), 0, trenner_));
+    last_.SetQk(LeseZahl(editQk_->text(), 0, trenner_));
+    last_.Setgg(LeseZahl(editGammaG_->text(), 0, trenner_));
+    last_.Setgq(LeseZahl(editGammaQ_->text(), 0, trenner_));
 }
 
 void TfrmCharakteristischeLast::ErgebnisseZeigen() {
-    if (!last_) return;
-    lblGdesign_->setText(Text(RundeZehntel(last_->Getgg() * last_->GetGk())));
-    lblQdesign_->setText(Text(RundeZehntel(last_->Getgq() * last_->GetQk())));
-    lblFd_->setText(Text(RundeZehntel(last_->GetFd())));
+    lblGdesign_->setText(Text(RundeZehntel(last_.Getgg() * last_.GetGk())));
+    lblQdesign_->setText(Text(RundeZehntel(last_.Getgq() * last_.GetQk())));
+    lblFd_->setText(Text(RundeZehntel(last_.GetFd())));
 }

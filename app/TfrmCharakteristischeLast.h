@@ -2,16 +2,16 @@
 
 #include <QDialog>
 
+#include "model/TKLast.h"
+
 class QLabel;
-class Dialogdienst;
-class TKLast;
 class Zahlenfeld;
 
 // Rounds a design load to one decimal, halves to the even tenth (12.25 -> 12.2, 12.75 -> 12.8).
 double RundeZehntel(double wert);
 
 // "Eingabe der Bemessungswerte": derives a design load from characteristic permanent and variable loads and
-// their partial factors, working on the position's scratch load record.
+// their partial factors, for the position's scratch load record.
 class TfrmCharakteristischeLast : public QDialog {
     Q_OBJECT
 public:
@@ -19,8 +19,9 @@ public:
 
     void SetPunktlast();
     void SetLinielast();
-    // The record the dialog edits; it must outlive the next exec().
-    void SetLast(TKLast* last) { last_ = last; }
+    // The values the dialog opens with. It edits a copy; after OK GetLast() holds the edited values.
+    void SetLast(const TKLast& last) { last_ = last; }
+    const TKLast& GetLast() const { return last_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,7 +35,7 @@ private:
     QString Text(double wert) const;
 
     char trenner_;
-    TKLast* last_ = nullptr;
+    TKLast last_;
     Zahlenfeld* editGk_;
     Zahlenfeld* editQk_;
     Zahlenfeld* editGammaG_;

@@ -30,10 +30,16 @@
 #include "app/Eingabebereich.h"
 #include "app/Ergebnisliste.h"
 #include "app/Navigationsbaum.h"
+#include "app/Sanduhr.h"
 #include "app/Skizzenbereich.h"
+#include "app/TfrmAbout.h"
+#include "app/TfrmBemessung.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/TfrmFarbeinstellung.h"
 #include "app/TfrmHinweis5d.h"
+#include "app/TfrmOptimalerDorn.h"
+#include "app/TfrmProjektdaten.h"
+#include "app/TfrmProjektverwaltung.h"
 #include "app/Zahleingabe.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
@@ -60,14 +66,6 @@ QString Befehlstext(const char* text) {
     return QCoreApplication::translate("Befehle", text);
 }
 
-// The busy cursor while a file is read or written.
-struct Sanduhr {
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
-
 QIcon Symbol(QStyle::StandardPixmap bild) {
     return QApplication::style()->standardIcon(bild);
 }
@@ -89,9 +87,7 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
     : QMainWindow(parent), umgebung_(umgebung), adapter_(umgebung), drucker_(std::make_unique<QPrinter>()) {
     setObjectName(QStringLiteral("frmHauptMaske"));
     farbe_.Lesen(*umgebung_.Einstellungen().Oeffnen());
-    frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
-    frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
-    frmFarbeinstellung_ = new TfrmFarbeinstellung(farbe_, this);
+    BaueDialoge();
     BaueFenster();
     BaueBefehle();
     BaueStatusleiste();
@@ -108,6 +104,23 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
 TfrmHauptMaske::~TfrmHauptMaske() {
     qApp->removeEventFilter(this);
     farbe_.Schreiben(*umgebung_.Einstellungen().Oeffnen());
+}
+
+// The dialogs live as long as the window and are reused.
+void TfrmHauptMaske::BaueDialoge() {
+    const auto hilfe = [this](const QString& thema) { HilfeZeigen(thema); };
+    frmProjektdaten_ = new TfrmProjektdaten(Sitzung(), hilfe, this);
+    frmProjektverwaltung_ =
+        new TfrmProjektverwaltung(Sitzung(), umgebung_.Einstellungen(),
+                                  {[this] { return Speicherfrage(); },
+                                   [this](const QString& datei) { return ProjektOeffnen(datei); }, hilfe},
+                                  this);
+    frmAbout_ = new TfrmAbout(DieseVersion, this);
+    frmFarbeinstellung_ = new TfrmFarbeinstellung(farbe_, this);
+    frmOptimalerDorn_ = new TfrmOptimalerDorn(Sitzung(), this);
+    frmBemessung_ = new TfrmBemessung(Sitzung(), umgebung_.Einstellungen(), this);
+    frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
+    frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
 }
 
 void TfrmHauptMaske::BaueFenster() {
@@ -192,15 +205,33 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
     memoHinweise_->setObjectName(QStringLiteral("memoHinweise"));
     memoHinweise_->setReadOnly(true);
     memoHinweise_->setMaximumHeight(140);
-    lvLastErgebnis_ = new Ergebnisliste(umgebung_, seite);
-    lvLastErgebnis_->setMinimumHeight(240);
-    connect(lvLastErgebnis_, &Ergebnisliste::dornGewaehlt, this, &TfrmHauptMaske::DornGewaehlt);
 
     spalte->addLayout(knopfreihe);
     spalte->addWidget(skizze_, 3);
     spalte->addWidget(memoHinweise_);
-    spalte->addWidget(lvLastErgebnis_, 2);
+    spalte->addWidget(BaueErgebnisbereich(seite), 2);
     return seite;
+}
+
+QWidget* TfrmHauptMaske::BaueErgebnisbereich(QWidget* parent) {
+    pnlErgebnis_ = new QWidget(parent);
+    pnlErgebnis_->setObjectName(QStringLiteral("pnlErgebnis"));
+    lvLastErgebnis_ = new Ergebnisliste(umgebung_, pnlErgebnis_);
+    lvLastErgebnis_->setMinimumHeight(240);
+    connect(lvLastErgebnis_, &Ergebnisliste::dornGewaehlt, this, &TfrmHauptMaske::DornGewaehlt);
+    auto* leiste = new QToolBar(pnlErgebnis_);
+    leiste->setObjectName(QStringLiteral("tbErgebnis"));
+    leiste->setOrientation(Qt::Vertical);
+    leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* optimal = leiste->addAction(tr("Ökonom. Dorn"), this, &TfrmHauptMaske::OptimalerDorn);
+    optimal->setObjectName(QStringLiteral("actOptimalerDorn"));
+    optimal->setToolTip(tr("Ökonomischster Doppelschubdorn"));
+    optimal->setStatusTip(tr("Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung"));
+    auto* zeile = new QHBoxLayout(pnlErgebnis_);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->addWidget(lvLastErgebnis_, 1);
+    zeile->addWidget(leiste);
+    return pnlErgebnis_;
 }
 
 // Menus, toolbar, tree and the sketch menu's drawing exports, all from the command table.
@@ -337,7 +368,7 @@ void TfrmHauptMaske::AnsichtEingabeEinstellen(TsAnsicht pAnsicht) {
         knoepfe_[befehl]->setVisible(p);
     for (Befehl befehl : {Befehl::ExportDatei, Befehl::ExportZwischenablage, Befehl::BedarfslisteAufnehmen})
         knoepfe_[befehl]->setEnabled(Aktiv(Eintrag(befehl), pAnsicht));
-    lvLastErgebnis_->setVisible(pAnsicht == TsAnsicht::anUebersicht);
+    pnlErgebnis_->setVisible(pAnsicht == TsAnsicht::anUebersicht);
     memoHinweise_->hide();
     adapter_.Melden(Sitzungsadapter::Aenderung::Ansicht);
 }
@@ -380,6 +411,10 @@ void TfrmHauptMaske::DornGewaehlt(TsDorn dorn) {
             frmHinweis5d_->exec();
     }
     adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
+}
+
+void TfrmHauptMaske::OptimalerDorn() {
+    frmOptimalerDorn_->exec();
 }
 
 // The inputs of the current position and the view its calculation state asks for.
@@ -522,6 +557,11 @@ void TfrmHauptMaske::Beenden() {
     close();
 }
 
+// A position taken over is already the current one; an opened project has shown itself.
+void TfrmHauptMaske::Projektverwaltung() {
+    if (frmProjektverwaltung_->exec() == QDialog::Accepted) PositionAnzeigen();
+}
+
 void TfrmHauptMaske::PositionWaehlen(int nummer) {
     const int anzahl = Modell().GetAnzAnwendung();
     if (!Sitzung().PositionWaehlen(std::clamp(nummer, 1, anzahl))) return;
@@ -536,6 +576,12 @@ void TfrmHauptMaske::PositionHinzufuegen() {
 
 void TfrmHauptMaske::PositionLoeschen() {
     if (Sitzung().PositionLoeschen()) PositionAnzeigen();
+}
+
+void TfrmHauptMaske::Projektdaten() {
+    if (frmProjektdaten_->exec() != QDialog::Accepted) return;
+    EingabenAktualisieren();
+    baum_->ProjektBenennen(QString::fromStdString(Modell().cProjektdaten.GetBauvorhaben()));
 }
 
 void TfrmHauptMaske::EingabebaumUmschalten() {
@@ -563,6 +609,11 @@ void TfrmHauptMaske::DxfBewehrung() {
         Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), wahl->datei.toStdString()));
 }
 
+// The new spacing rule asks for a new design run.
+void TfrmHauptMaske::Bemessung() {
+    if (frmBemessung_->exec() == QDialog::Accepted) AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+}
+
 void TfrmHauptMaske::Farbeinstellungen() {
     if (frmFarbeinstellung_->exec() == QDialog::Accepted) Neuzeichnen();
 }
@@ -581,6 +632,10 @@ void TfrmHauptMaske::HilfeSuchen() {
 
 void TfrmHauptMaske::HilfeUeberHilfe() {
     HilfeZeigen(QStringLiteral("Hilfe"));
+}
+
+void TfrmHauptMaske::Ueber() {
+    frmAbout_->exec();
 }
 
 void TfrmHauptMaske::ReferenzDokument(const QString& name) {

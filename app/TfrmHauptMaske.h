@@ -23,9 +23,14 @@ class Eingabebereich;
 class Ergebnisliste;
 class Navigationsbaum;
 class Skizzenbereich;
+class TfrmAbout;
+class TfrmBemessung;
 class TfrmCharakteristischeLast;
 class TfrmFarbeinstellung;
 class TfrmHinweis5d;
+class TfrmOptimalerDorn;
+class TfrmProjektdaten;
+class TfrmProjektverwaltung;
 class TKAnwendung;
 class TKModell;
 
@@ -64,18 +69,22 @@ public:
     void SpeichernUnter();
     void DruckerEinrichten();
     void Beenden();
+    void Projektverwaltung();
     void PositionHinzufuegen();
     void PositionLoeschen();
     void Systemeingaben();
+    void Projektdaten();
     void EingabebaumUmschalten();
     void Berechnen();
     void Vorschau();
     void DxfDorn();
     void DxfBewehrung();
+    void Bemessung();
     void Farbeinstellungen();
     void HilfeInhalt();
     void HilfeSuchen();
     void HilfeUeberHilfe();
+    void Ueber();
     void Katalog();
     void Zulassung();
 
@@ -90,6 +99,8 @@ private:
     QLayout* BaueKnoepfe();
     void BaueBefehle();
     void BaueStatusleiste();
+    void BaueDialoge();
+    QWidget* BaueErgebnisbereich(QWidget* parent);
     void VerbindeEingaben();
     QPushButton* Knopf(const char* name, const QString& text, Befehl befehl);
 
@@ -101,6 +112,7 @@ private:
     void Melden(const QString& text);
     void DateifehlerMelden(const Dateiergebnis& ergebnis);
     void DornGewaehlt(TsDorn dorn);
+    void OptimalerDorn();
     void SkizzeWaehlen(TsSkizzeTyp typ);
     void SkizzenknopfSetzen();
     void ReferenzDokument(const QString& name);
@@ -112,12 +124,18 @@ private:
     TKFarbe farbe_;
     std::unique_ptr<QPrinter> drucker_;
 
+    TfrmProjektdaten* frmProjektdaten_;
+    TfrmProjektverwaltung* frmProjektverwaltung_;
+    TfrmAbout* frmAbout_;
+    TfrmFarbeinstellung* frmFarbeinstellung_;
+    TfrmOptimalerDorn* frmOptimalerDorn_;
+    TfrmBemessung* frmBemessung_;
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
     TfrmHinweis5d* frmHinweis5d_;
-    TfrmFarbeinstellung* frmFarbeinstellung_;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;
+    QWidget* pnlErgebnis_ = nullptr;  // the results list with its toolbar
     Navigationsbaum* baum_ = nullptr;
     QWidget* baumPanel_ = nullptr;
     QPlainTextEdit* memoHinweise_ = nullptr;

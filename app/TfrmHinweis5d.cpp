@@ -55,6 +55,8 @@ TfrmHinweis5d::TfrmHinweis5d(Anwendereinstellungen einstellungen, QWidget* paren
         einstellungen_.SchreibeZahl(SchluesselHinweis, cbWiederAnzeigen_->isChecked() ? 1 : 0);
         accept();
     });
+    // Closed without OK, the box stays as it was, which matters while the setting is absent from the file.
+    connect(this, &QDialog::rejected, this, [this] { cbWiederAnzeigen_->setChecked(beimOeffnen_); });
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(text);
     spalte->addWidget(cbWiederAnzeigen_);
@@ -65,4 +67,5 @@ void TfrmHinweis5d::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     const int stand = cbWiederAnzeigen_->isChecked() ? 1 : 0;
     cbWiederAnzeigen_->setChecked(IstEins(einstellungen_.LeseZahl(SchluesselHinweis, stand)));
+    beimOeffnen_ = cbWiederAnzeigen_->isChecked();
 }

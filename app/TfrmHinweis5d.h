@@ -19,4 +19,5 @@ protected:
 private:
     Anwendereinstellungen einstellungen_;
     QCheckBox* cbWiederAnzeigen_;
+    bool beimOeffnen_ = true;
 };

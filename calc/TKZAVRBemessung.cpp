@@ -10,6 +10,7 @@
 #include "calc/Widerstaende.h"
 #include "calc/Wirtschaftlichkeit.h"
 #include "model/Katalog.h"
+#include "model/Umgebung.h"
 
 namespace {
 
@@ -268,6 +269,6 @@ std::string OptimalenDornAnzeigen(TKAnwendung& anwendung, int pDornTyp, Umgebung
     const int ersterQ = Ord(TsDorn::ZAVRQ25HF);
     const std::optional<TsDorn> dorn = pDornTyp == 1 ? GuenstigsterDorn(anwendung, 0, ersterQ - 1)
                                                      : GuenstigsterDorn(anwendung, ersterQ, AnzahlDorne - 1);
-    if (!dorn) return "Kein gültiger Dorn gefunden";
+    if (!dorn) return umgebung.translate("Bemessung", "Kein gültiger Dorn gefunden");
     return DornName(*dorn);
 }

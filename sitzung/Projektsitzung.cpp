@@ -70,13 +70,16 @@ void Projektsitzung::Neu() {
     AnsichtEinstellen(TsAnsicht::anEingabe);
 }
 
+Dateiergebnis Projektsitzung::Lesefehler(const std::system_error& fehler) const {
+    return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) + " (" + Grund(fehler) + ")"};
+}
+
 Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
     TKModell gelesen(umgebung_);
     try {
         if (!ReadFromFile(gelesen, datei)) return {false, {}};  // the reader has said why
     } catch (const std::system_error& fehler) {
-        return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) +
-                           " (" + Grund(fehler) + ")"};
+        return Lesefehler(fehler);
     }
     modell_ = std::move(gelesen);
     ArbeitskopieAnlegen();
@@ -127,6 +130,43 @@ bool Projektsitzung::Speicherfrage(const std::function<std::optional<std::string
     }
     if (!ergebnis && !ergebnis.grund.empty()) umgebung_.Meldung(ergebnis.grund);
     return ergebnis.ok;
+}
+
+Projektinhalt Projektsitzung::ProjektinhaltLesen(const std::string& datei) const {
+    TKExplorer explorer(umgebung_);
+    Projektinhalt inhalt;
+    try {
+        if (!explorer.ReadFromFile(datei)) inhalt.ergebnis = {false, {}};  // the notice is given
+    } catch (const std::system_error& fehler) {
+        inhalt.ergebnis = Lesefehler(fehler);
+    }
+    inhalt.positionen = explorer.GetProjekt();
+    return inhalt;
+}
+
+Dateiergebnis Projektsitzung::PositionUebernehmen(const std::string& datei, int index) {
+    try {
+        if (!ReadPartFromFile(modell_, datei, index)) return {false, {}};  // the reader has said why
+    } catch (const std::system_error& fehler) {
+        return Lesefehler(fehler);
+    }
+    PositionWaehlen(modell_.GetAnzAnwendung());
+    return {};
+}
+
+void Projektsitzung::ProjektdatenSetzen(const TKProjektdaten& daten) {
+    modell_.cProjektdaten = daten;
+}
+
+void Projektsitzung::MaxDornabstandSetzen(TsMaxDornabstand abstand) {
+    arbeitskopie_.SetMaxDornabstand(abstand);
+}
+
+OptimaleDorne Projektsitzung::OptimaleDorneAnzeigen() {
+    OptimaleDorne dorne;
+    dorne.zavr = OptimalenDornAnzeigen(arbeitskopie_, 1, umgebung_);
+    dorne.zavrq = OptimalenDornAnzeigen(arbeitskopie_, 2, umgebung_);
+    return dorne;
 }
 
 bool Projektsitzung::PositionWaehlen(int nummer) {

@@ -4,7 +4,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
+#include "files/TKExplorer.h"
 #include "model/TKModell.h"
 #include "model/Typen.h"
 #include "model/Vorpruefung.h"
@@ -25,6 +28,18 @@ struct Berechnung {
     Vorpruefung pruefung;    // its hints include the one added when the user declined the spacing question
     bool abgelehnt = false;  // the user declined to design with the wide constant spacing
     bool bemessen = false;
+};
+
+// The positions of another project file as the project browser lists them.
+struct Projektinhalt {
+    Dateiergebnis ergebnis;
+    std::vector<TKExplorer::Projekt> positionen;
+};
+
+// The most economical admissible dowel of each family, by display name.
+struct OptimaleDorne {
+    std::string zavr;   // for movements along the joint
+    std::string zavrq;  // for movements along and across the joint
 };
 
 // The open project of the desktop program and of the command-line tool: the model, the working copy of the
@@ -66,6 +81,19 @@ public:
     // on: after No, or after Yes and a successful save (its failure is reported through the surroundings).
     bool Speicherfrage(const std::function<std::optional<std::string>()>& dateiWaehlen);
 
+    // Lists the positions of another project file without opening it; a foreign file lists none.
+    Projektinhalt ProjektinhaltLesen(const std::string& datei) const;
+    // Appends a copy of position `index` (0-based) of another project file, with its name and results, and
+    // makes it current. A foreign file appends nothing.
+    Dateiergebnis PositionUebernehmen(const std::string& datei, int index);
+
+    // The header every printed page carries.
+    void ProjektdatenSetzen(const TKProjektdaten& daten);
+    // The spacing rule of the current position.
+    void MaxDornabstandSetzen(TsMaxDornabstand abstand);
+    // Of the current position; designs it first when it has no results.
+    OptimaleDorne OptimaleDorneAnzeigen();
+
     // The working copy replaces the stored current position.
     void ArbeitskopieZurueckschreiben();
     // Makes position `nummer` current; false and nothing changed outside 1 … count.
@@ -98,6 +126,7 @@ private:
     // The checks before a design, with the question; sets the model's check flag.
     Berechnung Pruefen(const TKAnwendung& anwendung);
     void ArbeitskopieAnlegen();
+    Dateiergebnis Lesefehler(const std::system_error& fehler) const;
     std::string Text(const char* text) const;
     // The reason of a failed file operation in the user-interface language.
     std::string Grund(const std::exception& fehler) const;

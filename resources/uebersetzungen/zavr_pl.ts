@@ -283,6 +283,10 @@
         <source>Fehler in Modul Teilu     ---&gt; d = 0!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bewehrungsplan</name>
@@ -1032,6 +1036,83 @@ vorhergesagt werden.</source>
     </message>
 </context>
 <context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Haftungsausschluss
+
+Dieses Programm unterstützt die Bemessung von Doppelschubdornen ZAVR und ZAVRQ nach der allgemeinen bauaufsichtlichen Zulassung. Es ersetzt weder die Sachkunde noch die Verantwortung des Tragwerksplaners: Eingaben, Bemessungsannahmen und die Übernahme der Ergebnisse in die Ausführungsplanung sind vom Anwender zu prüfen.
+
+Die QUORVEL Bautechnik GmbH hat das Programm mit größter Sorgfalt erstellt und geprüft. Für Schäden, die aus der Anwendung des Programms oder aus fehlerhaften Ergebnissen entstehen, haftet sie nur bei Vorsatz oder grober Fahrlässigkeit.
+
+Fragen und Hinweise zum Programm richten Sie bitte an unsere technische Beratung: support@quorvel.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Über QUORVEL®  Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit diesem Programm kann der Einsatz von ZAVR und ZAVRQ Schubdornen zu Übertragung hoher Querlasten berechnet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kompilierung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erstellt am:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>07.01.2015</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL Bautechnik GmbH
+Technische Beratung
+Musterweg 12
+12345 Musterstadt
+Telefon +49 123 4567-0
+www.quorvel.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBemessung</name>
+    <message>
+        <source>Einstellung zur Bemessung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hinweis bei Überschreitung des</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maximalen Dornabstandes anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmCharakteristischeLast</name>
     <message>
         <source>Eingabe der Bemessungswerte</source>
@@ -1299,6 +1380,18 @@ vorhergesagt werden.</source>
         <source>Kann angegebene Datei nicht öffnen!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ökonom. Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ökonomischster Doppelschubdorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmHinweis5d</name>
@@ -1312,6 +1405,163 @@ vorhergesagt werden.</source>
     </message>
     <message>
         <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmOptimalerDorn</name>
+    <message>
+        <source>QUORVEL® - Doppelschubdorne ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ökonomischster Doppelschubdorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>für Bewegungen in Längsrichtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>für Bewegungen in Längs- und Querrichtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmProjektdaten</name>
+    <message>
+        <source>Projektdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>he&amp;ute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Büro / Firma:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bearbeiter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt Nr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmProjektverwaltung</name>
+    <message>
+        <source>lfd Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anschlusstyp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenlänge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Projektverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &amp;übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ausgewählte Position öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ausgewählte Position zum bestehenden Projekt hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt &amp;öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ausgewähltes Projekt öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt&amp;inhalte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektdatei auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bestehende Projektdatei auswählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Laufwerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verzeichnis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Projekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

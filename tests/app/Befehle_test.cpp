@@ -249,7 +249,7 @@ TEST_F(Befehle, befehleJeAnsicht) {
     // A command that this version does not offer is never a live entry.
     EXPECT_FALSE(fenster->Aktion(Befehl::Drucken)->isEnabled());
     EXPECT_FALSE(fenster->Aktion(Befehl::Drucken)->statusTip().isEmpty());
-    EXPECT_TRUE(fenster->Baum().Befehlsblatt(Befehl::Projektdaten)->isHidden());
+    EXPECT_TRUE(fenster->Baum().Befehlsblatt(Befehl::BedarfslisteAnzeigen)->isHidden());
 }
 
 TEST_F(Befehle, menueTexteUndKurztasten) {

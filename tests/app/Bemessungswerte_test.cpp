@@ -18,11 +18,6 @@ void Setze(QDialog& d, const char* name, const char* text) {
     Verlassen(feld);
 }
 
-void Druecke(QDialog& d, const QString& text) {
-    for (auto* knopf : d.findChildren<QPushButton*>())
-        if (knopf->text() == text) knopf->click();
-}
-
 QString Ergebnis(const QWidget& d, const char* name) {
     return d.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
@@ -32,7 +27,7 @@ TEST(TfrmCharakteristischeLast, zeigtDieBemessungsanteile) {
     last.SetGk(20);
     last.SetQk(10);
     TfrmCharakteristischeLast dialog(',');
-    dialog.SetLast(&last);
+    dialog.SetLast(last);
     dialog.show();
     EXPECT_EQ(Ergebnis(dialog, "lblGdesign"), QStringLiteral("27"));
     EXPECT_EQ(Ergebnis(dialog, "lblQdesign"), QStringLiteral("15"));
@@ -40,7 +35,8 @@ TEST(TfrmCharakteristischeLast, zeigtDieBemessungsanteile) {
     Setze(dialog, "editGammaQ", "1,6");
     EXPECT_EQ(Ergebnis(dialog, "lblQdesign"), QStringLiteral("16"));
     EXPECT_EQ(Ergebnis(dialog, "lblFd"), QStringLiteral("43"));
-    EXPECT_DOUBLE_EQ(last.Getgq(), 1.6);
+    EXPECT_DOUBLE_EQ(dialog.GetLast().Getgq(), 1.6);
+    EXPECT_DOUBLE_EQ(last.Getgq(), 1.5);  // the dialog edits its own copy
     // Not a number counts as 0, without a message.
     Setze(dialog, "editGk", "zwanzig");
     EXPECT_EQ(Ergebnis(dialog, "lblGdesign"), QStringLiteral("0"));
@@ -124,6 +120,41 @@ TEST_F(Hauptmaske, gespeicherteTeilsicherheitsbeiwerteWerdenAngeboten) {
     EXPECT_EQ(fd, QStringLiteral("40"));
     EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastLinks(), 40);
     EXPECT_EQ(fenster->Ansicht(), TsAnsicht::anEingabe);
+}
+
+// Cancel after edits in every field leaves the scratch record, the loads and the field as they were.
+TEST_F(Hauptmaske, abbrechenStelltAllesWiederHer) {
+    Klick("tbEinzel");
+    Eingeben(Feld::Punktlast, QStringLiteral("42"));
+    A().ctmpLast.SetGk(3);
+    A().ctmpLast.SetQk(4);
+    A().ctmpLast.Setgg(1.1);
+    A().ctmpLast.Setgq(1.2);
+    const TKLast vorher = A().ctmpLast;
+    const TKAnwendung lastenVorher = A();
+    DialogBeantworter beantworter([&](QDialog& d) {
+        Setze(d, "editGk", "11");
+        Setze(d, "editQk", "22");
+        Setze(d, "editGammaG", "1,7");
+        Setze(d, "editGammaQ", "1,9");
+        Druecke(d, QStringLiteral("&Abbrechen"));
+    });
+    Klick("BitBtnPunktlast");
+    ASSERT_EQ(beantworter.geoeffnet.size(), 1);
+    const TKLast& nachher = A().ctmpLast;
+    for (const auto& [jetzt, davor] : {std::pair{nachher.GetGk(), vorher.GetGk()},
+                                       {nachher.GetQk(), vorher.GetQk()},
+                                       {nachher.GetFd(), vorher.GetFd()},
+                                       {nachher.Getgg(), vorher.Getgg()},
+                                       {nachher.Getgq(), vorher.Getgq()}})
+        EXPECT_EQ(jetzt, davor);
+    for (const auto& [b, davor] : {std::pair{&A().cBelastungDesign, &lastenVorher.cBelastungDesign},
+                                   {&A().cBelastungCharg, &lastenVorher.cBelastungCharg},
+                                   {&A().cBelastungCharq, &lastenVorher.cBelastungCharq}}) {
+        EXPECT_EQ(b->GetPunktLast(), davor->GetPunktLast());
+        EXPECT_EQ(b->GetGammaf(), davor->GetGammaf());
+    }
+    EXPECT_EQ(F(Feld::Punktlast)->text(), QStringLiteral("42"));
 }
 
 }  // namespace

@@ -24,6 +24,12 @@ inline void Verlassen(QWidget* feld) {
     QApplication::sendEvent(feld, &ereignis);
 }
 
+// Clicks the dialog's button with this caption.
+inline void Druecke(QWidget& dialog, const QString& text) {
+    for (auto* knopf : dialog.findChildren<QAbstractButton*>())
+        if (knopf->text() == text) knopf->click();
+}
+
 // A main window on German settings with a settings file of its own, scripted message boxes and every
 // unanswered dialog closed.
 class Hauptmaske : public ::testing::Test {

@@ -286,3 +286,63 @@ TEST_F(Sitzung, dxfZeichnungen) {
     ASSERT_TRUE(s.DornDxf(TsDorn::ZAVRQ30HF, Pfad("dorn.dxf")));
     EXPECT_GT(fs::file_size(Pfad("dorn.dxf")), 100u);
 }
+
+// A position taken over from another project keeps its name and results; designed again it gives the same
+// results, so the file written before and after the new design run is the same.
+TEST_F(Sitzung, positionAusAnderemProjektUebernehmen) {
+    {
+        Projektsitzung quelle(u);
+        Reihe(quelle.Arbeitskopie(), "Achse A", 60);
+        ASSERT_TRUE(quelle.PositionHinzufuegen());
+        Reihe(quelle.Arbeitskopie(), "Achse B", 90);
+        ASSERT_TRUE(quelle.Berechnen().bemessen);
+        ASSERT_TRUE(quelle.SpeichernUnter(Pfad("quelle.ZAV")));
+    }
+    s.Arbeitskopie().SetPosition("in Arbeit");
+    ASSERT_TRUE(s.PositionUebernehmen(Pfad("quelle.ZAV"), 1));
+    EXPECT_EQ(Namen(), (std::vector<std::string>{"in Arbeit", "Achse B"}));
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "Achse B");
+    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
+
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("uebernommen.ZAV")));
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("neu.ZAV")));
+    // Only the project's note that a design run passed its checks differs.
+    const auto ohneCalcFlag = [](std::string text) {
+        const std::string flag = "HauptMaske.TCalcFlag=";
+        const auto anfang = text.find(flag);
+        return anfang == std::string::npos ? text : text.erase(anfang, text.find('\n', anfang) - anfang);
+    };
+    EXPECT_EQ(ohneCalcFlag(Inhalt(Pfad("neu.ZAV"))), ohneCalcFlag(Inhalt(Pfad("uebernommen.ZAV"))));
+    EXPECT_TRUE(u.meldungen.empty());
+}
+
+TEST_F(Sitzung, ausFremderOderFehlenderDateiWirdNichtsUebernommen) {
+    s.Arbeitskopie().SetPosition("in Arbeit");
+    std::ofstream(Pfad("fremd.ZAV")) << "Programm.Version=ZAVR - 2.0\r\nHauptMaske.TAnzAnwendung=1\r\n";
+    const Dateiergebnis fremd = s.PositionUebernehmen(Pfad("fremd.ZAV"), 0);
+    EXPECT_FALSE(fremd);
+    EXPECT_TRUE(fremd.grund.empty());  // the notice is given
+    EXPECT_EQ(u.meldungen, std::vector<std::string>{"Die Datei ist keine gültige QUORVEL® - ZAVR Datei"});
+    const Dateiergebnis fehlt = s.PositionUebernehmen(Pfad("fehlt.ZAV"), 0);
+    EXPECT_NE(fehlt.grund.find("Kann angegebene Datei nicht öffnen!"), std::string::npos);
+    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 1);
+    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+}
+
+// The most economical dowel of each family; a position without results is designed first.
+TEST_F(Sitzung, optimaleDorne) {
+    Reihe(s.Arbeitskopie(), "1", 60);
+    const OptimaleDorne dorne = s.OptimaleDorneAnzeigen();
+    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(dorne.zavr.rfind("ZAVR ", 0), 0u) << dorne.zavr;
+    EXPECT_EQ(dorne.zavrq.rfind("ZAVRQ ", 0), 0u) << dorne.zavrq;
+    Projektsitzung duenn(u);
+    Reihe(duenn.Arbeitskopie(), "1", 60);
+    duenn.Arbeitskopie().cGeometrie.SetPlatteDicke(100);  // too thin for every type
+    const OptimaleDorne keine = duenn.OptimaleDorneAnzeigen();
+    EXPECT_EQ(keine.zavr, "Kein gültiger Dorn gefunden");
+    EXPECT_EQ(keine.zavrq, "Kein gültiger Dorn gefunden");
+}

@@ -1,0 +1,311 @@
+#include "app/TfrmProjektverwaltung.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileIconProvider>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <array>
+
+#include "app/Sanduhr.h"
+#include "model/Umgebung.h"
+#include "sitzung/Projektsitzung.h"
+
+namespace {
+
+const QString SchluesselVerzeichnis = QStringLiteral("Version");
+constexpr int Pfadrolle = Qt::UserRole;
+
+struct Spalte {
+    const char* titel;
+    int breite;  // 0: as wide as its title
+};
+// The first column carries the row caption "Nr: " and the number; it is hidden.
+constexpr std::array<Spalte, 7> spalten{{
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "lfd Nr."), 0},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Position"), 70},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Prog"), 0},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Bauvorhaben"), 155},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Anschlusstyp"), 170},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Fugenlänge"), 90},
+    {QT_TRANSLATE_NOOP("TfrmProjektverwaltung", "Datum"), 70},
+}};
+
+QLabel* Beschriftung(const QString& text, QWidget* fuer, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(fuer);
+    return label;
+}
+
+// A hint in two parts: the short one as tool tip, the long one in the status bar.
+void Hinweis(QWidget* control, const QString& kurz, const QString& lang) {
+    control->setToolTip(kurz);
+    control->setStatusTip(lang);
+}
+
+QString Pfad(const QTreeWidgetItem* eintrag) {
+    return eintrag->data(0, Pfadrolle).toString();
+}
+
+}  // namespace
+
+TfrmProjektverwaltung::TfrmProjektverwaltung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen,
+                                             Hauptfenster hauptfenster, QWidget* parent)
+    : Enterdialog(parent),
+      sitzung_(sitzung),
+      einstellungen_(std::move(einstellungen)),
+      hauptfenster_(std::move(hauptfenster)) {
+    setObjectName(QStringLiteral("frmProjektverwaltung"));
+    setWindowTitle(tr("QUORVEL® - Projektverwaltung"));
+
+    lvProjektinhalte_ = new QTreeWidget(this);
+    lvProjektinhalte_->setObjectName(QStringLiteral("lvProjektinhalte"));
+    lvProjektinhalte_->setRootIsDecorated(false);
+    lvProjektinhalte_->setUniformRowHeights(true);
+    lvProjektinhalte_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvProjektinhalte_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QStringList titel;
+    for (const Spalte& s : spalten) titel << tr(s.titel);
+    lvProjektinhalte_->setHeaderLabels(titel);
+    for (int i = 0; i < static_cast<int>(spalten.size()); ++i)
+        if (spalten[static_cast<std::size_t>(i)].breite > 0)
+            lvProjektinhalte_->setColumnWidth(i, spalten[static_cast<std::size_t>(i)].breite);
+    lvProjektinhalte_->setColumnHidden(0, true);
+    lvProjektinhalte_->setMinimumSize(620, 160);
+    connect(lvProjektinhalte_, &QTreeWidget::itemSelectionChanged, this,
+            &TfrmProjektverwaltung::KnoepfeSetzen);
+    connect(lvProjektinhalte_, &QTreeWidget::itemDoubleClicked, this, &TfrmProjektverwaltung::Uebernehmen);
+
+    btnUebernehmen_ = new QPushButton(tr("Position &übernehmen"), this);
+    btnUebernehmen_->setObjectName(QStringLiteral("OKBtn"));
+    Hinweis(btnUebernehmen_, tr("ausgewählte Position öffnen"),
+            tr("ausgewählte Position zum bestehenden Projekt hinzufügen"));
+    btnOeffnen_ = new QPushButton(tr("Projekt &öffnen"), this);
+    btnOeffnen_->setObjectName(QStringLiteral("Button1"));
+    Hinweis(btnOeffnen_, tr("ausgewähltes Projekt öffnen"), tr("ausgewähltes Projekt öffnen"));
+    auto* abbrechen = new QPushButton(tr("&Abbrechen"), this);
+    abbrechen->setObjectName(QStringLiteral("CancelBtn"));
+    auto* hilfe = new QPushButton(tr("&Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("BitBtnHilfe"));
+    connect(btnUebernehmen_, &QPushButton::clicked, this, &TfrmProjektverwaltung::Uebernehmen);
+    connect(btnOeffnen_, &QPushButton::clicked, this, &TfrmProjektverwaltung::Oeffnen);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(hilfe, &QPushButton::clicked, this,
+            [this] { hauptfenster_.hilfe(QStringLiteral("MaskeProjektverwaltung")); });
+    auto* knoepfe = new QDialogButtonBox(this);
+    for (auto* knopf : {btnUebernehmen_, btnOeffnen_, abbrechen, hilfe}) {
+        knopf->setAutoDefault(false);
+        knoepfe->addButton(knopf, QDialogButtonBox::ActionRole);
+    }
+
+    sbInfo_ = new QStatusBar(this);
+    sbInfo_->setObjectName(QStringLiteral("sbInfo"));
+    sbInfo_->setSizeGripEnabled(false);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(BaueOrdnerwahl(), 1);
+    spalte->addWidget(Beschriftung(tr("Projekt&inhalte"), lvProjektinhalte_, this));
+    spalte->addWidget(lvProjektinhalte_, 1);
+    spalte->addWidget(knoepfe);
+    spalte->addWidget(sbInfo_);
+
+    const QString gespeichert = einstellungen_.LeseText(SchluesselVerzeichnis, QDir::currentPath());
+    verzeichnis_ = QDir(QFileInfo(gespeichert).isDir() ? gespeichert : QDir::currentPath());
+    EnterWeiterschalten();
+}
+
+QWidget* TfrmProjektverwaltung::BaueOrdnerwahl() {
+    auto* bereich = new QWidget(this);
+    cbLaufwerk_ = new QComboBox(bereich);
+    cbLaufwerk_->setObjectName(QStringLiteral("DriveComboBox"));
+    lblVerzeichnis_ = new QLabel(bereich);
+    lblVerzeichnis_->setObjectName(QStringLiteral("lblVerzeichnis"));
+    lbVerzeichnis_ = new QTreeWidget(bereich);
+    lbVerzeichnis_->setObjectName(QStringLiteral("DirectoryListBox"));
+    lbVerzeichnis_->setHeaderHidden(true);
+    lbVerzeichnis_->setIndentation(12);
+    lbVerzeichnis_->setRootIsDecorated(false);
+    lbProjekt_ = new QListWidget(bereich);
+    lbProjekt_->setObjectName(QStringLiteral("FileListBox"));
+    Hinweis(lbProjekt_, tr("Projektdatei auswählen"), tr("bestehende Projektdatei auswählen"));
+    connect(cbLaufwerk_, &QComboBox::activated, this,
+            [this](int index) { VerzeichnisWechseln(cbLaufwerk_->itemData(index).toString()); });
+    connect(lbVerzeichnis_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
+    connect(lbProjekt_, &QListWidget::itemSelectionChanged, this, &TfrmProjektverwaltung::DateiGewaehlt);
+
+    auto* raster = new QGridLayout(bereich);
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->addWidget(Beschriftung(tr("&Laufwerk"), cbLaufwerk_, bereich), 0, 0);
+    raster->addWidget(cbLaufwerk_, 1, 0);
+    raster->addWidget(Beschriftung(tr("&Verzeichnis"), lbVerzeichnis_, bereich), 2, 0);
+    raster->addWidget(lblVerzeichnis_, 3, 0, 1, 2);
+    raster->addWidget(lbVerzeichnis_, 4, 0);
+    raster->addWidget(Beschriftung(tr("&Projekt"), lbProjekt_, bereich), 2, 1);
+    raster->addWidget(lbProjekt_, 4, 1);
+    raster->setColumnStretch(0, 1);
+    raster->setColumnStretch(1, 1);
+    raster->setRowStretch(4, 1);
+    return bereich;
+}
+
+// The hint of the control under the mouse, indented by two spaces.
+bool TfrmProjektverwaltung::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        sbInfo_->showMessage(tip.isEmpty() ? tip : QStringLiteral("  ") + tip);
+        return true;
+    }
+    return Enterdialog::event(event);
+}
+
+// In the folder list Enter opens the highlighted folder, the only way there without a mouse.
+bool TfrmProjektverwaltung::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == lbVerzeichnis_ && IstEnter(event)) {
+        if (auto* eintrag = lbVerzeichnis_->currentItem()) VerzeichnisWechseln(Pfad(eintrag));
+        return true;
+    }
+    return Enterdialog::eventFilter(objekt, event);
+}
+
+void TfrmProjektverwaltung::showEvent(QShowEvent* event) {
+    Enterdialog::showEvent(event);
+    Zeigen();
+    {
+        const QSignalBlocker sperre(lbProjekt_);
+        if (lbProjekt_->count() > 0) lbProjekt_->setCurrentRow(0);
+    }
+    DateiGewaehlt();
+    lbProjekt_->setFocus();
+}
+
+void TfrmProjektverwaltung::VerzeichnisWechseln(const QString& pfad) {
+    const QFileInfo ordner(pfad);
+    if (!ordner.isDir()) return;
+    verzeichnis_ = QDir(ordner.absoluteFilePath());
+    Zeigen();
+    einstellungen_.SchreibeText(SchluesselVerzeichnis, Verzeichnis());
+    DateiGewaehlt();
+}
+
+void TfrmProjektverwaltung::Zeigen() {
+    lblVerzeichnis_->setText(QDir::toNativeSeparators(Verzeichnis()));
+    LaufwerkeFuellen();
+    VerzeichnisseFuellen();
+    DateienFuellen();
+}
+
+void TfrmProjektverwaltung::LaufwerkeFuellen() {
+    const QSignalBlocker sperre(cbLaufwerk_);
+    cbLaufwerk_->clear();
+    for (const QFileInfo& laufwerk : QDir::drives()) {
+        cbLaufwerk_->addItem(QDir::toNativeSeparators(laufwerk.absolutePath()), laufwerk.absolutePath());
+        if (Verzeichnis().startsWith(laufwerk.absolutePath(), Qt::CaseInsensitive))
+            cbLaufwerk_->setCurrentIndex(cbLaufwerk_->count() - 1);
+    }
+}
+
+// The folders from the drive down to the one shown, each opened, then the folders in it.
+void TfrmProjektverwaltung::VerzeichnisseFuellen() {
+    lbVerzeichnis_->clear();
+    QStringList kette;
+    for (QDir ordner = verzeichnis_;;) {
+        kette.prepend(ordner.absolutePath());
+        if (!ordner.cdUp()) break;
+    }
+    const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    QTreeWidgetItem* eltern = nullptr;
+    for (const QString& pfad : kette) {
+        auto* eintrag = eltern ? new QTreeWidgetItem(eltern) : new QTreeWidgetItem(lbVerzeichnis_);
+        const QString name = QDir(pfad).dirName();
+        eintrag->setText(0, name.isEmpty() || QDir(pfad).isRoot() ? QDir::toNativeSeparators(pfad) : name);
+        eintrag->setIcon(0, offen);
+        eintrag->setData(0, Pfadrolle, pfad);
+        eintrag->setExpanded(true);
+        eltern = eintrag;
+    }
+    for (const QFileInfo& ordner :
+         verzeichnis_.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto* eintrag = new QTreeWidgetItem(eltern);
+        eintrag->setText(0, ordner.fileName());
+        eintrag->setIcon(0, zu);
+        eintrag->setData(0, Pfadrolle, ordner.absoluteFilePath());
+    }
+    lbVerzeichnis_->setCurrentItem(eltern);
+}
+
+// Project files end in .ZAV in any letter case.
+void TfrmProjektverwaltung::DateienFuellen() {
+    const QSignalBlocker sperre(lbProjekt_);
+    lbProjekt_->clear();
+    const QFileIconProvider symbole;
+    for (const QFileInfo& datei :
+         verzeichnis_.entryInfoList({QStringLiteral("*.zav")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+        auto* eintrag = new QListWidgetItem(symbole.icon(datei), datei.fileName(), lbProjekt_);
+        eintrag->setData(Pfadrolle, datei.absoluteFilePath());
+    }
+}
+
+QString TfrmProjektverwaltung::GewaehlteDatei() const {
+    const auto gewaehlt = lbProjekt_->selectedItems();
+    return gewaehlt.isEmpty() ? QString() : gewaehlt.front()->data(Pfadrolle).toString();
+}
+
+void TfrmProjektverwaltung::DateiGewaehlt() {
+    lvProjektinhalte_->clear();
+    const QString datei = GewaehlteDatei();
+    if (!datei.isEmpty()) {
+        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(datei.toStdString());
+        int nummer = 0;
+        for (const TKExplorer::Projekt& position : inhalt.positionen) {
+            auto* zeile = new QTreeWidgetItem(lvProjektinhalte_);
+            zeile->setText(0, tr("Nr: ") + QString::number(++nummer));
+            for (int i = 0; i < static_cast<int>(position.size()); ++i)
+                zeile->setText(i + 1, QString::fromStdString(position[static_cast<std::size_t>(i)]));
+        }
+        if (!inhalt.ergebnis.grund.empty()) sitzung_.GetUmgebung().Meldung(inhalt.ergebnis.grund);
+    }
+    KnoepfeSetzen();
+}
+
+void TfrmProjektverwaltung::KnoepfeSetzen() {
+    btnOeffnen_->setEnabled(!GewaehlteDatei().isEmpty());
+    btnUebernehmen_->setEnabled(!lvProjektinhalte_->selectedItems().isEmpty());
+}
+
+// The row is the position's place in its file. When it cannot be taken over the browser stays open.
+void TfrmProjektverwaltung::Uebernehmen() {
+    const auto gewaehlt = lvProjektinhalte_->selectedItems();
+    if (gewaehlt.isEmpty()) {
+        reject();
+        return;
+    }
+    Dateiergebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = sitzung_.PositionUebernehmen(GewaehlteDatei().toStdString(),
+                                                lvProjektinhalte_->indexOfTopLevelItem(gewaehlt.front()));
+    }
+    if (ergebnis) {
+        accept();
+    } else if (!ergebnis.grund.empty()) {
+        sitzung_.GetUmgebung().Meldung(ergebnis.grund);
+    }
+}
+
+// A cancelled save question leaves the browser open, as does a file that could not be read.
+void TfrmProjektverwaltung::Oeffnen() {
+    const QString datei = GewaehlteDatei();
+    if (datei.isEmpty() || !hauptfenster_.speicherfrage()) return;
+    if (hauptfenster_.projektOeffnen(datei)) done(ProjektGeoeffnet);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDir>
+#include <functional>
+
+#include "app/Anwendereinstellungen.h"
+#include "app/Enterdialog.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class Projektsitzung;
+
+// "QUORVEL® - Projektverwaltung": looks into the project files of a folder without opening them. For the
+// chosen file it lists the positions; the engineer takes one over into the open project (the dialog ends
+// with Accepted) or opens the file as the project (it ends with ProjektGeoeffnet). The folder is
+// remembered in the user settings.
+class TfrmProjektverwaltung : public Enterdialog {
+    Q_OBJECT
+public:
+    // What the browser asks of the main window.
+    struct Hauptfenster {
+        std::function<bool()> speicherfrage;                 // true when the open project may be given up
+        std::function<bool(const QString&)> projektOeffnen;  // opens without asking; true when it was read
+        std::function<void(const QString&)> hilfe;           // opens a help topic by name
+    };
+    static constexpr int ProjektGeoeffnet = 2;
+
+    TfrmProjektverwaltung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen,
+                          Hauptfenster hauptfenster, QWidget* parent = nullptr);
+
+    QString Verzeichnis() const { return verzeichnis_.absolutePath(); }
+    // Shows the folder and remembers it; a folder that does not exist changes nothing.
+    void VerzeichnisWechseln(const QString& pfad);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    QWidget* BaueOrdnerwahl();
+    void Zeigen();
+    void LaufwerkeFuellen();
+    void VerzeichnisseFuellen();
+    void DateienFuellen();
+    void DateiGewaehlt();
+    void KnoepfeSetzen();
+    void Uebernehmen();
+    void Oeffnen();
+    QString GewaehlteDatei() const;
+
+    Projektsitzung& sitzung_;
+    Anwendereinstellungen einstellungen_;
+    Hauptfenster hauptfenster_;
+    QDir verzeichnis_;
+    QComboBox* cbLaufwerk_;
+    QLabel* lblVerzeichnis_;
+    QTreeWidget* lbVerzeichnis_;
+    QListWidget* lbProjekt_;
+    QTreeWidget* lvProjektinhalte_;
+    QPushButton* btnUebernehmen_;
+    QPushButton* btnOeffnen_;
+    QStatusBar* sbInfo_;
+};
