@@ -17,6 +17,7 @@ enum class Befehl {
     SpeichernUnter,
     DruckerEinrichten,
     Drucken,
+    AlsPdf,
     Projektverwaltung,
     PositionHinzufuegen,
     PositionLoeschen,

@@ -14,11 +14,11 @@
 
 #include "app/Bildquellen.h"
 #include "app/DesktopUmgebung.h"
-#include "output/Textlisten.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
 #include "model/TKModell.h"
+#include "output/Textlisten.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -215,8 +215,7 @@ QWidget* Eingabebereich::BaueBauteil() {
                       Feld::BetondeckungVorn})
         spalte->addWidget(Feldzeile(feld, gruppe));
     cboxBetonguete_ = Auswahl("cboxBetonguete", {}, gruppe);
-    cboxFeuerwiderstand_ =
-        Auswahl("cboxFeuerwiderstand", Textliste(TextListe::Feuerwiderstand), gruppe);
+    cboxFeuerwiderstand_ = Auswahl("cboxFeuerwiderstand", Textliste(TextListe::Feuerwiderstand), gruppe);
     spalte->addWidget(Auswahlzeile(tr("Betongüte"), QString(), cboxBetonguete_, gruppe));
     spalte->addWidget(Auswahlzeile(tr("Feuerwiderstandsdauer"), QString(), cboxFeuerwiderstand_, gruppe));
     connect(cboxBetonguete_, &QComboBox::activated, this,

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "app/Bildquellen.h"
-#include "output/Textlisten.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
+#include "output/Textlisten.h"
 #include "sitzung/Ergebniszeilen.h"
 
 namespace {

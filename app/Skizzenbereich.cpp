@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "app/Dialogdienst.h"
+#include "app/Exportdialog.h"
 #include "app/TfrmZoom.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
@@ -89,15 +90,10 @@ QImage SkizzeAlsBild(QSize groesse, const TKModell& modell, const TKAnwendung& a
 void SkizzeExportieren(QWidget* parent, Dialogdienst& dienst, const TKModell& modell,
                        const TKAnwendung& anwendung, const TKFarbe& farbe, QSize vektorgroesse,
                        char dezimaltrenner) {
-    const QStringList filter{QObject::tr("Exportieren in SVG Format (*.svg)"),
-                             QObject::tr("Exportieren in Bitmap Format (*.bmp)"),
-                             QObject::tr("Exportieren in JPeg Format (*.jpg)")};
-    const auto wahl = dienst.DateiSpeichern(
-        parent, QObject::tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren"),
-        "*." + Endung(Bildtyp::Vektor), filter, 0);
-    if (!wahl || wahl->datei.isEmpty()) return;
-    const Bildtyp typ = BildtypAusFilter(wahl->filter);
-    const QString datei = ExportDateiname(wahl->datei, typ);
+    const auto wahl = ExportdateiWaehlen(parent, dienst);
+    if (!wahl) return;
+    const Bildtyp typ = wahl->typ;
+    const QString& datei = wahl->datei;
     const bool eingabe = modell.GetSkizzeAnzeige() == TsSkizzeTyp::stEingabe;
     const QSize groesse = !eingabe                 ? QSize(1000, 1000)
                           : typ == Bildtyp::Vektor ? vektorgroesse
@@ -105,6 +101,5 @@ void SkizzeExportieren(QWidget* parent, Dialogdienst& dienst, const TKModell& mo
     const Bildauftrag auftrag{modell,   anwendung, farbe,         TsSkizzeTyp::stEingabe,
                               !eingabe, groesse,   dezimaltrenner};
     if (const std::string fehler = SkizzeSpeichern(datei, auftrag); !fehler.empty())
-        dienst.Hinweis(parent, QObject::tr("Die Datei %1 konnte nicht geschrieben werden: %2.")
-                                   .arg(datei, QString::fromStdString(fehler)));
+        dienst.Hinweis(parent, DateifehlerText(datei, QString::fromStdString(fehler)));
 }

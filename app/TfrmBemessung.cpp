@@ -10,8 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "output/Textlisten.h"
 #include "app/Zahleingabe.h"
+#include "output/Textlisten.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {

@@ -29,6 +29,8 @@
 #include "app/Dialogdienst.h"
 #include "app/Eingabebereich.h"
 #include "app/Ergebnisliste.h"
+#include "app/Ergebnisseiten.h"
+#include "app/Exportdialog.h"
 #include "app/Navigationsbaum.h"
 #include "app/Sanduhr.h"
 #include "app/Skizzenbereich.h"
@@ -45,6 +47,8 @@
 #include "model/Katalog.h"
 #include "model/TKModell.h"
 #include "model/Version.h"
+#include "output/Berechnungsnachweis.h"
+#include "output/Nachweisausgabe.h"
 
 namespace {
 
@@ -142,11 +146,11 @@ void TfrmHauptMaske::BaueFenster() {
     teilung->setStretchFactor(2, 1);
     teilung->setChildrenCollapsible(false);
 
-    auto* vorschau = new QScrollArea;
-    vorschau->setObjectName(QStringLiteral("bereichVorschau"));
+    ergebnisseiten_ = new Ergebnisseiten;
+    ergebnisseiten_->setObjectName(QStringLiteral("bereichVorschau"));
     seiten_ = new QStackedWidget;
     seiten_->addWidget(teilung);
-    seiten_->addWidget(vorschau);
+    seiten_->addWidget(ergebnisseiten_);
 
     auto* mitte = new QWidget;
     auto* spalte = new QVBoxLayout(mitte);
@@ -329,7 +333,13 @@ bool TfrmHauptMaske::EnterTaste(QObject* objekt, QEvent* event) {
 }
 
 bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* event) {
-    return EnterTaste(objekt, event) || QMainWindow::eventFilter(objekt, event);
+    if (EnterTaste(objekt, event)) return true;
+    // While the result pages are shown, the window's scroll keys act on them wherever the focus is.
+    auto* widget = qobject_cast<QWidget*>(objekt);
+    if (event->type() == QEvent::KeyPress && Ansicht() == TsAnsicht::anVorschau && widget &&
+        widget->window() == this && ergebnisseiten_->Blaettern(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QMainWindow::eventFilter(objekt, event);
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* event) {
@@ -464,7 +474,50 @@ void TfrmHauptMaske::Vorschau() {
     }
     memoHinweise_->hide();
     AnsichtEingabeEinstellen(TsAnsicht::anVorschau);
+    SeitenZeichnen();
     if (auto* fokus = focusWidget()) fokus->clearFocus();
+}
+
+Berechnungsnachweis TfrmHauptMaske::Nachweis() const {
+    return Berechnungsnachweis(adapter_.Sitzung().Modell(), adapter_.Sitzung().Arbeitskopie(), farbe_);
+}
+
+double TfrmHauptMaske::Bildschirmaufloesung() const {
+    return logicalDpiX();
+}
+
+// The preview pages on the page of the printer chosen in printer setup.
+void TfrmHauptMaske::SeitenZeichnen() {
+    ergebnisseiten_->SetSeiten(NachweisVorschau(Nachweis(), drucker_->pageLayout(), Bildschirmaufloesung()));
+}
+
+void TfrmHauptMaske::Drucken() {
+    const Sanduhr sanduhr;
+    if (!NachweisDrucken(*drucker_, Nachweis()))
+        Melden(tr("Der Berechnungsnachweis konnte nicht gedruckt werden."));
+}
+
+void TfrmHauptMaske::AlsPdf() {
+    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
+                                                         QString(), {tr("PDF-Dokument (*.pdf)")}, 0);
+    if (!wahl || wahl->datei.isEmpty()) return;
+    QString datei = wahl->datei;
+    if (QFileInfo(datei).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
+        datei += QStringLiteral(".pdf");
+    if (const QString fehler = NachweisAlsPdf(datei, Nachweis(), drucker_->pageLayout()); !fehler.isEmpty())
+        Melden(DateifehlerText(datei, fehler));
+}
+
+void TfrmHauptMaske::ErgebnisseExportieren() {
+    const auto wahl = ExportdateiWaehlen(this, umgebung_.Dialoge());
+    if (!wahl) return;
+    const QString fehler = ::ErgebnisseExportieren(wahl->datei, wahl->typ, Nachweis(), drucker_->pageLayout(),
+                                                   Bildschirmaufloesung());
+    if (!fehler.isEmpty()) Melden(DateifehlerText(wahl->datei, fehler));
+}
+
+void TfrmHauptMaske::ErgebnisseInZwischenablage() {
+    if (!ergebnisseiten_->Seiten().empty()) ::ErgebnisseInZwischenablage(ergebnisseiten_->Seiten().front());
 }
 
 void TfrmHauptMaske::Systemeingaben() {

@@ -18,7 +18,9 @@ class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
+class Berechnungsnachweis;
 class DesktopUmgebung;
+class Ergebnisseiten;
 class Eingabebereich;
 class Ergebnisliste;
 class Navigationsbaum;
@@ -47,6 +49,8 @@ public:
     TKAnwendung& Arbeitskopie() { return Sitzung().Arbeitskopie(); }
     Eingabebereich& Eingaben() { return *eingabe_; }
     Navigationsbaum& Baum() { return *baum_; }
+    // The printer chosen in printer setup, on which the proof is printed.
+    QPrinter& Drucker() { return *drucker_; }
     QAction* Aktion(Befehl befehl) const { return aktionen_.at(befehl); }
     TsAnsicht Ansicht() const { return adapter_.Sitzung().Ansicht(); }
 
@@ -68,6 +72,10 @@ public:
     void Speichern();
     void SpeichernUnter();
     void DruckerEinrichten();
+    void Drucken();
+    void AlsPdf();
+    void ErgebnisseExportieren();
+    void ErgebnisseInZwischenablage();
     void Beenden();
     void Projektverwaltung();
     void PositionHinzufuegen();
@@ -116,6 +124,9 @@ private:
     void SkizzeWaehlen(TsSkizzeTyp typ);
     void SkizzenknopfSetzen();
     void ReferenzDokument(const QString& name);
+    Berechnungsnachweis Nachweis() const;
+    void SeitenZeichnen();
+    double Bildschirmaufloesung() const;
     void HilfeZeigen(const QString& thema);
     bool EnterTaste(QObject* objekt, QEvent* event);
 
@@ -140,6 +151,7 @@ private:
     QWidget* baumPanel_ = nullptr;
     QPlainTextEdit* memoHinweise_ = nullptr;
     QStackedWidget* seiten_ = nullptr;
+    Ergebnisseiten* ergebnisseiten_ = nullptr;
     QButtonGroup* skizzenknoepfe_ = nullptr;
     QToolButton* tbReihenAnsicht_ = nullptr;
     // Buttons below the pages, each running a command of the table.

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QTranslator>
+#include <clocale>
 
 #include "app/Anwendereinstellungen.h"
 #include "app/DesktopUmgebung.h"
@@ -12,6 +13,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Qt takes over the user's locale; the core's number texts are written in the C locale and carry the
+    // regional separator themselves.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("zavr"));
     // The windows are laid out for Arial; fontconfig supplies a metric-compatible face where it is missing.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));

@@ -267,6 +267,10 @@
         <source>Eingabebaum</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -580,6 +584,29 @@
     </message>
     <message>
         <source>Übersicht der Berechnungsergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Exportdialog</name>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -927,22 +954,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Die vorliegende Berechnung wurde mit der Option &quot;unbegrenzt&quot; durchgeführt, daher können die 
 Dornabstände größer sein als 5* Plattendicke.
 Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!
@@ -962,10 +973,6 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1390,6 +1397,14 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Berechnungsnachweis konnte nicht gedruckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,13 +1,17 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include "app/Ergebnisseiten.h"
 #include "app/HauptmaskeTest.h"
 #include "app/Navigationsbaum.h"
 #include "app/QtUmgebung.h"
@@ -247,8 +251,8 @@ TEST_F(Befehle, befehleJeAnsicht) {
         EXPECT_EQ(fenster->Baum().Befehlsblatt(Befehl::Systemeingaben)->isHidden(), spalte != 1);
     }
     // A command that this version does not offer is never a live entry.
-    EXPECT_FALSE(fenster->Aktion(Befehl::Drucken)->isEnabled());
-    EXPECT_FALSE(fenster->Aktion(Befehl::Drucken)->statusTip().isEmpty());
+    EXPECT_FALSE(fenster->Aktion(Befehl::BedarfslisteAnzeigen)->isEnabled());
+    EXPECT_FALSE(fenster->Aktion(Befehl::BedarfslisteAnzeigen)->statusTip().isEmpty());
     EXPECT_TRUE(fenster->Baum().Befehlsblatt(Befehl::BedarfslisteAnzeigen)->isHidden());
 }
 
@@ -340,6 +344,50 @@ TEST_F(Befehle, fremdeDateiEineMeldung) {
 TEST_F(Befehle, hilfeOhneHilfedateien) {
     fenster->Ausfuehren(Befehl::HilfeInhalt);
     EXPECT_EQ(Hinweise(), QStringList{QStringLiteral("Für dieses Programm ist keine Hilfe installiert.")});
+}
+
+// The proof: the preview shows its pages, print and PDF write them, the result pages go to a picture file
+// with the extension of the chosen type and to the clipboard.
+TEST_F(Befehle, nachweisVorschauDruckPdfUndExport) {
+    Klick("btnVorschau");
+    ASSERT_EQ(fenster->Ansicht(), TsAnsicht::anVorschau);
+    const auto& seiten = Kind<Ergebnisseiten>("bereichVorschau")->Seiten();
+    ASSERT_EQ(seiten.size(), 2u);  // first page, sketch page
+    EXPECT_GT(seiten.front().height(), seiten.front().width());
+
+    fenster->Drucker().setOutputFormat(QPrinter::PdfFormat);
+    fenster->Drucker().setOutputFileName(Pfad(QStringLiteral("druck.pdf")));
+    fenster->Ausfuehren(Befehl::Drucken);
+    EXPECT_TRUE(Inhalt(QStringLiteral("druck.pdf")).startsWith(QStringLiteral("%PDF")));
+
+    WaehleDatei(QStringLiteral("nachweis"));
+    fenster->Ausfuehren(Befehl::AlsPdf);
+    EXPECT_TRUE(Inhalt(QStringLiteral("nachweis.pdf")).startsWith(QStringLiteral("%PDF")));
+
+    WaehleDatei(QStringLiteral("seite.png"), 1);
+    fenster->Ausfuehren(Befehl::ExportDatei);
+    EXPECT_TRUE(QFile::exists(Pfad(QStringLiteral("seite.bmp"))));
+    QApplication::clipboard()->clear();
+    fenster->Ausfuehren(Befehl::ExportZwischenablage);
+    EXPECT_EQ(QApplication::clipboard()->image().size(), seiten.front().size());
+    EXPECT_TRUE(Hinweise().isEmpty());
+
+    // Outside the preview the pages cannot be exported; printing stays possible with results.
+    Klick("btnRueckkehr");
+    EXPECT_FALSE(fenster->Aktion(Befehl::ExportDatei)->isEnabled());
+    EXPECT_TRUE(fenster->Aktion(Befehl::Drucken)->isEnabled());
+}
+
+// While the pages are shown, the window's scroll keys move them wherever the focus is.
+TEST_F(Befehle, blaetternInDenErgebnisseiten) {
+    fenster->resize(900, 600);
+    fenster->show();
+    Klick("btnVorschau");
+    auto* seiten = Kind<Ergebnisseiten>("bereichVorschau");
+    auto* leiste = seiten->verticalScrollBar();
+    ASSERT_GT(leiste->maximum(), 0);
+    Sende(fenster.get(), Qt::Key_PageDown);
+    EXPECT_EQ(leiste->value(), std::min(leiste->maximum(), seiten->viewport()->height() * 2 / 3));
 }
 
 }  // namespace
