@@ -1,5 +1,9 @@
+#include <QFile>
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/Argumente.h"
@@ -7,6 +11,7 @@
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Skizzenbild.h"
+#include "output/TKFarbe.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -23,6 +28,19 @@ constexpr const char* Hilfe =
     "\n"
     "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
     "sind falsch.\n";
+
+// The names of --view and the sketches they draw.
+struct Ansichtsname {
+    std::string_view name;
+    TsSkizzeTyp typ;
+    bool alleVier;
+};
+constexpr std::array<Ansichtsname, 6> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsicht, false},
+                                                 {"draufsicht", TsSkizzeTyp::stDraufsicht, false},
+                                                 {"schnitt", TsSkizzeTyp::stSchnitt, false},
+                                                 {"reihe", TsSkizzeTyp::stDornReihe, false},
+                                                 {"eingabe", TsSkizzeTyp::stEingabe, false},
+                                                 {"alle", TsSkizzeTyp::stAnsicht, true}}};
 
 int Fehler(const std::string& text) {
     std::cerr << "zavr-cli sketch: " << text << '\n';
@@ -43,10 +61,15 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
+    const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
+                                   [&](const Ansichtsname& name) { return name.name == *ansicht; });
+    if (wahl == Ansichten.end())
+        return Fehler("unbekannte Ansicht '" + *ansicht +
+                      "' (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)");
     const auto position = PositionsOption(a);
     if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
     int nummer = *position;
-    int seite = 0;
+    int seite = wahl->alleVier ? 1000 : 500;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
         if (!p || *p < 50 || *p > 10000) return Fehler("--size braucht eine Pixelzahl von 50 bis 10000");
@@ -58,7 +81,11 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     if (!LadeProjekt(sitzung, a.worte.front(), "sketch")) return ExitDateiFehler;
     nummer = WaehlePosition(sitzung, nummer, "sketch");
     if (nummer == 0) return ExitDateiFehler;
-    const std::string fehler =
-        SkizzeAlsDatei(sitzung.Modell(), nummer, *ansicht, seite, *ausgabe, umgebung.Dezimaltrenner());
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    BildAnwendungSicherstellen();
+    const TKFarbe farbe;
+    const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,
+                              QSize(seite, seite), umgebung.Dezimaltrenner()};
+    const std::string fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), auftrag);
+    return fehler.empty() ? ExitOk
+                          : Fehler("Bild konnte nicht geschrieben werden: " + *ausgabe + ": " + fehler);
 }

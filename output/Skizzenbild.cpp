@@ -75,18 +75,6 @@ struct Bildformat {
 constexpr std::array<Bildformat, 5> Bildformate{
     {{"svg", nullptr}, {"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "JPG"}, {"bmp", "BMP"}}};
 
-struct Ansichtsname {
-    std::string_view name;
-    TsSkizzeTyp typ;
-    bool alle;
-};
-constexpr std::array<Ansichtsname, 6> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsicht, false},
-                                                 {"draufsicht", TsSkizzeTyp::stDraufsicht, false},
-                                                 {"schnitt", TsSkizzeTyp::stSchnitt, false},
-                                                 {"reihe", TsSkizzeTyp::stDornReihe, false},
-                                                 {"eingabe", TsSkizzeTyp::stEingabe, false},
-                                                 {"alle", TsSkizzeTyp::stAnsicht, true}}};
-
 }  // namespace
 
 void BildAnwendungSicherstellen() {
@@ -177,25 +165,4 @@ QString ExportDateiname(const QString& datei, Bildtyp typ) {
     const QString basis = info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
     const QString ordner = datei.left(datei.size() - info.fileName().size());
     return ordner + basis + "." + Endung(typ);
-}
-
-std::string SkizzeAlsDatei(const TKModell& modell, int position, std::string_view ansicht, int seite,
-                           const std::string& datei, char dezimaltrenner) {
-    const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
-                                   [&](const Ansichtsname& a) { return a.name == ansicht; });
-    if (wahl == Ansichten.end())
-        return "unbekannte Ansicht '" + std::string(ansicht) +
-               "' (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)";
-    if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
-        return "keine Position " + std::to_string(position) + " im Projekt";
-    if (seite < 0 || seite > 20000) return "Bildgröße außerhalb 1 … 20000 Pixel";
-    if (seite == 0) seite = wahl->alle ? 1000 : 500;
-    BildAnwendungSicherstellen();
-    const TKFarbe farbe;
-    const Bildauftrag auftrag{
-        modell,        modell.cAnwendung[position - 1], farbe, wahl->typ, wahl->alle, QSize(seite, seite),
-        dezimaltrenner};
-    const std::string fehler = SkizzeSpeichern(QFile::decodeName(datei.c_str()), auftrag);
-    if (!fehler.empty()) return "Bild konnte nicht geschrieben werden: " + datei + ": " + fehler;
-    return {};
 }

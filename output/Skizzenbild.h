@@ -50,10 +50,3 @@ QString ExportDateiname(const QString& datei, Bildtyp typ);
 
 // Fonts need a QGuiApplication; a tool without a display gets one on the offscreen platform.
 void BildAnwendungSicherstellen();
-
-// For the command-line tool, in one call and without a display: draws position `position` (1-based) of
-// the model as `ansicht` ("ansicht", "draufsicht", "schnitt", "reihe", "eingabe" or "alle") on a square
-// of `seite` pixels (0: 1000 for "alle", else 500) into `datei`, typed by its extension. Creates an
-// offscreen QGuiApplication when the process has none. Returns an error text, empty on success.
-std::string SkizzeAlsDatei(const TKModell& modell, int position, std::string_view ansicht, int seite,
-                           const std::string& datei, char dezimaltrenner = ',');

@@ -86,19 +86,11 @@ TEST_F(Bilddatei, misslungenesSchreibenLaesstDasAlteBild) {
     }
 }
 
-TEST_F(Bilddatei, kommandozeileZeichnetJedeAnsichtInEinemAufruf) {
-    const std::pair<const char*, int> ansichten[] = {{"ansicht", 500}, {"draufsicht", 500}, {"schnitt", 500},
-                                                     {"reihe", 500},   {"eingabe", 500},    {"alle", 1000}};
-    for (auto [ansicht, seite] : ansichten) {
-        const std::string datei = ordner.filePath(QString(ansicht) + ".png").toStdString();
-        EXPECT_EQ(SkizzeAlsDatei(p.modell, 1, ansicht, 0, datei), "");
-        EXPECT_EQ(QImage(QString::fromStdString(datei)).size(), QSize(seite, seite)) << ansicht;
-    }
-    const std::string datei = ordner.filePath("x.png").toStdString();
-    EXPECT_EQ(SkizzeAlsDatei(p.modell, 1, "reihe", 320, datei), "");
-    EXPECT_EQ(QImage(QString::fromStdString(datei)).size(), QSize(320, 320));
-    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "seite", 0, datei), "");
-    EXPECT_NE(SkizzeAlsDatei(p.modell, 2, "reihe", 0, datei), "");
-    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "reihe", -3, datei), "");
-    EXPECT_NE(SkizzeAlsDatei(p.modell, 1, "reihe", 0, ordner.filePath("x.txt").toStdString()), "");
+TEST_F(Bilddatei, unbekannteEndungWirdNichtGeschrieben) {
+    const TKFarbe farbe;
+    const Bildauftrag auftrag{p.modell, p.anwendung, farbe, TsSkizzeTyp::stDornReihe, false, QSize(320, 320)};
+    EXPECT_NE(SkizzeSpeichern(ordner.filePath("x.txt"), auftrag), "");
+    EXPECT_FALSE(QFile::exists(ordner.filePath("x.txt")));
+    ASSERT_EQ(SkizzeSpeichern(ordner.filePath("x.png"), auftrag), "");
+    EXPECT_EQ(QImage(ordner.filePath("x.png")).size(), QSize(320, 320));
 }
