@@ -118,7 +118,9 @@ void TfrmStueckliste::BaueListe() {
             liste_->setColumnHidden(i, true);
     }
     // Each row under a separator line, as the printed list.
-    liste_->setStyleSheet(QStringLiteral("QTreeWidget::item { border-bottom: 1px solid #c0c0c0; }"));
+    liste_->setStyleSheet(QStringLiteral(
+        "QTreeWidget::item { border-bottom: 1px solid #c0c0c0; }"
+        "QTreeWidget::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     connect(kopf, &QHeaderView::sectionResized, this, &TfrmStueckliste::SpalteGeaendert);
     connect(liste_, &QTreeWidget::itemSelectionChanged, this, &TfrmStueckliste::ZeileGewaehlt);
     connect(liste_, &QTreeWidget::itemChanged, this, &TfrmStueckliste::Angehakt);
@@ -170,7 +172,10 @@ QWidget* TfrmStueckliste::BaueVorschauseite() {
           tr("Bei langen Bedarfslisten kann durch Deaktivieren einzelner Positionen "),
           tr("die Bedarfsliste in 2 oder mehrere Exportdateien aufgeteilt werden.")})
         hinweis->appendPlainText(zeile);
-    hinweis->setFixedHeight(hinweis->fontMetrics().lineSpacing() * 4 + 14);
+    hinweis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hinweis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    hinweis->setFixedHeight(hinweis->fontMetrics().lineSpacing() * 4 + 2 * hinweis->frameWidth() +
+                            2 * static_cast<int>(hinweis->document()->documentMargin()) + 4);
     auto* spalte = new QVBoxLayout(seite);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->addWidget(vorschau_, 1);

@@ -84,11 +84,7 @@ public:
         : modell(modell), umgebung(modell.GetUmgebung()), eintraege(AktiveEintraege(modell.cStueckliste)) {}
 
     std::vector<std::string> Stueckliste() {
-        Titel(Bedarfstexte::Stueckliste);
-        Projekt();
-        zeilen.push_back(Leerzeile);
-        Bemerkungen();
-        zeilen.insert(zeilen.end(), {Leerzeile, Strichzeile, T(KopfStueckliste), Strichzeile});
+        Kopf(Bedarfstexte::Stueckliste, KopfStueckliste);
         for (std::size_t i = 0; i < eintraege.size(); ++i)
             zeilen.push_back(Stuecklistenzeile(i + 1, eintraege[i]));
         zeilen.push_back(Strichzeile);
@@ -96,11 +92,7 @@ public:
     }
 
     std::vector<std::string> Ausschreibung() {
-        Titel(Bedarfstexte::Ausschreibungstext);
-        Projekt();
-        zeilen.push_back(Leerzeile);
-        Bemerkungen();
-        zeilen.insert(zeilen.end(), {Leerzeile, Strichzeile, T(KopfAusschreibung), Strichzeile});
+        Kopf(Bedarfstexte::Ausschreibungstext, KopfAusschreibung);
         for (std::size_t i = 0; i < eintraege.size(); ++i) Ausschreibungseintrag(i + 1, eintraege[i]);
         return std::move(zeilen);
     }
@@ -108,8 +100,13 @@ public:
 private:
     std::string T(const char* text) const { return umgebung.translate("Bedarfsliste", text); }
 
-    void Titel(const char* titel) {
+    // Title, project, remarks and the column titles between dashed lines.
+    void Kopf(const char* titel, const char* spalten) {
         zeilen.insert(zeilen.end(), {T(Bedarfstexte::Produkt), T(titel), Leerzeile});
+        Projekt();
+        zeilen.push_back(Leerzeile);
+        Bemerkungen();
+        zeilen.insert(zeilen.end(), {Leerzeile, Strichzeile, T(spalten), Strichzeile});
     }
 
     // Up to three company lines, the second and third under the first; the project and today's date.

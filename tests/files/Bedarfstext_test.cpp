@@ -1,6 +1,6 @@
 // The two text exports of the bill of quantities against reference files in tests/files/referenz/. The
 // reference files were checked column by column by hand; after an intended change of the format, write
-// them anew with ZAVR_REFERENZ_SCHREIBEN=1 and check the difference before committing it.
+// them anew with ZAVR_REFERENZ_NEU=1 and check the difference before committing it.
 #include "files/Bedarfstext.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,7 @@ protected:
         const fs::path datei = ordner / name;
         BedarfslisteTextSchreiben(modell, art, datei.string());
         const fs::path referenz = fs::path(ZAVR_SOURCE_DIR) / "tests/files/referenz" / name;
-        if (std::getenv("ZAVR_REFERENZ_SCHREIBEN"))
+        if (std::getenv("ZAVR_REFERENZ_NEU"))
             fs::copy_file(datei, referenz, fs::copy_options::overwrite_existing);
         ASSERT_TRUE(fs::exists(referenz)) << referenz;
         EXPECT_EQ(Inhalt(datei), Inhalt(referenz)) << name;

@@ -443,3 +443,29 @@ TEST_F(Sitzung, allePositionenAufnehmen) {
     s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
     EXPECT_EQ(s.AllePositionenAufnehmen([](int, const Berechnung&) {}), 2);
 }
+
+// The bill as the dialog leaves it survives saving and opening: entries in order, active flags, remarks.
+TEST_F(Sitzung, bedarfslisteMitDemProjektGespeichert) {
+    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
+    TKStueckliste liste = s.Modell().cStueckliste;
+    TKStueckliste::Eintrag erste = liste.GetEintrag(1);
+    AktivSetzen(erste, false);
+    AnzahlGleicherPositionSetzen(erste, 3);
+    liste.ChangeEintrag(erste, 1);
+    liste.SetBemerkung({"Lieferung KW 12", "", "Tor 3"});
+    s.BedarfslisteSetzen(liste);
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("bill.ZAV")));
+
+    Projektsitzung wieder(u);
+    ASSERT_TRUE(wieder.Oeffnen(Pfad("bill.ZAV")));
+    const TKStueckliste& gelesen = wieder.Modell().cStueckliste;
+    ASSERT_EQ(gelesen.GetCountEintraege(), 2);
+    for (int nr = 1; nr <= 2; ++nr) EXPECT_EQ(gelesen.GetEintrag(nr), liste.GetEintrag(nr)) << nr;
+    EXPECT_EQ(gelesen.GetEintrag(1)[Bedarfszeile::Status], "nicht aktiv");
+    EXPECT_EQ(gelesen.GetBemerkung(), liste.GetBemerkung());
+}
