@@ -1,9 +1,11 @@
 // The bill of quantities from the main window: the add command and the dialog's list and preview modes.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <cstdio>
 
 #include "HauptmaskeTest.h"
 #include "app/Ergebnisseiten.h"
@@ -11,6 +13,16 @@
 #include "model/Bedarfsliste.h"
 
 namespace {
+
+std::string PdfText(const QString& pdf) {
+    std::string text;
+    if (FILE* rohr = popen(("pdftotext -layout '" + pdf.toStdString() + "' -").c_str(), "r")) {
+        char puffer[4096];
+        for (std::size_t n; (n = fread(puffer, 1, sizeof puffer, rohr)) > 0;) text.append(puffer, n);
+        pclose(rohr);
+    }
+    return text;
+}
 
 TKStueckliste::Eintrag Eintrag(const std::string& name, const std::string& dorne, const std::string& nummer) {
     return {name, "1", dorne, "ZAVR 30 HF", dorne, StatusAktiv, nummer, "ZAVR 30 HF-PRYL-20", "40,0", "2"};
@@ -152,4 +164,20 @@ TEST_F(Stueckliste, befehlOeffnetDenDialog) {
     fenster->Ausfuehren(Befehl::BedarfslisteAnzeigen);
     EXPECT_TRUE(offeneDialoge.geoeffnet.contains("frmStueckliste"));
     EXPECT_EQ(Projektliste().GetCountEintraege(), 2);
+}
+
+// Printing gives the changes to the project first and prints the parts list until a document was chosen.
+TEST_F(Stueckliste, druckenSchreibtZurueckUndDrucktDieStueckliste) {
+    const QString pdf = ordner.filePath("druck.pdf");
+    fenster->Drucker().setOutputFormat(QPrinter::PdfFormat);
+    fenster->Drucker().setOutputFileName(pdf);
+    D().show();
+    Liste()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+    DKlick("btnDrucken");
+    EXPECT_EQ(Projektliste().GetEintrag(2)[Bedarfszeile::Status], "nicht aktiv");
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("Stückliste"), std::string::npos);
+    EXPECT_NE(text.find("Decke"), std::string::npos);
+    EXPECT_EQ(text.find("Rampe"), std::string::npos);
+    D().reject();
 }

@@ -93,7 +93,13 @@ TEST_F(Bedarfsseiten, ausschreibungstextBeschreibtNurDenErsten) {
         Enthaelt(seiten[0],
                  "Position: Achse 1 1 Typ: ZAVR 45 HF und Brandschutzmanschetten 1 Typ: ZAVR 45 HF-PRYL-20"));
     EXPECT_TRUE(Enthaelt(alles, "Position: Achse 12 12 Typ: ZAVR 45 HF"));
-    for (const std::string& seite : seiten) EXPECT_TRUE(Enthaelt(seite, "Ausschreibungstext"));
+    // A page breaks between entries, never inside one: each page has the whole of its entries.
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        EXPECT_TRUE(Enthaelt(seiten[i], "Ausschreibungstext"));
+        const std::size_t eintraege = Anzahl(seiten[i], "Position: ");
+        EXPECT_EQ(Anzahl(seiten[i], "wie vor, jedoch:") + (i == 0 ? 1 : 0), eintraege) << i;
+        EXPECT_EQ(Anzahl(seiten[i], "Typ: ZAVR 45 HF "), eintraege) << i;
+    }
 }
 
 // Picture exports hold the whole list on one page of the preview's size: one header only.
