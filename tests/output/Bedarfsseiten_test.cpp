@@ -112,7 +112,13 @@ TEST_F(Bedarfsseiten, bildexportOhneSeitenumbruch) {
                   .toStdString(),
               "");
     const QImage bild(datei);
-    EXPECT_GT(vorschau.height(), 2 * Bildgroesse(SeitenmasseSetzen(StandardSeite()), 96).height());
+    // The preview: whole pages, each new one below a 2-pixel grey line.
+    const int seite = Bildgroesse(SeitenmasseSetzen(StandardSeite()), 96).height();
+    const int seiten = (vorschau.height() + 2) / (seite + 2);
+    ASSERT_GE(seiten, 2);
+    EXPECT_EQ(vorschau.height(), seiten * seite + (seiten - 1) * 2);
+    EXPECT_EQ(vorschau.pixelColor(vorschau.width() / 2, seite), QColor(192, 192, 192));
+    EXPECT_EQ(vorschau.pixelColor(vorschau.width() / 2, seite + 1), QColor(192, 192, 192));
     EXPECT_EQ(bild.size(), vorschau.size());
     const QString svg = ordner.filePath("liste.svg");
     ASSERT_EQ(BedarfslisteBildExport(svg, Bildtyp::Vektor, modell, Bedarfsdokument::Stueckliste,
