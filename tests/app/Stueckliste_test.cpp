@@ -181,3 +181,20 @@ TEST_F(Stueckliste, druckenSchreibtZurueckUndDrucktDieStueckliste) {
     EXPECT_EQ(text.find("Rampe"), std::string::npos);
     D().reject();
 }
+
+// An empty bill: an empty list; the count and the selection text keep what they showed.
+TEST_F(Stueckliste, leereListe) {
+    D().show();
+    Liste()->setCurrentItem(Liste()->topLevelItem(1));
+    const QString auswahl = DKind<QLabel>("lblAuswahl")->text();
+    D().reject();
+    fenster->Modell().cStueckliste = TKStueckliste();
+    D().show();
+    EXPECT_EQ(Liste()->topLevelItemCount(), 0);
+    EXPECT_EQ(DKind<QLabel>("lblAuswahl")->text(), auswahl);
+    DKind<QSpinBox>("sEditAnzahl")->setValue(5);  // no row: nothing to change
+    DKlick("btnStueckliste");
+    EXPECT_FALSE(D().Vorschau().Seiten().front().isNull());
+    EXPECT_EQ(Projektliste().GetCountEintraege(), 0);
+    D().reject();
+}
