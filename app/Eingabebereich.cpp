@@ -550,3 +550,7 @@ void Eingabebereich::Aktualisieren() {
     }
     AnwendungsfallRegeln(false);
 }
+
+QString Eingabebereich::PositionsText() const {
+    return sEditAktAnwendung_->text();
+}

@@ -41,6 +41,8 @@ public:
     void BetongueteFuellen(TsLand land);
 
     bool LetzteEingabeGueltig() const { return gueltig_; }
+    // The position selector's text: the number of the current position.
+    QString PositionsText() const;
     Zahlenfeld* Eingabefeld(::Feld feld) const { return felder_[static_cast<std::size_t>(feld)]; }
     void FeldVerlassen(::Feld feld);
     void Bemessungswerte(Lastwert wert);

@@ -42,6 +42,7 @@
 #include "app/TfrmOptimalerDorn.h"
 #include "app/TfrmProjektdaten.h"
 #include "app/TfrmProjektverwaltung.h"
+#include "app/TfrmStueckliste.h"
 #include "app/Zahleingabe.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
@@ -125,6 +126,7 @@ void TfrmHauptMaske::BaueDialoge() {
     frmBemessung_ = new TfrmBemessung(Sitzung(), umgebung_.Einstellungen(), this);
     frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
+    frmStueckliste_ = new TfrmStueckliste(Sitzung(), umgebung_.Dialoge(), *drucker_, hilfe, this);
 }
 
 void TfrmHauptMaske::BaueFenster() {
@@ -635,6 +637,15 @@ void TfrmHauptMaske::Projektdaten() {
     if (frmProjektdaten_->exec() != QDialog::Accepted) return;
     EingabenAktualisieren();
     baum_->ProjektBenennen(QString::fromStdString(Modell().cProjektdaten.GetBauvorhaben()));
+}
+
+void TfrmHauptMaske::BedarfslisteAnzeigen() {
+    frmStueckliste_->exec();
+}
+
+// The working copy's results and selected type go into the bill; the position selector names the entry.
+void TfrmHauptMaske::BedarfslisteAufnehmen() {
+    Sitzung().BedarfslisteAufnehmen(eingabe_->PositionsText().toStdString());
 }
 
 void TfrmHauptMaske::EingabebaumUmschalten() {

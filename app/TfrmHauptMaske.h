@@ -33,6 +33,7 @@ class TfrmHinweis5d;
 class TfrmOptimalerDorn;
 class TfrmProjektdaten;
 class TfrmProjektverwaltung;
+class TfrmStueckliste;
 class TKAnwendung;
 class TKModell;
 
@@ -52,6 +53,7 @@ public:
     // The printer chosen in printer setup, on which the proof is printed.
     QPrinter& Drucker() { return *drucker_; }
     QAction* Aktion(Befehl befehl) const { return aktionen_.at(befehl); }
+    TfrmStueckliste& Stueckliste() { return *frmStueckliste_; }
     TsAnsicht Ansicht() const { return adapter_.Sitzung().Ansicht(); }
 
     void Ausfuehren(Befehl befehl);
@@ -82,6 +84,8 @@ public:
     void PositionLoeschen();
     void Systemeingaben();
     void Projektdaten();
+    void BedarfslisteAnzeigen();
+    void BedarfslisteAufnehmen();
     void EingabebaumUmschalten();
     void Berechnen();
     void Vorschau();
@@ -143,6 +147,7 @@ private:
     TfrmBemessung* frmBemessung_;
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
     TfrmHinweis5d* frmHinweis5d_;
+    TfrmStueckliste* frmStueckliste_;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;

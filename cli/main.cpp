@@ -13,6 +13,7 @@ constexpr Befehl Befehle[] = {
 #ifdef ZAVR_SKIZZEN
     {"sketch", "eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben", SkizzeBefehl},
     {"report", "den Berechnungsnachweis einer Position als PDF oder Bild schreiben", ReportBefehl},
+    {"bill", "Stückliste oder Ausschreibungstext der Bedarfsliste als Text oder PDF schreiben", BillBefehl},
 #endif
 };
 

@@ -2,13 +2,12 @@
 // engine, with characteristic loads on one, an arbitrary line load on another and a bill of quantities.
 // Usage: zavr-beispiel AUSGABE.ZAV
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "calc/TKZAVRBemessung.h"
 #include "files/ProjektDatei.h"
-#include "model/Katalog.h"
+#include "model/Bedarfsliste.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 #include "model/Vorpruefung.h"
@@ -88,28 +87,6 @@ void ReiheWand(TKAnwendung& a) {
     Linienlast(a.cBelastungDesign, TsBelastungsfall::bfKonstanteLast, 54.9, 54.9);
 }
 
-// The entry the main window adds to the bill of quantities for a designed position.
-TKStueckliste::Eintrag Bedarfseintrag(const TKAnwendung& a, int nummer) {
-    const TKErgebnisse& r = a.cErgebnisse;
-    const TsDorn dorn = r.GetAktDorn();
-    const std::string anzahl = std::to_string(r.GetAnzDorn(dorn));
-    char vrd[32];
-    std::snprintf(vrd, sizeof vrd, "%.1f", r.cDornErgebnis[Ord(dorn)].GetVRdZul());
-    std::string widerstand(vrd);
-    for (char& c : widerstand)
-        if (c == '.') c = ',';
-    return {a.GetPosition(),
-            "1",
-            anzahl,
-            DornName(dorn),
-            anzahl,
-            "aktiv",
-            std::to_string(nummer),
-            a.GetManschette(),
-            widerstand,
-            std::to_string(Ord(dorn))};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,7 +114,9 @@ int main(int argc, char** argv) {
             std::cerr << a.GetPosition() << ": " << hinweis << '\n';
         if (!pruefung.Bestanden()) return 1;
         BerechneErgebnis(a, umgebung);
-        if (nummer != 2) modell.cStueckliste.AddEintrag(Bedarfseintrag(a, nummer));
+        if (nummer != 2)
+            modell.cStueckliste.AddEintrag(
+                Bedarfseintrag(a, std::to_string(nummer), umgebung.Dezimaltrenner()));
     }
     modell.SetCalcFlag(true);
     for (const std::string& meldung : umgebung.meldungen) std::cerr << meldung << '\n';

@@ -98,13 +98,17 @@ std::optional<int> LeseInteger(std::string_view text) {
     return wert;
 }
 
-std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", widerstand > 0 ? ist / widerstand : 0.0);
+std::string FestkommaText(double wert, int stellen, char dezimaltrenner) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", stellen, wert);
     std::string s(text);
     for (char& c : s)
         if (c == '.') c = dezimaltrenner;
     return s;
+}
+
+std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner) {
+    return FestkommaText(widerstand > 0 ? ist / widerstand : 0.0, 2, dezimaltrenner);
 }
 
 std::string ZentimeterText(double millimeter, char dezimaltrenner) {

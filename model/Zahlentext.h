@@ -15,6 +15,10 @@ std::string FloatText(double wert, char dezimaltrenner);
 // 125 gives "12,5", 300 gives "30"; a length that is not finite gives "0".
 std::string ZentimeterText(double millimeter, char dezimaltrenner);
 
+// A value with a fixed number of decimals and the given separator: (12.25, 1, ',') gives "12,2" or "12,3" as
+// the binary value lies, (30, 1, ',') gives "30,0".
+std::string FestkommaText(double wert, int stellen, char dezimaltrenner);
+
 // Utilisation ist / widerstand with two decimals, as the results list shows it. A resistance of 0 occurs
 // only before the first design run; it shows 0 rather than a division by zero.
 std::string AusnutzungText(double ist, double widerstand, char dezimaltrenner);

@@ -1,12 +1,9 @@
 #include "output/Nachweisausgabe.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <iterator>
 
@@ -19,8 +16,6 @@
 
 namespace {
 
-// The resolution of PDF pages: that of a usual office printer, so lines and texts come out as printed.
-constexpr int PdfAufloesung = 600;
 // Pictures of the command-line tool: the resolution of a screen.
 constexpr double BildAufloesung = 96;
 const QColor Seitentrenner(192, 192, 192);
@@ -41,31 +36,11 @@ QImage ErsteSeite(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
 }
 
 QByteArray Svg(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
-    const QSize groesse = Bildgroesse(SeitenmasseSetzen(seite), dpi);
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setSize(groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), groesse));
-    svg.setResolution(static_cast<int>(dpi));
-    svg.setTitle(Nachweis::tr("Berechnungsnachweis"));
-    QPainter canvas(&svg);
-    const Seitenlayout layout(canvas, SeitenmasseSetzen(seite), Ausgabeziel::Bildschirm);
-    nachweis.SeiteZeichnen(canvas, layout, {Seitenart::Erste});
-    canvas.end();
-    return puffer.data();
-}
-
-QByteArray Bilddaten(const QImage& bild, const char* format) {
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    return bild.save(&puffer, format) ? puffer.data() : QByteArray();
-}
-
-QString Schreiben(const QString& datei, const QByteArray& inhalt) {
-    if (inhalt.isEmpty()) return datei + ": " + Nachweis::tr("Inhalt konnte nicht erzeugt werden");
-    return DateiSchreiben(datei, inhalt);
+    const Seitenmasse masse = SeitenmasseSetzen(seite);
+    return SvgDaten(Nachweis::tr("Berechnungsnachweis"), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
+        const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
+        nachweis.SeiteZeichnen(canvas, layout, {Seitenart::Erste});
+    });
 }
 
 struct Bildformat {
@@ -107,24 +82,16 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
 }
 
 QString NachweisAlsPdf(const QString& datei, const Berechnungsnachweis& nachweis, const QPageLayout& seite) {
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setPageLayout(seite);
-        pdf.setResolution(PdfAufloesung);
-        pdf.setTitle(Nachweis::tr("Berechnungsnachweis"));
-        pdf.setCreator(QStringLiteral("ZAVR 3.1.2"));
-        if (!NachweisDrucken(pdf, nachweis)) return Schreiben(datei, {});
-    }
-    return Schreiben(datei, puffer.data());
+    return ErzeugtesSchreiben(
+        datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
+                        [&](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); }));
 }
 
 QString ErgebnisseExportieren(const QString& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
                               const QPageLayout& seite, double dpi) {
-    if (typ == Bildtyp::Vektor) return Schreiben(datei, Svg(nachweis, seite, dpi));
-    return Schreiben(datei,
-                     Bilddaten(ErsteSeite(nachweis, seite, dpi), typ == Bildtyp::JPeg ? "JPG" : "BMP"));
+    if (typ == Bildtyp::Vektor) return ErzeugtesSchreiben(datei, Svg(nachweis, seite, dpi));
+    return ErzeugtesSchreiben(
+        datei, Bilddaten(ErsteSeite(nachweis, seite, dpi), typ == Bildtyp::JPeg ? "JPG" : "BMP"));
 }
 
 void ErgebnisseInZwischenablage(const QImage& seitenbild) {
@@ -150,8 +117,8 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
                          [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
         if (bild == std::end(Bildformate))
             return "unbekannte Endung von " + datei + " (.pdf, .svg, .png, .jpg oder .bmp)";
-        fehler =
-            Schreiben(pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
+        fehler = ErzeugtesSchreiben(
+            pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
     }
     return fehler.toStdString();
 }

@@ -55,10 +55,11 @@ std::vector<QImage> Bildseiten::Beenden() {
     return std::move(seiten);
 }
 
-bool Seitenumbruch(Seitenfolge& folge, const QString& titel, const Kopfdaten& kopf, double& y) {
+bool Seitenumbruch(Seitenfolge& folge, const QString& titel, const Kopfdaten& kopf, double& y, double hoehe) {
     const Seitenlayout& layout = folge.Layout();
     const double grenze = layout.CmY(folge.Canvas().device()->height()) - 2.9 - layout.CmY(170);
-    if (y <= grenze) return false;
+    const bool passt = y <= grenze && y + hoehe <= Fusslinie(layout);
+    if (passt || y <= layout.Masse().T + Kopfende(layout, titel, kopf)) return false;
     folge.NeueSeite();
     Seitenmaler seite(folge.Canvas(), layout);
     y = layout.Masse().T + Seitenkopf(seite, titel, kopf);

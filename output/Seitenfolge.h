@@ -60,9 +60,12 @@ private:
 // The size in pixels of a page image of the printable page at `dpi`.
 QSize Bildgroesse(const Seitenmasse& masse, double dpi);
 
-// Page break of list pages: when the current y (cm) has come too close to the foot of the page, starts a
-// new page with its header and moves y to where the content of the new page starts. True when it did.
-bool Seitenumbruch(Seitenfolge& folge, const QString& titel, const Kopfdaten& kopf, double& y);
+// Page break of list pages, before an entry `hoehe` cm high: when the current y (cm) has come too close to
+// the foot of the page, or the entry would reach the line above the footer, starts a new page with its
+// header and moves y to where the content of the new page starts. At the top of a page's content nothing
+// breaks, however high the entry. True when it did.
+bool Seitenumbruch(Seitenfolge& folge, const QString& titel, const Kopfdaten& kopf, double& y,
+                   double hoehe = 0);
 
 // Pages one below the other, each separated from the next by a band of the given height and colour.
 QImage Untereinander(const std::vector<QImage>& seiten, int band, const QColor& farbe);

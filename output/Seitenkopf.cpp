@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTextLayout>
 #include <algorithm>
 
 #include "model/Katalog.h"
@@ -45,26 +44,6 @@ Kopflage Lage(const Seitenlayout& layout, const QString& titel, const Kopfdaten&
     return lage;
 }
 
-// The building project fills the header box beside the logo; text beyond its last line is cut off with
-// an ellipsis rather than written over the frame.
-QStringList Umbrechen(const Seitenmaler& seite, const QString& text, double breite, int zeilen) {
-    QStringList ergebnis;
-    const int grenze = seite.Layout().X(breite);
-    QTextLayout satz(text, seite.Canvas().font(), seite.Canvas().device());
-    satz.beginLayout();
-    for (QTextLine zeile = satz.createLine(); zeile.isValid(); zeile = satz.createLine()) {
-        zeile.setLineWidth(grenze);
-        if (ergebnis.size() == zeilen - 1) {
-            ergebnis << seite.Canvas().fontMetrics().elidedText(text.mid(zeile.textStart()), Qt::ElideRight,
-                                                                grenze);
-            break;
-        }
-        ergebnis << text.mid(zeile.textStart(), zeile.textLength()).trimmed();
-    }
-    satz.endLayout();
-    return ergebnis;
-}
-
 void Logo(Seitenmaler& seite) {
     const Seitenmasse& m = seite.M();
     const Seitenlayout& l = seite.Layout();
@@ -81,7 +60,9 @@ void Kopfzeile(Seitenmaler& seite, const Kopfdaten& daten) {
     const double y = m.T + seite.Zeile(8);
     const int zeilen = std::max(1, static_cast<int>((1.33 - seite.Zeile(8)) / seite.Zeile(10)));
     seite.Schrift(10);
-    const QStringList text = Umbrechen(seite, daten.bauvorhaben, 8, zeilen);
+    // The building project fills the header box beside the logo; text beyond its last line is cut off with
+    // an ellipsis rather than written over the frame.
+    const QStringList text = seite.Umbrechen(daten.bauvorhaben, 8, zeilen);
     for (qsizetype i = 0; i < text.size(); ++i) seite.Text(x, y + i * seite.Zeile(10), text[i]);
 
     seite.Schrift(8, Fett);
@@ -160,7 +141,7 @@ void Unzulaessigkeit(Seitenmaler& seite, double y, const QStringList& fehler) {
 
 }  // namespace
 
-Kopfdaten NachweisKopf(const TKModell& modell, const TKAnwendung& anwendung) {
+Kopfdaten ProjektKopf(const TKModell& modell) {
     const TKProjektdaten& projekt = modell.cProjektdaten;
     Kopfdaten daten;
     daten.bauvorhaben = Q(projekt.GetBauvorhaben());
@@ -169,6 +150,11 @@ Kopfdaten NachweisKopf(const TKModell& modell, const TKAnwendung& anwendung) {
     daten.datum = Q(projekt.GetDatum());
     daten.projektNr = Q(projekt.GetProjektNr());
     daten.heute = Q(modell.GetUmgebung().HeuteKurz());
+    return daten;
+}
+
+Kopfdaten NachweisKopf(const TKModell& modell, const TKAnwendung& anwendung) {
+    Kopfdaten daten = ProjektKopf(modell);
     daten.position = Q(anwendung.GetPosition());
     const TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     for (auto code : ergebnisse.cDornErgebnis[Ord(ergebnisse.GetAktDorn())].cFehler.GetMeldungen())

@@ -20,6 +20,9 @@ struct Kopfdaten {
     QStringList fehler;  // error texts of the selected dowel type; any adds the inadmissibility sentence
 };
 
+// The project's header data and today's date of its surroundings, as the list pages show them.
+Kopfdaten ProjektKopf(const TKModell& modell);
+
 // The project's header data, today's date of its surroundings, and the name and the error texts of the
 // selected dowel type of the position.
 Kopfdaten NachweisKopf(const TKModell& modell, const TKAnwendung& anwendung);

@@ -1,6 +1,7 @@
 #include "output/Seitenmaler.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "output/Skizzenprimitive.h"
@@ -81,6 +82,26 @@ double Seitenmaler::MarkenBreite(const QString& text) const {
     double breite = (teile.size() - 1) * KleinBreite(Marke);
     for (const QString& teil : teile) breite += Breite(teil);
     return breite;
+}
+
+QStringList Seitenmaler::Umbrechen(const QString& text, double breite, int zeilen) const {
+    QStringList ergebnis;
+    const int grenze = layout.X(breite);
+    QTextLayout satz(text, canvas.font(), canvas.device());
+    QTextOption umbruch;
+    umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    satz.setTextOption(umbruch);
+    satz.beginLayout();
+    for (QTextLine zeile = satz.createLine(); zeile.isValid(); zeile = satz.createLine()) {
+        zeile.setLineWidth(grenze);
+        if (zeilen > 0 && ergebnis.size() == zeilen - 1) {
+            ergebnis << canvas.fontMetrics().elidedText(text.mid(zeile.textStart()), Qt::ElideRight, grenze);
+            break;
+        }
+        ergebnis << text.mid(zeile.textStart(), zeile.textLength()).trimmed();
+    }
+    satz.endLayout();
+    return ergebnis;
 }
 
 void Seitenmaler::Linie(double x1, double y1, double x2, double y2) {

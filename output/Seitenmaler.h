@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "output/Seitenlayout.h"
@@ -33,6 +34,10 @@ public:
     // A text whose "®" signs are written as superscripts, the text going on on the base line after each.
     double MarkenText(double x, double y, const QString& text);
     double MarkenBreite(const QString& text) const;
+    // The text broken into lines no wider than `breite` cm in the current font: at blanks, inside a word
+    // only where the word alone is wider. With `zeilen` > 0 at most that many lines, the last one cut off
+    // with an ellipsis where the text goes on.
+    QStringList Umbrechen(const QString& text, double breite, int zeilen = 0) const;
     void Linie(double x1, double y1, double x2, double y2);
     void Rahmen(double links, double oben, double rechts, double unten);
 

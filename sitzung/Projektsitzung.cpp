@@ -7,6 +7,7 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
+#include "files/Bedarfstext.h"
 #include "files/ProjektDatei.h"
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
@@ -71,7 +72,8 @@ void Projektsitzung::Neu() {
 }
 
 Dateiergebnis Projektsitzung::Lesefehler(const std::system_error& fehler) const {
-    return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) + " (" + Grund(fehler) + ")"};
+    return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Kann angegebene Datei nicht öffnen!")) + " (" +
+                       Grund(fehler) + ")"};
 }
 
 Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
@@ -167,6 +169,56 @@ OptimaleDorne Projektsitzung::OptimaleDorneAnzeigen() {
     dorne.zavr = OptimalenDornAnzeigen(arbeitskopie_, 1, umgebung_);
     dorne.zavrq = OptimalenDornAnzeigen(arbeitskopie_, 2, umgebung_);
     return dorne;
+}
+
+Aufnahme Projektsitzung::BedarfslisteAufnehmen(const std::string& positionsText) {
+    if (!arbeitskopie_.cErgebnisse.GetBerechnet()) return Aufnahme::OhneErgebnis;
+    const std::string nummer = Getrimmt(positionsText);
+    const TKStueckliste::Eintrag eintrag = Bedarfseintrag(arbeitskopie_, nummer, umgebung_.Dezimaltrenner());
+    TKStueckliste& liste = modell_.cStueckliste;
+    const std::string frage = Text(QT_TRANSLATE_NOOP(
+        "Projektsitzung",
+        "Die aktuelle Position ist schon in der Bedarfsliste vorhanden\n\nSoll diese überschrieben werden?"));
+    for (int nr = 1; nr <= liste.GetCountEintraege(); ++nr) {
+        if (Zeile(liste.GetEintrag(nr), Bedarfszeile::LfdNr) != nummer) continue;
+        if (umgebung_.Frage(frage, false) != Antwort::Ja) continue;
+        liste.ChangeEintrag(eintrag, nr);
+        return Aufnahme::Ersetzt;
+    }
+    liste.AddEintrag(eintrag);
+    return Aufnahme::Angehaengt;
+}
+
+int Projektsitzung::AllePositionenAufnehmen(const std::function<void(int, const Berechnung&)>& bemessen) {
+    const int aktuell = modell_.GetAktAnwendung();
+    for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+        PositionWaehlen(nummer);
+        if (!arbeitskopie_.cErgebnisse.GetBerechnet()) {
+            const Berechnung berechnung = Berechnen();
+            bemessen(nummer, berechnung);
+            if (!berechnung.bemessen) return nummer;
+        }
+        BedarfslisteAufnehmen(std::to_string(nummer));
+    }
+    PositionWaehlen(aktuell);
+    return 0;
+}
+
+void Projektsitzung::BedarfslisteSetzen(const TKStueckliste& liste) {
+    modell_.cStueckliste = liste;
+}
+
+Dateiergebnis Projektsitzung::BedarfslisteExportieren(Bedarfsdokument art, const std::string& datei) const {
+    try {
+        BedarfslisteTextSchreiben(modell_, art, datei);
+    } catch (const std::exception& fehler) {
+        return {false,
+                Text(QT_TRANSLATE_NOOP("Projektsitzung",
+                                       "Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen "
+                                       "Sie den Schreibzugriff auf dem Datenträger")) +
+                    " (" + Grund(fehler) + ")"};
+    }
+    return {};
 }
 
 bool Projektsitzung::PositionWaehlen(int nummer) {

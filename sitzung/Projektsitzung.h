@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/TKExplorer.h"
+#include "model/Bedarfsliste.h"
 #include "model/TKModell.h"
 #include "model/Typen.h"
 #include "model/Vorpruefung.h"
@@ -28,6 +29,13 @@ struct Berechnung {
     Vorpruefung pruefung;    // its hints include the one added when the user declined the spacing question
     bool abgelehnt = false;  // the user declined to design with the wide constant spacing
     bool bemessen = false;
+};
+
+// What the add command did with the bill of quantities.
+enum class Aufnahme {
+    Angehaengt,   // a new entry at the end
+    Ersetzt,      // the entry of the same position number, after Yes to the question
+    OhneErgebnis  // nothing: the position has no results to take
 };
 
 // The positions of another project file as the project browser lists them.
@@ -93,6 +101,20 @@ public:
     void MaxDornabstandSetzen(TsMaxDornabstand abstand);
     // Of the current position; designs it first when it has no results.
     OptimaleDorne OptimaleDorneAnzeigen();
+
+    // "zu Bedarfsliste hinzufügen": the entry of the current position for its selected dowel type, with the
+    // position number as the position selector shows it. The entries are searched from the first: one whose
+    // position number equals the trimmed `positionsText` is replaced when the user answers Yes to the
+    // question; No goes on searching. When none was replaced, the entry is appended.
+    Aufnahme BedarfslisteAufnehmen(const std::string& positionsText);
+    // For scripts: the add command for every position in order, each with its number as the selector shows
+    // it; a position without results is checked and designed first (`bemessen` hears of each such run).
+    // Stops at the first position whose checks fail and returns its number; 0 when all were added.
+    int AllePositionenAufnehmen(const std::function<void(int, const Berechnung&)>& bemessen);
+    // The bill of quantities as the dialog edited it: entries, their order and the remarks.
+    void BedarfslisteSetzen(const TKStueckliste& liste);
+    // The text export of a document of the bill into `datei`; a failure gives the export's message.
+    Dateiergebnis BedarfslisteExportieren(Bedarfsdokument art, const std::string& datei) const;
 
     // The working copy replaces the stored current position.
     void ArbeitskopieZurueckschreiben();

@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>Bedarfsliste</name>
+    <message>
+        <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stückliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausschreibungstext</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugelassenes System: Zul.-Nr. Z-98.6-341</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausführung: Edelstahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestehend aus Dornelement und Hülse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wie vor, jedoch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typ: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>und Brandschutzmanschetten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Büro / Firma: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausdruck vom: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.  Position            Anzahl Schubdorn      Anzahl Brandschutzmanschette     </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.  Anzahl  Bezeichnung                                                  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>liefern und nach Angabe des Tragwerksplaners einbauen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schubdorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandschutzmanschette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen liefern und</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nach Angabe des Tragwerksplaners einbauen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Befehle</name>
     <message>
         <source>&amp;Datei</source>
@@ -609,6 +712,14 @@
         <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Nachweis</name>
@@ -948,6 +1059,16 @@
     </message>
     <message>
         <source> kann nicht gespeichert werden: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
+
+Soll diese überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1588,6 +1709,137 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>ZAVR Programm &amp;starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmStueckliste</name>
+    <message>
+        <source>aktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position                          </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anz. Pos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anz. Dorne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezeichnung                                                  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum. Dorne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lfdNr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deckenstärke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>statische Nutzhöhe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stützentyp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stückliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ausschreibungstext</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ZW Ablage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &amp;löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelle Auswahl:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl gleicher Position </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zusätzliche Informationen zur Bedarfsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beim Export einer langen Bedarfsliste als Grafik ist zu berücksichtigen, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>daß in der Grafik keine Seitenumbrüche vorhanden sind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bei langen Bedarfslisten kann durch Deaktivieren einzelner Positionen </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Bedarfsliste in 2 oder mehrere Exportdateien aufgeteilt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Bedarfsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Stückliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Ausschreibungstext</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

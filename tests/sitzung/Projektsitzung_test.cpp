@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "files/ProjektDatei.h"
+#include "model/Katalog.h"
 #include "model/Umgebung.h"
+#include "model/Zahlentext.h"
 
 namespace fs = std::filesystem;
 
@@ -345,4 +347,125 @@ TEST_F(Sitzung, optimaleDorne) {
     const OptimaleDorne keine = duenn.OptimaleDorneAnzeigen();
     EXPECT_EQ(keine.zavr, "Kein gültiger Dorn gefunden");
     EXPECT_EQ(keine.zavrq, "Kein gültiger Dorn gefunden");
+}
+
+// The add command: the entry of the selected type, and the question when the position number is there.
+TEST_F(Sitzung, bedarfslisteAufnehmenUndUeberschreiben) {
+    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    s.Arbeitskopie().SetFeuerwiderstand(TsFeuerwiderstand::F0);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    Reihe(s.Arbeitskopie(), "Achse B", 90);
+    s.Arbeitskopie().SetFeuerwiderstand(TsFeuerwiderstand::F90);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    const TKStueckliste& liste = s.Modell().cStueckliste;
+
+    EXPECT_EQ(s.BedarfslisteAufnehmen(" 2 "), Aufnahme::Angehaengt);
+    ASSERT_EQ(liste.GetCountEintraege(), 1);
+    EXPECT_TRUE(u.fragen.empty());
+    const TKErgebnisse& r = s.Arbeitskopie().cErgebnisse;
+    const TsDorn dorn = r.GetAktDorn();
+    const std::string dorne = std::to_string(r.GetAnzDorn(dorn));
+    const TKStueckliste::Eintrag erwartet{"Achse B",
+                                          "1",
+                                          dorne,
+                                          DornName(dorn),
+                                          dorne,
+                                          "aktiv",
+                                          "2",
+                                          s.Arbeitskopie().GetManschette(),
+                                          FestkommaText(r.cDornErgebnis[Ord(dorn)].GetVRdZul(), 1, ','),
+                                          std::to_string(Ord(dorn))};
+    EXPECT_EQ(liste.GetEintrag(1), erwartet);
+    EXPECT_FALSE(erwartet[7].empty());
+
+    // No keeps the old entry and appends the new one; Yes then replaces the first of the two.
+    s.Arbeitskopie().SetPosition("Achse B neu");
+    u.antworten = {Antwort::Nein};
+    EXPECT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
+    ASSERT_EQ(liste.GetCountEintraege(), 2);
+    EXPECT_EQ(
+        u.fragen.back(),
+        "Die aktuelle Position ist schon in der Bedarfsliste vorhanden\n\nSoll diese überschrieben werden?");
+    EXPECT_EQ(liste.GetEintrag(1)[0], "Achse B");
+    EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B neu");
+    s.Arbeitskopie().SetPosition("Achse B zuletzt");
+    u.antworten = {Antwort::Ja};
+    EXPECT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Ersetzt);
+    ASSERT_EQ(liste.GetCountEintraege(), 2);
+    EXPECT_EQ(liste.GetEintrag(1)[0], "Achse B zuletzt");
+    EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B neu");
+    // No to both: a third entry. Another number is appended without a question.
+    u.fragen.clear();
+    u.antworten = {Antwort::Nein, Antwort::Nein};
+    EXPECT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
+    EXPECT_EQ(u.fragen.size(), 2u);
+    EXPECT_EQ(liste.GetCountEintraege(), 3);
+    ASSERT_TRUE(s.PositionWaehlen(1));
+    u.fragen.clear();
+    EXPECT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
+    EXPECT_TRUE(u.fragen.empty());
+    EXPECT_EQ(liste.GetEintrag(4)[0], "Achse A");
+    EXPECT_TRUE(liste.GetEintrag(4)[7].empty());  // no fire protection, no sleeve
+}
+
+TEST_F(Sitzung, bedarfslisteNurMitErgebnis) {
+    EXPECT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::OhneErgebnis);
+    EXPECT_EQ(s.Modell().cStueckliste.GetCountEintraege(), 0);
+}
+
+// Every position in order; an entry of the same number is replaced, a position without results designed.
+TEST_F(Sitzung, allePositionenAufnehmen) {
+    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    Reihe(s.Arbeitskopie(), "Achse B", 90);
+    s.AnsichtEinstellen(TsAnsicht::anEingabe);
+    s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
+    ASSERT_TRUE(s.PositionWaehlen(1));
+    std::vector<int> bemessen;
+    EXPECT_EQ(s.AllePositionenAufnehmen([&](int n, const Berechnung& b) {
+        if (b.bemessen) bemessen.push_back(n);
+    }),
+              0);
+    EXPECT_EQ(bemessen, std::vector<int>{2});
+    const TKStueckliste& liste = s.Modell().cStueckliste;
+    ASSERT_EQ(liste.GetCountEintraege(), 2);
+    EXPECT_EQ(liste.GetEintrag(1)[6], "1");
+    EXPECT_EQ(liste.GetEintrag(2)[6], "2");
+    EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B");
+    EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
+
+    // A position that fails its checks stops the run and is named.
+    s.PositionWaehlen(2);
+    s.Arbeitskopie().cGeometrie.SetPlatteDicke(10);
+    s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
+    EXPECT_EQ(s.AllePositionenAufnehmen([](int, const Berechnung&) {}), 2);
+}
+
+// The bill as the dialog leaves it survives saving and opening: entries in order, active flags, remarks.
+TEST_F(Sitzung, bedarfslisteMitDemProjektGespeichert) {
+    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
+    ASSERT_TRUE(s.PositionHinzufuegen());
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
+    TKStueckliste liste = s.Modell().cStueckliste;
+    TKStueckliste::Eintrag erste = liste.GetEintrag(1);
+    AktivSetzen(erste, false);
+    AnzahlGleicherPositionSetzen(erste, 3);
+    liste.ChangeEintrag(erste, 1);
+    liste.SetBemerkung({"Lieferung KW 12", "", "Tor 3"});
+    s.BedarfslisteSetzen(liste);
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("bill.ZAV")));
+
+    Projektsitzung wieder(u);
+    ASSERT_TRUE(wieder.Oeffnen(Pfad("bill.ZAV")));
+    const TKStueckliste& gelesen = wieder.Modell().cStueckliste;
+    ASSERT_EQ(gelesen.GetCountEintraege(), 2);
+    for (int nr = 1; nr <= 2; ++nr) EXPECT_EQ(gelesen.GetEintrag(nr), liste.GetEintrag(nr)) << nr;
+    EXPECT_EQ(gelesen.GetEintrag(1)[Bedarfszeile::Status], "nicht aktiv");
+    EXPECT_EQ(gelesen.GetBemerkung(), liste.GetBemerkung());
 }

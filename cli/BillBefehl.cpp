@@ -1,0 +1,87 @@
+#include <QFileInfo>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Argumente.h"
+#include "cli/Befehle.h"
+#include "cli/KonsolenUmgebung.h"
+#include "cli/Projekt.h"
+#include "output/Bedarfsseiten.h"
+#include "output/Skizzenbild.h"
+#include "sitzung/Projektsitzung.h"
+
+namespace {
+
+constexpr const char* Hilfe =
+    "Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf\n"
+    "\n"
+    "Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.\n"
+    "Nur aktive Einträge erscheinen.\n"
+    "  --kind ART     stueckliste oder ausschreibung\n"
+    "  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; "
+    "ein\n"
+    "                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst\n"
+    "                 geprüft und bemessen. Die Projektdatei bleibt unverändert.\n"
+    "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (nichts geschrieben);\n"
+    "2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
+
+int Fehler(const std::string& text) {
+    std::cerr << "zavr-cli bill: " << text << '\n';
+    return ExitDateiFehler;
+}
+
+std::optional<Bedarfsdokument> Dokumentart(const std::string& text) {
+    if (text == "stueckliste") return Bedarfsdokument::Stueckliste;
+    if (text == "ausschreibung") return Bedarfsdokument::Ausschreibungstext;
+    return std::nullopt;
+}
+
+std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const std::string& datei) {
+    const QString endung = QFileInfo(QString::fromStdString(datei)).suffix().toLower();
+    if (endung == QLatin1String("txt")) {
+        const Dateiergebnis ergebnis = sitzung.BedarfslisteExportieren(art, datei);
+        return ergebnis ? std::string() : ergebnis.grund;
+    }
+    if (endung != QLatin1String("pdf")) return "unbekannte Endung von " + datei + " (.txt oder .pdf)";
+    BildAnwendungSicherstellen();
+    return BedarfslisteAlsPdf(QString::fromStdString(datei), sitzung.Modell(), art).toStdString();
+}
+
+}  // namespace
+
+int BillBefehl(const std::vector<std::string>& argumente) {
+    const Argumente a = LeseArgumente(argumente, {"--kind", "--output"}, {"--add-all", "--help"},
+                                      {{"-o", "--output"}, {"-h", "--help"}});
+    if (!a.fehler.empty()) return Fehler(a.fehler);
+    if (a.Hat("--help")) {
+        std::cout << Hilfe;
+        return ExitOk;
+    }
+    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    const auto ausgabe = a.Wert("--output");
+    if (!ausgabe) return Fehler("-o ist nötig");
+    const auto art = Dokumentart(a.Wert("--kind").value_or(""));
+    if (!art) return Fehler("--kind braucht stueckliste oder ausschreibung");
+
+    KonsolenUmgebung umgebung;
+    Projektsitzung sitzung(umgebung);
+    if (!LadeProjekt(sitzung, a.worte.front(), "bill")) return ExitDateiFehler;
+    // Replacing an entry of the same number is the answer Yes to the program's question.
+    umgebung.standardAntwort = Antwort::Ja;
+    if (a.Hat("--add-all")) {
+        const int fehlgeschlagen = sitzung.AllePositionenAufnehmen([](int nummer, const Berechnung& b) {
+            MeldePruefung("zavr-cli bill: Position " + std::to_string(nummer) + ": ", b);
+        });
+        if (fehlgeschlagen != 0) {
+            std::cerr << "zavr-cli bill: Position " << fehlgeschlagen
+                      << " hat keine Ergebnisse; die Bedarfsliste wird nicht geschrieben\n";
+            return ExitPruefungFehlgeschlagen;
+        }
+    }
+    const std::string fehler = Schreiben(sitzung, *art, *ausgabe);
+    return fehler.empty() ? ExitOk : Fehler(fehler);
+}

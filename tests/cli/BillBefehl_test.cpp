@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "cli/CliTest.h"
+
+namespace {
+
+class BillBefehl : public CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        if (Starte(ZAVR_CLI, {"--help"}).aus.find("bill") == std::string::npos)
+            GTEST_SKIP() << "built without Qt: no bill command";
+    }
+    Lauf Bill(const std::vector<std::string>& argumente, const std::string& datei = Beispiel) const {
+        std::vector<std::string> alle{"bill", datei};
+        alle.insert(alle.end(), argumente.begin(), argumente.end());
+        return Starte(ZAVR_CLI, alle);
+    }
+    std::string Text(const std::string& pdf) const {
+        const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
+        return std::system(befehl.c_str()) == 0 ? Inhalt(Pfad("text.txt")) : std::string();
+    }
+};
+
+std::size_t Anzahl(const std::string& text, const std::string& wort) {
+    std::size_t n = 0;
+    for (std::size_t i = text.find(wort); i != std::string::npos; i = text.find(wort, i + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+// The stored bill as text: Windows-1252, CR LF, the example's four entries.
+TEST_F(BillBefehl, gespeicherteStuecklisteAlsText) {
+    const Lauf lauf = Bill({"--kind", "stueckliste", "-o", Pfad("liste.txt")});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const std::string text = Inhalt(Pfad("liste.txt"));
+    const std::string kopf =
+        "QUORVEL\xAE Doppelschubdorn nach Zulassung Z-98.6-341\r\nSt\xFC"
+        "ckliste\r\n";
+    EXPECT_EQ(text.substr(0, kopf.size()), kopf);
+    EXPECT_EQ(Anzahl(text, "\r\n"), Anzahl(text, "\n"));
+    EXPECT_NE(text.find("  1  St\xFCtze A1"), std::string::npos);
+    EXPECT_NE(text.find("  4  Wand E"), std::string::npos);
+    EXPECT_EQ(text.find("  5  "), std::string::npos);
+}
+
+// --add-all: every position once, the stored entries replaced in place, the missing position appended;
+// the project file stays as it was.
+TEST_F(BillBefehl, alleAufnehmenAlsPdf) {
+    const std::string vorher = Inhalt(Beispiel);
+    const Lauf lauf = Bill({"--kind", "ausschreibung", "--add-all", "-o", Pfad("text.pdf")});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const std::string text = Text("text.pdf");
+    EXPECT_NE(text.find("Ausschreibungstext"), std::string::npos);
+    EXPECT_EQ(Anzahl(text, "Doppelschubdorne zur Querkraftübertragung"), 1u);
+    EXPECT_EQ(Anzahl(text, "wie vor, jedoch:"), 4u);
+    EXPECT_NE(text.find("Position: Fuge Achse B"), std::string::npos);
+    EXPECT_EQ(Anzahl(text, "Position: Stütze A1"), 1u);
+    EXPECT_EQ(Inhalt(Beispiel), vorher);
+}
+
+TEST_F(BillBefehl, falscheArgumente) {
+    for (const std::vector<std::string>& argumente :
+         {std::vector<std::string>{"--kind", "liste", "-o", Pfad("a.txt")},
+          std::vector<std::string>{"--kind", "stueckliste"},
+          std::vector<std::string>{"--kind", "stueckliste", "-o", Pfad("a.png")},
+          std::vector<std::string>{"--kind", "stueckliste", "-o", Pfad("fehlt/a.txt")}}) {
+        const Lauf lauf = Bill(argumente);
+        EXPECT_EQ(lauf.status, 2) << argumente.back();
+        EXPECT_FALSE(lauf.fehler.empty());
+    }
+    EXPECT_NE(Bill({"--kind", "stueckliste", "-o", Pfad("fehlt/a.txt")})
+                  .fehler.find("Die Bedarfsliste konnte nicht exportiert werden"),
+              std::string::npos);
+}
