@@ -401,11 +401,54 @@
         <source>keine gewöhnliche Datei (ein Gerät oder eine Pipe)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialogdienst</name>
     <message>
         <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dornzeichnung</name>
+    <message>
+        <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeichnung Nr. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorderansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seitenansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hülsenrohr: %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maße in mm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -973,6 +1016,33 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skizze</name>
+    <message>
+        <source>Rand- und Aufhängebewehrung des Dorns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufteilung der Dorne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. 1 (%1 Bügel </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verankern mit l</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
