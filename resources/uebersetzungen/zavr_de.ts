@@ -951,6 +951,22 @@
         <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>y,soll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x,soll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>r,vorh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorh</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1159,6 +1175,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL  Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -952,6 +952,22 @@
         <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
         <translation>The dowel is not admissible for the following reason:</translation>
     </message>
+    <message>
+        <source>y,soll</source>
+        <translation>y,req</translation>
+    </message>
+    <message>
+        <source>x,soll</source>
+        <translation>x,req</translation>
+    </message>
+    <message>
+        <source>r,vorh</source>
+        <translation>r,prov</translation>
+    </message>
+    <message>
+        <source>vorh</source>
+        <translation>prov</translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1190,6 +1206,10 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Zurück</source>
         <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>QUORVEL  Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL  double shear dowel ZAVR / ZAVRQ</translation>
     </message>
 </context>
 <context>
