@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -38,6 +39,7 @@
 #include "app/TfrmBemessung.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/TfrmFarbeinstellung.h"
+#include "app/TfrmHilfe.h"
 #include "app/TfrmHinweis5d.h"
 #include "app/TfrmOptimalerDorn.h"
 #include "app/TfrmProjektdaten.h"
@@ -125,6 +127,8 @@ void TfrmHauptMaske::BaueDialoge() {
     frmBemessung_ = new TfrmBemessung(Sitzung(), umgebung_.Einstellungen(), this);
     frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
+    frmHilfe_ = new TfrmHilfe(
+        Hilfe::FuerProgramm(QCoreApplication::applicationFilePath(), umgebung_.IDSprache()), this);
 }
 
 void TfrmHauptMaske::BaueFenster() {
@@ -262,6 +266,9 @@ void TfrmHauptMaske::BaueBefehle() {
     }
     Aktion(Befehl::Eingabebaum)->setCheckable(true);
     Aktion(Befehl::Eingabebaum)->setChecked(true);
+    // F1: the help page of the main window, as every window with a help button opens its own.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { HilfeZeigen(QStringLiteral("MaskeHauptfenster")); });
 
     QMenu* skizzenmenue = skizze_->Kontextmenue();
     skizzenmenue->addSeparator();
@@ -671,8 +678,12 @@ void TfrmHauptMaske::Farbeinstellungen() {
     if (frmFarbeinstellung_->exec() == QDialog::Accepted) Neuzeichnen();
 }
 
-void TfrmHauptMaske::HilfeZeigen(const QString&) {
-    Melden(tr("Für dieses Programm ist keine Hilfe installiert."));
+void TfrmHauptMaske::HilfeZeigen(const QString& thema) {
+    if (!frmHilfe_->Daten().Gueltig()) {
+        Melden(tr("Für dieses Programm ist keine Hilfe installiert."));
+        return;
+    }
+    frmHilfe_->Zeigen(thema);
 }
 
 void TfrmHauptMaske::HilfeInhalt() {

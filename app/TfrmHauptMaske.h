@@ -29,6 +29,7 @@ class TfrmAbout;
 class TfrmBemessung;
 class TfrmCharakteristischeLast;
 class TfrmFarbeinstellung;
+class TfrmHilfe;
 class TfrmHinweis5d;
 class TfrmOptimalerDorn;
 class TfrmProjektdaten;
@@ -143,6 +144,7 @@ private:
     TfrmBemessung* frmBemessung_;
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
     TfrmHinweis5d* frmHinweis5d_;
+    TfrmHilfe* frmHilfe_;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;

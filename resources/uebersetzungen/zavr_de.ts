@@ -1499,6 +1499,41 @@ www.quorvel.example</source>
     </message>
 </context>
 <context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>

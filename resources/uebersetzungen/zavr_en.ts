@@ -1529,6 +1529,41 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>Help - QUORVEL® double shear dowel ZAVR / ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Enter a search term</translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation>&amp;Keyword:</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation>&amp;Forward</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>

@@ -1529,6 +1529,41 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>Pomoc - QUORVEL® podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Wpisz szukane słowo</translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation>S&amp;zukaj</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>
