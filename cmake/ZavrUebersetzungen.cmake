@@ -27,5 +27,6 @@ function(zavr_sprachmodule programm)
     add_custom_command(TARGET ${programm} POST_BUILD
                        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qm}
                                $<TARGET_FILE_DIR:${programm}>/${programm}.${kuerzel})
+    install(FILES ${qm} DESTINATION ${ZAVR_PROGRAMMORDNER} RENAME ${programm}.${kuerzel} COMPONENT Programm)
   endforeach()
 endfunction()
