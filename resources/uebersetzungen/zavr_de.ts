@@ -1715,6 +1715,10 @@ www.quorvel.example</source>
         <source>ZAVR Programm &amp;starten</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmZoom</name>

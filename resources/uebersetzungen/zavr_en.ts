@@ -1745,6 +1745,10 @@ www.quorvel.example</translation>
         <source>ZAVR Programm &amp;starten</source>
         <translation>&amp;Start ZAVR program</translation>
     </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL®   double shear dowel ZAVR / ZAVRQ</translation>
+    </message>
 </context>
 <context>
     <name>TfrmZoom</name>

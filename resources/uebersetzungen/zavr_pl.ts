@@ -1745,6 +1745,10 @@ www.quorvel.example</translation>
         <source>ZAVR Programm &amp;starten</source>
         <translation>&amp;Uruchom program ZAVR</translation>
     </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL®   podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
+    </message>
 </context>
 <context>
     <name>TfrmZoom</name>

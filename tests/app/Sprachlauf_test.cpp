@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSvgGenerator>
 #include <QTabBar>
 #include <QTextEdit>
@@ -25,6 +26,7 @@
 #include "app/HauptmaskeTest.h"
 #include "app/Katalogdatei.h"
 #include "app/Sprachmodule.h"
+#include "app/TfrmSplash.h"
 #include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/Dornzeichnung.h"
@@ -222,6 +224,20 @@ TEST_P(Sprachlauf, katalogOhneDeutscheWoerter) {
         EXPECT_TRUE(DeutscheWoerterIn(e.uebersetzung).isEmpty())
             << e.kontext.toStdString() << ": " << e.uebersetzung.toStdString();
     }
+}
+
+// The start window speaks the language it has selected, before the program loads that language for good.
+TEST_P(Sprachlauf, startfensterInDerGewaehltenSprache) {
+    QApplication::removeTranslator(&modul);
+    TfrmSplash start(QStringLiteral(ZAVR_PROGRAMM), einstellungen);
+    ASSERT_EQ(start.GewaehlteKennung(), GetParam().kennung);
+    Pruefe(Fenstertexte(start), "start window");
+    auto* knopf = start.findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+    const QString englisch = knopf->text();
+    for (QAbstractButton* deutsch : start.Sprachgruppe()->findChildren<QAbstractButton*>())
+        if (deutsch->text() == QLatin1String("Deutsch")) deutsch->click();
+    EXPECT_EQ(knopf->text(), QStringLiteral("ZAVR Programm &starten"));
+    EXPECT_NE(knopf->text(), englisch);
 }
 
 // Polish positions offer the Polish grades, named with the old Polish classes beside the EC2 ones.
