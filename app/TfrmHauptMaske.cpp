@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -266,9 +265,6 @@ void TfrmHauptMaske::BaueBefehle() {
     }
     Aktion(Befehl::Eingabebaum)->setCheckable(true);
     Aktion(Befehl::Eingabebaum)->setChecked(true);
-    // F1: the help page of the main window, as every window with a help button opens its own.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { HilfeZeigen(QStringLiteral("MaskeHauptfenster")); });
 
     QMenu* skizzenmenue = skizze_->Kontextmenue();
     skizzenmenue->addSeparator();

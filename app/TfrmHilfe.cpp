@@ -72,6 +72,7 @@ TfrmHilfe::TfrmHilfe(Hilfe hilfe, QWidget* parent) : QDialog(parent), hilfe_(std
     teiler->addWidget(reiter_);
     teiler->addWidget(seite_);
     teiler->setStretchFactor(1, 3);
+    teiler->setSizes({260, 640});
 
     auto* zurueck = new QPushButton(tr("&Zurück"));
     zurueck->setObjectName(QStringLiteral("btnZurueck"));

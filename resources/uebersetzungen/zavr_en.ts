@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation>Concrete cover at the joint face</translation>
+        <translation>Concrete cover front</translation>
     </message>
     <message>
         <source>Anteil ständig / veränderlich</source>
@@ -694,7 +694,7 @@
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation>Concrete cover at the joint face</translation>
+        <translation>Concrete cover front</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Einflußbereich Bewehrung</source>
-        <translation>Zone of influence of the reinforcement</translation>
+        <translation>Zone of reinforcement</translation>
     </message>
     <message>
         <source>Rundschnitt / Dorn</source>
@@ -1421,15 +1421,15 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation>&amp;Calculate</translation>
+        <translation>C&amp;alculate</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
-        <translation>Result &amp;preview</translation>
+        <translation>Result pre&amp;view</translation>
     </message>
     <message>
         <source>Rückkehr zur Ein&amp;gabe</source>
-        <translation>Back to &amp;input</translation>
+        <translation>Back to i&amp;nput</translation>
     </message>
     <message>
         <source>Werkzeugleiste</source>

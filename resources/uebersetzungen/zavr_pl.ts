@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation>&amp;Projekt</translation>
+        <translation>P&amp;rojekt</translation>
     </message>
     <message>
         <source>&amp;Eingaben</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>&amp;Optionen</source>
-        <translation>O&amp;pcje</translation>
+        <translation>Opc&amp;je</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
@@ -565,11 +565,11 @@
     </message>
     <message>
         <source>Randabstand links</source>
-        <translation>Odległość od krawędzi z lewej</translation>
+        <translation>Odl. od krawędzi z lewej</translation>
     </message>
     <message>
         <source>Randabstand rechts</source>
-        <translation>Odległość od krawędzi z prawej</translation>
+        <translation>Odl. od krawędzi z prawej</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>vorgegebener Randabstand</source>
-        <translation>zadana odległość od krawędzi</translation>
+        <translation>zadana odl. od krawędzi</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
@@ -762,15 +762,15 @@
     </message>
     <message>
         <source>Horizontale Querbewehrung</source>
-        <translation>Poziome zbrojenie poprzeczne</translation>
+        <translation>Poziome zbroj. poprzeczne</translation>
     </message>
     <message>
         <source>Vertikale Aufhängebewehrung</source>
-        <translation>Pionowe zbrojenie podwieszające</translation>
+        <translation>Pionowe zbroj. podwieszające</translation>
     </message>
     <message>
         <source>Einflußbereich Bewehrung</source>
-        <translation>Strefa oddziaływania zbrojenia</translation>
+        <translation>Zasięg zbrojenia</translation>
     </message>
     <message>
         <source>Rundschnitt / Dorn</source>
@@ -778,19 +778,19 @@
     </message>
     <message>
         <source>Mindestrandabstand (gem. Zulassung)</source>
-        <translation>Minimalna odległość od krawędzi (wg aprobaty)</translation>
+        <translation>Min. odl. od krawędzi (wg aprobaty)</translation>
     </message>
     <message>
         <source>minimaler Randabstand Stütze</source>
-        <translation>minimalna odległość trzpienia od krawędzi</translation>
+        <translation>min. odl. trzpienia od krawędzi</translation>
     </message>
     <message>
         <source>vorhandener Randabstand</source>
-        <translation>istniejąca odległość od krawędzi</translation>
+        <translation>istniejąca odl. od krawędzi</translation>
     </message>
     <message>
         <source>Mindestdornabstand (gem. Zulassung)</source>
-        <translation>Minimalny rozstaw trzpieni (wg aprobaty)</translation>
+        <translation>Min. rozstaw trzpieni (wg aprobaty)</translation>
     </message>
     <message>
         <source>vorhandener Dornabstand</source>
@@ -1421,15 +1421,15 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation>&amp;Oblicz</translation>
+        <translation>Obl&amp;icz</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
-        <translation>&amp;Podgląd wyników</translation>
+        <translation>Podgląd &amp;wyników</translation>
     </message>
     <message>
         <source>Rückkehr zur Ein&amp;gabe</source>
-        <translation>Powrót do &amp;danych</translation>
+        <translation>Powrót do da&amp;nych</translation>
     </message>
     <message>
         <source>Werkzeugleiste</source>
@@ -1728,7 +1728,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation>&amp;Projekt</translation>
+        <translation>P&amp;rojekt</translation>
     </message>
     <message>
         <source>Nr: </source>
