@@ -45,7 +45,7 @@ TfrmAbout::TfrmAbout(Programmversion version, QWidget* parent) : QDialog(parent)
     auto* titelbild = new QLabel(this);
     titelbild->setObjectName(QStringLiteral("imgTitelbild"));
     titelbild->setPixmap(Titelbild(QSize(400, 154)));
-    auto* programm = Text(QStringLiteral("QUORVEL  Doppelschubdorn ZAVR / ZAVRQ"), "lblProgramm", this);
+    auto* programm = Text(tr("QUORVEL  Doppelschubdorn ZAVR / ZAVRQ"), "lblProgramm", this);
     QFont gross = programm->font();
     gross.setPointSizeF(gross.pointSizeF() * 1.4);
     gross.setBold(true);

@@ -38,6 +38,7 @@
 #include "app/TfrmBemessung.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/TfrmFarbeinstellung.h"
+#include "app/TfrmHilfe.h"
 #include "app/TfrmHinweis5d.h"
 #include "app/TfrmOptimalerDorn.h"
 #include "app/TfrmProjektdaten.h"
@@ -127,6 +128,8 @@ void TfrmHauptMaske::BaueDialoge() {
     frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
     frmStueckliste_ = new TfrmStueckliste(Sitzung(), umgebung_.Dialoge(), *drucker_, hilfe, this);
+    frmHilfe_ = new TfrmHilfe(
+        Hilfe::FuerProgramm(QCoreApplication::applicationFilePath(), umgebung_.IDSprache()), this);
 }
 
 void TfrmHauptMaske::BaueFenster() {
@@ -682,8 +685,12 @@ void TfrmHauptMaske::Farbeinstellungen() {
     if (frmFarbeinstellung_->exec() == QDialog::Accepted) Neuzeichnen();
 }
 
-void TfrmHauptMaske::HilfeZeigen(const QString&) {
-    Melden(tr("Für dieses Programm ist keine Hilfe installiert."));
+void TfrmHauptMaske::HilfeZeigen(const QString& thema) {
+    if (!frmHilfe_->Daten().Gueltig()) {
+        Melden(tr("Für dieses Programm ist keine Hilfe installiert."));
+        return;
+    }
+    frmHilfe_->Zeigen(thema);
 }
 
 void TfrmHauptMaske::HilfeInhalt() {

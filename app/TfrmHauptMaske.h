@@ -29,6 +29,7 @@ class TfrmAbout;
 class TfrmBemessung;
 class TfrmCharakteristischeLast;
 class TfrmFarbeinstellung;
+class TfrmHilfe;
 class TfrmHinweis5d;
 class TfrmOptimalerDorn;
 class TfrmProjektdaten;
@@ -148,6 +149,7 @@ private:
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
     TfrmHinweis5d* frmHinweis5d_;
     TfrmStueckliste* frmStueckliste_;
+    TfrmHilfe* frmHilfe_;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;

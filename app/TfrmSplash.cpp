@@ -1,6 +1,7 @@
 #include "app/TfrmSplash.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -32,13 +33,13 @@ TfrmSplash::TfrmSplash(QString programmdatei, Anwendereinstellungen einstellunge
     auto* imgTitelbild = new QLabel(rahmen);
     imgTitelbild->setObjectName(QStringLiteral("imgTitelbild"));
     imgTitelbild->setPixmap(Titelbild(QSize(520, 200)));
-    auto* lblPrgName = new QLabel(QStringLiteral("QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ"), rahmen);
-    lblPrgName->setObjectName(QStringLiteral("lblPrgName"));
-    QFont gross = lblPrgName->font();
+    lblPrgName_ = new QLabel(rahmen);
+    lblPrgName_->setObjectName(QStringLiteral("lblPrgName"));
+    QFont gross = lblPrgName_->font();
     gross.setPointSizeF(gross.pointSizeF() * 1.6);
     gross.setBold(true);
-    lblPrgName->setFont(gross);
-    auto* normen = new QLabel(tr("Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)"), rahmen);
+    lblPrgName_->setFont(gross);
+    lblNormen_ = new QLabel(rahmen);
 
     rgSprache_ = new QGroupBox(rahmen);
     rgSprache_->setObjectName(QStringLiteral("rgSprache"));
@@ -52,18 +53,19 @@ TfrmSplash::TfrmSplash(QString programmdatei, Anwendereinstellungen einstellunge
     rgSprache_->setVisible(!sprachen_.empty());
     connect(knoepfe_, &QButtonGroup::idClicked, this, &TfrmSplash::SpracheWaehlen);
 
-    auto* btnWeiter = new QPushButton(tr("ZAVR Programm &starten"), rahmen);
-    btnWeiter->setObjectName(QStringLiteral("btnWeiter"));
-    btnWeiter->setDefault(true);
-    connect(btnWeiter, &QPushButton::clicked, this, &QDialog::accept);
+    btnWeiter_ = new QPushButton(rahmen);
+    btnWeiter_->setObjectName(QStringLiteral("btnWeiter"));
+    btnWeiter_->setDefault(true);
+    connect(btnWeiter_, &QPushButton::clicked, this, &QDialog::accept);
+    Beschriften();
 
     spalte->addWidget(imgTitelbild, 0, Qt::AlignHCenter);
-    spalte->addWidget(lblPrgName, 0, Qt::AlignHCenter);
-    spalte->addWidget(normen, 0, Qt::AlignHCenter);
+    spalte->addWidget(lblPrgName_, 0, Qt::AlignHCenter);
+    spalte->addWidget(lblNormen_, 0, Qt::AlignHCenter);
     spalte->addSpacing(10);
     spalte->addWidget(rgSprache_, 0, Qt::AlignHCenter);
     spalte->addSpacing(10);
-    spalte->addWidget(btnWeiter, 0, Qt::AlignHCenter);
+    spalte->addWidget(btnWeiter_, 0, Qt::AlignHCenter);
 
     if (sprachen_.empty()) {
         einstellungen_.SchreibeZahl(SchluesselSprache, 1031);
@@ -84,4 +86,13 @@ TfrmSplash::TfrmSplash(QString programmdatei, Anwendereinstellungen einstellunge
 void TfrmSplash::SpracheWaehlen(int index) {
     kennung_ = sprachen_.at(static_cast<std::size_t>(index)).kennung;
     einstellungen_.SchreibeZahl(SchluesselSprache, kennung_);
+    QCoreApplication::removeTranslator(&vorschau_);
+    if (LadeSprachmodul(vorschau_, programmdatei_, kennung_)) QCoreApplication::installTranslator(&vorschau_);
+    Beschriften();
+}
+
+void TfrmSplash::Beschriften() {
+    lblPrgName_->setText(tr("QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ"));
+    lblNormen_->setText(tr("Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)"));
+    btnWeiter_->setText(tr("ZAVR Programm &starten"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTranslator>
 #include <vector>
 
 #include "app/Anwendereinstellungen.h"
@@ -8,6 +9,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 // The start window: title, standards, the choice of the user-interface language among the modules beside
@@ -26,6 +28,7 @@ protected:
 
 private:
     void SpracheWaehlen(int index);
+    void Beschriften();
 
     QString programmdatei_;
     Anwendereinstellungen einstellungen_;
@@ -33,4 +36,9 @@ private:
     int kennung_ = 0;
     QGroupBox* rgSprache_;
     QButtonGroup* knoepfe_;
+    QLabel* lblPrgName_;
+    QLabel* lblNormen_;
+    QPushButton* btnWeiter_;
+    // The chosen language's module while the window is open, so the window speaks the language picked.
+    QTranslator vorschau_;
 };

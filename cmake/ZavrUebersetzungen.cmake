@@ -18,14 +18,20 @@ function(zavr_sprachmodule programm)
   qt_add_translations(${programm} TS_FILES ${ZAVR_KATALOGE} SOURCES ${quellen}
                       INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR} LUPDATE_OPTIONS ${ZAVR_LUPDATE_OPTIONEN}
                       QM_FILES_OUTPUT_VARIABLE qm_dateien)
+  # Copied whenever a catalogue changes, not only when the program is linked again.
+  set(module)
   foreach(qm ${qm_dateien})
     get_filename_component(name ${qm} NAME_WE)
     string(REGEX REPLACE "^.*_" "" sprache ${name})
     string(REPLACE "de" "deu" kuerzel ${sprache})
     string(REPLACE "en" "eng" kuerzel ${kuerzel})
     string(REPLACE "pl" "plk" kuerzel ${kuerzel})
-    add_custom_command(TARGET ${programm} POST_BUILD
-                       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qm}
-                               $<TARGET_FILE_DIR:${programm}>/${programm}.${kuerzel})
+    set(modul ${CMAKE_CURRENT_BINARY_DIR}/${programm}.${kuerzel})
+    add_custom_command(OUTPUT ${modul} COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qm} ${modul}
+                       DEPENDS ${qm})
+    list(APPEND module ${modul})
+    install(FILES ${qm} DESTINATION ${ZAVR_PROGRAMMORDNER} RENAME ${programm}.${kuerzel} COMPONENT Programm)
   endforeach()
+  add_custom_target(${programm}_sprachmodule ALL DEPENDS ${module})
+  add_dependencies(${programm} ${programm}_sprachmodule)
 endfunction()

@@ -152,8 +152,8 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
         {Nachweis::tr("Bewehrungsgrad / Dorn"), {"ρ", "  l"}, Zahl(e.GetRhol(), 3, t)},
         {Nachweis::tr("Horizontale Querbewehrung"), {"A", "sy"}, flaeche(e.GetAsy()), Cm, "2"},
         {Nachweis::tr("Vertikale Aufhängebewehrung"), {"A", "sx"}, flaeche(e.GetAsx()), Cm, "2"},
-        {Nachweis::tr("Einflußbereich Bewehrung"), {"b", "y,soll"}, breite(e.GetbySoll()), Cm},
-        {Nachweis::tr("Einflußbereich Bewehrung"), {"b", "x,soll"}, breite(e.Getbx()), Cm},
+        {Nachweis::tr("Einflußbereich Bewehrung"), {"b", Nachweis::tr("y,soll")}, breite(e.GetbySoll()), Cm},
+        {Nachweis::tr("Einflußbereich Bewehrung"), {"b", Nachweis::tr("x,soll")}, breite(e.Getbx()), Cm},
         {Nachweis::tr("Rundschnitt / Dorn"), {"u", "i"}, cm(rundschnitt), Cm}};
     std::vector<Formeleintrag> abstaende{
         {Nachweis::tr("Mindestrandabstand (gem. Zulassung)"), {"a", "r,min"}, cm(e.GetZulMinRand()), Cm}};
@@ -163,14 +163,16 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
                              Zahl(MinRandabstandStuetze(dorn) / 10, 0, t),
                              Cm});
     abstaende.push_back({Nachweis::tr("vorhandener Randabstand"),
-                         {"a", "r,vorh"},
+                         {"a", Nachweis::tr("r,vorh")},
                          cm(std::min(e.GetAbstandLinks(), e.GetAbstandRechts())),
                          Cm});
     abstaende.push_back(
         {Nachweis::tr("Mindestdornabstand (gem. Zulassung)"), {"e", "min"}, cm(e.GetZulMinAchs()), Cm});
     if (AnzDorn() > 1 && fall != TsAnwendungsfall::afEinzel)
-        abstaende.push_back(
-            {Nachweis::tr("vorhandener Dornabstand"), {"e", "vorh"}, cm(e.GetIstMinAchs()), Cm});
+        abstaende.push_back({Nachweis::tr("vorhandener Dornabstand"),
+                             {"e", Nachweis::tr("vorh")},
+                             cm(e.GetIstMinAchs()),
+                             Cm});
 
     static const char* const Anordnung[] = {QT_TRANSLATE_NOOP("Nachweis", "Berechnung als Einzeldorn"),
                                             QT_TRANSLATE_NOOP("Nachweis", "Berechnung als Dornpaar"),

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QPainter>
 #include <vector>
 
@@ -23,7 +24,8 @@ void Skizzenzeichner::SkizzeAnsicht(const TrRechteck& rechteck, const TKAnwendun
     DornVorne(x0, Daten.NullPunkt.y(), false);
     AnsichtPosD();
     AnsichtBemassung(quelle);
-    Titel(QStringLiteral("Rand- und Aufhängebewehrung des Dorns"), links, Oben() - 6 * Texthoehe);
+    Titel(QCoreApplication::translate("Skizze", "Rand- und Aufhängebewehrung des Dorns"), links,
+          Oben() - 6 * Texthoehe);
 }
 
 // Stirrup C around the dowel, the B layers over the member width and the A bars.

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -56,7 +57,7 @@ void Skizzenzeichner::SkizzeDornReihe(const TrRechteck& rechteck, const TKAnwend
     if (quelle.Belastung.GetBelastungsfall() != TsBelastungsfall::bfPunktlast)
         Mass({x0, Unten() + 2 * th}, {x0 + d.FugenLaenge, Unten() + 2 * th}, {},
              Cm(quelle.Geometrie.GetFugenlaenge()));
-    Titel(QStringLiteral("Aufteilung der Dorne"), x0 - th, Oben() - 5 * th);
+    Titel(QCoreApplication::translate("Skizze", "Aufteilung der Dorne"), x0 - th, Oben() - 5 * th);
 }
 
 void Skizzenzeichner::SkizzeLastverlauf(const TrRechteck& rechteck, const TKAnwendung& anwendung) {

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -24,7 +25,7 @@ void Skizzenzeichner::SkizzeDraufsicht(const TrRechteck& rechteck, const TKAnwen
     DraufsichtBewehrung();
     DraufsichtPosD(false);
     DraufsichtBemassung(quelle);
-    Titel(QStringLiteral("Draufsicht"), links, hinten - 3 * Texthoehe);
+    Titel(QCoreApplication::translate("Skizze", "Draufsicht"), links, hinten - 3 * Texthoehe);
 }
 
 // The dowel seen from above: sleeve tube, bar stub in the joint, front plate, web and the two rods.
@@ -122,7 +123,7 @@ void Skizzenzeichner::DraufsichtBemassung(const Skizzenquelle& quelle) {
     }
     SenkrechteKette(x0 + d.BauteilBreite / 2 + th, yWerte, texte);
 
-    const QString buegel = QStringLiteral("Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+    const QString buegel = QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
     const int xC = x0 + 2 * d.DornDurchmesser / 3;
     int breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, y0 - d.DistPosCRand}, {xC, hinten - th}, {xC - breite - th, hinten - th}}, buegel,

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -16,7 +17,7 @@ void Skizzenzeichner::SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendun
     SchnittDornStaebe(x0 - Daten.DornLaenge, x0 + Daten.DornLaenge, Daten.DornDurchmesser);
     SchnittDornKoerper();
     SchnittBemassung(quelle);
-    Titel(QStringLiteral("Schnitt"), x0 - Daten.DornLaenge, Oben() - 6 * Texthoehe);
+    Titel(QCoreApplication::translate("Skizze", "Schnitt"), x0 - Daten.DornLaenge, Oben() - 6 * Texthoehe);
 }
 
 // Far face of the member in the section; all horizontal extents follow the rectangle's direction.
@@ -136,7 +137,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
                 dorn.GetPosB1d());
     }
 
-    const QString buegel = QStringLiteral("Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+    const QString buegel = QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
     const int xC = x0 + d.DistPosCRand;
     breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, (y0 + Unten()) / 2}, {xC, Unten() + th}, {xC + Richtung * (breite + th), Unten() + th}},

@@ -1,5 +1,6 @@
 #include "output/Skizzenzeichner.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -8,8 +9,8 @@
 #include "model/TKBelastung.h"
 #include "model/TKDornDaten.h"
 #include "model/TKDornErgebnis.h"
-#include "model/Zahlentext.h"
 #include "model/TKGeometrie.h"
+#include "model/Zahlentext.h"
 #include "output/Skizzenprimitive.h"
 #include "output/Skizzenquelle.h"
 
@@ -303,7 +304,7 @@ void Skizzenzeichner::Pfeil(QPoint fuss, QPoint spitze, const QString& haupt, co
 
 // The anchorage arrow: as long as its own label plus a little, pointing away from the joint.
 void Skizzenzeichner::Verankerungspfeil(int x, int y) {
-    const QString haupt = QStringLiteral("verankern mit l");
+    const QString haupt = QCoreApplication::translate("Skizze", "verankern mit l");
     const QString index = QStringLiteral("b,net");
     SchriftSetzen(canvas, 8);
     const int laenge = TextBreite(canvas, haupt + index + QStringLiteral("WW"));

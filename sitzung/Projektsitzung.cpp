@@ -308,12 +308,12 @@ Dateiergebnis Projektsitzung::BewehrungDxf(int nummer, TsDorn dorn, const std::s
     DXF_Object zeichnung;
     if (!BewehrungsZeichnung(Position(nummer), dorn, umgebung_, zeichnung, fehler))
         return {false, fehler, true};
-    if (!SpeichereDxf(zeichnung, MitDxfEndung(datei), fehler)) return {false, fehler};
+    if (!SpeichereDxf(zeichnung, MitDxfEndung(datei), fehler, umgebung_)) return {false, fehler};
     return {};
 }
 
 Dateiergebnis Projektsitzung::DornDxf(TsDorn dorn, const std::string& datei) const {
     std::string fehler;
-    if (!DornDxfSchreiben(dorn, datei, fehler)) return {false, fehler};
+    if (!DornDxfSchreiben(dorn, datei, fehler, umgebung_)) return {false, fehler};
     return {};
 }

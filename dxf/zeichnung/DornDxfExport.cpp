@@ -3,10 +3,10 @@
 #include "dxf/zeichnung/Dornzeichnung.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 
-void DornDXFSpeichern(TsDorn dorn, const std::string& datei) {
-    DornZeichnung(dorn).save_to_file(datei);
+void DornDXFSpeichern(TsDorn dorn, const std::string& datei, const Umgebung& umgebung) {
+    DornZeichnung(dorn, umgebung).save_to_file(datei);
 }
 
-bool DornDxfSchreiben(TsDorn dorn, const std::string& datei, std::string& fehler) {
-    return SpeichereDxf(DornZeichnung(dorn), MitDxfEndung(datei), fehler);
+bool DornDxfSchreiben(TsDorn dorn, const std::string& datei, std::string& fehler, const Umgebung& umgebung) {
+    return SpeichereDxf(DornZeichnung(dorn, umgebung), MitDxfEndung(datei), fehler, umgebung);
 }

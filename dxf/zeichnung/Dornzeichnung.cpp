@@ -6,11 +6,14 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 #include "dxf/zeichnung/DxfZeichner.h"
 #include "model/Katalog.h"
+#include "model/Uebersetzung.h"
+#include "model/Umgebung.h"
 #include "model/Zahlentext.h"
 
 namespace {
 
-// Product drawings are German and fixed, whatever the user's regional settings.
+// Product drawings keep their numbers, whatever the user's regional settings; only the words follow the
+// user-interface language (in letters the 8-bit code page of DXF texts can hold).
 constexpr char Komma = ',';
 constexpr double Plattendicke = 4;
 constexpr int Achsfarbe = 1;
@@ -111,28 +114,37 @@ void Seitenansicht(const DornBlatt& b) {
     SenkrechtesMass(b, xr + b.a, d.Abstand / 2, -d.Abstand / 2, T(d.Abstand));
 }
 
-std::string Stabzeile(int nr, double durchmesser, double laenge, double abstand) {
-    return "Stab " + std::to_string(nr) + ": Ø" + T(durchmesser) + ", l = " + T(laenge) +
-           ", Abstand zur Fuge " + T(abstand);
+std::string Text(const Umgebung& u, const char* text, std::initializer_list<std::string> werte = {}) {
+    return Einsetzen(u.translate("Dornzeichnung", text), werte);
 }
 
-void Texte(const DornBlatt& b, TsDorn dorn) {
+std::string Stabzeile(const Umgebung& u, int nr, double durchmesser, double laenge, double abstand) {
+    return Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Stab %1: Ø%2, l = %3, Abstand zur Fuge %4"),
+                {std::to_string(nr), T(durchmesser), T(laenge), T(abstand)});
+}
+
+void Texte(const DornBlatt& b, TsDorn dorn, const Umgebung& u) {
     const TrDornMasse& d = b.d;
     const double kopf = d.Hoehe / 2 + 5 * b.a;
-    b.titel.DxfText("QUORVEL® Doppelschubdorn " + DornName(dorn), 7, -b.breit, kopf + 30 * b.s, 0, 0);
-    b.text.DxfText("Zeichnung Nr. " + std::to_string(DornZeichnungNr(dorn)), 7, -b.breit, kopf + 18 * b.s, 0,
+    b.titel.DxfText(
+        Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "QUORVEL® Doppelschubdorn %1"), {DornName(dorn)}), 7,
+        -b.breit, kopf + 30 * b.s, 0, 0);
+    b.text.DxfText(Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Zeichnung Nr. %1"),
+                        {std::to_string(DornZeichnungNr(dorn))}),
+                   7, -b.breit, kopf + 18 * b.s, 0, 0);
+    b.text.DxfText(Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Vorderansicht")), 7, -b.breit, kopf, 0, 0);
+    b.text.DxfText(Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Seitenansicht")), 7, b.X0 - d.Laenge, kopf, 0,
                    0);
-    b.text.DxfText("Vorderansicht", 7, -b.breit, kopf, 0, 0);
-    b.text.DxfText("Seitenansicht", 7, b.X0 - d.Laenge, kopf, 0, 0);
 
     std::vector<std::string> zeilen{
-        "Schubdorn: 2 x Ø" + T(d.Durchmesser) + ", Achsabstand " + T(d.Abstand),
-        Stabzeile(1, d.Stab1d, d.Stab1l, d.Stab1a),
-        Stabzeile(2, d.Stab2d, d.Stab2l, d.Stab2a),
-        "Hülsenrohr: " + T(d.RERohrb) + " x " + T(d.RERohrh),
-        "Ankerplatte: " + T(d.Breite) + " x " + T(d.Hoehe) + " x " + T(Plattendicke) + ", Steg " +
-            T(d.Plattel),
-        "Maße in mm",
+        Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Schubdorn: 2 x Ø%1, Achsabstand %2"),
+             {T(d.Durchmesser), T(d.Abstand)}),
+        Stabzeile(u, 1, d.Stab1d, d.Stab1l, d.Stab1a),
+        Stabzeile(u, 2, d.Stab2d, d.Stab2l, d.Stab2a),
+        Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Hülsenrohr: %1 x %2"), {T(d.RERohrb), T(d.RERohrh)}),
+        Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Ankerplatte: %1 x %2 x %3, Steg %4"),
+             {T(d.Breite), T(d.Hoehe), T(Plattendicke), T(d.Plattel)}),
+        Text(u, QT_TRANSLATE_NOOP("Dornzeichnung", "Maße in mm")),
     };
     double y = -std::max(d.Hoehe / 2 + 3 * b.a, (d.Abstand + d.RERohrh) / 2 + b.a) - 2 * b.a;
     for (const std::string& zeile : zeilen) {
@@ -143,7 +155,7 @@ void Texte(const DornBlatt& b, TsDorn dorn) {
 
 }  // namespace
 
-DXF_Object DornZeichnung(TsDorn dorn) {
+DXF_Object DornZeichnung(TsDorn dorn, const Umgebung& umgebung) {
     DXF_Object doc(DornDxfDatei(dorn));
     DXF_Layer& achsen = doc.new_layer(DornLayerAchsen, true);
     DXF_Layer& dorn_ = doc.new_layer(DornLayerDorn, true);
@@ -170,6 +182,6 @@ DXF_Object DornZeichnung(TsDorn dorn) {
                       breit + 7 * a + d.Laenge};
     Vorderansicht(b);
     Seitenansicht(b);
-    Texte(b, dorn);
+    Texte(b, dorn, umgebung);
     return doc;
 }

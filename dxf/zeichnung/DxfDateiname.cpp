@@ -5,6 +5,8 @@
 
 #include "datei/Dateifehler.h"
 #include "dxf/DXF_Object.h"
+#include "model/Uebersetzung.h"
+#include "model/Umgebung.h"
 
 std::string MitDxfEndung(const std::string& datei) {
     const auto trenner = datei.find_last_of("/\\");
@@ -16,12 +18,15 @@ std::string MitDxfEndung(const std::string& datei) {
     return endung == ".DXF" ? datei : datei + ".dxf";
 }
 
-bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& fehler) {
+bool SpeichereDxf(const DXF_Object& doc, const std::string& datei, std::string& fehler,
+                  const Umgebung& umgebung) {
     try {
         doc.save_to_file(datei);
         return true;
     } catch (const std::exception& e) {
-        fehler = "Die Datei \"" + datei + "\" konnte nicht geschrieben werden: " + Fehlergrund(e);
+        fehler = Einsetzen(
+            umgebung.translate("Dateifehler", "Die Datei \"%1\" konnte nicht geschrieben werden: %2"),
+            {datei, umgebung.translate("Dateifehler", Fehlergrund(e).c_str())});
         return false;
     }
 }

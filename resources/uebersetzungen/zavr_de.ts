@@ -504,11 +504,54 @@
         <source>keine gewöhnliche Datei (ein Gerät oder eine Pipe)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialogdienst</name>
     <message>
         <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dornzeichnung</name>
+    <message>
+        <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeichnung Nr. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorderansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seitenansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hülsenrohr: %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maße in mm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1019,6 +1062,22 @@
         <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>y,soll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x,soll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>r,vorh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vorh</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1094,6 +1153,33 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Skizze</name>
+    <message>
+        <source>Rand- und Aufhängebewehrung des Dorns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufteilung der Dorne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. 1 (%1 Bügel </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verankern mit l</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1210,6 +1296,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL  Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1530,6 +1620,41 @@ www.quorvel.example</source>
     </message>
 </context>
 <context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>
@@ -1709,6 +1834,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>ZAVR Programm &amp;starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -108,271 +108,271 @@
     <name>Befehle</name>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Project</translation>
     </message>
     <message>
         <source>&amp;Eingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Input</translation>
     </message>
     <message>
         <source>Be&amp;rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculation</translation>
     </message>
     <message>
         <source>Bedarfs&amp;liste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bill of quantities</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport</translation>
     </message>
     <message>
         <source>&amp;Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>Bill of quantities</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>&amp;Neu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New...</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>&amp;Öffnen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Speichern &amp;unter ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;as ...</translation>
     </message>
     <message>
         <source>Speichern unter ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as ...</translation>
     </message>
     <message>
         <source>Drucker &amp;einrichten...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print&amp;er setup...</translation>
     </message>
     <message>
         <source>Drucker einrichten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer setup ...</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>&amp;Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Project &amp;browser</translation>
     </message>
     <message>
         <source>Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Project browser</translation>
     </message>
     <message>
         <source>Position &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add position</translation>
     </message>
     <message>
         <source>Position hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add position</translation>
     </message>
     <message>
         <source>aktuelle Position &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete current position</translation>
     </message>
     <message>
         <source>aktuelle Position löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete current position</translation>
     </message>
     <message>
         <source>Systemein&amp;gaben</source>
-        <translation type="unfinished"></translation>
+        <translation>System &amp;inputs</translation>
     </message>
     <message>
         <source>Systemeingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>System inputs</translation>
     </message>
     <message>
         <source>&amp;Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Project &amp;data</translation>
     </message>
     <message>
         <source>Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Project data</translation>
     </message>
     <message>
         <source>Eingabe&amp;baum</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation &amp;tree</translation>
     </message>
     <message>
         <source>&amp;Berechnung durchführen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Run calculation</translation>
     </message>
     <message>
         <source>&amp;Vorschau anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;preview</translation>
     </message>
     <message>
         <source>&amp;Bedarfsliste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;bill of quantities</translation>
     </message>
     <message>
         <source>Bedarfsliste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show bill of quantities</translation>
     </message>
     <message>
         <source>zu Bedarfsliste &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add to bill of quantities</translation>
     </message>
     <message>
         <source>In Bedarfsliste aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add to bill of quantities</translation>
     </message>
     <message>
         <source>Ergebnisse in &amp;Datei exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export results to &amp;file</translation>
     </message>
     <message>
         <source>Ergebnisse in &amp;Zwischenablage exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export results to &amp;clipboard</translation>
     </message>
     <message>
         <source>DXF Export - D&amp;orn</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF export - d&amp;owel</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF export - &amp;reinforcement</translation>
     </message>
     <message>
         <source>&amp;Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Design</translation>
     </message>
     <message>
         <source>Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>&amp;Farbeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colour settings</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>&amp;Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contents</translation>
     </message>
     <message>
         <source>Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents</translation>
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Search</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Über &amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Using help</translation>
     </message>
     <message>
         <source>Über Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Using help</translation>
     </message>
     <message>
         <source>&amp;Über QUORVEL® ZAVR ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About QUORVEL® ZAVR ...</translation>
     </message>
     <message>
         <source>Über QUORVEL® ZAVR ...</source>
-        <translation type="unfinished"></translation>
+        <translation>About QUORVEL® ZAVR ...</translation>
     </message>
     <message>
         <source>ZAVR - &amp;Katalog</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - &amp;catalogue</translation>
     </message>
     <message>
         <source>ZAVR - Katalog</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - catalogue</translation>
     </message>
     <message>
         <source>ZAVR - &amp;Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - &amp;approval</translation>
     </message>
     <message>
         <source>ZAVR - Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - approval</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit program</translation>
     </message>
     <message>
         <source>Bauvorhaben: </source>
-        <translation type="unfinished"></translation>
+        <translation>Project: </translation>
     </message>
     <message>
         <source>aktuelle Positionen</source>
-        <translation type="unfinished"></translation>
+        <translation>current positions</translation>
     </message>
     <message>
         <source>Eingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Inputs</translation>
     </message>
     <message>
         <source>Eingabebaum</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation tree</translation>
     </message>
     <message>
         <source>Als &amp;PDF speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as &amp;PDF...</translation>
     </message>
 </context>
 <context>
@@ -380,42 +380,43 @@
     <message>
         <source>SetTmpLast: Fataler Fehler im Berechnungsablauf! Das Ergebnis der Berechnung ist ungültig!
 <byte value="xd"/>Versuchen Sie die Berechnung mit neuen Eingabedaten und wenden Sie sich an den Hersteller des Programms</source>
-        <translation type="unfinished"></translation>
+        <translation>SetTmpLast: fatal error in the calculation! The result of the calculation is invalid!
+<byte value="xd"/>Please try the calculation with new input data and contact the maker of the program</translation>
     </message>
     <message>
         <source>Fehler in Modul MuexyCalc ---&gt; pbxy * phm = 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in module MuexyCalc ---&gt; pbxy * phm = 0!</translation>
     </message>
     <message>
         <source>Fehler in Modul Teilu     ---&gt; d = 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in module Teilu     ---&gt; d = 0!</translation>
     </message>
     <message>
         <source>Kein gültiger Dorn gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>No admissible dowel found</translation>
     </message>
 </context>
 <context>
     <name>Bewehrungsplan</name>
     <message>
         <source>Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The position has not been calculated; the reinforcement drawing needs the results of a calculation.</translation>
     </message>
     <message>
         <source>Die Bewehrungsdaten enthalten ungültige Zahlen; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The reinforcement data contain invalid numbers; please recalculate the position.</translation>
     </message>
     <message>
         <source>Plattendicke oder Bewehrungsbreite by ist nicht berechnet; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slab thickness or reinforcement width by has not been calculated; please recalculate the position.</translation>
     </message>
     <message>
         <source>Die Stabanzahlen der Bewehrung passen nicht zusammen; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The numbers of reinforcing bars do not match; please recalculate the position.</translation>
     </message>
     <message>
         <source>Die Stababstände der Bewehrung sind unvollständig; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bar spacings of the reinforcement are incomplete; please recalculate the position.</translation>
     </message>
     <message>
         <source>Bauseitige Bewehrung für QUORVEL® Doppelschubdorn </source>
@@ -446,271 +447,314 @@
     <name>Dateifehler</name>
     <message>
         <source>der Datenträger ist voll</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is full</translation>
     </message>
     <message>
         <source>das Speicherkontingent ist erschöpft</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk quota is exhausted</translation>
     </message>
     <message>
         <source>keine Schreibberechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission to write</translation>
     </message>
     <message>
         <source>keine Leseberechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission to read</translation>
     </message>
     <message>
         <source>der Ordner existiert nicht</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder does not exist</translation>
     </message>
     <message>
         <source>die Datei existiert nicht</source>
-        <translation type="unfinished"></translation>
+        <translation>the file does not exist</translation>
     </message>
     <message>
         <source>ein Teil des Pfades ist kein Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>a part of the path is not a folder</translation>
     </message>
     <message>
         <source>der Name bezeichnet einen Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>the name is that of a folder</translation>
     </message>
     <message>
         <source>der Datenträger ist schreibgeschützt</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is write-protected</translation>
     </message>
     <message>
         <source>die Datei wäre zu groß</source>
-        <translation type="unfinished"></translation>
+        <translation>the file would be too large</translation>
     </message>
     <message>
         <source>die Datei ist zu groß</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large</translation>
     </message>
     <message>
         <source>der Dateiname ist zu lang</source>
-        <translation type="unfinished"></translation>
+        <translation>the file name is too long</translation>
     </message>
     <message>
         <source>zu viele symbolische Verweise</source>
-        <translation type="unfinished"></translation>
+        <translation>too many symbolic links</translation>
     </message>
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
-        <translation type="unfinished"></translation>
+        <translation>input/output error of the disk</translation>
     </message>
     <message>
         <source>keine gewöhnliche Datei (ein Gerät oder eine Pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>not a regular file (a device or a pipe)</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation>The file &quot;%1&quot; could not be written: %2</translation>
     </message>
 </context>
 <context>
     <name>Dialogdienst</name>
     <message>
         <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® shear dowel ZAVR / ZAVRQ</translation>
+    </message>
+</context>
+<context>
+    <name>Dornzeichnung</name>
+    <message>
+        <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
+        <translation>Bar %1: Ø%2, l = %3, distance to joint %4</translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn %1</source>
+        <translation>QUORVEL® double shear dowel %1</translation>
+    </message>
+    <message>
+        <source>Zeichnung Nr. %1</source>
+        <translation>Drawing no. %1</translation>
+    </message>
+    <message>
+        <source>Vorderansicht</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>Seitenansicht</source>
+        <translation>Side view</translation>
+    </message>
+    <message>
+        <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
+        <translation>Shear dowel: 2 x Ø%1, axis spacing %2</translation>
+    </message>
+    <message>
+        <source>Hülsenrohr: %1 x %2</source>
+        <translation>Sleeve tube: %1 x %2</translation>
+    </message>
+    <message>
+        <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
+        <translation>Anchor plate: %1 x %2 x %3, web %4</translation>
+    </message>
+    <message>
+        <source>Maße in mm</source>
+        <translation>Dimensions in mm</translation>
     </message>
 </context>
 <context>
     <name>Eingabebereich</name>
     <message>
         <source>einzelner Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>single double shear dowel</translation>
     </message>
     <message>
         <source>Dornpaar Platte an Platte</source>
-        <translation type="unfinished"></translation>
+        <translation>dowel pair slab to slab</translation>
     </message>
     <message>
         <source>Dornpaar Platte an Wand</source>
-        <translation type="unfinished"></translation>
+        <translation>dowel pair slab to wall</translation>
     </message>
     <message>
         <source>Dornreihe Platte an Platte</source>
-        <translation type="unfinished"></translation>
+        <translation>dowel row slab to slab</translation>
     </message>
     <message>
         <source>Dornreihe Platte an Wand</source>
-        <translation type="unfinished"></translation>
+        <translation>dowel row slab to wall</translation>
     </message>
     <message>
         <source>&amp;Einzellast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Point load</translation>
     </message>
     <message>
         <source>&amp;konstante Last</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Constant load</translation>
     </message>
     <message>
         <source>&amp;gleichförmig</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linear</translation>
     </message>
     <message>
         <source>&amp;beliebig</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arbitrary</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>lfd Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>No.:</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Anwendungsfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Application case</translation>
     </message>
     <message>
         <source>Bauteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Member</translation>
     </message>
     <message>
         <source>Betongüte</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete strength class</translation>
     </message>
     <message>
         <source>Feuerwiderstandsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire resistance</translation>
     </message>
     <message>
         <source>Fuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint</translation>
     </message>
     <message>
         <source>max. Fugenbreite</source>
-        <translation type="unfinished"></translation>
+        <translation>max. joint width</translation>
     </message>
     <message>
         <source>Dornabstand berechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>calculate dowel spacing</translation>
     </message>
     <message>
         <source>konstanter Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>constant dowel spacing</translation>
     </message>
     <message>
         <source>Ermittlung der Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinforcement</translation>
     </message>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Input of the design values</translation>
     </message>
     <message>
         <source>Bemessungswerte der Einwirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Design values of the action</translation>
     </message>
     <message>
         <source>(Design-Lasten):</source>
-        <translation type="unfinished"></translation>
+        <translation>(design loads):</translation>
     </message>
     <message>
         <source>Querkraftverlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear force distribution</translation>
     </message>
     <message>
         <source>Plattendicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Slab thickness</translation>
     </message>
     <message>
         <source>Wanddicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall thickness</translation>
     </message>
     <message>
         <source>Randabstand links</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge distance left</translation>
     </message>
     <message>
         <source>Randabstand rechts</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge distance right</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint length</translation>
     </message>
     <message>
         <source>Betondeckung oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover top</translation>
     </message>
     <message>
         <source>Betondeckung unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover bottom</translation>
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover front</translation>
     </message>
     <message>
         <source>Anteil ständig / veränderlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio permanent / variable</translation>
     </message>
     <message>
         <source>Punktlast</source>
-        <translation type="unfinished"></translation>
+        <translation>Point load</translation>
     </message>
     <message>
         <source>links</source>
-        <translation type="unfinished"></translation>
+        <translation>left</translation>
     </message>
     <message>
         <source>rechts</source>
-        <translation type="unfinished"></translation>
+        <translation>right</translation>
     </message>
 </context>
 <context>
     <name>Ergebnisliste</name>
     <message>
         <source>Ausnutzungsgrad der Stahltragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation of the steel resistance</translation>
     </message>
     <message>
         <source>Ausnutzungsgrad der Durchstanztragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation of the punching shear resistance</translation>
     </message>
     <message>
         <source>Ausnutzungsgrad des Betonkantenbruchs</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation of the concrete edge resistance</translation>
     </message>
     <message>
         <source>Anzahl der Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of dowels</translation>
     </message>
     <message>
         <source>Übersicht der Berechung</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation overview</translation>
     </message>
     <message>
         <source>Übersicht der Berechnungsergebnisse</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview of the calculation results</translation>
     </message>
 </context>
 <context>
     <name>Exportdialog</name>
     <message>
         <source>Exportieren in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export in SVG format (*.svg)</translation>
     </message>
     <message>
         <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export in bitmap format (*.bmp)</translation>
     </message>
     <message>
         <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export in JPEG format (*.jpg)</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ - export results</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be written: %2.</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
@@ -725,341 +769,357 @@
     <name>Nachweis</name>
     <message>
         <source>Zwischenergebnis Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermediate result reinforcement</translation>
     </message>
     <message>
         <source>Ausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation</translation>
     </message>
     <message>
         <source>Berechnung mit optimaler Dornausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation with optimised dowel utilisation</translation>
     </message>
     <message>
         <source>Berechnung mit Bewehrung nach Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation with reinforcement to the approval</translation>
     </message>
     <message>
         <source>Betongüte</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete strength class</translation>
     </message>
     <message>
         <source>Wanddicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall thickness</translation>
     </message>
     <message>
         <source>Plattendicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Slab thickness</translation>
     </message>
     <message>
         <source>Betondeckung oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover top</translation>
     </message>
     <message>
         <source>Betondeckung unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover bottom</translation>
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete cover front</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation type="unfinished"></translation>
+        <translation>effective depth</translation>
     </message>
     <message>
         <source>Einzellast am Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>point load at the dowel</translation>
     </message>
     <message>
         <source>konstante Linienlast</source>
-        <translation type="unfinished"></translation>
+        <translation>constant line load</translation>
     </message>
     <message>
         <source>geradlinige Linienlast</source>
-        <translation type="unfinished"></translation>
+        <translation>linearly varying line load</translation>
     </message>
     <message>
         <source>beliebiger Linienlastverlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>arbitrary line load distribution</translation>
     </message>
     <message>
         <source>siehe nachfolgende Seite</source>
-        <translation type="unfinished"></translation>
+        <translation>see the following page</translation>
     </message>
     <message>
         <source>Fugenbreite</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint width</translation>
     </message>
     <message>
         <source>vorgegebener Randabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>given edge distance</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint length</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire protection</translation>
     </message>
     <message>
         <source>Eingaben zur Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Eingaben zur Bauteilgeometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Member geometry</translation>
     </message>
     <message>
         <source>Eingaben zur Belastung</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading</translation>
     </message>
     <message>
         <source>Eingaben zur Dehnfuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Expansion joint</translation>
     </message>
     <message>
         <source>Gewählt</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected</translation>
     </message>
     <message>
         <source>Bewehrungsgrad / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinforcement ratio / dowel</translation>
     </message>
     <message>
         <source>Horizontale Querbewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal transverse reinforcement</translation>
     </message>
     <message>
         <source>Vertikale Aufhängebewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical suspension reinforcement</translation>
     </message>
     <message>
         <source>Einflußbereich Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone of reinforcement</translation>
     </message>
     <message>
         <source>Rundschnitt / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Control perimeter / dowel</translation>
     </message>
     <message>
         <source>Mindestrandabstand (gem. Zulassung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum edge distance (to the approval)</translation>
     </message>
     <message>
         <source>minimaler Randabstand Stütze</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum edge distance of the dowel</translation>
     </message>
     <message>
         <source>vorhandener Randabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>actual edge distance</translation>
     </message>
     <message>
         <source>Mindestdornabstand (gem. Zulassung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum dowel spacing (to the approval)</translation>
     </message>
     <message>
         <source>vorhandener Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>actual dowel spacing</translation>
     </message>
     <message>
         <source>Berechnung als Einzeldorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation as a single dowel</translation>
     </message>
     <message>
         <source>Berechnung als Dornpaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation as a dowel pair</translation>
     </message>
     <message>
         <source>Berechnung als Dornreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation as a dowel row</translation>
     </message>
     <message>
         <source>Rand- und Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge distance and dowel spacing</translation>
     </message>
     <message>
         <source>Nachweis / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification / dowel</translation>
     </message>
     <message>
         <source>Ermittlung der Bemessungswiderstände unter Berücksichtigung von Längs-</source>
-        <translation type="unfinished"></translation>
+        <translation>Design resistances, allowing for longitudinal</translation>
     </message>
     <message>
         <source>und</source>
-        <translation type="unfinished"></translation>
+        <translation>and</translation>
     </message>
     <message>
         <source>oder</source>
-        <translation type="unfinished"></translation>
+        <translation>or</translation>
     </message>
     <message>
         <source>Querverschiebung</source>
-        <translation type="unfinished"></translation>
+        <translation>transverse movement</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Stahltragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Design resistance of the steel</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Durchstanzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Design punching shear resistance</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Betonkantenbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Design resistance against concrete edge failure</translation>
     </message>
     <message>
         <source>maßgebender Bemessungswiderstand</source>
-        <translation type="unfinished"></translation>
+        <translation>governing design resistance</translation>
     </message>
     <message>
         <source>Bemessungswert der einwirkenden Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Design value of the applied load</translation>
     </message>
     <message>
         <source>maximale Dornausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>maximum dowel utilisation</translation>
     </message>
     <message>
         <source>Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the continuity effect of the load along the joint must be checked separately by the designer!</translation>
     </message>
     <message>
         <source>Übersicht der Bewehrungszulage</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview of the additional reinforcement</translation>
     </message>
     <message>
         <source>Aufhängebewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspension reinforcement</translation>
     </message>
     <message>
         <source>Längsbewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudinal reinforcement</translation>
     </message>
     <message>
         <source>Bügel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stirrups</translation>
     </message>
     <message>
         <source>Koordinaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinates</translation>
     </message>
     <message>
         <source>Dorn Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowel no.:</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacing</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Berechnungsnachweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Design calculation</translation>
     </message>
     <message>
         <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Content could not be created</translation>
     </message>
     <message>
         <source>Berechnungsnachweis für </source>
-        <translation type="unfinished"></translation>
+        <translation>Design calculation for </translation>
     </message>
     <message>
         <source>Bauvorhaben:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Project:  </translation>
     </message>
     <message>
         <source>Seite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page:</translation>
     </message>
     <message>
         <source>Proj.-Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proj. no.:</translation>
     </message>
     <message>
         <source>QUORVEL GmbH</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL GmbH</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: approval to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® double shear dowel to approval Z-98.6-341</translation>
     </message>
     <message>
         <source>Datum: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date: </translation>
     </message>
     <message>
         <source>Ausdruck vom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Printed on: </translation>
     </message>
     <message>
         <source>Bearbeiter: </source>
-        <translation type="unfinished"></translation>
+        <translation>Engineer: </translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Office / company: </translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Position: </translation>
     </message>
     <message>
         <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
-        <translation type="unfinished"></translation>
+        <translation>The dowel is not admissible for the following reason:</translation>
+    </message>
+    <message>
+        <source>y,soll</source>
+        <translation>y,req</translation>
+    </message>
+    <message>
+        <source>x,soll</source>
+        <translation>x,req</translation>
+    </message>
+    <message>
+        <source>r,vorh</source>
+        <translation>r,prov</translation>
+    </message>
+    <message>
+        <source>vorh</source>
+        <translation>prov</translation>
     </message>
 </context>
 <context>
     <name>Projektdatei</name>
     <message>
         <source>Die Datei ist keine gültige QUORVEL® - ZAVR Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not a valid QUORVEL® - ZAVR file</translation>
     </message>
     <message>
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file declares more than 10000 positions; a project cannot have more positions.</translation>
     </message>
 </context>
 <context>
     <name>Projektsitzung</name>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file given!</translation>
     </message>
     <message>
         <source>Das Projekt hat noch keinen Dateinamen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project has no file name yet.</translation>
     </message>
     <message>
         <source>Soll der aktuelle Zustand gespeichert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the current state?</translation>
     </message>
     <message>
         <source>Das Projekt kann keine weitere Position aufnehmen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project cannot take another position.</translation>
     </message>
     <message>
         <source>Es ist nur eine Position im Projekt vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project has only one position.</translation>
     </message>
     <message>
         <source>Die letzte Position kann nicht entfernt werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>The last position cannot be removed!</translation>
     </message>
     <message>
         <source> kann nicht gespeichert werden: </source>
-        <translation type="unfinished"></translation>
+        <translation> cannot be saved: </translation>
     </message>
     <message>
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
@@ -1094,73 +1154,118 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>This calculation was made with the option &quot;unlimited&quot;, so the dowel spacings 
+may be greater than 5 * slab thickness.
+The continuity effect of the load along the joint must be checked separately by the designer!
+
+The design assumes that every dowel carries the same load.
+The dowel spacings therefore vary with the distribution of the shear force along 
+the joint.
+
+To achieve a line-like support, an axis spacing of the dowels of no more than 
+5 * slab thickness is recommended.
+
+The program can limit the dowel spacing automatically 
+under Options - Design:
+
+     •  5 * slab thickness - equal load on all dowels
+     •  5 * slab thickness - insert constructive dowels (where the spacings are large)
+
+Which variant is more economical depends on the distribution of the shear force along the joint and cannot 
+be predicted.</translation>
+    </message>
+</context>
+<context>
+    <name>Skizze</name>
+    <message>
+        <source>Rand- und Aufhängebewehrung des Dorns</source>
+        <translation>Edge and suspension reinforcement of the dowel</translation>
+    </message>
+    <message>
+        <source>Aufteilung der Dorne</source>
+        <translation>Arrangement of the dowels</translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Pos. 1 (%1 Bügel </source>
+        <translation>Pos. 1 (%1 stirrups </translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>verankern mit l</source>
+        <translation>anchor with l</translation>
     </message>
 </context>
 <context>
     <name>Skizzenbereich</name>
     <message>
         <source>Skizze in &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>Sketch to &amp;clipboard</translation>
     </message>
     <message>
         <source>Skizze in &amp;Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save sketch to &amp;file</translation>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show sketch &amp;full screen</translation>
     </message>
 </context>
 <context>
     <name>Textliste</name>
     <message>
         <source>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e krit\ar &lt; ar krit\hw &lt; hw krit\c &lt; c min\e &lt; e erf\</source>
-        <translation type="unfinished"></translation>
+        <translation>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e crit\ar &lt; ar crit\hw &lt; hw crit\c &lt; c min\e &lt; e req\</translation>
     </message>
     <message>
         <source>Berechnung OK\Bauteildicke zu klein!\Belastung zu hoch!\Dornabstand kleiner zulässig!\Randabstand kleiner zulässig!\Dornabstand für Standardbewehrung nach Zulassung zu klein\Randabstand für erforderliche Bewehrung zu klein\Die angegebene Wanddicke ist für den ausgewählten Dorn kleiner als erforderlich\Die vorhandene Bauteildicke ist für die gewählte Bewehrung zu klein!\Der erforderlichen Bereich der Aufhängebewehrung ist größer als der vorhandene Dornabstand\</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation OK\Member thickness too small!\Load too high!\Dowel spacing below the permitted value!\Edge distance below the permitted value!\Dowel spacing too small for the standard reinforcement of the approval\Edge distance too small for the required reinforcement\The wall thickness given is smaller than required for the selected dowel\The member thickness is too small for the chosen reinforcement!\The required zone of the suspension reinforcement is larger than the actual dowel spacing\</translation>
     </message>
     <message>
         <source>Der maximale Dornabstand ist größer als 5 * Plattendicke\Der maximale Dornabstand konnte auf Grund der Querkrafteingabe nicht eingehalten werden!\</source>
-        <translation type="unfinished"></translation>
+        <translation>The maximum dowel spacing is greater than 5 * slab thickness\The maximum dowel spacing could not be kept because of the shear force input!\</translation>
     </message>
     <message>
         <source>einzelner Doppelschubdorn\Dornpaar Platte an Platte\Dornpaar Platte an Wand\Dornreihe Platte an Platte\Dornreihe Platte an Wand\</source>
-        <translation type="unfinished"></translation>
+        <translation>single double shear dowel\dowel pair slab to slab\dowel pair slab to wall\dowel row slab to slab\dowel row slab to wall\</translation>
     </message>
     <message>
         <source>Nachweis für einen mit Punktlast belasteten einzelnen Doppelschubdorn\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Wand\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Wand\</source>
-        <translation type="unfinished"></translation>
+        <translation>Verification of a single double shear dowel under a point load\Verification of a pair of double shear dowels - connection slab to slab\Verification of a pair of double shear dowels - connection slab to wall\Verification of a row of double shear dowels - connection slab to slab\Verification of a row of double shear dowels - connection slab to wall\</translation>
     </message>
     <message>
         <source>ohne\F90\</source>
-        <translation type="unfinished"></translation>
+        <translation>none\F90\</translation>
     </message>
     <message>
         <source>keine Anforderungen\F90 Manschette\</source>
-        <translation type="unfinished"></translation>
+        <translation>no requirements\F90 sleeve\</translation>
     </message>
     <message>
         <source>20 mm\30 mm\40 mm\50 mm\60 mm\</source>
-        <translation type="unfinished"></translation>
+        <translation>20 mm\30 mm\40 mm\50 mm\60 mm\</translation>
     </message>
     <message>
         <source>Standard\Optimal\</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard\Optimised\</translation>
     </message>
     <message>
         <source>unbegrenzt\5 * Plattendicke - gleiche Belastung aller Dorne\5 * Plattendicke - einfügen konstruktiver Dorne\</source>
-        <translation type="unfinished"></translation>
+        <translation>unlimited\5 * slab thickness - equal load on all dowels\5 * slab thickness - insert constructive dowels\</translation>
     </message>
     <message>
         <source>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\</source>
-        <translation type="unfinished"></translation>
+        <translation>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\</translation>
     </message>
     <message>
         <source>Dorn\S\ct\ce\D\Bemerkungen\</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowel\S\ct\ce\D\Remarks\</translation>
     </message>
 </context>
 <context>
@@ -1173,31 +1278,37 @@ Dieses Programm unterstützt die Bemessung von Doppelschubdornen ZAVR und ZAVRQ 
 Die QUORVEL Bautechnik GmbH hat das Programm mit größter Sorgfalt erstellt und geprüft. Für Schäden, die aus der Anwendung des Programms oder aus fehlerhaften Ergebnissen entstehen, haftet sie nur bei Vorsatz oder grober Fahrlässigkeit.
 
 Fragen und Hinweise zum Programm richten Sie bitte an unsere technische Beratung: support@quorvel.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Disclaimer
+
+This program supports the design of ZAVR and ZAVRQ double shear dowels to the national technical approval. It replaces neither the expertise nor the responsibility of the structural engineer: the user must check the inputs, the design assumptions and the transfer of the results into the construction drawings.
+
+QUORVEL Bautechnik GmbH has written and tested the program with the greatest care. It is liable for damage arising from the use of the program or from faulty results only in the case of intent or gross negligence.
+
+Please send questions and comments on the program to our technical support: support@quorvel.example</translation>
     </message>
     <message>
         <source>Über QUORVEL®  Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>About QUORVEL®  double shear dowel ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Mit diesem Programm kann der Einsatz von ZAVR und ZAVRQ Schubdornen zu Übertragung hoher Querlasten berechnet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>This program designs ZAVR and ZAVRQ shear dowels for the transfer of high shear loads.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Kompilierung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Build:</translation>
     </message>
     <message>
         <source>Erstellt am:</source>
-        <translation type="unfinished"></translation>
+        <translation>Created on:</translation>
     </message>
     <message>
         <source>07.01.2015</source>
-        <translation type="unfinished"></translation>
+        <translation>07/01/2015</translation>
     </message>
     <message>
         <source>QUORVEL Bautechnik GmbH
@@ -1206,510 +1317,558 @@ Musterweg 12
 12345 Musterstadt
 Telefon +49 123 4567-0
 www.quorvel.example</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL Bautechnik GmbH
+Technical support
+Musterweg 12
+12345 Musterstadt
+Phone +49 123 4567-0
+www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>QUORVEL  Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL  double shear dowel ZAVR / ZAVRQ</translation>
     </message>
 </context>
 <context>
     <name>TfrmBemessung</name>
     <message>
         <source>Einstellung zur Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>Design settings</translation>
     </message>
     <message>
         <source>Maximaler Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum dowel spacing</translation>
     </message>
     <message>
         <source>Hinweis bei Überschreitung des</source>
-        <translation type="unfinished"></translation>
+        <translation>Show a note when the maximum</translation>
     </message>
     <message>
         <source>maximalen Dornabstandes anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>dowel spacing is exceeded</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TfrmCharakteristischeLast</name>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Input of the design values</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>TfrmFarbeinstellung</name>
     <message>
         <source>Skizze</source>
-        <translation type="unfinished"></translation>
+        <translation>Sketch</translation>
     </message>
     <message>
         <source>Farbdarstellung des Skizzen Hintergrundes</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the sketch background</translation>
     </message>
     <message>
         <source>Bemassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <source>Farbdarstellung der Bemassung (Linien + Text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the dimensions (lines + text)</translation>
     </message>
     <message>
         <source>Umrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Outline</translation>
     </message>
     <message>
         <source>Farbdarstellung der Betonumrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the concrete outline</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Farbdarstellung der Betonflächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the concrete areas</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire protection</translation>
     </message>
     <message>
         <source>Farbdarstellung der Brandschutzmanschette</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the fire protection sleeve</translation>
     </message>
     <message>
         <source>Position A</source>
-        <translation type="unfinished"></translation>
+        <translation>Position A</translation>
     </message>
     <message>
         <source>Farbdarstellung der Steckbügel (Pos A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the U-bars (pos. A)</translation>
     </message>
     <message>
         <source>Position B</source>
-        <translation type="unfinished"></translation>
+        <translation>Position B</translation>
     </message>
     <message>
         <source>Farbdarstellung der horizontalen Bewehrung (Pos B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the horizontal reinforcement (pos. B)</translation>
     </message>
     <message>
         <source>Position C</source>
-        <translation type="unfinished"></translation>
+        <translation>Position C</translation>
     </message>
     <message>
         <source>Farbdarstellung des geschlossenen Bügels (Pos C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the closed stirrup (pos. C)</translation>
     </message>
     <message>
         <source>Position D</source>
-        <translation type="unfinished"></translation>
+        <translation>Position D</translation>
     </message>
     <message>
         <source>Farbdarstellung der Aufhängebewehrung (Pos D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the suspension reinforcement (pos. D)</translation>
     </message>
     <message>
         <source>Farbdarstellung der Schubdornumrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the shear dowel outline</translation>
     </message>
     <message>
         <source>Farbdarstellung der Schubdornfächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour of the shear dowel areas</translation>
     </message>
     <message>
         <source>ZAVR - Farbeinstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - colour settings</translation>
     </message>
     <message>
         <source>Hintergrund</source>
-        <translation type="unfinished"></translation>
+        <translation>Background</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="unfinished"></translation>
+        <translation>Concrete</translation>
     </message>
     <message>
         <source>Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinforcement</translation>
     </message>
     <message>
         <source>Schubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear dowel</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Default</translation>
     </message>
     <message>
         <source>Farbeinstellung auf Standardwerte zurücksetzen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset the colours to their defaults!</translation>
     </message>
     <message>
         <source>&amp;Graustufen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Greyscale</translation>
     </message>
     <message>
         <source>Farbeinstellung auf Graustufen einstellen! </source>
-        <translation type="unfinished"></translation>
+        <translation>Set the colours to greyscale! </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Eingabemaske verlassen und Eingaben übernehmen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the window and keep the inputs!</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Eingabemaske verlassen und Eingaben verwerfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the window and discard the inputs!</translation>
     </message>
 </context>
 <context>
     <name>TfrmHauptMaske</name>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished">View</translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Draufsicht</source>
-        <translation type="unfinished">Plan view</translation>
+        <translation>Plan view</translation>
     </message>
     <message>
         <source>Schnitt</source>
-        <translation type="unfinished">Section</translation>
+        <translation>Section</translation>
     </message>
     <message>
         <source>Dornreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowel row</translation>
     </message>
     <message>
         <source>zu Bedarfsliste &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add to bill of quantities</translation>
     </message>
     <message>
         <source>E&amp;xportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport</translation>
     </message>
     <message>
         <source>In &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>To &amp;clipboard</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;alculate</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Result pre&amp;view</translation>
     </message>
     <message>
         <source>Rückkehr zur Ein&amp;gabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to i&amp;nput</translation>
     </message>
     <message>
         <source>Werkzeugleiste</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>Diese Funktion ist in dieser Programmversion nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>This function is not part of this version of the program.</translation>
     </message>
     <message>
         <source>DXF-Export - D&amp;orn</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF export - d&amp;owel</translation>
     </message>
     <message>
         <source>DXF-Export - &amp;Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF export - &amp;reinforcement</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: approval to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>unbenannt</source>
-        <translation type="unfinished"></translation>
+        <translation>untitled</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ (*.ZAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ (*.ZAV)</translation>
     </message>
     <message>
         <source>Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>All files (*)</translation>
     </message>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF drawings (*.dxf)</translation>
     </message>
     <message>
         <source>QUORVEL® - DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - DXF export</translation>
     </message>
     <message>
         <source>Exportieren in DXF Format (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export in DXF format (*.dxf)</translation>
     </message>
     <message>
         <source>Für dieses Programm ist keine Hilfe installiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>No help is installed for this program.</translation>
     </message>
     <message>
         <source>Die Datei - </source>
-        <translation type="unfinished"></translation>
+        <translation>The file - </translation>
     </message>
     <message>
         <source> - wurde nicht gefunden. Die erforderliche Datei kann nur von der CD Version installiert werden!</source>
-        <translation type="unfinished"></translation>
+        <translation> - was not found. The file can only be installed from the CD version!</translation>
     </message>
     <message>
         <source>Die Anwendung zum Öffnen der ausgewählten Datei ist nicht installiert</source>
-        <translation type="unfinished"></translation>
+        <translation>The application to open the selected file is not installed</translation>
     </message>
     <message>
         <source>ZAVR - Katalog.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - Katalog.pdf</translation>
     </message>
     <message>
         <source>ZAVR - Zulassung.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - Zulassung.pdf</translation>
     </message>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file given!</translation>
     </message>
     <message>
         <source>Ökonom. Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Econ. dowel</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Most economical double shear dowel</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Most economical double shear dowel for longitudinal and transverse movement</translation>
     </message>
     <message>
         <source>Der Berechnungsnachweis konnte nicht gedruckt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The design calculation could not be printed.</translation>
     </message>
     <message>
         <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>Help - QUORVEL® double shear dowel ZAVR / ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Enter a search term</translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation>&amp;Keyword:</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation>&amp;Forward</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>
-        <translation type="unfinished"></translation>
+        <translation>Information on the design of the dowel spacings</translation>
     </message>
     <message>
         <source>Fenster bei jeder Bemessung wieder anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show this window again at every design</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptimalerDorn</name>
     <message>
         <source>QUORVEL® - Doppelschubdorne ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowels ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Most economical double shear dowel</translation>
     </message>
     <message>
         <source>für Bewegungen in Längsrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>for longitudinal movement</translation>
     </message>
     <message>
         <source>für Bewegungen in Längs- und Querrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>for longitudinal and transverse movement</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmProjektdaten</name>
     <message>
         <source>Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Project data</translation>
     </message>
     <message>
         <source>he&amp;ute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;today</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>Büro / Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Office / company:</translation>
     </message>
     <message>
         <source>Bearbeiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Engineer:</translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <source>Projekt Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project no.:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>TfrmProjektverwaltung</name>
     <message>
         <source>lfd Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Prog</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog</translation>
     </message>
     <message>
         <source>Bauvorhaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Anschlusstyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection type</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint length</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>QUORVEL® - Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - project browser</translation>
     </message>
     <message>
         <source>Position &amp;übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Take over position</translation>
     </message>
     <message>
         <source>ausgewählte Position öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>open the selected position</translation>
     </message>
     <message>
         <source>ausgewählte Position zum bestehenden Projekt hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>add the selected position to the open project</translation>
     </message>
     <message>
         <source>Projekt &amp;öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open project</translation>
     </message>
     <message>
         <source>ausgewähltes Projekt öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>open the selected project</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Projekt&amp;inhalte</source>
-        <translation type="unfinished"></translation>
+        <translation>Project &amp;contents</translation>
     </message>
     <message>
         <source>Projektdatei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select project file</translation>
     </message>
     <message>
         <source>bestehende Projektdatei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>select an existing project file</translation>
     </message>
     <message>
         <source>&amp;Laufwerk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drive</translation>
     </message>
     <message>
         <source>&amp;Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;older</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Project</translation>
     </message>
     <message>
         <source>Nr: </source>
-        <translation type="unfinished"></translation>
+        <translation>No: </translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Design to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>ZAVR Programm &amp;starten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start ZAVR program</translation>
+    </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL®   double shear dowel ZAVR / ZAVRQ</translation>
     </message>
 </context>
 <context>
@@ -1847,92 +2006,94 @@ www.quorvel.example</source>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Skizze in &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>Sketch to &amp;clipboard</translation>
     </message>
     <message>
         <source>Skizze in &amp;Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save sketch to &amp;file</translation>
     </message>
     <message>
         <source>Fenster &amp;schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close window</translation>
     </message>
     <message>
         <source>Ergebnisausdruck in Zwischenablage kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the result printout to the clipboard</translation>
     </message>
     <message>
         <source>&amp;Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
         <source>&amp;Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport</translation>
     </message>
     <message>
         <source>Ergebnisausdruck in Datei exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export the result printout to a file</translation>
     </message>
     <message>
         <source>&amp;Schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Fenster schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close window</translation>
     </message>
     <message>
         <source>Zoom &amp;in (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;in (+)</translation>
     </message>
     <message>
         <source>Zoom out (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out (-)</translation>
     </message>
 </context>
 <context>
     <name>Vorpruefung</name>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
-        <translation type="unfinished"></translation>
+        <translation>The constant dowel spacing chosen is greater than 5 * slab thickness!</translation>
     </message>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!
 <byte value="xd"/>
 <byte value="xd"/>Soll die Berechnung trotzdem durchgeführt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>The constant dowel spacing chosen is greater than 5 * slab thickness!
+<byte value="xd"/>
+<byte value="xd"/>Run the calculation all the same?</translation>
     </message>
     <message>
         <source>Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den kleinsten Doppelschubdorn!</source>
-        <translation type="unfinished"></translation>
+        <translation>The member thickness given is smaller than the minimum thickness for the smallest double shear dowel!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung oben ist &lt; 2,5 cm. Bitte prüfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>The top concrete cover is &lt; 2.5 cm. Please check!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung unten ist &lt; 2,5 cm. Bitte prüfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>The bottom concrete cover is &lt; 2.5 cm. Please check!</translation>
     </message>
     <message>
         <source>Die Summe der Betondeckungen ist größer als die Dicke der anzuschließenden Betonplatte!</source>
-        <translation type="unfinished"></translation>
+        <translation>The sum of the concrete covers is greater than the thickness of the slab to be connected!</translation>
     </message>
     <message>
         <source>Die Wanddicke ist kleiner als die mindest erforderliche Dicke für den kleinsten Doppelschubdorn!</source>
-        <translation type="unfinished"></translation>
+        <translation>The wall thickness is smaller than the minimum required for the smallest double shear dowel!</translation>
     </message>
     <message>
         <source>Der eingegebene Dornabstand ist größer als die Fugenlänge!</source>
-        <translation type="unfinished"></translation>
+        <translation>The dowel spacing entered is greater than the joint length!</translation>
     </message>
     <message>
         <source>Die beliebige Belastung hat weniger als zwei Lastpunkte. Bitte die Belastung vollständig eingeben!</source>
-        <translation type="unfinished"></translation>
+        <translation>The arbitrary load has fewer than two load points. Please enter the complete load!</translation>
     </message>
 </context>
 <context>
@@ -1940,15 +2101,16 @@ www.quorvel.example</source>
     <message>
         <source>Fehler bei der Eingabe: Es sind nur Zahlen erlaubt!
 (eventuell Schreibweise von &quot;.&quot; und &quot;,&quot; beachten</source>
-        <translation type="unfinished"></translation>
+        <translation>Input error: only numbers are allowed!
+(mind the use of &quot;.&quot; and &quot;,&quot;</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist kleiner als erlaubt!</source>
-        <translation type="unfinished"></translation>
+        <translation>The value entered is smaller than allowed!</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist größer als erlaubt!</source>
-        <translation type="unfinished"></translation>
+        <translation>The value entered is greater than allowed!</translation>
     </message>
 </context>
 </TS>

@@ -108,271 +108,271 @@
     <name>Befehle</name>
     <message>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rojekt</translation>
     </message>
     <message>
         <source>&amp;Eingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dane</translation>
     </message>
     <message>
         <source>Be&amp;rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obliczenia</translation>
     </message>
     <message>
         <source>Bedarfs&amp;liste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zestawienie</translation>
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksport</translation>
     </message>
     <message>
         <source>&amp;Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opc&amp;je</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestawienie materiałów</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>&amp;Neu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowy...</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <source>&amp;Öffnen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz...</translation>
     </message>
     <message>
         <source>Öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Speichern &amp;unter ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako ...</translation>
     </message>
     <message>
         <source>Speichern unter ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako ...</translation>
     </message>
     <message>
         <source>Drucker &amp;einrichten...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia &amp;drukarki...</translation>
     </message>
     <message>
         <source>Drucker einrichten ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia drukarki ...</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj</translation>
     </message>
     <message>
         <source>&amp;Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przeglądarka projektów</translation>
     </message>
     <message>
         <source>Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądarka projektów</translation>
     </message>
     <message>
         <source>Position &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dod&amp;aj pozycję</translation>
     </message>
     <message>
         <source>Position hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj pozycję</translation>
     </message>
     <message>
         <source>aktuelle Position &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń bieżącą pozycję</translation>
     </message>
     <message>
         <source>aktuelle Position löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń bieżącą pozycję</translation>
     </message>
     <message>
         <source>Systemein&amp;gaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane &amp;układu</translation>
     </message>
     <message>
         <source>Systemeingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane układu</translation>
     </message>
     <message>
         <source>&amp;Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane p&amp;rojektu</translation>
     </message>
     <message>
         <source>Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane projektu</translation>
     </message>
     <message>
         <source>Eingabe&amp;baum</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzewo &amp;nawigacji</translation>
     </message>
     <message>
         <source>&amp;Berechnung durchführen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wykonaj obliczenia</translation>
     </message>
     <message>
         <source>&amp;Vorschau anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;podgląd</translation>
     </message>
     <message>
         <source>&amp;Bedarfsliste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;zestawienie materiałów</translation>
     </message>
     <message>
         <source>Bedarfsliste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż zestawienie materiałów</translation>
     </message>
     <message>
         <source>zu Bedarfsliste &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dod&amp;aj do zestawienia materiałów</translation>
     </message>
     <message>
         <source>In Bedarfsliste aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do zestawienia materiałów</translation>
     </message>
     <message>
         <source>Ergebnisse in &amp;Datei exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wyniki do &amp;pliku</translation>
     </message>
     <message>
         <source>Ergebnisse in &amp;Zwischenablage exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wyniki do &amp;schowka</translation>
     </message>
     <message>
         <source>DXF Export - D&amp;orn</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport DXF - &amp;trzpień</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport DXF - &amp;zbrojenie</translation>
     </message>
     <message>
         <source>&amp;Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wymiarowanie</translation>
     </message>
     <message>
         <source>Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymiarowanie</translation>
     </message>
     <message>
         <source>&amp;Farbeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia &amp;kolorów</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>&amp;Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spis treści</translation>
     </message>
     <message>
         <source>Inhalt</source>
-        <translation type="unfinished"></translation>
+        <translation>Spis treści</translation>
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szukaj</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj</translation>
     </message>
     <message>
         <source>Über &amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jak korzystać z pomocy</translation>
     </message>
     <message>
         <source>Über Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak korzystać z pomocy</translation>
     </message>
     <message>
         <source>&amp;Über QUORVEL® ZAVR ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie QUORVEL® ZAVR ...</translation>
     </message>
     <message>
         <source>Über QUORVEL® ZAVR ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie QUORVEL® ZAVR ...</translation>
     </message>
     <message>
         <source>ZAVR - &amp;Katalog</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - &amp;katalog</translation>
     </message>
     <message>
         <source>ZAVR - Katalog</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - katalog</translation>
     </message>
     <message>
         <source>ZAVR - &amp;Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - &amp;aprobata</translation>
     </message>
     <message>
         <source>ZAVR - Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - aprobata</translation>
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ program</translation>
     </message>
     <message>
         <source>Bauvorhaben: </source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt: </translation>
     </message>
     <message>
         <source>aktuelle Positionen</source>
-        <translation type="unfinished"></translation>
+        <translation>bieżące pozycje</translation>
     </message>
     <message>
         <source>Eingaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wejściowe</translation>
     </message>
     <message>
         <source>Eingabebaum</source>
-        <translation type="unfinished"></translation>
+        <translation>Drzewo nawigacji</translation>
     </message>
     <message>
         <source>Als &amp;PDF speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako &amp;PDF...</translation>
     </message>
 </context>
 <context>
@@ -380,50 +380,51 @@
     <message>
         <source>SetTmpLast: Fataler Fehler im Berechnungsablauf! Das Ergebnis der Berechnung ist ungültig!
 <byte value="xd"/>Versuchen Sie die Berechnung mit neuen Eingabedaten und wenden Sie sich an den Hersteller des Programms</source>
-        <translation type="unfinished"></translation>
+        <translation>SetTmpLast: błąd krytyczny w przebiegu obliczeń! Wynik obliczeń jest nieprawidłowy!
+<byte value="xd"/>Proszę powtórzyć obliczenia z nowymi danymi i skontaktować się z producentem programu</translation>
     </message>
     <message>
         <source>Fehler in Modul MuexyCalc ---&gt; pbxy * phm = 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w module MuexyCalc ---&gt; pbxy * phm = 0!</translation>
     </message>
     <message>
         <source>Fehler in Modul Teilu     ---&gt; d = 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w module Teilu     ---&gt; d = 0!</translation>
     </message>
     <message>
         <source>Kein gültiger Dorn gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono dopuszczalnego trzpienia</translation>
     </message>
 </context>
 <context>
     <name>Bewehrungsplan</name>
     <message>
         <source>Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja nie została obliczona; rysunek zbrojenia wymaga wyników obliczeń.</translation>
     </message>
     <message>
         <source>Die Bewehrungsdaten enthalten ungültige Zahlen; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane zbrojenia zawierają nieprawidłowe liczby; proszę ponownie obliczyć pozycję.</translation>
     </message>
     <message>
         <source>Plattendicke oder Bewehrungsbreite by ist nicht berechnet; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość płyty lub szerokość zbrojenia by nie zostały obliczone; proszę ponownie obliczyć pozycję.</translation>
     </message>
     <message>
         <source>Die Stabanzahlen der Bewehrung passen nicht zusammen; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczby prętów zbrojenia są niezgodne; proszę ponownie obliczyć pozycję.</translation>
     </message>
     <message>
         <source>Die Stababstände der Bewehrung sind unvollständig; bitte die Position neu berechnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozstawy prętów zbrojenia są niekompletne; proszę ponownie obliczyć pozycję.</translation>
     </message>
     <message>
         <source>Bauseitige Bewehrung für QUORVEL® Doppelschubdorn </source>
-        <translation>Zbrojenie na budowie dla podwójnego trzpienia QUORVEL® </translation>
+        <translation>Zbrojenie na budowie dla podwójnego trzpienia scinanego QUORVEL® </translation>
     </message>
     <message>
         <source>Draufsicht</source>
-        <translation>Rzut z góry</translation>
+        <translation>Widok z góry</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -435,282 +436,325 @@
     </message>
     <message>
         <source> Bügel </source>
-        <translation> strzemion </translation>
+        <translation> strzemiona </translation>
     </message>
     <message>
         <source>mit lb,net verankern</source>
-        <translation>zakotwienie lb,net</translation>
+        <translation>zakotwic na dlugosci lb,net</translation>
     </message>
 </context>
 <context>
     <name>Dateifehler</name>
     <message>
         <source>der Datenträger ist voll</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk jest pełny</translation>
     </message>
     <message>
         <source>das Speicherkontingent ist erschöpft</source>
-        <translation type="unfinished"></translation>
+        <translation>przydział miejsca na dysku został wyczerpany</translation>
     </message>
     <message>
         <source>keine Schreibberechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień do zapisu</translation>
     </message>
     <message>
         <source>keine Leseberechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień do odczytu</translation>
     </message>
     <message>
         <source>der Ordner existiert nicht</source>
-        <translation type="unfinished"></translation>
+        <translation>folder nie istnieje</translation>
     </message>
     <message>
         <source>die Datei existiert nicht</source>
-        <translation type="unfinished"></translation>
+        <translation>plik nie istnieje</translation>
     </message>
     <message>
         <source>ein Teil des Pfades ist kein Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>część ścieżki nie jest folderem</translation>
     </message>
     <message>
         <source>der Name bezeichnet einen Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa wskazuje folder</translation>
     </message>
     <message>
         <source>der Datenträger ist schreibgeschützt</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk jest chroniony przed zapisem</translation>
     </message>
     <message>
         <source>die Datei wäre zu groß</source>
-        <translation type="unfinished"></translation>
+        <translation>plik byłby zbyt duży</translation>
     </message>
     <message>
         <source>die Datei ist zu groß</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest zbyt duży</translation>
     </message>
     <message>
         <source>der Dateiname ist zu lang</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa pliku jest zbyt długa</translation>
     </message>
     <message>
         <source>zu viele symbolische Verweise</source>
-        <translation type="unfinished"></translation>
+        <translation>zbyt wiele dowiązań symbolicznych</translation>
     </message>
     <message>
         <source>Ein-/Ausgabefehler des Datenträgers</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd wejścia/wyjścia dysku</translation>
     </message>
     <message>
         <source>keine gewöhnliche Datei (ein Gerät oder eine Pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik (urządzenie lub potok)</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation>Nie można zapisać pliku &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>Dialogdienst</name>
     <message>
         <source>QUORVEL® Schubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® trzpień ścinany ZAVR / ZAVRQ</translation>
+    </message>
+</context>
+<context>
+    <name>Dornzeichnung</name>
+    <message>
+        <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
+        <translation>Pret %1: Ø%2, l = %3, odleglosc od szczeliny %4</translation>
+    </message>
+    <message>
+        <source>QUORVEL® Doppelschubdorn %1</source>
+        <translation>QUORVEL® podwójny trzpien scinany %1</translation>
+    </message>
+    <message>
+        <source>Zeichnung Nr. %1</source>
+        <translation>Rysunek nr %1</translation>
+    </message>
+    <message>
+        <source>Vorderansicht</source>
+        <translation>Widok z przodu</translation>
+    </message>
+    <message>
+        <source>Seitenansicht</source>
+        <translation>Widok z boku</translation>
+    </message>
+    <message>
+        <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
+        <translation>Trzpien scinany: 2 x Ø%1, rozstaw osiowy %2</translation>
+    </message>
+    <message>
+        <source>Hülsenrohr: %1 x %2</source>
+        <translation>Tuleja: %1 x %2</translation>
+    </message>
+    <message>
+        <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
+        <translation>Plyta kotwiaca: %1 x %2 x %3, srodnik %4</translation>
+    </message>
+    <message>
+        <source>Maße in mm</source>
+        <translation>Wymiary w mm</translation>
     </message>
 </context>
 <context>
     <name>Eingabebereich</name>
     <message>
         <source>einzelner Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>pojedynczy trzpień podwójny</translation>
     </message>
     <message>
         <source>Dornpaar Platte an Platte</source>
-        <translation type="unfinished"></translation>
+        <translation>para trzpieni płyta - płyta</translation>
     </message>
     <message>
         <source>Dornpaar Platte an Wand</source>
-        <translation type="unfinished"></translation>
+        <translation>para trzpieni płyta - ściana</translation>
     </message>
     <message>
         <source>Dornreihe Platte an Platte</source>
-        <translation type="unfinished"></translation>
+        <translation>szereg trzpieni płyta - płyta</translation>
     </message>
     <message>
         <source>Dornreihe Platte an Wand</source>
-        <translation type="unfinished"></translation>
+        <translation>szereg trzpieni płyta - ściana</translation>
     </message>
     <message>
         <source>&amp;Einzellast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siła skupiona</translation>
     </message>
     <message>
         <source>&amp;konstante Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Obciążenie &amp;stałe na długości</translation>
     </message>
     <message>
         <source>&amp;gleichförmig</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liniowo zmienne</translation>
     </message>
     <message>
         <source>&amp;beliebig</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dowolne</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt:</translation>
     </message>
     <message>
         <source>lfd Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr:</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Anwendungsfall</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypadek zastosowania</translation>
     </message>
     <message>
         <source>Bauteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Element konstrukcji</translation>
     </message>
     <message>
         <source>Betongüte</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasa betonu</translation>
     </message>
     <message>
         <source>Feuerwiderstandsdauer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odporność ogniowa</translation>
     </message>
     <message>
         <source>Fuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczelina dylatacyjna</translation>
     </message>
     <message>
         <source>max. Fugenbreite</source>
-        <translation type="unfinished"></translation>
+        <translation>maks. szerokość szczeliny</translation>
     </message>
     <message>
         <source>Dornabstand berechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>oblicz rozstaw trzpieni</translation>
     </message>
     <message>
         <source>konstanter Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>stały rozstaw trzpieni</translation>
     </message>
     <message>
         <source>Ermittlung der Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyznaczanie zbrojenia</translation>
     </message>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzanie wartości obliczeniowych</translation>
     </message>
     <message>
         <source>Bemessungswerte der Einwirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości obliczeniowe oddziaływania</translation>
     </message>
     <message>
         <source>(Design-Lasten):</source>
-        <translation type="unfinished"></translation>
+        <translation>(obciążenia obliczeniowe):</translation>
     </message>
     <message>
         <source>Querkraftverlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkład siły poprzecznej</translation>
     </message>
     <message>
         <source>Plattendicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość płyty</translation>
     </message>
     <message>
         <source>Wanddicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość ściany</translation>
     </message>
     <message>
         <source>Randabstand links</source>
-        <translation type="unfinished"></translation>
+        <translation>Odl. od krawędzi z lewej</translation>
     </message>
     <message>
         <source>Randabstand rechts</source>
-        <translation type="unfinished"></translation>
+        <translation>Odl. od krawędzi z prawej</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość szczeliny</translation>
     </message>
     <message>
         <source>Betondeckung oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina górna</translation>
     </message>
     <message>
         <source>Betondeckung unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina dolna</translation>
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina od strony szczeliny</translation>
     </message>
     <message>
         <source>Anteil ständig / veränderlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Udział stałe / zmienne</translation>
     </message>
     <message>
         <source>Punktlast</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła skupiona</translation>
     </message>
     <message>
         <source>links</source>
-        <translation type="unfinished"></translation>
+        <translation>z lewej</translation>
     </message>
     <message>
         <source>rechts</source>
-        <translation type="unfinished"></translation>
+        <translation>z prawej</translation>
     </message>
 </context>
 <context>
     <name>Ergebnisliste</name>
     <message>
         <source>Ausnutzungsgrad der Stahltragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytężenie ze względu na nośność stali</translation>
     </message>
     <message>
         <source>Ausnutzungsgrad der Durchstanztragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytężenie ze względu na nośność na przebicie</translation>
     </message>
     <message>
         <source>Ausnutzungsgrad des Betonkantenbruchs</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytężenie ze względu na wyłamanie krawędzi betonu</translation>
     </message>
     <message>
         <source>Anzahl der Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba trzpieni</translation>
     </message>
     <message>
         <source>Übersicht der Berechung</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegląd obliczeń</translation>
     </message>
     <message>
         <source>Übersicht der Berechnungsergebnisse</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegląd wyników obliczeń</translation>
     </message>
 </context>
 <context>
     <name>Exportdialog</name>
     <message>
         <source>Exportieren in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport w formacie SVG (*.svg)</translation>
     </message>
     <message>
         <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport w formacie bitmapy (*.bmp)</translation>
     </message>
     <message>
         <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport w formacie JPEG (*.jpg)</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ - eksport wyników</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku %1: %2.</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
@@ -725,341 +769,357 @@
     <name>Nachweis</name>
     <message>
         <source>Zwischenergebnis Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik pośredni zbrojenia</translation>
     </message>
     <message>
         <source>Ausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wytężenie</translation>
     </message>
     <message>
         <source>Berechnung mit optimaler Dornausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia z optymalnym wykorzystaniem trzpienia</translation>
     </message>
     <message>
         <source>Berechnung mit Bewehrung nach Zulassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia ze zbrojeniem według aprobaty</translation>
     </message>
     <message>
         <source>Betongüte</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasa betonu</translation>
     </message>
     <message>
         <source>Wanddicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość ściany</translation>
     </message>
     <message>
         <source>Plattendicke</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość płyty</translation>
     </message>
     <message>
         <source>Betondeckung oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina górna</translation>
     </message>
     <message>
         <source>Betondeckung unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina dolna</translation>
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina od strony szczeliny</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation type="unfinished"></translation>
+        <translation>wysokość użyteczna</translation>
     </message>
     <message>
         <source>Einzellast am Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>siła skupiona na trzpieniu</translation>
     </message>
     <message>
         <source>konstante Linienlast</source>
-        <translation type="unfinished"></translation>
+        <translation>stałe obciążenie liniowe</translation>
     </message>
     <message>
         <source>geradlinige Linienlast</source>
-        <translation type="unfinished"></translation>
+        <translation>liniowo zmienne obciążenie liniowe</translation>
     </message>
     <message>
         <source>beliebiger Linienlastverlauf</source>
-        <translation type="unfinished"></translation>
+        <translation>dowolny rozkład obciążenia liniowego</translation>
     </message>
     <message>
         <source>siehe nachfolgende Seite</source>
-        <translation type="unfinished"></translation>
+        <translation>patrz następna strona</translation>
     </message>
     <message>
         <source>Fugenbreite</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość szczeliny</translation>
     </message>
     <message>
         <source>vorgegebener Randabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>zadana odl. od krawędzi</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość szczeliny</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ochrona przeciwpożarowa</translation>
     </message>
     <message>
         <source>Eingaben zur Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane zastosowania</translation>
     </message>
     <message>
         <source>Eingaben zur Bauteilgeometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometria elementu</translation>
     </message>
     <message>
         <source>Eingaben zur Belastung</source>
-        <translation type="unfinished"></translation>
+        <translation>Obciążenie</translation>
     </message>
     <message>
         <source>Eingaben zur Dehnfuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczelina dylatacyjna</translation>
     </message>
     <message>
         <source>Gewählt</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyjęto</translation>
     </message>
     <message>
         <source>Bewehrungsgrad / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopień zbrojenia / trzpień</translation>
     </message>
     <message>
         <source>Horizontale Querbewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziome zbroj. poprzeczne</translation>
     </message>
     <message>
         <source>Vertikale Aufhängebewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionowe zbroj. podwieszające</translation>
     </message>
     <message>
         <source>Einflußbereich Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasięg zbrojenia</translation>
     </message>
     <message>
         <source>Rundschnitt / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Obwód kontrolny / trzpień</translation>
     </message>
     <message>
         <source>Mindestrandabstand (gem. Zulassung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. odl. od krawędzi (wg aprobaty)</translation>
     </message>
     <message>
         <source>minimaler Randabstand Stütze</source>
-        <translation type="unfinished"></translation>
+        <translation>min. odl. trzpienia od krawędzi</translation>
     </message>
     <message>
         <source>vorhandener Randabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>istniejąca odl. od krawędzi</translation>
     </message>
     <message>
         <source>Mindestdornabstand (gem. Zulassung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. rozstaw trzpieni (wg aprobaty)</translation>
     </message>
     <message>
         <source>vorhandener Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>istniejący rozstaw trzpieni</translation>
     </message>
     <message>
         <source>Berechnung als Einzeldorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia jak dla pojedynczego trzpienia</translation>
     </message>
     <message>
         <source>Berechnung als Dornpaar</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia jak dla pary trzpieni</translation>
     </message>
     <message>
         <source>Berechnung als Dornreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia jak dla szeregu trzpieni</translation>
     </message>
     <message>
         <source>Rand- und Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość od krawędzi i rozstaw trzpieni</translation>
     </message>
     <message>
         <source>Nachweis / Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie / trzpień</translation>
     </message>
     <message>
         <source>Ermittlung der Bemessungswiderstände unter Berücksichtigung von Längs-</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośności obliczeniowe z uwzględnieniem przesuwu podłużnego</translation>
     </message>
     <message>
         <source>und</source>
-        <translation type="unfinished"></translation>
+        <translation>i</translation>
     </message>
     <message>
         <source>oder</source>
-        <translation type="unfinished"></translation>
+        <translation>lub</translation>
     </message>
     <message>
         <source>Querverschiebung</source>
-        <translation type="unfinished"></translation>
+        <translation>poprzecznego</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Stahltragfähigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośność obliczeniowa stali</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Durchstanzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośność obliczeniowa na przebicie</translation>
     </message>
     <message>
         <source>Bemessungswiderstand gegen Betonkantenbruch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośność obliczeniowa na wyłamanie krawędzi betonu</translation>
     </message>
     <message>
         <source>maßgebender Bemessungswiderstand</source>
-        <translation type="unfinished"></translation>
+        <translation>miarodajna nośność obliczeniowa</translation>
     </message>
     <message>
         <source>Bemessungswert der einwirkenden Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość obliczeniowa obciążenia</translation>
     </message>
     <message>
         <source>maximale Dornausnutzung</source>
-        <translation type="unfinished"></translation>
+        <translation>maksymalne wytężenie trzpienia</translation>
     </message>
     <message>
         <source>Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga: efekt ciągłości obciążenia w szczelinie musi zostać sprawdzony oddzielnie przez projektanta!</translation>
     </message>
     <message>
         <source>Übersicht der Bewehrungszulage</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestawienie zbrojenia dodatkowego</translation>
     </message>
     <message>
         <source>Aufhängebewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbrojenie podwieszające</translation>
     </message>
     <message>
         <source>Längsbewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbrojenie podłużne</translation>
     </message>
     <message>
         <source>Bügel</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzemiona</translation>
     </message>
     <message>
         <source>Koordinaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Współrzędne</translation>
     </message>
     <message>
         <source>Dorn Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzpień nr:</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozstaw</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Berechnungsnachweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia statyczne</translation>
     </message>
     <message>
         <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć zawartości</translation>
     </message>
     <message>
         <source>Berechnungsnachweis für </source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia statyczne dla </translation>
     </message>
     <message>
         <source>Bauvorhaben:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt:  </translation>
     </message>
     <message>
         <source>Seite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona:</translation>
     </message>
     <message>
         <source>Proj.-Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr proj.:</translation>
     </message>
     <message>
         <source>QUORVEL GmbH</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL GmbH</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: aprobata wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® podwójny trzpień ścinany wg aprobaty Z-98.6-341</translation>
     </message>
     <message>
         <source>Datum: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data: </translation>
     </message>
     <message>
         <source>Ausdruck vom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wydruk z dnia: </translation>
     </message>
     <message>
         <source>Bearbeiter: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opracował: </translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Biuro / firma: </translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja: </translation>
     </message>
     <message>
         <source>Der Einsatz des Dornes ist auf Grund nachfolgeder Begründung unzulässig:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosowanie trzpienia jest niedopuszczalne z następującego powodu:</translation>
+    </message>
+    <message>
+        <source>y,soll</source>
+        <translation>y,req</translation>
+    </message>
+    <message>
+        <source>x,soll</source>
+        <translation>x,req</translation>
+    </message>
+    <message>
+        <source>r,vorh</source>
+        <translation>r,prov</translation>
+    </message>
+    <message>
+        <source>vorh</source>
+        <translation>prov</translation>
     </message>
 </context>
 <context>
     <name>Projektdatei</name>
     <message>
         <source>Die Datei ist keine gültige QUORVEL® - ZAVR Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie jest prawidłowym plikiem QUORVEL® - ZAVR</translation>
     </message>
     <message>
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik deklaruje więcej niż 10000 pozycji; projekt nie może mieć więcej pozycji.</translation>
     </message>
 </context>
 <context>
     <name>Projektsitzung</name>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć podanego pliku!</translation>
     </message>
     <message>
         <source>Das Projekt hat noch keinen Dateinamen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nie ma jeszcze nazwy pliku.</translation>
     </message>
     <message>
         <source>Soll der aktuelle Zustand gespeichert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zapisać bieżący stan?</translation>
     </message>
     <message>
         <source>Das Projekt kann keine weitere Position aufnehmen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nie może przyjąć kolejnej pozycji.</translation>
     </message>
     <message>
         <source>Es ist nur eine Position im Projekt vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt zawiera tylko jedną pozycję.</translation>
     </message>
     <message>
         <source>Die letzte Position kann nicht entfernt werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można usunąć ostatniej pozycji!</translation>
     </message>
     <message>
         <source> kann nicht gespeichert werden: </source>
-        <translation type="unfinished"></translation>
+        <translation> nie może zostać zapisany: </translation>
     </message>
     <message>
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
@@ -1094,73 +1154,118 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niniejsze obliczenia wykonano z opcją &quot;bez ograniczenia&quot;, dlatego rozstawy 
+trzpieni mogą być większe niż 5 * grubość płyty.
+Efekt ciągłości obciążenia w szczelinie musi zostać sprawdzony oddzielnie przez projektanta!
+
+Podstawą wymiarowania jest jednakowe obciążenie wszystkich trzpieni.
+Rozstawy trzpieni zależą zatem od rozkładu siły poprzecznej w 
+szczelinie.
+
+Aby uzyskać podparcie liniowe, zaleca się, aby rozstaw osiowy trzpieni nie przekraczał 
+5 * grubość płyty.
+
+Program umożliwia automatyczne ograniczenie 
+rozstawu trzpieni w menu Opcje - Wymiarowanie:
+
+     •  5 * grubość płyty - jednakowe obciążenie wszystkich trzpieni
+     •  5 * grubość płyty - dodanie trzpieni konstrukcyjnych (w miejscach dużych rozstawów)
+
+Który wariant jest bardziej ekonomiczny, zależy od rozkładu siły poprzecznej w szczelinie i nie może 
+zostać przewidziane z góry.</translation>
+    </message>
+</context>
+<context>
+    <name>Skizze</name>
+    <message>
+        <source>Rand- und Aufhängebewehrung des Dorns</source>
+        <translation>Zbrojenie krawędziowe i podwieszające trzpienia</translation>
+    </message>
+    <message>
+        <source>Aufteilung der Dorne</source>
+        <translation>Rozmieszczenie trzpieni</translation>
+    </message>
+    <message>
+        <source>Draufsicht</source>
+        <translation>Widok z góry</translation>
+    </message>
+    <message>
+        <source>Pos. 1 (%1 Bügel </source>
+        <translation>Poz. 1 (%1 strz. </translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Przekrój</translation>
+    </message>
+    <message>
+        <source>verankern mit l</source>
+        <translation>zakotwić na długości l</translation>
     </message>
 </context>
 <context>
     <name>Skizzenbereich</name>
     <message>
         <source>Skizze in &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic do &amp;schowka</translation>
     </message>
     <message>
         <source>Skizze in &amp;Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz szkic do &amp;pliku</translation>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż szkic na &amp;pełnym ekranie</translation>
     </message>
 </context>
 <context>
     <name>Textliste</name>
     <message>
         <source>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e krit\ar &lt; ar krit\hw &lt; hw krit\c &lt; c min\e &lt; e erf\</source>
-        <translation type="unfinished"></translation>
+        <translation>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e kryt\ar &lt; ar kryt\hw &lt; hw kryt\c &lt; c min\e &lt; e wym\</translation>
     </message>
     <message>
         <source>Berechnung OK\Bauteildicke zu klein!\Belastung zu hoch!\Dornabstand kleiner zulässig!\Randabstand kleiner zulässig!\Dornabstand für Standardbewehrung nach Zulassung zu klein\Randabstand für erforderliche Bewehrung zu klein\Die angegebene Wanddicke ist für den ausgewählten Dorn kleiner als erforderlich\Die vorhandene Bauteildicke ist für die gewählte Bewehrung zu klein!\Der erforderlichen Bereich der Aufhängebewehrung ist größer als der vorhandene Dornabstand\</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenia OK\Grubość elementu za mała!\Obciążenie za duże!\Rozstaw trzpieni mniejszy od dopuszczalnego!\Odległość od krawędzi mniejsza od dopuszczalnej!\Rozstaw trzpieni za mały dla zbrojenia standardowego wg aprobaty\Odległość od krawędzi za mała dla wymaganego zbrojenia\Podana grubość ściany jest mniejsza od wymaganej dla wybranego trzpienia\Istniejąca grubość elementu jest za mała dla wybranego zbrojenia!\Wymagana strefa zbrojenia podwieszającego jest większa od istniejącego rozstawu trzpieni\</translation>
     </message>
     <message>
         <source>Der maximale Dornabstand ist größer als 5 * Plattendicke\Der maximale Dornabstand konnte auf Grund der Querkrafteingabe nicht eingehalten werden!\</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksymalny rozstaw trzpieni jest większy niż 5 * grubość płyty\Maksymalnego rozstawu trzpieni nie można było zachować ze względu na zadaną siłę poprzeczną!\</translation>
     </message>
     <message>
         <source>einzelner Doppelschubdorn\Dornpaar Platte an Platte\Dornpaar Platte an Wand\Dornreihe Platte an Platte\Dornreihe Platte an Wand\</source>
-        <translation type="unfinished"></translation>
+        <translation>pojedynczy trzpień podwójny\para trzpieni płyta - płyta\para trzpieni płyta - ściana\szereg trzpieni płyta - płyta\szereg trzpieni płyta - ściana\</translation>
     </message>
     <message>
         <source>Nachweis für einen mit Punktlast belasteten einzelnen Doppelschubdorn\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für ein Paar aus Doppelschubdornen - Anschluß Platte an Wand\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Platte\Nachweis für eine Reihe aus Doppelschubdornen - Anschluß Platte an Wand\</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie pojedynczego trzpienia podwójnego obciążonego siłą skupioną\Sprawdzenie pary trzpieni podwójnych - połączenie płyta - płyta\Sprawdzenie pary trzpieni podwójnych - połączenie płyta - ściana\Sprawdzenie szeregu trzpieni podwójnych - połączenie płyta - płyta\Sprawdzenie szeregu trzpieni podwójnych - połączenie płyta - ściana\</translation>
     </message>
     <message>
         <source>ohne\F90\</source>
-        <translation type="unfinished"></translation>
+        <translation>brak\F90\</translation>
     </message>
     <message>
         <source>keine Anforderungen\F90 Manschette\</source>
-        <translation type="unfinished"></translation>
+        <translation>brak wymagań\F90 mankiet\</translation>
     </message>
     <message>
         <source>20 mm\30 mm\40 mm\50 mm\60 mm\</source>
-        <translation type="unfinished"></translation>
+        <translation>20 mm\30 mm\40 mm\50 mm\60 mm\</translation>
     </message>
     <message>
         <source>Standard\Optimal\</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardowe\Optymalne\</translation>
     </message>
     <message>
         <source>unbegrenzt\5 * Plattendicke - gleiche Belastung aller Dorne\5 * Plattendicke - einfügen konstruktiver Dorne\</source>
-        <translation type="unfinished"></translation>
+        <translation>bez ograniczenia\5 * grubość płyty - jednakowe obciążenie wszystkich trzpieni\5 * grubość płyty - dodanie trzpieni konstrukcyjnych\</translation>
     </message>
     <message>
         <source>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\</source>
-        <translation type="unfinished"></translation>
+        <translation>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25 (B25)\C25/30 (B30)\C30/37 (B37)\C35/45 (B45)\C40/50 (B50)\C45/55 (B55)\C50/60 (B60)\</translation>
     </message>
     <message>
         <source>Dorn\S\ct\ce\D\Bemerkungen\</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzpień\S\ct\ce\D\Uwagi\</translation>
     </message>
 </context>
 <context>
@@ -1173,31 +1278,37 @@ Dieses Programm unterstützt die Bemessung von Doppelschubdornen ZAVR und ZAVRQ 
 Die QUORVEL Bautechnik GmbH hat das Programm mit größter Sorgfalt erstellt und geprüft. Für Schäden, die aus der Anwendung des Programms oder aus fehlerhaften Ergebnissen entstehen, haftet sie nur bei Vorsatz oder grober Fahrlässigkeit.
 
 Fragen und Hinweise zum Programm richten Sie bitte an unsere technische Beratung: support@quorvel.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączenie odpowiedzialności
+
+Program wspomaga wymiarowanie podwójnych trzpieni ścinanych ZAVR i ZAVRQ zgodnie z aprobatą techniczną. Nie zastępuje on wiedzy fachowej ani odpowiedzialności projektanta konstrukcji: dane wejściowe, założenia obliczeniowe i przeniesienie wyników do projektu wykonawczego musi sprawdzić użytkownik.
+
+QUORVEL Bautechnik GmbH opracowała i sprawdziła program z najwyższą starannością. Za szkody wynikłe z użycia programu lub z błędnych wyników odpowiada wyłącznie w przypadku winy umyślnej lub rażącego niedbalstwa.
+
+Pytania i uwagi dotyczące programu prosimy kierować do naszego doradztwa technicznego: support@quorvel.example</translation>
     </message>
     <message>
         <source>Über QUORVEL®  Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie QUORVEL®  podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Mit diesem Programm kann der Einsatz von ZAVR und ZAVRQ Schubdornen zu Übertragung hoher Querlasten berechnet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program służy do wymiarowania trzpieni ścinanych ZAVR i ZAVRQ przenoszących duże siły poprzeczne.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja:</translation>
     </message>
     <message>
         <source>Kompilierung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompilacja:</translation>
     </message>
     <message>
         <source>Erstellt am:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono:</translation>
     </message>
     <message>
         <source>07.01.2015</source>
-        <translation type="unfinished"></translation>
+        <translation>07.01.2015</translation>
     </message>
     <message>
         <source>QUORVEL Bautechnik GmbH
@@ -1206,510 +1317,558 @@ Musterweg 12
 12345 Musterstadt
 Telefon +49 123 4567-0
 www.quorvel.example</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL Bautechnik GmbH
+Doradztwo techniczne
+Musterweg 12
+12345 Musterstadt
+Telefon +49 123 4567-0
+www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>QUORVEL  Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL  podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
     </message>
 </context>
 <context>
     <name>TfrmBemessung</name>
     <message>
         <source>Einstellung zur Bemessung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia wymiarowania</translation>
     </message>
     <message>
         <source>Maximaler Dornabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksymalny rozstaw trzpieni</translation>
     </message>
     <message>
         <source>Hinweis bei Überschreitung des</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż informację po przekroczeniu</translation>
     </message>
     <message>
         <source>maximalen Dornabstandes anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>maksymalnego rozstawu trzpieni</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TfrmCharakteristischeLast</name>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzanie wartości obliczeniowych</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TfrmFarbeinstellung</name>
     <message>
         <source>Skizze</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic</translation>
     </message>
     <message>
         <source>Farbdarstellung des Skizzen Hintergrundes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor tła szkicu</translation>
     </message>
     <message>
         <source>Bemassung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymiarowanie</translation>
     </message>
     <message>
         <source>Farbdarstellung der Bemassung (Linien + Text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor wymiarów (linie + tekst)</translation>
     </message>
     <message>
         <source>Umrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrys</translation>
     </message>
     <message>
         <source>Farbdarstellung der Betonumrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor obrysu betonu</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Powierzchnia</translation>
     </message>
     <message>
         <source>Farbdarstellung der Betonflächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor powierzchni betonu</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ochrona przeciwpożarowa</translation>
     </message>
     <message>
         <source>Farbdarstellung der Brandschutzmanschette</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor mankietu ogniochronnego</translation>
     </message>
     <message>
         <source>Position A</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja A</translation>
     </message>
     <message>
         <source>Farbdarstellung der Steckbügel (Pos A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor strzemion otwartych (poz. A)</translation>
     </message>
     <message>
         <source>Position B</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja B</translation>
     </message>
     <message>
         <source>Farbdarstellung der horizontalen Bewehrung (Pos B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor zbrojenia poziomego (poz. B)</translation>
     </message>
     <message>
         <source>Position C</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja C</translation>
     </message>
     <message>
         <source>Farbdarstellung des geschlossenen Bügels (Pos C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor strzemienia zamkniętego (poz. C)</translation>
     </message>
     <message>
         <source>Position D</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja D</translation>
     </message>
     <message>
         <source>Farbdarstellung der Aufhängebewehrung (Pos D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor zbrojenia podwieszającego (poz. D)</translation>
     </message>
     <message>
         <source>Farbdarstellung der Schubdornumrandung</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor obrysu trzpienia</translation>
     </message>
     <message>
         <source>Farbdarstellung der Schubdornfächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor powierzchni trzpienia</translation>
     </message>
     <message>
         <source>ZAVR - Farbeinstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - ustawienia kolorów</translation>
     </message>
     <message>
         <source>Hintergrund</source>
-        <translation type="unfinished"></translation>
+        <translation>Tło</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="unfinished"></translation>
+        <translation>Beton</translation>
     </message>
     <message>
         <source>Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbrojenie</translation>
     </message>
     <message>
         <source>Schubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzpień ścinany</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domyślne</translation>
     </message>
     <message>
         <source>Farbeinstellung auf Standardwerte zurücksetzen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć domyślne kolory!</translation>
     </message>
     <message>
         <source>&amp;Graustufen</source>
-        <translation type="unfinished"></translation>
+        <translation>Odcienie &amp;szarości</translation>
     </message>
     <message>
         <source>Farbeinstellung auf Graustufen einstellen! </source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw kolory w odcieniach szarości! </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Eingabemaske verlassen und Eingaben übernehmen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij okno i zachowaj dane!</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>Eingabemaske verlassen und Eingaben verwerfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij okno i odrzuć dane!</translation>
     </message>
 </context>
 <context>
     <name>TfrmHauptMaske</name>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished">Widok</translation>
+        <translation>Widok</translation>
     </message>
     <message>
         <source>Draufsicht</source>
-        <translation type="unfinished">Rzut z góry</translation>
+        <translation>Widok z góry</translation>
     </message>
     <message>
         <source>Schnitt</source>
-        <translation type="unfinished">Przekrój</translation>
+        <translation>Przekrój</translation>
     </message>
     <message>
         <source>Dornreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Szereg trzpieni</translation>
     </message>
     <message>
         <source>zu Bedarfsliste &amp;hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dod&amp;aj do zestawienia materiałów</translation>
     </message>
     <message>
         <source>E&amp;xportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj</translation>
     </message>
     <message>
         <source>In &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>Do &amp;schowka</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Obl&amp;icz</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd &amp;wyników</translation>
     </message>
     <message>
         <source>Rückkehr zur Ein&amp;gabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Powrót do da&amp;nych</translation>
     </message>
     <message>
         <source>Werkzeugleiste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Diese Funktion ist in dieser Programmversion nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta funkcja nie jest dostępna w tej wersji programu.</translation>
     </message>
     <message>
         <source>DXF-Export - D&amp;orn</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport DXF - &amp;trzpień</translation>
     </message>
     <message>
         <source>DXF-Export - &amp;Bewehrung</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport DXF - &amp;zbrojenie</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: aprobata wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>unbenannt</source>
-        <translation type="unfinished"></translation>
+        <translation>bez nazwy</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ (*.ZAV)</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ (*.ZAV)</translation>
     </message>
     <message>
         <source>Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rysunki DXF (*.dxf)</translation>
     </message>
     <message>
         <source>QUORVEL® - DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - eksport DXF</translation>
     </message>
     <message>
         <source>Exportieren in DXF Format (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport w formacie DXF (*.dxf)</translation>
     </message>
     <message>
         <source>Für dieses Programm ist keine Hilfe installiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla tego programu nie zainstalowano pomocy.</translation>
     </message>
     <message>
         <source>Die Datei - </source>
-        <translation type="unfinished"></translation>
+        <translation>Plik - </translation>
     </message>
     <message>
         <source> - wurde nicht gefunden. Die erforderliche Datei kann nur von der CD Version installiert werden!</source>
-        <translation type="unfinished"></translation>
+        <translation> - nie został znaleziony. Wymagany plik można zainstalować tylko z wersji na płycie CD!</translation>
     </message>
     <message>
         <source>Die Anwendung zum Öffnen der ausgewählten Datei ist nicht installiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikacja do otwarcia wybranego pliku nie jest zainstalowana</translation>
     </message>
     <message>
         <source>ZAVR - Katalog.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - Katalog.pdf</translation>
     </message>
     <message>
         <source>ZAVR - Zulassung.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>ZAVR - Zulassung.pdf</translation>
     </message>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć podanego pliku!</translation>
     </message>
     <message>
         <source>Ökonom. Dorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzpień ekonom.</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Najbardziej ekonomiczny trzpień podwójny</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Najbardziej ekonomiczny trzpień podwójny dla przesuwu podłużnego i poprzecznego</translation>
     </message>
     <message>
         <source>Der Berechnungsnachweis konnte nicht gedruckt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wydrukować obliczeń statycznych.</translation>
     </message>
     <message>
         <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHilfe</name>
+    <message>
+        <source>Hilfe - QUORVEL® Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>Pomoc - QUORVEL® podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Suchbegriff eingeben</source>
+        <translation>Wpisz szukane słowo</translation>
+    </message>
+    <message>
+        <source>&amp;Stichwort:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>&amp;Inhalt</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation>S&amp;zukaj</translation>
+    </message>
+    <message>
+        <source>&amp;Zurück</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Vorwärts</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Zamknij</translation>
     </message>
 </context>
 <context>
     <name>TfrmHinweis5d</name>
     <message>
         <source>Information zur Bemessung der Dornabstände</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja o wymiarowaniu rozstawu trzpieni</translation>
     </message>
     <message>
         <source>Fenster bei jeder Bemessung wieder anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuj to okno przy każdym wymiarowaniu</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptimalerDorn</name>
     <message>
         <source>QUORVEL® - Doppelschubdorne ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójne trzpienie ścinane ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Ökonomischster Doppelschubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Najbardziej ekonomiczny trzpień podwójny</translation>
     </message>
     <message>
         <source>für Bewegungen in Längsrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>dla przesuwu podłużnego</translation>
     </message>
     <message>
         <source>für Bewegungen in Längs- und Querrichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>dla przesuwu podłużnego i poprzecznego</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmProjektdaten</name>
     <message>
         <source>Projektdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane projektu</translation>
     </message>
     <message>
         <source>he&amp;ute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;dzisiaj</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt:</translation>
     </message>
     <message>
         <source>Büro / Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Biuro / firma:</translation>
     </message>
     <message>
         <source>Bearbeiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opracował:</translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>Projekt Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr projektu:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
     <name>TfrmProjektverwaltung</name>
     <message>
         <source>lfd Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Prog</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog</translation>
     </message>
     <message>
         <source>Bauvorhaben</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt</translation>
     </message>
     <message>
         <source>Anschlusstyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj połączenia</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość szczeliny</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>QUORVEL® - Projektverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - przeglądarka projektów</translation>
     </message>
     <message>
         <source>Position &amp;übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Prze&amp;jmij pozycję</translation>
     </message>
     <message>
         <source>ausgewählte Position öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>otwórz wybraną pozycję</translation>
     </message>
     <message>
         <source>ausgewählte Position zum bestehenden Projekt hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>dodaj wybraną pozycję do otwartego projektu</translation>
     </message>
     <message>
         <source>Projekt &amp;öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz projekt</translation>
     </message>
     <message>
         <source>ausgewähltes Projekt öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>otwórz wybrany projekt</translation>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Projekt&amp;inhalte</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zawartość projektu</translation>
     </message>
     <message>
         <source>Projektdatei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik projektu</translation>
     </message>
     <message>
         <source>bestehende Projektdatei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>wybierz istniejący plik projektu</translation>
     </message>
     <message>
         <source>&amp;Laufwerk</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dysk</translation>
     </message>
     <message>
         <source>&amp;Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folder</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rojekt</translation>
     </message>
     <message>
         <source>Nr: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nr: </translation>
     </message>
 </context>
 <context>
     <name>TfrmSplash</name>
     <message>
         <source>Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymiarowanie wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>ZAVR Programm &amp;starten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uruchom program ZAVR</translation>
+    </message>
+    <message>
+        <source>QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation>QUORVEL®   podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
     </message>
 </context>
 <context>
@@ -1847,92 +2006,94 @@ www.quorvel.example</source>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie</translation>
     </message>
     <message>
         <source>Skizze in &amp;Zwischenablage</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic do &amp;schowka</translation>
     </message>
     <message>
         <source>Skizze in &amp;Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz szkic do &amp;pliku</translation>
     </message>
     <message>
         <source>Fenster &amp;schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij okno</translation>
     </message>
     <message>
         <source>Ergebnisausdruck in Zwischenablage kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj wydruk wyników do schowka</translation>
     </message>
     <message>
         <source>&amp;Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>&amp;Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj</translation>
     </message>
     <message>
         <source>Ergebnisausdruck in Datei exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wydruk wyników do pliku</translation>
     </message>
     <message>
         <source>&amp;Schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <source>Fenster schliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij okno</translation>
     </message>
     <message>
         <source>Zoom &amp;in (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;większ (+)</translation>
     </message>
     <message>
         <source>Zoom out (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomniejsz (-)</translation>
     </message>
 </context>
 <context>
     <name>Vorpruefung</name>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrany stały rozstaw trzpieni jest większy niż 5 * grubość płyty!</translation>
     </message>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!
 <byte value="xd"/>
 <byte value="xd"/>Soll die Berechnung trotzdem durchgeführt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybrany stały rozstaw trzpieni jest większy niż 5 * grubość płyty!
+<byte value="xd"/>
+<byte value="xd"/>Czy mimo to wykonać obliczenia?</translation>
     </message>
     <message>
         <source>Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den kleinsten Doppelschubdorn!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadana grubość betonu jest mniejsza od minimalnej grubości dla najmniejszego trzpienia podwójnego!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung oben ist &lt; 2,5 cm. Bitte prüfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina górna wynosi &lt; 2,5 cm. Proszę sprawdzić!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung unten ist &lt; 2,5 cm. Bitte prüfen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Otulina dolna wynosi &lt; 2,5 cm. Proszę sprawdzić!</translation>
     </message>
     <message>
         <source>Die Summe der Betondeckungen ist größer als die Dicke der anzuschließenden Betonplatte!</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma otulin jest większa od grubości łączonej płyty betonowej!</translation>
     </message>
     <message>
         <source>Die Wanddicke ist kleiner als die mindest erforderliche Dicke für den kleinsten Doppelschubdorn!</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość ściany jest mniejsza od minimalnej wymaganej dla najmniejszego trzpienia podwójnego!</translation>
     </message>
     <message>
         <source>Der eingegebene Dornabstand ist größer als die Fugenlänge!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzony rozstaw trzpieni jest większy od długości szczeliny!</translation>
     </message>
     <message>
         <source>Die beliebige Belastung hat weniger als zwei Lastpunkte. Bitte die Belastung vollständig eingeben!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowolne obciążenie ma mniej niż dwa punkty. Proszę wprowadzić pełne obciążenie!</translation>
     </message>
 </context>
 <context>
@@ -1940,15 +2101,16 @@ www.quorvel.example</source>
     <message>
         <source>Fehler bei der Eingabe: Es sind nur Zahlen erlaubt!
 (eventuell Schreibweise von &quot;.&quot; und &quot;,&quot; beachten</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wprowadzania: dozwolone są tylko liczby!
+(zwróć uwagę na zapis &quot;.&quot; i &quot;,&quot;</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist kleiner als erlaubt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzona wartość jest mniejsza od dopuszczalnej!</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist größer als erlaubt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadzona wartość jest większa od dopuszczalnej!</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <set>
 #include <utility>
 
+#include "app/Katalogdatei.h"
 #include "app/QtUmgebung.h"
 
 // The catalogues under resources/uebersetzungen must hold every text the sources mark for translation, so a
@@ -18,42 +17,9 @@ namespace {
 
 using Text = std::pair<QString, QString>;  // context, German source text
 
-// An element's text; control characters stand in the file as <byte value="xd"/>.
-QString Elementtext(QXmlStreamReader& xml) {
-    QString text;
-    for (int tiefe = 1; tiefe > 0 && !xml.atEnd();) {
-        xml.readNext();
-        if (xml.isCharacters()) text += xml.text();
-        if (xml.isStartElement()) {
-            ++tiefe;
-            if (xml.name() == QLatin1String("byte"))
-                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
-        }
-        if (xml.isEndElement()) --tiefe;
-    }
-    return text;
-}
-
 std::set<Text> Quelltexte(const QString& ts) {
-    QFile datei(ts);
-    EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << ts.toStdString();
-    QXmlStreamReader xml(&datei);
     std::set<Text> texte;
-    QString kontext;
-    QString quelle;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("name")) kontext = Elementtext(xml);
-        if (xml.name() == QLatin1String("source")) quelle = Elementtext(xml);
-        if (xml.name() == QLatin1String("translation")) {
-            const auto art = xml.attributes().value(QLatin1String("type"));
-            if (art != QLatin1String("vanished") && art != QLatin1String("obsolete"))
-                texte.insert({kontext, quelle});
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << ts.toStdString() << ": " << xml.errorString().toStdString() << " line "
-                                 << xml.lineNumber();
+    for (const Katalogeintrag& e : KatalogLesen(ts)) texte.insert({e.kontext, e.quelle});
     return texte;
 }
 

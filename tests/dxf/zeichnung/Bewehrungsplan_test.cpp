@@ -285,7 +285,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SpeichereDxf, meldetEineNichtSchreibbareDatei) {
     std::string fehler;
-    EXPECT_FALSE(SpeichereDxf(Zeichnung(HandPosition(Z60)), "/nicht/vorhanden/plan.dxf", fehler));
+    EXPECT_FALSE(
+        SpeichereDxf(Zeichnung(HandPosition(Z60)), "/nicht/vorhanden/plan.dxf", fehler, StandardUmgebung()));
     EXPECT_NE(fehler.find("/nicht/vorhanden/plan.dxf"), std::string::npos);
 }
 

@@ -11,10 +11,13 @@
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
+#include "model/Umgebung.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+const StandardUmgebung Deutsch;
 
 std::string Lies(const fs::path& datei) {
     std::ifstream in(datei, std::ios::binary);
@@ -30,7 +33,7 @@ fs::path Ordner() {
 TEST(Dornzeichnung, jederTypHatEineZeichnungMitDenVierLayern) {
     for (int t = 0; t < AnzahlDorne; ++t) {
         const TsDorn dorn = static_cast<TsDorn>(t);
-        const DXF_Object doc = DornZeichnung(dorn);
+        const DXF_Object doc = DornZeichnung(dorn, Deutsch);
         std::vector<std::string> layer;
         for (const auto& l : doc.layer_lists) layer.push_back(l->layer_name);
         EXPECT_EQ(layer, (std::vector<std::string>{"0", "SCHUBDORN", "BEMAßUNG_TEILE", "TEXT_5MM"}));
@@ -42,7 +45,7 @@ TEST(Dornzeichnung, jederTypHatEineZeichnungMitDenVierLayern) {
 }
 
 TEST(Dornzeichnung, schliesstDieLueckeBeiZavr25HF) {
-    const auto texte = Texte(DornZeichnung(TsDorn::ZAVR25HF), "TEXT_5MM");
+    const auto texte = Texte(DornZeichnung(TsDorn::ZAVR25HF, Deutsch), "TEXT_5MM");
     EXPECT_NE(std::find(texte.begin(), texte.end(), "QUORVEL® Doppelschubdorn ZAVR 25 HF"), texte.end());
     EXPECT_NE(std::find(texte.begin(), texte.end(), "Zeichnung Nr. 101"), texte.end());
 }
@@ -50,11 +53,11 @@ TEST(Dornzeichnung, schliesstDieLueckeBeiZavr25HF) {
 TEST(Dornzeichnung, ergibtJedesMalDieselbenBytes) {
     const fs::path a = Ordner() / "gleich_a.dxf", b = Ordner() / "gleich_b.dxf";
     for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVRQ90HF}) {
-        DornDXFSpeichern(dorn, a.string());
-        DornDXFSpeichern(dorn, b.string());
+        DornDXFSpeichern(dorn, a.string(), Deutsch);
+        DornDXFSpeichern(dorn, b.string(), Deutsch);
         const std::string inhalt = Lies(a);
         EXPECT_EQ(inhalt, Lies(b));
-        EXPECT_EQ(inhalt, DxfText(DornZeichnung(dorn)));
+        EXPECT_EQ(inhalt, DxfText(DornZeichnung(dorn, Deutsch)));
     }
 }
 
@@ -69,7 +72,7 @@ struct Dornmasse {
 class Dornzeichnung_Masse : public ::testing::TestWithParam<Dornmasse> {};
 
 TEST_P(Dornzeichnung_Masse, nenntDieKatalogmasse) {
-    const DXF_Object doc = DornZeichnung(GetParam().dorn);
+    const DXF_Object doc = DornZeichnung(GetParam().dorn, Deutsch);
     auto texte = Texte(doc, "BEMAßUNG_TEILE");
     auto erwartet = GetParam().masse;
     std::sort(texte.begin(), texte.end());
@@ -107,7 +110,7 @@ bool Nahe(double a, double b) {
 // long as the number (ticks and slashes lengthen it by A/2).
 TEST(Dornzeichnung, jedesMassIstSoLangWieSeinText) {
     for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVR150, TsDorn::ZAVRQ60HF, TsDorn::ZAVRQ450}) {
-        const DXF_Object doc = DornZeichnung(dorn);
+        const DXF_Object doc = DornZeichnung(dorn, Deutsch);
         const auto linien = Alle<Line_>(doc, "BEMAßUNG_TEILE");
         for (const Text_* t : Alle<Text_>(doc, "BEMAßUNG_TEILE")) {
             std::string zahl = t->textstr;
@@ -128,7 +131,7 @@ TEST(Dornzeichnung, jedesMassIstSoLangWieSeinText) {
 
 TEST(Dornzeichnung, plattenumrissHatBreiteUndHoeheDesKatalogs) {
     // ZAVR 90 HF: plate 90 × 180 around the front view's centre.
-    const DXF_Object doc = DornZeichnung(TsDorn::ZAVR90HF);
+    const DXF_Object doc = DornZeichnung(TsDorn::ZAVR90HF, Deutsch);
     const auto linien = Alle<Line_>(doc, "SCHUBDORN");
     const auto hat = [&](Point3D a, Point3D b) {
         return std::any_of(linien.begin(), linien.end(), [&](const Line_* l) {
@@ -162,21 +165,21 @@ TEST(DornDxfSchreiben, schreibtUnterDemKatalognamenUndHaengtDieEndungAn) {
     const fs::path ordner = Ordner();
     std::string fehler;
     fs::remove(ordner / "ZAVRQ_030 HF.dxf");
-    ASSERT_TRUE(
-        DornDxfSchreiben(TsDorn::ZAVRQ30HF, (ordner / DornDxfDatei(TsDorn::ZAVRQ30HF)).string(), fehler));
-    EXPECT_EQ(Lies(ordner / "ZAVRQ_030 HF.dxf"), DxfText(DornZeichnung(TsDorn::ZAVRQ30HF)));
+    ASSERT_TRUE(DornDxfSchreiben(TsDorn::ZAVRQ30HF, (ordner / DornDxfDatei(TsDorn::ZAVRQ30HF)).string(),
+                                 fehler, Deutsch));
+    EXPECT_EQ(Lies(ordner / "ZAVRQ_030 HF.dxf"), DxfText(DornZeichnung(TsDorn::ZAVRQ30HF, Deutsch)));
     fs::remove(ordner / "dorn.txt.dxf");
-    ASSERT_TRUE(DornDxfSchreiben(TsDorn::ZAVR30HF, (ordner / "dorn.txt").string(), fehler));
+    ASSERT_TRUE(DornDxfSchreiben(TsDorn::ZAVR30HF, (ordner / "dorn.txt").string(), fehler, Deutsch));
     EXPECT_TRUE(fs::exists(ordner / "dorn.txt.dxf"));
 }
 
 TEST(DornDxfSchreiben, meldetEineNichtSchreibbareDatei) {
     std::string fehler;
-    EXPECT_FALSE(DornDxfSchreiben(TsDorn::ZAVR30HF, "/nicht/vorhanden/dorn.dxf", fehler));
+    EXPECT_FALSE(DornDxfSchreiben(TsDorn::ZAVR30HF, "/nicht/vorhanden/dorn.dxf", fehler, Deutsch));
     EXPECT_EQ(fehler,
               "Die Datei \"/nicht/vorhanden/dorn.dxf\" konnte nicht geschrieben werden: der Ordner existiert "
               "nicht");
-    EXPECT_THROW(DornDXFSpeichern(TsDorn::ZAVR30HF, "/nicht/vorhanden/dorn.dxf"), std::exception);
+    EXPECT_THROW(DornDXFSpeichern(TsDorn::ZAVR30HF, "/nicht/vorhanden/dorn.dxf", Deutsch), std::exception);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST(Ezdxf, liestBewehrungsplaeneUndDornzeichnungenOhneBeanstandung) {
         std::string fehler;
         DXF_Object doc;
         if (BewehrungsZeichnung(anw, dorn, u, doc, fehler) &&
-            SpeichereDxf(doc, MitDxfEndung((ordner / name).string()), fehler))
+            SpeichereDxf(doc, MitDxfEndung((ordner / name).string()), fehler, u))
             ++geschrieben;
     };
     int nr = 0;
@@ -104,7 +104,7 @@ TEST(Ezdxf, liestBewehrungsplaeneUndDornzeichnungenOhneBeanstandung) {
     for (int t = 0; t < AnzahlDorne; ++t) {
         std::string fehler;
         ASSERT_TRUE(DornDxfSchreiben(static_cast<TsDorn>(t),
-                                     (ordner / ("dorn_" + std::to_string(t))).string(), fehler))
+                                     (ordner / ("dorn_" + std::to_string(t))).string(), fehler, u))
             << fehler;
     }
     EXPECT_EQ(Skript(ordner), 0);
@@ -113,7 +113,8 @@ TEST(Ezdxf, liestBewehrungsplaeneUndDornzeichnungenOhneBeanstandung) {
 TEST(Ezdxf, meldetEineKaputteDatei) {
     const fs::path ordner = Ordner("kaputt");
     std::string fehler;
-    ASSERT_TRUE(DornDxfSchreiben(TsDorn::ZAVR30HF, (ordner / "dorn_30.dxf").string(), fehler));
+    ASSERT_TRUE(
+        DornDxfSchreiben(TsDorn::ZAVR30HF, (ordner / "dorn_30.dxf").string(), fehler, StandardUmgebung()));
     fs::resize_file(ordner / "dorn_30.dxf", 2000);
     EXPECT_NE(Skript(ordner), 0);
 }

@@ -50,7 +50,7 @@ TEST(Rueckweg, bewehrungsplanKommtUnveraendertZurueck) {
 
 TEST(Rueckweg, dornzeichnungenKommenUnveraendertZurueck) {
     for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVRQ450})
-        PruefeRueckweg(DornZeichnung(dorn), DornName(dorn));
+        PruefeRueckweg(DornZeichnung(dorn, StandardUmgebung()), DornName(dorn));
 }
 
 }  // namespace

@@ -1,0 +1,271 @@
+// An English and a Polish run show no German: every window, dialog, menu, list, sketch, proof page and DXF
+// drawing is walked with the language module the program ships, and each text is checked against a list of
+// German words. A text added later without its translation fails here.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QBuffer>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QTranslator>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+
+#include "app/DeutscheWoerter.h"
+#include "app/HauptmaskeTest.h"
+#include "app/Katalogdatei.h"
+#include "app/Sprachmodule.h"
+#include "app/TfrmSplash.h"
+#include "dxf/DXF_Object.h"
+#include "dxf/zeichnung/Bewehrungsplan.h"
+#include "dxf/zeichnung/Dornzeichnung.h"
+#include "model/Katalog.h"
+#include "output/Berechnungsnachweis.h"
+#include "output/Seitenlayout.h"
+#include "output/Skizzenbild.h"
+#include "output/Skizzenzeichner.h"
+
+namespace {
+
+// Every text a window and its children (dialogs, menus, lists, trees) can show.
+QStringList Fenstertexte(QWidget& wurzel) {
+    QStringList texte;
+    QList<QWidget*> widgets = wurzel.findChildren<QWidget*>();
+    widgets << &wurzel;
+    for (QWidget* w : widgets) {
+        texte << w->windowTitle() << w->toolTip() << w->statusTip() << w->whatsThis();
+        if (auto* label = qobject_cast<QLabel*>(w)) texte << label->text();
+        if (auto* knopf = qobject_cast<QAbstractButton*>(w)) texte << knopf->text();
+        if (auto* gruppe = qobject_cast<QGroupBox*>(w)) texte << gruppe->title();
+        if (auto* feld = qobject_cast<QLineEdit*>(w)) texte << feld->placeholderText();
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) texte << memo->toPlainText();
+        if (auto* memo = qobject_cast<QTextEdit*>(w)) texte << memo->toPlainText();
+        if (auto* box = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < box->count(); ++i) texte << box->itemText(i);
+        if (auto* reiter = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < reiter->count(); ++i) texte << reiter->tabText(i);
+        if (auto* baum = qobject_cast<QTreeWidget*>(w)) {
+            for (int s = 0; s < baum->columnCount(); ++s) texte << baum->headerItem()->text(s);
+            for (QTreeWidgetItemIterator it(baum); *it; ++it)
+                for (int s = 0; s < baum->columnCount(); ++s) texte << (*it)->text(s) << (*it)->toolTip(s);
+        }
+        if (auto* kopf = qobject_cast<QHeaderView*>(w); kopf && kopf->model())
+            for (int s = 0; s < kopf->count(); ++s)
+                texte << kopf->model()->headerData(s, kopf->orientation()).toString();
+    }
+    for (QAction* aktion : wurzel.findChildren<QAction*>())
+        texte << aktion->text() << aktion->toolTip() << aktion->statusTip();
+    return texte;
+}
+
+// The texts an SVG picture writes.
+QStringList SvgTexte(const QByteArray& svg) {
+    QStringList texte;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texte << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    return texte;
+}
+
+// Draws into an SVG picture of the given size and returns its texts.
+template <typename Zeichnen>
+QStringList Gezeichnet(QSize groesse, Zeichnen zeichnen) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    svg.setSize(groesse);
+    QPainter canvas(&svg);
+    zeichnen(canvas);
+    canvas.end();
+    return SvgTexte(puffer.data());
+}
+
+QStringList Nachweistexte(const TKModell& modell, const TKAnwendung& anwendung) {
+    const TKFarbe farbe;
+    const Berechnungsnachweis nachweis(modell, anwendung, farbe);
+    QStringList texte;
+    const Seitenmasse masse = SeitenmasseSetzen(StandardSeite());
+    const QSize a4(794, 1123);
+    std::vector<Nachweisseite> seiten;
+    Gezeichnet(a4, [&](QPainter& canvas) {
+        seiten = nachweis.Seiten(Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm));
+    });
+    for (const Nachweisseite& seite : seiten)
+        texte << Gezeichnet(a4, [&](QPainter& canvas) {
+            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seite);
+        });
+    return texte;
+}
+
+QStringList Skizzentexte(const TKModell& modell, const TKAnwendung& anwendung) {
+    QStringList texte;
+    const TKFarbe farbe;
+    for (TsSkizzeTyp typ : {TsSkizzeTyp::stAnsicht, TsSkizzeTyp::stDraufsicht, TsSkizzeTyp::stSchnitt,
+                            TsSkizzeTyp::stDornReihe, TsSkizzeTyp::stEingabe}) {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("skizze.svg"));
+        EXPECT_EQ(SkizzeSpeichern(datei, {modell, anwendung, farbe, typ, false, {600, 600}, ','}), "");
+        QFile svg(datei);
+        EXPECT_TRUE(svg.open(QIODevice::ReadOnly));
+        texte << SvgTexte(svg.readAll());
+    }
+    return texte;
+}
+
+// The text values (group code 1) of a DXF file, read in its code page Windows-1252.
+QStringList DxfTexte(const DXF_Object& doc) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("z.dxf"));
+    doc.save_to_file(datei.toStdString());
+    QFile dxf(datei);
+    EXPECT_TRUE(dxf.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromLatin1(dxf.readAll()).split(QStringLiteral("\r\n"));
+    QStringList texte;
+    for (int i = 0; i + 1 < zeilen.size(); i += 2)
+        if (zeilen[i].trimmed() == QLatin1String("1")) texte << zeilen[i + 1];
+    return texte;
+}
+
+struct Lauf {
+    int kennung;
+    const char* name;
+    const char* kopfzeile;  // the title of the proof, which shows that its pages were drawn translated
+};
+
+// A main window in the language of the parameter, with its own settings file, the program's language module
+// and Qt's own texts in that language.
+class Sprachlauf : public Hauptmaske, public ::testing::WithParamInterface<Lauf> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(LadeSprachmodul(modul, QStringLiteral(ZAVR_PROGRAMM), GetParam().kennung));
+        QApplication::installTranslator(&modul);
+        if (LadeQtTexte(qtTexte, GetParam().kennung)) QApplication::installTranslator(&qtTexte);
+        einstellungen.SchreibeZahl(QStringLiteral("IDSprache"), GetParam().kennung);
+        umgebung.SetDezimaltrenner(',');
+        fenster = std::make_unique<TfrmHauptMaske>(umgebung);
+    }
+    void TearDown() override {
+        fenster.reset();
+        QApplication::removeTranslator(&qtTexte);
+        QApplication::removeTranslator(&modul);
+    }
+
+    void Pruefe(const QStringList& texte, const char* wo) {
+        for (const QString& text : texte)
+            EXPECT_TRUE(DeutscheWoerterIn(text).isEmpty())
+                << GetParam().name << ", " << wo << ": \"" << text.toStdString() << "\" has German words "
+                << DeutscheWoerterIn(text).join(QLatin1Char(' ')).toStdString();
+    }
+
+    QTranslator modul;
+    QTranslator qtTexte;
+};
+
+TEST_P(Sprachlauf, fensterDialogeUndMenuesZeigenKeinDeutsch) {
+    Pruefe(Fenstertexte(*fenster), "input mode");
+    for (const char* fall : {"tbEinzel", "tbPaarPlatte", "tbPaarWand", "tbReiheWand", "tbReihePlatte"}) {
+        Klick(fall);
+        Pruefe(Fenstertexte(*fenster), fall);
+    }
+    Klick("btnBerechnen");
+    ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
+    Pruefe(Fenstertexte(*fenster), "results overview");
+    fenster->Ausfuehren(Befehl::Vorschau);
+    Pruefe(Fenstertexte(*fenster), "preview");
+    Pruefe(Hinweise(), "notices");
+}
+
+TEST_P(Sprachlauf, nachweisSkizzenUndZeichnungenZeigenKeinDeutsch) {
+    // A single dowel under a point load and a row on a wall under an arbitrary load: between them every
+    // page of the proof and every sketch.
+    for (const auto& [fall, last] :
+         {std::pair{"tbEinzel", "tbPunktlast"}, std::pair{"tbReiheWand", "tbbeliebigeLast"}}) {
+        Klick(fall);
+        Klick(last);
+        Klick("btnBerechnen");
+        ASSERT_TRUE(A().cErgebnisse.GetBerechnet()) << fall;
+        const QStringList seiten = Nachweistexte(fenster->Modell(), A());
+        EXPECT_FALSE(seiten.filter(QString::fromUtf8(GetParam().kopfzeile)).isEmpty())
+            << seiten.join(QLatin1Char('|')).toStdString();
+        Pruefe(seiten, "proof pages");
+        Pruefe(Skizzentexte(fenster->Modell(), A()), "sketches");
+        DXF_Object plan;
+        std::string fehler;
+        ASSERT_TRUE(BewehrungsZeichnung(A(), A().cErgebnisse.GetAktDorn(), umgebung, plan, fehler)) << fehler;
+        Pruefe(DxfTexte(plan), "reinforcement drawing");
+    }
+    for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVRQ450})
+        Pruefe(DxfTexte(DornZeichnung(dorn, umgebung)), "dowel drawing");
+}
+
+// Every translation of the catalogues, shown or not yet reached by the walk above. The reference documents
+// keep their German file names: they are the maker's files.
+TEST_P(Sprachlauf, katalogOhneDeutscheWoerter) {
+    const QString katalog = QStringLiteral(ZAVR_SOURCE_DIR "/resources/uebersetzungen/zavr_%1.ts")
+                                .arg(GetParam().kennung == 21 ? QStringLiteral("pl") : QStringLiteral("en"));
+    const std::vector<Katalogeintrag> eintraege = KatalogLesen(katalog);
+    EXPECT_GT(eintraege.size(), 400u);
+    for (const Katalogeintrag& e : eintraege) {
+        if (e.quelle.endsWith(QLatin1String(".pdf"))) continue;
+        EXPECT_FALSE(e.uebersetzung.isEmpty()) << e.kontext.toStdString() << ": " << e.quelle.toStdString();
+        EXPECT_TRUE(DeutscheWoerterIn(e.uebersetzung).isEmpty())
+            << e.kontext.toStdString() << ": " << e.uebersetzung.toStdString();
+    }
+}
+
+// The start window speaks the language it has selected, before the program loads that language for good.
+TEST_P(Sprachlauf, startfensterInDerGewaehltenSprache) {
+    QApplication::removeTranslator(&modul);
+    TfrmSplash start(QStringLiteral(ZAVR_PROGRAMM), einstellungen);
+    ASSERT_EQ(start.GewaehlteKennung(), GetParam().kennung);
+    Pruefe(Fenstertexte(start), "start window");
+    auto* knopf = start.findChild<QPushButton*>(QStringLiteral("btnWeiter"));
+    const QString englisch = knopf->text();
+    for (QAbstractButton* deutsch : start.Sprachgruppe()->findChildren<QAbstractButton*>())
+        if (deutsch->text() == QLatin1String("Deutsch")) deutsch->click();
+    EXPECT_EQ(knopf->text(), QStringLiteral("ZAVR Programm &starten"));
+    EXPECT_NE(knopf->text(), englisch);
+}
+
+// Polish positions offer the Polish grades, named with the old Polish classes beside the EC2 ones.
+TEST_P(Sprachlauf, polnischBietetDiePolnischenBetonklassen) {
+    auto* guete = Kind<QComboBox>("cboxBetonguete");
+    ASSERT_EQ(guete->count(), 7);
+    const bool polnisch = GetParam().kennung == 21;
+    EXPECT_EQ(guete->itemText(0), polnisch ? QStringLiteral("C20/25 (B25)") : QStringLiteral("C20/25"));
+    EXPECT_EQ(guete->itemText(6), polnisch ? QStringLiteral("C50/60 (B60)") : QStringLiteral("C50/60"));
+    guete->setCurrentIndex(2);
+    emit guete->activated(2);
+    EXPECT_EQ(A().GetBetonguete(), polnisch ? TsBetonguete::PB37 : TsBetonguete::C30_37);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglischUndPolnisch, Sprachlauf,
+                         ::testing::Values(Lauf{2057, "English", "Design calculation for"},
+                                           Lauf{21, "Polski", "Obliczenia statyczne dla"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The word list itself: it finds German and lets the two other languages pass.
+TEST(DeutscheWoerter, erkenntDeutschUndLaesstEnglischUndPolnischDurch) {
+    EXPECT_EQ(DeutscheWoerterIn(QStringLiteral("Plattendicke")), QStringList{QStringLiteral("plattendicke")});
+    EXPECT_EQ(DeutscheWoerterIn(QStringLiteral("Edge distance (gem. Zulassung)")),
+              QStringList{QStringLiteral("zulassung")});
+    EXPECT_EQ(DeutscheWoerterIn(QStringLiteral("Größe")), QStringList{QStringLiteral("größe")});
+    for (const char* text :
+         {"Slab thickness", "Grubość płyty", "Otulina górna", "Position 1: C20/25 (B25)", "Projekt", "Beton"})
+        EXPECT_TRUE(DeutscheWoerterIn(QString::fromUtf8(text)).isEmpty()) << text;
+}
+
+}  // namespace
