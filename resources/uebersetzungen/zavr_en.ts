@@ -5,103 +5,103 @@
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® double shear dowel to approval Z-98.6-341</translation>
     </message>
     <message>
         <source>Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>Parts list</translation>
     </message>
     <message>
         <source>Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>Tender text</translation>
     </message>
     <message>
         <source>Zugelassenes System: Zul.-Nr. Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>Approved system: approval no. Z-98.6-341</translation>
     </message>
     <message>
         <source>Ausführung: Edelstahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Material: stainless steel</translation>
     </message>
     <message>
         <source>Bestehend aus Dornelement und Hülse</source>
-        <translation type="unfinished"></translation>
+        <translation>Consisting of dowel element and sleeve</translation>
     </message>
     <message>
         <source>wie vor, jedoch:</source>
-        <translation type="unfinished"></translation>
+        <translation>as above, but:</translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Position: </translation>
     </message>
     <message>
         <source>Typ: </source>
-        <translation type="unfinished"></translation>
+        <translation>Type: </translation>
     </message>
     <message>
         <source>und Brandschutzmanschetten</source>
-        <translation type="unfinished"></translation>
+        <translation>and fire protection collars</translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Company:      </translation>
     </message>
     <message>
         <source>Bauvorhaben:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Project:      </translation>
     </message>
     <message>
         <source>Ausdruck vom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Printed on:   </translation>
     </message>
     <message>
         <source>Nr.  Position            Anzahl Schubdorn      Anzahl Brandschutzmanschette     </source>
-        <translation type="unfinished"></translation>
+        <translation>No.  Position            No. of dowels         No. of fire collars              </translation>
     </message>
     <message>
         <source>Nr.  Anzahl  Bezeichnung                                                  </source>
-        <translation type="unfinished"></translation>
+        <translation>No.  Qty     Description                                                  </translation>
     </message>
     <message>
         <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen</source>
-        <translation type="unfinished"></translation>
+        <translation>Double shear dowels for shear transfer in expansion joints,</translation>
     </message>
     <message>
         <source>liefern und nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation type="unfinished"></translation>
+        <translation>supplied and installed as specified by the structural engineer.</translation>
     </message>
     <message>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Anzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Schubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear dowel</translation>
     </message>
     <message>
         <source>Brandschutzmanschette</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire collar</translation>
     </message>
     <message>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen liefern und</source>
-        <translation type="unfinished"></translation>
+        <translation>Double shear dowels for shear transfer in expansion joints, supplied and</translation>
     </message>
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation type="unfinished"></translation>
+        <translation>installed as specified by the structural engineer.</translation>
     </message>
 </context>
 <context>
@@ -758,11 +758,11 @@
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Exportieren in Text Format (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as text (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -1125,11 +1125,13 @@
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
 
 Soll diese überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>The current position is already in the bill of quantities
+
+Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation type="unfinished"></translation>
+        <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
 </context>
 <context>
@@ -1875,131 +1877,131 @@ www.quorvel.example</translation>
     <name>TfrmStueckliste</name>
     <message>
         <source>aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>active</translation>
     </message>
     <message>
         <source>Position                          </source>
-        <translation type="unfinished"></translation>
+        <translation>Position                          </translation>
     </message>
     <message>
         <source>Anz. Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>No. pos.</translation>
     </message>
     <message>
         <source>Anz. Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>No. dowels</translation>
     </message>
     <message>
         <source>Bezeichnung                                                  </source>
-        <translation type="unfinished"></translation>
+        <translation>Description                                                  </translation>
     </message>
     <message>
         <source>Sum. Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>Total dowels</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>lfdNr</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Deckenstärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Slab thickness</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation type="unfinished"></translation>
+        <translation>Effective depth</translation>
     </message>
     <message>
         <source>Stützentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Column type</translation>
     </message>
     <message>
         <source>&amp;Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parts list</translation>
     </message>
     <message>
         <source>&amp;Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tender text</translation>
     </message>
     <message>
         <source>&amp;Liste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;List</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export</translation>
     </message>
     <message>
         <source>&amp;ZW Ablage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clipboard</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rint</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Back</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Position &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete position</translation>
     </message>
     <message>
         <source>Aktuelle Auswahl:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current selection:</translation>
     </message>
     <message>
         <source>Anzahl gleicher Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Number of identical positions </translation>
     </message>
     <message>
         <source>zusätzliche Informationen zur Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>additional information on the bill of quantities</translation>
     </message>
     <message>
         <source>Beim Export einer langen Bedarfsliste als Grafik ist zu berücksichtigen, </source>
-        <translation type="unfinished"></translation>
+        <translation>When a long bill of quantities is exported as a picture, note </translation>
     </message>
     <message>
         <source>daß in der Grafik keine Seitenumbrüche vorhanden sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>that the picture has no page breaks.</translation>
     </message>
     <message>
         <source>Bei langen Bedarfslisten kann durch Deaktivieren einzelner Positionen </source>
-        <translation type="unfinished"></translation>
+        <translation>A long bill of quantities can be split into 2 or more export files </translation>
     </message>
     <message>
         <source>die Bedarfsliste in 2 oder mehrere Exportdateien aufgeteilt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>by deactivating individual positions.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ: bill of quantities</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ: parts list</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ: tender text</translation>
     </message>
     <message>
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bill of quantities could not be printed.</translation>
     </message>
 </context>
 <context>

@@ -5,103 +5,103 @@
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® podwójny trzpień ścinany wg aprobaty Z-98.6-341</translation>
     </message>
     <message>
         <source>Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestawienie elementów</translation>
     </message>
     <message>
         <source>Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis przetargowy</translation>
     </message>
     <message>
         <source>Zugelassenes System: Zul.-Nr. Z-98.6-341</source>
-        <translation type="unfinished"></translation>
+        <translation>System z aprobatą: nr aprobaty Z-98.6-341</translation>
     </message>
     <message>
         <source>Ausführung: Edelstahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonanie: stal nierdzewna</translation>
     </message>
     <message>
         <source>Bestehend aus Dornelement und Hülse</source>
-        <translation type="unfinished"></translation>
+        <translation>Składa się z elementu trzpienia i tulei</translation>
     </message>
     <message>
         <source>wie vor, jedoch:</source>
-        <translation type="unfinished"></translation>
+        <translation>jak wyżej, lecz:</translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja: </translation>
     </message>
     <message>
         <source>Typ: </source>
-        <translation type="unfinished"></translation>
+        <translation>Typ: </translation>
     </message>
     <message>
         <source>und Brandschutzmanschetten</source>
-        <translation type="unfinished"></translation>
+        <translation>i mankiety ogniochronne</translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:        </translation>
     </message>
     <message>
         <source>Bauvorhaben:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Obiekt:       </translation>
     </message>
     <message>
         <source>Ausdruck vom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data wydruku: </translation>
     </message>
     <message>
         <source>Nr.  Position            Anzahl Schubdorn      Anzahl Brandschutzmanschette     </source>
-        <translation type="unfinished"></translation>
+        <translation>Lp.  Pozycja             Liczba trzpieni       Liczba mankietów ppoż.           </translation>
     </message>
     <message>
         <source>Nr.  Anzahl  Bezeichnung                                                  </source>
-        <translation type="unfinished"></translation>
+        <translation>Lp.  Ilość   Opis                                                         </translation>
     </message>
     <message>
         <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen</source>
-        <translation type="unfinished"></translation>
+        <translation>Podwójne trzpienie ścinane do przenoszenia siły poprzecznej</translation>
     </message>
     <message>
         <source>liefern und nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation type="unfinished"></translation>
+        <translation>w dylatacjach dostarczyć i wbudować wg projektanta konstrukcji.</translation>
     </message>
     <message>
         <source>Nr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lp.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Anzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba</translation>
     </message>
     <message>
         <source>Schubdorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzpień ścinany</translation>
     </message>
     <message>
         <source>Brandschutzmanschette</source>
-        <translation type="unfinished"></translation>
+        <translation>Mankiet ppoż.</translation>
     </message>
     <message>
         <source>Bezeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <source>Doppelschubdorne zur Querkraftübertragung in Dehnfugen liefern und</source>
-        <translation type="unfinished"></translation>
+        <translation>Podwójne trzpienie ścinane do przenoszenia siły poprzecznej w dylatacjach</translation>
     </message>
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation type="unfinished"></translation>
+        <translation>dostarczyć i wbudować zgodnie z projektem konstrukcji.</translation>
     </message>
 </context>
 <context>
@@ -758,11 +758,11 @@
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
     </message>
     <message>
         <source>Exportieren in Text Format (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport do pliku tekstowego (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -1125,11 +1125,13 @@
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
 
 Soll diese überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca pozycja jest już w zestawieniu materiałów
+
+Czy ją zastąpić?</translation>
     </message>
     <message>
         <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
 </context>
 <context>
@@ -1875,131 +1877,131 @@ www.quorvel.example</translation>
     <name>TfrmStueckliste</name>
     <message>
         <source>aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>aktywna</translation>
     </message>
     <message>
         <source>Position                          </source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja                           </translation>
     </message>
     <message>
         <source>Anz. Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba poz.</translation>
     </message>
     <message>
         <source>Anz. Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba trzp.</translation>
     </message>
     <message>
         <source>Bezeichnung                                                  </source>
-        <translation type="unfinished"></translation>
+        <translation>Opis                                                         </translation>
     </message>
     <message>
         <source>Sum. Dorne</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma trzp.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>lfdNr</source>
-        <translation type="unfinished"></translation>
+        <translation>Lp.</translation>
     </message>
     <message>
         <source>Deckenstärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość płyty</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość użyteczna</translation>
     </message>
     <message>
         <source>Stützentyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ słupa</translation>
     </message>
     <message>
         <source>&amp;Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zestawienie elementów</translation>
     </message>
     <message>
         <source>&amp;Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opis przetargowy</translation>
     </message>
     <message>
         <source>&amp;Liste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksport</translation>
     </message>
     <message>
         <source>&amp;ZW Ablage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schowek</translation>
     </message>
     <message>
         <source>&amp;Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Powrót</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>Position &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń pozycję</translation>
     </message>
     <message>
         <source>Aktuelle Auswahl:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżący wybór:</translation>
     </message>
     <message>
         <source>Anzahl gleicher Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba jednakowych pozycji </translation>
     </message>
     <message>
         <source>zusätzliche Informationen zur Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>dodatkowe informacje do zestawienia materiałów</translation>
     </message>
     <message>
         <source>Beim Export einer langen Bedarfsliste als Grafik ist zu berücksichtigen, </source>
-        <translation type="unfinished"></translation>
+        <translation>Przy eksporcie długiego zestawienia jako grafiki należy pamiętać, </translation>
     </message>
     <message>
         <source>daß in der Grafik keine Seitenumbrüche vorhanden sind.</source>
-        <translation type="unfinished"></translation>
+        <translation>że grafika nie zawiera podziałów stron.</translation>
     </message>
     <message>
         <source>Bei langen Bedarfslisten kann durch Deaktivieren einzelner Positionen </source>
-        <translation type="unfinished"></translation>
+        <translation>Długie zestawienie można podzielić na 2 lub więcej plików eksportu, </translation>
     </message>
     <message>
         <source>die Bedarfsliste in 2 oder mehrere Exportdateien aufgeteilt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>wyłączając poszczególne pozycje.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Bedarfsliste</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ: zestawienie materiałów</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Stückliste</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ: zestawienie elementów</translation>
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ: Ausschreibungstext</source>
-        <translation type="unfinished"></translation>
+        <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ: opis przetargowy</translation>
     </message>
     <message>
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wydrukować zestawienia materiałów.</translation>
     </message>
 </context>
 <context>
