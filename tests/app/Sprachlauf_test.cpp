@@ -27,10 +27,13 @@
 #include "app/Katalogdatei.h"
 #include "app/Sprachmodule.h"
 #include "app/TfrmSplash.h"
+#include "app/TfrmStueckliste.h"
 #include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/Dornzeichnung.h"
+#include "files/Bedarfstext.h"
 #include "model/Katalog.h"
+#include "output/Bedarfsseiten.h"
 #include "output/Berechnungsnachweis.h"
 #include "output/Seitenlayout.h"
 #include "output/Skizzenbild.h"
@@ -209,6 +212,35 @@ TEST_P(Sprachlauf, nachweisSkizzenUndZeichnungenZeigenKeinDeutsch) {
     }
     for (TsDorn dorn : {TsDorn::ZAVR20HF, TsDorn::ZAVRQ450})
         Pruefe(DxfTexte(DornZeichnung(dorn, umgebung)), "dowel drawing");
+}
+
+// The bill of quantities of a designed position: its dialog in list and preview mode, the printed pages of
+// both documents and their 80-column text exports.
+TEST_P(Sprachlauf, bedarfslisteZeigtKeinDeutsch) {
+    Klick("btnBerechnen");
+    Klick("btnBedarfsliste");
+    ASSERT_EQ(fenster->Modell().cStueckliste.GetCountEintraege(), 1);
+    TfrmStueckliste& dialog = fenster->Stueckliste();
+    dialog.show();
+    Pruefe(Fenstertexte(dialog), "bill of quantities");
+    for (const char* knopf : {"btnStueckliste", "btnAusschreibung"}) {
+        dialog.findChild<QPushButton*>(QString::fromLatin1(knopf))->click();
+        Pruefe(Fenstertexte(dialog), knopf);
+    }
+    dialog.reject();
+    QTemporaryDir ordner;
+    for (Bedarfsdokument art : {Bedarfsdokument::Stueckliste, Bedarfsdokument::Ausschreibungstext}) {
+        const QString datei = ordner.filePath(QStringLiteral("liste.svg"));
+        ASSERT_EQ(BedarfslisteBildExport(datei, Bildtyp::Vektor, fenster->Modell(), art, StandardSeite(), 96),
+                  "");
+        QFile svg(datei);
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        Pruefe(SvgTexte(svg.readAll()), "bill pages");
+        QStringList zeilen;
+        for (const std::string& zeile : BedarfslisteText(fenster->Modell(), art))
+            zeilen << QString::fromStdString(zeile);
+        Pruefe(zeilen, "bill text export");
+    }
 }
 
 // Every translation of the catalogues, shown or not yet reached by the walk above. The reference documents
