@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Anzahl</source>
-        <translation>Number</translation>
+        <translation>Qty</translation>
     </message>
     <message>
         <source>Schubdorn</source>
