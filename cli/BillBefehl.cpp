@@ -6,6 +6,7 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Befehlsanfang.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Bedarfsseiten.h"
@@ -30,8 +31,7 @@ constexpr const char* Hilfe =
     "2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
 
 int Fehler(const std::string& text) {
-    std::cerr << "zavr-cli bill: " << text << '\n';
-    return ExitDateiFehler;
+    return Befehlsfehler("bill", text);
 }
 
 std::optional<Bedarfsdokument> Dokumentart(const std::string& text) {
@@ -56,12 +56,7 @@ std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const 
 int BillBefehl(const std::vector<std::string>& argumente) {
     const Argumente a = LeseArgumente(argumente, {"--kind", "--output"}, {"--add-all", "--help"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
-    if (!a.fehler.empty()) return Fehler(a.fehler);
-    if (a.Hat("--help")) {
-        std::cout << Hilfe;
-        return ExitOk;
-    }
-    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    if (const auto ende = Befehlsanfang(a, "bill", Hilfe)) return *ende;
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return Fehler("-o ist nötig");
     const auto art = Dokumentart(a.Wert("--kind").value_or(""));

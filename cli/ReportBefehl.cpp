@@ -1,9 +1,9 @@
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Befehlsanfang.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Nachweisausgabe.h"
@@ -26,8 +26,7 @@ constexpr const char* Hilfe =
     "lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
 
 int Fehler(const std::string& text) {
-    std::cerr << "zavr-cli report: " << text << '\n';
-    return ExitDateiFehler;
+    return Befehlsfehler("report", text);
 }
 
 }  // namespace
@@ -35,12 +34,7 @@ int Fehler(const std::string& text) {
 int ReportBefehl(const std::vector<std::string>& argumente) {
     const Argumente a = LeseArgumente(argumente, {"--position", "--output"}, {"--help"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
-    if (!a.fehler.empty()) return Fehler(a.fehler);
-    if (a.Hat("--help")) {
-        std::cout << Hilfe;
-        return ExitOk;
-    }
-    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    if (const auto ende = Befehlsanfang(a, "report", Hilfe)) return *ende;
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return Fehler("-o ist nötig");
     const auto position = PositionsOption(a);

@@ -1,13 +1,13 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Befehlsanfang.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Skizzenbild.h"
@@ -43,8 +43,7 @@ constexpr std::array<Ansichtsname, 6> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsi
                                                  {"alle", TsSkizzeTyp::stAnsicht, true}}};
 
 int Fehler(const std::string& text) {
-    std::cerr << "zavr-cli sketch: " << text << '\n';
-    return ExitDateiFehler;
+    return Befehlsfehler("sketch", text);
 }
 
 }  // namespace
@@ -52,12 +51,7 @@ int Fehler(const std::string& text) {
 int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const Argumente a = LeseArgumente(argumente, {"--position", "--view", "--size", "--output"}, {"--help"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
-    if (!a.fehler.empty()) return Fehler(a.fehler);
-    if (a.Hat("--help")) {
-        std::cout << Hilfe;
-        return ExitOk;
-    }
-    if (a.worte.size() != 1) return Fehler("genau eine Eingabedatei angeben");
+    if (const auto ende = Befehlsanfang(a, "sketch", Hilfe)) return *ende;
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
