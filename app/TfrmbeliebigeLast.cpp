@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyleOptionHeader>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -35,12 +36,15 @@ public:
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int section) const override {
-        const QString titel = model()->headerData(section, orientation(), Qt::DisplayRole).toString();
-        painter->save();
-        QHeaderView::paintSection(painter, rect, -1);
+        QStyleOptionHeader feld;
+        initStyleOption(&feld);
+        feld.rect = rect;
+        feld.section = section;
+        style()->drawControl(QStyle::CE_HeaderSection, &feld, painter, this);
         QTextDocument text;
         text.setDefaultFont(font());
-        text.setHtml(titel);
+        text.setHtml(model()->headerData(section, orientation(), Qt::DisplayRole).toString());
+        painter->save();
         painter->translate(rect.left() + 4, rect.top() + (rect.height() - text.size().height()) / 2);
         text.drawContents(painter);
         painter->restore();

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStaticText>
 #include <QSvgGenerator>
 #include <QtMath>
 #include <algorithm>
@@ -84,8 +85,9 @@ QByteArray Bytes(const QString& endung, const DXF_Object& doc, const Zoom_view& 
 
 DxfLeinwand::DxfLeinwand(QPainter& painter) : painter_(painter) {
     QFont schrift(QStringLiteral("Arial"));
-    schrift.setPixelSize(12);
+    schrift.setPixelSize(schriftgroesse_);
     painter_.setFont(schrift);
+    oberlaenge_ = painter_.fontMetrics().ascent();
     painter_.setPen(QPen(Qt::black, 1));
     painter_.setBrush(Qt::NoBrush);
 }
@@ -133,22 +135,42 @@ void DxfLeinwand::pixel(Screen_Point p, DXF_Colour colour) {
     painter_.setPen(stift);
 }
 
+// Texts are the bulk of a redraw, and drawings repeat their labels: each text is laid out once per height
+// and redraw, the font changes only with the height, and only rotated or very large texts go through the
+// transformation.
 void DxfLeinwand::text(Screen_Point anchor, const std::string& text, int height, DXF_Colour colour,
                        int hor_align, int angle_tenths) {
-    const QString zeile = QString::fromStdString(text);
-    QFont schrift = painter_.font();
-    schrift.setPixelSize(std::min(height, GroessteSchrift));
-    const double massstab = height > GroessteSchrift ? double(height) / GroessteSchrift : 1.0;
-    painter_.save();
-    painter_.setFont(schrift);
+    const int groesse = std::min(height, GroessteSchrift);
+    if (groesse != schriftgroesse_) {
+        QFont schrift = painter_.font();
+        schrift.setPixelSize(groesse);
+        painter_.setFont(schrift);
+        schriftgroesse_ = groesse;
+        oberlaenge_ = painter_.fontMetrics().ascent();
+    }
+    auto [eintrag, neu] = gesetzt_.try_emplace({groesse, text});
+    QStaticText& zeile = eintrag->second;
+    if (neu) {
+        zeile.setText(QString::fromStdString(text));
+        zeile.setTextFormat(Qt::PlainText);
+        zeile.prepare(QTransform(), painter_.font());
+    }
+    const int breite = hor_align == 0 ? 0 : qRound(zeile.size().width());
+    const QPoint links(hor_align == 1 ? -breite / 2 : hor_align == 2 ? -breite : 0, -oberlaenge_);
+    const QPen stift = painter_.pen();
     painter_.setPen(Farbe(colour));
-    painter_.translate(anchor.x, anchor.y);
-    painter_.rotate(-angle_tenths / 10.0);
-    painter_.scale(massstab, massstab);
-    const int breite = painter_.fontMetrics().horizontalAdvance(zeile);
-    const int links = hor_align == 1 ? -breite / 2 : hor_align == 2 ? -breite : 0;
-    painter_.drawText(QPoint(links, 0), zeile);
-    painter_.restore();
+    if (angle_tenths == 0 && height <= GroessteSchrift) {
+        painter_.drawStaticText(QPoint(anchor.x, anchor.y) + links, zeile);
+    } else {
+        const double massstab = height > GroessteSchrift ? double(height) / GroessteSchrift : 1.0;
+        const QTransform vorher = painter_.transform();
+        painter_.translate(anchor.x, anchor.y);
+        painter_.rotate(-angle_tenths / 10.0);
+        painter_.scale(massstab, massstab);
+        painter_.drawStaticText(links, zeile);
+        painter_.setTransform(vorher);
+    }
+    painter_.setPen(stift);
 }
 
 void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansicht) {

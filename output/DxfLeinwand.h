@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QStaticText>
 #include <QString>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "dxf/DXF_Canvas.h"
 
@@ -32,6 +35,9 @@ public:
 private:
     QPainter& painter_;
     DXF_Colour stift_ = 0;
+    int schriftgroesse_ = 12;  // pixel size of the painter's font
+    int oberlaenge_ = 0;       // its ascent: static texts are placed by their top
+    std::map<std::pair<int, std::string>, QStaticText> gesetzt_;  // laid-out texts by pixel size and text
 };
 
 // Draws the document in the view onto the painter with a fresh canvas. Raises Screen_range_error when a
