@@ -15,11 +15,15 @@
 #include "app/TBST500.h"
 #include "model/Katalog.h"
 #include "output/Berechnungsnachweis.h"
+#include "output/Skizzenzeichner.h"
+#include "sitzung/Projektsitzung.h"
 
 namespace {
 
-constexpr int Bildbreite = 300;
+constexpr int Bildbreite = 190;
 constexpr int Bildhoehe = 80;
+constexpr int Skizzenbreite = 330;
+constexpr int Skizzenhoehe = 190;
 
 struct Reihentext {
     const char* position;
@@ -47,10 +51,15 @@ constexpr const char* Namen[5] = {"PosD", "PosA", "PosB1", "PosB2", "PosC"};
 
 }  // namespace
 
-TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
+TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung, const TKFarbe& farbe,
                              std::function<void()> uebersicht, std::function<void(const QString&)> hilfe,
                              QWidget* parent)
-    : Enterdialog(parent), umgebung_(umgebung), auswahl_(sitzung), uebersicht_(std::move(uebersicht)) {
+    : Enterdialog(parent),
+      sitzung_(sitzung),
+      umgebung_(umgebung),
+      farbe_(farbe),
+      auswahl_(sitzung),
+      uebersicht_(std::move(uebersicht)) {
     setObjectName(QStringLiteral("frmBewehrung"));
     setWindowTitle(tr("Bewehrung"));
     setMinimumSize(550, 435);
@@ -63,6 +72,10 @@ TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
     imgBewehrungAnzeige_ = new QLabel(this);
     imgBewehrungAnzeige_->setObjectName(QStringLiteral("imgBewehrungAnzeige"));
     imgBewehrungAnzeige_->setFixedSize(Bildbreite, Bildhoehe);
+    imgBewehrungAnzeige_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    imgDornKlein_ = new QLabel(this);
+    imgDornKlein_->setObjectName(QStringLiteral("imgDornKlein"));
+    imgDornKlein_->setFixedSize(Skizzenbreite, Skizzenhoehe);
 
     auto* raster = new QGridLayout;
     BaueReihen(raster);
@@ -85,7 +98,11 @@ TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(lblAktDorn_);
     spalte->addLayout(raster);
-    spalte->addWidget(imgBewehrungAnzeige_);
+    auto* bilder = new QHBoxLayout;
+    bilder->addWidget(imgBewehrungAnzeige_, 0, Qt::AlignTop);
+    bilder->addStretch(1);
+    bilder->addWidget(imgDornKlein_);
+    spalte->addLayout(bilder);
     spalte->addStretch(1);
     spalte->addLayout(knoepfe);
     spalte->addWidget(Hinweisleiste());
@@ -129,6 +146,7 @@ void TfrmBewehrung::showEvent(QShowEvent* event) {
     if (parentWidget()) move(parentWidget()->geometry().topLeft());
     Zeigen();
     ZwischenergebnisZeigen();
+    DornZeichnen();
     Enterdialog::showEvent(event);
 }
 
@@ -162,6 +180,7 @@ Bewehrungsauswahl::Staebe TfrmBewehrung::Durchmesser() const {
 
 void TfrmBewehrung::Geaendert() {
     ZwischenergebnisZeigen();
+    DornZeichnen();
     uebersicht_();
 }
 
@@ -172,6 +191,17 @@ void TfrmBewehrung::ZwischenergebnisZeigen() {
     ZwischenergebnisBewehrung(painter, auswahl_.Ergebnis(), umgebung_.Dezimaltrenner());
     painter.end();
     imgBewehrungAnzeige_->setPixmap(QPixmap::fromImage(bild));
+}
+
+// In place of a fixed picture, the joint face of the type as the main window draws it: it names the
+// positions and follows every change.
+void TfrmBewehrung::DornZeichnen() {
+    QImage bild(imgDornKlein_->size(), QImage::Format_RGB32);
+    QPainter painter(&bild);
+    Skizzenzeichner(painter, farbe_, umgebung_.Dezimaltrenner())
+        .SkizzeAnsicht({0, 0, bild.width(), bild.height()}, sitzung_.Arbeitskopie());
+    painter.end();
+    imgDornKlein_->setPixmap(QPixmap::fromImage(bild));
 }
 
 void TfrmBewehrung::Standard() {

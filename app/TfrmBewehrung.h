@@ -10,6 +10,7 @@ class QLabel;
 class QSpinBox;
 class DesktopUmgebung;
 class TBST500;
+class TKFarbe;
 
 // "Bewehrung": the additional reinforcement of the current dowel type chosen by hand. Every change of a
 // count or diameter lays out its position and recalculates the type; the intermediate results and the
@@ -19,8 +20,9 @@ class TfrmBewehrung : public Enterdialog {
     Q_OBJECT
 public:
     // `uebersicht` refreshes the main window's results overview.
-    TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung, std::function<void()> uebersicht,
-                  std::function<void(const QString&)> hilfe, QWidget* parent = nullptr);
+    TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung, const TKFarbe& farbe,
+                  std::function<void()> uebersicht, std::function<void(const QString&)> hilfe,
+                  QWidget* parent = nullptr);
 
     // Cancel and Escape.
     void reject() override;
@@ -42,13 +44,17 @@ private:
     Bewehrungsauswahl::Staebe Durchmesser() const;
     void Geaendert();
     void ZwischenergebnisZeigen();
+    void DornZeichnen();
     void Standard();
     void Ok();
 
+    Projektsitzung& sitzung_;
     DesktopUmgebung& umgebung_;
+    const TKFarbe& farbe_;
     Bewehrungsauswahl auswahl_;
     std::function<void()> uebersicht_;
     std::array<Reihe, 5> reihen_{};
     QLabel* lblAktDorn_;
     QLabel* imgBewehrungAnzeige_;
+    QLabel* imgDornKlein_;  // the joint-face sketch of the type, with its reinforcement positions
 };

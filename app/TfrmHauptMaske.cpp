@@ -130,7 +130,7 @@ void TfrmHauptMaske::BaueDialoge() {
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
     frmbeliebigeLast_ = new TfrmbeliebigeLast(Sitzung(), umgebung_, farbe_, hilfe, this);
     frmBewehrung_ = new TfrmBewehrung(
-        Sitzung(), umgebung_, [this] { ErgebnisUebersichtAnzeigen(); }, hilfe, this);
+        Sitzung(), umgebung_, farbe_, [this] { ErgebnisUebersichtAnzeigen(); }, hilfe, this);
 }
 
 void TfrmHauptMaske::BaueFenster() {

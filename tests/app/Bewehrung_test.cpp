@@ -54,7 +54,7 @@ protected:
     }
     void Oeffnen() {
         dialog = std::make_unique<TfrmBewehrung>(
-            fenster->Sitzung(), umgebung, [this] { ++aktualisiert; }, [](const QString&) {});
+            fenster->Sitzung(), umgebung, farbe, [this] { ++aktualisiert; }, [](const QString&) {});
         dialog->show();
     }
     template <typename T>
@@ -67,6 +67,7 @@ protected:
     TKDornDaten& Daten() const { return A().cErgebnisse.cDornDaten[Ord(Akt())]; }
     TKDornErgebnis& Ergebnis() const { return A().cErgebnisse.cDornErgebnis[Ord(Akt())]; }
 
+    TKFarbe farbe;
     std::unique_ptr<TfrmBewehrung> dialog;
     int aktualisiert = 0;
 };
@@ -81,6 +82,8 @@ TEST_F(Bewehrung, oeffnetMitDemDornUndDerAbstandsregelDesFensters) {
     EXPECT_FALSE(Teil<QSpinBox>("udPosCDurchmesser")->isEnabled());
     EXPECT_EQ(A().GetMaxDornabstand(), TsMaxDornabstand::da5dmin_redF);
     EXPECT_EQ(aktualisiert, 0);
+    EXPECT_FALSE(Teil<QLabel>("imgDornKlein")->pixmap().isNull());
+    EXPECT_FALSE(Teil<QLabel>("imgBewehrungAnzeige")->pixmap().isNull());
 }
 
 TEST_F(Bewehrung, duenneDeckeBietetDurchmesserBis16) {
