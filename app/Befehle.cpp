@@ -77,6 +77,8 @@ const std::vector<Befehlseintrag> tabelle{
      NichtImBaum, nullptr, A::MitErgebnis, true, &H::DxfDorn},
     {Befehl::DxfBewehrung, "actDxfBewehrung", Export, QT_TRANSLATE_NOOP("Befehle", "DXF Export - &Bewehrung"), "",
      NichtImBaum, nullptr, A::MitErgebnis, false, &H::DxfBewehrung},
+    {Befehl::DxfAnzeigen, "actDxfAnzeigen", Export, QT_TRANSLATE_NOOP("Befehle", "DXF-Datei &anzeigen..."), "",
+     NichtImBaum, nullptr, A::Immer, false, &H::DxfAnzeigen},
     {Befehl::Bemessung, "actBemessung", Optionen, QT_TRANSLATE_NOOP("Befehle", "&Bemessung"), "",
      BaumOptionen, QT_TRANSLATE_NOOP("Befehle", "Bemessung"), A::Immer, false, &H::Bemessung},
     {Befehl::Farbeinstellungen, "actFarbeinstellungen", Optionen, QT_TRANSLATE_NOOP("Befehle", "&Farbeinstellungen"),

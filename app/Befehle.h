@@ -32,6 +32,7 @@ enum class Befehl {
     ExportZwischenablage,
     DxfDorn,
     DxfBewehrung,
+    DxfAnzeigen,
     Bemessung,
     Farbeinstellungen,
     HilfeInhalt,

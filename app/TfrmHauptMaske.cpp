@@ -34,8 +34,10 @@
 #include "app/Navigationsbaum.h"
 #include "app/Sanduhr.h"
 #include "app/Skizzenbereich.h"
+#include "app/TDXF_Anzeige_Form.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmBemessung.h"
+#include "app/TfrmBewehrung.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/TfrmFarbeinstellung.h"
 #include "app/TfrmHilfe.h"
@@ -44,6 +46,7 @@
 #include "app/TfrmProjektdaten.h"
 #include "app/TfrmProjektverwaltung.h"
 #include "app/TfrmStueckliste.h"
+#include "app/TfrmbeliebigeLast.h"
 #include "app/Zahleingabe.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
@@ -130,6 +133,9 @@ void TfrmHauptMaske::BaueDialoge() {
     frmStueckliste_ = new TfrmStueckliste(Sitzung(), umgebung_.Dialoge(), *drucker_, hilfe, this);
     frmHilfe_ = new TfrmHilfe(
         Hilfe::FuerProgramm(QCoreApplication::applicationFilePath(), umgebung_.IDSprache()), this);
+    frmbeliebigeLast_ = new TfrmbeliebigeLast(Sitzung(), umgebung_, farbe_, hilfe, this);
+    frmBewehrung_ = new TfrmBewehrung(
+        Sitzung(), umgebung_, farbe_, [this] { ErgebnisUebersichtAnzeigen(); }, hilfe, this);
 }
 
 void TfrmHauptMaske::BaueFenster() {
@@ -236,6 +242,10 @@ QWidget* TfrmHauptMaske::BaueErgebnisbereich(QWidget* parent) {
     optimal->setObjectName(QStringLiteral("actOptimalerDorn"));
     optimal->setToolTip(tr("Ökonomischster Doppelschubdorn"));
     optimal->setStatusTip(tr("Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung"));
+    auto* bewehrung = leiste->addAction(tr("Bewehrung"), frmBewehrung_, &QDialog::exec);
+    bewehrung->setObjectName(QStringLiteral("BitBtnBewehrung"));
+    bewehrung->setToolTip(tr("manuelle Änderung der Bewehrung"));
+    bewehrung->setStatusTip(bewehrung->toolTip());
     auto* zeile = new QHBoxLayout(pnlErgebnis_);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->addWidget(lvLastErgebnis_, 1);
@@ -275,7 +285,12 @@ void TfrmHauptMaske::BaueBefehle() {
           std::tuple{Befehl::DxfBewehrung, tr("DXF-Export - &Bewehrung"), "popmnuDXFExport"}}) {
         auto* aktion = skizzenmenue->addAction(text);
         aktion->setObjectName(QString::fromLatin1(name));
-        connect(aktion, &QAction::triggered, this, [this, befehl = befehl] { Ausfuehren(befehl); });
+        connect(aktion, &QAction::triggered, this, [this, befehl = befehl] {
+            if (befehl != Befehl::DxfBewehrung)
+                Ausfuehren(befehl);
+            else if (Aktiv(Eintrag(befehl), Ansicht()))
+                DxfBewehrungVorschau();
+        });
         skizzenaktionen_[befehl] = aktion;
     }
     connect(baum_, &Navigationsbaum::befehl, this, &TfrmHauptMaske::Ausfuehren);
@@ -296,6 +311,7 @@ void TfrmHauptMaske::VerbindeEingaben() {
     connect(eingabe_, &Eingabebereich::eingabeModus, this,
             [this] { AnsichtEingabeEinstellen(TsAnsicht::anEingabe); });
     connect(eingabe_, &Eingabebereich::neuzeichnen, this, &TfrmHauptMaske::Neuzeichnen);
+    connect(eingabe_, &Eingabebereich::beliebigeLastBearbeiten, frmbeliebigeLast_, &QDialog::exec);
     connect(eingabe_, &Eingabebereich::reihenSkizzeVerfuegbar, tbReihenAnsicht_, &QWidget::setVisible);
     connect(eingabe_, &Eingabebereich::positionGewaehlt, this, &TfrmHauptMaske::PositionWaehlen);
     connect(eingabe_, &Eingabebereich::positionBenannt, this,
@@ -667,13 +683,27 @@ void TfrmHauptMaske::DxfDorn() {
     DateifehlerMelden(Sitzung().DornDxf(dorn, wahl->datei.toStdString()));
 }
 
-// Until the drawing can be previewed, both the main menu and the sketch menu write the file directly.
+// The main menu saves the drawing at once through the preview's save command, the sketch menu shows it first.
 void TfrmHauptMaske::DxfBewehrung() {
-    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - DXF-Export"), QString(),
-                                                         {tr("Exportieren in DXF Format (*.dxf)")}, 0);
-    if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
-    DateifehlerMelden(Sitzung().BewehrungDxf(
-        Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), wahl->datei.toStdString()));
+    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
+    if (BewehrungInVorschau(vorschau)) vorschau.SaveButtonClick();
+}
+
+void TfrmHauptMaske::DxfBewehrungVorschau() {
+    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
+    if (BewehrungInVorschau(vorschau)) vorschau.exec();
+}
+
+bool TfrmHauptMaske::BewehrungInVorschau(TDXF_Anzeige_Form& vorschau) {
+    const Dateiergebnis ergebnis = Sitzung().BewehrungZeichnen(
+        Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), vorschau.DXF_main());
+    DateifehlerMelden(ergebnis);
+    return static_cast<bool>(ergebnis);
+}
+
+void TfrmHauptMaske::DxfAnzeigen() {
+    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
+    if (vorschau.LoadButtonClick()) vorschau.exec();
 }
 
 // The new spacing rule asks for a new design run.

@@ -25,8 +25,11 @@ class Eingabebereich;
 class Ergebnisliste;
 class Navigationsbaum;
 class Skizzenbereich;
+class TDXF_Anzeige_Form;
 class TfrmAbout;
 class TfrmBemessung;
+class TfrmbeliebigeLast;
+class TfrmBewehrung;
 class TfrmCharakteristischeLast;
 class TfrmFarbeinstellung;
 class TfrmHilfe;
@@ -92,6 +95,10 @@ public:
     void Vorschau();
     void DxfDorn();
     void DxfBewehrung();
+    // The sketch menu's reinforcement drawing: shown in the DXF preview, saved from there.
+    void DxfBewehrungVorschau();
+    // Any DXF file read into the preview.
+    void DxfAnzeigen();
     void Bemessung();
     void Farbeinstellungen();
     void HilfeInhalt();
@@ -124,6 +131,8 @@ private:
     bool Speicherfrage();
     void Melden(const QString& text);
     void DateifehlerMelden(const Dateiergebnis& ergebnis);
+    // The reinforcement drawing of the current type into the preview's document; false after its notice.
+    bool BewehrungInVorschau(TDXF_Anzeige_Form& vorschau);
     void DornGewaehlt(TsDorn dorn);
     void OptimalerDorn();
     void SkizzeWaehlen(TsSkizzeTyp typ);
@@ -147,6 +156,8 @@ private:
     TfrmOptimalerDorn* frmOptimalerDorn_;
     TfrmBemessung* frmBemessung_;
     TfrmCharakteristischeLast* frmCharakteristischeLast_;
+    TfrmbeliebigeLast* frmbeliebigeLast_;
+    TfrmBewehrung* frmBewehrung_;
     TfrmHinweis5d* frmHinweis5d_;
     TfrmStueckliste* frmStueckliste_;
     TfrmHilfe* frmHilfe_;

@@ -15,6 +15,8 @@ int DxfBefehl(const std::vector<std::string>& argumente);
 int SkizzeBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int ReportBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int BillBefehl(const std::vector<std::string>& argumente);    // only in builds with Qt (ZAVR_SKIZZEN)
+struct Argumente;
+int DxfRender(const Argumente& argumente);  // `dxf render`, only in builds with Qt (ZAVR_SKIZZEN)
 
 // Exit statuses shared by the commands.
 constexpr int ExitOk = 0;

@@ -14,11 +14,14 @@ namespace {
 constexpr const char* Hilfe =
     "Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type \"ZAVR 60 HF\"] -o AUSGABE.dxf\n"
     "       zavr-cli dxf dowel --type \"ZAVRQ 30 HF\" [-o AUSGABE.dxf]\n"
+    "       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]\n"
     "\n"
     "reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.\n"
     "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
     "  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)\n"
     "dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.\n"
+    "render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das\n"
+    "  Format, --size die längere Seite in Pixeln (Vorgabe 1000).\n"
     "\n"
     "Eine Ausgabedatei ohne die Endung \".dxf\" erhält sie. Dorntypen werden wie im Programm geschrieben\n"
     "(\"ZAVR 60 HF\"); Groß- und Kleinschreibung und Leerzeichen sind beliebig.\n"
@@ -79,7 +82,7 @@ int Dorn(const Argumente& a) {
 }  // namespace
 
 int DxfBefehl(const std::vector<std::string>& argumente) {
-    const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output"}, {"--help"},
+    const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output", "--size"}, {"--help"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
     if (!a.fehler.empty()) return Fehler("Argumente: " + a.fehler, ExitDateiFehler);
     if (a.Hat("--help")) {
@@ -89,5 +92,8 @@ int DxfBefehl(const std::vector<std::string>& argumente) {
     const std::string art = a.worte.empty() ? "" : a.worte.front();
     if (art == "reinforcement") return Bewehrung(a);
     if (art == "dowel") return Dorn(a);
-    return Fehler("Argumente: reinforcement oder dowel angeben", ExitDateiFehler);
+#ifdef ZAVR_SKIZZEN
+    if (art == "render") return DxfRender(a);
+#endif
+    return Fehler("Argumente: reinforcement, dowel oder render angeben", ExitDateiFehler);
 }

@@ -99,6 +99,13 @@ void DXF_Object::copy_to_strings(std::vector<DXF_Outline_Line>& ts) const {
     }
 }
 
+void DXF_Object::draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn) const {
+    std::vector<DXF_Outline_Line> outline;
+    copy_to_strings(outline);
+    for (const DXF_Outline_Line& line : outline)
+        if (line.list) line.list->draw_primitives(canvas, map_fn, nullptr);
+}
+
 void DXF_Object::max_min_extents(Point3D& max, Point3D& min) const {
     for (const auto& l : layer_lists) l->max_min_extents(max, min);
 }

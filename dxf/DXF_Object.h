@@ -40,6 +40,9 @@ public:
     void remove_empty_layers_and_lists();
     void remove_layers_and_lists(const DXF_Layer* pLayer);
     void copy_to_strings(std::vector<DXF_Outline_Line>& ts) const;
+    // Every entity list of the outline in order, with no matrix; a layer's block definitions are drawn too,
+    // shifted by minus their base points.
+    void draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn) const;
     Point3D get_min_extent() const { return emin; }
     Point3D get_max_extent() const { return emax; }
     void max_min_extents(Point3D& max, Point3D& min) const;

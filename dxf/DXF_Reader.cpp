@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "datei/DateiLesen.h"
@@ -365,25 +366,25 @@ bool DXF_Reader::read_tables() {
     return false;
 }
 
+// An entry's groups may come in any order (other programs write a handle before the name); an entry
+// without a name creates no layer.
 bool DXF_Reader::read_layer_information() {
-    DXF_Layer* current = nullptr;
     while (read_group()) {
-        if (fCode == 62 && current) {
-            current->layer_colinx = int_value();
-            continue;
-        }
         if (fCode != 0) continue;
-        current = nullptr;
         if (fLine == "ENDTAB") return true;
         if (fLine != "LAYER") {
             skip(fLine);
             continue;
         }
-        if (!read_group()) return false;
-        if (fCode == 2)
-            current = &append_layer(string_value());
-        else if (fCode == 0)
-            push_back();
+        std::optional<std::string> name;
+        int colour = 7;
+        while (read_group() && fCode != 0) {
+            if (fCode == 2) name = string_value();
+            if (fCode == 62) colour = int_value();
+        }
+        if (fCode < 0) return false;
+        push_back();
+        if (name) append_layer(*name).layer_colinx = colour;
     }
     return false;
 }

@@ -33,6 +33,12 @@ bool DXF_Writer::write_header() {
     IO_Chan.write_string(0, "SECTION");
     IO_Chan.write_string(2, "HEADER");
     for (const auto& layer : DXF_Layers) layer->max_min_extents(max_extents, min_extents);
+    // Without the version CAD programs take the texts for another code page and garble "ü", "Ø" and "®";
+    // the code page alone does not help them.
+    IO_Chan.write_string(9, "$ACADVER");
+    IO_Chan.write_string(1, "AC1009");
+    IO_Chan.write_string(9, "$DWGCODEPAGE");
+    IO_Chan.write_string(3, "ANSI_1252");
     IO_Chan.write_string(9, "$EXTMIN");
     IO_Chan.write_point(10, min_extents);
     IO_Chan.write_string(9, "$EXTMAX");

@@ -8,8 +8,9 @@
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Layer.h"
 
-// Writes a document's layers as a classic ASCII DXF file: comment, HEADER with the extents,
-// TABLES (LTYPE, LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are borrowed, never changed.
+// Writes a document's layers as a classic ASCII DXF file (Release 12, Windows-1252): comment, HEADER with the
+// version, code page and extents, TABLES (LTYPE, LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are
+// borrowed, never changed.
 class DXF_Writer {
 public:
     // Writes to the file `aname` through DateiErsetzen: the file is replaced only by the whole drawing, and

@@ -1,9 +1,11 @@
 #include "sitzung/Projektsitzung.h"
 
+#include <filesystem>
 #include <system_error>
 
 #include "calc/TKZAVRBemessung.h"
 #include "datei/Dateifehler.h"
+#include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
@@ -156,6 +158,10 @@ Dateiergebnis Projektsitzung::PositionUebernehmen(const std::string& datei, int 
     return {};
 }
 
+void Projektsitzung::BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte) {
+    arbeitskopie_.cBelastungDesign.SetbeliebigeLast(std::move(punkte));
+}
+
 void Projektsitzung::ProjektdatenSetzen(const TKProjektdaten& daten) {
     modell_.cProjektdaten = daten;
 }
@@ -304,11 +310,34 @@ Berechnung Projektsitzung::PositionBerechnen(int nummer) {
 }
 
 Dateiergebnis Projektsitzung::BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const {
-    std::string fehler;
     DXF_Object zeichnung;
+    if (Dateiergebnis ergebnis = BewehrungZeichnen(nummer, dorn, zeichnung); !ergebnis) return ergebnis;
+    return DxfSpeichern(zeichnung, datei);
+}
+
+Dateiergebnis Projektsitzung::BewehrungZeichnen(int nummer, TsDorn dorn, DXF_Object& zeichnung) const {
+    std::string fehler;
     if (!BewehrungsZeichnung(Position(nummer), dorn, umgebung_, zeichnung, fehler))
         return {false, fehler, true};
+    return {};
+}
+
+Dateiergebnis Projektsitzung::DxfSpeichern(const DXF_Object& zeichnung, const std::string& datei) const {
+    std::string fehler;
     if (!SpeichereDxf(zeichnung, MitDxfEndung(datei), fehler, umgebung_)) return {false, fehler};
+    return {};
+}
+
+Dateiergebnis Projektsitzung::DxfLesen(const std::string& datei, DXF_Messages& meldungen,
+                                       DXF_Object& zeichnung) const {
+    std::error_code fehler;
+    if (!std::filesystem::exists(datei, fehler))
+        return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Datei nicht gefunden"))};
+    try {
+        zeichnung = DXF_Object::create_from_file(datei, meldungen);
+    } catch (const std::system_error& e) {
+        return Lesefehler(e);
+    }
     return {};
 }
 

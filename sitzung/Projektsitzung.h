@@ -13,6 +13,8 @@
 #include "model/Typen.h"
 #include "model/Vorpruefung.h"
 
+class DXF_Messages;
+class DXF_Object;
 struct Umgebung;
 
 // What became of a use case that reads or writes a file.
@@ -95,6 +97,9 @@ public:
     // makes it current. A foreign file appends nothing.
     Dateiergebnis PositionUebernehmen(const std::string& datei, int index);
 
+    // The points of the working copy's arbitrary line load, in any order (they are kept sorted by x).
+    void BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte);
+
     // The header every printed page carries.
     void ProjektdatenSetzen(const TKProjektdaten& daten);
     // The spacing rule of the current position.
@@ -138,6 +143,14 @@ public:
 
     // The reinforcement drawing of position `nummer` for one dowel type, as a DXF file.
     Dateiergebnis BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const;
+    // The same drawing into the empty document `zeichnung` (for the preview); refused (verweigert) when the
+    // position has no results or its values give no sound drawing.
+    Dateiergebnis BewehrungZeichnen(int nummer, TsDorn dorn, DXF_Object& zeichnung) const;
+    // Writes a drawing to `datei`, ".dxf" appended unless it ends so.
+    Dateiergebnis DxfSpeichern(const DXF_Object& zeichnung, const std::string& datei) const;
+    // Reads any DXF file; what cannot be read is reported through `meldungen` and the rest is kept. A missing
+    // file fails with "Datei nicht gefunden".
+    Dateiergebnis DxfLesen(const std::string& datei, DXF_Messages& meldungen, DXF_Object& zeichnung) const;
     // The stored drawing of a dowel type, as a DXF file.
     Dateiergebnis DornDxf(TsDorn dorn, const std::string& datei) const;
 

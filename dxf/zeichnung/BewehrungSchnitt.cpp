@@ -92,7 +92,7 @@ void BeschriftungB2(const DxfZeichner& s, const M& m, double ox, double oy) {
             s.Linie(x, xe, oy - m.h / 2 + m.cu + f + m.dD + m.dB2 / 2.0, oy - m.aD / 2);
         }
     }
-    const double xs = ox + m.rB + (m.nB2 / 2 >= 2 ? 1.5 * m.DB2[0] : 0);
+    const double xs = ox + m.rB + (m.DB2.size() >= 2 ? 1.5 * m.DB2[0] : 0);
     s.Linie(xs, xe, oy + m.aD / 2, oy + m.aD / 2);
     s.Linie(xs, xe, oy - m.aD / 2, oy - m.aD / 2);
     s.Beschriftung(xe, xe + Beschriftungsbreite(asy2), oy + m.aD / 2, oy + m.aD / 2, asy2);

@@ -44,6 +44,25 @@ TEST_F(DxfBefehl, unbemessenePositionGibtEinsUndSchreibtNichts) {
     EXPECT_FALSE(fs::exists(Pfad("plan.dxf")));
 }
 
+// End to end: the reinforcement drawing written by the tool, read back and drawn in its full view.
+TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
+    ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("plan.dxf")}).status, 0);
+    const Lauf svg = Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("plan.svg")});
+    ASSERT_EQ(svg.status, 0) << svg.fehler;
+    const std::string text = Inhalt(Pfad("plan.svg"));
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("Schnitt"), std::string::npos);
+    EXPECT_NE(text.find("Draufsicht"), std::string::npos);
+    ASSERT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("plan.png"), "--size", "300"}).status, 0);
+    EXPECT_EQ(Inhalt(Pfad("plan.png")).substr(1, 3), "PNG");
+    const Lauf fehlt = Dxf({"render", Pfad("fehlt.dxf"), "-o", Pfad("x.png")});
+    EXPECT_EQ(fehlt.status, 2);
+    EXPECT_NE(fehlt.fehler.find("Datei nicht gefunden"), std::string::npos);
+    EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.gif")}).status, 2);
+    EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.png"), "--size", "7"}).status, 2);
+    EXPECT_FALSE(fs::exists(Pfad("x.png")));
+}
+
 TEST_F(DxfBefehl, falscheAngabenGebenZwei) {
     EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--type", "ZAVR 99", "-o", Pfad("x.dxf")}).status, 2);
     EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--position", "9", "-o", Pfad("x.dxf")}).status, 2);

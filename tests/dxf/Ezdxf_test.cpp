@@ -136,7 +136,8 @@ std::string describe(const DXF_Object& doc) {
     std::vector<std::string> out;
     std::vector<std::string> layers;
     for (const auto& l : doc.layer_lists) {
-        layers.push_back("|" + l->layer_name + "|");
+        // ezdxf's own layer, which the script leaves out as well: ezdxf writes it into its files.
+        if (l->layer_name != "Defpoints") layers.push_back("|" + l->layer_name + "|");
         for (const auto& list : l->entity_lists) {
             for (const auto& e : list->entities) {
                 if (const auto* b = dynamic_cast<const Block_*>(e.get())) {

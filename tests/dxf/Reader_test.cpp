@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "DXF_Test_Helfer.h"
 #include "dxf/Arc_.h"
@@ -144,6 +146,37 @@ TEST(Reader, ebenentabelleMitFarbeUndDoppeltenNamen) {
     // The circle had no colour: it takes the layer's.
     EXPECT_EQ(entities_of<Circle_>(g.doc, "Wand", "Circle_")[0]->colinx, 5);
     EXPECT_EQ(g.skipped, (std::vector<std::string>{"STYLE"}));
+}
+
+// Other programs put a handle (group 5) before the name and the colour anywhere in the entry; an entry
+// without a name makes no layer.
+TEST(Reader, ebeneneintraegeInBeliebigerGruppenfolge) {
+    const auto g = read_text(
+        file_of(section("TABLES", {"0",  "TABLE", "2",         "LAYER", "0", "LAYER", "5",     "2A",    "62",
+                                   "3",  "2",     "Bewehrung", "70",    "0", "0",     "LAYER", "5",     "2B",
+                                   "62", "4",     "0",         "LAYER", "2", "Text",  "0",     "ENDTAB"}) +
+                section("ENTITIES", {"0", "LINE", "8", "Bewehrung", "11", "1"})));
+    ASSERT_EQ(g.doc.num_layers(), 2);
+    EXPECT_EQ(g.doc.layer_lists[0]->layer_name, "Bewehrung");
+    EXPECT_EQ(g.doc.layer_lists[0]->layer_colinx, 3);
+    EXPECT_EQ(g.doc.layer_lists[1]->layer_name, "Text");
+    EXPECT_EQ(g.doc.layer_lists[1]->layer_colinx, 7);
+    EXPECT_EQ(entities_of<Line_>(g.doc, "Bewehrung", "Line_")[0]->colinx, 3);
+    EXPECT_TRUE(g.log.entries.empty());
+}
+
+// An R12 file written by ezdxf keeps the layers of its table with their colours, in the table's order.
+TEST(Reader, ezdxfDateiBehaeltEbenenUndFarben) {
+    std::ifstream in(std::string(ZAVR_SOURCE_DIR) + "/fuzz/dxf/corpus/ezdxf_r12.dxf", std::ios::binary);
+    const auto g = read_text(std::string(std::istreambuf_iterator<char>(in), {}));
+    std::vector<std::pair<std::string, int>> layers;
+    for (const auto& l : g.doc.layer_lists) layers.emplace_back(l->layer_name, l->layer_colinx);
+    ASSERT_GE(layers.size(), 5u);
+    EXPECT_EQ(std::vector(layers.begin(), layers.begin() + 5),
+              (std::vector<std::pair<std::string, int>>{
+                  {"0", 7}, {"Defpoints", 7}, {"Wand", 5}, {"Stab", 1}, {"Text", 3}}));
+    EXPECT_EQ(entities_of<Line_>(g.doc, "Wand", "Line_")[0]->colinx, 5);
+    EXPECT_EQ(entities_of<Circle_>(g.doc, "Stab", "Circle_")[0]->colinx, 1);
 }
 
 TEST(Reader, zahlenMitExponentUndKommaFehler) {

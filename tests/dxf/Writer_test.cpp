@@ -37,9 +37,10 @@ TEST(Writer, ganzeDateiMitZweiEbenen) {
     const Lines expected = {
         "999", "ZAVR Bemessung - DXF-Ausgabe", "999", "Bauseitige Bewehrung und Dornzeichnungen", "999",
         "Erzeugt mit dem ZAVR-Bemessungsprogramm",
-        // header: extents over both layers
-        "  0", "SECTION", "  2", "HEADER", "  9", "$EXTMIN", " 10", "-2.00000", " 20", "0.00000", " 30",
-        "0.00000", "  9", "$EXTMAX", " 10", "10.00000", " 20", "8.00000", " 30", "1.00000", "  0", "ENDSEC",
+        // header: version and code page first, then the extents over both layers
+        "  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  9", "$DWGCODEPAGE", "  3",
+        "ANSI_1252", "  9", "$EXTMIN", " 10", "-2.00000", " 20", "0.00000", " 30", "0.00000", "  9",
+        "$EXTMAX", " 10", "10.00000", " 20", "8.00000", " 30", "1.00000", "  0", "ENDSEC",
         // tables
         "  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LTYPE", " 70", "     1", "  0", "LTYPE",
         "  2", "CONTINUOUS", " 70", "    64", "  3", "Solid line", " 72", "    65", " 73", "     0", " 40",
@@ -63,7 +64,7 @@ TEST(Writer, ganzeDateiMitZweiEbenen) {
 
 TEST(Writer, leeresDokumentSchreibtDieStartwerteAlsAusdehnung) {
     const Lines lines = crlf_lines(dxf_text(DXF_Object()));
-    const Lines header(lines.begin() + 11, lines.begin() + 25);
+    const Lines header(lines.begin() + 19, lines.begin() + 33);
     EXPECT_EQ(header, (Lines{"$EXTMIN", " 10", "1.000000E+10", " 20", "1.000000E+10", " 30", "1.000000E+10",
                              "  9", "$EXTMAX", " 10", "-1.000000E+10", " 20", "-1.000000E+10", " 30"}));
 }

@@ -164,6 +164,28 @@ TEST(Bewehrungsplan, ohneB2StaebeNurB1ImSchnittUndEinteiligeKette) {
     EXPECT_EQ(Anzahl(texte, "6"), 3);  // rB in the plan chain, the section chain and its total
 }
 
+// The two lines collecting the B2 leaders start at the first B2 bar unless there are two or more B2
+// spacings; with four B1 bars and one spacing (nB2 / 2 = 2) they run from rB to the last leader's end.
+TEST(Bewehrungsplan, sammellinienAsy2MitEinemB2Abstand) {
+    TKAnwendung anw = HandPosition(Z60, 300);
+    TKDornDaten& d = Daten(anw);
+    d.SetAnzPosB1(4);
+    d.SetDistPosB1({35, 35});
+    d.SetAnzPosB2(4);
+    d.SetDistPosB2({80});
+    const DXF_Object doc = Zeichnung(anw);
+    const double L = d.GetDornLaenge(), h = 300;
+    const double ox = 600 + 2 * L, oy = -h - 2 * L;
+    const double xs = ox + d.GetDistPosB1Rand(), xe = xs + 80 + 40;
+    for (double y : {oy + d.GetDornAbstand() / 2, oy - d.GetDornAbstand() / 2}) {
+        const auto& linien = Alle<Line_>(doc, "0");
+        const bool gefunden = std::any_of(linien.begin(), linien.end(), [&](const Line_* l) {
+            return Gleich(l->p1.x, xs) && Gleich(l->p2.x, xe) && Gleich(l->p1.y, y) && Gleich(l->p2.y, y);
+        });
+        EXPECT_TRUE(gefunden) << "y = " << y;
+    }
+}
+
 TEST(Bewehrungsplan, ohneAStaebeLeereNullmasseUndKeinPosAMass) {
     TKAnwendung anw = HandPosition(Z60, 300);
     Daten(anw).SetAnzPosA(0);

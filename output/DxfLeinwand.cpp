@@ -1,0 +1,201 @@
+#include "output/DxfLeinwand.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStaticText>
+#include <QSvgGenerator>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+#include "dxf/DXF_Object.h"
+#include "dxf/Zoom_view.h"
+#include "output/Dateiausgabe.h"
+
+namespace {
+
+// Glyphs larger than this are drawn at this size and scaled, so the font engine never renders a giant.
+constexpr int GroessteSchrift = 1000;
+constexpr int Rand = 20;
+// Pictures are laid out for 96 dots per inch, as the sketches are.
+constexpr int Aufloesung = 96;
+
+QPoint Punkt(Screen_Point p) {
+    return {p.x, p.y};
+}
+
+QPolygon Polygon(const std::vector<Screen_Point>& points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const Screen_Point& p : points) polygon << Punkt(p);
+    return polygon;
+}
+
+QRect Box(Screen_Point a, Screen_Point b) {
+    return QRect(Punkt(a), Punkt(b)).normalized();
+}
+
+// Direction of a screen point from the box centre in degrees, counter-clockwise as the screen shows it.
+double Winkel(const QRect& box, Screen_Point p) {
+    const QPointF mitte = QRectF(box).center();
+    return qRadiansToDegrees(std::atan2(mitte.y() - p.y, p.x - mitte.x()));
+}
+
+// Draws on a painter begun on the picture's device; false when the painter could not begin.
+template <typename Geraet>
+bool Malen(Geraet& geraet, const DXF_Object& doc, const Zoom_view& ansicht, bool fuellen) {
+    QPainter painter;
+    if (!painter.begin(&geraet)) return false;
+    if (fuellen)
+        painter.fillRect(QRect(QPoint(0, 0), QSize(ansicht.area_width(), ansicht.area_height())), Qt::white);
+    DxfZeichnen(painter, doc, ansicht);
+    return painter.end();
+}
+
+QByteArray Bytes(const QString& endung, const DXF_Object& doc, const Zoom_view& ansicht) {
+    const QSize groesse(ansicht.area_width(), ansicht.area_height());
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    if (!puffer.open(QIODevice::WriteOnly)) return {};
+    if (endung == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&puffer);
+        svg.setSize(groesse);
+        svg.setViewBox(QRect(QPoint(0, 0), groesse));
+        svg.setResolution(Aufloesung);
+        return Malen(svg, doc, ansicht, true) ? bytes : QByteArray();
+    }
+    if (endung == QLatin1String("pdf")) {
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(Aufloesung);
+        pdf.setPageSize(QPageSize(QSizeF(groesse) * 72.0 / Aufloesung, QPageSize::Point));
+        pdf.setPageMargins(QMarginsF());
+        return Malen(pdf, doc, ansicht, false) ? bytes : QByteArray();
+    }
+    QImage bild(groesse, QImage::Format_RGB32);
+    if (bild.isNull() || !Malen(bild, doc, ansicht, true)) return {};
+    return bild.save(&puffer, endung == QLatin1String("png") ? "PNG" : "JPG") ? bytes : QByteArray();
+}
+
+}  // namespace
+
+DxfLeinwand::DxfLeinwand(QPainter& painter) : painter_(painter) {
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(schriftgroesse_);
+    painter_.setFont(schrift);
+    oberlaenge_ = painter_.fontMetrics().ascent();
+    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+QColor DxfLeinwand::Farbe(DXF_Colour colour) {
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+void DxfLeinwand::set_pen_colour(DXF_Colour colour) {
+    stift_ = colour;
+    QPen stift = painter_.pen();
+    stift.setColor(Farbe(colour));
+    painter_.setPen(stift);
+}
+
+void DxfLeinwand::line(Screen_Point from, Screen_Point to) {
+    painter_.drawLine(Punkt(from), Punkt(to));
+}
+
+void DxfLeinwand::polyline(const std::vector<Screen_Point>& points) {
+    painter_.drawPolyline(Polygon(points));
+}
+
+void DxfLeinwand::polygon(const std::vector<Screen_Point>& points) {
+    painter_.drawPolygon(Polygon(points));
+}
+
+void DxfLeinwand::ellipse(Screen_Point corner1, Screen_Point corner2) {
+    painter_.drawEllipse(Box(corner1, corner2));
+}
+
+// Equal directions of start and end give the whole ellipse, as the platform's arc does.
+void DxfLeinwand::arc(Screen_Point corner1, Screen_Point corner2, Screen_Point start, Screen_Point end) {
+    const QRect box = Box(corner1, corner2);
+    const double von = Winkel(box, start);
+    double spanne = Winkel(box, end) - von;
+    while (spanne <= 0) spanne += 360;
+    painter_.drawArc(box, qRound(von * 16), qRound(spanne * 16));
+}
+
+void DxfLeinwand::pixel(Screen_Point p, DXF_Colour colour) {
+    const QPen stift = painter_.pen();
+    painter_.setPen(QPen(Farbe(colour), 1));
+    painter_.drawPoint(Punkt(p));
+    painter_.setPen(stift);
+}
+
+// Texts are the bulk of a redraw, and drawings repeat their labels: each text is laid out once per height
+// and redraw, the font changes only with the height, and only rotated or very large texts go through the
+// transformation.
+void DxfLeinwand::text(Screen_Point anchor, const std::string& text, int height, DXF_Colour colour,
+                       int hor_align, int angle_tenths) {
+    const int groesse = std::min(height, GroessteSchrift);
+    if (groesse != schriftgroesse_) {
+        QFont schrift = painter_.font();
+        schrift.setPixelSize(groesse);
+        painter_.setFont(schrift);
+        schriftgroesse_ = groesse;
+        oberlaenge_ = painter_.fontMetrics().ascent();
+    }
+    auto [eintrag, neu] = gesetzt_.try_emplace({groesse, text});
+    QStaticText& zeile = eintrag->second;
+    if (neu) {
+        zeile.setText(QString::fromStdString(text));
+        zeile.setTextFormat(Qt::PlainText);
+        zeile.prepare(QTransform(), painter_.font());
+    }
+    const int breite = hor_align == 0 ? 0 : qRound(zeile.size().width());
+    const QPoint links(hor_align == 1 ? -breite / 2 : hor_align == 2 ? -breite : 0, -oberlaenge_);
+    const QPen stift = painter_.pen();
+    painter_.setPen(Farbe(colour));
+    if (angle_tenths == 0 && height <= GroessteSchrift) {
+        painter_.drawStaticText(QPoint(anchor.x, anchor.y) + links, zeile);
+    } else {
+        const double massstab = height > GroessteSchrift ? double(height) / GroessteSchrift : 1.0;
+        const QTransform vorher = painter_.transform();
+        painter_.translate(anchor.x, anchor.y);
+        painter_.rotate(-angle_tenths / 10.0);
+        painter_.scale(massstab, massstab);
+        painter_.drawStaticText(links, zeile);
+        painter_.setTransform(vorher);
+    }
+    painter_.setPen(stift);
+}
+
+void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansicht) {
+    DxfLeinwand leinwand(painter);
+    doc.draw_primitives(leinwand,
+                        [&ansicht](const Point3D& p, pMatrix m) { return ansicht.real_to_screen(p, m); });
+}
+
+QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel) {
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    static const QStringList endungen{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                      QStringLiteral("svg"), QStringLiteral("pdf")};
+    if (!endungen.contains(endung))
+        return QCoreApplication::translate("DxfLeinwand", "unbekannte Endung (.png, .jpg, .svg oder .pdf)");
+    const View_extents e = stored_extents(doc);
+    Zoom_view ansicht;
+    ansicht.set_area(pixel, pixel);
+    ansicht.set_parameters(e.emin.x, e.emax.x, e.emin.y, e.emax.y, Rand, Rand);
+    QByteArray bytes;
+    try {
+        bytes = Bytes(endung, doc, ansicht);
+    } catch (const Screen_range_error&) {
+        return QCoreApplication::translate("DxfLeinwand", "die Zeichnung ist zu groß für ein Bild");
+    }
+    if (bytes.isEmpty())
+        return QCoreApplication::translate("DxfLeinwand", "das Bild konnte nicht erzeugt werden");
+    return DateiSchreiben(datei, bytes);
+}
