@@ -374,6 +374,10 @@
         <source>Als &amp;PDF speichern...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>DXF-Datei &amp;anzeigen...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -552,6 +556,21 @@
     </message>
     <message>
         <source>Maße in mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DxfLeinwand</name>
+    <message>
+        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Zeichnung ist zu groß für ein Bild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1130,6 +1149,10 @@ Soll diese überschrieben werden?</source>
         <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1195,6 +1218,37 @@ vorhergesagt werden.</source>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDXF_Anzeige_Form</name>
+    <message>
+        <source>DXF Vorschau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>als DXF &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in DXF Format (*.dxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importieren in DXF Format (*.dxf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1327,6 +1381,85 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBewehrung</name>
+    <message>
+        <source>Steckbügel beidseitig als vertikale Aufhängebewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steckbügel beidseitig im Durchstanzbereich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontale Randbewehrung, oben und unten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontale Bewehrung parallel zum Rand, oben und unten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Innenliegender geschlossener Bügel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung - &amp;Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung als Standard setzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung zum aktuellen Dorn: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Randabstand zu klein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Dornabstand zu klein!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zulassung fordert das der Durchmesser der Längsbewehrung (Asy) mindestens so groß sein muß wie der Durchmesser der Steckbügel (Asx1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Möchten Sie die manuell ausgewählte Bewehrung nochmals ändern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1563,14 +1696,6 @@ www.quorvel.example</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>QUORVEL® - DXF-Export</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in DXF Format (*.dxf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Für dieses Programm ist keine Hilfe installiert.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1616,6 +1741,14 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>PDF-Dokument (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manuelle Änderung der Bewehrung</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2024,6 +2157,97 @@ www.quorvel.example</source>
     </message>
 </context>
 <context>
+    <name>TfrmbeliebigeLast</name>
+    <message>
+        <source>Eingabe einer beliebig verlaufenden Streckenlast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q&lt;sub&gt;Ed&lt;/sub&gt;(x) [kN/m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilfe zum Eingabefenster|Hilfe zu den Eingaben in der Maske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koordinate für die Lasteingabe von links gemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wert der Belastung an der Stelle der Koordinate x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertepaar hinzufügen|Wertepaar (x,q) zur Liste hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Änderungen in Liste übertragen|Änderungen des Werepaares (x,q) in Liste übertragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aktuelles Wertepaar löschen|aktuelles Wertepaar (x,q) aus der Liste löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kN/m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Für die eingegebene Koordinate ist schon ein Wert vorhanden!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll der Wert überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Vorpruefung</name>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
@@ -2077,6 +2301,25 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>Der eingegebene Wert ist größer als erlaubt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zoom_panel</name>
+    <message>
+        <source>Verkleinern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letzte Ansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamtansicht</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -374,6 +374,10 @@
         <source>Als &amp;PDF speichern...</source>
         <translation>Save as &amp;PDF...</translation>
     </message>
+    <message>
+        <source>DXF-Datei &amp;anzeigen...</source>
+        <translation>&amp;View DXF file...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -554,6 +558,21 @@
     <message>
         <source>Maße in mm</source>
         <translation>Dimensions in mm</translation>
+    </message>
+</context>
+<context>
+    <name>DxfLeinwand</name>
+    <message>
+        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
+        <translation>unknown extension (.png, .jpg, .svg or .pdf)</translation>
+    </message>
+    <message>
+        <source>die Zeichnung ist zu groß für ein Bild</source>
+        <translation>the drawing is too large for a picture</translation>
+    </message>
+    <message>
+        <source>das Bild konnte nicht erzeugt werden</source>
+        <translation>the picture could not be created</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1152,10 @@ Do you want to overwrite it?</translation>
         <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1217,6 +1240,37 @@ be predicted.</translation>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
         <translation>Show sketch &amp;full screen</translation>
+    </message>
+</context>
+<context>
+    <name>TDXF_Anzeige_Form</name>
+    <message>
+        <source>DXF Vorschau</source>
+        <translation>DXF preview</translation>
+    </message>
+    <message>
+        <source>als DXF &amp;speichern</source>
+        <translation>&amp;Save as DXF</translation>
+    </message>
+    <message>
+        <source>&amp;zurück</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Export</source>
+        <translation>QUORVEL® - DXF export</translation>
+    </message>
+    <message>
+        <source>Exportieren in DXF Format (*.dxf)</source>
+        <translation>Export in DXF format (*.dxf)</translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Import</source>
+        <translation>QUORVEL® - DXF import</translation>
+    </message>
+    <message>
+        <source>Importieren in DXF Format (*.dxf)</source>
+        <translation>Import in DXF format (*.dxf)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1414,85 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBewehrung</name>
+    <message>
+        <source>Steckbügel beidseitig als vertikale Aufhängebewehrung</source>
+        <translation>U-bars on both sides as vertical suspension reinforcement</translation>
+    </message>
+    <message>
+        <source>Steckbügel beidseitig im Durchstanzbereich</source>
+        <translation>U-bars on both sides in the punching zone</translation>
+    </message>
+    <message>
+        <source>Horizontale Randbewehrung, oben und unten</source>
+        <translation>Horizontal edge reinforcement, top and bottom</translation>
+    </message>
+    <message>
+        <source>Horizontale Bewehrung parallel zum Rand, oben und unten</source>
+        <translation>Horizontal reinforcement parallel to the edge, top and bottom</translation>
+    </message>
+    <message>
+        <source>Innenliegender geschlossener Bügel</source>
+        <translation>Inner closed link</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Reinforcement</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation>Accept the inputs and close the window</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation>Discard the inputs and close the window</translation>
+    </message>
+    <message>
+        <source>Bewehrung - &amp;Standard</source>
+        <translation>Reinforcement - &amp;standard</translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung als Standard setzen</source>
+        <translation>Set the reinforcement to the approval as standard</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Bewehrung zum aktuellen Dorn: </source>
+        <translation>Reinforcement of the current dowel: </translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Randabstand zu klein!</source>
+        <translation>Reinforcement to the approval not possible: the edge distance is too small!</translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Dornabstand zu klein!</source>
+        <translation>Reinforcement to the approval not possible: the dowel spacing is too small!</translation>
+    </message>
+    <message>
+        <source>Die Zulassung fordert das der Durchmesser der Längsbewehrung (Asy) mindestens so groß sein muß wie der Durchmesser der Steckbügel (Asx1)</source>
+        <translation>The approval requires the diameter of the longitudinal reinforcement (Asy) to be at least the diameter of the U-bars (Asx1)</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die manuell ausgewählte Bewehrung nochmals ändern?</source>
+        <translation>Do you want to change the manually selected reinforcement again?</translation>
+    </message>
+    <message>
+        <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
+        <translation>The concrete thickness is too small for the manually selected reinforcement. Accept the reinforcement as it is?</translation>
     </message>
 </context>
 <context>
@@ -1595,14 +1728,6 @@ www.quorvel.example</translation>
         <translation>DXF drawings (*.dxf)</translation>
     </message>
     <message>
-        <source>QUORVEL® - DXF-Export</source>
-        <translation>QUORVEL® - DXF export</translation>
-    </message>
-    <message>
-        <source>Exportieren in DXF Format (*.dxf)</source>
-        <translation>Export in DXF format (*.dxf)</translation>
-    </message>
-    <message>
         <source>Für dieses Programm ist keine Hilfe installiert.</source>
         <translation>No help is installed for this program.</translation>
     </message>
@@ -1649,6 +1774,14 @@ www.quorvel.example</translation>
     <message>
         <source>PDF-Dokument (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Reinforcement</translation>
+    </message>
+    <message>
+        <source>manuelle Änderung der Bewehrung</source>
+        <translation>manual change of the reinforcement</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2189,97 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmbeliebigeLast</name>
+    <message>
+        <source>Eingabe einer beliebig verlaufenden Streckenlast</source>
+        <translation>Input of an arbitrarily varying line load</translation>
+    </message>
+    <message>
+        <source>x [m]</source>
+        <translation>x [m]</translation>
+    </message>
+    <message>
+        <source>q&lt;sub&gt;Ed&lt;/sub&gt;(x) [kN/m]</source>
+        <translation>q&lt;sub&gt;Ed&lt;/sub&gt;(x) [kN/m]</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation>Accept the inputs and close the window</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation>Discard the inputs and close the window</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Hilfe zum Eingabefenster|Hilfe zu den Eingaben in der Maske</source>
+        <translation>Help on the input window|Help on the inputs of this window</translation>
+    </message>
+    <message>
+        <source>Koordinate für die Lasteingabe von links gemessen</source>
+        <translation>Coordinate of the load value, measured from the left</translation>
+    </message>
+    <message>
+        <source>Wert der Belastung an der Stelle der Koordinate x</source>
+        <translation>Value of the load at the coordinate x</translation>
+    </message>
+    <message>
+        <source>&amp;Hinzufügen</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Wertepaar hinzufügen|Wertepaar (x,q) zur Liste hinzufügen</source>
+        <translation>Add value pair|Add the value pair (x,q) to the list</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>C&amp;hange</translation>
+    </message>
+    <message>
+        <source>Änderungen in Liste übertragen|Änderungen des Werepaares (x,q) in Liste übertragen</source>
+        <translation>Apply changes to the list|Apply the changes of the value pair (x,q) to the list</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>aktuelles Wertepaar löschen|aktuelles Wertepaar (x,q) aus der Liste löschen</source>
+        <translation>Delete current value pair|Delete the current value pair (x,q) from the list</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>kN/m</source>
+        <translation>kN/m</translation>
+    </message>
+    <message>
+        <source>Für die eingegebene Koordinate ist schon ein Wert vorhanden!</source>
+        <translation>A value already exists for the entered coordinate!</translation>
+    </message>
+    <message>
+        <source>Soll der Wert überschrieben werden?</source>
+        <translation>Do you want to overwrite the value?</translation>
+    </message>
+</context>
+<context>
     <name>Vorpruefung</name>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
@@ -2113,6 +2337,25 @@ www.quorvel.example</translation>
     <message>
         <source>Der eingegebene Wert ist größer als erlaubt!</source>
         <translation>The value entered is greater than allowed!</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom_panel</name>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Letzte Ansicht</source>
+        <translation>Previous view</translation>
+    </message>
+    <message>
+        <source>Gesamtansicht</source>
+        <translation>Full view</translation>
     </message>
 </context>
 </TS>

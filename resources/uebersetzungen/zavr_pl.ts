@@ -374,6 +374,10 @@
         <source>Als &amp;PDF speichern...</source>
         <translation>Zapisz jako &amp;PDF...</translation>
     </message>
+    <message>
+        <source>DXF-Datei &amp;anzeigen...</source>
+        <translation>&amp;Pokaż plik DXF...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -554,6 +558,21 @@
     <message>
         <source>Maße in mm</source>
         <translation>Wymiary w mm</translation>
+    </message>
+</context>
+<context>
+    <name>DxfLeinwand</name>
+    <message>
+        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
+        <translation>nieznane rozszerzenie (.png, .jpg, .svg lub .pdf)</translation>
+    </message>
+    <message>
+        <source>die Zeichnung ist zu groß für ein Bild</source>
+        <translation>rysunek jest zbyt duży na obraz</translation>
+    </message>
+    <message>
+        <source>das Bild konnte nicht erzeugt werden</source>
+        <translation>nie można utworzyć obrazu</translation>
     </message>
 </context>
 <context>
@@ -1133,6 +1152,10 @@ Czy ją zastąpić?</translation>
         <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>nie znaleziono pliku</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1217,6 +1240,37 @@ zostać przewidziane z góry.</translation>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
         <translation>Pokaż szkic na &amp;pełnym ekranie</translation>
+    </message>
+</context>
+<context>
+    <name>TDXF_Anzeige_Form</name>
+    <message>
+        <source>DXF Vorschau</source>
+        <translation>Podgląd DXF</translation>
+    </message>
+    <message>
+        <source>als DXF &amp;speichern</source>
+        <translation>&amp;Zapisz jako DXF</translation>
+    </message>
+    <message>
+        <source>&amp;zurück</source>
+        <translation>&amp;Powrót</translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Export</source>
+        <translation>QUORVEL® - eksport DXF</translation>
+    </message>
+    <message>
+        <source>Exportieren in DXF Format (*.dxf)</source>
+        <translation>Eksport w formacie DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>QUORVEL® - DXF-Import</source>
+        <translation>QUORVEL® - import DXF</translation>
+    </message>
+    <message>
+        <source>Importieren in DXF Format (*.dxf)</source>
+        <translation>Import w formacie DXF (*.dxf)</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1414,85 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmBewehrung</name>
+    <message>
+        <source>Steckbügel beidseitig als vertikale Aufhängebewehrung</source>
+        <translation>Strzemiona otwarte obustronnie jako pionowe zbrojenie podwieszające</translation>
+    </message>
+    <message>
+        <source>Steckbügel beidseitig im Durchstanzbereich</source>
+        <translation>Strzemiona otwarte obustronnie w strefie przebicia</translation>
+    </message>
+    <message>
+        <source>Horizontale Randbewehrung, oben und unten</source>
+        <translation>Poziome zbrojenie krawędziowe, górą i dołem</translation>
+    </message>
+    <message>
+        <source>Horizontale Bewehrung parallel zum Rand, oben und unten</source>
+        <translation>Poziome zbrojenie równoległe do krawędzi, górą i dołem</translation>
+    </message>
+    <message>
+        <source>Innenliegender geschlossener Bügel</source>
+        <translation>Wewnętrzne strzemię zamknięte</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Zbrojenie</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation>Zachowaj dane i zamknij okno</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation>Odrzuć dane i zamknij okno</translation>
+    </message>
+    <message>
+        <source>Bewehrung - &amp;Standard</source>
+        <translation>Zbrojenie - &amp;standardowe</translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung als Standard setzen</source>
+        <translation>Ustaw zbrojenie standardowe wg aprobaty</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Bewehrung zum aktuellen Dorn: </source>
+        <translation>Zbrojenie dla bieżącego trzpienia: </translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Randabstand zu klein!</source>
+        <translation>Zbrojenie wg aprobaty niemożliwe: za mała odległość od krawędzi!</translation>
+    </message>
+    <message>
+        <source>Bewehrung nach Zulassung nicht möglich, da Dornabstand zu klein!</source>
+        <translation>Zbrojenie wg aprobaty niemożliwe: za mały rozstaw trzpieni!</translation>
+    </message>
+    <message>
+        <source>Die Zulassung fordert das der Durchmesser der Längsbewehrung (Asy) mindestens so groß sein muß wie der Durchmesser der Steckbügel (Asx1)</source>
+        <translation>Aprobata wymaga, aby średnica zbrojenia podłużnego (Asy) była co najmniej równa średnicy strzemion otwartych (Asx1)</translation>
+    </message>
+    <message>
+        <source>Möchten Sie die manuell ausgewählte Bewehrung nochmals ändern?</source>
+        <translation>Czy chcesz ponownie zmienić ręcznie wybrane zbrojenie?</translation>
+    </message>
+    <message>
+        <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
+        <translation>Grubość betonu jest za mała dla ręcznie wybranego zbrojenia. Czy przyjąć zbrojenie bez zmian?</translation>
     </message>
 </context>
 <context>
@@ -1595,14 +1728,6 @@ www.quorvel.example</translation>
         <translation>Rysunki DXF (*.dxf)</translation>
     </message>
     <message>
-        <source>QUORVEL® - DXF-Export</source>
-        <translation>QUORVEL® - eksport DXF</translation>
-    </message>
-    <message>
-        <source>Exportieren in DXF Format (*.dxf)</source>
-        <translation>Eksport w formacie DXF (*.dxf)</translation>
-    </message>
-    <message>
         <source>Für dieses Programm ist keine Hilfe installiert.</source>
         <translation>Dla tego programu nie zainstalowano pomocy.</translation>
     </message>
@@ -1649,6 +1774,14 @@ www.quorvel.example</translation>
     <message>
         <source>PDF-Dokument (*.pdf)</source>
         <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Zbrojenie</translation>
+    </message>
+    <message>
+        <source>manuelle Änderung der Bewehrung</source>
+        <translation>ręczna zmiana zbrojenia</translation>
     </message>
 </context>
 <context>
@@ -2056,6 +2189,97 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmbeliebigeLast</name>
+    <message>
+        <source>Eingabe einer beliebig verlaufenden Streckenlast</source>
+        <translation>Wprowadzanie dowolnie zmiennego obciążenia liniowego</translation>
+    </message>
+    <message>
+        <source>x [m]</source>
+        <translation>x [m]</translation>
+    </message>
+    <message>
+        <source>q&lt;sub&gt;Ed&lt;/sub&gt;(x) [kN/m]</source>
+        <translation>q&lt;sub&gt;Ed&lt;/sub&gt;(x) [kN/m]</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Eingaben übernehmen und Fenster schließen</source>
+        <translation>Zachowaj dane i zamknij okno</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Eingaben verwerfen und Fenster schließen</source>
+        <translation>Odrzuć dane i zamknij okno</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Hilfe zum Eingabefenster|Hilfe zu den Eingaben in der Maske</source>
+        <translation>Pomoc do okna|Pomoc do danych w tym oknie</translation>
+    </message>
+    <message>
+        <source>Koordinate für die Lasteingabe von links gemessen</source>
+        <translation>Współrzędna obciążenia mierzona od lewej</translation>
+    </message>
+    <message>
+        <source>Wert der Belastung an der Stelle der Koordinate x</source>
+        <translation>Wartość obciążenia we współrzędnej x</translation>
+    </message>
+    <message>
+        <source>&amp;Hinzufügen</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Wertepaar hinzufügen|Wertepaar (x,q) zur Liste hinzufügen</source>
+        <translation>Dodaj parę wartości|Dodaj parę wartości (x,q) do listy</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>&amp;Zmień</translation>
+    </message>
+    <message>
+        <source>Änderungen in Liste übertragen|Änderungen des Werepaares (x,q) in Liste übertragen</source>
+        <translation>Przenieś zmiany do listy|Przenieś zmiany pary wartości (x,q) do listy</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>aktuelles Wertepaar löschen|aktuelles Wertepaar (x,q) aus der Liste löschen</source>
+        <translation>Usuń bieżącą parę wartości|Usuń bieżącą parę wartości (x,q) z listy</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>kN/m</source>
+        <translation>kN/m</translation>
+    </message>
+    <message>
+        <source>Für die eingegebene Koordinate ist schon ein Wert vorhanden!</source>
+        <translation>Dla podanej współrzędnej istnieje już wartość!</translation>
+    </message>
+    <message>
+        <source>Soll der Wert überschrieben werden?</source>
+        <translation>Czy zastąpić tę wartość?</translation>
+    </message>
+</context>
+<context>
     <name>Vorpruefung</name>
     <message>
         <source>Der gewählte konstante Dornabstand ist größer als 5 * Plattendicke!</source>
@@ -2113,6 +2337,25 @@ www.quorvel.example</translation>
     <message>
         <source>Der eingegebene Wert ist größer als erlaubt!</source>
         <translation>Wprowadzona wartość jest większa od dopuszczalnej!</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom_panel</name>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Letzte Ansicht</source>
+        <translation>Poprzedni widok</translation>
+    </message>
+    <message>
+        <source>Gesamtansicht</source>
+        <translation>Widok całości</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,7 @@
 #include "app/HauptmaskeTest.h"
 #include "app/Katalogdatei.h"
 #include "app/Sprachmodule.h"
+#include "app/TDXF_Anzeige_Form.h"
 #include "app/TfrmSplash.h"
 #include "app/TfrmStueckliste.h"
 #include "dxf/DXF_Object.h"
@@ -189,6 +190,8 @@ TEST_P(Sprachlauf, fensterDialogeUndMenuesZeigenKeinDeutsch) {
     fenster->Ausfuehren(Befehl::Vorschau);
     Pruefe(Fenstertexte(*fenster), "preview");
     Pruefe(Hinweise(), "notices");
+    TDXF_Anzeige_Form vorschau(fenster->Sitzung(), dialoge, ',', fenster.get());
+    Pruefe(Fenstertexte(vorschau), "DXF preview");
 }
 
 TEST_P(Sprachlauf, nachweisSkizzenUndZeichnungenZeigenKeinDeutsch) {
