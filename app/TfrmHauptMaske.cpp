@@ -30,11 +30,9 @@
 #include "app/Eingabebereich.h"
 #include "app/Ergebnisliste.h"
 #include "app/Ergebnisseiten.h"
-#include "app/Exportdialog.h"
 #include "app/Navigationsbaum.h"
 #include "app/Sanduhr.h"
 #include "app/Skizzenbereich.h"
-#include "app/TDXF_Anzeige_Form.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmBemessung.h"
 #include "app/TfrmBewehrung.h"
@@ -48,12 +46,9 @@
 #include "app/TfrmStueckliste.h"
 #include "app/TfrmbeliebigeLast.h"
 #include "app/Zahleingabe.h"
-#include "dxf/zeichnung/DxfDateiname.h"
 #include "model/Katalog.h"
 #include "model/TKModell.h"
 #include "model/Version.h"
-#include "output/Berechnungsnachweis.h"
-#include "output/Nachweisausgabe.h"
 
 namespace {
 
@@ -499,48 +494,6 @@ void TfrmHauptMaske::Vorschau() {
     if (auto* fokus = focusWidget()) fokus->clearFocus();
 }
 
-Berechnungsnachweis TfrmHauptMaske::Nachweis() const {
-    return Berechnungsnachweis(adapter_.Sitzung().Modell(), adapter_.Sitzung().Arbeitskopie(), farbe_);
-}
-
-double TfrmHauptMaske::Bildschirmaufloesung() const {
-    return logicalDpiX();
-}
-
-// The preview pages on the page of the printer chosen in printer setup.
-void TfrmHauptMaske::SeitenZeichnen() {
-    ergebnisseiten_->SetSeiten(NachweisVorschau(Nachweis(), drucker_->pageLayout(), Bildschirmaufloesung()));
-}
-
-void TfrmHauptMaske::Drucken() {
-    const Sanduhr sanduhr;
-    if (!NachweisDrucken(*drucker_, Nachweis()))
-        Melden(tr("Der Berechnungsnachweis konnte nicht gedruckt werden."));
-}
-
-void TfrmHauptMaske::AlsPdf() {
-    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
-                                                         QString(), {tr("PDF-Dokument (*.pdf)")}, 0);
-    if (!wahl || wahl->datei.isEmpty()) return;
-    QString datei = wahl->datei;
-    if (QFileInfo(datei).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
-        datei += QStringLiteral(".pdf");
-    if (const QString fehler = NachweisAlsPdf(datei, Nachweis(), drucker_->pageLayout()); !fehler.isEmpty())
-        Melden(DateifehlerText(datei, fehler));
-}
-
-void TfrmHauptMaske::ErgebnisseExportieren() {
-    const auto wahl = ExportdateiWaehlen(this, umgebung_.Dialoge());
-    if (!wahl) return;
-    const QString fehler = ::ErgebnisseExportieren(wahl->datei, wahl->typ, Nachweis(), drucker_->pageLayout(),
-                                                   Bildschirmaufloesung());
-    if (!fehler.isEmpty()) Melden(DateifehlerText(wahl->datei, fehler));
-}
-
-void TfrmHauptMaske::ErgebnisseInZwischenablage() {
-    if (!ergebnisseiten_->Seiten().empty()) ::ErgebnisseInZwischenablage(ergebnisseiten_->Seiten().front());
-}
-
 void TfrmHauptMaske::Systemeingaben() {
     lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
     AnsichtEingabeEinstellen(TsAnsicht::anUebersicht);
@@ -658,52 +611,11 @@ void TfrmHauptMaske::Projektdaten() {
     baum_->ProjektBenennen(QString::fromStdString(Modell().cProjektdaten.GetBauvorhaben()));
 }
 
-void TfrmHauptMaske::BedarfslisteAnzeigen() {
-    frmStueckliste_->exec();
-}
-
-// The working copy's results and selected type go into the bill; the position selector names the entry.
-void TfrmHauptMaske::BedarfslisteAufnehmen() {
-    Sitzung().BedarfslisteAufnehmen(eingabe_->PositionsText().toStdString());
-}
-
 void TfrmHauptMaske::EingabebaumUmschalten() {
     const bool sichtbar = !baumPanel_->isVisible();
     baumPanel_->setVisible(sichtbar);
     Aktion(Befehl::Eingabebaum)->setChecked(sichtbar);
     centralWidget()->updateGeometry();
-}
-
-void TfrmHauptMaske::DxfDorn() {
-    const TsDorn dorn = Arbeitskopie().cErgebnisse.GetAktDorn();
-    const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
-                                                         QString::fromStdString(DornDxfDatei(dorn)),
-                                                         {tr("DXF databases (*.dxf)")}, 0);
-    if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
-    DateifehlerMelden(Sitzung().DornDxf(dorn, wahl->datei.toStdString()));
-}
-
-// The main menu saves the drawing at once through the preview's save command, the sketch menu shows it first.
-void TfrmHauptMaske::DxfBewehrung() {
-    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
-    if (BewehrungInVorschau(vorschau)) vorschau.SaveButtonClick();
-}
-
-void TfrmHauptMaske::DxfBewehrungVorschau() {
-    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
-    if (BewehrungInVorschau(vorschau)) vorschau.exec();
-}
-
-bool TfrmHauptMaske::BewehrungInVorschau(TDXF_Anzeige_Form& vorschau) {
-    const Dateiergebnis ergebnis = Sitzung().BewehrungZeichnen(
-        Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), vorschau.DXF_main());
-    DateifehlerMelden(ergebnis);
-    return static_cast<bool>(ergebnis);
-}
-
-void TfrmHauptMaske::DxfAnzeigen() {
-    TDXF_Anzeige_Form vorschau(Sitzung(), umgebung_.Dialoge(), umgebung_.Dezimaltrenner(), this);
-    if (vorschau.LoadButtonClick()) vorschau.exec();
 }
 
 // The new spacing rule asks for a new design run.
