@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>liefern und nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation>supplied and installed as specified by the structural engineer.</translation>
+        <translation>supplied and installed as directed by the structural engineer.</translation>
     </message>
     <message>
         <source>Nr.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation>installed as specified by the structural engineer.</translation>
+        <translation>installed as directed by the structural engineer.</translation>
     </message>
 </context>
 <context>

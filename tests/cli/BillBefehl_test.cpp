@@ -21,7 +21,7 @@ protected:
     }
     std::string Text(const std::string& pdf) const {
         const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
-        return std::system(befehl.c_str()) == 0 ? Inhalt(Pfad("text.txt")) : std::string();
+        return std::system(befehl.c_str()) == 0 ? DateiInhalt(Pfad("text.txt")) : std::string();
     }
 };
 
@@ -37,7 +37,7 @@ std::size_t Anzahl(const std::string& text, const std::string& wort) {
 TEST_F(BillBefehl, gespeicherteStuecklisteAlsText) {
     const Lauf lauf = Bill({"--kind", "stueckliste", "-o", Pfad("liste.txt")});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const std::string text = Inhalt(Pfad("liste.txt"));
+    const std::string text = DateiInhalt(Pfad("liste.txt"));
     const std::string kopf =
         "QUORVEL\xAE Doppelschubdorn nach Zulassung Z-98.6-341\r\nSt\xFC"
         "ckliste\r\n";
@@ -51,7 +51,7 @@ TEST_F(BillBefehl, gespeicherteStuecklisteAlsText) {
 // --add-all: every position once, the stored entries replaced in place, the missing position appended;
 // the project file stays as it was.
 TEST_F(BillBefehl, alleAufnehmenAlsPdf) {
-    const std::string vorher = Inhalt(Beispiel);
+    const std::string vorher = DateiInhalt(Beispiel);
     const Lauf lauf = Bill({"--kind", "ausschreibung", "--add-all", "-o", Pfad("text.pdf")});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
     const std::string text = Text("text.pdf");
@@ -60,7 +60,7 @@ TEST_F(BillBefehl, alleAufnehmenAlsPdf) {
     EXPECT_EQ(Anzahl(text, "wie vor, jedoch:"), 4u);
     EXPECT_NE(text.find("Position: Fuge Achse B"), std::string::npos);
     EXPECT_EQ(Anzahl(text, "Position: Stütze A1"), 1u);
-    EXPECT_EQ(Inhalt(Beispiel), vorher);
+    EXPECT_EQ(DateiInhalt(Beispiel), vorher);
 }
 
 TEST_F(BillBefehl, falscheArgumente) {

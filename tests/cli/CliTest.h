@@ -6,23 +6,16 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "Dateiinhalt.h"
 
 // Runs the built command-line programs in a folder of their own per test.
 namespace fs = std::filesystem;
 
 inline const std::string Beispiel = std::string(ZAVR_SOURCE_DIR) + "/examples/Beispiel.ZAV";
-
-inline std::string Inhalt(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 // Width and height from the IHDR chunk of a PNG file's bytes; (0, 0) for anything else.
 inline std::pair<int, int> PngGroesse(const std::string& png) {
@@ -60,7 +53,8 @@ protected:
         for (const std::string& a : argumente) befehl += " '" + a + "'";
         befehl += " > '" + Pfad("aus.txt") + "' 2> '" + Pfad("fehler.txt") + "'";
         const int roh = std::system(befehl.c_str());
-        return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, Inhalt(Pfad("aus.txt")), Inhalt(Pfad("fehler.txt"))};
+        return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, DateiInhalt(Pfad("aus.txt")),
+                DateiInhalt(Pfad("fehler.txt"))};
     }
 
     fs::path ordner;

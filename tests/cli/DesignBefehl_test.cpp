@@ -31,7 +31,7 @@ protected:
 
     // A copy of the example with one line replaced.
     std::string Abgewandelt(const std::string& name, const std::string& wert) const {
-        std::string text = Inhalt(Beispiel);
+        std::string text = DateiInhalt(Beispiel);
         const std::size_t anfang = text.find("\r\n" + name + "=") + 2;
         const std::size_t ende = text.find("\r\n", anfang);
         text.replace(anfang, ende - anfang, name + "=" + wert);
@@ -137,12 +137,12 @@ TEST_F(DesignBefehl, gespeichertesProjektGleichtDemNeuErzeugten) {
     ASSERT_EQ(Starte(ZAVR_BEISPIEL, {Pfad("neu.ZAV")}).status, 0);
     const Lauf lauf = Design({Pfad("neu.ZAV"), "--save", Pfad("bemessen.ZAV")}, "de_DE.UTF-8");
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    EXPECT_TRUE(Inhalt(Pfad("neu.ZAV")) == Inhalt(Pfad("bemessen.ZAV")));
-    EXPECT_TRUE(Inhalt(Pfad("neu.ZAV")) == Inhalt(Beispiel))
+    EXPECT_TRUE(DateiInhalt(Pfad("neu.ZAV")) == DateiInhalt(Pfad("bemessen.ZAV")));
+    EXPECT_TRUE(DateiInhalt(Pfad("neu.ZAV")) == DateiInhalt(Beispiel))
         << "examples/Beispiel.ZAV is out of date: regenerate it with zavr-beispiel examples/Beispiel.ZAV";
 
     ASSERT_EQ(Design({Beispiel, "--position", "2", "--save", Pfad("punkt.ZAV")}).status, 0);
-    const std::string punkt = Inhalt(Pfad("punkt.ZAV"));
+    const std::string punkt = DateiInhalt(Pfad("punkt.ZAV"));
     EXPECT_NE(punkt.find("\r\nBelastungDesign_2.TLinienLastLinks=40\r\n"), std::string::npos);
     EXPECT_NE(punkt.find("\r\nBelastungCharg_5.TGammaf=1.35\r\n"), std::string::npos);
 }
@@ -201,7 +201,7 @@ TEST_F(DesignBefehl, jedeAngegebenePositionWirdBemessenUndGespeichert) {
     const Lauf lauf = Design({Pfad("zwei.ZAV"), "--save", Pfad("aus.ZAV")});
     EXPECT_EQ(lauf.status, 0) << lauf.fehler;
     EXPECT_NE(lauf.aus.find("Position 2 \"Zweite\""), std::string::npos);
-    const std::string gespeichert = Inhalt(Pfad("aus.ZAV"));
+    const std::string gespeichert = DateiInhalt(Pfad("aus.ZAV"));
     EXPECT_NE(gespeichert.find("\r\nHauptMaske.TAnzAnwendung=2\r\n"), std::string::npos);
     EXPECT_NE(gespeichert.find("\r\nPosition_2.TPosition=Zweite\r\n"), std::string::npos);
 }
@@ -215,7 +215,7 @@ TEST_F(DesignBefehl, ungueltigeZeichenGebenGueltigesJson) {
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
     EXPECT_EQ(nlohmann::json::parse(lauf.aus).at("Positionen")[0].at("TPosition"),
               "P\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_NE(Inhalt(Pfad("aus.ZAV")).find("Position_1.TPosition=P\xEF\xBF\xBD\xEF\xBF\xBD"),
+    EXPECT_NE(DateiInhalt(Pfad("aus.ZAV")).find("Position_1.TPosition=P\xEF\xBF\xBD\xEF\xBF\xBD"),
               std::string::npos);
 }
 

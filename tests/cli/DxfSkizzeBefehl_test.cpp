@@ -18,7 +18,7 @@ protected:
 TEST_F(DxfBefehl, bewehrungsplanDerBemessenenPositionMitDxfEndung) {
     const Lauf lauf = Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("plan")});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const std::string text = Inhalt(Pfad("plan.dxf"));
+    const std::string text = DateiInhalt(Pfad("plan.dxf"));
     EXPECT_NE(text.find("ENTITIES\r\n"), std::string::npos);
     EXPECT_TRUE(text.ends_with("EOF\r\n"));
     EXPECT_NE(text.find("PosA\r\n"), std::string::npos);
@@ -29,12 +29,12 @@ TEST_F(DxfBefehl, gewaehlterDornOderAndererTyp) {
     ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "--type", "ZAVRQ 450", "-o", Pfad("b.dxf")})
                   .status,
               0);
-    EXPECT_NE(Inhalt(Pfad("b.dxf")).find("ZAVRQ 450"), std::string::npos);
-    EXPECT_NE(Inhalt(Pfad("a.dxf")), Inhalt(Pfad("b.dxf")));
+    EXPECT_NE(DateiInhalt(Pfad("b.dxf")).find("ZAVRQ 450"), std::string::npos);
+    EXPECT_NE(DateiInhalt(Pfad("a.dxf")), DateiInhalt(Pfad("b.dxf")));
 }
 
 TEST_F(DxfBefehl, unbemessenePositionGibtEinsUndSchreibtNichts) {
-    std::string text = Inhalt(Beispiel);
+    std::string text = DateiInhalt(Beispiel);
     for (std::size_t stelle; (stelle = text.find("TBerechnet=True")) != std::string::npos;)
         text.replace(stelle, 15, "TBerechnet=False");
     std::ofstream(Pfad("offen.ZAV"), std::ios::binary) << text;
@@ -49,12 +49,12 @@ TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
     ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("plan.dxf")}).status, 0);
     const Lauf svg = Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("plan.svg")});
     ASSERT_EQ(svg.status, 0) << svg.fehler;
-    const std::string text = Inhalt(Pfad("plan.svg"));
+    const std::string text = DateiInhalt(Pfad("plan.svg"));
     EXPECT_NE(text.find("<svg"), std::string::npos);
     EXPECT_NE(text.find("Schnitt"), std::string::npos);
     EXPECT_NE(text.find("Draufsicht"), std::string::npos);
     ASSERT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("plan.png"), "--size", "300"}).status, 0);
-    EXPECT_EQ(Inhalt(Pfad("plan.png")).substr(1, 3), "PNG");
+    EXPECT_EQ(DateiInhalt(Pfad("plan.png")).substr(1, 3), "PNG");
     const Lauf fehlt = Dxf({"render", Pfad("fehlt.dxf"), "-o", Pfad("x.png")});
     EXPECT_EQ(fehlt.status, 2);
     EXPECT_NE(fehlt.fehler.find("Datei nicht gefunden"), std::string::npos);
@@ -84,9 +84,9 @@ TEST_F(DxfBefehl, nichtSchreibbareAusgabeNenntDenGrund) {
 TEST_F(DxfBefehl, dornzeichnungIstBeiJedemAufrufGleich) {
     ASSERT_EQ(Dxf({"dowel", "--type", "zavrq30hf", "-o", Pfad("eins.dxf")}).status, 0);
     ASSERT_EQ(Dxf({"dowel", "--type", "ZAVRQ 30 HF", "-o", Pfad("zwei.dxf")}).status, 0);
-    const std::string eins = Inhalt(Pfad("eins.dxf"));
+    const std::string eins = DateiInhalt(Pfad("eins.dxf"));
     EXPECT_NE(eins.find("SCHUBDORN"), std::string::npos);
-    EXPECT_EQ(eins, Inhalt(Pfad("zwei.dxf")));
+    EXPECT_EQ(eins, DateiInhalt(Pfad("zwei.dxf")));
 }
 
 class SkizzeBefehl : public CliTest {
@@ -105,9 +105,9 @@ protected:
 
 TEST_F(SkizzeBefehl, schreibtPngInDerGewaehltenGroesseUndSvg) {
     ASSERT_EQ(Skizze({"--position", "4", "--view", "reihe", "--size", "320", "-o", Pfad("r.png")}).status, 0);
-    EXPECT_EQ(PngGroesse(Inhalt(Pfad("r.png"))), std::pair(320, 320));
+    EXPECT_EQ(PngGroesse(DateiInhalt(Pfad("r.png"))), std::pair(320, 320));
     ASSERT_EQ(Skizze({"--view", "alle", "-o", Pfad("a.svg")}).status, 0);
-    EXPECT_NE(Inhalt(Pfad("a.svg")).find("<svg"), std::string::npos);
+    EXPECT_NE(DateiInhalt(Pfad("a.svg")).find("<svg"), std::string::npos);
 }
 
 TEST_F(SkizzeBefehl, falscheAngabenGebenZwei) {

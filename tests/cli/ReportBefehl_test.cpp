@@ -21,11 +21,11 @@ protected:
     }
     std::string Text(const std::string& pdf) const {
         const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
-        return std::system(befehl.c_str()) == 0 ? Inhalt(Pfad("text.txt")) : std::string();
+        return std::system(befehl.c_str()) == 0 ? DateiInhalt(Pfad("text.txt")) : std::string();
     }
     // A copy of the example with each line `name=...` replaced.
     std::string Abgewandelt(const std::string& name, const std::string& wert) const {
-        std::string text = Inhalt(Beispiel);
+        std::string text = DateiInhalt(Beispiel);
         for (std::size_t anfang = text.find("\r\n" + name + "="); anfang != std::string::npos;
              anfang = text.find("\r\n" + name + "=", anfang + 2)) {
             const std::size_t ende = text.find("\r\n", anfang + 2);
@@ -61,9 +61,9 @@ TEST_F(ReportBefehl, zahlenMitDemDezimaltrennerDerLaendereinstellung) {
 
 TEST_F(ReportBefehl, bilderZeigenDieErsteSeite) {
     ASSERT_EQ(Report({"-o", Pfad("n.png")}).status, 0);
-    EXPECT_EQ(PngGroesse(Inhalt(Pfad("n.png"))), std::pair(794, 1123));  // A4 at 96 dpi
+    EXPECT_EQ(PngGroesse(DateiInhalt(Pfad("n.png"))), std::pair(794, 1123));  // A4 at 96 dpi
     ASSERT_EQ(Report({"-o", Pfad("n.svg")}).status, 0);
-    const std::string svg = Inhalt(Pfad("n.svg"));
+    const std::string svg = DateiInhalt(Pfad("n.svg"));
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("Eingaben zur Anwendung"), std::string::npos);
 }
@@ -79,7 +79,7 @@ TEST_F(ReportBefehl, positionOhneErgebnisseWirdZuerstBemessen) {
     };
     const std::string gespeichert = Nutzhoehe(Beispiel);
     ASSERT_FALSE(gespeichert.empty());
-    std::string text = Inhalt(Beispiel);
+    std::string text = DateiInhalt(Beispiel);
     const std::string alt = "Geometrie_2.TPlatteDicke=220";
     text.replace(text.find(alt), alt.size(), "Geometrie_2.TPlatteDicke=300");
     std::ofstream(Pfad("dick.ZAV"), std::ios::binary) << text;
@@ -93,7 +93,7 @@ TEST_F(ReportBefehl, positionOhneErgebnisseWirdZuerstBemessen) {
 }
 
 TEST_F(ReportBefehl, positionDieDiePruefungenNichtBestehtGibtEins) {
-    std::string text = Inhalt(Abgewandelt("Ergebnisse_2.TBerechnet", "False"));
+    std::string text = DateiInhalt(Abgewandelt("Ergebnisse_2.TBerechnet", "False"));
     const std::string alt = "Geometrie_2.TPlatteDicke=220";
     text.replace(text.find(alt), alt.size(), "Geometrie_2.TPlatteDicke=120");
     std::ofstream(Pfad("duenn.ZAV"), std::ios::binary) << text;

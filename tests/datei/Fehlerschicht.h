@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "Dateiinhalt.h"
 #include "datei/Dateifehler.h"
 #include "datei/Dateischicht.h"
 
@@ -96,13 +96,6 @@ inline const std::vector<Schreibfehlerfall> Schreibfehlerfaelle{
     {"DatentraegerFehler", Fehlerschicht::Schritt::Sichern, EIO, "Ein-/Ausgabefehler des Datenträgers"},
     {"UmbenennenVerweigert", Fehlerschicht::Schritt::Umbenennen, EACCES, "keine Schreibberechtigung"},
 };
-
-inline std::string DateiInhalt(const std::filesystem::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 // Runs `speichern`, which writes `datei` (alone in its folder) and returns the reason of a failure or an
 // empty text, under every fault of Schreibfehlerfaelle: each must name its reason, leave the file that was

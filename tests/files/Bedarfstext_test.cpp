@@ -2,6 +2,7 @@
 // reference files were checked column by column by hand; after an intended change of the format, write
 // them anew with ZAVR_REFERENZ_NEU=1 and check the difference before committing it.
 #include "files/Bedarfstext.h"
+#include "Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,8 +10,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
@@ -18,13 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Inhalt(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 TKStueckliste::Eintrag Eintrag(const std::string& name, const std::string& dorne, const std::string& typ,
                                const std::string& nummer, const std::string& manschette = {}) {
@@ -69,7 +61,7 @@ protected:
         if (std::getenv("ZAVR_REFERENZ_NEU"))
             fs::copy_file(datei, referenz, fs::copy_options::overwrite_existing);
         ASSERT_TRUE(fs::exists(referenz)) << referenz;
-        EXPECT_EQ(Inhalt(datei), Inhalt(referenz)) << name;
+        EXPECT_EQ(DateiInhalt(datei), DateiInhalt(referenz)) << name;
     }
 
     StandardUmgebung u;

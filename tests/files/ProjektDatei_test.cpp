@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "Testprojekt.h"
@@ -18,13 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const Fremd = "Die Datei ist keine gültige QUORVEL® - ZAVR Datei";
-
-std::string Inhalt(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 std::string Name(const std::string& zeile) {
     return zeile.substr(0, zeile.find('='));
@@ -80,7 +72,7 @@ TEST_F(Projektdatei, rundreiseAllerFelderUnterKommaUndPunkt) {
         TKModell gelesen(umgebung);
         ASSERT_TRUE(ReadFromFile(gelesen, Pfad("a.ZAV")));
         ASSERT_TRUE(SaveToFile(gelesen, Pfad("b.ZAV")));
-        EXPECT_EQ(Inhalt(Pfad("a.ZAV")), Inhalt(Pfad("b.ZAV"))) << "separator " << trenner;
+        EXPECT_EQ(DateiInhalt(Pfad("a.ZAV")), DateiInhalt(Pfad("b.ZAV"))) << "separator " << trenner;
 
         const TKAnwendung& a = original.cAnwendung[2];
         const TKAnwendung& b = gelesen.cAnwendung[2];
@@ -107,14 +99,14 @@ TEST_F(Projektdatei, kommaDateiLiestUnterPunktMitAllenZahlen) {
     TKModell gelesen(englisch);
     ASSERT_TRUE(ReadFromFile(gelesen, Pfad("komma.ZAV")));
     ASSERT_TRUE(SaveToFile(gelesen, Pfad("punkt.ZAV")));
-    std::string erwartet = Inhalt(Pfad("komma.ZAV"));
-    std::string punkt = Inhalt(Pfad("punkt.ZAV"));
+    std::string erwartet = DateiInhalt(Pfad("komma.ZAV"));
+    std::string punkt = DateiInhalt(Pfad("punkt.ZAV"));
     // Only the separator differs; texts (which contain no comma here outside numbers) are equal.
     std::replace(erwartet.begin(), erwartet.end(), ',', '.');
     std::replace(punkt.begin(), punkt.end(), ',', '.');
     EXPECT_EQ(erwartet, punkt);
-    EXPECT_NE(Inhalt(Pfad("komma.ZAV")).find("BelastungDesign_1.TGammaf=1,35\r\n"), std::string::npos);
-    EXPECT_NE(Inhalt(Pfad("punkt.ZAV")).find("BelastungDesign_1.TGammaf=1.35\r\n"), std::string::npos);
+    EXPECT_NE(DateiInhalt(Pfad("komma.ZAV")).find("BelastungDesign_1.TGammaf=1,35\r\n"), std::string::npos);
+    EXPECT_NE(DateiInhalt(Pfad("punkt.ZAV")).find("BelastungDesign_1.TGammaf=1.35\r\n"), std::string::npos);
 }
 
 // The sections in file order, each listed once when it starts.
@@ -333,7 +325,7 @@ TEST_F(Projektdatei, fremdeOderBeschaedigteDateienWerdenAbgelehnt) {
         EXPECT_FALSE(ReadFromFile(modell, Pfad("x.ZAV")));
         EXPECT_EQ(umgebung.meldungen, std::vector<std::string>{Fremd});
         ASSERT_TRUE(SaveToFile(modell, Pfad("nachher.ZAV")));
-        EXPECT_EQ(Inhalt(Pfad("vorher.ZAV")), Inhalt(Pfad("nachher.ZAV")));  // model unchanged
+        EXPECT_EQ(DateiInhalt(Pfad("vorher.ZAV")), DateiInhalt(Pfad("nachher.ZAV")));  // model unchanged
     }
 }
 
@@ -501,12 +493,12 @@ TEST_F(Projektdatei, positionenWieDieDateiSieAngibt) {
 TEST_F(Projektdatei, misslungenesSpeichernLaesstDieAlteDateiUnberuehrt) {
     const TKModell alt = Testprojekt(umgebung, 1);
     ASSERT_TRUE(SaveToFile(alt, Pfad("p.ZAV")));
-    const std::string vorher = Inhalt(Pfad("p.ZAV"));
+    const std::string vorher = DateiInhalt(Pfad("p.ZAV"));
 
     TKModell neu(umgebung);
     neu.cStueckliste.AddEintrag({"nur", "neun", "Zeilen", "", "", "", "", "", ""});
     EXPECT_FALSE(SaveToFile(neu, Pfad("p.ZAV")));
-    EXPECT_EQ(Inhalt(Pfad("p.ZAV")), vorher);
+    EXPECT_EQ(DateiInhalt(Pfad("p.ZAV")), vorher);
     EXPECT_FALSE(SaveToFile(TKModell(umgebung), Pfad("fehlt/p.ZAV")));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
 }

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "datei/Fehlerschicht.h"
@@ -20,13 +19,6 @@ TKDateiTransfer Store(const std::string& text, char trenner = ',') {
     TKDateiTransfer s(trenner);
     s.SetDateiInhalt(text);
     return s;
-}
-
-std::string Lesen(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
 }
 
 void Schreiben(const fs::path& pfad, const std::string& inhalt) {
@@ -274,7 +266,7 @@ TEST_F(TempOrdner, speichernUndLesenUeberDieDatei) {
     TKDateiTransfer s(',');
     s.WriteFloat("A", "f", 0.125);
     s.SaveFile(ordner / "p.ZAV");
-    EXPECT_EQ(Lesen(ordner / "p.ZAV"), "A.f=0,125\r\n");
+    EXPECT_EQ(DateiInhalt(ordner / "p.ZAV"), "A.f=0,125\r\n");
     TKDateiTransfer gelesen('.');
     gelesen.ReadFile(ordner / "p.ZAV");
     EXPECT_EQ(gelesen.ReadFloat("A", "f", 0), 0.125);
@@ -333,7 +325,7 @@ TEST_F(TempOrdner, misslungenesSpeichernLaesstDieAlteDateiStehen) {
     setrlimit(RLIMIT_FSIZE, &alt);
     signal(SIGXFSZ, alterHandler);
 
-    EXPECT_EQ(Lesen(datei), "alter Inhalt\r\n");
+    EXPECT_EQ(DateiInhalt(datei), "alter Inhalt\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner), fs::directory_iterator()), 1);
 }
 
@@ -355,7 +347,7 @@ TEST_F(TempOrdner, symbolischerVerweisBleibtErhalten) {
     s.WriteInteger("A", "k", 1);
     s.SaveFile(ordner / "verweis.ZAV");
     EXPECT_TRUE(fs::is_symlink(ordner / "verweis.ZAV"));
-    EXPECT_EQ(Lesen(ordner / "ablage" / "p.ZAV"), "A.k=1\r\n");
+    EXPECT_EQ(DateiInhalt(ordner / "ablage" / "p.ZAV"), "A.k=1\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner / "ablage"), fs::directory_iterator()), 1);
 }
 

@@ -5,8 +5,8 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "Dateiinhalt.h"
 #include "files/ProjektDatei.h"
 #include "model/Katalog.h"
 #include "model/Umgebung.h"
@@ -15,13 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Inhalt(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 class Sitzung : public ::testing::Test {
 protected:
@@ -81,11 +74,11 @@ TEST_F(Sitzung, neuBearbeitenBerechnenSpeichernOeffnen) {
     EXPECT_TRUE(wieder.Arbeitskopie().cErgebnisse.GetBerechnet());
     // What is saved re-opens equal: saving the opened project again gives the same bytes.
     ASSERT_TRUE(wieder.SpeichernUnter(Pfad("wieder.ZAV")));
-    EXPECT_EQ(Inhalt(Pfad("wieder.ZAV")), Inhalt(Pfad("halle.ZAV")));
+    EXPECT_EQ(DateiInhalt(Pfad("wieder.ZAV")), DateiInhalt(Pfad("halle.ZAV")));
     // And the stored results are those of a new design run.
     ASSERT_TRUE(wieder.Berechnen().bemessen);
     ASSERT_TRUE(wieder.SpeichernUnter(Pfad("neu.ZAV")));
-    EXPECT_EQ(Inhalt(Pfad("neu.ZAV")), Inhalt(Pfad("halle.ZAV")));
+    EXPECT_EQ(DateiInhalt(Pfad("neu.ZAV")), DateiInhalt(Pfad("halle.ZAV")));
 }
 
 TEST_F(Sitzung, oeffnenOhneProjektBehaeltDasOffene) {
@@ -148,7 +141,7 @@ TEST_F(Sitzung, speicherfrage) {
         const std::string datei = Pfad(f.mitDatei ? "p.ZAV" : f.gewaehlt.value_or("p.ZAV"));
         EXPECT_EQ(fs::exists(datei), f.gespeichert);
         if (f.gespeichert) {
-            EXPECT_NE(Inhalt(datei).find("=geaendert\r\n"), std::string::npos);
+            EXPECT_NE(DateiInhalt(datei).find("=geaendert\r\n"), std::string::npos);
         }
     }
 }
@@ -317,7 +310,7 @@ TEST_F(Sitzung, positionAusAnderemProjektUebernehmen) {
         const auto anfang = text.find(flag);
         return anfang == std::string::npos ? text : text.erase(anfang, text.find('\n', anfang) - anfang);
     };
-    EXPECT_EQ(ohneCalcFlag(Inhalt(Pfad("neu.ZAV"))), ohneCalcFlag(Inhalt(Pfad("uebernommen.ZAV"))));
+    EXPECT_EQ(ohneCalcFlag(DateiInhalt(Pfad("neu.ZAV"))), ohneCalcFlag(DateiInhalt(Pfad("uebernommen.ZAV"))));
     EXPECT_TRUE(u.meldungen.empty());
 }
 
