@@ -18,6 +18,8 @@ enum class Befehl {
     DruckerEinrichten,
     Drucken,
     AlsPdf,
+    ProjektDrucken,
+    ProjektAlsPdf,
     Projektverwaltung,
     PositionHinzufuegen,
     PositionLoeschen,

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Befehle.h"
 #include "app/Sitzungsadapter.h"
@@ -19,6 +20,7 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 class Berechnungsnachweis;
+struct Projektposition;
 class DesktopUmgebung;
 class Ergebnisseiten;
 class Eingabebereich;
@@ -80,6 +82,8 @@ public:
     void DruckerEinrichten();
     void Drucken();
     void AlsPdf();
+    void ProjektDrucken();
+    void ProjektAlsPdf();
     void ErgebnisseExportieren();
     void ErgebnisseInZwischenablage();
     void Beenden();
@@ -139,6 +143,8 @@ private:
     void SkizzenknopfSetzen();
     void ReferenzDokument(const QString& name);
     Berechnungsnachweis Nachweis() const;
+    std::optional<QString> PdfDateiWaehlen();
+    std::vector<Projektposition> ProjektBemessen();
     void SeitenZeichnen();
     double Bildschirmaufloesung() const;
     void HilfeZeigen(const QString& thema);
