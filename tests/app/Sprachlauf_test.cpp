@@ -107,9 +107,11 @@ QStringList Nachweistexte(const TKModell& modell, const TKAnwendung& anwendung) 
     Gezeichnet(a4, [&](QPainter& canvas) {
         seiten = nachweis.Seiten(Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm));
     });
-    for (const Nachweisseite& seite : seiten)
+    const int anzahl = static_cast<int>(seiten.size());
+    for (int i = 0; i < anzahl; ++i)
         texte << Gezeichnet(a4, [&](QPainter& canvas) {
-            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seite);
+            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seiten[i],
+                                   {i + 1, anzahl});
         });
     return texte;
 }
