@@ -378,6 +378,14 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -396,6 +404,14 @@
     </message>
     <message>
         <source>Kein gültiger Dorn gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -443,6 +459,10 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1097,6 +1117,74 @@
         <source>vorh</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1749,6 +1837,22 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>manuelle Änderung der Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

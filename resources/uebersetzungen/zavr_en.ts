@@ -378,6 +378,14 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation>&amp;View DXF file...</translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation>Print pro&amp;ject...</translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation>Project as PD&amp;F...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -398,6 +406,14 @@
     <message>
         <source>Kein gültiger Dorn gefunden</source>
         <translation>No admissible dowel found</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>not designed</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
     </message>
 </context>
 <context>
@@ -445,6 +461,10 @@
     <message>
         <source>mit lb,net verankern</source>
         <translation>anchor with lb,net</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1117,74 @@
     <message>
         <source>vorh</source>
         <translation>prov</translation>
+    </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation>Reinforcement chosen by hand</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation>No admissible dowel found</translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation>checked</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation>Project summary</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Dowel</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation>admissible</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>not designed</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Application case</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation>Positions in the project: %1</translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation>of which without an admissible dowel or not designed: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1782,6 +1870,26 @@ www.quorvel.example</translation>
     <message>
         <source>manuelle Änderung der Bewehrung</source>
         <translation>manual change of the reinforcement</translation>
+    </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation>The design calculation of the project could not be printed.</translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation>The position is not added to the bill of quantities: %1.
+
+A dowel that is not admissible is never ordered.</translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation>For this position: %1.
+
+Create the reinforcement drawing of %2 all the same? It will carry the note "not admissible" below its title.</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,14 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation>&amp;Pokaż plik DXF...</translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation>Drukuj projek&amp;t...</translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation>Projekt jako PD&amp;F...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -398,6 +406,14 @@
     <message>
         <source>Kein gültiger Dorn gefunden</source>
         <translation>Nie znaleziono dopuszczalnego trzpienia</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>nie zwymiarowano</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
     </message>
 </context>
 <context>
@@ -445,6 +461,10 @@
     <message>
         <source>mit lb,net verankern</source>
         <translation>zakotwic na dlugosci lb,net</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1117,74 @@
     <message>
         <source>vorh</source>
         <translation>prov</translation>
+    </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation>Zbrojenie dobrane ręcznie</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation>Nie znaleziono dopuszczalnego trzpienia</translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation>sprawdzono</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation>Zestawienie pozycji projektu</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Trzpień</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Poz.</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation>dopuszczalny</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>nie zwymiarowano</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Przypadek zastosowania</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation>Pozycje w projekcie: %1</translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation>w tym bez dopuszczalnego trzpienia lub niezwymiarowane: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1782,6 +1870,26 @@ www.quorvel.example</translation>
     <message>
         <source>manuelle Änderung der Bewehrung</source>
         <translation>ręczna zmiana zbrojenia</translation>
+    </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation>Nie udało się wydrukować obliczeń statycznych projektu.</translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation>Pozycja nie zostanie dodana do zestawienia materiałów: %1.
+
+Trzpień niedopuszczalny nie jest zamawiany.</translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation>Dla tej pozycji: %1.
+
+Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację "niedopuszczalny".</translation>
     </message>
 </context>
 <context>
