@@ -26,6 +26,7 @@ enum class Befehl {
     Eingabebaum,
     Berechnen,
     Vorschau,
+    Tragfaehigkeitstabellen,
     BedarfslisteAnzeigen,
     BedarfslisteAufnehmen,
     ExportDatei,
