@@ -31,27 +31,24 @@ Massgebend MassgebenderNachweis(const TKDornErgebnis& e) {
     return e.GetVRdct() <= e.GetVRdce() ? Massgebend::Durchstanzen : Massgebend::Betonkante;
 }
 
-// Edge distance and spacing from which on the design of the grid point is the one of the table: the
-// approval's minimum values, the width the reinforcement needs (the width check adds 50 mm to it), the
-// standard reinforcement's width for the standard method, and half the punching zone along the joint (a
-// nearer edge cuts the critical perimeter; a nearer neighbour makes the dowels a pair or a row).
-void Abstaende(Tabellenzelle& zelle, const TKDornDaten& daten, const TKDornErgebnis& e) {
-    const bool zulassung = zelle.punkt.methode == TsBewehrungCalc::bcZulassung;
+// The distances the checks ask for whatever the load: the approval's minimum values, the width the
+// reinforcement needs (the width check adds 50 mm to it) and, for the standard method, the standard
+// reinforcement's width. Edge distance, spacing.
+std::pair<double, double> Mindestabstaende(const Tabellenpunkt& punkt, const TKDornDaten& daten,
+                                           const TKDornErgebnis& e) {
     const double bewehrung = daten.GetBereichPosA() + 50;
-    const double standard = zulassung ? StandardBereichPosA(zelle.punkt.dorn) : 0;
-    const double durchstanzen = e.Getby();
-    zelle.minRand =
-        AufCmAufgerundet(std::max({e.GetZulMinRand(), bewehrung / 2, standard / 2, durchstanzen / 2}));
-    zelle.minAchs = std::max(AufCmAufgerundet(std::max({e.GetZulMinAchs(), bewehrung, standard})),
-                             CmDarueber(durchstanzen));
+    const double standard =
+        punkt.methode == TsBewehrungCalc::bcZulassung ? StandardBereichPosA(punkt.dorn) : 0;
+    return {std::max({e.GetZulMinRand(), bewehrung / 2, standard / 2}),
+            std::max({e.GetZulMinAchs(), bewehrung, standard})};
 }
 
-// The design of the one type of a grid point in its reference situation, with edges far away.
+// The design of the one type of a grid point in its reference situation, with member edges at `rand`.
 class Entwurf {
 public:
-    Entwurf(const Tabellenpunkt& punkt, double vEd, Umgebung& umgebung)
+    Entwurf(const Tabellenpunkt& punkt, double vEd, Umgebung& umgebung, double rand = FerneRaender)
         : dorn(punkt.dorn), anwendung(umgebung) {
-        Referenzsituation(anwendung, punkt, vEd, FerneRaender);
+        Referenzsituation(anwendung, punkt, vEd, rand);
         // The design run's first step, then its design of this one type.
         TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
         ergebnisse.cGeometrie = anwendung.cGeometrie;
@@ -73,15 +70,43 @@ private:
     TKAnwendung anwendung;
 };
 
-// The values of an admissible cell from a design that admits the load `vRd`.
-void Werte(Tabellenzelle& zelle, const Entwurf& entwurf, double vRd) {
+// The smallest edge distance in whole cm from which on the design admits the load of a cell. From half the
+// punching zone along the joint on, an edge cuts nothing off the critical perimeter and leaves the
+// reinforcement the full width, so the design is the one of the table. Nearer edges lower the punching
+// resistance only; with the standard reinforcement, which keeps its width, the critical perimeter and so
+// the resistance grow with the edge distance, and where punching does not govern the search halves the
+// range between the checks' own minimum and that half width (the value found has been designed). The
+// optimised reinforcement adapts to the width a nearer edge leaves, and what it then admits does not grow
+// steadily with the distance, so its tables keep the half width.
+double KleinsterRand(const Tabellenzelle& zelle, double untere, double frei, Umgebung& umgebung) {
+    long unten = std::lround(AufCmAufgerundet(untere) / 10);
+    long oben = std::lround(AufCmAufgerundet(std::max(untere, frei)) / 10);
+    if (zelle.massgebend == Massgebend::Durchstanzen || zelle.punkt.methode != TsBewehrungCalc::bcZulassung ||
+        unten >= oben)
+        return 10.0 * oben;
+    const auto traegt = [&](long cm) {
+        return Entwurf(zelle.punkt, zelle.VRd, umgebung, 10.0 * cm).Ergebnis().GetStatus() == 0;
+    };
+    if (traegt(unten)) return 10.0 * unten;
+    while (oben - unten > 1) {
+        const long mitte = (unten + oben) / 2;
+        (traegt(mitte) ? oben : unten) = mitte;
+    }
+    return 10.0 * oben;
+}
+
+// The values of an admissible cell from a design that admits the load `vRd`. The spacing is the one from
+// which on neighbouring dowels count as single dowels: their punching zones along the joint do not overlap.
+void Werte(Tabellenzelle& zelle, const Entwurf& entwurf, double vRd, Umgebung& umgebung) {
     const TKDornErgebnis& e = entwurf.Ergebnis();
     zelle.VRds = AufHundertstelAbgerundet(e.GetVRds());
     zelle.VRdct = AufHundertstelAbgerundet(e.GetVRdct());
     zelle.VRdce = AufHundertstelAbgerundet(e.GetVRdce());
     zelle.VRd = AufHundertstelAbgerundet(vRd);
     zelle.massgebend = MassgebenderNachweis(e);
-    Abstaende(zelle, entwurf.Daten(), e);
+    const auto [rand, achs] = Mindestabstaende(zelle.punkt, entwurf.Daten(), e);
+    zelle.minRand = KleinsterRand(zelle, rand, e.Getby() / 2, umgebung);
+    zelle.minAchs = std::max(AufCmAufgerundet(achs), CmDarueber(e.Getby()));
 }
 
 }  // namespace
@@ -117,7 +142,7 @@ Tabellenzelle BerechneZelle(const Tabellenpunkt& punkt, Umgebung& umgebung) {
     zelle.punkt = punkt;
     const Entwurf hoechst(punkt, UnbegrenzteLast, umgebung);
     if (hoechst.Fehler().empty()) {
-        Werte(zelle, hoechst, hoechst.Ergebnis().GetVRdZul());
+        Werte(zelle, hoechst, hoechst.Ergebnis().GetVRdZul(), umgebung);
         return zelle;
     }
     // The optimised reinforcement for the highest load may not fit into the slab where the reinforcement
@@ -125,7 +150,7 @@ Tabellenzelle BerechneZelle(const Tabellenpunkt& punkt, Umgebung& umgebung) {
     const double last = AufHundertstelAbgerundet(hoechst.Ergebnis().GetVRdZul());
     const Entwurf bestaetigt(punkt, last, umgebung);
     if (bestaetigt.Ergebnis().GetStatus() == 0 && last > 0)
-        Werte(zelle, bestaetigt, last);
+        Werte(zelle, bestaetigt, last, umgebung);
     else
         zelle.fehler = bestaetigt.Fehler();
     return zelle;

@@ -88,10 +88,50 @@ TEST_F(TabelleGegenBemessung, derTabellenwertIstGenauDieTragfaehigkeitDerBemessu
 
         const Entwurf mehr(z.punkt, 1.01 * z.VRd, z.minRand);
         EXPECT_TRUE(mehr.Ueberlastet()) << "V_Rd,zul " << mehr.ergebnis->GetVRdZul();
+
+        // The value holds at any larger edge distance; with the standard reinforcement the edge distance is
+        // the smallest in whole cm.
+        if (z.punkt.methode == TsBewehrungCalc::bcZulassung) {
+            EXPECT_FALSE(Entwurf(z.punkt, z.VRd, z.minRand - 10).Zulaessig());
+        }
+        for (const double weiter : {10.0, 70.0})
+            EXPECT_TRUE(Entwurf(z.punkt, z.VRd, z.minRand + weiter).Zulaessig()) << weiter;
     }
     EXPECT_GE(zulaessig + markiert, 500);
     EXPECT_GE(zulaessig, 250);
     EXPECT_GE(markiert, 50);
+}
+
+// With the standard reinforcement a pair of dowels at the cell's spacing, each at the cell's edge distance
+// from the ends of the joint, carries the cell's resistance per dowel: the spacing reduces nothing either.
+TEST_F(TabelleGegenBemessung, einPaarImTabellenabstandTraegtDenTabellenwert) {
+    int paare = 0;
+    for (const Tabellenzelle& z : Stichprobe()) {
+        if (!z.Zulaessig() || z.punkt.methode != TsBewehrungCalc::bcZulassung) continue;
+        SCOPED_TRACE(Name(z.punkt));
+        ++paare;
+        StandardUmgebung umgebung;
+        TKAnwendung a(umgebung);
+        Referenzsituation(a, z.punkt, 0, 0);
+        a.SetAnwendungsfall(TsAnwendungsfall::afPaarPlatte);
+        TKGeometrie& g = a.cGeometrie;
+        g.SetRandLinks(false);
+        g.SetRandRechts(false);
+        g.SetDornPaarAbstandCalc(false);
+        g.SetDornPaarAbstand(z.minAchs);
+        g.SetFugenlaenge(z.minAchs + 2 * z.minRand);
+        // A constant line load whose share per dowel is just below the resistance.
+        const double q = 2000 * 0.999 * z.VRd / g.GetFugenlaenge();
+        a.cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfKonstanteLast);
+        a.cBelastungDesign.SetLinienLastLinks(q);
+        a.cBelastungDesign.SetLinienLastRechts(q);
+        BerechneErgebnis(a, umgebung);
+        const TKDornErgebnis& e = a.cErgebnisse.cDornErgebnis[Ord(z.punkt.dorn)];
+        EXPECT_EQ(e.GetStatus(), 0);
+        EXPECT_EQ(e.GetDornAnordnung(), TsDornAnordnung::daEinzelDorn);
+        EXPECT_EQ(AufHundertstelAbgerundet(e.GetVRdZul()), z.VRd);
+    }
+    EXPECT_GE(paare, 100);
 }
 
 }  // namespace
