@@ -188,6 +188,7 @@ void TfrmTragfaehigkeitstabellen::Berechnen() {
     const Sanduhr sanduhr;
     const Tabellenauswahl auswahl = Auswahl();
     zellen_ = BerechneTabelle(auswahl, sitzung_.GetUmgebung());
+    berechneteGueten_ = auswahl.gueten;
     const Tabellenpunkt p{TsDorn::ZAVR20HF,      TsBetonguete::C20_25,        0,
                           auswahl.fugen.front(), auswahl.brandschutz.front(), auswahl.methoden.front()};
     const char trenner = sitzung_.GetUmgebung().Dezimaltrenner();
@@ -207,7 +208,7 @@ TsDorn TfrmTragfaehigkeitstabellen::AngezeigterDorn() const {
 }
 
 const Tabellenzelle* TfrmTragfaehigkeitstabellen::Zelle(int zeile, int spalte) const {
-    const std::size_t spalten = static_cast<std::size_t>(std::max(0, tabelle_->columnCount() - 2));
+    const std::size_t spalten = berechneteGueten_.size();
     if (zeile < 0 || spalte < 0 || static_cast<std::size_t>(spalte) >= spalten) return nullptr;
     const auto erste =
         std::find_if(zellen_.begin(), zellen_.end(),
@@ -221,9 +222,9 @@ const Tabellenzelle* TfrmTragfaehigkeitstabellen::Zelle(int zeile, int spalte) c
 void TfrmTragfaehigkeitstabellen::Anzeigen() {
     const char trenner = sitzung_.GetUmgebung().Dezimaltrenner();
     const auto cm = [trenner](double mm) { return Q(ZentimeterText(mm, trenner)); };
+    // The grades the table was computed for, whatever is checked since.
     QStringList spalten;
-    for (int g = 0; g < gueteListe_->count(); ++g)
-        if (gueteListe_->item(g)->checkState() == Qt::Checked) spalten << gueteListe_->item(g)->text();
+    for (TsBetonguete g : berechneteGueten_) spalten << ListenText(TextListe::Betonguete, Ord(g));
     const int gueten = static_cast<int>(spalten.size());
     spalten << T(Tabellentexte::MinRand) << T(Tabellentexte::MinAchs);
     const TsDorn dorn = AngezeigterDorn();

@@ -49,7 +49,8 @@ private:
     Dialogdienst& dialoge_;
     QPrinter& drucker_;
     std::vector<Tabellenzelle> zellen_;
-    std::vector<TsBetonguete> gueten_;  // the grades the grade list offers, in its order
+    std::vector<TsBetonguete> gueten_;            // the grades the grade list offers, in its order
+    std::vector<TsBetonguete> berechneteGueten_;  // the grades of the table computed last
 
     QListWidget* dorne_;
     QListWidget* gueteListe_;

@@ -55,7 +55,12 @@ TEST_F(Tabellendialog, zeigtDenGewaehltenDorn) {
     EXPECT_TRUE(t->item(0, 2)->text().startsWith(QString::number(z->VRd, 'f', 2).replace('.', ',')));
     EXPECT_EQ(dialog->Zelle(0, 7), nullptr);  // a distance column
 
+    // Unchecking grades changes the view only with the next calculation.
     NurGuete(4);
+    D<QListWidget>("lstDorne")->setCurrentRow(Ord(TsDorn::ZAVR45HF));
+    EXPECT_EQ(t->columnCount(), 7 + 2);
+    EXPECT_EQ(dialog->Zelle(0, 6)->punkt.guete, TsBetonguete::C50_60);
+    D<QListWidget>("lstDorne")->setCurrentRow(Ord(TsDorn::ZAVR60HF));
     D<QCheckBox>("chkAbMindestdicke")->setChecked(false);
     D<QDoubleSpinBox>("edtVon")->setValue(22);
     D<QDoubleSpinBox>("edtBis")->setValue(26);
