@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 #include "calc/TKZAVRBemessung.h"
 #include "model/Katalog.h"
@@ -14,7 +16,7 @@ namespace {
 constexpr double UnbegrenzteLast = 1e6;
 // Member edges so far away that they reduce nothing.
 constexpr double FerneRaender = 1e5;
-// Codes of the checks that depend on the load alone.
+// Status code of the load check.
 constexpr std::uint16_t LastZuHoch = 2;
 
 double AufCmAufgerundet(double mm) {

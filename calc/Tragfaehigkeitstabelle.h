@@ -11,9 +11,8 @@ struct Umgebung;
 // design run of this program, so a value read from a table is what the design of such a position confirms.
 //
 // Reference situation: one dowel under a point load in a slab-to-slab joint, with member edges on both
-// sides, covers of 3 cm at top, bottom and front and no share of permanent load. Its edge distance is as
-// large as the table states for the grid point: large enough that neither the checks nor the punching
-// perimeter reduce the resistance.
+// sides, covers of 3 cm at top, bottom and front and no share of permanent load. Its edge distance is the
+// one the table states for the grid point, from which on the design admits the table's value.
 
 // The cells of a selection: for each type, joint width class, fire protection and method (in this order of
 // nesting) the thicknesses, and for each thickness the grades in the order given. Empty when the selection
