@@ -28,6 +28,7 @@ enum class Befehl {
     Eingabebaum,
     Berechnen,
     Vorschau,
+    Tragfaehigkeitstabellen,
     BedarfslisteAnzeigen,
     BedarfslisteAufnehmen,
     ExportDatei,

@@ -97,6 +97,7 @@ public:
     void EingabebaumUmschalten();
     void Berechnen();
     void Vorschau();
+    void Tragfaehigkeitstabellen();
     void DxfDorn();
     void DxfBewehrung();
     // The sketch menu's reinforcement drawing: shown in the DXF preview, saved from there.

@@ -16,6 +16,7 @@
 
 class DXF_Messages;
 class DXF_Object;
+struct Tabellenzelle;
 struct Umgebung;
 
 // What became of a use case that reads or writes a file.
@@ -148,6 +149,10 @@ public:
     bool PositionHinzufuegen();
     // Removes the current position; the last one becomes current. False after the notice for the only one.
     bool PositionLoeschen();
+    // A new position from an admissible cell of a capacity table: the cell's reference situation with its
+    // resistance as design load and its type selected, current and ready to calculate. False for a cell
+    // without values, and after the notice at the most positions a project file can hold.
+    bool PositionAusTabelle(const Tabellenzelle& zelle);
 
     // The calculate command on the working copy: the checks, the question on a wide constant spacing and,
     // when they pass, the design; the overview then shows the results.

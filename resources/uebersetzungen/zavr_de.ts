@@ -386,6 +386,10 @@
         <source>Projekt als PD&amp;F...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Tragfähigkeitstabellen...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -2210,6 +2214,113 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
 </context>
 <context>
+    <name>TfrmTragfaehigkeitstabellen</name>
+    <message>
+        <source>Tragfähigkeitstabellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppelklick auf einen Wert: neue Position mit diesem Dorn und dieser Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle mit der Auswahl neu berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte der angekreuzten Dorntypen als CSV-Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialog schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ab Mindestdicke des Dorns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorntypen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plattendicke von</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Dorn ist hier nicht zulässig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Auswahl enthält keine Tabellenwerte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tragfähigkeitstabellen konnten nicht gedruckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
@@ -2348,6 +2459,85 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tragfaehigkeitstabelle</name>
+    <message>
+        <source>Tragfähigkeitstabelle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezugssituation: ein einzelner Doppelschubdorn unter Punktlast, Anschluss Platte an Platte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V_Rd: Bemessungswiderstand eines Dorns in kN, auf 0,01 kN abgerundet; Index: maßgebender Nachweis (s Stahl, ct Durchstanzen, ce Betonkantenbruch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jeder Wert ist das Ergebnis der Bemessung dieser Bezugssituation mit diesem Programm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maßgebend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a_r,min [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e_min [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchstanzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betonkantenbruch</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -386,6 +386,10 @@
         <source>Projekt als PD&amp;F...</source>
         <translation>Project as PD&amp;F...</translation>
     </message>
+    <message>
+        <source>&amp;Tragfähigkeitstabellen...</source>
+        <translation>Load capacity &amp;tables...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -1889,7 +1893,7 @@ A dowel that is not admissible is never ordered.</translation>
 Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
         <translation>For this position: %1.
 
-Create the reinforcement drawing of %2 all the same? It will carry the note "not admissible" below its title.</translation>
+Create the reinforcement drawing of %2 all the same? It will carry the note &quot;not admissible&quot; below its title.</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2250,113 @@ Create the reinforcement drawing of %2 all the same? It will carry the note "not
     </message>
 </context>
 <context>
+    <name>TfrmTragfaehigkeitstabellen</name>
+    <message>
+        <source>Tragfähigkeitstabellen</source>
+        <translation>Load capacity tables</translation>
+    </message>
+    <message>
+        <source>Doppelklick auf einen Wert: neue Position mit diesem Dorn und dieser Last</source>
+        <translation>Double-click a value: new position with this dowel and this load</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation>&amp;Recalculate</translation>
+    </message>
+    <message>
+        <source>Tabelle mit der Auswahl neu berechnen</source>
+        <translation>Recalculate the table for the selection</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen drucken</source>
+        <translation>Print the tables of the ticked dowel types</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen als PDF speichern</source>
+        <translation>Save the tables of the ticked dowel types as PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern...</source>
+        <translation>Save as C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Werte der angekreuzten Dorntypen als CSV-Datei speichern</source>
+        <translation>Save the values of the ticked dowel types as a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Dialog schließen</source>
+        <translation>Close the dialog</translation>
+    </message>
+    <message>
+        <source>ab Mindestdicke des Dorns</source>
+        <translation>from the dowel's minimum thickness</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Dorntypen</source>
+        <translation>Dowel types</translation>
+    </message>
+    <message>
+        <source>Betongüten</source>
+        <translation>Concrete strength classes</translation>
+    </message>
+    <message>
+        <source>Plattendicke von</source>
+        <translation>Slab thickness from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Der Dorn ist hier nicht zulässig: %1</source>
+        <translation>The dowel is not admissible here: %1</translation>
+    </message>
+    <message>
+        <source>Die Auswahl enthält keine Tabellenwerte.</source>
+        <translation>The selection contains no table values.</translation>
+    </message>
+    <message>
+        <source>Die Tragfähigkeitstabellen konnten nicht gedruckt werden.</source>
+        <translation>The load capacity tables could not be printed.</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.pdf</source>
+        <translation>Load_capacity_tables.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.csv</source>
+        <translation>Load_capacity_tables.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
@@ -2385,6 +2496,85 @@ Create the reinforcement drawing of %2 all the same? It will carry the note "not
     <message>
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Do you want to overwrite the value?</translation>
+    </message>
+</context>
+<context>
+    <name>Tragfaehigkeitstabelle</name>
+    <message>
+        <source>Tragfähigkeitstabelle %1</source>
+        <translation>Load capacity table %1</translation>
+    </message>
+    <message>
+        <source>Bezugssituation: ein einzelner Doppelschubdorn unter Punktlast, Anschluss Platte an Platte</source>
+        <translation>Reference situation: a single double shear dowel under a point load, slab-to-slab connection</translation>
+    </message>
+    <message>
+        <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
+        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and front %4 cm each</translation>
+    </message>
+    <message>
+        <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
+        <translation>The values apply from the edge distance a_r,min and the dowel spacing e_min of the row upwards; edge distances and spacings of at least these values do not reduce the resistance.</translation>
+    </message>
+    <message>
+        <source>V_Rd: Bemessungswiderstand eines Dorns in kN, auf 0,01 kN abgerundet; Index: maßgebender Nachweis (s Stahl, ct Durchstanzen, ce Betonkantenbruch)</source>
+        <translation>V_Rd: design resistance of one dowel in kN, rounded down to 0.01 kN; index: governing check (s steel, ct punching shear, ce concrete edge failure)</translation>
+    </message>
+    <message>
+        <source>Jeder Wert ist das Ergebnis der Bemessung dieser Bezugssituation mit diesem Programm.</source>
+        <translation>Each value is the result of the design of this reference situation with this program.</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Dowel</translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation>Concrete strength class</translation>
+    </message>
+    <message>
+        <source>h [cm]</source>
+        <translation>h [cm]</translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation>Joint width</translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation>Fire protection</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Reinforcement</translation>
+    </message>
+    <message>
+        <source>maßgebend</source>
+        <translation>governing</translation>
+    </message>
+    <message>
+        <source>a_r,min [cm]</source>
+        <translation>a_r,min [cm]</translation>
+    </message>
+    <message>
+        <source>e_min [cm]</source>
+        <translation>e_min [cm]</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation>Steel</translation>
+    </message>
+    <message>
+        <source>Durchstanzen</source>
+        <translation>Punching shear</translation>
+    </message>
+    <message>
+        <source>Betonkantenbruch</source>
+        <translation>Concrete edge failure</translation>
     </message>
 </context>
 <context>
