@@ -222,6 +222,9 @@ public:
     // The dowel type shown and delivered for the current position.
     Eingabeergebnis DornWaehlen(TsDorn dorn);
     Eingabeergebnis SkizzeWaehlen(TsSkizzeTyp typ);
+    // The results of the current position no longer count as its design (scripts that change inputs): it is
+    // shown in input mode and designed anew before anything is made from it.
+    Eingabeergebnis BerechnungVerwerfen();
 
     // A dialog that changes the working copy while it is open (arbitrary load, reinforcement): Beginnen keeps
     // the working copy as it is; the changes made until Abschliessen are one step named `name`, Verwerfen

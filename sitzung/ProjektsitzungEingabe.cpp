@@ -309,6 +309,11 @@ Eingabeergebnis Projektsitzung::SkizzeWaehlen(TsSkizzeTyp typ) {
     return ergebnis;
 }
 
+Eingabeergebnis Projektsitzung::BerechnungVerwerfen() {
+    return Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), Geaendert::Ergebnisse,
+                   [](TKAnwendung& a) { a.cErgebnisse.SetBerechnet(false); });
+}
+
 void Projektsitzung::BearbeitungBeginnen() {
     bearbeitungen_.push_back(arbeitskopie_);
 }
