@@ -110,6 +110,10 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
 TfrmHauptMaske::~TfrmHauptMaske() {
     qApp->removeEventFilter(this);
     farbe_.Schreiben(*umgebung_.Einstellungen().Oeffnen());
+    // The input fields go before the session they write to: a field losing the focus as it is deleted
+    // still reports that it was left.
+    disconnect(&adapter_, nullptr, this, nullptr);
+    delete takeCentralWidget();
 }
 
 // The dialogs live as long as the window and are reused.

@@ -147,7 +147,9 @@ std::string Zuweisen(Projektsitzung& sitzung, const std::string& name, const std
         const std::optional<double> zahl = LeseFloat(wert);
         if (!zahl) return "keine Zahl";
         ergebnis = sitzung.FeldwertSetzen(*feld, *zahl);
-        if (!ergebnis) return ergebnis.meldung + " (" + Grenzen(Beschreibung(*feld)) + ")";
+        const bool grenze =
+            ergebnis.pruefung == Feldpruefung::ZuKlein || ergebnis.pruefung == Feldpruefung::ZuGross;
+        if (!ergebnis) return ergebnis.meldung + (grenze ? " (" + Grenzen(Beschreibung(*feld)) + ")" : "");
     } else if (name == "name") {
         ergebnis = sitzung.PositionBenennen(wert);
     } else if (name == "bauvorhaben") {

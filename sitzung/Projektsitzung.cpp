@@ -252,13 +252,7 @@ bool Projektsitzung::Zulaessig(int nummer, TsDorn dorn) const {
 Aufnahme Projektsitzung::BedarfslisteAufnehmen(const std::string& positionsText) {
     TKStueckliste vorher = modell_.cStueckliste;
     const Aufnahme aufnahme = EintragAufnehmen(positionsText);
-    if (aufnahme == Aufnahme::Angehaengt || aufnahme == Aufnahme::Ersetzt) {
-        std::vector<Verlauf::Teil> teile;
-        teile.emplace_back(Verlauf::Bedarfsliste{std::move(vorher)});
-        SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Bedarfsliste")), std::move(teile),
-                         modell_.GetAktAnwendung());
-        Melden(Geaendert::Bedarfsliste);
-    }
+    BedarfslisteErsetzen(modell_.cStueckliste, std::move(vorher));
     return aufnahme;
 }
 
@@ -308,7 +302,7 @@ void Projektsitzung::BedarfslisteSetzen(const TKStueckliste& liste) {
 
 void Projektsitzung::BedarfslisteErsetzen(const TKStueckliste& liste, TKStueckliste vorher) {
     if (liste == vorher) return;
-    modell_.cStueckliste = liste;
+    if (&liste != &modell_.cStueckliste) modell_.cStueckliste = liste;
     std::vector<Verlauf::Teil> teile;
     teile.emplace_back(Verlauf::Bedarfsliste{std::move(vorher)});
     SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Bedarfsliste")), std::move(teile),

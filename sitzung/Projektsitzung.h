@@ -264,6 +264,7 @@ private:
     Eingabeergebnis Abgelehnt(Feldpruefung pruefung) const;
     std::string Lastpunkthinweis(const std::vector<Lastpunktaenderung>& punkte) const;
     Aufnahme EintragAufnehmen(const std::string& nummer);
+    // The bill becomes `liste` (which may be the bill itself, changed in place) as one step from `vorher`.
     void BedarfslisteErsetzen(const TKStueckliste& liste, TKStueckliste vorher);
     bool PlatzFuerPosition() const;
     // Appends positions through `anhaengen` (false: nothing appended) as one step named `name`; the last
