@@ -11,7 +11,6 @@
 #include "model/Bedarfsliste.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
-#include "sitzung/Bedarfsnummern.h"
 #include "sitzung/Bewehrungsauswahl.h"
 #include "sitzung/Projektsitzung.h"
 
@@ -232,18 +231,6 @@ TEST_F(Verlaufstest, loeschenNurNachBestaetigung) {
     EXPECT_FALSE(s.Geaendert());
 }
 
-// A calculation is a step: undone, the position has the results it had before (none here).
-TEST_F(Verlaufstest, berechnungRueckgaengig) {
-    ASSERT_TRUE(s.Berechnen().bemessen);
-    ASSERT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
-    ASSERT_TRUE(s.Rueckgaengig());
-    EXPECT_FALSE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
-    EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
-    ASSERT_TRUE(s.Wiederherstellen());
-    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
-    EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
-}
-
 TEST_F(Verlaufstest, neueAenderungVerwirftDasWiederherstellen) {
     ASSERT_TRUE(s.FeldSetzen(Feld::PlatteDicke, "30"));
     ASSERT_TRUE(s.Rueckgaengig());
@@ -317,34 +304,6 @@ TEST_F(Verlaufstest, offeneBearbeitung) {
     s.BearbeitungVerwerfen();
     EXPECT_TRUE(s.Arbeitskopie() == vorher);
     EXPECT_EQ(s.NameRueckgaengig(), "Plattendicke");
-}
-
-// An entry of the bill names its position by number; the numbers follow when a position goes.
-TEST(Bedarfsnummern, folgenDerNummerierung) {
-    const auto eintrag = [](const std::string& nummer) {
-        TKStueckliste::Eintrag e(Bedarfszeile::Anzahl);
-        e[Bedarfszeile::Position] = "Pos " + nummer;
-        e[Bedarfszeile::LfdNr] = nummer;
-        return e;
-    };
-    TKStueckliste liste;
-    for (const char* nummer : {"1", "2", " 3", "2", "x"}) liste.AddEintrag(eintrag(nummer));
-    EXPECT_EQ(AnzahlEintraegeVon(liste, 2), 2);
-    EXPECT_EQ(AnzahlEintraegeVon(liste, 3), 1);
-
-    const auto nummern = [](const TKStueckliste& l) {
-        std::vector<std::string> n;
-        for (int nr = 1; nr <= l.GetCountEintraege(); ++nr)
-            n.push_back(l.GetEintrag(nr)[Bedarfszeile::LfdNr]);
-        return n;
-    };
-    TKStueckliste entfernt = liste;
-    PositionEntfernt(entfernt, 2, true);
-    EXPECT_EQ(nummern(entfernt), (std::vector<std::string>{"1", "2", "x"}));
-    EXPECT_EQ(entfernt.GetEintrag(2)[Bedarfszeile::Position], "Pos  3");
-    TKStueckliste behalten = liste;
-    PositionEntfernt(behalten, 2, false);
-    EXPECT_EQ(nummern(behalten), (std::vector<std::string>{"1", "", "2", "", "x"}));
 }
 
 // Deleting the second of three positions: its entry goes or keeps no position, the third's entry follows it
