@@ -112,7 +112,8 @@ public:
     // makes it current. A foreign file appends nothing.
     Dateiergebnis PositionUebernehmen(const std::string& datei, int index);
 
-    // The points of the working copy's arbitrary line load, in any order (they are kept sorted by x).
+    // The points of the working copy's arbitrary line load, in any order (they are kept sorted by x); the
+    // arbitrary-load dialog sets them inside a Bearbeitung, which makes its changes one step.
     void BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte);
 
     // The header every printed page carries.
@@ -222,8 +223,8 @@ public:
     // The dowel type shown and delivered for the current position.
     Eingabeergebnis DornWaehlen(TsDorn dorn);
     Eingabeergebnis SkizzeWaehlen(TsSkizzeTyp typ);
-    // The results of the current position no longer count as its design (scripts that change inputs): it is
-    // shown in input mode and designed anew before anything is made from it.
+    // The results of the current position no longer count as its design (scripts that change inputs): the
+    // window shows it in input mode, and every output designs it anew before anything is made from it.
     Eingabeergebnis BerechnungVerwerfen();
 
     // A dialog that changes the working copy while it is open (arbitrary load, reinforcement): Beginnen keeps
