@@ -236,6 +236,7 @@ void TfrmBewehrung::Ok() {
         auswahl_.Weiterbearbeiten();
         return;
     }
+    auswahl_.Abschliessen();
     uebersicht_();
     accept();
 }

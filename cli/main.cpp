@@ -10,6 +10,7 @@ namespace {
 constexpr Befehl Befehle[] = {
     {"design", "Positionen eines Projekts bemessen und die Ergebnisliste ausgeben", DesignBefehl},
     {"dxf", "Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben", DxfBefehl},
+    {"set", "Eingaben einer Position mit den Grenzen des Programms ändern", SetBefehl},
 #ifdef ZAVR_SKIZZEN
     {"sketch", "eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben", SkizzeBefehl},
     {"report", "den Berechnungsnachweis einer Position als PDF oder Bild schreiben", ReportBefehl},

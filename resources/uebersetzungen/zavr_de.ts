@@ -390,6 +390,14 @@
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -746,6 +754,26 @@
     </message>
     <message>
         <source>rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1243,6 +1271,94 @@ Soll diese überschrieben werden?</source>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1859,6 +1975,14 @@ Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
 Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2459,6 +2583,10 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -390,6 +390,14 @@
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation>Load capacity &amp;tables...</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -748,6 +756,26 @@
     <message>
         <source>rechts</source>
         <translation>right</translation>
+    </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation>Dowel spacing of the pair</translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation>Dowel spacing of the row</translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation>Shear force, left</translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation>Shear force, right</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Arbitrary load</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1275,94 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Datei nicht gefunden</source>
         <translation>file not found</translation>
+    </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation>This value is not entered for the selected load case.</translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation>Take over position</translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation>Project data</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation>Maximum dowel spacing</translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation>Bill of quantities</translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation>Add position</translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation>Delete position %1 &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation>Position %1 is in the bill of quantities. Remove its entry as well?</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Delete position</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation>The joint length is now %1 m. The points of the arbitrary load have been adjusted:</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation>x = %1 m (q = %2 kN/m): now at x = %3 m</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation>x = %1 m (q = %2 kN/m): removed</translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation>&quot;Undo&quot; restores the previous joint length with all load points.</translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation>This load case is not possible for the selected application case.</translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation>Load case</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Position name</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation>Design values</translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation>Dowel selection</translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation>Sketch</translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
+        <translation>Position from table</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +2011,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
 
 Create the reinforcement drawing of %2 all the same? It will carry the note &quot;not admissible&quot; below its title.</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2301,7 +2425,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>ab Mindestdicke des Dorns</source>
-        <translation>from the dowel's minimum thickness</translation>
+        <translation>from the dowel&apos;s minimum thickness</translation>
     </message>
     <message>
         <source>Auswahl</source>
@@ -2496,6 +2620,10 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     <message>
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Do you want to overwrite the value?</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Arbitrary load</translation>
     </message>
 </context>
 <context>

@@ -390,6 +390,14 @@
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation>&amp;Tablice nośności...</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Ponów</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -748,6 +756,26 @@
     <message>
         <source>rechts</source>
         <translation>z prawej</translation>
+    </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation>Rozstaw trzpieni w parze</translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation>Rozstaw trzpieni w rzędzie</translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation>Siła poprzeczna z lewej</translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation>Siła poprzeczna z prawej</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Obciążenie dowolne</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1275,94 @@ Czy ją zastąpić?</translation>
     <message>
         <source>Datei nicht gefunden</source>
         <translation>nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation>Tej wartości nie wprowadza się dla wybranego przypadku obciążenia.</translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation>Przejęcie pozycji</translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation>Dane projektu</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation>Maksymalny rozstaw trzpieni</translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation>Zestawienie materiałów</translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation>Dodaj pozycję</translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation>Czy usunąć pozycję %1 &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation>Pozycja %1 znajduje się w zestawieniu materiałów. Czy usunąć również jej wpis?</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Usunięcie pozycji</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation>Długość szczeliny wynosi teraz %1 m. Punkty obciążenia dowolnego zostały dopasowane:</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation>x = %1 m (q = %2 kN/m): teraz w x = %3 m</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation>x = %1 m (q = %2 kN/m): usunięty</translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation>&quot;Cofnij&quot; przywraca poprzednią długość szczeliny wraz ze wszystkimi punktami obciążenia.</translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation>Ten przypadek obciążenia nie jest możliwy dla wybranego przypadku zastosowania.</translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation>Przypadek obciążenia</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Nazwa pozycji</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation>Wartości obliczeniowe</translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation>Wybór trzpienia</translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation>Szkic</translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
+        <translation>Pozycja z tabeli</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +2011,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
 
 Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację &quot;niedopuszczalny&quot;.</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2496,6 +2620,10 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     <message>
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Czy zastąpić tę wartość?</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Obciążenie dowolne</translation>
     </message>
 </context>
 <context>
