@@ -3039,7 +3039,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
-        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and front %4 cm each</translation>
+        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and joint face %4 cm each</translation>
     </message>
     <message>
         <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
@@ -3122,7 +3122,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den kleinsten Doppelschubdorn!</source>
-        <translation>The member thickness given is smaller than the minimum thickness for the smallest double shear dowel!</translation>
+        <translation>The specified member thickness is smaller than the minimum thickness for the smallest double shear dowel!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung oben ist &lt; 2,5 cm. Bitte prüfen!</source>

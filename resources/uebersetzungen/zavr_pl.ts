@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>und Brandschutzmanschetten</source>
-        <translation>i mankiety ogniochronne</translation>
+        <translation>i mankiety ppoż.</translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
