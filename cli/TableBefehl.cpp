@@ -15,6 +15,7 @@
 #include "datei/DateiErsetzen.h"
 #include "datei/Dateifehler.h"
 #include "model/Katalog.h"
+#include "model/TKAnwendung.h"
 #include "model/Texte.h"
 #include "model/Zahlentext.h"
 #include "output/Seitenkopf.h"
@@ -130,7 +131,9 @@ bool LeseDicken(const std::string& text, Tabellenauswahl& auswahl) {
 std::optional<Tabellenauswahl> Auswahl(const Argumente& a, std::string& fehler) {
     Tabellenauswahl auswahl;
     for (int d = 0; d < AnzahlDorne; ++d) auswahl.dorne.push_back(static_cast<TsDorn>(d));
-    for (int g = 0; g < 7; ++g) auswahl.gueten.push_back(static_cast<TsBetonguete>(g));
+    // The seven grades the input window offers in the language of the run (Polish: with the old classes).
+    const int erste = LandAusSprache(static_cast<unsigned long>(Sprache().kennung)) == TsLand::plk ? 7 : 0;
+    for (int g = erste; g < erste + 7; ++g) auswahl.gueten.push_back(static_cast<TsBetonguete>(g));
     const auto lesen = [&](const char* option, auto& ziel, auto leser) {
         const auto text = a.Wert(option);
         if (!text || !fehler.empty()) return;

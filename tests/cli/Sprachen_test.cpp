@@ -173,6 +173,18 @@ TEST_F(Sprachen, zeichnungenUndSkizzenInDerSprache) {
     EXPECT_TRUE(Enthaelt(skizze, " link"));
 }
 
+// Without --grades the table offers the grades the input window offers in the language.
+TEST_F(Sprachen, tragfaehigkeitstabelleMitDenGuetenDerSprache) {
+    const std::vector<std::string> tabelle{"table", "--types", "ZAVR 60 HF", "--h", "24:24", "-o"};
+    for (const auto& [sprache, guete] : {std::pair{"pl", "C20/25 (B25)"}, std::pair{"en", "C20/25;"}}) {
+        std::vector<std::string> argumente{"--language", sprache};
+        argumente.insert(argumente.end(), tabelle.begin(), tabelle.end());
+        argumente.push_back(Pfad("t.csv"));
+        ASSERT_EQ(Cli(argumente).status, 0) << sprache;
+        EXPECT_TRUE(Enthaelt(DateiInhalt(Pfad("t.csv")), guete)) << sprache;
+    }
+}
+
 TEST_F(Sprachen, falscheSpracheOderTrennerGebenZwei) {
     const Lauf sprache = Cli({"--language", "fr", "design", Beispiel});
     EXPECT_EQ(sprache.status, 2);
