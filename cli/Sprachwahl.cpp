@@ -104,7 +104,8 @@ std::optional<int> IDSpracheAusEinstellungen(const fs::path& datei) {
 }
 
 std::vector<fs::path> Einstellungsdateien(const fs::path& cliOrdner) {
-    std::vector<fs::path> dateien{cliOrdner / ".." / "lib" / "zavr" / "zavr.INI"};
+    std::vector<fs::path> dateien;
+    if (!cliOrdner.empty()) dateien.push_back(cliOrdner / ".." / "lib" / "zavr" / "zavr.INI");
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0')
         dateien.push_back(fs::path(xdg) / "zavr" / "zavr.INI");
     else if (const char* heim = std::getenv("HOME"); heim != nullptr && *heim != '\0')

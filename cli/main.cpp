@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/Befehle.h"
@@ -65,13 +66,20 @@ void Uebersicht(std::ostream& aus) {
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);
     const Sprachoptionen optionen = SprachoptionenEntnehmen(argumente);
-    const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe");
-    if (!SpracheFestlegen(SpracheBestimmen(optionen, programm.parent_path()))) {
-        std::cerr << translate(
-                         "Kommandozeile",
-                         "zavr-cli: --language: dieses Programm ist ohne Qt gebaut und spricht nur Deutsch")
-                  << '\n';
-        return ExitDateiFehler;
+    std::error_code ohneProc;  // without /proc only the user's settings are looked for
+    const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", ohneProc);
+    Spracheinstellung sprache = SpracheBestimmen(optionen, programm.parent_path());
+    if (!SpracheFestlegen(sprache)) {
+        if (optionen.kennung) {
+            std::cerr
+                << translate(
+                       "Kommandozeile",
+                       "zavr-cli: --language: dieses Programm ist ohne Qt gebaut und spricht nur Deutsch")
+                << '\n';
+            return ExitDateiFehler;
+        }
+        sprache.kennung = 1031;  // a build without catalogues speaks German unless asked for another language
+        SpracheFestlegen(sprache);
     }
     if (optionen.fehler == "--language") {
         std::cerr << translate("Kommandozeile", "zavr-cli: --language braucht de, en oder pl") << '\n';
