@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Bildquellen.h"
 #include "app/DesktopUmgebung.h"
@@ -47,10 +48,24 @@ constexpr std::array<Fallknopf, 4> lastfaelle{{
     {"tbbeliebigeLast", QT_TRANSLATE_NOOP("Eingabebereich", "&beliebig")},
 }};
 
+const char* const Beschriftungsspalte = "beschriftungsspalte";
+
 QLabel* Beschriftung(const QString& text, int breite, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFixedWidth(breite);
+    label->setProperty(Beschriftungsspalte, breite == BreiteBeschriftung);
     return label;
+}
+
+// The captions of all rows share one column, as wide as the longest caption of the language needs.
+void BeschriftungsspalteAnpassen(QWidget& bereich) {
+    const QList<QLabel*> labels = bereich.findChildren<QLabel*>();
+    int breite = BreiteBeschriftung;
+    for (const QLabel* label : labels)
+        if (label->property(Beschriftungsspalte).toBool())
+            breite = std::max(breite, label->sizeHint().width());
+    for (QLabel* label : labels)
+        if (label->property(Beschriftungsspalte).toBool()) label->setFixedWidth(breite);
 }
 
 QComboBox* Auswahl(const char* name, const QStringList& eintraege, QWidget* parent) {
@@ -114,6 +129,7 @@ Eingabebereich::Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebun
     spalte->addWidget(BaueBewehrung());
     spalte->addWidget(BaueBelastung());
     spalte->addStretch();
+    BeschriftungsspalteAnpassen(*this);
     VerbindeFelder();
     // The front cover and the load ratio exist for stored projects but are not offered for input.
     Zeigen(Feld::BetondeckungVorn, false);

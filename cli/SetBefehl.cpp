@@ -7,6 +7,7 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "model/Texte.h"
@@ -15,7 +16,8 @@
 
 namespace {
 
-constexpr const char* Aufruf =
+constexpr const char* Aufruf = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]\n"
     "\n"
     "Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das\n"
@@ -27,12 +29,13 @@ constexpr const char* Aufruf =
     "\n"
     "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
     "  -o DATEI       das geänderte Projekt hierhin schreiben\n"
-    "  --help         diese Beschreibung\n";
+    "  --help         diese Beschreibung\n");
 
-constexpr const char* Rueckgabe =
+constexpr const char* Rueckgabe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "\n"
     "Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht\n"
-    "schreibbar, oder die Argumente sind falsch.\n";
+    "schreibbar, oder die Argumente sind falsch.\n");
 
 // A choice of the window (application case, load case, combo boxes, check boxes) by its name for scripts.
 struct Auswahl {
@@ -56,37 +59,37 @@ std::vector<std::string> Guetenamen() {
 const std::vector<Auswahl>& Auswahlen() {
     static const std::vector<Auswahl> auswahlen{
         {"anwendungsfall",
-         "Anwendungsfall",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Anwendungsfall"),
          {"einzel", "paar-platte", "paar-wand", "reihe-platte", "reihe-wand"},
          Mit<TsAnwendungsfall>(&Projektsitzung::AnwendungsfallSetzen)},
         {"lastfall",
-         "Belastungsfall (wie der Anwendungsfall ihn zulässt)",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Belastungsfall (wie der Anwendungsfall ihn zulässt)"),
          {"punkt", "konstant", "linear", "beliebig"},
          Mit<TsBelastungsfall>(&Projektsitzung::LastfallSetzen)},
         {"fugenbreite",
-         "max. Fugenbreite [mm]",
+         QT_TRANSLATE_NOOP("Kommandozeile", "max. Fugenbreite [mm]"),
          {"20", "30", "40", "50", "60"},
          Mit<TsFugenbreite>(&Projektsitzung::FugenbreiteSetzen)},
-        {"betonguete", "Betongüte", Guetenamen(),
+        {"betonguete", QT_TRANSLATE_NOOP("Kommandozeile", "Betongüte"), Guetenamen(),
          [](Projektsitzung& s, int i) { return s.BetongueteSetzen(i); }},
         {"feuerwiderstand",
-         "Feuerwiderstandsdauer",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Feuerwiderstandsdauer"),
          {"ohne", "F90"},
          Mit<TsFeuerwiderstand>(&Projektsitzung::FeuerwiderstandSetzen)},
         {"bewehrung",
-         "Ermittlung der Bewehrung",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Ermittlung der Bewehrung"),
          {"standard", "optimal"},
          Mit<TsBewehrungCalc>(&Projektsitzung::BewehrungCalcSetzen)},
         {"paarabstand_berechnen",
-         "Dornabstand eines Paares berechnen",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Dornabstand eines Paares berechnen"),
          {"nein", "ja"},
          [](Projektsitzung& s, int i) { return s.DornPaarAbstandBerechnen(i == 1); }},
         {"dornabstand_konstant",
-         "konstanter Dornabstand einer Reihe",
+         QT_TRANSLATE_NOOP("Kommandozeile", "konstanter Dornabstand einer Reihe"),
          {"nein", "ja"},
          [](Projektsitzung& s, int i) { return s.KonstanterDornabstand(i == 1); }},
         {"max_dornabstand",
-         "Maximaler Dornabstand (Einstellung zur Bemessung)",
+         QT_TRANSLATE_NOOP("Kommandozeile", "Maximaler Dornabstand (Einstellung zur Bemessung)"),
          {"unbegrenzt", "5d-gleich", "5d-konstruktiv"},
          [](Projektsitzung& s, int i) {
              s.MaxDornabstandSetzen(static_cast<TsMaxDornabstand>(i));
@@ -97,14 +100,15 @@ const std::vector<Auswahl>& Auswahlen() {
 }
 
 std::string Grenzen(const Feldbeschreibung& b) {
-    const char t = ',';
+    const char t = Sprache().dezimaltrenner;
     switch (b.bereich) {
         case -1:
-            return "mindestens " + FloatText(b.minimum, t);
+            return Einsetzen(translate("Kommandozeile", "mindestens %1"), {FloatText(b.minimum, t)});
         case 1:
-            return "höchstens " + FloatText(b.maximum, t);
+            return Einsetzen(translate("Kommandozeile", "höchstens %1"), {FloatText(b.maximum, t)});
         case 2:
-            return FloatText(b.minimum, t) + " bis " + FloatText(b.maximum, t);
+            return Einsetzen(translate("Kommandozeile", "%1 bis %2"),
+                             {FloatText(b.minimum, t), FloatText(b.maximum, t)});
         default:
             return {};
     }
@@ -112,7 +116,8 @@ std::string Grenzen(const Feldbeschreibung& b) {
 
 std::string Hilfe() {
     std::ostringstream text;
-    text << Aufruf << "\nZahlenfelder (Einheit des Fensters, Grenzen):\n";
+    text << translate("Kommandozeile", Aufruf) << "\n"
+         << translate("Kommandozeile", "Zahlenfelder (Einheit des Fensters, Grenzen):") << '\n';
     for (Feld feld : AlleFelder()) {
         const Feldbeschreibung& b = Beschreibung(feld);
         std::string name = b.kurzname;
@@ -121,17 +126,24 @@ std::string Hilfe() {
              << '\n';
     }
     text
-        << "  (qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)\n";
-    text << "\nAuswahlen:\n";
+        << "  "
+        << translate(
+               "Kommandozeile",
+               "(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)")
+        << "\n\n"
+        << translate("Kommandozeile", "Auswahlen:") << '\n';
     for (const Auswahl& a : Auswahlen()) {
         std::string name = a.name;
         name.resize(22, ' ');
-        text << "  " << name << a.beschreibung << ": ";
+        text << "  " << name << translate("Kommandozeile", a.beschreibung) << ": ";
         for (std::size_t i = 0; i < a.werte.size(); ++i) text << (i ? " | " : "") << a.werte[i];
         text << '\n';
     }
-    text << "\nTexte:\n  name                  Positionsname\n  bauvorhaben           Bauvorhaben\n";
-    text << Rueckgabe;
+    text << '\n'
+         << translate("Kommandozeile", "Texte:") << "\n  name                  "
+         << translate("Kommandozeile", "Positionsname") << "\n  bauvorhaben           "
+         << translate("Kommandozeile", "Bauvorhaben") << '\n';
+    text << translate("Kommandozeile", Rueckgabe);
     return text.str();
 }
 
@@ -145,7 +157,7 @@ std::string Zuweisen(Projektsitzung& sitzung, const std::string& name, const std
     Eingabeergebnis ergebnis;
     if (const std::optional<Feld> feld = FeldMitKurzname(name)) {
         const std::optional<double> zahl = LeseFloat(wert);
-        if (!zahl) return "keine Zahl";
+        if (!zahl) return translate("Kommandozeile", "keine Zahl");
         ergebnis = sitzung.FeldwertSetzen(*feld, *zahl);
         const bool grenze =
             ergebnis.pruefung == Feldpruefung::ZuKlein || ergebnis.pruefung == Feldpruefung::ZuGross;
@@ -158,9 +170,11 @@ std::string Zuweisen(Projektsitzung& sitzung, const std::string& name, const std
         const auto& auswahlen = Auswahlen();
         const auto a = std::find_if(auswahlen.begin(), auswahlen.end(),
                                     [&](const Auswahl& x) { return name == x.name; });
-        if (a == auswahlen.end()) return "unbekannter Name (zavr-cli set --help nennt alle)";
+        if (a == auswahlen.end())
+            return translate("Kommandozeile", "unbekannter Name (zavr-cli set --help nennt alle)");
         const auto w = std::find(a->werte.begin(), a->werte.end(), wert);
-        if (w == a->werte.end()) return "unbekannter Wert (zavr-cli set --help nennt alle)";
+        if (w == a->werte.end())
+            return translate("Kommandozeile", "unbekannter Wert (zavr-cli set --help nennt alle)");
         ergebnis = a->setzen(sitzung, static_cast<int>(w - a->werte.begin()));
         if (!ergebnis) return ergebnis.meldung;
     }
@@ -179,16 +193,17 @@ int SetBefehl(const std::vector<std::string>& argumente) {
         return ExitOk;
     }
     const std::optional<int> position = PositionsOption(a);
-    if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
-    if (a.worte.empty()) return Fehler("keine Eingabedatei angegeben");
+    if (!position) return Fehler(translate("Kommandozeile", "--position braucht eine Positionsnummer ab 1"));
+    if (a.worte.empty()) return Fehler(translate("Kommandozeile", "keine Eingabedatei angegeben"));
     std::vector<std::pair<std::string, std::string>> zuweisungen;
     for (auto wort = a.worte.begin() + 1; wort != a.worte.end(); ++wort) {
         const auto gleich = wort->find('=');
         if (gleich == std::string::npos || gleich == 0)
-            return Fehler("\"" + *wort + "\" ist keine Zuweisung NAME=WERT");
+            return Fehler(
+                Einsetzen(translate("Kommandozeile", "\"%1\" ist keine Zuweisung NAME=WERT"), {*wort}));
         zuweisungen.emplace_back(wort->substr(0, gleich), wort->substr(gleich + 1));
     }
-    if (zuweisungen.empty()) return Fehler("keine Zuweisung NAME=WERT angegeben");
+    if (zuweisungen.empty()) return Fehler(translate("Kommandozeile", "keine Zuweisung NAME=WERT angegeben"));
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);

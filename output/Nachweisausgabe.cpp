@@ -1,6 +1,7 @@
 #include "output/Nachweisausgabe.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
@@ -97,7 +98,9 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild) {
 
 std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
-        return "keine Position " + std::to_string(position) + " im Projekt";
+        return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
+            .arg(position)
+            .toStdString();
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
@@ -113,7 +116,10 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
             std::find_if(std::begin(Bildformate), std::end(Bildformate),
                          [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
         if (bild == std::end(Bildformate))
-            return "unbekannte Endung von " + datei + " (.pdf, .svg, .png, .jpg oder .bmp)";
+            return QCoreApplication::translate("Nachweis",
+                                               "unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)")
+                .arg(pfad)
+                .toStdString();
         fehler = ErzeugtesSchreiben(
             pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
     }
