@@ -87,18 +87,6 @@ QWidget* Auswahlzeile(const QString& text, const QString& symbol, QComboBox* box
     return zeile;
 }
 
-::Feld FeldVon(Lastwert wert) {
-    switch (wert) {
-        case Lastwert::Punkt:
-            return Feld::Punktlast;
-        case Lastwert::Links:
-            return Feld::LinienlastLinks;
-        case Lastwert::Rechts:
-            break;
-    }
-    return Feld::LinienlastRechts;
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }

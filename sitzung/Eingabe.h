@@ -24,6 +24,19 @@ enum : unsigned {
 // Which value of a load the design-value dialog edits.
 enum class Lastwert { Punkt, Links, Rechts };
 
+// The input field that holds a load value.
+inline Feld FeldVon(Lastwert wert) {
+    switch (wert) {
+        case Lastwert::Punkt:
+            return Feld::Punktlast;
+        case Lastwert::Links:
+            return Feld::LinienlastLinks;
+        case Lastwert::Rechts:
+            break;
+    }
+    return Feld::LinienlastRechts;
+}
+
 // The outcome of an input: refused with its message, or applied with what it changed.
 struct Eingabeergebnis {
     Feldpruefung pruefung = Feldpruefung::Gueltig;

@@ -59,18 +59,6 @@ void LastwertSetzen(TKBelastung& last, Lastwert wert, double v) {
     }
 }
 
-Feld FeldVon(Lastwert wert) {
-    switch (wert) {
-        case Lastwert::Punkt:
-            return Feld::Punktlast;
-        case Lastwert::Links:
-            return Feld::LinienlastLinks;
-        case Lastwert::Rechts:
-            break;
-    }
-    return Feld::LinienlastRechts;
-}
-
 bool Konstant(const TKAnwendung& a) {
     return a.cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast;
 }
