@@ -80,3 +80,8 @@ void TKDornDaten::UebernimmBewehrung(const TrStandardBewehrung& b) {
     TPosB2d = b.B2.d;
     Abstaende(TDistPosB2, b.B2, b.B2.Anz / 2);
 }
+
+void TKDornDaten::FuelleDistPosD(std::size_t anzahl, double erster, double weitere) {
+    TDistPosD.assign(anzahl, weitere);
+    if (anzahl > 0) TDistPosD.front() = erster;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -72,6 +74,13 @@ public:
     void SetDistPosB1(std::vector<double> v) { TDistPosB1 = std::move(v); }
     const std::vector<double>& GetDistPosD() const { return TDistPosD; }
     void SetDistPosD(std::vector<double> v) { TDistPosD = std::move(v); }
+    // The layout of the design run refills the arrays many times per type: in place, keeping their memory.
+    // `anzahl` entries of one spacing (D: the first one differs), or the first `anzahl` entries kept.
+    void FuelleDistPosA(std::size_t anzahl, double abstand) { TDistPosA.assign(anzahl, abstand); }
+    void FuelleDistPosB2(std::size_t anzahl, double abstand) { TDistPosB2.assign(anzahl, abstand); }
+    void FuelleDistPosB1(std::size_t anzahl, double abstand) { TDistPosB1.assign(anzahl, abstand); }
+    void FuelleDistPosD(std::size_t anzahl, double erster, double weitere);
+    void KuerzeDistPosA(std::size_t anzahl) { TDistPosA.resize(std::min(anzahl, TDistPosA.size())); }
 
     double GetDistPosB1Rand() const { return TDistPosB1Rand; }
     void SetDistPosB1Rand(double v) { TDistPosB1Rand = v; }
