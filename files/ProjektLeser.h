@@ -23,10 +23,6 @@ class TKStueckliste;
 // to MaxPositionen. A list has the elements its count declares, absent ones reading their defaults, unless
 // the count is not credible (see Glaubhaft); each list is judged by its own lines only, so a damaged count
 // changes nothing but its own list, and no count makes the reader work or allocate beyond the file's size.
-// The accessors are inlined where the key blocks call them: getter and setter are then known and are called
-// directly, which matters for a file of 10,000 positions that each ask for 2,000 keys.
-#define Eingebettet [[gnu::always_inline]] inline
-
 class ProjektLeser {
 public:
     // Thrown for a file declaring more positions than a project can have.
@@ -44,31 +40,33 @@ public:
         leer = !s.AbschnittOffen(section);
     }
 
+    // The accessors of single fields are inlined where the key blocks call them: getter and setter are then
+    // known and called directly, which counts in a file of 10,000 positions of 2,000 keys each.
     template <class T, class G, class S>
-    Eingebettet void Text(const char* key, T& o, G, S set) {
+    [[gnu::always_inline]] void Text(const char* key, T& o, G, S set) {
         (o.*set)(LiesText(key));
     }
     template <class T, class G, class S>
-    Eingebettet void Zahl(const char* key, T& o, G get, S set) {
+    [[gnu::always_inline]] void Zahl(const char* key, T& o, G get, S set) {
         using W = std::remove_cvref_t<decltype((o.*get)())>;
         const W alt = (o.*get)();
         const int wert = LiesZahl(key, alt);
         (o.*set)(std::in_range<W>(wert) ? static_cast<W>(wert) : alt);
     }
     template <class T, class G, class S>
-    Eingebettet void Enum(const char* key, T& o, G get, S set) {
+    [[gnu::always_inline]] void Enum(const char* key, T& o, G get, S set) {
         Enum(key, o, get, set, (o.*get)());
     }
     template <class T, class G, class S, class E>
-    Eingebettet void Enum(const char* key, T& o, G, S set, E vorgabe) {
+    [[gnu::always_inline]] void Enum(const char* key, T& o, G, S set, E vorgabe) {
         (o.*set)(AusOrdinal(LiesZahl(key, Ord(vorgabe)), vorgabe));
     }
     template <class T, class G, class S>
-    Eingebettet void Float(const char* key, T& o, G get, S set) {
+    [[gnu::always_inline]] void Float(const char* key, T& o, G get, S set) {
         (o.*set)(LiesFloat(key, (o.*get)()));
     }
     template <class T, class G, class S>
-    Eingebettet void Flag(const char* key, T& o, G, S set) {
+    [[gnu::always_inline]] void Flag(const char* key, T& o, G, S set) {
         (o.*set)(LiesFlag(key));
     }
     template <class T, class G, class S>

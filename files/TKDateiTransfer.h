@@ -16,7 +16,7 @@ class TKDateiTransfer {
 public:
     // The largest file the store reads and the program writes as a project: 4 GiB. The largest project
     // the program builds, 10,000 positions each designed as a 30 m row of dowels at close spacing, takes
-    // about 2.7 GB. Reading holds the file's bytes and some 32 bytes per section, so a larger file would
+    // about 2.9 GB. Reading holds the file's bytes and some 32 bytes per section, so a larger file would
     // take memory beyond any project's; it is refused with EFBIG ("die Datei ist zu groß").
     static constexpr std::uint64_t MaxDateigroesse = std::uint64_t{4} << 30;
     // A file's lines in blocks of one section each: at most one block per 16 bytes beyond the first 65,536
