@@ -70,6 +70,10 @@ public:
         (o.*set)(LiesFlag(key));
     }
     template <class T, class G, class S>
+    void Vermerk(const char* key, T& o, G get, S set) {
+        Flag(key, o, get, set);
+    }
+    template <class T, class G, class S>
     void Textliste(const char* zaehler, const std::string& praefix, T& o, G, S set) {
         const int anzahl = Listenlaenge(zaehler, [&](int i) { return Da({praefix, Nr(i + 1)}); });
         std::vector<std::string> zeilen;
