@@ -1294,10 +1294,6 @@ schreibbar, oder die Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1335,6 +1331,10 @@ schreibbar, oder die Argumente sind falsch.
     </message>
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1353,9 +1353,9 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
 Changes inputs of a position with the rules and limits of the program window and saves the project
 in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
 another application case selects the load case it allows, a shorter joint shortens the points of an
-arbitrary load. A value outside its limits ends with the program's message, and nothing is written.
+arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
 The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
-Numbers with "." or "," as decimal separator.
+Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
 
   --position N   the position (counted from 1; without it the current position of the project)
   -o FILE        write the changed project here
@@ -1425,10 +1425,6 @@ are wrong.
         <translation>Number fields (unit of the window, limits):</translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation>(qEd is the whole line load for a constant load; qEd_rechts applies to a linear load only.)</translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation>Choices:</translation>
     </message>
@@ -1458,7 +1454,7 @@ are wrong.
     </message>
     <message>
         <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
-        <translation>"%1" is no assignment NAME=VALUE</translation>
+        <translation>&quot;%1&quot; is no assignment NAME=VALUE</translation>
     </message>
     <message>
         <source>keine Zuweisung NAME=WERT angegeben</source>
@@ -1466,7 +1462,11 @@ are wrong.
     </message>
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
-        <translation>change inputs of a position within the program's limits</translation>
+        <translation>change inputs of a position within the program&apos;s limits</translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
     </message>
 </context>
 <context>

@@ -1355,7 +1355,7 @@ Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje
 wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
 obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
 Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
-Liczby z "." lub "," jako separatorem dziesiętnym.
+Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
 
   --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
   -o PLIK        zapisz tutaj zmieniony projekt
@@ -1425,10 +1425,6 @@ są błędne.
         <translation>Pola liczbowe (jednostka okna, granice):</translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation>(qEd to całe obciążenie liniowe przy obciążeniu równomiernym; qEd_rechts dotyczy tylko obciążenia trapezowego.)</translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation>Wybory:</translation>
     </message>
@@ -1458,7 +1454,7 @@ są błędne.
     </message>
     <message>
         <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
-        <translation>"%1" nie jest przypisaniem NAZWA=WARTOŚĆ</translation>
+        <translation>&quot;%1&quot; nie jest przypisaniem NAZWA=WARTOŚĆ</translation>
     </message>
     <message>
         <source>keine Zuweisung NAME=WERT angegeben</source>
@@ -1467,6 +1463,10 @@ są błędne.
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
         <translation>zmienić dane wejściowe pozycji w granicach programu</translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
     </message>
 </context>
 <context>
