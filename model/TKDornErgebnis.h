@@ -12,8 +12,6 @@ class TKDornErgebnis {
 public:
     explicit TKDornErgebnis(TsDorn pDorn);  // spacings and edge distances start at the catalogue minima
 
-    bool operator==(const TKDornErgebnis&) const = default;
-
     TsDornAnordnung GetDornAnordnung() const { return TDornAnordnung; }
     void SetDornAnordnung(TsDornAnordnung v) { TDornAnordnung = v; }
     double GetNutzhoehe() const { return TNutzhoehe; }
