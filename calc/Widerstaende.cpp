@@ -254,3 +254,23 @@ double VRdctMax(const Dornkontext& k) {
                         })
         .vrd;
 }
+
+Widerstandswerte Widerstandswerte::Aus(const TKDornErgebnis& e) {
+    return {e.GetNutzhoehe(), e.GetAsx(), e.Getby(),    e.GetbySoll(), e.GetAsy(),   e.Getbx(),
+            e.GetRhol(),      e.Getui(),  e.GetVRdct(), e.GetVRdce(),  e.GetVRdZul()};
+}
+
+// The admissible resistance last: the two setters before it recompute it from the others.
+void Widerstandswerte::In(TKDornErgebnis& e) const {
+    e.SetNutzhoehe(nutzhoehe);
+    e.SetAsx(asx);
+    e.Setby(by);
+    e.SetbySoll(bySoll);
+    e.SetAsy(asy);
+    e.Setbx(bx);
+    e.SetRhol(rhol);
+    e.Setui(ui);
+    e.SetVRDct(vrdct);
+    e.SetVRdce(vrdce);
+    e.SetVRdZul(vrdzul);
+}

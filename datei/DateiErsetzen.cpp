@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string_view>
@@ -75,9 +76,11 @@ void RechteUebernehmen(int fd, const std::string& ziel, const std::string& pfad)
     if (fchmod(fd, info.st_mode & 07777) != 0) Fehler(errno, pfad);
 }
 
-class TempDatei {
+}  // namespace
+
+class Ersetzung::Temp {
 public:
-    TempDatei(Dateischicht& schicht, const std::string& ziel, const std::string& pfad)
+    Temp(Dateischicht& schicht, const std::string& ziel, const std::string& pfad)
         : schicht(schicht),
           name(Ordner(ziel) + "/" + TempPraefix(ziel) + std::string(Zufallsteil)),
           pfad(pfad) {
@@ -86,14 +89,14 @@ public:
         // The lock lasts as long as this save runs; a leftover of a killed save is recognised by its lack.
         flock(fd, LOCK_EX | LOCK_NB);
     }
-    ~TempDatei() {
+    ~Temp() {
         if (fd >= 0) close(fd);
         if (!uebernommen) unlink(name.c_str());
     }
-    TempDatei(const TempDatei&) = delete;
-    TempDatei& operator=(const TempDatei&) = delete;
+    Temp(const Temp&) = delete;
+    Temp& operator=(const Temp&) = delete;
 
-    void Schreiben(const std::string& inhalt) {
+    void Schreiben(std::string_view inhalt) {
         const char* p = inhalt.data();
         std::size_t rest = inhalt.size();
         while (rest > 0) {
@@ -123,6 +126,8 @@ private:
     bool uebernommen = false;
 };
 
+namespace {
+
 // The rename itself reaches the disk only with its folder.
 void OrdnerSichern(const std::string& ordner) {
     const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -147,15 +152,54 @@ void ResteEntfernen(const std::string& ordner, const std::string& praefix) {
     }
 }
 
+// Large enough that the system calls cost nothing next to the bytes.
+constexpr std::size_t Puffergroesse = std::size_t{1} << 20;
+
 }  // namespace
 
-void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
-    const std::string ziel = Ersetzungsziel(pfad);
-    {
-        TempDatei temp(AktiveDateischicht(), ziel, pfad);
-        temp.Schreiben(inhalt);
-        temp.Abschliessen(ziel);
+Ersetzung::Ersetzung(const std::string& pfad)
+    : pfad(pfad),
+      ziel(Ersetzungsziel(pfad)),
+      temp(std::make_unique<Temp>(AktiveDateischicht(), ziel, this->pfad)),
+      puffer(std::make_unique_for_overwrite<char[]>(Puffergroesse)) {}
+
+Ersetzung::~Ersetzung() = default;
+
+void Ersetzung::Schreiben(std::string_view bytes) {
+    groesse += bytes.size();
+    if (belegt + bytes.size() > Puffergroesse) {
+        Leeren();
+        if (bytes.size() > Puffergroesse) {
+            temp->Schreiben(bytes);
+            return;
+        }
     }
+    std::copy(bytes.begin(), bytes.end(), puffer.get() + belegt);
+    belegt += bytes.size();
+}
+
+void Ersetzung::Leeren() {
+    temp->Schreiben(std::string_view(puffer.get(), belegt));
+    belegt = 0;
+}
+
+void Ersetzung::Verwerfen() {
+    temp.reset();
+    temp = std::make_unique<Temp>(AktiveDateischicht(), ziel, pfad);
+    belegt = 0;
+    groesse = 0;
+}
+
+void Ersetzung::Abschliessen() {
+    Leeren();
+    temp->Abschliessen(ziel);
+    temp.reset();
     OrdnerSichern(Ordner(ziel));
     ResteEntfernen(Ordner(ziel), TempPraefix(ziel));
+}
+
+void DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+    Ersetzung ersetzung(pfad);
+    ersetzung.Schreiben(inhalt);
+    ersetzung.Abschliessen();
 }

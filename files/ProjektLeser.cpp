@@ -12,10 +12,10 @@ ProjektLeser::ZuVielePositionen::ZuVielePositionen() : std::runtime_error(Meldun
 // The count is applied at once, whatever the file holds of the positions (absent keys read their defaults);
 // a file without positions gets one, and the current position is kept inside the list.
 void ProjektLeser::Positionen(TKModell& m) {
-    const int anzahl = std::max(s.ReadInteger(section, "TAnzAnwendung", m.GetAnzAnwendung()), 1);
+    const int anzahl = std::max(LiesZahl("TAnzAnwendung", m.GetAnzAnwendung()), 1);
     if (anzahl > MaxPositionen) throw ZuVielePositionen();
     m.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl));
-    const int akt = std::clamp(s.ReadInteger(section, "TAktAnwendung", m.GetAktAnwendung()), 1, anzahl);
+    const int akt = std::clamp(LiesZahl("TAktAnwendung", m.GetAktAnwendung()), 1, anzahl);
     m.SetAktAnwendung(static_cast<std::uint16_t>(akt));
 }
 
@@ -23,21 +23,21 @@ void ProjektLeser::Positionen(TKModell& m) {
 // language); only the continuation lines depend on the stored count.
 void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
     stueckliste.ResetEintraege();
-    const int anzahl = Listenlaenge(
-        "TStueckliste", [&](int i) { return s.Vorhanden(section, "TStueckliste" + std::to_string(i + 1)); });
+    const int anzahl = Listenlaenge("TStueckliste", [&](int i) { return Da({"TStueckliste", Nr(i + 1)}); });
     const int titelzeilen = static_cast<int>(StuecklistenTitel.size());
     for (int n = 1; n <= anzahl; ++n) {
         const std::string nr = std::to_string(n);
-        const int zeilen = std::max(s.ReadInteger(section, "TStueckliste" + nr, 0), titelzeilen);
+        const int zeilen = std::max(LiesZahl({"TStueckliste", Nr(n)}, 0), titelzeilen);
         TKStueckliste::Eintrag eintrag;
         for (const char* titel : StuecklistenTitel)
-            eintrag.push_back(s.ReadString(section, "TStueckliste" + std::string(titel) + nr));
+            eintrag.push_back(LiesText("TStueckliste" + std::string(titel) + nr));
         const std::string folgeschluessel =
             "TStueckliste" + std::string(StuecklistenTitel[FolgezeilenTitel]) + nr;
-        const auto folgezeile = [&](int l) { return folgeschluessel + std::to_string(l + titelzeilen); };
-        const int folgezeilen =
-            Glaubhaft(zeilen - titelzeilen, [&](int l) { return s.Vorhanden(section, folgezeile(l)); });
-        for (int l = 0; l < folgezeilen; ++l) eintrag.push_back(s.ReadString(section, folgezeile(l)));
+        const int folgezeilen = Glaubhaft(zeilen - titelzeilen, [&](int l) {
+            return Da({folgeschluessel, Nr(l + titelzeilen)});
+        });
+        for (int l = 0; l < folgezeilen; ++l)
+            eintrag.push_back(LiesText({folgeschluessel, Nr(l + titelzeilen)}));
         stueckliste.AddEintrag(eintrag);
     }
 }
@@ -61,21 +61,21 @@ void ProjektLeser::Belastung(TKBelastung& b) {
 
 // The points in index order, inserted like AddbeliebigeLast does (sorted by x, equal x in file order).
 void ProjektLeser::Lastpunkte(TKBelastung& b) {
-    const auto x = [](std::size_t i) { return "TbeliebigeLast_x" + std::to_string(i); };
-    const auto y = [](std::size_t i) { return "TbeliebigeLast_y" + std::to_string(i); };
+    constexpr std::string_view x = "TbeliebigeLast_x";
+    constexpr std::string_view y = "TbeliebigeLast_y";
     std::vector<TrFloatPoint> punkte(static_cast<std::size_t>(Listenlaenge("AnzbeliebigeLast", [&](int i) {
-        return s.Vorhanden(section, x(i)) || s.Vorhanden(section, y(i));
+        return Da({x, Nr(i)}) || Da({y, Nr(i)});
     })));
     for (std::size_t i = 0; i < punkte.size(); ++i) {
-        punkte[i].x = s.ReadFloat(section, x(i), 0);
-        punkte[i].y = s.ReadFloat(section, y(i), 0);
+        punkte[i].x = LiesFloat({x, i}, 0);
+        punkte[i].y = LiesFloat({y, i}, 0);
     }
     b.SetbeliebigeLast(std::move(punkte));
 }
 
 void ProjektLeser::AnzDorn(TKErgebnisse& r, int anzahl) {
     for (int d = 0; d < anzahl; ++d) {
-        const int wert = s.ReadInteger(section, "TAnzDorn_" + std::to_string(d), 0);
+        const int wert = LiesZahl({"TAnzDorn_", Nr(d)}, 0);
         r.SetAnzDorn(static_cast<TsDorn>(d),
                      std::in_range<std::uint16_t>(wert) ? static_cast<std::uint16_t>(wert) : 0);
     }
@@ -85,29 +85,29 @@ void ProjektLeser::VRds(TKDornDaten& d) {
     const int anzahl = Anzahl("AnzTVRds", 0, AnzahlWerte<TsFugenbreite>());
     for (int i = 0; i < anzahl; ++i) {
         const auto fb = static_cast<TsFugenbreite>(i);
-        d.SetVRds(fb, s.ReadFloat(section, "TVRds_" + std::to_string(i), d.GetVRds(fb)));
+        d.SetVRds(fb, LiesFloat({"TVRds_", Nr(i)}, d.GetVRds(fb)));
     }
 }
 
 void ProjektLeser::DornAbstaende(TKDornErgebnis& e) {
-    const auto abstand = [](int i) { return "TDornAbstand_" + std::to_string(i); };
-    const auto notwendig = [](int i) { return "TDornNotwendig_" + std::to_string(i); };
+    constexpr std::string_view abstand = "TDornAbstand_";
+    constexpr std::string_view notwendig = "TDornNotwendig_";
     const int anzahl = Listenlaenge("AnzTDornAbstand", [&](int i) {
-        return s.Vorhanden(section, abstand(i)) || s.Vorhanden(section, notwendig(i));
+        return Da({abstand, Nr(i)}) || Da({notwendig, Nr(i)});
     });
     e.ResetDornAbstand();
     for (int i = 0; i < anzahl; ++i) {
-        const double wert = s.ReadFloat(section, abstand(i), 0);
-        e.AddDornAbstand(wert, s.ReadBool(section, notwendig(i)));
+        const double wert = LiesFloat({abstand, Nr(i)}, 0);
+        e.AddDornAbstand(wert, LiesFlag({notwendig, Nr(i)}));
     }
 }
 
 void ProjektLeser::Meldungen(TKMeldungen& m) {
-    const auto meldung = [](int i) { return "TMeldungen_" + std::to_string(i); };
-    const int anzahl = Listenlaenge("AnzTMeldungen", [&](int i) { return s.Vorhanden(section, meldung(i)); });
+    constexpr std::string_view meldung = "TMeldungen_";
+    const int anzahl = Listenlaenge("AnzTMeldungen", [&](int i) { return Da({meldung, Nr(i)}); });
     m.Reset();
     for (int i = 0; i < anzahl; ++i) {
-        const int code = s.ReadInteger(section, meldung(i), 0);
+        const int code = LiesZahl({meldung, Nr(i)}, 0);
         m.SetMeldung(std::in_range<std::uint16_t>(code) ? static_cast<std::uint16_t>(code) : 0);
     }
 }

@@ -14,7 +14,7 @@ std::array<TKDornErgebnis, AnzahlDorne> DornErgebnisse(std::index_sequence<I...>
 TKErgebnisse::TKErgebnisse(TsLand pLand)
     : cDornErgebnis(DornErgebnisse(std::make_index_sequence<AnzahlDorne>{})) {
     for (int d = 0; d < AnzahlDorne; ++d) {
-        cDornDaten[d] = TKDornDaten(pLand);
+        cDornDaten[d].SetVRds_Data(pLand);
         cDornDaten[d].SetDorn(static_cast<TsDorn>(d), cGeometrie.GetFugenbreite(),
                               cGeometrie.GetPlatteDicke());
     }

@@ -12,6 +12,7 @@
 #include <array>
 #include <clocale>
 #include <memory>
+#include <optional>
 
 #include "datei/DateiErsetzen.h"
 #include "datei/Dateifehler.h"
@@ -53,6 +54,43 @@ QByteArray VektorBytes(const Bildauftrag& auftrag) {
     return canvas.end() ? bytes : QByteArray();
 }
 
+// Qt writes PNG at quality 80 with zlib's fastest level.
+constexpr int PngQualitaet = 80;
+constexpr std::size_t MaxPalette = 256;
+
+// The colours of a picture, when there are no more than a palette holds. Sketches are line drawings: a run
+// of pixels mostly repeats its colour, so the table is asked only where the colour changes.
+std::optional<QList<QRgb>> Palette(const QImage& bild) {
+    constexpr std::size_t Plaetze = 4 * MaxPalette;  // a power of two, at most a quarter used
+    std::array<QRgb, Plaetze> tabelle{};             // 0 marks a free slot: every pixel is opaque
+    QList<QRgb> farben;
+    QRgb letzte = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        for (int x = 0; x < bild.width(); ++x) {
+            const QRgb farbe = zeile[x];
+            if (farbe == letzte) continue;
+            letzte = farbe;
+            std::size_t i = (farbe * 0x9E3779B1u) >> 22 & (Plaetze - 1);
+            while (tabelle[i] != 0 && tabelle[i] != farbe) i = (i + 1) & (Plaetze - 1);
+            if (tabelle[i] == farbe) continue;
+            if (static_cast<std::size_t>(farben.size()) == MaxPalette) return std::nullopt;
+            tabelle[i] = farbe;
+            farben.push_back(farbe);
+        }
+    }
+    return farben;
+}
+
+// A picture of no more than 256 colours takes a palette of exactly those (a quarter of the bytes to
+// compress, no filtering); one of more stays RGB. Either way every pixel stays as drawn.
+bool SpeicherePng(const QImage& bild, QIODevice& ziel) {
+    if (const std::optional<QList<QRgb>> farben = Palette(bild))
+        return bild.convertToFormat(QImage::Format_Indexed8, *farben, Qt::ThresholdDither)
+            .save(&ziel, "PNG", PngQualitaet);
+    return bild.save(&ziel, "PNG", PngQualitaet);
+}
+
 QByteArray BitmapBytes(const char* format, const Bildauftrag& auftrag) {
     QImage bild(auftrag.groesse, QImage::Format_RGB32);
     if (bild.isNull()) return {};
@@ -65,7 +103,10 @@ QByteArray BitmapBytes(const char* format, const Bildauftrag& auftrag) {
     }
     QByteArray bytes;
     QBuffer puffer(&bytes);
-    return puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, format) ? bytes : QByteArray();
+    if (!puffer.open(QIODevice::WriteOnly)) return {};
+    const bool gespeichert =
+        qstrcmp(format, "PNG") == 0 ? SpeicherePng(bild, puffer) : bild.save(&puffer, format);
+    return gespeichert ? bytes : QByteArray();
 }
 
 // The picture types by extension; the vector type has no format name of Qt's image writers.

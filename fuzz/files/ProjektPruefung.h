@@ -81,9 +81,10 @@ inline Ergebnis Lesen(const std::string& bytes) {
     TKDateiTransfer s(umgebung.Dezimaltrenner());
     s.SetDateiInhalt(bytes);
     if (!LeseProjekt(s, modell)) return {};
+    std::string datei = ProjektInhalt(modell);
     TKDateiTransfer geschrieben(umgebung.Dezimaltrenner());
-    SchreibeProjekt(geschrieben, modell);
-    return {true, modell.GetAnzAnwendung(), geschrieben.GetDateiInhalt(), geschrieben.GetDaten()};
+    geschrieben.SetDateiInhalt(datei);
+    return {true, modell.GetAnzAnwendung(), std::move(datei), geschrieben.GetDaten()};
 }
 
 // The lines that do not belong to the list.

@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "datei/Fehlerschicht.h"
 
@@ -28,6 +30,44 @@ protected:
 
 TEST_F(Ersetzen, jederFehlerLaesstDieAlteDateiUndKeineTemporaereStehen) {
     PruefeSchreibfehler(ordner / "p.ZAV", [&] { return Grund(ordner / "p.ZAV", std::string(100000, 'x')); });
+}
+
+// Pieces of every size, from a byte to more than the buffer, land in order; every fault (the disk fills up
+// after the first kilobyte went to it) leaves the old file.
+TEST_F(Ersetzen, inStueckenGeschrieben) {
+    const std::vector<std::string> stuecke{"a", std::string(1000, 'b'),    std::string(3 << 20, 'c'),
+                                           "d", std::string(1 << 20, 'e'), ""};
+    std::string erwartet;
+    for (const std::string& stueck : stuecke) erwartet += stueck;
+    PruefeSchreibfehler(ordner / "p.ZAV", [&] {
+        return GrundVon([&] {
+            Ersetzung ersetzung((ordner / "p.ZAV").string());
+            for (const std::string& stueck : stuecke) ersetzung.Schreiben(stueck);
+            EXPECT_EQ(ersetzung.Groesse(), erwartet.size());
+            ersetzung.Abschliessen();
+        });
+    });
+    EXPECT_EQ(DateiInhalt(ordner / "p.ZAV"), erwartet);
+}
+
+// A writer that stops on the way leaves the old file; one that starts over writes only what came after.
+TEST_F(Ersetzen, abgebrochenBleibtDasAlteVerworfenBeginntNeu) {
+    const fs::path datei = ordner / "p.ZAV";
+    std::ofstream(datei) << "alt";
+    {
+        Ersetzung ersetzung(datei.string());
+        ersetzung.Schreiben(std::string(3 << 20, 'x'));
+    }
+    EXPECT_EQ(DateiInhalt(datei), "alt");
+    EXPECT_EQ(Eintraege(ordner), 1u);
+    Ersetzung ersetzung(datei.string());
+    ersetzung.Schreiben(std::string(2 << 20, 'x'));
+    ersetzung.Verwerfen();
+    ersetzung.Schreiben("neu");
+    EXPECT_EQ(ersetzung.Groesse(), 3u);
+    ersetzung.Abschliessen();
+    EXPECT_EQ(DateiInhalt(datei), "neu");
+    EXPECT_EQ(Eintraege(ordner), 1u);
 }
 
 TEST_F(Ersetzen, fehlerNennenDenGrundUndVergleichenMitErrc) {

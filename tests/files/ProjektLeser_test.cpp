@@ -25,9 +25,7 @@ std::string Beispiel() {
 }
 
 std::string Geschrieben(const TKModell& modell) {
-    TKDateiTransfer s;
-    SchreibeProjekt(s, modell);
-    return s.GetDateiInhalt();
+    return ProjektInhalt(modell);
 }
 
 class Leser : public ::testing::Test {
