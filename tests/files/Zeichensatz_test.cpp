@@ -67,7 +67,9 @@ TEST(Windows1252, jedesZeichenWieDerKonverter) {
         const bool verloren = z >= 0xE0000 && z <= 0xE007F;
         ASSERT_EQ(Tabelle(utf8), verloren ? std::nullopt : Iconv(utf8, "CP1252", "UTF-8"))
             << std::hex << static_cast<unsigned>(z);
-        if (verloren) EXPECT_EQ(Iconv("x" + utf8, "CP1252", "UTF-8"), "x");
+        if (verloren) {
+            EXPECT_EQ(Iconv("x" + utf8, "CP1252", "UTF-8"), "x");
+        }
     }
 }
 

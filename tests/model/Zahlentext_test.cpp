@@ -143,8 +143,9 @@ TEST(FloatLesen, wieStrtod) {
         const bool gueltig = !punkt.empty() && ende == punkt.c_str() + punkt.size();
         const std::optional<double> gelesen = LeseFloat(text);
         ASSERT_EQ(gelesen.has_value(), gueltig) << text;
-        if (gueltig) ASSERT_EQ(std::signbit(*gelesen), std::signbit(erwartet)) << text;
-        if (gueltig) ASSERT_EQ(*gelesen, erwartet) << text;
+        if (!gueltig) continue;
+        ASSERT_EQ(std::signbit(*gelesen), std::signbit(erwartet)) << text;
+        ASSERT_EQ(*gelesen, erwartet) << text;
     }
 }
 
