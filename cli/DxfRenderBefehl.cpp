@@ -11,7 +11,9 @@
 #include "output/Skizzenbild.h"
 #include "sitzung/Projektsitzung.h"
 
-// What the reader could not take is listed and the rest of the file is drawn, as the preview does it.
+// What the reader could not take, and what the file holds but the picture does not show, is listed on
+// standard error and the rest of the file is drawn, as the preview does it. A file without a drawing is an
+// error: exit 2 and no picture.
 int DxfRender(const Argumente& a) {
     const auto fehler = [](const std::string& text) {
         std::cerr << "zavr-cli dxf render: " << text << '\n';
@@ -35,6 +37,8 @@ int DxfRender(const Argumente& a) {
     for (const auto& m : meldungen.entries)
         std::cerr << "zavr-cli dxf render: " << m.caption << ": " << m.text << '\n';
     BildAnwendungSicherstellen();
+    for (const QString& zeile : DxfNichtDargestellt(zeichnung.omissions))
+        std::cerr << "zavr-cli dxf render: " << zeile.toStdString() << '\n';
     const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <ostream>
+#include <streambuf>
 #include <string_view>
 #include <system_error>
 
@@ -93,9 +95,8 @@ public:
     TempDatei(const TempDatei&) = delete;
     TempDatei& operator=(const TempDatei&) = delete;
 
-    void Schreiben(const std::string& inhalt) {
-        const char* p = inhalt.data();
-        std::size_t rest = inhalt.size();
+    void Schreiben(const std::string& inhalt) { Schreiben(inhalt.data(), inhalt.size()); }
+    void Schreiben(const char* p, std::size_t rest) {
         while (rest > 0) {
             const ssize_t n = schicht.Schreiben(fd, p, rest);
             if (n < 0 && errno == EINTR) continue;
@@ -123,6 +124,43 @@ private:
     bool uebernommen = false;
 };
 
+// A stream buffer onto the temporary file: what the stream collects goes to the file in large blocks.
+class TempStrom : public std::streambuf {
+public:
+    explicit TempStrom(TempDatei& temp) : temp_(temp) { setp(puffer_, puffer_ + sizeof puffer_); }
+    TempStrom(const TempStrom&) = delete;
+    TempStrom& operator=(const TempStrom&) = delete;
+
+protected:
+    int_type overflow(int_type zeichen) override {
+        Leeren();
+        if (!traits_type::eq_int_type(zeichen, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(zeichen);
+            pbump(1);
+        }
+        return traits_type::not_eof(zeichen);
+    }
+    std::streamsize xsputn(const char* daten, std::streamsize anzahl) override {
+        if (anzahl < epptr() - pptr()) return std::streambuf::xsputn(daten, anzahl);
+        Leeren();
+        temp_.Schreiben(daten, static_cast<std::size_t>(anzahl));
+        return anzahl;
+    }
+    int sync() override {
+        Leeren();
+        return 0;
+    }
+
+private:
+    void Leeren() {
+        temp_.Schreiben(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(puffer_, puffer_ + sizeof puffer_);
+    }
+
+    TempDatei& temp_;
+    char puffer_[1 << 16];
+};
+
 // The rename itself reaches the disk only with its folder.
 void OrdnerSichern(const std::string& ordner) {
     const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -147,15 +185,31 @@ void ResteEntfernen(const std::string& ordner, const std::string& praefix) {
     }
 }
 
-}  // namespace
-
-void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
+// The temporary file filled by `fuellen`, then renamed over the target.
+void Ersetzen(const std::string& pfad, const std::function<void(TempDatei&)>& fuellen) {
     const std::string ziel = Ersetzungsziel(pfad);
     {
         TempDatei temp(AktiveDateischicht(), ziel, pfad);
-        temp.Schreiben(inhalt);
+        fuellen(temp);
         temp.Abschliessen(ziel);
     }
     OrdnerSichern(Ordner(ziel));
     ResteEntfernen(Ordner(ziel), TempPraefix(ziel));
+}
+
+}  // namespace
+
+void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
+    Ersetzen(pfad, [&](TempDatei& temp) { temp.Schreiben(inhalt); });
+}
+
+void DateiErsetzen(const std::string& pfad, const std::function<void(std::ostream&)>& schreiben) {
+    Ersetzen(pfad, [&](TempDatei& temp) {
+        TempStrom strom(temp);
+        std::ostream aus(&strom);
+        // The stream hands on the write error of the file (disk full, ...) instead of only failing.
+        aus.exceptions(std::ios::badbit);
+        schreiben(aus);
+        aus.flush();
+    });
 }

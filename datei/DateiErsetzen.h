@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <ostream>
 #include <string>
 
 // The one writer of every output file of the program: project files, DXF drawings, pictures, and the text
@@ -13,3 +15,9 @@
 // - A symbolic link stays a link; the file it points to is written, also when it does not exist yet.
 // - Temporary files of the same target left by a save that was killed are removed.
 void DateiErsetzen(const std::string& pfad, const std::string& inhalt);
+
+// The same for content that is produced piece by piece: `schreiben` writes it into the stream, which goes
+// straight to the temporary file, so the content is never held in memory as a whole. An exception of
+// `schreiben` ends the save as a failure does; a write error comes out of the stream as the std::system_error
+// above.
+void DateiErsetzen(const std::string& pfad, const std::function<void(std::ostream&)>& schreiben);

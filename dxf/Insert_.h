@@ -25,8 +25,12 @@ public:
     void init_OCS_WCS_matrix(const Point3D& OCSaxis) override;
     // Resolves the name anew in blist; the block's own members are linked by the block.
     void update_block_links(Entity_List* blist) override;
-    // Attributes and block drawn with the insert's matrix followed by OCS; an unresolved block is left out.
+    // The block drawn with the insert's matrix followed by OCS, its members coloured "by block" in the
+    // insert's colour; the attributes, which lie in the drawing's own coordinates, with OCS only. An
+    // unresolved block is left out.
     void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+    // What the reference shows: the block's content where it lands, and the attributes.
+    void max_min_extents(Point3D& emax, Point3D& emin) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 

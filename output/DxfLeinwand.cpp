@@ -5,14 +5,17 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QStaticText>
 #include <QSvgGenerator>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "dxf/DXF_Object.h"
+#include "dxf/DXF_Omissions.h"
 #include "dxf/Zoom_view.h"
 #include "output/Dateiausgabe.h"
 
@@ -87,9 +90,31 @@ DxfLeinwand::DxfLeinwand(QPainter& painter) : painter_(painter) {
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPixelSize(schriftgroesse_);
     painter_.setFont(schrift);
-    oberlaenge_ = painter_.fontMetrics().ascent();
+    Schriftmasse();
     painter_.setPen(QPen(Qt::black, 1));
     painter_.setBrush(Qt::NoBrush);
+}
+
+// Pixels from the anchor up to the baseline: a text standing on its bottom has its baseline a descent above
+// it, one hung by the middle or the top of its capitals below it.
+int DxfLeinwand::GrundlinieUeberAnker(int vert_align) const {
+    switch (vert_align) {
+        case 1:
+            return unterlaenge_;
+        case 2:
+            return -versalhoehe_ / 2;
+        case 3:
+            return -versalhoehe_;
+        default:
+            return 0;
+    }
+}
+
+void DxfLeinwand::Schriftmasse() {
+    const QFontMetrics masse = painter_.fontMetrics();
+    oberlaenge_ = masse.ascent();
+    versalhoehe_ = masse.capHeight();
+    unterlaenge_ = masse.descent();
 }
 
 QColor DxfLeinwand::Farbe(DXF_Colour colour) {
@@ -103,6 +128,13 @@ void DxfLeinwand::set_pen_colour(DXF_Colour colour) {
     painter_.setPen(stift);
 }
 
+void DxfLeinwand::set_pen_width(int pixels) {
+    QPen stift = painter_.pen();
+    stift.setWidth(pixels);
+    stift.setCapStyle(pixels > 1 ? Qt::FlatCap : Qt::SquareCap);
+    painter_.setPen(stift);
+}
+
 void DxfLeinwand::line(Screen_Point from, Screen_Point to) {
     painter_.drawLine(Punkt(from), Punkt(to));
 }
@@ -113,6 +145,13 @@ void DxfLeinwand::polyline(const std::vector<Screen_Point>& points) {
 
 void DxfLeinwand::polygon(const std::vector<Screen_Point>& points) {
     painter_.drawPolygon(Polygon(points));
+}
+
+void DxfLeinwand::fill(const std::vector<std::vector<Screen_Point>>& loops) {
+    QPainterPath flaeche;
+    flaeche.setFillRule(Qt::OddEvenFill);
+    for (const auto& loop : loops) flaeche.addPolygon(QPolygonF(Polygon(loop)));
+    painter_.fillPath(flaeche, Farbe(stift_));
 }
 
 void DxfLeinwand::ellipse(Screen_Point corner1, Screen_Point corner2) {
@@ -139,14 +178,14 @@ void DxfLeinwand::pixel(Screen_Point p, DXF_Colour colour) {
 // and redraw, the font changes only with the height, and only rotated or very large texts go through the
 // transformation.
 void DxfLeinwand::text(Screen_Point anchor, const std::string& text, int height, DXF_Colour colour,
-                       int hor_align, int angle_tenths) {
+                       int hor_align, int vert_align, int angle_tenths) {
     const int groesse = std::min(height, GroessteSchrift);
     if (groesse != schriftgroesse_) {
         QFont schrift = painter_.font();
         schrift.setPixelSize(groesse);
         painter_.setFont(schrift);
         schriftgroesse_ = groesse;
-        oberlaenge_ = painter_.fontMetrics().ascent();
+        Schriftmasse();
     }
     auto [eintrag, neu] = gesetzt_.try_emplace({groesse, text});
     QStaticText& zeile = eintrag->second;
@@ -156,7 +195,10 @@ void DxfLeinwand::text(Screen_Point anchor, const std::string& text, int height,
         zeile.prepare(QTransform(), painter_.font());
     }
     const int breite = hor_align == 0 ? 0 : qRound(zeile.size().width());
-    const QPoint links(hor_align == 1 ? -breite / 2 : hor_align == 2 ? -breite : 0, -oberlaenge_);
+    const QPoint links(hor_align == 1   ? -breite / 2
+                       : hor_align == 2 ? -breite
+                                        : 0,
+                       -oberlaenge_ - GrundlinieUeberAnker(vert_align));
     const QPen stift = painter_.pen();
     painter_.setPen(Farbe(colour));
     if (angle_tenths == 0 && height <= GroessteSchrift) {
@@ -198,4 +240,47 @@ QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel)
     if (bytes.isEmpty())
         return QCoreApplication::translate("DxfLeinwand", "das Bild konnte nicht erzeugt werden");
     return DateiSchreiben(datei, bytes);
+}
+
+namespace {
+
+int Zahl(long anzahl) {
+    return static_cast<int>(std::min<long>(anzahl, std::numeric_limits<int>::max()));
+}
+
+// The catalogues hold the plural forms of each language; where no catalogue is loaded (the German source
+// texts), the German singular is chosen here.
+QString MitEinzahl(const QString& uebersetzt, const char* quelle, const char* einzahl, int n) {
+    if (n == 1 && uebersetzt == QString::fromUtf8(quelle).replace(QLatin1String("%n"), QLatin1String("1")))
+        return QString::fromUtf8(einzahl);
+    return uebersetzt;
+}
+
+}  // namespace
+
+QStringList DxfNichtDargestellt(const DXF_Omissions& fehlend) {
+    QStringList zeilen;
+    for (const auto& [art, anzahl] : fehlend.kinds) {
+        const int n = Zahl(anzahl);
+        zeilen << MitEinzahl(QCoreApplication::translate(
+                                 "DxfLeinwand", "%n Objekte vom Typ %1 nicht dargestellt", nullptr, n),
+                             "%n Objekte vom Typ %1 nicht dargestellt",
+                             "1 Objekt vom Typ %1 nicht dargestellt", n)
+                      .arg(QString::fromStdString(art));
+    }
+    if (fehlend.paper_space > 0) {
+        const int n = Zahl(fehlend.paper_space);
+        zeilen << MitEinzahl(QCoreApplication::translate(
+                                 "DxfLeinwand", "%n Objekte im Papierbereich nicht dargestellt", nullptr, n),
+                             "%n Objekte im Papierbereich nicht dargestellt",
+                             "1 Objekt im Papierbereich nicht dargestellt", n);
+    }
+    if (fehlend.hatch_patterns > 0) {
+        const int n = Zahl(fehlend.hatch_patterns);
+        zeilen << MitEinzahl(QCoreApplication::translate(
+                                 "DxfLeinwand", "%n Schraffurmuster nur als Umriss dargestellt", nullptr, n),
+                             "%n Schraffurmuster nur als Umriss dargestellt",
+                             "1 Schraffurmuster nur als Umriss dargestellt", n);
+    }
+    return zeilen;
 }

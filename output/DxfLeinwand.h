@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QStaticText>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 
 class QPainter;
 class DXF_Object;
+struct DXF_Omissions;
 class Zoom_view;
 
 // The DXF canvas on a QPainter: the preview window, pictures and the command-line tool draw documents
@@ -21,22 +23,29 @@ public:
 
     DXF_Colour pen_colour() const override { return stift_; }
     void set_pen_colour(DXF_Colour colour) override;
+    void set_pen_width(int pixels) override;
     void line(Screen_Point from, Screen_Point to) override;
     void polyline(const std::vector<Screen_Point>& points) override;
     void polygon(const std::vector<Screen_Point>& points) override;
+    void fill(const std::vector<std::vector<Screen_Point>>& loops) override;
     void ellipse(Screen_Point corner1, Screen_Point corner2) override;
     void arc(Screen_Point corner1, Screen_Point corner2, Screen_Point start, Screen_Point end) override;
     void pixel(Screen_Point p, DXF_Colour colour) override;
     void text(Screen_Point anchor, const std::string& text, int height, DXF_Colour colour, int hor_align,
-              int angle_tenths) override;
+              int vert_align, int angle_tenths) override;
 
     static QColor Farbe(DXF_Colour colour);
 
 private:
+    void Schriftmasse();
+    int GrundlinieUeberAnker(int vert_align) const;
+
     QPainter& painter_;
     DXF_Colour stift_ = 0;
     int schriftgroesse_ = 12;  // pixel size of the painter's font
     int oberlaenge_ = 0;       // its ascent: static texts are placed by their top
+    int versalhoehe_ = 0;      // the height of its capitals, for texts hung by their top or middle
+    int unterlaenge_ = 0;      // its descent, for texts standing on their bottom
     std::map<std::pair<int, std::string>, QStaticText> gesetzt_;  // laid-out texts by pixel size and text
 };
 
@@ -49,3 +58,7 @@ void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansi
 // as the full view fits the drawing into one. Needs a QGuiApplication (fonts); the file goes through the one
 // atomic writer. Returns an error text, empty on success.
 QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel);
+
+// What a read drawing holds and does not show, one line per kind: "12 Objekte vom Typ ACAD_TABLE nicht
+// dargestellt", the entities of paper space, hatch patterns shown by their boundary.
+QStringList DxfNichtDargestellt(const DXF_Omissions& fehlend);

@@ -22,9 +22,15 @@ public:
         pen = colour;
         out << "pen " << colour << "\n";
     }
+    void set_pen_width(int pixels) override { out << "width " << pixels << "\n"; }
     void line(Screen_Point a, Screen_Point b) override { out << "line " << pt(a) << " " << pt(b) << "\n"; }
     void polyline(const std::vector<Screen_Point>& p) override { out << "polyline" << pts(p) << "\n"; }
     void polygon(const std::vector<Screen_Point>& p) override { out << "polygon" << pts(p) << "\n"; }
+    void fill(const std::vector<std::vector<Screen_Point>>& loops) override {
+        out << "fill";
+        for (const auto& l : loops) out << " [" << pts(l) << " ]";
+        out << "\n";
+    }
     void ellipse(Screen_Point a, Screen_Point b) override {
         out << "ellipse " << pt(a) << " " << pt(b) << "\n";
     }
@@ -32,10 +38,10 @@ public:
         out << "arc " << pt(a) << " " << pt(b) << " " << pt(s) << " " << pt(e) << "\n";
     }
     void pixel(Screen_Point p, DXF_Colour c) override { out << "pixel " << pt(p) << " " << c << "\n"; }
-    void text(Screen_Point anchor, const std::string& s, int height, DXF_Colour c, int align,
+    void text(Screen_Point anchor, const std::string& s, int height, DXF_Colour c, int align, int vert,
               int angle) override {
-        out << "text " << pt(anchor) << " " << s << " " << height << " " << c << " " << align << " " << angle
-            << "\n";
+        out << "text " << pt(anchor) << " " << s << " " << height << " " << c << " " << align
+            << (vert ? "/" + std::to_string(vert) : "") << " " << angle << "\n";
     }
 
     std::string take() {
