@@ -138,7 +138,7 @@ void append_in_codepage(std::string& out, std::string_view utf8, DXF_Codepage co
 
 std::string text_from_codepage(std::string_view text, DXF_Codepage codepage) {
     const bool escapes = std::memchr(text.data(), '\\', text.size()) != nullptr;
-    if (!escapes && (codepage == DXF_Codepage::UTF8 || is_ascii(text))) return std::string(text);
+    if (!escapes && is_ascii(text)) return std::string(text);
     const Upper_Half& table = upper_half(codepage);
     std::string out;
     out.reserve(text.size() + 8);

@@ -26,8 +26,10 @@ Insert_::Insert_(const Point3D& OCSaxis, const Point3D& p, const Point3D& s_f, d
 void Insert_::init_OCS_WCS_matrix(const Point3D& OCSaxis) {
     OCS_axis = same_point(OCSaxis, Origin) ? WCS_Z : OCSaxis;
     const OCS_Axes axes = ocs_axes(OCS_axis);
-    Matrix m = rotation_matrix(std::cos(-rotation), std::sin(-rotation));
-    m = matrix_mul(m, scale_matrix(scale));
+    // Scaled in the block's own axes before it is turned, as CAD programs place a block: turning first would
+    // stretch a rotated block along the drawing's axes, and its circles into wrongly oriented ellipses.
+    Matrix m = scale_matrix(scale);
+    m = matrix_mul(m, rotation_matrix(std::cos(-rotation), std::sin(-rotation)));
     m = matrix_mul(m, translation_matrix(p1));
     m = matrix_mul(m, axes_matrix(axes.ax, axes.ay, OCS_axis));
     OCS_WCS = std::make_unique<Matrix>(m);

@@ -7,7 +7,7 @@
 
 class Block_;
 
-// Block reference: the block drawn rotated, scaled, moved to p1 and taken from the insert's OCS.
+// Block reference: the block drawn scaled, rotated, moved to p1 and taken from the insert's OCS.
 class Insert_ : public Point_ {
 public:
     static constexpr int max_attribs = 16;
@@ -21,7 +21,7 @@ public:
     Block_* block();
     // Links to a block already looked up (the reader keeps an index of block names).
     void set_block_link(Entity_List* blist, Block_* b);
-    // Always a matrix: rotation, then scale, then translation to p1, then the OCS.
+    // Always a matrix: scale, then rotation, then translation to p1, then the OCS.
     void init_OCS_WCS_matrix(const Point3D& OCSaxis) override;
     // Resolves the name anew in blist; the block's own members are linked by the block.
     void update_block_links(Entity_List* blist) override;

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <system_error>
 
 #include "datei/Fehlerschicht.h"
@@ -28,6 +29,29 @@ protected:
 
 TEST_F(Ersetzen, jederFehlerLaesstDieAlteDateiUndKeineTemporaereStehen) {
     PruefeSchreibfehler(ordner / "p.ZAV", [&] { return Grund(ordner / "p.ZAV", std::string(100000, 'x')); });
+}
+
+// Content streamed piece by piece, more than the stream's buffer holds, in small and large pieces: the file
+// holds every byte, and every fault leaves the old file; so does an exception of the producer itself.
+TEST_F(Ersetzen, gestreamterInhaltGanzOderGarNicht) {
+    const auto schreiben = [](std::ostream& aus) {
+        for (int i = 0; i < 20000; ++i) aus << "Zeile " << i << "\r\n";
+        aus.write(std::string(200000, 'y').data(), 200000);
+    };
+    std::string erwartet;
+    for (int i = 0; i < 20000; ++i) erwartet += "Zeile " + std::to_string(i) + "\r\n";
+    erwartet += std::string(200000, 'y');
+    const fs::path datei = ordner / "plan.dxf";
+    PruefeSchreibfehler(datei, [&] { return GrundVon([&] { DateiErsetzen(datei.string(), schreiben); }); });
+    EXPECT_EQ(DateiInhalt(datei), erwartet);
+    EXPECT_THROW(DateiErsetzen(datei.string(),
+                               [](std::ostream& aus) {
+                                   aus << "halb";
+                                   throw std::runtime_error("abgebrochen");
+                               }),
+                 std::runtime_error);
+    EXPECT_EQ(DateiInhalt(datei), erwartet);
+    EXPECT_EQ(Eintraege(ordner), 1u);
 }
 
 TEST_F(Ersetzen, fehlerNennenDenGrundUndVergleichenMitErrc) {

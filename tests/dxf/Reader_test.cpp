@@ -609,3 +609,129 @@ TEST(Reader, nurGewoehnlicheDateien) {
     std::remove(pipe.c_str());
     EXPECT_TRUE(log.entries.empty());
 }
+
+// A Release-12 polyline keeps its arc segments and widths, also when written again.
+TEST(Reader, polylinieMitAusbauchungUndBreitenBleibtErhalten) {
+    const Lines body = Lines{"0", "POLYLINE", "8", "P", "66", "1", "70", "0", "40", "0.5", "41", "0.5"} +
+                       Lines{"0", "VERTEX", "8", "P", "10", "0", "20", "0", "42", "1"} +
+                       Lines{"0", "VERTEX", "8", "P", "10", "10", "20", "0", "40", "2", "41", "1"} +
+                       Lines{"0", "SEQEND"};
+    const auto g = read_text(entities_file(body));
+    const auto p = entities_of<Polyline_>(g.doc, "P", "Polyline_");
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0]->bulges, (std::vector<double>{1, 0}));
+    EXPECT_EQ(p[0]->widths, (std::vector<std::pair<double, double>>{{0.5, 0.5}, {2, 1}}));
+    const auto again = read_text(dxf_text(g.doc));
+    const auto q = entities_of<Polyline_>(again.doc, "P", "Polyline_");
+    ASSERT_EQ(q.size(), 1u);
+    EXPECT_EQ(q[0]->bulges, p[0]->bulges);
+    EXPECT_EQ(q[0]->widths, p[0]->widths);
+}
+
+// The lightweight polyline of Release 13 on: vertices with their bulges and widths, a constant width for the
+// rest, the elevation and the closing flag.
+TEST(Reader, leichtePolylinie) {
+    const auto g = read_text(entities_file(
+        {"0", "LWPOLYLINE", "8",  "P",  "90", "3",  "70", "1",  "43", "0.25", "38", "7",  "10", "0",  "20",
+         "0", "42",         "-1", "10", "5",  "20", "0",  "40", "1",  "41",   "2",  "10", "5",  "20", "5"}));
+    const auto p = entities_of<Polyline_>(g.doc, "P", "Polyline_");
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_TRUE(p[0]->closed);
+    ASSERT_EQ(p[0]->numvertices(), 3);
+    EXPECT_EQ(p[0]->polypoints[2].y, 5);
+    EXPECT_EQ(p[0]->polypoints[2].z, 7);
+    EXPECT_EQ(p[0]->bulges, (std::vector<double>{-1, 0, 0}));
+    EXPECT_EQ(p[0]->widths, (std::vector<std::pair<double, double>>{{0.25, 0.25}, {1, 2}, {0.25, 0.25}}));
+}
+
+// Inside a block "by block" follows the reference, "by layer" on layer "0" too; "by layer" on another layer
+// is that layer's colour; a true colour (group 420) wins over the index.
+TEST(Reader, farbenImBlockUndEchteFarben) {
+    const Lines layers =
+        section("TABLES", {"0", "TABLE", "2", "LAYER", "0",  "LAYER", "2",   "Rot",      "62", "1",
+                           "0", "LAYER", "2", "Echt",  "62", "5",     "420", "16744448", "0",  "ENDTAB"});
+    const Lines members =
+        Lines{"0", "LINE", "8", "0", "62", "0", "11", "1"} + Lines{"0", "LINE", "8", "0", "11", "2"} +
+        Lines{"0", "LINE", "8", "Rot", "11", "3"} + Lines{"0", "LINE", "8", "0", "420", "65280"};
+    const auto g =
+        read_text(file_of(layers + section("BLOCKS", block("B", members)) +
+                          section("ENTITIES", Lines{"0", "LINE", "8", "Echt", "11", "4"} + insert("B"))));
+    ASSERT_TRUE(g.log.entries.empty()) << g.log.entries[0].text;
+    const Entity_List* blocks = g.doc.layer("0")->find_list("Block_");
+    ASSERT_NE(blocks, nullptr);
+    const auto& m = static_cast<const Block_&>(*blocks->entities[0]).entities;
+    ASSERT_EQ(m.size(), 4u);
+    EXPECT_TRUE(m[0]->by_block);
+    EXPECT_TRUE(m[1]->by_block);
+    EXPECT_FALSE(m[2]->by_block);
+    EXPECT_EQ(m[2]->colour, rgb(255, 0, 0));
+    EXPECT_EQ(m[3]->colour, rgb(0, 255, 0));
+    EXPECT_FALSE(m[3]->by_block);
+    EXPECT_EQ(entities_of<Line_>(g.doc, "Echt", "Line_")[0]->colour, rgb(255, 128, 0));
+}
+
+// Paper space is left out of the model view and counted: entities marked 67 and the layouts' blocks.
+TEST(Reader, papierbereichGezaehltNichtGezeigt) {
+    const Lines paper_block = Lines{"0", "BLOCK", "8", "0", "2", "*Paper_Space0", "10", "0", "20", "0"} +
+                              a_line + a_line + Lines{"0", "ENDBLK"};
+    const auto g = read_text(file_of(section("BLOCKS", paper_block) +
+                                     section("ENTITIES", a_line + Lines{"0", "LINE", "8", "L", "67", "1"} +
+                                                             Lines{"0", "VIEWPORT", "67", "1"})));
+    EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 1u);
+    EXPECT_EQ(g.doc.omissions.paper_space, 4);
+    EXPECT_TRUE(g.doc.omissions.kinds.empty());
+    const DXF_Layer* zero = g.doc.layer("0");
+    EXPECT_TRUE(!zero || !zero->find_list("Block_"));
+}
+
+// Texts are decoded by the file's code page, and from Release 2007 on as UTF-8.
+TEST(Reader, textNachCodepageOderUtf8) {
+    const Lines text = {"0",
+                        "TEXT",
+                        "8",
+                        "T",
+                        "1",
+                        "Pr\xEAt \\U+00D8"
+                        "12"};
+    const auto ansi_1250 = read_text(
+        file_of(section("HEADER", {"9", "$ACADVER", "1", "AC1015", "9", "$DWGCODEPAGE", "3", "ANSI_1250"}) +
+                section("ENTITIES", text)));
+    EXPECT_EQ(entities_of<Text_>(ansi_1250.doc, "T", "Text_")[0]->textstr, "Pręt Ø12");
+    EXPECT_EQ(ansi_1250.doc.codepage, DXF_Codepage::ANSI_1250);
+    const auto ansi_1252 = read_text(file_of(section("ENTITIES", text)));
+    EXPECT_EQ(entities_of<Text_>(ansi_1252.doc, "T", "Text_")[0]->textstr, "Prêt Ø12");
+    const auto utf8 = read_text(
+        file_of(section("HEADER", {"9", "$DWGCODEPAGE", "3", "ANSI_1252", "9", "$ACADVER", "1", "AC1032"}) +
+                section("ENTITIES", {"0", "TEXT", "8", "Wände", "1", "Pręt σ"})));
+    EXPECT_EQ(entities_of<Text_>(utf8.doc, "Wände", "Text_")[0]->textstr, "Pręt σ");
+    EXPECT_EQ(utf8.doc.codepage, DXF_Codepage::UTF8);
+}
+
+// Reading goes through a buffer of 64 KiB: lines that cross its end are whole, and line numbers count on.
+TEST(Reader, zeilenUeberDiePuffergrenzeHinweg) {
+    Lines body;
+    for (int i = 0; i < 5000; ++i) body += a_line;
+    body += Lines{"0", "POINT", "8", "A", "10", "x"};
+    const std::string text = entities_file(body);
+    ASSERT_GT(text.size(), 3 * DXF_Line_Reader::SizeOfBuf);
+    for (const char* end : {"\n", "\r\n"}) {
+        const auto g = read_text(dxf_lines(section("ENTITIES", body) + Lines{"0", "EOF"}, end));
+        EXPECT_EQ(entities_of<Line_>(g.doc, "L", "Line_").size(), 5000u);
+        ASSERT_EQ(g.log.entries.size(), 1u);
+        EXPECT_EQ(g.log.entries[0].text,
+                  "Invalid Floating point conversion\r\nError occured at or near line number " +
+                      std::to_string(4 + 5000 * 16 + 6));
+    }
+}
+
+// Entities of a reader's pool outlive the reader and the document they came in.
+TEST(Reader, entitaetenUeberlebenLeserUndDokument) {
+    DXF_Object target;
+    {
+        auto g = read_text(
+            file_of(section("BLOCKS", block("A", a_line)) + section("ENTITIES", a_line + insert("A"))));
+        target.merge_files(g.doc);
+    }
+    EXPECT_EQ(entities_of<Line_>(target, "L", "Line_").size(), 1u);
+    EXPECT_GT(drawn_points(target), 2);
+}
