@@ -1,6 +1,8 @@
 #include "dxf/DXF_Line_Reader.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "dxf/DXF_exception.h"
@@ -50,16 +52,53 @@ std::string_view DXF_Line_Reader::overlong_line() {
     }
 }
 
+namespace {
+
+constexpr std::uint64_t ones = 0x0101010101010101;
+constexpr std::uint64_t lf_bytes = ones * '\n';
+constexpr std::uint64_t cr_bytes = ones * '\r';
+
+// The bytes of the word equal to the pattern's byte: the lowest set mark is exact (higher ones may be false).
+constexpr std::uint64_t marks(std::uint64_t word, std::uint64_t pattern) {
+    const std::uint64_t x = word ^ pattern;
+    return (x - ones) & ~x & (ones << 7);
+}
+
+}  // namespace
+
+// DXF lines are short (a group code, a number): eight bytes are searched at a time for the line end, and the
+// first CR of the line is noted on the way; a line holding a CR other than the one before its LF is cleaned.
 bool DXF_Line_Reader::read_line(std::string_view& line) {
-    size_t scanned = 0;  // bytes of this line already searched for its end
+    constexpr size_t none = std::string_view::npos;
+    size_t scanned = 0;      // bytes of this line already searched for its end
+    size_t first_cr = none;  // where in the line the first CR is
     for (;;) {
         const char* begin = pBuf.get() + ii;
         const size_t available = num_in_buf - ii;
-        if (const void* lf = std::memchr(begin + scanned, '\n', available - scanned)) {
-            const char* stop = static_cast<const char*>(lf);
-            ii = static_cast<size_t>(stop - pBuf.get()) + 1;
+        size_t lf = none;
+        size_t i = scanned;
+        for (; i + 8 <= available; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, begin + i, 8);
+            const std::uint64_t at_lf = marks(word, lf_bytes), at_cr = marks(word, cr_bytes);
+            if (first_cr == none && at_cr) first_cr = i + static_cast<size_t>(std::countr_zero(at_cr)) / 8;
+            if (at_lf) {
+                lf = i + static_cast<size_t>(std::countr_zero(at_lf)) / 8;
+                break;
+            }
+        }
+        for (; lf == none && i < available; ++i) {
+            if (begin[i] == '\r' && first_cr == none) first_cr = i;
+            if (begin[i] == '\n') lf = i;
+        }
+        if (lf != none) {
+            ii += lf + 1;
             ++Line_num;
-            line = cleaned(begin, stop);
+            if (first_cr >= lf || first_cr + 1 == lf) {
+                line = {begin, std::min(std::min(first_cr, lf), max_line)};
+            } else {
+                line = cleaned(begin, begin + lf);
+            }
             return true;
         }
         scanned = available;

@@ -13,6 +13,7 @@
 #include "dxf/Arc_.h"
 #include "dxf/Attdef_.h"
 #include "dxf/Block_.h"
+#include "dxf/DXF_Number.h"
 #include "dxf/DXF_Read_Costs.h"
 #include "dxf/DXF_exception.h"
 #include "dxf/Face3D_.h"
@@ -105,7 +106,7 @@ bool DXF_Reader::read_group() {
 
 double DXF_Reader::real_value() const {
     double value = 0;
-    if (!parse_number(fLine, value) || !std::isfinite(value)) {
+    if (!dxf_to_double(fLine, value) || !std::isfinite(value)) {
         throw DXF_read_exception("Invalid Floating point conversion", IO_chan.line_number());
     }
     return value;
@@ -145,7 +146,7 @@ bool DXF_Reader::read_entity_groups(abstract_entity& ae) {
     while (read_group()) {
         if (fCode == 0) {
             push_back();
-            ae.OCS_Z = normalize(ae.OCS_Z);
+            if (!same_point(ae.OCS_Z, WCS_Z)) ae.OCS_Z = normalize(ae.OCS_Z);
             return true;
         }
         store_group(ae);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "dxf/Curves.h"
+#include "dxf/DXF_Number.h"
 #include "dxf/DXF_Read_Costs.h"
 #include "dxf/DXF_Reader.h"
 #include "dxf/DXF_exception.h"
@@ -42,7 +43,7 @@ public:
 
     double real() const {
         double v = 0;
-        if (!parse(v) || !std::isfinite(v))
+        if (!dxf_to_double(groups_[i_].value, v) || !std::isfinite(v))
             throw DXF_read_exception("Invalid Floating point conversion", line_);
         return v;
     }
