@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/BewehrungsMasse.h"
@@ -22,7 +23,15 @@ struct TrBewehrungsBlatt {
 };
 
 // Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".
-void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const std::string& dornName);
+// The title block: the drawing's title at the origin and further lines (notes) below it, in its height.
+void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand,
+                  const std::vector<std::string>& zeilen);
 void ZeichneDraufsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneAnsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
+
+// Where the blocks go: the plan view always at the origin.
+struct TrAnsichtsorte {
+    Point3D titel, ansicht, schnitt;
+};
+TrAnsichtsorte Ansichtsorte(const TrBewehrungsBlatt& blatt, const std::vector<std::string>& titelzeilen);

@@ -1,5 +1,6 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 
+#include "dxf/Text_Box.h"
 #include "model/Umgebung.h"
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
@@ -12,13 +13,6 @@ TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
             u.translate("Bewehrungsplan", "mit lb,net verankern")};
 }
 
-int Zeichenzahl(const std::string& text) {
-    int n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 double Beschriftungsbreite(const std::string& text) {
-    return Zeichenzahl(text) * 30 * 0.6;
+    return text.empty() ? 0 : text_width(text, Texthoehe) + Texthoehe / 3;
 }

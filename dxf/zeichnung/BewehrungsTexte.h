@@ -14,8 +14,9 @@ struct TrBewehrungsTexte {
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);
 
-// Number of characters of a UTF-8 text; the label widths are estimated from it.
-int Zeichenzahl(const std::string& text);
+// The text height of the views' labels and dimensions.
+inline constexpr double Texthoehe = 30;
 
-// Estimated width of a label line: 18 per character, whatever the text height.
+// The length of a label line: the width of its text as CAD programs draw it, and a little more, so the text
+// stands on its line and not beyond it.
 double Beschriftungsbreite(const std::string& text);
