@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "dxf/Codepage.h"
+
 struct Umgebung;
 
 // The words of the reinforcement drawing in the user-interface language.
@@ -13,6 +15,11 @@ struct TrBewehrungsTexte {
 };
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);
+
+// The code page a drawing's texts are written in: Central European (Windows-1250) in a Polish run, so that
+// "ą ć ę ł ń ó ś ź ż" survive; Western European (Windows-1252) otherwise. A character the code page lacks
+// (Ø in Windows-1250) goes into the file as the escape CAD programs read.
+DXF_Codepage DxfCodepage(const Umgebung& umgebung);
 
 // The text height of the views' labels and dimensions.
 inline constexpr double Texthoehe = 30;

@@ -74,6 +74,7 @@ bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& um
         return false;
     }
     const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(umgebung), umgebung.Dezimaltrenner()};
+    doc.codepage = DxfCodepage(umgebung);
     const std::vector<std::string> titelzeilen{blatt.texte.Titel + DornName(dorn)};
     const TrAnsichtsorte orte = Ansichtsorte(blatt, titelzeilen);
     ZeichneTitel(blatt, {orte.titel, Titelmasse}, titelzeilen);

@@ -573,6 +573,27 @@
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n Objekt vom Typ %1 nicht dargestellt</numerusform>
+            <numerusform>%n Objekte vom Typ %1 nicht dargestellt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n Objekt im Papierbereich nicht dargestellt</numerusform>
+            <numerusform>%n Objekte im Papierbereich nicht dargestellt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n Schraffurmuster nur als Umriss dargestellt</numerusform>
+            <numerusform>%n Schraffurmuster nur als Umriss dargestellt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Eingabebereich</name>
@@ -1151,6 +1172,10 @@ Soll diese überschrieben werden?</source>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -574,6 +574,27 @@
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>the picture could not be created</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object of type %1 not shown</numerusform>
+            <numerusform>%n objects of type %1 not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object in paper space not shown</numerusform>
+            <numerusform>%n objects in paper space not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n hatch pattern shown as its boundary only</numerusform>
+            <numerusform>%n hatch patterns shown as their boundaries only</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Eingabebereich</name>
@@ -1155,6 +1176,10 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Datei nicht gefunden</source>
         <translation>file not found</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>The file holds no readable DXF drawing</translation>
     </message>
 </context>
 <context>

@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Bauseitige Bewehrung für QUORVEL® Doppelschubdorn </source>
-        <translation>Zbrojenie na budowie dla podwójnego trzpienia scinanego QUORVEL® </translation>
+        <translation>Zbrojenie na budowie dla podwójnego trzpienia ścinanego QUORVEL® </translation>
     </message>
     <message>
         <source>Draufsicht</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
-        <translation>zakotwic na dlugosci lb,net</translation>
+        <translation>zakotwić na długości lb,net</translation>
     </message>
 </context>
 <context>
@@ -525,11 +525,11 @@
     <name>Dornzeichnung</name>
     <message>
         <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
-        <translation>Pret %1: Ø%2, l = %3, odleglosc od szczeliny %4</translation>
+        <translation>Pręt %1: Ø%2, l = %3, odległość od szczeliny %4</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn %1</source>
-        <translation>QUORVEL® podwójny trzpien scinany %1</translation>
+        <translation>QUORVEL® podwójny trzpień ścinany %1</translation>
     </message>
     <message>
         <source>Zeichnung Nr. %1</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
-        <translation>Trzpien scinany: 2 x Ø%1, rozstaw osiowy %2</translation>
+        <translation>Trzpień ścinany: 2 x Ø%1, rozstaw osiowy %2</translation>
     </message>
     <message>
         <source>Hülsenrohr: %1 x %2</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
-        <translation>Plyta kotwiaca: %1 x %2 x %3, srodnik %4</translation>
+        <translation>Płyta kotwiąca: %1 x %2 x %3, środnik %4</translation>
     </message>
     <message>
         <source>Maße in mm</source>
@@ -573,6 +573,30 @@
     <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>nie można utworzyć obrazu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt typu %1 nie został pokazany</numerusform>
+            <numerusform>%n obiekty typu %1 nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów typu %1 nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt w obszarze papieru nie został pokazany</numerusform>
+            <numerusform>%n obiekty w obszarze papieru nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów w obszarze papieru nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n wzór kreskowania pokazany tylko jako obrys</numerusform>
+            <numerusform>%n wzory kreskowania pokazane tylko jako obrys</numerusform>
+            <numerusform>%n wzorów kreskowania pokazanych tylko jako obrys</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1179,10 @@ Czy ją zastąpić?</translation>
     <message>
         <source>Datei nicht gefunden</source>
         <translation>nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
     </message>
 </context>
 <context>
