@@ -75,12 +75,17 @@ TrKasten Ausdehnung(const DXF_Object& doc) {
 
 std::vector<int> Staffelung(const std::vector<std::pair<double, double>>& strecken, double abstand) {
     std::vector<int> ebenen;
-    std::vector<double> ende;  // where the last text of each level ends
+    std::vector<std::vector<std::pair<double, double>>> belegt;  // the texts of each level
     for (const auto& [von, bis] : strecken) {
+        const auto frei = [&, von = von, bis = bis](const std::vector<std::pair<double, double>>& ebene) {
+            return std::none_of(ebene.begin(), ebene.end(), [&](const std::pair<double, double>& andere) {
+                return von < andere.second + abstand && andere.first < bis + abstand;
+            });
+        };
         std::size_t ebene = 0;
-        while (ebene < ende.size() && von < ende[ebene] + abstand) ++ebene;
-        if (ebene == ende.size()) ende.push_back(bis);
-        ende[ebene] = bis;
+        while (ebene < belegt.size() && !frei(belegt[ebene])) ++ebene;
+        if (ebene == belegt.size()) belegt.emplace_back();
+        belegt[ebene].emplace_back(von, bis);
         ebenen.push_back(static_cast<int>(ebene));
     }
     return ebenen;

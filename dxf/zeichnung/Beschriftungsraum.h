@@ -28,6 +28,7 @@ std::vector<TrKasten> Textkaesten(const DXF_Object& doc);
 // What the document's entities cover, texts with their boxes.
 TrKasten Ausdehnung(const DXF_Object& doc);
 
-// Levels for texts along a chain, in chain order, from their extents along it: a text that would come
-// closer than `abstand` to the last text of a level goes one level further out. Level 0 is the usual place.
+// Levels for texts along a chain from their extents along it, taken in the order given (the first keep the
+// usual place): a text that would come closer than `abstand` to a text of a level goes one level further out.
+// Level 0 is the usual place.
 std::vector<int> Staffelung(const std::vector<std::pair<double, double>>& strecken, double abstand);

@@ -15,36 +15,18 @@ double Versatz(const DxfZeichner& s) {
     return s.Parameter().DxfTexthoehe / 5;
 }
 
-// The members in the order of their place along the chain, the extents of their texts along it.
-std::vector<std::pair<double, double>> Strecken(const std::vector<TrMassglied>& glieder, double hoehe,
-                                                bool mitte) {
+// The levels of the members' texts, in the members' order: those listed first keep the usual place.
+std::vector<int> Ebenen(const std::vector<TrMassglied>& glieder, double hoehe, bool mitte, double abstand) {
     std::vector<std::pair<double, double>> strecken;
     for (const TrMassglied& g : glieder) {
         const double m = (g.von + g.bis) / 2, w = g.text.empty() ? 0 : text_width(g.text, hoehe);
-        strecken.push_back(mitte ? std::pair(m - w / 2, m + w / 2) : std::pair(m - w, m));
+        strecken.push_back(g.text.empty() ? std::pair(m, m)
+                           : mitte        ? std::pair(m - w / 2, m + w / 2)
+                                          : std::pair(m - w, m));
     }
-    return strecken;
-}
-
-std::vector<std::size_t> NachOrt(const std::vector<TrMassglied>& glieder) {
-    std::vector<std::size_t> folge(glieder.size());
-    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
-    std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
-        return glieder[a].von + glieder[a].bis < glieder[b].von + glieder[b].bis;
-    });
-    return folge;
-}
-
-// Levels in chain order, handed back in the members' order.
-std::vector<int> Ebenen(const std::vector<TrMassglied>& glieder, double hoehe, bool mitte, double abstand) {
-    const std::vector<std::size_t> folge = NachOrt(glieder);
-    const auto strecken = Strecken(glieder, hoehe, mitte);
-    std::vector<std::pair<double, double>> geordnet;
-    for (std::size_t i : folge) geordnet.push_back(strecken[i]);
-    const std::vector<int> stufen = Staffelung(geordnet, abstand);
-    std::vector<int> ebenen(glieder.size());
-    for (std::size_t k = 0; k < folge.size(); ++k)
-        ebenen[folge[k]] = glieder[folge[k]].text.empty() ? 0 : stufen[k];
+    std::vector<int> ebenen = Staffelung(strecken, abstand);
+    for (std::size_t i = 0; i < glieder.size(); ++i)
+        if (glieder[i].text.empty()) ebenen[i] = 0;
     return ebenen;
 }
 

@@ -13,8 +13,9 @@ struct TrMassglied {
 };
 
 // A horizontal chain of dimensions (ticks and slashes) along y, each text centred over its dimension. A
-// text that would run into its neighbour stands one text row further out (richtung 1: above the line,
-// -1: below it), led to the middle of its dimension by a line, so neighbouring labels never read as one.
+// text that would run into a neighbour stands one text row further out (richtung 1: above the line,
+// -1: below it), led to the middle of its dimension by a line, so neighbouring labels never read as one;
+// the members listed first keep their usual place.
 // Returns the box of the texts (empty without texts).
 TrKasten WaagerechteKette(const DxfZeichner& s, const std::vector<TrMassglied>& glieder, double y,
                           int richtung);

@@ -221,22 +221,30 @@ TEST(Bewehrungsplan, ohneAStaebeLeereNullmasseUndKeinPosAMass) {
     EXPECT_EQ(leer, 2);
 }
 
-// Texts on the D chain line y = oy + h/2 + 50 of the joint-face view (the section to its right has a
-// dimension at the same height).
-int TexteDerDKette(const TKAnwendung& anw) {
+// Texts of the D chain on the line y = oy + h/2 + 50 of the joint-face view, over it or one text row higher
+// (the section to its right has a dimension at the same height).
+std::vector<std::pair<std::string, double>> TexteDerDKette(const TKAnwendung& anw) {
     const TrAnsichtsorte orte = Orte(anw);
-    int n = 0;
-    for (const Text_* t : Alle<Text_>(Zeichnung(anw)))
-        if (t->p1.x < orte.schnitt.x - 300 && Gleich(t->p1.y, orte.ansicht.y + 150 + 50 + 6)) ++n;
-    return n;
+    const DXF_Object doc = Zeichnung(anw);
+    const double y = orte.ansicht.y + 150 + 50 + 6;
+    std::vector<std::pair<std::string, double>> texte;
+    for (const Text_* t : Alle<Text_>(doc))
+        if (t->p1.x < orte.schnitt.x - 300 && t->p1.y > y - 1e-9 && t->p1.y < y + 60)
+            texte.emplace_back(t->textstr, t->p1.y - y);
+    std::sort(texte.begin(), texte.end());
+    return texte;
 }
 
+// Spacings 36 and 50 on both sides: "3,6" is wider than its dimension and would run into "5" ("53,6"), so
+// the outer "5" stands a text row higher, on both sides alike.
 TEST(Bewehrungsplan, zweiDStaebeGebenEinPaarUndKeineDKette) {
     TKAnwendung anw = HandPosition(Z60, 300);
-    EXPECT_EQ(TexteDerDKette(anw), 4);  // spacings 36 and 50 on both sides
+    const double zeile = 1.55 * 30 + 10;
+    EXPECT_EQ(TexteDerDKette(anw), (std::vector<std::pair<std::string, double>>{
+                                       {"3,6", 0}, {"3,6", 0}, {"5", zeile}, {"5", zeile}}));
     Daten(anw).SetAnzPosD(2);
     Daten(anw).SetDistPosD({});
-    EXPECT_EQ(TexteDerDKette(anw), 0);
+    for (const auto& [text, hoeher] : TexteDerDKette(anw)) EXPECT_TRUE(text != "3,6" && text != "5") << text;
     const DXF_Object doc = Zeichnung(anw);
     std::vector<double> d;
     for (const Line_* l : Alle<Line_>(doc, "0"))
