@@ -65,7 +65,8 @@ TDXF_Anzeige_Form::TDXF_Anzeige_Form(const Projektsitzung& sitzung, Dialogdienst
     leiste->addWidget(speichern);
     leiste->addWidget(zurueck);
     leiste->addSpacing(12);
-    leiste->addWidget(nichtDargestellt_, 1);
+    leiste->addWidget(nichtDargestellt_, 100);
+    leiste->addStretch(1);
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(0, 4, 0, 0);
     spalte->addLayout(leiste);

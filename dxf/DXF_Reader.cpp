@@ -317,6 +317,7 @@ bool DXF_Reader::read_file() {
         if (!entities_found) unreadable_ = no_entities_text;
     } catch (const DXF_exception& e) {
         messages_.show("DXF Read Error", e.what());
+        drop_unlinked_references();
     }
     compute_extents();
     return true;
@@ -671,21 +672,29 @@ void DXF_Reader::link_reference(Insert_& insert, Block_* block, Cost& cost) {
     insert.set_block_link(blocks_, it->second);
 }
 
+// Reading ended before every reference inside a block was linked: those not linked are taken out, as any
+// reference is whose block cannot be found, so nothing draws that was not counted.
+void DXF_Reader::drop_unlinked_references() {
+    for (const Pending_Reference& p : pending_) {
+        if (p.insert && !p.insert->blockptr)
+            std::erase_if(p.owner->entities, [&](const Entity_ptr& e) { return e.get() == p.insert; });
+    }
+    pending_.clear();
+}
+
 // A reference inside a block whose block does not exist, that would draw its own block inside itself or
 // that nests blocks too deep is taken out of its block with an error the user may continue past. What each
-// block draws is counted as the links are made, innermost blocks first.
+// block draws is counted as the links are made, innermost blocks first; a reference is linked only once
+// what it draws has been counted, so a drawing stopped by the limits never draws more than was counted.
 void DXF_Reader::link_block_references() {
-    const std::vector<Pending_Reference> pending = std::move(pending_);
-    pending_.clear();
     std::vector<std::string> errors;
-    const auto drop = [&](const Pending_Reference& p, const std::string& text) {
+    const auto drop = [&](Pending_Reference& p, const std::string& text) {
         std::erase_if(p.owner->entities, [&](const Entity_ptr& e) { return e.get() == p.insert; });
+        p.insert = nullptr;
         errors.push_back(DXF_read_exception(text, p.line).what());
     };
-    // The references of each block with the blocks they name; a reference is linked only once what it
-    // draws has been counted, so a drawing stopped by the limits never draws more than was counted.
-    std::unordered_map<const Block_*, std::vector<std::pair<const Pending_Reference*, Block_*>>> refers;
-    for (const Pending_Reference& p : pending) {
+    std::unordered_map<const Block_*, std::vector<std::pair<Pending_Reference*, Block_*>>> refers;
+    for (Pending_Reference& p : pending_) {
         const auto it = block_index_.find(p.insert->blockname);
         if (!blocks_ || it == block_index_.end()) {
             drop(p, undefined_block_text);
@@ -714,8 +723,9 @@ void DXF_Reader::link_block_references() {
         }
         state[b] = State::Done;
     };
-    for (const Pending_Reference& p : pending)
+    for (const Pending_Reference& p : pending_)
         if (state[p.owner] == State::Open) visit(visit, p.owner, 1);
+    pending_.clear();
     for (const std::string& error : errors)
         if (!messages_.ask_continue("DXF read error warning", error))
             throw DXF_read_exception("User aborted");

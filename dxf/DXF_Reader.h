@@ -143,6 +143,7 @@ private:
     bool read_entities_until(std::string_view end_marker, Block_* block);
     // References inside blocks may name blocks defined later: they are linked once all blocks are read.
     void link_block_references();
+    void drop_unlinked_references();
 
     static Cost entity_cost(Kind kind, const abstract_entity& ae);
 

@@ -27,7 +27,8 @@ TEST(Korpus, jedeDateiLiestSchreibtUndLiestWieder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const auto first = read_text(bytes);
+        // As the fuzzer does: the first byte decides whether the user continues after an entity error.
+        const auto first = read_text(bytes, bytes.empty() || (bytes[0] & 1) == 0);
         const auto again = read_text(dxf_text(first.doc));
         const auto twice = read_text(dxf_text(again.doc));
         EXPECT_TRUE(again.log.entries.empty()) << entry.path();
