@@ -1,16 +1,18 @@
-// Reading merged real drawings of 10 and 40 MB, paired with ezdxf on the same file in the same run: each
-// iteration reads the file with our reader and then with ezdxf (bench/dxf/ezdxf_lesen.py, Debian's system
-// Python), both timed in CPU seconds, so a busy machine slows both alike. The counter "Faktor" is ezdxf's
-// CPU time over ours.
+// Reading merged real drawings of 10 and 40 MB and a foreign drawing of 10 MB, paired with ezdxf on the same
+// file in the same run: each iteration reads the file with our reader and then with ezdxf
+// (bench/dxf/ezdxf_lesen.py, Debian's system Python), both timed in CPU seconds, so a busy machine slows both
+// alike. The counter "Faktor" is ezdxf's CPU time over ours.
 //
 // The drawings are the program's own: the reinforcement drawings of every type the engine designs for rows,
 // pairs and single dowels at several slab thicknesses, and the 21 dowel drawings, placed side by side in one
-// document until the written file has the wanted size.
+// document until the written file has the wanted size. A third case reads a drawing of Release 2018 in the
+// kinds other CAD programs write.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -144,8 +146,26 @@ double ezdxf_cpu_seconds(const std::string& path) {
     return seconds;
 }
 
-void BM_LesenGegenEzdxf(benchmark::State& state) {
-    const std::string path = merged_file(static_cast<int>(state.range(0)));
+// A drawing of Release 2018 by ezdxf, of the modern kinds (lightweight polylines, hatches, multi-line texts,
+// splines, ellipses, dimensions), written once per process by bench/dxf/ezdxf_r2018_zeichnung.py.
+std::string r2018_file(int megabytes) {
+    const fs::path path =
+        fs::temp_directory_path() / ("zavr_dxf_r2018_" + std::to_string(megabytes) + ".dxf");
+    const auto wanted = static_cast<double>(megabytes) * 1e6;
+    if (fs::exists(path) && std::abs(static_cast<double>(fs::file_size(path)) - wanted) < 0.1 * wanted)
+        return path.string();
+    const std::string command = "/usr/bin/python3 " + std::string(ZAVR_SOURCE_DIR) +
+                                "/bench/dxf/ezdxf_r2018_zeichnung.py " + std::to_string(megabytes) + " \"" +
+                                path.string() + "\"";
+    if (std::system(command.c_str()) != 0) return {};
+    return path.string();
+}
+
+void paired(benchmark::State& state, const std::string& path) {
+    if (path.empty()) {
+        state.SkipWithError("no drawing to read");
+        return;
+    }
     double ours = 0, theirs = 0;
     for (auto _ : state) {
         const double start = cpu_seconds();
@@ -167,11 +187,20 @@ void BM_LesenGegenEzdxf(benchmark::State& state) {
     state.counters["ezdxf_s"] = theirs / static_cast<double>(state.iterations());
     state.counters["Faktor"] = ours > 0 ? theirs / ours : 0;
 }
+
+void BM_LesenGegenEzdxf(benchmark::State& state) {
+    paired(state, merged_file(static_cast<int>(state.range(0))));
+}
 BENCHMARK(BM_LesenGegenEzdxf)
     ->Arg(10)
     ->Arg(40)
     ->Iterations(3)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+void BM_R2018GegenEzdxf(benchmark::State& state) {
+    paired(state, r2018_file(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_R2018GegenEzdxf)->Arg(10)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
