@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Befehle.h"
 #include "app/Sitzungsadapter.h"
@@ -19,6 +20,7 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 class Berechnungsnachweis;
+struct Projektposition;
 class DesktopUmgebung;
 class Ergebnisseiten;
 class Eingabebereich;
@@ -50,8 +52,8 @@ public:
     ~TfrmHauptMaske() override;
 
     Projektsitzung& Sitzung() { return adapter_.Sitzung(); }
-    TKModell& Modell() { return Sitzung().Modell(); }
-    TKAnwendung& Arbeitskopie() { return Sitzung().Arbeitskopie(); }
+    const TKModell& Modell() const { return adapter_.Sitzung().Modell(); }
+    const TKAnwendung& Arbeitskopie() const { return adapter_.Sitzung().Arbeitskopie(); }
     Eingabebereich& Eingaben() { return *eingabe_; }
     Navigationsbaum& Baum() { return *baum_; }
     // The printer chosen in printer setup, on which the proof is printed.
@@ -80,12 +82,16 @@ public:
     void DruckerEinrichten();
     void Drucken();
     void AlsPdf();
+    void ProjektDrucken();
+    void ProjektAlsPdf();
     void ErgebnisseExportieren();
     void ErgebnisseInZwischenablage();
     void Beenden();
     void Projektverwaltung();
     void PositionHinzufuegen();
     void PositionLoeschen();
+    void Rueckgaengig();
+    void Wiederherstellen();
     void Systemeingaben();
     void Projektdaten();
     void BedarfslisteAnzeigen();
@@ -93,6 +99,7 @@ public:
     void EingabebaumUmschalten();
     void Berechnen();
     void Vorschau();
+    void Tragfaehigkeitstabellen();
     void DxfDorn();
     void DxfBewehrung();
     // The sketch menu's reinforcement drawing: shown in the DXF preview, saved from there.
@@ -124,7 +131,17 @@ private:
     void VerbindeEingaben();
     QPushButton* Knopf(const char* name, const QString& text, Befehl befehl);
 
+    // What the session changed, shown where it concerns the window.
+    void SitzungGeaendert(unsigned geaendert);
     void TitelAktualisieren();
+    void BaumAktualisieren();
+    // The undo and redo commands name their steps and are enabled only with a step to take.
+    void VerlaufAktualisieren();
+    // The window's side of a view mode.
+    void AnsichtZeigen(TsAnsicht pAnsicht);
+    // Ctrl+Z and its kin go to the project, unless the text field with the focus has typing of its own to
+    // take back.
+    bool VerlaufTaste(QObject* objekt, QEvent* event);
     void PositionAnzeigen();
     void HinweiseAnzeigen(const Berechnung& berechnung);
     std::optional<std::string> SpeicherdateiWaehlen();
@@ -139,6 +156,8 @@ private:
     void SkizzenknopfSetzen();
     void ReferenzDokument(const QString& name);
     Berechnungsnachweis Nachweis() const;
+    std::optional<QString> PdfDateiWaehlen();
+    std::vector<Projektposition> ProjektBemessen();
     void SeitenZeichnen();
     double Bildschirmaufloesung() const;
     void HilfeZeigen(const QString& thema);

@@ -21,9 +21,9 @@ void Anordnung(Json& j, const TKDornErgebnis& e) {
     j["TDornNotwendig"] = std::move(notwendig);
 }
 
-void Ergebnis(Json& j, const TKDornErgebnis& e) {
+void Ergebnis(Json& j, const TKDornErgebnis& e, const Umgebung& umgebung) {
     j["TStatus"] = e.GetStatus();
-    j["Status"] = Text(TextListe::StatusKurz, e.GetStatus());
+    j["Status"] = Text(TextListe::StatusKurz, e.GetStatus(), umgebung);
     j["cFehler"] = e.cFehler.GetMeldungen();
     j["cWarnungen"] = e.cWarnungen.GetMeldungen();
     Anordnung(j, e);
@@ -74,7 +74,7 @@ void Bewehrung(Json& j, const TKDornDaten& d) {
     j["TEinflussPosB"] = d.GetEinflussPosB();
 }
 
-Json Dorne(const TKErgebnisse& ergebnisse) {
+Json Dorne(const TKErgebnisse& ergebnisse, const Umgebung& umgebung) {
     Json dorne = Json::array();
     for (int d = 0; d < AnzahlDorne; ++d) {
         const auto dorn = static_cast<TsDorn>(d);
@@ -82,17 +82,31 @@ Json Dorne(const TKErgebnisse& ergebnisse) {
         j["TDorn"] = d;
         j["Name"] = DornName(dorn);
         j["TAnzDorn"] = ergebnisse.GetAnzDorn(dorn);
-        Ergebnis(j, ergebnisse.cDornErgebnis[d]);
+        Ergebnis(j, ergebnisse.cDornErgebnis[d], umgebung);
         Bewehrung(j, ergebnisse.cDornDaten[d]);
         dorne.push_back(std::move(j));
     }
     return dorne;
 }
 
+const char* Auswahlname(Wahlzustand zustand) {
+    switch (zustand) {
+        case Wahlzustand::Zulaessig:
+            return "Zulaessig";
+        case Wahlzustand::Unzulaessig:
+            return "Unzulaessig";
+        case Wahlzustand::KeinGueltigerDorn:
+            return "KeinGueltigerDorn";
+        case Wahlzustand::NichtBemessen:
+            break;
+    }
+    return "NichtBemessen";
+}
+
 }  // namespace
 
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, const Vorpruefung& pruefung,
-                                    bool berechnet) {
+                                    bool berechnet, const Dornwahl& wahl, const Umgebung& umgebung) {
     Json j;
     j["Position"] = nummer;
     j["TPosition"] = anwendung.GetPosition();
@@ -104,7 +118,9 @@ nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, co
     const TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     j["TAktDorn"] = Ord(ergebnisse.GetAktDorn());
     j["TAktDornName"] = DornName(ergebnisse.GetAktDorn());
+    j["Zulaessig"] = wahl.Zulaessig();
+    j["Auswahl"] = Auswahlname(wahl.zustand);
     j["Manschette"] = anwendung.GetManschette();
-    j["Dorne"] = Dorne(ergebnisse);
+    j["Dorne"] = Dorne(ergebnisse, umgebung);
     return j;
 }

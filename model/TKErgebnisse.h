@@ -31,6 +31,8 @@ public:
     std::array<TKDornDaten, AnzahlDorne> cDornDaten;
     std::array<TKDornErgebnis, AnzahlDorne> cDornErgebnis;
 
+    bool operator==(const TKErgebnisse&) const = default;
+
 private:
     TsDorn TAktDorn = TsDorn::ZAVR120HF;
     bool TBerechnet = false;

@@ -1,6 +1,7 @@
 #include "output/Nachweisausgabe.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
@@ -21,17 +22,15 @@ constexpr double BildAufloesung = 96;
 const QColor Seitentrenner(192, 192, 192);
 constexpr int Seitenabstand = 10;
 
-void AlleSeiten(Seitenfolge& folge, const Berechnungsnachweis& nachweis) {
-    const std::vector<Nachweisseite> seiten = nachweis.Seiten(folge.Layout());
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        if (i > 0) folge.NeueSeite();
-        nachweis.SeiteZeichnen(folge.Canvas(), folge.Layout(), seiten[i]);
-    }
+// The first page as it is laid out for this layout, numbered among all pages.
+void ErsteSeiteZeichnen(QPainter& canvas, const Seitenlayout& layout, const Berechnungsnachweis& nachweis) {
+    const std::vector<Nachweisseite> seiten = nachweis.Seiten(layout);
+    nachweis.SeiteZeichnen(canvas, layout, seiten.front(), {1, static_cast<int>(seiten.size())});
 }
 
 QImage ErsteSeite(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
     Bildseiten folge(SeitenmasseSetzen(seite), dpi);
-    nachweis.SeiteZeichnen(folge.Canvas(), folge.Layout(), {Seitenart::Erste});
+    ErsteSeiteZeichnen(folge.Canvas(), folge.Layout(), nachweis);
     return folge.Beenden().front();
 }
 
@@ -39,7 +38,7 @@ QByteArray Svg(const Berechnungsnachweis& nachweis, const QPageLayout& seite, do
     const Seitenmasse masse = SeitenmasseSetzen(seite);
     return SvgDaten(Nachweis::tr("Berechnungsnachweis"), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
         const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
-        nachweis.SeiteZeichnen(canvas, layout, {Seitenart::Erste});
+        ErsteSeiteZeichnen(canvas, layout, nachweis);
     });
 }
 
@@ -54,15 +53,14 @@ constexpr Bildformat Bildformate[] = {{"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "
 bool NachweisDrucken(QPagedPaintDevice& drucker, const Berechnungsnachweis& nachweis) {
     Geraeteseiten folge(drucker, SeitenmasseSetzen(drucker.pageLayout()));
     if (!folge.Bereit()) return false;
-    AlleSeiten(folge, nachweis);
+    AlleSeitenZeichnen(folge, nachweis);
     return folge.Beenden();
 }
 
 std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
                                      double dpi) {
     Bildseiten folge(SeitenmasseSetzen(seite), dpi);
-    const std::vector<Nachweisseite> seiten = nachweis.Seiten(folge.Layout());
-    AlleSeiten(folge, nachweis);
+    const std::vector<Nachweisseite> seiten = AlleSeitenZeichnen(folge, nachweis);
     const std::vector<QImage> bilder = folge.Beenden();
     // Pages of one kind form one image; the sketch page takes the coordinates pages below it.
     std::vector<QImage> vorschau;
@@ -100,7 +98,9 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild) {
 
 std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
-        return "keine Position " + std::to_string(position) + " im Projekt";
+        return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
+            .arg(position)
+            .toStdString();
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
@@ -116,7 +116,10 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
             std::find_if(std::begin(Bildformate), std::end(Bildformate),
                          [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
         if (bild == std::end(Bildformate))
-            return "unbekannte Endung von " + datei + " (.pdf, .svg, .png, .jpg oder .bmp)";
+            return QCoreApplication::translate("Nachweis",
+                                               "unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)")
+                .arg(pfad)
+                .toStdString();
         fehler = ErzeugtesSchreiben(
             pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
     }

@@ -20,6 +20,31 @@ void Skizzenzeichner::SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendun
     Titel(QCoreApplication::translate("Skizze", "Schnitt"), x0 - Daten.DornLaenge, Oben() - 6 * Texthoehe);
 }
 
+// How far the labels beyond the member reach from the joint face: the anchorage arrow from the last
+// longitudinal bar, as long as its label, and the stirrup's label.
+int Skizzenzeichner::SchnittReichweite(const Skizzenquelle& quelle) {
+    int anker = Daten.DistPosB1Rand + Verankerungslaenge() * Richtung;
+    for (int abstand : Daten.DistPosB2) anker += abstand;
+    const TKDornDaten& dorn = quelle.DornDaten;
+    const int stab = Daten.DistPosCRand +
+                     Richtung * (Hinweisbreite(Buegelmarke(dorn.GetAnzPosC()), dorn.GetPosCd()) + Texthoehe);
+    SchriftSetzen(canvas, 10);
+    return std::max(Richtung * anker, Richtung * stab);
+}
+
+// Labels in any language must end inside the rectangle, so the section is drawn smaller where they would
+// not.
+void Skizzenzeichner::SchnittEinpassen(const TrRechteck& rechteck, const Skizzenquelle& quelle) {
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        const int anfang = SchnittReichweite(quelle);
+        const int ueber = Richtung * (Daten.NullPunkt.x() - rechteck.Right) + anfang;
+        if (ueber <= 0 || anfang <= ueber) return;
+        Massstab *= 1.0 - static_cast<double>(ueber) / anfang;
+        DatenFuellen(2, quelle);
+        NullPunktSetzen(2, rechteck, quelle);
+    }
+}
+
 // Far face of the member in the section; all horizontal extents follow the rectangle's direction.
 int Skizzenzeichner::SchnittEnde() const {
     return Daten.NullPunkt.x() + Daten.BauteilTiefe + Richtung * 3 * Daten.PosB2d;
@@ -129,7 +154,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
          true);
 
     const int xB1 = x0 + d.DistPosB1Rand;
-    const QString b1 = QStringLiteral("Pos. Asy1 (%1").arg(dorn.GetAnzPosB1() / 2);
+    const QString b1 = Marke(QStringLiteral("Asy1 (%1").arg(dorn.GetAnzPosB1() / 2));
     int breite = Hinweisbreite(b1, dorn.GetPosB1d());
     for (bool oben : {true, false}) {
         const int y = oben ? Oben() - th : Unten() + th;
@@ -137,7 +162,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
                 dorn.GetPosB1d());
     }
 
-    const QString buegel = QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+    const QString buegel = Buegelmarke(dorn.GetAnzPosC());
     const int xC = x0 + d.DistPosCRand;
     breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, (y0 + Unten()) / 2}, {xC, Unten() + th}, {xC + Richtung * (breite + th), Unten() + th}},
@@ -168,7 +193,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
     Verankerungspfeil(kette.back(), Unten() + 3 * th);
 
     if (d.AnzPosB2 > 0 && kette.size() > 2) {
-        const QString b2 = QStringLiteral("Pos. Asy2 (%1").arg(dorn.GetAnzPosB2() / 2);
+        const QString b2 = Marke(QStringLiteral("Asy2 (%1").arg(dorn.GetAnzPosB2() / 2));
         breite = Hinweisbreite(b2, dorn.GetPosB2d());
         const int xB2 = kette[2];
         for (bool oben : {true, false}) {

@@ -1,6 +1,7 @@
 #include "output/Skizzenbild.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -124,11 +125,15 @@ std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
     const QString endung = QFileInfo(datei).suffix().toLower();
     const auto format = std::find_if(Bildformate.begin(), Bildformate.end(),
                                      [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
-    if (format == Bildformate.end()) return "unbekannte Endung (.svg, .png, .jpg oder .bmp)";
+    if (format == Bildformate.end())
+        return QCoreApplication::translate("Skizzenbild", "unbekannte Endung (.svg, .png, .jpg oder .bmp)")
+            .toStdString();
     const QByteArray bytes = auftrag.groesse.isEmpty() ? QByteArray()
                              : format->qt              ? BitmapBytes(format->qt, auftrag)
                                                        : VektorBytes(auftrag);
-    if (bytes.isEmpty()) return "das Bild konnte nicht erzeugt werden";
+    if (bytes.isEmpty())
+        return QCoreApplication::translate("Skizzenbild", "das Bild konnte nicht erzeugt werden")
+            .toStdString();
     try {
         DateiErsetzen(QFile::encodeName(datei).toStdString(), bytes.toStdString());
         return {};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "calc/Bewehrung.h"
@@ -14,6 +13,7 @@ class Projektsitzung;
 // reinforcement dialog): counts and diameters go into the type's working catalogue record, the record is
 // laid out and the type recalculated without optimisation. While the choice is open the position's
 // spacing rule is da5dmin_redF; OK brings the rule back, Cancel the record, result and rule as they were.
+// The whole choice is one change of the project, recorded when it is closed with OK.
 class Bewehrungsauswahl {
 public:
     // Counts or diameters of the positions A, B1, B2, C (the stirrup) and D.
@@ -24,7 +24,7 @@ public:
 
     explicit Bewehrungsauswahl(Projektsitzung& sitzung) : sitzung_(sitzung) {}
 
-    // Saves record, result and spacing rule of the current type and opens the choice.
+    // Keeps the working copy as it is and opens the choice.
     void Beginnen();
     TsDorn Dorn() const { return dorn_; }
     const TKDornDaten& Daten() const;
@@ -37,11 +37,13 @@ public:
 
     // Writes the counts (or diameters) into the record and lays out the position `posTyp`; only when the
     // layout accepts them (even counts, at least two B1 bars, B2 a multiple of the B1 pairs) is the type
-    // recalculated. False: the record keeps what was written, the results stay as they were.
+    // recalculated and its reinforcement marked as chosen by hand. False: the record keeps what was
+    // written, the results stay as they were.
     bool AnzahlenAendern(const Staebe& anzahlen, TsPosTyp posTyp);
     bool DurchmesserAendern(const Staebe& durchmesser, TsPosTyp posTyp);
     // The approval's reinforcement for the type, when the edge distances and the reinforcement width allow
-    // it; the record is refilled from the catalogue and the type recalculated.
+    // it; the record is refilled from the catalogue, the type recalculated and the mark of a reinforcement
+    // chosen by hand cleared.
     Standard StandardSetzen();
 
     // The approval asks for longitudinal bars (Asy) at least as thick as the hanger bars (Asx1).
@@ -51,17 +53,18 @@ public:
     bool Uebernehmen();
     // The user keeps editing after a reinforcement that does not fit: the open choice's rule again.
     void Weiterbearbeiten();
+    // After OK: the choice is one step of the project's history.
+    void Abschliessen();
     // Cancel: record, result and spacing rule exactly as when the choice began.
     void Verwerfen();
 
 private:
     TKDornDaten& Record();
+    TKDornErgebnis& ErgebnisRecord();
     bool Neuberechnen();
     bool Auslegen(TsPosTyp posTyp);
 
     Projektsitzung& sitzung_;
     TsDorn dorn_ = TsDorn::ZAVR20HF;
-    std::optional<TKDornDaten> gespeicherteDaten_;
-    std::optional<TKDornErgebnis> gespeichertesErgebnis_;
     TsMaxDornabstand gespeicherterAbstand_ = TsMaxDornabstand::daOhne;
 };

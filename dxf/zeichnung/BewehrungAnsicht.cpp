@@ -92,8 +92,7 @@ KettenA KetteA(const TrBewehrungsBlatt& b, double ox) {
     double w = 0;
     if (m.nA > 0) {
         w = m.DA[0];
-        k.oben.push_back(
-            {q0 - w, r0 + w, "Pos. A (" + std::to_string(m.nA) + "Ø" + std::to_string(m.dA) + ")"});
+        k.oben.push_back({q0 - w, r0 + w, b.Marke("A", std::to_string(m.nA), m.dA)});
     }
     k.q = q0 - w, k.r = r0 + w;
     const std::string erster = m.nA > 0 ? b.Cm(m.DA[0]) : "";
@@ -153,7 +152,7 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
         std::max(ob + 300, texte.y2 + Textabstand(s) + text_descent * s.Parameter().DxfTexthoehe);
     s.DxfText(b.texte.Ansicht, 7, ox - m.by / 2, titel, 0, 0);
 
-    const std::string asx1 = "Pos. Asx1 (" + std::to_string(m.nD) + "Ø" + std::to_string(m.dD) + ")";
+    const std::string asx1 = b.Marke("Asx1", std::to_string(m.nD), m.dD);
     const double x = ox + (m.bE + m.SD) / 2, yx = ub - 100;
     s.Linie(x, x, oy - m.h / 4, yx);
     const TrKasten bezeichnung = s.Beschriftung(x, x + Beschriftungsbreite(asx1), yx, yx, asx1);

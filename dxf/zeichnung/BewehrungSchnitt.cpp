@@ -83,8 +83,9 @@ void UBuegel(const DxfZeichner& s, const M& m, double ox, double oy) {
 // Leaders from the B2 bars of every row to the dowel axes and the two "Pos. Asy2" labels. The labels are
 // led out past the section's end, so their texts stand clear of its outline; the upper text stands over its
 // line, the lower one under it, so the two never meet however close the dowel axes are.
-TrKasten BeschriftungB2(const DxfZeichner& s, const M& m, double ox, double oy) {
-    const std::string asy2 = "Pos. Asy2 (" + std::to_string(m.nB2 / 2) + "Ø" + std::to_string(m.dB2) + ")";
+TrKasten BeschriftungB2(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
+    const M& m = b.m;
+    const std::string asy2 = b.Marke("Asy2", std::to_string(m.nB2 / 2), m.dB2);
     std::vector<double> versatz{0};
     for (int j = 0; j <= m.k - 2; ++j) versatz.push_back(m.DB1[j]);
     double xe = ox + m.rB;
@@ -113,7 +114,7 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
     const M& m = b.m;
     const double ob = oy + m.h / 2, ub = oy - m.h / 2;
     const double d = s.Parameter().DxfTexthoehe;
-    const TrKasten b2 = m.nB2 > 0 ? BeschriftungB2(s, m, ox, oy) : TrKasten{};
+    const TrKasten b2 = m.nB2 > 0 ? BeschriftungB2(b, s, ox, oy) : TrKasten{};
     const double yd =
         b2.Leer() ? ub - 100 : std::min(ub - 100, b2.y1 - Textabstand(s) - text_ascent * d - d / 5);
     std::vector<TrMassglied> kette{{ox, ox + m.rB, b.Cm(m.rB)}};
@@ -138,7 +139,7 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
         s.Beschriftung(ox - m.rB, ox + m.rB, ob + m.co, Oben(m, oy, m.dB1, sr), "");
         s.Beschriftung(ox - m.rB, ox + m.rB, ub - m.cu - 50, Unten(m, oy, m.dB1, sr), "");
     }
-    const std::string asy1 = "Pos. Asy1 (" + std::to_string(m.k) + "Ø" + std::to_string(m.dB1) + ")";
+    const std::string asy1 = b.Marke("Asy1", std::to_string(m.k), m.dB1);
     const double breite = Beschriftungsbreite(asy1);
     s.Beschriftung(ox - m.rB, ox - m.rB - breite, ub - m.cu - 50, ub - m.cu - 50, asy1);
     s.Beschriftung(ox - m.rB, ox - m.rB - breite, ob + m.co, ob + m.co, asy1);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/BewehrungsMasse.h"
@@ -20,12 +19,19 @@ struct TrBewehrungsBlatt {
     std::string Cm(double mm) const { return ZentimeterText(mm, dezimaltrenner); }
     // "Pos. 1 (4 Bügel Ø10)"
     std::string BuegelText() const;
+    // "Pos. Asx1 (6Ø16)": the mark `name` with its count and diameter.
+    std::string Marke(const char* name, const std::string& anzahl, int durchmesser) const;
+};
+
+// The drawing's title and, for a type that failed a check, the note "nicht zulässig (...)" drawn red below
+// it.
+struct TrTitel {
+    std::string zeile;
+    std::string unzulaessig;
 };
 
 // Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".
-// The title block: the drawing's title at the origin and further lines (notes) below it, in its height.
-void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand,
-                  const std::vector<std::string>& zeilen);
+void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const TrTitel& titel);
 void ZeichneDraufsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneAnsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
@@ -34,4 +40,4 @@ void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand)
 struct TrAnsichtsorte {
     Point3D titel, ansicht, schnitt;
 };
-TrAnsichtsorte Ansichtsorte(const TrBewehrungsBlatt& blatt, const std::vector<std::string>& titelzeilen);
+TrAnsichtsorte Ansichtsorte(const TrBewehrungsBlatt& blatt, const TrTitel& titel);

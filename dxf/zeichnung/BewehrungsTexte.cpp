@@ -4,13 +4,15 @@
 #include "model/TKAnwendung.h"
 #include "model/Umgebung.h"
 
-TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& u, int anzahlBuegel) {
     return {u.translate("Bewehrungsplan", "Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
             u.translate("Bewehrungsplan", "Draufsicht"),
             u.translate("Bewehrungsplan", "Ansicht"),
             u.translate("Bewehrungsplan", "Schnitt"),
-            u.translate("Bewehrungsplan", " Bügel "),
-            u.translate("Bewehrungsplan", "mit lb,net verankern")};
+            u.translate("Bewehrungsplan", "Pos."),
+            u.translate("Bewehrungsplan", "%n Bügel", nullptr, anzahlBuegel),
+            u.translate("Bewehrungsplan", "mit lb,net verankern"),
+            u.translate("Bewehrungsplan", "nicht zulässig")};
 }
 
 double Beschriftungsbreite(const std::string& text) {

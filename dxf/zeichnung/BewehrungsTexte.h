@@ -10,11 +10,13 @@ struct Umgebung;
 struct TrBewehrungsTexte {
     std::string Titel;  // followed by the display name of the dowel type
     std::string Draufsicht, Ansicht, Schnitt;
-    std::string Buegel;  // between stirrup count and diameter, with its blanks
+    std::string Pos;     // the word of a bar mark: "Pos. A", "Pos. Asx1"
+    std::string Buegel;  // the number of stirrups with its noun in the right plural form: "4 Bügel"
     std::string Verankern;
+    std::string NichtZulaessig;  // below the title of a type that failed a check
 };
 
-TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung, int anzahlBuegel);
 
 // The code page a drawing's texts are written in: Central European (Windows-1250) in a Polish run, so that
 // "ą ć ę ł ń ó ś ź ż" survive; Western European (Windows-1252) otherwise. A character the code page lacks

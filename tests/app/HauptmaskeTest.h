@@ -5,10 +5,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "Sitzungszugang.h"
 #include "app/Anwendereinstellungen.h"
 #include "app/DesktopUmgebung.h"
 #include "app/DialogSkript.h"
@@ -22,6 +24,14 @@
 inline void Verlassen(QWidget* feld) {
     QFocusEvent ereignis(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(feld, &ereignis);
+}
+
+// The text of a PDF file without blanks, as pdftotext reads it.
+inline QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).remove(QLatin1Char(' '));
 }
 
 // Clicks the dialog's button with this caption.
@@ -41,7 +51,9 @@ protected:
     }
 
     Zahlenfeld* F(Feld feld) const { return fenster->Eingaben().Eingabefeld(feld); }
-    TKAnwendung& A() const { return fenster->Arbeitskopie(); }
+    // The working copy and the model, to set up a project past the session's inputs.
+    TKAnwendung& A() const { return Sitzungszugang::Arbeitskopie(fenster->Sitzung()); }
+    TKModell& M() const { return Sitzungszugang::Modell(fenster->Sitzung()); }
     template <typename T>
     T* Kind(const char* name) const {
         auto* kind = fenster->findChild<T*>(QString::fromLatin1(name));

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,9 +15,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -29,6 +33,7 @@
 #include "app/TDXF_Anzeige_Form.h"
 #include "app/TfrmSplash.h"
 #include "app/TfrmStueckliste.h"
+#include "app/TfrmTragfaehigkeitstabellen.h"
 #include "dxf/DXF_Messages.h"
 #include "dxf/DXF_Object.h"
 #include "dxf/Text_.h"
@@ -38,9 +43,12 @@
 #include "model/Katalog.h"
 #include "output/Bedarfsseiten.h"
 #include "output/Berechnungsnachweis.h"
+#include "output/Seitenkopf.h"
 #include "output/Seitenlayout.h"
 #include "output/Skizzenbild.h"
 #include "output/Skizzenzeichner.h"
+#include "output/Tabellenseiten.h"
+#include "sitzung/Tragfaehigkeitstabellen.h"
 
 namespace {
 
@@ -109,9 +117,11 @@ QStringList Nachweistexte(const TKModell& modell, const TKAnwendung& anwendung) 
     Gezeichnet(a4, [&](QPainter& canvas) {
         seiten = nachweis.Seiten(Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm));
     });
-    for (const Nachweisseite& seite : seiten)
+    const int anzahl = static_cast<int>(seiten.size());
+    for (int i = 0; i < anzahl; ++i)
         texte << Gezeichnet(a4, [&](QPainter& canvas) {
-            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seite);
+            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seiten[i],
+                                   {i + 1, anzahl});
         });
     return texte;
 }
@@ -131,11 +141,8 @@ QStringList Skizzentexte(const TKModell& modell, const TKAnwendung& anwendung) {
     return texte;
 }
 
-// The texts of a drawing as written to a file and read back in the file's code page.
-QStringList DxfTexte(const DXF_Object& doc) {
-    QTemporaryDir ordner;
-    const std::string datei = ordner.filePath(QStringLiteral("z.dxf")).toStdString();
-    doc.save_to_file(datei);
+// The texts of a drawing file, read in the file's code page.
+QStringList DxfDateiTexte(const std::string& datei) {
     DXF_Message_Log meldungen;
     const DXF_Object gelesen = DXF_Object::create_from_file(datei, meldungen);
     QStringList texte;
@@ -147,10 +154,19 @@ QStringList DxfTexte(const DXF_Object& doc) {
     return texte;
 }
 
+// The texts of a drawing as written to a file and read back.
+QStringList DxfTexte(const DXF_Object& doc) {
+    QTemporaryDir ordner;
+    const std::string datei = ordner.filePath(QStringLiteral("z.dxf")).toStdString();
+    doc.save_to_file(datei);
+    return DxfDateiTexte(datei);
+}
+
 struct Lauf {
     int kennung;
     const char* name;
-    const char* kopfzeile;  // the title of the proof, which shows that its pages were drawn translated
+    const char* kopfzeile;      // the title of the proof, which shows that its pages were drawn translated
+    const char* tabellentitel;  // the same for the capacity tables
 };
 
 // A main window in the language of the parameter, with its own settings file, the program's language module
@@ -256,6 +272,124 @@ TEST_P(Sprachlauf, bedarfslisteZeigtKeinDeutsch) {
     }
 }
 
+// The capacity tables: the dialog with its table (values, reasons and their tool tips), the CSV export and
+// the printed pages, read back from the PDF.
+TEST_P(Sprachlauf, tragfaehigkeitstabellenZeigenKeinDeutsch) {
+    TfrmTragfaehigkeitstabellen dialog(fenster->Sitzung(), dialoge, fenster->Drucker(), fenster.get());
+    dialog.findChild<QCheckBox*>(QStringLiteral("chkAbMindestdicke"))->setChecked(false);
+    dialog.Berechnen();
+    dialog.show();
+    QStringList texte = Fenstertexte(dialog);
+    auto* tabelle = dialog.findChild<QTableWidget*>(QStringLiteral("tblTragfaehigkeit"));
+    for (int r = 0; r < tabelle->rowCount(); ++r)
+        for (int s = 0; s < tabelle->columnCount(); ++s)
+            if (const QTableWidgetItem* e = tabelle->item(r, s)) texte << e->text() << e->toolTip();
+    Pruefe(texte, "capacity tables dialog");
+    std::vector<Tabellenzelle> zellen;
+    for (const Tabellenzelle& z : dialog.Zellen())
+        if (z.punkt.dorn == TsDorn::ZAVR60HF) zellen.push_back(z);
+    QStringList zeilen;
+    for (const std::string& zeile : TabellenCsv(zellen, umgebung)) zeilen << QString::fromStdString(zeile);
+    Pruefe(zeilen, "capacity tables CSV");
+    QTemporaryDir ordner;
+    const QString pdf = ordner.filePath(QStringLiteral("t.pdf"));
+    ASSERT_EQ(TabellenAlsPdf(pdf, zellen, ProjektKopf(fenster->Modell()), ','), "");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QStringList seiten = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
+    ASSERT_TRUE(seiten.join(QString()).contains(QString::fromUtf8(GetParam().tabellentitel)))
+        << seiten.join(QLatin1Char('\n')).toStdString();
+    Pruefe(seiten, "capacity table pages");
+}
+
+// The command-line tool in the language of the run: its help, messages and table, the proof of a position
+// and of the project, both bill documents as pages and as text, the drawings, a sketch and a capacity table.
+// The project is the window's own, so no German words of a user's project stand in it.
+TEST_P(Sprachlauf, kommandozeileZeigtKeinDeutsch) {
+    Klick("tbReiheWand");
+    Klick("tbbeliebigeLast");
+    Klick("btnBerechnen");
+    ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
+    QTemporaryDir ordner;
+    const QString projekt = ordner.filePath(QStringLiteral("p.ZAV"));
+    ASSERT_TRUE(fenster->Sitzung().SpeichernUnter(projekt.toStdString()).ok);
+    const QString sprache = GetParam().kennung == 21 ? QStringLiteral("pl") : QStringLiteral("en");
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("HOME"), ordner.path());
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const auto cli = [&](QStringList argumente, bool ok = true) {
+        QProcess prozess;
+        prozess.setProcessEnvironment(umgebung);
+        prozess.setWorkingDirectory(ordner.path());
+        argumente.prepend(sprache);
+        argumente.prepend(QStringLiteral("--language"));
+        prozess.start(QStringLiteral(ZAVR_CLI), argumente);
+        EXPECT_TRUE(prozess.waitForFinished(120000));
+        EXPECT_EQ(prozess.exitCode() == 0, ok) << argumente.join(QLatin1Char(' ')).toStdString();
+        QStringList texte = QString::fromUtf8(prozess.readAllStandardOutput()).split(QLatin1Char('\n'));
+        for (const QString& zeile :
+             QString::fromUtf8(prozess.readAllStandardError()).split(QLatin1Char('\n')))
+            if (!zeile.startsWith(QLatin1String("QStandardPaths:"))) texte << zeile;
+        return texte;
+    };
+    const auto datei = [&](const char* name) {
+        QFile f(ordner.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray inhalt = f.readAll();
+        // Text exports are Windows-1252 unless a letter needs UTF-8 (with its mark).
+        return inhalt.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(inhalt) : QString::fromLatin1(inhalt);
+    };
+    const auto pdf = [&](const char* name) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {ordner.filePath(QLatin1String(name)), QStringLiteral("-")});
+        EXPECT_TRUE(pdftotext.waitForFinished());
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
+    };
+
+    QStringList hilfe = cli({QStringLiteral("--help")});
+    for (const char* befehl : {"design", "dxf", "sketch", "report", "bill", "table"})
+        hilfe << cli({QLatin1String(befehl), QStringLiteral("--help")});
+    hilfe << cli({QStringLiteral("zeichne")}, false) << cli({QStringLiteral("report"), projekt}, false);
+    Pruefe(hilfe, "command-line help and messages");
+    Pruefe(cli({QStringLiteral("design"), projekt}), "command-line results table");
+    cli({QStringLiteral("report"), projekt, QStringLiteral("-o"), QStringLiteral("n.pdf")});
+    cli({QStringLiteral("report"), projekt, QStringLiteral("--all"), QStringLiteral("-o"),
+         QStringLiteral("a.pdf")});
+    const QStringList nachweis = pdf("n.pdf");
+    EXPECT_FALSE(nachweis.filter(QString::fromUtf8(GetParam().kopfzeile)).isEmpty());
+    Pruefe(nachweis + pdf("a.pdf"), "command-line proof");
+    for (const char* art : {"parts-list", "tender-text"}) {
+        const QStringList aufnahme{QStringLiteral("bill"),      projekt,
+                                   QStringLiteral("--kind"),    QLatin1String(art),
+                                   QStringLiteral("--add-all"), QStringLiteral("-o")};
+        cli(aufnahme + QStringList{QStringLiteral("b.txt")});
+        cli(aufnahme + QStringList{QStringLiteral("b.pdf")});
+        Pruefe(datei("b.txt").split(QStringLiteral("\r\n")) + pdf("b.pdf"), "command-line bill");
+    }
+    cli({QStringLiteral("dxf"), QStringLiteral("reinforcement"), projekt, QStringLiteral("-o"),
+         QStringLiteral("b.dxf")});
+    cli({QStringLiteral("dxf"), QStringLiteral("dowel"), QStringLiteral("--type"),
+         QStringLiteral("ZAVRQ 30 HF"), QStringLiteral("-o"), QStringLiteral("d.dxf")});
+    for (const char* zeichnung : {"b.dxf", "d.dxf"}) {
+        const QStringList texte = DxfDateiTexte(ordner.filePath(QLatin1String(zeichnung)).toStdString());
+        EXPECT_FALSE(texte.isEmpty()) << zeichnung;
+        Pruefe(texte, "command-line drawing");
+    }
+    cli({QStringLiteral("sketch"), projekt, QStringLiteral("--view"), QStringLiteral("all"),
+         QStringLiteral("-o"), QStringLiteral("s.svg")});
+    QFile svg(ordner.filePath(QStringLiteral("s.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    Pruefe(SvgTexte(svg.readAll()), "command-line sketch");
+    const QStringList tabelle{QStringLiteral("table"),      QStringLiteral("--types"),
+                              QStringLiteral("ZAVR 60 HF"), QStringLiteral("--h"),
+                              QStringLiteral("20:24:2"),    QStringLiteral("-o")};
+    cli(tabelle + QStringList{QStringLiteral("t.csv")});
+    cli(tabelle + QStringList{QStringLiteral("t.pdf")});
+    Pruefe(datei("t.csv").split(QStringLiteral("\r\n")) + pdf("t.pdf"), "command-line capacity table");
+}
+
 // Every translation of the catalogues, shown or not yet reached by the walk above. The reference documents
 // keep their German file names: they are the maker's files.
 TEST_P(Sprachlauf, katalogOhneDeutscheWoerter) {
@@ -297,10 +431,11 @@ TEST_P(Sprachlauf, polnischBietetDiePolnischenBetonklassen) {
     EXPECT_EQ(A().GetBetonguete(), polnisch ? TsBetonguete::PB37 : TsBetonguete::C30_37);
 }
 
-INSTANTIATE_TEST_SUITE_P(EnglischUndPolnisch, Sprachlauf,
-                         ::testing::Values(Lauf{2057, "English", "Design calculation for"},
-                                           Lauf{21, "Polski", "Obliczenia statyczne dla"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    EnglischUndPolnisch, Sprachlauf,
+    ::testing::Values(Lauf{2057, "English", "Design calculation for", "Load capacity table ZAVR 60 HF"},
+                      Lauf{21, "Polski", "Obliczenia statyczne dla", "Tablica nośności ZAVR 60 HF"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The word list itself: it finds German and lets the two other languages pass.
 TEST(DeutscheWoerter, erkenntDeutschUndLaesstEnglischUndPolnischDurch) {
