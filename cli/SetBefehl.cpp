@@ -125,13 +125,14 @@ std::string Hilfe() {
         text << "  " << name << b.schritt << (*b.einheit ? " " : "") << b.einheit << ": " << Grenzen(b)
              << '\n';
     }
-    text
-        << "  "
-        << translate(
-               "Kommandozeile",
-               "(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)")
-        << "\n\n"
-        << translate("Kommandozeile", "Auswahlen:") << '\n';
+    text << "  "
+         << Einsetzen(
+                translate(
+                    "Kommandozeile",
+                    "(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)"),
+                {"qEd", "qEd_rechts"})
+         << "\n\n"
+         << translate("Kommandozeile", "Auswahlen:") << '\n';
     for (const Auswahl& a : Auswahlen()) {
         std::string name = a.name;
         name.resize(22, ' ');

@@ -1292,10 +1292,6 @@ schreibbar, oder die Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1357,6 +1353,10 @@ Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nic
 oder die Zeichnung nicht möglich;
 2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1404,10 +1404,6 @@ are wrong.
         <translation>Number fields (unit of the window, limits):</translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation>(qEd is the whole line load for a constant load; qEd_rechts applies to a linear load only.)</translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation>Choices:</translation>
     </message>
@@ -1490,6 +1486,10 @@ Exit status: 0 written; 1 the position has not been designed, the dowel type is 
 (without --force) or the drawing is not possible;
 2 the file cannot be read or written, or the arguments are wrong.
 </translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
     </message>
 </context>
 <context>

@@ -1407,10 +1407,6 @@ są błędne.
         <translation>Pola liczbowe (jednostka okna, granice):</translation>
     </message>
     <message>
-        <source>(qEd ist bei konstanter Last die ganze Streckenlast, qEd_rechts gilt nur bei linearer Last.)</source>
-        <translation>(qEd to całe obciążenie liniowe przy obciążeniu równomiernym; qEd_rechts dotyczy tylko obciążenia trapezowego.)</translation>
-    </message>
-    <message>
         <source>Auswahlen:</source>
         <translation>Wybory:</translation>
     </message>
@@ -1493,6 +1489,10 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest ni
 (bez --force) lub rysunek nie jest możliwy;
 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
 </translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ TEST_F(SetBefehl, abgelehnterWertSchreibtNichts) {
     } faelle[] = {
         {{"h=12"}, "h=12: Der eingegebene Wert ist kleiner als erlaubt! (mindestens 16)"},
         {{"co=4", "fugenlaenge=31"},
-         "fugenlaenge=31: Der eingegebene Wert ist größer als erlaubt! (0,48 bis 30)"},
+         "fugenlaenge=31: Der eingegebene Wert ist größer als erlaubt! (0.48 bis 30)"},
         {{"VEd=-1"}, "VEd=-1: Der eingegebene Wert ist kleiner als erlaubt! (mindestens 0)"},
         {{"h=24cm"}, "h=24cm: keine Zahl"},
         {{"lastfall=punkt"},
