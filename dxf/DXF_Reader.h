@@ -60,6 +60,12 @@ public:
     // layers read so far remain.
     static constexpr std::uint64_t max_drawn_entities = 5'000'000;
     static constexpr std::size_t max_held_bytes = std::size_t{256} << 20;
+    // A unit of that bound makes at most two canvas calls: a point draws its cross as two lines, a solid its
+    // fill and its outline, a hatch its fill and an outline per loop of at least two points; a line, circle,
+    // arc, text, line of a multi-line text, polyline vertex or face makes one at most.
+    static constexpr std::uint64_t most_canvas_calls_per_drawn = 2;
+    // After read_file: the units of that bound the document was charged.
+    std::uint64_t drawn_entities() const { return document_cost_.drawn; }
 
     // The entity kinds the reader draws.
     enum class Kind {
@@ -158,7 +164,7 @@ private:
     Entity_ptr read_modern(Kind kind, Block_* block, abstract_entity& common, Cost& cost);
     // Each reads the groups of its kind; the layer, colour, space and extrusion go into `common`.
     Entity_ptr make_lwpolyline(Raw_Cursor& c, abstract_entity& common, Cost& cost);
-    Entity_ptr make_mtext(Raw_Cursor& c, abstract_entity& common);
+    Entity_ptr make_mtext(Raw_Cursor& c, abstract_entity& common, Cost& cost);
     Entity_ptr make_ellipse(Raw_Cursor& c, abstract_entity& common);
     Entity_ptr make_spline(Raw_Cursor& c, abstract_entity& common, Cost& cost);
     Entity_ptr make_hatch(Raw_Cursor& c, abstract_entity& common, Cost& cost);

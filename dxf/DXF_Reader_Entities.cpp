@@ -126,7 +126,7 @@ Entity_ptr DXF_Reader::read_modern(Kind kind, Block_* block, abstract_entity& co
             e = make_lwpolyline(c, common, cost);
             break;
         case Kind::MText:
-            e = make_mtext(c, common);
+            e = make_mtext(c, common, cost);
             break;
         case Kind::Ellipse:
             e = make_ellipse(c, common);
@@ -204,7 +204,7 @@ Entity_ptr DXF_Reader::make_lwpolyline(Raw_Cursor& c, abstract_entity& common, C
 
 // The text comes in pieces of 250 characters (group 3) before its last piece (group 1). The direction of
 // the first line is given as an angle or as a vector in world coordinates.
-Entity_ptr DXF_Reader::make_mtext(Raw_Cursor& c, abstract_entity& common) {
+Entity_ptr DXF_Reader::make_mtext(Raw_Cursor& c, abstract_entity& common, Cost& cost) {
     Point3D insert, direction;
     double height = 0, width = 0, angle = 0, spacing = 1;
     int attachment = 1;
@@ -262,8 +262,13 @@ Entity_ptr DXF_Reader::make_mtext(Raw_Cursor& c, abstract_entity& common) {
         const double y = direction.x * axes.ay.x + direction.y * axes.ay.y + direction.z * axes.ay.z;
         angle = std::atan2(y, x) * rad_to_deg;
     }
-    return pool_->make<MText_>(axis, insert, text + last, height, width, attachment, angle, spacing,
-                               common.colour);
+    Entity_ptr e = pool_->make<MText_>(axis, insert, text + last, height, width, attachment, angle, spacing,
+                                       common.colour);
+    // Each wrapped line is a text of its own when drawn, and the text is held twice: as lines and joined.
+    const auto& lines = static_cast<const MText_&>(*e).lines;
+    cost.drawn = std::max<std::uint64_t>(1, lines.size());
+    for (const std::string& line : lines) cost.bytes += 2 * (text_bytes(line) + sizeof(std::string));
+    return e;
 }
 
 Entity_ptr DXF_Reader::make_ellipse(Raw_Cursor& c, abstract_entity& common) {

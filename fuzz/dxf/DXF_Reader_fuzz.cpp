@@ -1,7 +1,8 @@
 // Any bytes: the reader ends with messages and a complete or partial document, never a crash, a hang
-// or unbounded memory, and the document draws within the reader's bound of drawing calls. What it read must
-// write out and read back without any message, and once in Release-12 form keep the same number of entities
-// in each list of each layer, unless the writer refuses a number that is not finite.
+// or unbounded memory, and drawing the document makes no more canvas calls than the reader charged it for.
+// What it read must write out and read back without any message, and once in Release-12 form keep the same
+// number of entities in each list of each layer, unless the writer refuses a number that is not finite.
+//
 // Run: zavr_dxf_fuzz -dict=fuzz/dxf/dxf.dict -max_total_time=600 fuzz/dxf/corpus
 #include <algorithm>
 #include <cmath>
@@ -18,10 +19,12 @@
 
 namespace {
 
-Layer_List read(const std::string& bytes, DXF_Message_Log& log) {
+// `drawn`: the units of the reader's drawing bound it charged.
+Layer_List read(const std::string& bytes, DXF_Message_Log& log, std::uint64_t* drawn = nullptr) {
     std::istringstream in(bytes);
     DXF_Reader reader(in, log);
     reader.read_file();
+    if (drawn) *drawn = reader.drawn_entities();
     return reader.release_control_of_layers();
 }
 
@@ -87,9 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     // The first byte decides whether the user continues after an entity error.
     DXF_Message_Log log(size == 0 || (data[0] & 1) == 0);
-    const Layer_List layers = read(bytes, log);
-    if (draw(layers) > static_cast<long>(DXF_Reader::max_drawn_entities)) {
-        fprintf(stderr, "drawing took more calls than the reader allows\n");
+    std::uint64_t drawn = 0;
+    const Layer_List layers = read(bytes, log, &drawn);
+    // Each kind makes its own number of calls per unit the reader charged (a point two, a line one).
+    const auto calls = static_cast<std::uint64_t>(draw(layers));
+    if (drawn > DXF_Reader::max_drawn_entities || calls > DXF_Reader::most_canvas_calls_per_drawn * drawn) {
+        fprintf(stderr, "drawing took %llu calls for %llu units charged\n",
+                static_cast<unsigned long long>(calls), static_cast<unsigned long long>(drawn));
         std::abort();
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,7 +49,8 @@ struct Gelesen {
     DXF_Object doc;
     DXF_Message_Log log;
     bool readable = true;
-    std::string reason;  // why it is not readable
+    std::string reason;       // why it is not readable
+    std::uint64_t drawn = 0;  // the units of the drawing bound the reader charged
 };
 
 // Reads a file text as the document would from a file.
@@ -59,6 +61,7 @@ inline Gelesen read_text(const std::string& text, bool continue_on_error = true)
     reader.read_file();
     g.readable = reader.readable();
     g.reason = reader.unreadable_reason();
+    g.drawn = reader.drawn_entities();
     g.doc.layer_lists = reader.release_control_of_layers();
     g.doc.emax = reader.get_max_extent();
     g.doc.emin = reader.get_min_extent();

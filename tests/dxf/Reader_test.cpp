@@ -510,31 +510,49 @@ TEST(Reader, verschachtelteBloeckeSindBegrenzt) {
 
 namespace {
 
-// Counts the points every drawing call hands over: what drawing a document costs.
+// Counts the drawing calls and the points they hand over: what drawing a document costs.
 class Counting_Canvas : public DXF_Canvas {
 public:
     DXF_Colour pen_colour() const override { return 0; }
     void set_pen_colour(DXF_Colour) override {}
     void set_pen_width(int) override {}
-    void line(Screen_Point, Screen_Point) override { points += 2; }
-    void polyline(const std::vector<Screen_Point>& p) override { points += static_cast<long>(p.size()); }
-    void polygon(const std::vector<Screen_Point>& p) override { points += static_cast<long>(p.size()); }
+    void line(Screen_Point, Screen_Point) override { count(2); }
+    void polyline(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
+    void polygon(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
     void fill(const std::vector<std::vector<Screen_Point>>& loops) override {
-        for (const auto& l : loops) points += static_cast<long>(l.size());
+        long n = 0;
+        for (const auto& l : loops) n += static_cast<long>(l.size());
+        count(n);
     }
-    void ellipse(Screen_Point, Screen_Point) override { ++points; }
-    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++points; }
-    void pixel(Screen_Point, DXF_Colour) override { ++points; }
-    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { ++points; }
+    void ellipse(Screen_Point, Screen_Point) override { count(1); }
+    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { count(1); }
+    void pixel(Screen_Point, DXF_Colour) override { count(1); }
+    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { count(1); }
     long points = 0;
+    long calls = 0;
+
+private:
+    void count(long n) {
+        points += n;
+        ++calls;
+    }
 };
 
-long drawn_points(const DXF_Object& doc) {
+// Every list drawn once, block definitions included, as the reader charges them; a drawing unit is ten
+// pixels, so texts are large enough to be drawn.
+Counting_Canvas drawn(const DXF_Object& doc) {
     Counting_Canvas canvas;
-    const Map_Function map_fn = [](const Point3D&, pMatrix) { return Screen_Point{}; };
+    const Map_Function map_fn = [](const Point3D& p, pMatrix m) {
+        const Point3D q = m ? transform_point(*m, p) : p;
+        return Screen_Point{static_cast<int>(10 * q.x), static_cast<int>(-10 * q.y)};
+    };
     for (const auto& l : doc.layer_lists)
         for (const auto& list : l->entity_lists) list->draw_primitives(canvas, map_fn, nullptr);
-    return canvas.points;
+    return canvas;
+}
+
+long drawn_points(const DXF_Object& doc) {
+    return drawn(doc).points;
 }
 
 void expect_limit(const Gelesen& g, const std::string& message) {
@@ -566,6 +584,51 @@ TEST(Reader, zeichenaufwandJeDokumentBegrenzt) {
     expect_limit(vertices_drawn, message);
     EXPECT_LE(drawn_points(vertices_drawn.doc), static_cast<long>(DXF_Reader::max_drawn_entities));
     EXPECT_GT(entities_of<Insert_>(vertices_drawn.doc, "L", "Insert_").size(), 600u);
+}
+
+// Each unit the reader charges makes at most two canvas calls, whatever the kind: a point draws its cross as
+// two lines, a solid its fill and outline, a multi-line text one text per line. Each kind is drawn through
+// three references to a block holding it.
+TEST(Reader, jedeEinheitHoechstensZweiZeichenaufrufe) {
+    const std::vector<std::pair<const char*, Lines>> arten{
+        {"POINT", {"0", "POINT", "8", "L", "10", "1", "20", "2"}},
+        {"LINE", a_line},
+        {"SOLID", {"0",  "SOLID", "8",  "L", "10", "0", "20", "0", "11", "1",
+                   "21", "0",     "12", "0", "22", "1", "13", "1", "23", "1"}},
+        {"CIRCLE", {"0", "CIRCLE", "8", "L", "10", "0", "20", "0", "40", "3"}},
+        {"TEXT", {"0", "TEXT", "8", "L", "10", "0", "20", "0", "40", "1", "1", "Pos. 1"}},
+        {"MTEXT",
+         {"0", "MTEXT", "8", "L", "10", "0", "20", "0", "40", "1", "1",
+          "1\\P2\\P3\\P4\\P5\\P6\\P7\\P8\\P9\\P10"}},
+        {"LWPOLYLINE",
+         {"0", "LWPOLYLINE", "8", "L", "90", "3", "10", "0", "20", "0", "10", "5", "20", "0", "10", "5", "20",
+          "5"}},
+        {"POLYLINE", polyline(0, vertices(4, 0))},
+    };
+    for (const auto& [art, entitaet] : arten) {
+        const auto g = read_text(file_of(section("BLOCKS", block("B", entitaet)) +
+                                         section("ENTITIES", insert("B") + insert("B") + insert("B"))));
+        ASSERT_TRUE(g.log.entries.empty()) << art;
+        const long calls = drawn(g.doc).calls;
+        EXPECT_GT(calls, 0) << art;
+        EXPECT_LE(calls, static_cast<long>(DXF_Reader::most_canvas_calls_per_drawn * g.drawn)) << art;
+    }
+}
+
+// 2,600 references to a block of 1,000 points: 2.6 million units, within the bound, and 5.2 million calls.
+TEST(Reader, punkteZaehlenIhreZweiAufrufe) {
+    Lines punkte;
+    for (int i = 0; i < 1000; ++i)
+        punkte += Lines{"0", "POINT", "8", "L", "10", std::to_string(i), "20", "0"};
+    Lines references;
+    for (int i = 0; i < 2600; ++i) references += insert("P");
+    const auto g =
+        read_text(file_of(section("BLOCKS", block("P", punkte)) + section("ENTITIES", references)));
+    ASSERT_TRUE(g.log.entries.empty());
+    EXPECT_EQ(g.drawn, 1000u + 2600u * 1001u);
+    const long calls = drawn(g.doc).calls;
+    EXPECT_EQ(calls, 2 * (1000 + 2600 * 1000));
+    EXPECT_LE(calls, static_cast<long>(DXF_Reader::most_canvas_calls_per_drawn * g.drawn));
 }
 
 // The memory a document holds is bounded too: references of fourteen bytes each, every one an object with
