@@ -24,10 +24,13 @@ int DxfRender(const Argumente& a) {
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return fehler(translate("Kommandozeile", "-o AUSGABE.png|.svg|.pdf fehlt"));
     int pixel = 1000;
+    // A bitmap of 8,000 pixels square takes 256 MB, which leaves room beside a drawing as large as the
+    // reader takes.
+    constexpr int HoechstePixel = 8000;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
-        if (!p || *p < 50 || *p > 10000)
-            return fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 10000"));
+        if (!p || *p < 50 || *p > HoechstePixel)
+            return fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 8000"));
         pixel = *p;
     }
     KonsolenUmgebung umgebung;

@@ -624,6 +624,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1004,6 +1008,10 @@ Argumente sind falsch.
     </message>
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

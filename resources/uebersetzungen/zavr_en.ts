@@ -625,6 +625,10 @@
         <translation>the drawing is too large for a picture</translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>the drawing has too many elements for an SVG or PDF picture; save it as PNG</translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>the picture could not be created</translation>
     </message>
@@ -1028,6 +1032,10 @@ wrong.
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
         <translation>-o OUTPUT.png|.svg|.pdf is missing</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size needs a number of pixels from 50 to 8000</translation>
     </message>
     <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>

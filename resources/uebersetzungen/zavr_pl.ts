@@ -626,6 +626,10 @@
         <translation>rysunek jest zbyt duży na obraz</translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>rysunek ma zbyt wiele elementów na obraz SVG lub PDF; zapisz go jako PNG</translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>nie można utworzyć obrazu</translation>
     </message>
@@ -1032,6 +1036,10 @@ argumenty są błędne.
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
         <translation>brak opcji -o WYJŚCIE.png|.svg|.pdf</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size wymaga liczby pikseli od 50 do 8000</translation>
     </message>
     <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>

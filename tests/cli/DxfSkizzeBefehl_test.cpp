@@ -73,6 +73,8 @@ TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
     EXPECT_NE(fehlt.fehler.find("Datei nicht gefunden"), std::string::npos);
     EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.gif")}).status, 2);
     EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.png"), "--size", "7"}).status, 2);
+    // 8,000 pixels square are 256 MB; more would not leave room beside a large drawing.
+    EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.png"), "--size", "8001"}).status, 2);
     EXPECT_FALSE(fs::exists(Pfad("x.png")));
 }
 
