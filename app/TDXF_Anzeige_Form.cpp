@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -55,9 +56,16 @@ TDXF_Anzeige_Form::TDXF_Anzeige_Form(const Projektsitzung& sitzung, Dialogdienst
     Zoombox_->FOnPaint = [this](QPainter& painter, const Zoom_view& ansicht) {
         DxfZeichnen(painter, DXF_main_, ansicht);
     };
+    nichtDargestellt_ = new QLabel(this);
+    nichtDargestellt_->setObjectName(QStringLiteral("lblNichtDargestellt"));
+    nichtDargestellt_->setStyleSheet(QStringLiteral("color: darkred"));
+    nichtDargestellt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    nichtDargestellt_->hide();
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(speichern);
     leiste->addWidget(zurueck);
+    leiste->addSpacing(12);
+    leiste->addWidget(nichtDargestellt_, 100);
     leiste->addStretch(1);
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(0, 4, 0, 0);
@@ -102,8 +110,16 @@ bool TDXF_Anzeige_Form::read_dxf_file(const QString& name) {
     }
     DXF_main_ = std::move(gelesen);
     database_loaded = true;
+    NichtDargestelltZeigen();
     Zoombox_->Anzeigen(stored_extents(DXF_main_));
     return true;
+}
+
+void TDXF_Anzeige_Form::NichtDargestelltZeigen() {
+    const QStringList zeilen = DxfNichtDargestellt(DXF_main_.omissions);
+    nichtDargestellt_->setText(zeilen.join(QStringLiteral("; ")));
+    nichtDargestellt_->setToolTip(zeilen.join(QLatin1Char('\n')));
+    nichtDargestellt_->setVisible(!zeilen.isEmpty());
 }
 
 void TDXF_Anzeige_Form::CopyClipButtonClick() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <streambuf>
 #include <string_view>
 #include <system_error>
 
@@ -201,5 +202,39 @@ void Ersetzung::Abschliessen() {
 void DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
     Ersetzung ersetzung(pfad);
     ersetzung.Schreiben(inhalt);
+    ersetzung.Abschliessen();
+}
+
+namespace {
+
+// Hands every byte of a stream to an Ersetzung, which buffers them itself.
+class Ersetzungsstrom : public std::streambuf {
+public:
+    explicit Ersetzungsstrom(Ersetzung& ersetzung) : ersetzung(ersetzung) {}
+
+protected:
+    int_type overflow(int_type zeichen) override {
+        if (traits_type::eq_int_type(zeichen, traits_type::eof())) return traits_type::not_eof(zeichen);
+        const char c = traits_type::to_char_type(zeichen);
+        ersetzung.Schreiben({&c, 1});
+        return zeichen;
+    }
+    std::streamsize xsputn(const char* daten, std::streamsize anzahl) override {
+        ersetzung.Schreiben({daten, static_cast<std::size_t>(anzahl)});
+        return anzahl;
+    }
+
+private:
+    Ersetzung& ersetzung;
+};
+
+}  // namespace
+
+void DateiErsetzen(const std::string& pfad, const std::function<void(std::ostream&)>& schreiben) {
+    Ersetzung ersetzung(pfad);
+    Ersetzungsstrom strom(ersetzung);
+    std::ostream aus(&strom);
+    aus.exceptions(std::ios::badbit);
+    schreiben(aus);
     ersetzung.Abschliessen();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -46,3 +48,8 @@ private:
     std::size_t belegt = 0;
     std::uint64_t groesse = 0;
 };
+
+// The same for a writer that produces its content into a stream (the DXF writer): the stream goes through an
+// Ersetzung. An exception of `schreiben` ends the save as a failure does; a write error comes out of the
+// stream as the std::system_error above.
+void DateiErsetzen(const std::string& pfad, const std::function<void(std::ostream&)>& schreiben);

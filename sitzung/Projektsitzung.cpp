@@ -6,6 +6,7 @@
 #include "calc/TKZAVRBemessung.h"
 #include "datei/Dateifehler.h"
 #include "dxf/DXF_Object.h"
+#include "dxf/DXF_exception.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
@@ -495,6 +496,10 @@ Dateiergebnis Projektsitzung::DxfLesen(const std::string& datei, DXF_Messages& m
         zeichnung = DXF_Object::create_from_file(datei, meldungen);
     } catch (const std::system_error& e) {
         return Lesefehler(e);
+    } catch (const DXF_read_exception& e) {
+        return {false,
+                Text(QT_TRANSLATE_NOOP("Projektsitzung", "Die Datei enthält keine lesbare DXF-Zeichnung")) +
+                    " (" + e.what() + ")"};
     }
     return {};
 }

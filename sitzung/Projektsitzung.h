@@ -183,7 +183,8 @@ public:
     // Writes a drawing to `datei`, ".dxf" appended unless it ends so.
     Dateiergebnis DxfSpeichern(const DXF_Object& zeichnung, const std::string& datei) const;
     // Reads any DXF file; what cannot be read is reported through `meldungen` and the rest is kept. A missing
-    // file fails with "Datei nicht gefunden".
+    // file fails with "Datei nicht gefunden", one that holds no drawing (not DXF, binary, empty) with
+    // "Die Datei enthält keine lesbare DXF-Zeichnung" and the reason.
     Dateiergebnis DxfLesen(const std::string& datei, DXF_Messages& meldungen, DXF_Object& zeichnung) const;
     // The stored drawing of a dowel type, as a DXF file.
     Dateiergebnis DornDxf(TsDorn dorn, const std::string& datei) const;

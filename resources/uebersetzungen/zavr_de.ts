@@ -624,8 +624,33 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -942,29 +967,6 @@ Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1006,6 +1008,10 @@ oder die Zeichnung nicht möglich;
     </message>
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1331,6 +1337,30 @@ schreibbar, oder die Argumente sind falsch.
     </message>
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1870,6 +1900,10 @@ Soll diese überschrieben werden?</source>
     </message>
     <message>
         <source>Position aus Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -625,8 +625,33 @@
         <translation>the drawing is too large for a picture</translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>the drawing has too many elements for an SVG or PDF picture; save it as PNG</translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>the picture could not be created</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object of type %1 not shown</numerusform>
+            <numerusform>%n objects of type %1 not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object in paper space not shown</numerusform>
+            <numerusform>%n objects in paper space not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n hatch pattern shown as its boundary only</numerusform>
+            <numerusform>%n hatch patterns shown as their boundaries only</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -965,48 +990,6 @@ wrong.
         <translation>not designed: the input checks have failed</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o OUTPUT.dxf]
-       zavr-cli dxf render INPUT.dxf -o OUTPUT.png|.svg|.pdf [--size PIXELS]
-
-reinforcement: the on-site reinforcement of a dowel type of a designed position as a DXF drawing.
-  --position N   the position (counted from 1; without it the current position of the project)
-  --type NAME    the dowel type (without it the dowel selected by the design of the position)
-  --force        also draw a dowel type that is not admissible; the drawing then carries the note
-                 &quot;not admissible&quot; with the reason below its title (without --force: exit status 1)
-dowel: the drawing of a dowel type; without -o under the file name of the catalogue.
-render: any DXF file as a picture in the full view of the preview; the extension decides the
-  format, --size the longer side in pixels (default 1000).
-
-An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
-(&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
-
-Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
-(without --force) or the drawing is not possible;
-2 the file cannot be read or written, or the arguments are wrong.
-</translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation>arguments: </translation>
     </message>
@@ -1049,6 +1032,10 @@ Exit status: 0 written; 1 the position has not been designed, the dowel type is 
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
         <translation>-o OUTPUT.png|.svg|.pdf is missing</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size needs a number of pixels from 50 to 8000</translation>
     </message>
     <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
@@ -1463,6 +1450,50 @@ are wrong.
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
         <translation>change inputs of a position within the program&apos;s limits</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o OUTPUT.dxf]
+       zavr-cli dxf render INPUT.dxf -o OUTPUT.png|.svg|.pdf [--size PIXELS]
+
+reinforcement: the on-site reinforcement of a dowel type of a designed position as a DXF drawing.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --type NAME    the dowel type (without it the dowel selected by the design of the position)
+  --force        also draw a dowel type that is not admissible; the drawing then carries the note
+                 &quot;not admissible&quot; with the reason below its title (without --force: exit status 1)
+dowel: the drawing of a dowel type; without -o under the file name of the catalogue.
+render: any DXF file (Release 12 to 2018) as a picture in the full view of the preview; the extension
+  decides the format, --size the longer side in pixels (default 1000). What the file holds but the picture
+  does not show is named on standard error; a file without a drawing gives 2.
+
+An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
+(&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
+
+Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
+(without --force) or the drawing is not possible;
+2 the file cannot be read or written, or the arguments are wrong.
+</translation>
     </message>
     <message>
         <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
@@ -2004,6 +2035,10 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Position aus Tabelle</source>
         <translation>Position from table</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>The file holds no readable DXF drawing</translation>
     </message>
 </context>
 <context>

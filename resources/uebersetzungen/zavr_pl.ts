@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
-        <translation>zakotwic na dlugosci lb,net</translation>
+        <translation>zakotwić na długości lb,net</translation>
     </message>
     <message>
         <source>nicht zulässig</source>
@@ -580,11 +580,11 @@
     <name>Dornzeichnung</name>
     <message>
         <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
-        <translation>Pret %1: Ø%2, l = %3, odleglosc od szczeliny %4</translation>
+        <translation>Pręt %1: Ø%2, l = %3, odległość od szczeliny %4</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn %1</source>
-        <translation>QUORVEL® podwójny trzpien scinany %1</translation>
+        <translation>QUORVEL® podwójny trzpień ścinany %1</translation>
     </message>
     <message>
         <source>Zeichnung Nr. %1</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
-        <translation>Trzpien scinany: 2 x Ø%1, rozstaw osiowy %2</translation>
+        <translation>Trzpień ścinany: 2 x Ø%1, rozstaw osiowy %2</translation>
     </message>
     <message>
         <source>Hülsenrohr: %1 x %2</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
-        <translation>Plyta kotwiaca: %1 x %2 x %3, srodnik %4</translation>
+        <translation>Płyta kotwiąca: %1 x %2 x %3, środnik %4</translation>
     </message>
     <message>
         <source>Maße in mm</source>
@@ -626,8 +626,36 @@
         <translation>rysunek jest zbyt duży na obraz</translation>
     </message>
     <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>rysunek ma zbyt wiele elementów na obraz SVG lub PDF; zapisz go jako PNG</translation>
+    </message>
+    <message>
         <source>das Bild konnte nicht erzeugt werden</source>
         <translation>nie można utworzyć obrazu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt typu %1 nie został pokazany</numerusform>
+            <numerusform>%n obiekty typu %1 nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów typu %1 nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt w obszarze papieru nie został pokazany</numerusform>
+            <numerusform>%n obiekty w obszarze papieru nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów w obszarze papieru nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n wzór kreskowania pokazany tylko jako obrys</numerusform>
+            <numerusform>%n wzory kreskowania pokazane tylko jako obrys</numerusform>
+            <numerusform>%n wzorów kreskowania pokazanych tylko jako obrys</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -966,48 +994,6 @@ argumenty są błędne.
         <translation>nie zwymiarowano: dane wejściowe nie przeszły kontroli</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
-        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o WYJŚCIE.dxf]
-        zavr-cli dxf render WEJŚCIE.dxf -o WYJŚCIE.png|.svg|.pdf [--size PIKSELE]
-
-reinforcement: zbrojenie wykonywane na budowie dla typu trzpienia zwymiarowanej pozycji jako rysunek DXF.
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  --type NAZWA   typ trzpienia (bez tej opcji trzpień wybrany przy wymiarowaniu pozycji)
-  --force        rysuje także typ trzpienia niedopuszczalny; rysunek otrzymuje wtedy pod tytułem
-                 adnotację &quot;niedopuszczalny&quot; z przyczyną (bez --force: kod wyjścia 1)
-dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
-render: dowolny plik DXF jako obraz w widoku całości podglądu; rozszerzenie określa format,
-  --size dłuższy bok w pikselach (domyślnie 1000).
-
-Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
-(&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
-
-Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
-(bez --force) lub rysunek nie jest możliwy;
-2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
-</translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation>argumenty: </translation>
     </message>
@@ -1050,6 +1036,10 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest ni
     <message>
         <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
         <translation>brak opcji -o WYJŚCIE.png|.svg|.pdf</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size wymaga liczby pikseli od 50 do 8000</translation>
     </message>
     <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
@@ -1463,6 +1453,50 @@ są błędne.
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
         <translation>zmienić dane wejściowe pozycji w granicach programu</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
+        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o WYJŚCIE.dxf]
+        zavr-cli dxf render WEJŚCIE.dxf -o WYJŚCIE.png|.svg|.pdf [--size PIKSELE]
+
+reinforcement: zbrojenie wykonywane na budowie dla typu trzpienia zwymiarowanej pozycji jako rysunek DXF.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --type NAZWA   typ trzpienia (bez tej opcji trzpień wybrany przy wymiarowaniu pozycji)
+  --force        rysuje także typ trzpienia niedopuszczalny; rysunek otrzymuje wtedy pod tytułem
+                 adnotację &quot;niedopuszczalny&quot; z przyczyną (bez --force: kod wyjścia 1)
+dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
+render: dowolny plik DXF (wersje od 12 do 2018) jako obraz w widoku całości podglądu; rozszerzenie
+  określa format, --size dłuższy bok w pikselach (domyślnie 1000). Obiekty pliku, których obraz nie
+  pokazuje, są wymienione na standardowym wyjściu błędów; plik bez rysunku zwraca kod 2.
+
+Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
+(&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
+(bez --force) lub rysunek nie jest możliwy;
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
     </message>
     <message>
         <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
@@ -2004,6 +2038,10 @@ Czy ją zastąpić?</translation>
     <message>
         <source>Position aus Tabelle</source>
         <translation>Pozycja z tabeli</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -67,6 +68,29 @@ TEST_F(Ersetzen, abgebrochenBleibtDasAlteVerworfenBeginntNeu) {
     EXPECT_EQ(ersetzung.Groesse(), 3u);
     ersetzung.Abschliessen();
     EXPECT_EQ(DateiInhalt(datei), "neu");
+    EXPECT_EQ(Eintraege(ordner), 1u);
+}
+
+// Content streamed piece by piece, more than the stream's buffer holds, in small and large pieces: the file
+// holds every byte, and every fault leaves the old file; so does an exception of the producer itself.
+TEST_F(Ersetzen, gestreamterInhaltGanzOderGarNicht) {
+    const auto schreiben = [](std::ostream& aus) {
+        for (int i = 0; i < 20000; ++i) aus << "Zeile " << i << "\r\n";
+        aus.write(std::string(200000, 'y').data(), 200000);
+    };
+    std::string erwartet;
+    for (int i = 0; i < 20000; ++i) erwartet += "Zeile " + std::to_string(i) + "\r\n";
+    erwartet += std::string(200000, 'y');
+    const fs::path datei = ordner / "plan.dxf";
+    PruefeSchreibfehler(datei, [&] { return GrundVon([&] { DateiErsetzen(datei.string(), schreiben); }); });
+    EXPECT_EQ(DateiInhalt(datei), erwartet);
+    EXPECT_THROW(DateiErsetzen(datei.string(),
+                               [](std::ostream& aus) {
+                                   aus << "halb";
+                                   throw std::runtime_error("abgebrochen");
+                               }),
+                 std::runtime_error);
+    EXPECT_EQ(DateiInhalt(datei), erwartet);
     EXPECT_EQ(Eintraege(ordner), 1u);
 }
 
