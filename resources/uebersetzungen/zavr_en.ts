@@ -540,10 +540,6 @@
         <translation>the disk is write-protected</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>the file would be too large</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>the file is too large</translation>
     </message>
@@ -566,6 +562,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>The file &quot;%1&quot; could not be written: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>the file would be larger than permitted</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
     </message>
 </context>
 <context>
@@ -1353,9 +1357,9 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
 Changes inputs of a position with the rules and limits of the program window and saves the project
 in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
 another application case selects the load case it allows, a shorter joint shortens the points of an
-arbitrary load. A value outside its limits ends with the program's message, and nothing is written.
+arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
 The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
-Numbers with "." or "," as decimal separator.
+Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
 
   --position N   the position (counted from 1; without it the current position of the project)
   -o FILE        write the changed project here
@@ -1458,7 +1462,7 @@ are wrong.
     </message>
     <message>
         <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
-        <translation>"%1" is no assignment NAME=VALUE</translation>
+        <translation>&quot;%1&quot; is no assignment NAME=VALUE</translation>
     </message>
     <message>
         <source>keine Zuweisung NAME=WERT angegeben</source>
@@ -1466,7 +1470,7 @@ are wrong.
     </message>
     <message>
         <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
-        <translation>change inputs of a position within the program's limits</translation>
+        <translation>change inputs of a position within the program&apos;s limits</translation>
     </message>
 </context>
 <context>

@@ -541,10 +541,6 @@
         <translation>dysk jest chroniony przed zapisem</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>plik byłby zbyt duży</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>plik jest zbyt duży</translation>
     </message>
@@ -567,6 +563,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>Nie można zapisać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>plik przekroczyłby dopuszczalny rozmiar</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>plik jest tylko do odczytu</translation>
     </message>
 </context>
 <context>
@@ -1355,7 +1359,7 @@ Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje
 wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
 obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
 Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
-Liczby z "." lub "," jako separatorem dziesiętnym.
+Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
 
   --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
   -o PLIK        zapisz tutaj zmieniony projekt
@@ -1458,7 +1462,7 @@ są błędne.
     </message>
     <message>
         <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
-        <translation>"%1" nie jest przypisaniem NAZWA=WARTOŚĆ</translation>
+        <translation>&quot;%1&quot; nie jest przypisaniem NAZWA=WARTOŚĆ</translation>
     </message>
     <message>
         <source>keine Zuweisung NAME=WERT angegeben</source>
