@@ -1,4 +1,3 @@
-#include <QFile>
 #include <iostream>
 #include <string>
 
@@ -37,6 +36,6 @@ int DxfRender(const Argumente& a) {
     for (const auto& m : meldungen.entries)
         std::cerr << "zavr-cli dxf render: " << m.caption << ": " << m.text << '\n';
     BildAnwendungSicherstellen();
-    const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), pixel);
+    const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "dxf/DXF_Canvas.h"
+#include "output/Dateiname.h"
 
 class QPainter;
 class DXF_Object;
@@ -48,4 +49,4 @@ void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansi
 // extension: ".png" and ".jpg" bitmaps, ".svg" vector, ".pdf" one page, each a square of `pixel` pixels
 // as the full view fits the drawing into one. Needs a QGuiApplication (fonts); the file goes through the one
 // atomic writer. Returns an error text, empty on success.
-QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel);
+QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixel);
