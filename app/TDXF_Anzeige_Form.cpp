@@ -15,6 +15,7 @@
 #include "app/Enterdialog.h"
 #include "app/Zoom_panel.h"
 #include "dxf/DXF_Messages.h"
+#include "output/Dateiname.h"
 #include "output/DxfLeinwand.h"
 #include "sitzung/Projektsitzung.h"
 
@@ -89,7 +90,7 @@ void TDXF_Anzeige_Form::SaveButtonClick() {
     const auto wahl = dialoge_.DateiSpeichern(this, tr("QUORVEL® - DXF-Export"), QString(),
                                               {tr("Exportieren in DXF Format (*.dxf)")}, 0);
     if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
-    const Dateiergebnis ergebnis = sitzung_.DxfSpeichern(DXF_main_, wahl->datei.toStdString());
+    const Dateiergebnis ergebnis = sitzung_.DxfSpeichern(DXF_main_, Dateiname(wahl->datei).Bytes());
     if (!ergebnis && !ergebnis.grund.empty()) dialoge_.Hinweis(this, QString::fromStdString(ergebnis.grund));
 }
 
@@ -103,7 +104,7 @@ bool TDXF_Anzeige_Form::LoadButtonClick() {
 bool TDXF_Anzeige_Form::read_dxf_file(const QString& name) {
     DxfMeldungen meldungen(dialoge_, this);
     DXF_Object gelesen;
-    const Dateiergebnis ergebnis = sitzung_.DxfLesen(name.toStdString(), meldungen, gelesen);
+    const Dateiergebnis ergebnis = sitzung_.DxfLesen(Dateiname(name).Bytes(), meldungen, gelesen);
     if (!ergebnis) {
         dialoge_.Hinweis(this, QString::fromStdString(ergebnis.grund));
         return false;

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "app/DesktopUmgebung.h"
 #include "app/Dialogdienst.h"
@@ -407,7 +409,7 @@ void TfrmHauptMaske::SitzungGeaendert(unsigned geaendert) {
 
 // An unsaved project carries a "*" before its file name.
 void TfrmHauptMaske::TitelAktualisieren() {
-    const QString datei = QString::fromStdString(Sitzung().Datei());
+    const QString datei = Dateiname(Sitzung().Datei()).Anzeige();
     setWindowTitle(
         tr("QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)") +
         QStringLiteral(": ") + (Sitzung().Geaendert() ? QStringLiteral("*") : QString()) +
@@ -565,7 +567,7 @@ std::optional<std::string> TfrmHauptMaske::SpeicherdateiWaehlen() {
     if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
     QString datei = wahl->datei;
     if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".ZAV");
-    return datei.toStdString();
+    return Dateiname(datei).Bytes();
 }
 
 bool TfrmHauptMaske::Speicherfrage() {
@@ -590,11 +592,11 @@ void TfrmHauptMaske::Oeffnen() {
     if (wahl && !wahl->datei.isEmpty()) ProjektOeffnen(wahl->datei);
 }
 
-bool TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
+bool TfrmHauptMaske::ProjektOeffnen(const Dateiname& datei) {
     Dateiergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = Sitzung().Oeffnen(datei.toStdString());
+        ergebnis = Sitzung().Oeffnen(datei.Bytes());
     }
     if (!ergebnis) {
         DateifehlerMelden(ergebnis);
@@ -739,16 +741,22 @@ void TfrmHauptMaske::Zulassung() {
     ReferenzDokument(tr("ZAVR - Zulassung.pdf"));
 }
 
-void TfrmHauptMaske::Befehlszeile(const QStringList& argumente) {
-    if (argumente.isEmpty()) {
+void TfrmHauptMaske::Befehlszeile(const std::vector<std::string>& argumente) {
+    if (argumente.empty()) {
         EingabenAktualisieren();
         return;
     }
-    const QString datei = argumente.join(QLatin1Char(' ')).trimmed();
-    if (!QFileInfo::exists(datei)) {
+    // A name with blanks may come split into several arguments.
+    std::string datei;
+    for (const std::string& teil : argumente) datei += (datei.empty() ? "" : " ") + teil;
+    const auto anfang = datei.find_first_not_of(" \t");
+    datei = anfang == std::string::npos ? std::string()
+                                        : datei.substr(anfang, datei.find_last_not_of(" \t") - anfang + 1);
+    std::error_code fehler;
+    if (!std::filesystem::exists(datei, fehler)) {
         Melden(tr("Kann angegebene Datei nicht öffnen!"));
         EingabenAktualisieren();
-    } else if (QFileInfo(datei).fileName().endsWith(QStringLiteral(".ZAV"), Qt::CaseSensitive)) {
+    } else if (std::filesystem::path(datei).filename().string().ends_with(".ZAV")) {
         ProjektOeffnen(datei);
     } else {
         Berechnen();

@@ -10,6 +10,7 @@
 #include "app/Befehle.h"
 #include "app/Sitzungsadapter.h"
 #include "model/Typen.h"
+#include "output/Dateiname.h"
 #include "output/TKFarbe.h"
 
 class QAction;
@@ -67,10 +68,11 @@ public:
     void EingabenAktualisieren();
     void ErgebnisUebersichtAnzeigen();
     void Neuzeichnen();
-    // A file named on the command line, evaluated once at start.
-    void Befehlszeile(const QStringList& argumente);
+    // A file named on the command line, evaluated once at start; the arguments as the system's bytes, so
+    // that any file name is opened and later saved under itself.
+    void Befehlszeile(const std::vector<std::string>& argumente);
     // Opens a project without the save question (command line, project browser); false when it was not read.
-    bool ProjektOeffnen(const QString& datei);
+    bool ProjektOeffnen(const Dateiname& datei);
     // Selects a position from the selector or the tree; a number beyond the project selects the last one.
     void PositionWaehlen(int nummer);
 

@@ -19,6 +19,7 @@
 
 #include "app/Sanduhr.h"
 #include "model/Umgebung.h"
+#include "output/Dateiname.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -268,7 +269,7 @@ void TfrmProjektverwaltung::DateiGewaehlt() {
     lvProjektinhalte_->clear();
     const QString datei = GewaehlteDatei();
     if (!datei.isEmpty()) {
-        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(datei.toStdString());
+        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(Dateiname(datei).Bytes());
         int nummer = 0;
         for (const TKExplorer::Projekt& position : inhalt.positionen) {
             auto* zeile = new QTreeWidgetItem(lvProjektinhalte_);
@@ -296,7 +297,7 @@ void TfrmProjektverwaltung::Uebernehmen() {
     Dateiergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = sitzung_.PositionUebernehmen(GewaehlteDatei().toStdString(),
+        ergebnis = sitzung_.PositionUebernehmen(Dateiname(GewaehlteDatei()).Bytes(),
                                                 lvProjektinhalte_->indexOfTopLevelItem(gewaehlt.front()));
     }
     if (ergebnis) {

@@ -21,6 +21,7 @@
 #include "app/Sanduhr.h"
 #include "model/TKModell.h"
 #include "output/Bedarfsseiten.h"
+#include "output/Dateiname.h"
 #include "output/Nachweisausgabe.h"
 #include "sitzung/Projektsitzung.h"
 
@@ -342,7 +343,7 @@ void TfrmStueckliste::Exportieren() {
     const auto wahl = BedarfsexportWaehlen(this, dialoge_);
     if (!wahl) return;
     if (!wahl->bild) {
-        const Dateiergebnis ergebnis = sitzung_.BedarfslisteExportieren(art_, wahl->datei.toStdString());
+        const Dateiergebnis ergebnis = sitzung_.BedarfslisteExportieren(art_, Dateiname(wahl->datei).Bytes());
         if (!ergebnis) dialoge_.Hinweis(this, Q(ergebnis.grund));
         return;
     }

@@ -23,6 +23,7 @@
 #include "model/Katalog.h"
 #include "model/TKModell.h"
 #include "model/Zahlentext.h"
+#include "output/Dateiname.h"
 #include "output/Seitenkopf.h"
 #include "output/Tabellenseiten.h"
 #include "output/Textlisten.h"
@@ -320,6 +321,7 @@ void TfrmTragfaehigkeitstabellen::AlsCsv() {
                                               {tr("CSV-Datei (*.csv)")}, 0);
     if (!wahl || wahl->datei.isEmpty()) return;
     const QString datei = Mit(wahl->datei, "csv");
-    const Dateiergebnis ergebnis = TabelleCsvSchreiben(zellen, datei.toStdString(), sitzung_.GetUmgebung());
+    const Dateiergebnis ergebnis =
+        TabelleCsvSchreiben(zellen, Dateiname(datei).Bytes(), sitzung_.GetUmgebung());
     if (!ergebnis) dialoge_.Hinweis(this, DateifehlerText(datei, Q(ergebnis.grund)));
 }

@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -45,7 +44,7 @@ std::optional<Bedarfsdokument> Dokumentart(const std::string& text) {
 }
 
 std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const std::string& datei) {
-    const QString endung = QFileInfo(QString::fromStdString(datei)).suffix().toLower();
+    const QString endung = Dateiname(datei).Endung();
     if (endung == QLatin1String("txt")) {
         const Dateiergebnis ergebnis = sitzung.BedarfslisteExportieren(art, datei);
         return ergebnis ? std::string() : ergebnis.grund;
@@ -53,7 +52,7 @@ std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const 
     if (endung != QLatin1String("pdf"))
         return Einsetzen(translate("Kommandozeile", "unbekannte Endung von %1 (.txt oder .pdf)"), {datei});
     BildAnwendungSicherstellen();
-    return BedarfslisteAlsPdf(QString::fromStdString(datei), sitzung.Modell(), art).toStdString();
+    return BedarfslisteAlsPdf(datei, sitzung.Modell(), art).toStdString();
 }
 
 // Names every position that kept the bill from being written, and why.

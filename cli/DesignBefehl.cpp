@@ -133,8 +133,12 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     for (int nummer = 1; nummer <= anzahl; ++nummer)
         if ((o.position == 0 || nummer == o.position) && !Bemessen(sitzung, nummer, o, positionen))
             status = ExitPruefungFehlgeschlagen;
-    if (o.json)
-        std::cout << nlohmann::ordered_json{{"Datei", o.eingabe}, {"Positionen", positionen}}.dump(2) << '\n';
+    if (o.json) {
+        nlohmann::ordered_json dokument;
+        DateinameJson(dokument, o.eingabe);
+        dokument["Positionen"] = std::move(positionen);
+        std::cout << dokument.dump(2) << '\n';
+    }
 
     if (!o.ausgabe.empty()) {
         if (const Dateiergebnis gespeichert = sitzung.SpeichernUnter(o.ausgabe); !gespeichert) {

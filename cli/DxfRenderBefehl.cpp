@@ -1,4 +1,3 @@
-#include <QFile>
 #include <iostream>
 #include <string>
 
@@ -44,6 +43,6 @@ int DxfRender(const Argumente& a) {
     BildAnwendungSicherstellen();
     for (const QString& zeile : DxfNichtDargestellt(zeichnung.omissions))
         std::cerr << "zavr-cli dxf render: " << zeile.toStdString() << '\n';
-    const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), pixel);
+    const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

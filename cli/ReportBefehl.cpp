@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <string>
 #include <vector>
 
@@ -44,9 +43,7 @@ int Fehler(const std::string& text) {
 // The whole project: positions without results are designed first; one that fails its checks is named
 // here and on the cover page.
 int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
-    if (QFileInfo(QString::fromStdString(ausgabe))
-            .suffix()
-            .compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+    if (Dateiname(ausgabe).Endung() != QLatin1String("pdf"))
         return Fehler(translate("Kommandozeile", "--all schreibt ein PDF-Dokument: -o AUSGABE.pdf"));
     const std::vector<Berechnung> berechnungen = sitzung.AlleBemessen();
     std::vector<Projektposition> positionen;
@@ -63,7 +60,7 @@ int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Projektnachweis nachweis(sitzung.Modell(), std::move(positionen), farbe);
-    const QString fehler = ProjektnachweisAlsPdf(QString::fromStdString(ausgabe), nachweis);
+    const QString fehler = ProjektnachweisAlsPdf(ausgabe, nachweis);
     if (!fehler.isEmpty()) return Fehler(fehler.toStdString());
     return bestanden ? ExitOk : ExitPruefungFehlgeschlagen;
 }

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -91,7 +90,7 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const TKFarbe farbe;
     const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,
                               QSize(seite, seite), umgebung.Dezimaltrenner()};
-    const std::string fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), auftrag);
+    const std::string fehler = SkizzeSpeichern(*ausgabe, auftrag);
     return fehler.empty()
                ? ExitOk
                : Fehler(Einsetzen(translate("Kommandozeile", "Bild konnte nicht geschrieben werden: %1: %2"),

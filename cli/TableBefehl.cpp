@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -202,7 +201,7 @@ std::string JsonText(const std::vector<Tabellenzelle>& zellen, const Umgebung& u
 
 std::string Schreiben(const std::vector<Tabellenzelle>& zellen, const std::string& datei,
                       const KonsolenUmgebung& umgebung) {
-    const QString endung = QFileInfo(QString::fromStdString(datei)).suffix().toLower();
+    const QString endung = Dateiname(datei).Endung();
     if (endung == QLatin1String("csv")) return TabelleCsvSchreiben(zellen, datei, umgebung).grund;
     if (endung == QLatin1String("json")) {
         try {
@@ -218,8 +217,7 @@ std::string Schreiben(const std::vector<Tabellenzelle>& zellen, const std::strin
     BildAnwendungSicherstellen();
     Kopfdaten kopf;
     kopf.heute = QString::fromStdString(umgebung.HeuteKurz());
-    return TabellenAlsPdf(QString::fromStdString(datei), zellen, kopf, umgebung.Dezimaltrenner())
-        .toStdString();
+    return TabellenAlsPdf(datei, zellen, kopf, umgebung.Dezimaltrenner()).toStdString();
 }
 
 }  // namespace

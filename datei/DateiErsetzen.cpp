@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <streambuf>
 #include <string_view>
@@ -56,6 +57,31 @@ std::string Ersetzungsziel(const std::string& pfad) {
         ziel = weiter.is_absolute() ? weiter.string() : (fs::path(Ordner(ziel)) / weiter).string();
     }
     Fehler(ELOOP, pfad);
+}
+
+// An existing target the user may not write is protected, although a rename in a writable folder could
+// replace it. The mode decides for everyone: root, whom the system lets write any file, gets the rights of
+// the owner, the group or the others like any user.
+bool Schreibgeschuetzt(const std::string& ziel) {
+    struct stat info {};
+    if (stat(ziel.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0) return errno == EACCES;
+    if (geteuid() != 0) return false;
+    const mode_t recht = info.st_uid == 0 ? S_IWUSR : info.st_gid == getegid() ? S_IWGRP : S_IWOTH;
+    return (info.st_mode & recht) == 0;
+}
+
+// Beyond a file-size limit (ulimit -f) the system kills a writing process with SIGXFSZ unless the signal
+// is ignored; then the write fails with EFBIG, which is reported like any other reason. A handler the
+// program has set stays.
+void DateigrenzeAlsFehler() {
+    static const bool gesetzt = [] {
+        struct sigaction bisher {};
+        if (sigaction(SIGXFSZ, nullptr, &bisher) == 0 && bisher.sa_handler == SIG_DFL)
+            std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    static_cast<void>(gesetzt);
 }
 
 // A replaced file keeps its owner and group where the process may set them (a colleague's save in a shared
@@ -158,11 +184,12 @@ constexpr std::size_t Puffergroesse = std::size_t{1} << 20;
 
 }  // namespace
 
-Ersetzung::Ersetzung(const std::string& pfad)
-    : pfad(pfad),
-      ziel(Ersetzungsziel(pfad)),
-      temp(std::make_unique<Temp>(AktiveDateischicht(), ziel, this->pfad)),
-      puffer(std::make_unique_for_overwrite<char[]>(Puffergroesse)) {}
+Ersetzung::Ersetzung(const std::string& pfad) : pfad(pfad), ziel(Ersetzungsziel(pfad)) {
+    if (Schreibgeschuetzt(ziel)) Fehler(ZielSchreibgeschuetzt, pfad);
+    DateigrenzeAlsFehler();
+    temp = std::make_unique<Temp>(AktiveDateischicht(), ziel, this->pfad);
+    puffer = std::make_unique_for_overwrite<char[]>(Puffergroesse);
+}
 
 Ersetzung::~Ersetzung() = default;
 

@@ -14,7 +14,10 @@
 // - Any failure removes the temporary file, leaves an existing file untouched and throws std::system_error
 //   in the category Schreibfehler(); its message names the reason: "der Datenträger ist voll",
 //   "keine Schreibberechtigung", "der Ordner existiert nicht", ...
+// - An existing target whose mode forbids the user to write it is not replaced ("die Datei ist
+//   schreibgeschützt"), whoever the user is.
 // - A replaced file keeps its access rights, and its owner and group where the process may set them.
+// - Beyond a file-size limit of the process the save fails with EFBIG instead of ending the process.
 // - A symbolic link stays a link; the file it points to is written, also when it does not exist yet.
 // - Temporary files of the same target left by a save that was killed are removed.
 void DateiErsetzen(const std::string& pfad, std::string_view inhalt);

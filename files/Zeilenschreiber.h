@@ -78,7 +78,8 @@ public:
 };
 
 // A file being replaced (DateiErsetzen), as target. Beyond `hoechstens` bytes writing stops with EFBIG ("die
-// Datei wäre zu groß"): no file is written that could not be read again. Abschliessen() puts it in place.
+// Datei wäre größer als erlaubt"): no file is written that could not be read again. Abschliessen() puts it in
+// place.
 class Dateiziel : public Zeilenschreiber::Ziel {
 public:
     Dateiziel(const std::string& pfad, std::uint64_t hoechstens);

@@ -227,15 +227,15 @@ QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const Q
                          Seitentrenner);
 }
 
-QString BedarfslisteAlsPdf(const QString& datei, const TKModell& modell, Bedarfsdokument art,
+QString BedarfslisteAlsPdf(const Dateiname& datei, const TKModell& modell, Bedarfsdokument art,
                            const QPageLayout& seite) {
     return ErzeugtesSchreiben(datei, PdfDaten(Bedarfstitel(art), seite, [&](QPagedPaintDevice& pdf) {
                                   return BedarfslisteDrucken(pdf, modell, art);
                               }));
 }
 
-QString BedarfslisteBildExport(const QString& datei, Bildtyp typ, const TKModell& modell, Bedarfsdokument art,
-                               const QPageLayout& seite, double dpi) {
+QString BedarfslisteBildExport(const Dateiname& datei, Bildtyp typ, const TKModell& modell,
+                               Bedarfsdokument art, const QPageLayout& seite, double dpi) {
     const Seitenmasse masse = Bildseite(modell, art, seite, dpi);
     if (typ == Bildtyp::Vektor)
         return ErzeugtesSchreiben(

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "model/Bedarfsliste.h"
+#include "output/Dateiname.h"
 #include "output/Seitenlayout.h"
 #include "output/Skizzenbild.h"
 
@@ -27,10 +28,10 @@ QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const Q
                             double dpi);
 
 // All pages as a vector PDF. Returns an error text, empty on success.
-QString BedarfslisteAlsPdf(const QString& datei, const TKModell& modell, Bedarfsdokument art,
+QString BedarfslisteAlsPdf(const Dateiname& datei, const TKModell& modell, Bedarfsdokument art,
                            const QPageLayout& seite = StandardSeite());
 
 // The picture export: the whole list without page breaks on a picture of the preview's size, as SVG,
 // bitmap or JPEG. Returns an error text, empty on success.
-QString BedarfslisteBildExport(const QString& datei, Bildtyp typ, const TKModell& modell, Bedarfsdokument art,
-                               const QPageLayout& seite, double dpi);
+QString BedarfslisteBildExport(const Dateiname& datei, Bildtyp typ, const TKModell& modell,
+                               Bedarfsdokument art, const QPageLayout& seite, double dpi);

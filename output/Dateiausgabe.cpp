@@ -1,6 +1,7 @@
 #include "output/Dateiausgabe.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -8,6 +9,7 @@
 #include <system_error>
 
 #include "datei/DateiErsetzen.h"
+#include "datei/Dateifehler.h"
 #include "output/Nachweistext.h"
 
 namespace {
@@ -17,17 +19,18 @@ constexpr int PdfAufloesung = 600;
 
 }  // namespace
 
-QString DateiSchreiben(const QString& pfad, const QByteArray& inhalt) {
+QString DateiSchreiben(const Dateiname& pfad, const QByteArray& inhalt) {
     try {
-        DateiErsetzen(pfad.toStdString(), inhalt.toStdString());
+        DateiErsetzen(pfad.Bytes(), inhalt.toStdString());
         return {};
     } catch (const std::system_error& fehler) {
-        return QString::fromStdString(fehler.what());
+        return pfad.Anzeige() + QStringLiteral(": ") +
+               QCoreApplication::translate("Dateifehler", Fehlergrund(fehler).c_str());
     }
 }
 
-QString ErzeugtesSchreiben(const QString& pfad, const QByteArray& inhalt) {
-    if (inhalt.isEmpty()) return pfad + ": " + Nachweis::tr("Inhalt konnte nicht erzeugt werden");
+QString ErzeugtesSchreiben(const Dateiname& pfad, const QByteArray& inhalt) {
+    if (inhalt.isEmpty()) return pfad.Anzeige() + ": " + Nachweis::tr("Inhalt konnte nicht erzeugt werden");
     return DateiSchreiben(pfad, inhalt);
 }
 

@@ -5,18 +5,20 @@
 #include <QString>
 #include <functional>
 
+#include "output/Dateiname.h"
+
 class QImage;
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
 // Writes the finished bytes of an output file in one step: a failure leaves an existing file untouched.
-// Returns an error text, empty on success. Every picture and PDF the drawing layer writes goes through
-// here.
-QString DateiSchreiben(const QString& pfad, const QByteArray& inhalt);
+// Returns an error text, empty on success: the name as shown and the reason in the language of the run.
+// Every picture and PDF the drawing layer writes goes through here.
+QString DateiSchreiben(const Dateiname& pfad, const QByteArray& inhalt);
 
 // As DateiSchreiben; empty bytes are content that could not be made: reported, and nothing is written.
-QString ErzeugtesSchreiben(const QString& pfad, const QByteArray& inhalt);
+QString ErzeugtesSchreiben(const Dateiname& pfad, const QByteArray& inhalt);
 
 // The bytes of a picture in a Qt image format ("PNG", "JPG", "BMP"); empty when it cannot be encoded.
 QByteArray Bilddaten(const QImage& bild, const char* format);

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -245,8 +244,8 @@ void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansi
                         [&ansicht](const Point3D& p, pMatrix m) { return ansicht.real_to_screen(p, m); });
 }
 
-QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel) {
-    const QString endung = QFileInfo(datei).suffix().toLower();
+QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixel) {
+    const QString endung = datei.Endung();
     static const QStringList endungen{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
                                       QStringLiteral("svg"), QStringLiteral("pdf")};
     if (!endungen.contains(endung))

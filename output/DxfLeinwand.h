@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "dxf/DXF_Canvas.h"
+#include "output/Dateiname.h"
 
 class QPainter;
 class DXF_Object;
@@ -76,7 +77,7 @@ inline constexpr std::int64_t Vektorbildgrenze = std::int64_t{64} << 20;
 // as the full view fits the drawing into one. A vector picture that would exceed Vektorbildgrenze is not
 // written. Needs a QGuiApplication (fonts); the file goes through the one
 // atomic writer. Returns an error text, empty on success.
-QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel);
+QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixel);
 
 // What a read drawing holds and does not show, one line per kind: "12 Objekte vom Typ ACAD_TABLE nicht
 // dargestellt", the entities of paper space, hatch patterns shown by their boundary.

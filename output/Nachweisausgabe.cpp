@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <algorithm>
@@ -79,13 +78,14 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
     return vorschau;
 }
 
-QString NachweisAlsPdf(const QString& datei, const Berechnungsnachweis& nachweis, const QPageLayout& seite) {
+QString NachweisAlsPdf(const Dateiname& datei, const Berechnungsnachweis& nachweis,
+                       const QPageLayout& seite) {
     return ErzeugtesSchreiben(
         datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
                         [&](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); }));
 }
 
-QString ErgebnisseExportieren(const QString& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
+QString ErgebnisseExportieren(const Dateiname& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
                               const QPageLayout& seite, double dpi) {
     if (typ == Bildtyp::Vektor) return ErzeugtesSchreiben(datei, Svg(nachweis, seite, dpi));
     return ErzeugtesSchreiben(
@@ -96,7 +96,7 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild) {
     QGuiApplication::clipboard()->setImage(seitenbild);
 }
 
-std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei) {
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
         return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
             .arg(position)
@@ -104,13 +104,12 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
-    const QString pfad = QString::fromStdString(datei);
-    const QString endung = QFileInfo(pfad).suffix().toLower();
+    const QString endung = datei.Endung();
     QString fehler;
     if (endung == QLatin1String("pdf")) {
-        fehler = NachweisAlsPdf(pfad, nachweis);
+        fehler = NachweisAlsPdf(datei, nachweis);
     } else if (endung == QLatin1String("svg")) {
-        fehler = ErgebnisseExportieren(pfad, Bildtyp::Vektor, nachweis, StandardSeite(), BildAufloesung);
+        fehler = ErgebnisseExportieren(datei, Bildtyp::Vektor, nachweis, StandardSeite(), BildAufloesung);
     } else {
         const auto bild =
             std::find_if(std::begin(Bildformate), std::end(Bildformate),
@@ -118,10 +117,10 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
         if (bild == std::end(Bildformate))
             return QCoreApplication::translate("Nachweis",
                                                "unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)")
-                .arg(pfad)
+                .arg(datei.Anzeige())
                 .toStdString();
         fehler = ErzeugtesSchreiben(
-            pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
+            datei, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
     }
     return fehler.toStdString();
 }

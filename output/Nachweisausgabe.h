@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "output/Dateiname.h"
 #include "output/Seitenlayout.h"
 #include "output/Skizzenbild.h"
 
@@ -29,12 +30,12 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
 
 // "Als PDF speichern…": all pages as a vector PDF, one page each. Returns an error text, empty on success;
 // a failure leaves an existing file untouched.
-QString NachweisAlsPdf(const QString& datei, const Berechnungsnachweis& nachweis,
+QString NachweisAlsPdf(const Dateiname& datei, const Berechnungsnachweis& nachweis,
                        const QPageLayout& seite = StandardSeite());
 
 // Export of the result pages: as vector picture (SVG) the header and first page on the size of the page
 // image, as bitmap or JPEG the page image itself. The file name is used as given (see ExportDateiname).
-QString ErgebnisseExportieren(const QString& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
+QString ErgebnisseExportieren(const Dateiname& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
                               const QPageLayout& seite, double dpi);
 
 // Puts the page image on the clipboard, replacing its content.
@@ -43,4 +44,4 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild);
 // For the command-line tool, without a display: the proof of position `position` (1-based) of the model
 // into `datei`, typed by its extension: ".pdf" all pages, ".svg" header and first page, ".png", ".jpg",
 // ".bmp" the first page image at 96 dpi. Returns an error text, empty on success.
-std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei);
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei);

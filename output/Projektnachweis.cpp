@@ -224,7 +224,7 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
     return folge.Beenden();
 }
 
-QString ProjektnachweisAlsPdf(const QString& datei, const Projektnachweis& nachweis,
+QString ProjektnachweisAlsPdf(const Dateiname& datei, const Projektnachweis& nachweis,
                               const QPageLayout& seite) {
     return ErzeugtesSchreiben(
         datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,

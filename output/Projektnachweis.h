@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/Berechnungsnachweis.h"
+#include "output/Dateiname.h"
 #include "output/Seitenkopf.h"
 #include "output/Seitenlayout.h"
 
@@ -67,5 +68,5 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
 
 // All pages as a vector PDF. Returns an error text, empty on success; a failure leaves an existing file
 // untouched.
-QString ProjektnachweisAlsPdf(const QString& datei, const Projektnachweis& nachweis,
+QString ProjektnachweisAlsPdf(const Dateiname& datei, const Projektnachweis& nachweis,
                               const QPageLayout& seite = StandardSeite());

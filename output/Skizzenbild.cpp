@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -162,8 +161,8 @@ void VierSkizzenZeichnen(Skizzenzeichner& zeichner, int seite, const TKAnwendung
     zeichner.SkizzeDornReihe({h, h, seite, seite}, anwendung, true);
 }
 
-std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
-    const QString endung = QFileInfo(datei).suffix().toLower();
+std::string SkizzeSpeichern(const Dateiname& datei, const Bildauftrag& auftrag) {
+    const QString endung = datei.Endung();
     const auto format = std::find_if(Bildformate.begin(), Bildformate.end(),
                                      [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
     if (format == Bildformate.end())
@@ -176,10 +175,10 @@ std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
         return QCoreApplication::translate("Skizzenbild", "das Bild konnte nicht erzeugt werden")
             .toStdString();
     try {
-        DateiErsetzen(QFile::encodeName(datei).toStdString(), bytes.toStdString());
+        DateiErsetzen(datei.Bytes(), bytes.toStdString());
         return {};
     } catch (const std::exception& e) {
-        return Fehlergrund(e);
+        return QCoreApplication::translate("Dateifehler", Fehlergrund(e).c_str()).toStdString();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/Typen.h"
+#include "output/Dateiname.h"
 #include "output/TrDaten.h"
 
 class QPainter;
@@ -39,7 +40,7 @@ struct Bildauftrag {
 // (fonts). Returns an empty text on success, otherwise why it failed: an unknown extension, an
 // empty picture, or the reason the file could not be written ("der Datenträger ist voll"); an existing file
 // then stays as it was.
-std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag);
+std::string SkizzeSpeichern(const Dateiname& datei, const Bildauftrag& auftrag);
 
 // The three picture types of the export dialog and the extension each gives the chosen file name.
 enum class Bildtyp { Vektor, Bitmap, JPeg };

@@ -203,8 +203,8 @@ bool TabellenDrucken(QPagedPaintDevice& drucker, const std::vector<Tabellenzelle
     return folge.Beenden();
 }
 
-QString TabellenAlsPdf(const QString& datei, const std::vector<Tabellenzelle>& zellen, const Kopfdaten& kopf,
-                       char dezimaltrenner, const QPageLayout& seite) {
+QString TabellenAlsPdf(const Dateiname& datei, const std::vector<Tabellenzelle>& zellen,
+                       const Kopfdaten& kopf, char dezimaltrenner, const QPageLayout& seite) {
     const QString titel =
         zellen.empty() ? T(Tabellentexte::Titel).arg(QString()) : Tabellentitel(zellen.front().punkt.dorn);
     return ErzeugtesSchreiben(datei, PdfDaten(titel, seite, [&](QPagedPaintDevice& pdf) {

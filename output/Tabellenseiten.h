@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Tabellenzelle.h"
+#include "output/Dateiname.h"
 #include "output/Seitenlayout.h"
 
 class QPagedPaintDevice;
@@ -26,5 +27,6 @@ bool TabellenDrucken(QPagedPaintDevice& drucker, const std::vector<Tabellenzelle
                      const Kopfdaten& kopf, char dezimaltrenner);
 
 // All blocks as a vector PDF. Returns an error text, empty on success.
-QString TabellenAlsPdf(const QString& datei, const std::vector<Tabellenzelle>& zellen, const Kopfdaten& kopf,
-                       char dezimaltrenner, const QPageLayout& seite = StandardSeite());
+QString TabellenAlsPdf(const Dateiname& datei, const std::vector<Tabellenzelle>& zellen,
+                       const Kopfdaten& kopf, char dezimaltrenner,
+                       const QPageLayout& seite = StandardSeite());

@@ -539,10 +539,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation type="unfinished"></translation>
     </message>
@@ -564,6 +560,14 @@
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

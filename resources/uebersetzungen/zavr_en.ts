@@ -540,10 +540,6 @@
         <translation>the disk is write-protected</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>the file would be too large</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>the file is too large</translation>
     </message>
@@ -566,6 +562,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>The file &quot;%1&quot; could not be written: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>the file would be larger than permitted</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
     </message>
 </context>
 <context>

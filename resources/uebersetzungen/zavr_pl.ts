@@ -541,10 +541,6 @@
         <translation>dysk jest chroniony przed zapisem</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>plik byłby zbyt duży</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>plik jest zbyt duży</translation>
     </message>
@@ -567,6 +563,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>Nie można zapisać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>plik przekroczyłby dopuszczalny rozmiar</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>plik jest tylko do odczytu</translation>
     </message>
 </context>
 <context>

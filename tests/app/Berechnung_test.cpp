@@ -227,7 +227,7 @@ TEST_F(Hauptmaske, ansichtenSchaltenBefehleUndBereiche) {
 }
 
 TEST_F(Hauptmaske, befehlszeileMitFehlenderDatei) {
-    fenster->Befehlszeile({ordner.filePath(QStringLiteral("fehlt.ZAV"))});
+    fenster->Befehlszeile({ordner.filePath(QStringLiteral("fehlt.ZAV")).toStdString()});
     EXPECT_EQ(Hinweise(), QStringList{QStringLiteral("Kann angegebene Datei nicht öffnen!")});
 }
 
@@ -235,7 +235,7 @@ TEST_F(Hauptmaske, befehlszeileMitAndererEndungBerechnet) {
     QFile datei(ordner.filePath(QStringLiteral("My Projects.zav")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.close();
-    fenster->Befehlszeile({ordner.filePath(QStringLiteral("My")), QStringLiteral("Projects.zav")});
+    fenster->Befehlszeile({ordner.filePath(QStringLiteral("My")).toStdString(), "Projects.zav"});
     EXPECT_TRUE(Hinweise().isEmpty());
     EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
 }
@@ -246,7 +246,7 @@ TEST_F(Hauptmaske, befehlszeileOeffnetEinProjekt) {
     projekt.cAnwendung.at(0).cGeometrie.SetPlatteDicke(280);
     const QString pfad = ordner.filePath(QStringLiteral("brücke.ZAV"));
     ASSERT_TRUE(SaveToFile(projekt, pfad.toStdString()));
-    fenster->Befehlszeile({pfad});
+    fenster->Befehlszeile({pfad.toStdString()});
     EXPECT_EQ(Kind<QLineEdit>("EditBauvorhaben")->text(), QStringLiteral("Brücke Nord"));
     EXPECT_EQ(F(Feld::PlatteDicke)->text(), QStringLiteral("28"));
     EXPECT_DOUBLE_EQ(A().cGeometrie.GetPlatteDicke(), 280);

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "datei/Fehlerschicht.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
@@ -142,8 +143,15 @@ TEST_F(Bedarfstext, firmenzeilen) {
     }
 }
 
+// Every way writing can fail, a protected file included, leaves the old text and names the reason.
 TEST_F(Bedarfstext, schreibfehlerLaesstDateiUnveraendert) {
     EXPECT_ANY_THROW(BedarfslisteTextSchreiben(modell, Bedarfsdokument::Stueckliste,
                                                (ordner / "fehlt" / "x.txt").string()));
     EXPECT_FALSE(fs::exists(ordner / "fehlt"));
+    Fuellen();
+    const fs::path datei = ordner / "x.txt";
+    PruefeSchreibfehler(datei, [&] {
+        return GrundVon(
+            [&] { BedarfslisteTextSchreiben(modell, Bedarfsdokument::Ausschreibungstext, datei.string()); });
+    });
 }

@@ -309,7 +309,7 @@ TEST_F(TempOrdner, zuGrosseDateiWirdNichtGeschrieben) {
         ziel.Abschliessen();
         FAIL() << "more bytes than a file may hold";
     } catch (const std::system_error& e) {
-        EXPECT_EQ(e.code().message(), "die Datei wäre zu groß");
+        EXPECT_EQ(e.code().message(), "die Datei wäre größer als erlaubt");
     }
     EXPECT_EQ(DateiInhalt(pfad), "alt\r\n");
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "Nachweistestdaten.h"
+#include "datei/Fehlerschicht.h"
 
 namespace {
 
@@ -98,6 +99,17 @@ TEST_F(Ergebnisexport, schreibfehlerWerdenGemeldetUndLassenDasZielStehen) {
     EXPECT_NE(NachweisAlsPdf(ordner.filePath("ziel.pdf"), projekt.Nachweis()), "");
     EXPECT_TRUE(QFileInfo(ordner.filePath("ziel.pdf")).isDir());
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList());  // no temporary file left behind
+}
+
+// The proof as PDF replaces a file only as a whole: every way writing can fail, a protected file included,
+// leaves the old file and names the reason after the file's name.
+TEST_F(Ergebnisexport, pdfWirdGanzOderGarNichtGeschrieben) {
+    const QString datei = ordner.filePath("n.pdf");
+    PruefeSchreibfehler(datei.toStdString(), [&] {
+        const QString fehler = NachweisAlsPdf(datei, projekt.Nachweis());
+        EXPECT_TRUE(fehler.isEmpty() || fehler.startsWith(datei + ": ")) << fehler.toStdString();
+        return fehler.mid(datei.size() + 2).toStdString();
+    });
 }
 
 TEST_F(Ergebnisexport, kommandozeileWaehltDasFormatNachDerEndung) {

@@ -15,7 +15,7 @@ struct Umbenennung {
     Bildtyp typ;
     const char* ergebnis;
 };
-class Dateiname : public ::testing::TestWithParam<Umbenennung> {};
+class Exportname : public ::testing::TestWithParam<Umbenennung> {};
 
 class Bilddatei : public ::testing::Test {
 protected:
@@ -27,11 +27,11 @@ protected:
 
 }  // namespace
 
-TEST_P(Dateiname, bekommtDieEndungDesBildtyps) {
+TEST_P(Exportname, bekommtDieEndungDesBildtyps) {
     EXPECT_EQ(ExportDateiname(GetParam().datei, GetParam().typ), QString(GetParam().ergebnis));
 }
 
-INSTANTIATE_TEST_SUITE_P(Endungen, Dateiname,
+INSTANTIATE_TEST_SUITE_P(Endungen, Exportname,
                          ::testing::Values(Umbenennung{"C:/Temp/plan.png", Bildtyp::Bitmap,
                                                        "C:/Temp/plan.bmp"},
                                            Umbenennung{"/tmp/plan.png", Bildtyp::Vektor, "/tmp/plan.svg"},
