@@ -80,7 +80,7 @@ TEST_F(Beschaedigt, wertAusserhalbDerGrenzenWirdNichtBemessen) {
 
 // A number of positions that does not parse is refused with a message, never read as one position.
 TEST_F(Beschaedigt, unlesbarePositionsanzahlWirdAbgelehnt) {
-    for (const char* wert : {"2147483648", "1e20", "fünf"}) {
+    for (const char* wert : {"2147483648", "1e20", "fuenf"}) {
         const Lauf design = Cli({"design", Variante({{"HauptMaske.TAnzAnwendung", wert}}), "--json"});
         EXPECT_EQ(design.status, 2) << wert;
         EXPECT_NE(design.fehler.find(std::string("HauptMaske.TAnzAnwendung = ") + wert), std::string::npos)

@@ -160,7 +160,7 @@ TEST_P(Lastpunkte, vorhandeneWerdenGelesenFehlendeGenannt) {
         return;
     }
     ASSERT_EQ(umgebung.meldungen.size(), 1u);
-    EXPECT_NE(umgebung.meldungen[0].find("Position 1 \"1\": "), std::string::npos) << umgebung.meldungen[0];
+    EXPECT_NE(umgebung.meldungen[0].find("Position 1 \"\": "), std::string::npos) << umgebung.meldungen[0];
     EXPECT_NE(umgebung.meldungen[0].find(GetParam().hinweis), std::string::npos) << umgebung.meldungen[0];
 }
 
