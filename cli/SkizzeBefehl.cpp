@@ -28,8 +28,11 @@ constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
     "  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)\n"
     "  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
-    "sind falsch.\n");
+    "Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung\n"
+    "gezeichnet.\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht\n"
+    "lesbar oder nicht schreibbar oder die Argumente sind falsch.\n");
 
 // The names of --view and the sketches they draw, in German and in English.
 struct Ansichtsname {
@@ -86,6 +89,14 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     if (!LadeProjekt(sitzung, a.worte.front(), "sketch")) return ExitDateiFehler;
     nummer = WaehlePosition(sitzung, nummer, "sketch");
     if (nummer == 0) return ExitDateiFehler;
+    // The result sketches of a position without results would draw a record no design filled: as the
+    // report, such a position is checked and designed first.
+    if ((wahl->alleVier || wahl->typ != TsSkizzeTyp::stEingabe) &&
+        !sitzung.Position(nummer).cErgebnisse.GetBerechnet()) {
+        const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
+        MeldePruefung("zavr-cli sketch: ", berechnung);
+        if (!berechnung.bemessen) return ExitPruefungFehlgeschlagen;
+    }
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,

@@ -19,6 +19,8 @@ public:
     explicit ProjektSchreiber(Zeilenschreiber& schreiber) : s(schreiber) {}
 
     void Abschnitt(std::string name) { section = std::move(name); }
+    void Position(int) {}
+    void Ergebnisse() {}
 
     template <class T, class G, class S>
     void Text(const char* key, const T& o, G get, S) {

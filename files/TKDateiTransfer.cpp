@@ -101,6 +101,40 @@ int TKDateiTransfer::ReadInteger(std::string_view pSection, const Schluessel& pV
     return wert ? LeseInteger(wert->bytes).value_or(pDefault) : pDefault;
 }
 
+TKDateiTransfer::Ganzzahl TKDateiTransfer::ReadGanzzahl(std::string_view pSection, const Schluessel& pValue) {
+    const std::optional<Zeilenbestand::Wert> wert = TDaten.Nimm(pSection, pValue.Text());
+    if (!wert || wert->bytes.empty()) return {};
+    Ganzzahl zahl{true, LeseInteger(wert->bytes), {}};
+    if (wert->windows1252)
+        HaengeWindows1252An(zahl.text, wert->bytes);
+    else
+        zahl.text.assign(wert->bytes);
+    return zahl;
+}
+
+std::vector<std::size_t> TKDateiTransfer::Indizes(std::string_view pSection, std::string_view pPraefix) {
+    constexpr std::size_t stellen = 9;  // beyond any list a file can hold
+    const auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    std::vector<std::size_t> indizes;
+    TDaten.JederSchluessel(pSection, [&](std::string_view key, std::string_view wert) {
+        // An empty value is never consumed; it holds nothing that could be lost.
+        if (wert.empty() || key.size() <= pPraefix.size() || key.size() > pPraefix.size() + stellen) return;
+        for (std::size_t i = 0; i < pPraefix.size(); ++i)
+            if (klein(key[i]) != klein(pPraefix[i])) return;
+        const std::string_view ziffern = key.substr(pPraefix.size());
+        if (ziffern.size() > 1 && ziffern[0] == '0') return;
+        std::size_t index = 0;
+        for (char c : ziffern) {
+            if (c < '0' || c > '9') return;
+            index = index * 10 + static_cast<std::size_t>(c - '0');
+        }
+        indizes.push_back(index);
+    });
+    std::sort(indizes.begin(), indizes.end());
+    indizes.erase(std::unique(indizes.begin(), indizes.end()), indizes.end());
+    return indizes;
+}
+
 double TKDateiTransfer::ReadFloat(std::string_view pSection, const Schluessel& pValue, double pDefault) {
     const std::optional<Zeilenbestand::Wert> wert = TDaten.Nimm(pSection, pValue.Text());
     const std::optional<double> zahl = wert ? LeseFloat(wert->bytes) : std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,10 +50,21 @@ public:
     bool ReadBool(std::string_view pSection, const Schluessel& pValue, bool pDefault = false);
     // An absent entry or a text that is no number gives `pDefault`. Floats accept "," and ".".
     int ReadInteger(std::string_view pSection, const Schluessel& pValue, int pDefault);
+    // An integer entry as it stands: absent (or empty), or present with its number or with a text that is
+    // none.
+    struct Ganzzahl {
+        bool vorhanden = false;
+        std::optional<int> wert;
+        std::string text;  // the text as it stands, for a message about it
+    };
+    Ganzzahl ReadGanzzahl(std::string_view pSection, const Schluessel& pValue);
     // Non-finite values ("NAN", "INF", exponents beyond the range) read as `pDefault`.
     double ReadFloat(std::string_view pSection, const Schluessel& pValue, double pDefault);
     // Whether an unread line of that name exists (also one with an empty value); nothing is consumed.
     bool Vorhanden(std::string_view pSection, const Schluessel& pValue);
+    // The indices i of the unread keys `pPraefix` i of the section (i in decimal without leading zeros, as
+    // the writer writes them) whose value is not empty, sorted; nothing is consumed.
+    std::vector<std::size_t> Indizes(std::string_view pSection, std::string_view pPraefix);
     // Whether any unread line may belong to the section; when not, every key of it reads as absent.
     bool AbschnittOffen(std::string_view pSection) { return TDaten.AbschnittOffen(pSection); }
 

@@ -39,6 +39,10 @@ public:
     bool Vorhanden(std::string_view section, std::string_view key);
     // False when no unread line belongs to the section.
     bool AbschnittOffen(std::string_view section);
+    // Calls f(key, wert) with the bytes of every unread line of the section, in file order; nothing is
+    // consumed. A section whose name holds a dot is not searched.
+    template <class F>
+    void JederSchluessel(std::string_view section, F f);
 
     // Calls f(bytes, windows1252) for every unread line, in file order.
     template <class F>
@@ -125,6 +129,26 @@ private:
     std::string punktName;  // a name whose section text holds a dot, split anew
     Schluesselindex index;
 };
+
+template <class F>
+void Zeilenbestand::JederSchluessel(std::string_view section, F f) {
+    if (!AbschnittOffen(section) || section.find('.') != std::string_view::npos) return;
+    for (std::uint32_t b = abschnitte[AbschnittFuer(section)].ersterBlock; b != Keine;
+         b = bloecke[b].naechster) {
+        std::uint64_t pos = bloecke[b].anfang;
+        for (std::uint32_t z = 0; z < bloecke[b].zeilen; ++z) {
+            const std::uint64_t ende = Zeilenende(pos);
+            if ((bloecke[b].offen >> z) & 1) {
+                const std::uint64_t anfang = pos + bloecke[b].abschnittLaenge + 1;
+                const std::string_view rest = std::string_view(text).substr(anfang, ende - anfang);
+                const std::size_t gleich = rest.find('=');
+                f(rest.substr(0, gleich),
+                  gleich == std::string_view::npos ? std::string_view() : rest.substr(gleich + 1));
+            }
+            pos = NaechsteZeile(ende);
+        }
+    }
+}
 
 template <class F>
 void Zeilenbestand::JedeZeile(F f) const {

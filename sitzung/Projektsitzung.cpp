@@ -15,6 +15,7 @@
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
 #include "model/Umgebung.h"
+#include "model/Zahlentext.h"
 #include "sitzung/Bedarfsnummern.h"
 
 namespace {
@@ -112,12 +113,32 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
         return Lesefehler(fehler);
     }
     modell_ = std::move(gelesen);
+    EingabenPruefen(1);
     ArbeitskopieAnlegen();
     datei_ = datei;
     verlauf_.Leeren();
     bearbeitungen_.clear();
     Melden(Geaendert::Projekt);
     return {};
+}
+
+// Positions read with a value outside the window's limits are not designed: results stored with them do
+// not count, and the notice names each such position with its key.
+void Projektsitzung::EingabenPruefen(int von) {
+    std::string meldung;
+    for (int nummer = von; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+        TKAnwendung& a = modell_.cAnwendung[static_cast<std::size_t>(nummer - 1)];
+        const std::optional<std::string> hinweis = Feldhinweis(a, nummer);
+        if (!hinweis) continue;
+        a.cErgebnisse.SetBerechnet(false);
+        meldung += "\n" + Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Position %1 \"%2\": %3")),
+                                    {std::to_string(nummer), a.GetPosition(), *hinweis});
+    }
+    if (!meldung.empty())
+        umgebung_.Meldung(Text(QT_TRANSLATE_NOOP("Projektsitzung",
+                                                 "Werte außerhalb der Grenzen der Eingabe; diese Positionen "
+                                                 "werden nicht bemessen:")) +
+                          meldung);
 }
 
 Dateiergebnis Projektsitzung::Speichern() {
@@ -188,6 +209,7 @@ Dateiergebnis Projektsitzung::PositionUebernehmen(const std::string& datei, int 
         } catch (const std::system_error& fehler) {
             ergebnis = Lesefehler(fehler);
         }
+        if (ergebnis) EingabenPruefen(modell_.GetAnzAnwendung());
         return ergebnis.ok;
     });
     return ergebnis;
@@ -389,8 +411,22 @@ bool Projektsitzung::PositionLoeschen() {
     return true;
 }
 
-Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
+std::optional<std::string> Projektsitzung::Feldhinweis(const TKAnwendung& anwendung, int nummer) const {
+    const std::optional<Feldfehler> fehler = PositionPruefen(anwendung);
+    if (!fehler) return std::nullopt;
+    const Feldbeschreibung& b = Beschreibung(fehler->feld);
+    return Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "%1 (%2 = %3): %4")),
+                     {umgebung_.translate("Eingabebereich", b.schritt), Dateischluessel(fehler->feld, nummer),
+                      FloatText(b.lesen(anwendung), umgebung_.Dezimaltrenner()),
+                      umgebung_.translate(MeldungKontext(fehler->pruefung), Meldungstext(fehler->pruefung))});
+}
+
+// A value outside the window's limits (from a file or a script) fails first: the checks and the design
+// assume them.
+Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung, int nummer) {
     Berechnung b{PruefeVorBerechnung(anwendung, umgebung_), false};
+    if (std::optional<std::string> hinweis = Feldhinweis(anwendung, nummer))
+        b.pruefung.Hinweise.insert(b.pruefung.Hinweise.begin(), std::move(*hinweis));
     bool bestanden = b.pruefung.Bestanden();
     if (b.pruefung.KonstanterAbstandFrage &&
         umgebung_.Frage(umgebung_.translate("Vorpruefung", FrageKonstanterAbstand), false) != Antwort::Ja) {
@@ -405,7 +441,7 @@ Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
 
 // A design run is a step: undoing it brings back the results the position had before.
 Berechnung Projektsitzung::Berechnen() {
-    const Berechnung b = Pruefen(arbeitskopie_);
+    const Berechnung b = Pruefen(arbeitskopie_, modell_.GetAktAnwendung());
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
     Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), Geaendert::Ergebnisse,
@@ -415,7 +451,7 @@ Berechnung Projektsitzung::Berechnen() {
 }
 
 Berechnung Projektsitzung::Vorschau() {
-    const Berechnung b = Pruefen(arbeitskopie_);
+    const Berechnung b = Pruefen(arbeitskopie_, modell_.GetAktAnwendung());
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
     if (ansicht_ != TsAnsicht::anUebersicht)
@@ -427,7 +463,7 @@ Berechnung Projektsitzung::Vorschau() {
 
 Berechnung Projektsitzung::PositionBemessen(int nummer) {
     TKAnwendung& anwendung = modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
-    const Berechnung b = Pruefen(anwendung);
+    const Berechnung b = Pruefen(anwendung, nummer);
     if (b.bemessen) BerechneErgebnis(anwendung, umgebung_);
     return b;
 }

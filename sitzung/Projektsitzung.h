@@ -276,8 +276,12 @@ private:
     // The positions `nummern` designed as one step; the current position, the sketch and the view stay.
     std::vector<Berechnung> Bemessen(const std::vector<int>& nummern);
 
-    // The checks before a design, with the question; sets the model's check flag.
-    Berechnung Pruefen(const TKAnwendung& anwendung);
+    // The checks before a design of position `nummer`, with the question; sets the model's check flag.
+    Berechnung Pruefen(const TKAnwendung& anwendung, int nummer);
+    // The hint on the first value of the position outside the window's limits, naming its key in the file.
+    std::optional<std::string> Feldhinweis(const TKAnwendung& anwendung, int nummer) const;
+    // After reading: positions from `von` on with a value outside the limits lose their results' validity.
+    void EingabenPruefen(int von);
     void ArbeitskopieAnlegen();
     Dateiergebnis Lesefehler(const std::system_error& fehler) const;
     std::string Text(const char* text) const;

@@ -1214,21 +1214,6 @@ Dorn (nichts geschrieben);
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
 
 Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
@@ -1369,6 +1354,24 @@ oder die Zeichnung nicht möglich;
     </message>
     <message>
         <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1773,6 +1776,45 @@ oder die Zeichnung nicht möglich;
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -1908,6 +1950,18 @@ Soll diese überschrieben werden?</source>
     </message>
     <message>
         <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

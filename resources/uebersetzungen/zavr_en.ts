@@ -1301,31 +1301,6 @@ written);
 </translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
-
-Draws a sketch of a position as a picture, without a screen.
-  --position N   the position (counted from 1; without it the current position of the project)
-  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
-                 (the four result sketches)
-  --size PIXELS  side of the square picture (default 500, for all 1000)
-  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
-
-Exit status: 0 written; 2 the file cannot be read or written, or the arguments are wrong.
-</translation>
-    </message>
-    <message>
         <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
 
 Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
@@ -1502,6 +1477,38 @@ Exit status: 0 written; 1 the position has not been designed, the dowel type is 
     <message>
         <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
         <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
+
+Draws a sketch of a position as a picture, without a screen.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
+                 (the four result sketches)
+  --size PIXELS  side of the square picture (default 500, for all 1000)
+  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
+
+The result sketches of a position without results are drawn after it has been designed, as for the design
+calculation.
+
+Exit status: 0 written; 1 the position failed its checks; 2 the file cannot be read or written,
+or the arguments are wrong.
+</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1912,45 @@ Exit status: 0 written; 1 the position has not been designed, the dowel type is 
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation>The file declares more than 10000 positions; a project cannot have more positions.</translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation>%1 = %2 is damaged. The stored results have been discarded; the position is not designed.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation>%1 = %2 is not a count.</translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation>Missing: %1; the load points present have been read.</translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation>%1 and what follows has not been read: the count of the list does not include it.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation>%1 does not match the load points; the %2 present have been read.</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Position %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation>Reading the project found:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation>
+            <numerusform>… and %n more.</numerusform>
+            <numerusform>… and %n more.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation>The file does not state its number of positions legibly (HauptMaske.TAnzAnwendung = %1); it is not opened.</translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -2043,6 +2089,18 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
         <translation>The file holds no readable DXF drawing</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Position %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation>Values outside the input limits; these positions are not designed:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
+        <translation>%1 (%2 = %3): %4</translation>
     </message>
 </context>
 <context>

@@ -1304,31 +1304,6 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczal
 </translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
-
-Rysuje szkic pozycji jako obraz, bez ekranu.
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
-                 input (szkic danych) lub all (cztery szkice wyników)
-  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
-  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
-
-Kod wyjścia: 0 zapisano; 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
-</translation>
-    </message>
-    <message>
         <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
 
 Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
@@ -1505,6 +1480,37 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest ni
     <message>
         <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
         <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
+
+Rysuje szkic pozycji jako obraz, bez ekranu.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
+                 input (szkic danych) lub all (cztery szkice wyników)
+  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
+  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
+
+Szkice wyników pozycji bez wyników są rysowane po jej zwymiarowaniu, tak jak w obliczeniach statycznych.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli; 2 pliku nie można odczytać ani zapisać lub
+argumenty są błędne.
+</translation>
     </message>
 </context>
 <context>
@@ -1908,6 +1914,46 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest ni
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation>Plik deklaruje więcej niż 10000 pozycji; projekt nie może mieć więcej pozycji.</translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation>%1 = %2 jest uszkodzone. Zapisane wyniki odrzucono; pozycja pozostaje niezwymiarowana.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation>%1 = %2 nie jest liczbą elementów.</translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation>Brak: %1; wczytano istniejące punkty obciążenia.</translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation>%1 i dalsze wpisy nie zostały wczytane: liczba elementów listy ich nie obejmuje.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation>%1 nie zgadza się z punktami obciążenia; wczytano %2 istniejących.</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Pozycja %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation>Podczas wczytywania projektu stwierdzono:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation>
+            <numerusform>… i %n dalszy.</numerusform>
+            <numerusform>… i %n dalsze.</numerusform>
+            <numerusform>… i %n dalszych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation>Plik nie podaje czytelnie liczby swoich pozycji (HauptMaske.TAnzAnwendung = %1); nie zostanie otwarty.</translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -2046,6 +2092,18 @@ Czy ją zastąpić?</translation>
     <message>
         <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
         <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Pozycja %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation>Wartości poza granicami danych wejściowych; te pozycje nie są wymiarowane:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
+        <translation>%1 (%2 = %3): %4</translation>
     </message>
 </context>
 <context>

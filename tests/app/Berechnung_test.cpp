@@ -34,6 +34,10 @@ TEST_F(Hauptmaske, hinweiseInDerReihenfolgeDerPruefungenOhneBerechnung) {
     EXPECT_EQ(
         Zeilen(memo),
         (QStringList{
+            // Values set directly (as a file gives them) first meet the field's limit, named by its key.
+            QStringLiteral(
+                "Plattendicke (Geometrie_1.TPlatteDicke = 150): Der eingegebene Wert ist kleiner als "
+                "erlaubt!"),
             QStringLiteral("Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den "
                            "kleinsten Doppelschubdorn!"),
             QStringLiteral("Der Wert der Betondeckung oben ist < 2,5 cm. Bitte prüfen!"),
