@@ -205,6 +205,9 @@ public:
     Eingabeergebnis AnwendungsfallSetzen(TsAnwendungsfall fall);
     // A constant load takes its start value as end value.
     Eingabeergebnis LastfallSetzen(TsBelastungsfall fall);
+    // The arbitrary load of a row from a table file of value pairs (see Lastimport), as one step with the
+    // load case; a line that fails the dialog's checks refuses the whole table with the line named.
+    Eingabeergebnis LastdateiUebernehmen(const std::string& datei);
     Eingabeergebnis FugenbreiteSetzen(TsFugenbreite breite);
     // `auswahl`: index in the seven grades offered for the position's country.
     Eingabeergebnis BetongueteSetzen(int auswahl);
