@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "app/Dialogdienst.h"
@@ -46,6 +48,7 @@ TfrmZoom::TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdi
     imgZoom_->setObjectName(QStringLiteral("imgZoom"));
     imgZoom_->setContextMenuPolicy(Qt::CustomContextMenu);
     bereich_->setWidget(imgZoom_);
+    bereich_->viewport()->installEventFilter(this);
     bereich_->setWidgetResizable(false);
     bereich_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* spalte = new QVBoxLayout(this);
@@ -155,6 +158,26 @@ void TfrmZoom::Skalieren(double faktor) {
                     static_cast<int>(std::lround(bild_.height() * faktor)));
     if (neu.width() > MaxSeite || neu.height() > MaxSeite) return;
     SetBildgroesse(neu);
+}
+
+void TfrmZoom::UmPunktSkalieren(double faktor, QPoint punkt) {
+    QScrollBar* h = bereich_->horizontalScrollBar();
+    QScrollBar* v = bereich_->verticalScrollBar();
+    const QPointF imBild(h->value() + punkt.x(), v->value() + punkt.y());
+    const QSize vorher = bild_.size();
+    Skalieren(faktor);
+    h->setValue(qRound(imBild.x() * bild_.width() / vorher.width() - punkt.x()));
+    v->setValue(qRound(imBild.y() * bild_.height() / vorher.height() - punkt.y()));
+}
+
+// The mouse wheel zooms about the cursor: away from the user in, towards the user out.
+bool TfrmZoom::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt != bereich_->viewport() || ereignis->type() != QEvent::Wheel)
+        return QDialog::eventFilter(objekt, ereignis);
+    const auto* rad = static_cast<QWheelEvent*>(ereignis);
+    if (const int drehung = rad->angleDelta().y(); drehung != 0)
+        UmPunktSkalieren(drehung > 0 ? 1.25 : 0.8, rad->position().toPoint());
+    return true;
 }
 
 void TfrmZoom::ZoomIn() {
