@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     DesktopUmgebung umgebung(einstellungen, dialoge);
     TfrmHauptMaske hauptmaske(umgebung);
     hauptmaske.show();
+    hauptmaske.SicherungAnbieten();
     QStringList argumente = QApplication::arguments();
     argumente.removeFirst();
     hauptmaske.Befehlszeile(argumente);
