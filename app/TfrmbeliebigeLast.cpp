@@ -1,12 +1,12 @@
 #include "app/TfrmbeliebigeLast.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -80,11 +80,7 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Projektsitzung& sitzung, DesktopUmgebung& u
     sgQuerlastverlauf_->setColumnWidth(1, 140);
     connect(sgQuerlastverlauf_, &QTableWidget::cellClicked, this,
             [this](int zeile, int) { ZeileGewaehlt(zeile); });
-    auto* tabelleEinfuegen = new QAction(sgQuerlastverlauf_);
-    tabelleEinfuegen->setShortcut(QKeySequence::Paste);
-    tabelleEinfuegen->setShortcutContext(Qt::WidgetShortcut);
-    sgQuerlastverlauf_->addAction(tabelleEinfuegen);
-    connect(tabelleEinfuegen, &QAction::triggered, this, &TfrmbeliebigeLast::Einfuegen);
+    sgQuerlastverlauf_->installEventFilter(this);
 
     auto* ok = Dialogknopf("OKBtn", tr("&OK"), tr("Eingaben übernehmen und Fenster schließen"), this);
     auto* abbrechen =
@@ -140,9 +136,7 @@ QWidget* TfrmbeliebigeLast::BaueEingaben() {
     connect(loeschen, &QPushButton::clicked, this, &TfrmbeliebigeLast::Loeschen);
     auto* einfuegen = Dialogknopf(
         "BitBtnEinfuegen", tr("&Einfügen"),
-        tr("Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen, z. B. aus "
-           "einer Tabellenkalkulation"),
-        bereich);
+        tr("Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen"), bereich);
     auto* importieren = Dialogknopf(
         "BitBtnImportieren", tr("&Importieren…"),
         tr("Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen"),
@@ -256,6 +250,16 @@ void TfrmbeliebigeLast::ZeileGewaehlt(int zeile) {
     const auto& z = tabelle_->Zeilen()[static_cast<std::size_t>(zeile)];
     meditxKoordinate_->setText(Text(z.x));
     meditLastwert_->setText(Text(z.q));
+}
+
+// Ctrl+V in the table pastes a table, as in a spreadsheet.
+bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == sgQuerlastverlauf_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        Einfuegen();
+        return true;
+    }
+    return Enterdialog::eventFilter(objekt, event);
 }
 
 void TfrmbeliebigeLast::Einfuegen() {

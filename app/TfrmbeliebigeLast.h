@@ -30,6 +30,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int ergebnis) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
 
 private:
     QWidget* BaueEingaben();

@@ -137,7 +137,8 @@ TEST_F(SetBefehl, lastAusTabelle) {
     const std::string datei = Pfad("last.ZAV");
     const Lauf lauf = Set({Beispiel, "--position", "4", "fugenlaenge=3", "--last-csv", tabelle, "-o", datei});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const TKBelastung& last = Lesen(datei).cAnwendung.at(3).cBelastungDesign;
+    const TKModell modell = Lesen(datei);
+    const TKBelastung& last = modell.cAnwendung.at(3).cBelastungDesign;
     EXPECT_EQ(last.GetBelastungsfall(), TsBelastungsfall::bfbeliebigeLast);
     ASSERT_EQ(last.GetAnzLastPunkte(), 3);
     EXPECT_DOUBLE_EQ(last.GetbeliebigeLast(1).x, 1500);
