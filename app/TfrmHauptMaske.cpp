@@ -651,7 +651,11 @@ void TfrmHauptMaske::ZuletztAufnehmen(const QString& datei) {
 
 void TfrmHauptMaske::ZuletztAktualisieren() {
     const QStringList dateien = zuletzt_.Dateien();
-    zuletztMenue_->clear();
+    // One of these entries may be the one being triggered: it goes once its signal has returned.
+    for (QAction* alt : zuletztMenue_->actions()) {
+        zuletztMenue_->removeAction(alt);
+        alt->deleteLater();
+    }
     for (int i = 0; i < dateien.size(); ++i) {
         const QString& datei = dateien[i];
         auto* aktion = zuletztMenue_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
@@ -663,7 +667,7 @@ void TfrmHauptMaske::ZuletztAktualisieren() {
     baum_->ZuletztGeoeffnet(dateien);
 }
 
-void TfrmHauptMaske::ZuletztOeffnen(const QString& datei) {
+void TfrmHauptMaske::ZuletztOeffnen(QString datei) {
     if (!QFileInfo::exists(datei)) {
         Melden(tr("Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte "
                   "entfernt.")

@@ -122,7 +122,7 @@ public:
     void SicherungAnbieten();
     Sicherung& Sicherungskopie() { return *sicherung_; }
     // A project of the recent-files list; a file that is gone is dropped from the list with a notice.
-    void ZuletztOeffnen(const QString& datei);
+    void ZuletztOeffnen(QString datei);
 
 protected:
     bool event(QEvent* event) override;

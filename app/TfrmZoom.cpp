@@ -48,7 +48,6 @@ TfrmZoom::TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdi
     imgZoom_->setObjectName(QStringLiteral("imgZoom"));
     imgZoom_->setContextMenuPolicy(Qt::CustomContextMenu);
     bereich_->setWidget(imgZoom_);
-    bereich_->viewport()->installEventFilter(this);
     bereich_->setWidgetResizable(false);
     bereich_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* spalte = new QVBoxLayout(this);
@@ -71,8 +70,15 @@ TfrmZoom::TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdi
     for (QWidget* kind : findChildren<QWidget*>()) kind->installEventFilter(this);
 }
 
+// The mouse wheel over the picture zooms about the cursor: away from the user in, towards the user out.
 bool TfrmZoom::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(ereignis))) return true;
+    if (objekt == bereich_->viewport() && ereignis->type() == QEvent::Wheel) {
+        const auto* rad = static_cast<QWheelEvent*>(ereignis);
+        if (const int drehung = rad->angleDelta().y(); drehung != 0)
+            UmPunktSkalieren(drehung > 0 ? 1.25 : 0.8, rad->position().toPoint());
+        return true;
+    }
     return QDialog::eventFilter(objekt, ereignis);
 }
 
@@ -168,16 +174,6 @@ void TfrmZoom::UmPunktSkalieren(double faktor, QPoint punkt) {
     Skalieren(faktor);
     h->setValue(qRound(imBild.x() * bild_.width() / vorher.width() - punkt.x()));
     v->setValue(qRound(imBild.y() * bild_.height() / vorher.height() - punkt.y()));
-}
-
-// The mouse wheel zooms about the cursor: away from the user in, towards the user out.
-bool TfrmZoom::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt != bereich_->viewport() || ereignis->type() != QEvent::Wheel)
-        return QDialog::eventFilter(objekt, ereignis);
-    const auto* rad = static_cast<QWheelEvent*>(ereignis);
-    if (const int drehung = rad->angleDelta().y(); drehung != 0)
-        UmPunktSkalieren(drehung > 0 ? 1.25 : 0.8, rad->position().toPoint());
-    return true;
 }
 
 void TfrmZoom::ZoomIn() {

@@ -37,7 +37,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void BaueSchalter();

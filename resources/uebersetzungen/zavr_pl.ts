@@ -2753,7 +2753,7 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     </message>
     <message>
         <source>&amp;Zuletzt geöffnet</source>
-        <translation>&amp;Ostatnio otwierane</translation>
+        <translation>Ostatnio ot&amp;wierane</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "DialogSkript.h"
 #include "SkizzenTestprojekt.h"
