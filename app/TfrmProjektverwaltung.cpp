@@ -67,6 +67,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektsitzung& sitzung, Anwenderei
       einstellungen_(std::move(einstellungen)),
       hauptfenster_(std::move(hauptfenster)) {
     setObjectName(QStringLiteral("frmProjektverwaltung"));
+    setProperty("Hilfethema", QStringLiteral("MaskeProjektverwaltung"));
     setWindowTitle(tr("QUORVEL® - Projektverwaltung"));
 
     lvProjektinhalte_ = new QTreeWidget(this);
@@ -143,8 +144,10 @@ QWidget* TfrmProjektverwaltung::BaueOrdnerwahl() {
     Hinweis(lbProjekt_, tr("Projektdatei auswählen"), tr("bestehende Projektdatei auswählen"));
     connect(cbLaufwerk_, &QComboBox::activated, this,
             [this](int index) { VerzeichnisWechseln(cbLaufwerk_->itemData(index).toString()); });
-    connect(lbVerzeichnis_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
+    // One click opens a folder, as in the desktop's file managers; Enter does it from the keyboard.
+    for (const auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
+        connect(lbVerzeichnis_, signal, this,
+                [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
     connect(lbProjekt_, &QListWidget::itemSelectionChanged, this, &TfrmProjektverwaltung::DateiGewaehlt);
 
     auto* raster = new QGridLayout(bereich);

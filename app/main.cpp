@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
     DesktopUmgebung umgebung(einstellungen, dialoge);
     TfrmHauptMaske hauptmaske(umgebung);
     hauptmaske.show();
+    hauptmaske.SicherungAnbieten();
     // argv as the system gave it (QApplication has taken its own options out): QString would change a
     // file name that is not UTF-8.
     hauptmaske.Befehlszeile(std::vector<std::string>(argv + 1, argv + argc));

@@ -147,7 +147,7 @@ Dateiergebnis Projektsitzung::Speichern() {
     return SpeichernUnter(datei_);
 }
 
-Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
+Dateiergebnis Projektsitzung::Schreiben(const std::string& datei) {
     ArbeitskopieZurueckschreiben();
     try {
         ProjektSpeichern(modell_, datei);
@@ -155,10 +155,29 @@ Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
         return {false, datei + Text(QT_TRANSLATE_NOOP("Projektsitzung", " kann nicht gespeichert werden: ")) +
                            Grund(fehler)};
     }
+    return {};
+}
+
+Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
+    if (Dateiergebnis ergebnis = Schreiben(datei); !ergebnis) return ergebnis;
     datei_ = datei;
     verlauf_.Gespeichert();
     Melden(Geaendert::Datei);
     return {};
+}
+
+Dateiergebnis Projektsitzung::SicherungSchreiben(const std::string& sicherung) {
+    if (!bearbeitungen_.empty()) return {false, {}, true};
+    return Schreiben(sicherung);
+}
+
+Dateiergebnis Projektsitzung::SicherungOeffnen(const std::string& sicherung, const std::string& datei) {
+    Dateiergebnis ergebnis = Oeffnen(sicherung);
+    if (!ergebnis) return ergebnis;
+    datei_ = datei;
+    verlauf_.Ungespeichert();
+    Melden(Geaendert::Datei);
+    return ergebnis;
 }
 
 std::string Projektsitzung::Dateivorschlag() const {

@@ -99,6 +99,12 @@ public:
     Dateiergebnis Speichern();
     // Writes the project to `datei`, which then is the project's file.
     Dateiergebnis SpeichernUnter(const std::string& datei);
+    // A copy of the project, with the working copy, in `sicherung` for recovery after a crash: the project's
+    // file and whether it differs from it stay as they are. Refused (verweigert) while a dialog edits the
+    // working copy, whose state is then not the project's.
+    Dateiergebnis SicherungSchreiben(const std::string& sicherung);
+    // Opens such a copy as the project of the file `datei` (empty: a new project), which it differs from.
+    Dateiergebnis SicherungOeffnen(const std::string& sicherung, const std::string& datei);
     // The project name with ".ZAV" as file name for "save as", or empty without a project name.
     std::string Dateivorschlag() const;
     // "Soll der aktuelle Zustand gespeichert werden?" before the project is given up. Yes saves, to the
@@ -206,6 +212,9 @@ public:
     Eingabeergebnis AnwendungsfallSetzen(TsAnwendungsfall fall);
     // A constant load takes its start value as end value.
     Eingabeergebnis LastfallSetzen(TsBelastungsfall fall);
+    // The arbitrary load of a row from a table file of value pairs (see Lastimport), as one step with the
+    // load case; a line that fails the dialog's checks refuses the whole table with the line named.
+    Eingabeergebnis LastdateiUebernehmen(const std::string& datei);
     Eingabeergebnis FugenbreiteSetzen(TsFugenbreite breite);
     // `auswahl`: index in the seven grades offered for the position's country.
     Eingabeergebnis BetongueteSetzen(int auswahl);
@@ -284,6 +293,8 @@ private:
     void EingabenPruefen(int von);
     void ArbeitskopieAnlegen();
     Dateiergebnis Lesefehler(const std::system_error& fehler) const;
+    // The project with the working copy into `datei`; the project's file and saved state stay.
+    Dateiergebnis Schreiben(const std::string& datei);
     std::string Text(const char* text) const;
     // The reason of a failed file operation in the user-interface language.
     std::string Grund(const std::exception& fehler) const;

@@ -398,6 +398,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -1214,22 +1218,6 @@ Dorn (nichts geschrieben);
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1372,6 +1360,58 @@ gezeichnet.
 Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
 lesbar oder nicht schreibbar oder die Argumente sind falsch.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1964,6 +2004,10 @@ Soll diese überschrieben werden?</source>
         <source>%1 (%2 = %3): %4</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1987,6 +2031,21 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2210,6 +2269,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2608,6 +2671,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <source>&amp;Wiederherstellen: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2961,6 +3032,10 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3212,6 +3287,34 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
     <message>
         <source>beliebige Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -398,6 +398,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation>&amp;Redo</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Recent projects</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -1301,34 +1305,6 @@ written);
 </translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation>Usage: zavr-cli set INPUT.ZAV [--position N] NAME=VALUE ... [-o OUTPUT.ZAV]
-
-Changes inputs of a position with the rules and limits of the program window and saves the project
-in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
-another application case selects the load case it allows, a shorter joint shortens the points of an
-arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
-The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
-Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
-
-  --position N   the position (counted from 1; without it the current position of the project)
-  -o FILE        write the changed project here
-  --help         this description
-</translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1509,6 +1485,75 @@ calculation.
 Exit status: 0 written; 1 the position failed its checks; 2 the file cannot be read or written,
 or the arguments are wrong.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation>Usage: zavr-cli set INPUT.ZAV [--position N] NAME=VALUE ... [--last-csv FILE] [-o OUTPUT.ZAV]
+
+Changes inputs of a position with the rules and limits of the program window and saves the project
+in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
+another application case selects the load case it allows, a shorter joint shortens the points of an
+arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
+The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
+Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
+
+  --position N     the position (counted from 1; without it the current position of the project)
+  --last-csv FILE  an arbitrary line load of the dowel row from a table (after the assignments):
+                   per line x in m and q in kN/m, separated by tab, semicolon or blanks, decimal
+                   comma or point, a header line is skipped. Every line is checked as in the input
+                   window (0 &lt;= x &lt;= joint length, q &gt;= 0); a wrong line is named, and nothing is
+                   written.
+  -o FILE          write the changed project here
+  --help           this description
+</translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation>The table holds no value pairs.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation>Nothing was taken over.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation>Line %1 does not hold two numbers (x in m and q in kN/m): &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation>Line %1: x = %2 m is not within the joint (0 to %3 m).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation>Line %1: q = %2 kN/m is less than 0.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation>The table has more than %1 value pairs.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>%1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -2102,6 +2147,10 @@ Do you want to overwrite it?</translation>
         <source>%1 (%2 = %3): %4</source>
         <translation>%1 (%2 = %3): %4</translation>
     </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>arbitrary load</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2144,6 +2193,21 @@ under Options - Design:
 
 Which variant is more economical depends on the distribution of the shear force along 
 the joint and cannot be predicted.</translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation>The program was not closed properly. There is an automatic backup of project %2 from %1.</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
+        <translation>Do you want to restore the backup?</translation>
     </message>
 </context>
 <context>
@@ -2378,6 +2442,10 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2847,14 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>&amp;Wiederherstellen: %1</source>
         <translation>&amp;Redo: %1</translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>&amp;Recent projects</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation>The file %1 was not found. It is removed from the list of recent projects.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -3132,6 +3208,10 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation>The bill of quantities could not be printed.</translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation>A quantity of %1 is not possible (1 to %2); it has been set to %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3384,6 +3464,34 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     <message>
         <source>beliebige Last</source>
         <translation>Arbitrary load</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation>Paste table|Take value pairs (x in m, q in kN/m) from the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation>Import table|Take value pairs (x in m, q in kN/m) from a CSV or text file</translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation>Import line load</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation>Tables (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation>&amp;Ponów</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Ostatnio otwierane</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -1304,34 +1308,6 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczal
 </translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation>Użycie: zavr-cli set WEJŚCIE.ZAV [--position N] NAZWA=WARTOŚĆ ... [-o WYJŚCIE.ZAV]
-
-Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje projekt w WYJŚCIE.ZAV
-(bez -o w WEJŚCIE.ZAV). Przypisania obowiązują po kolei, jak dane w oknie: inny przypadek zastosowania
-wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
-obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
-Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
-Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
-
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  -o PLIK        zapisz tutaj zmieniony projekt
-  --help         ten opis
-</translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1511,6 +1487,75 @@ Szkice wyników pozycji bez wyników są rysowane po jej zwymiarowaniu, tak jak 
 Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli; 2 pliku nie można odczytać ani zapisać lub
 argumenty są błędne.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation>Użycie: zavr-cli set WEJŚCIE.ZAV [--position N] NAZWA=WARTOŚĆ ... [--last-csv PLIK] [-o WYJŚCIE.ZAV]
+
+Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje projekt w WYJŚCIE.ZAV
+(bez -o w WEJŚCIE.ZAV). Przypisania obowiązują po kolei, jak dane w oknie: inny przypadek zastosowania
+wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
+obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
+Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
+Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
+
+  --position N     pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --last-csv PLIK  dowolne obciążenie liniowe szeregu trzpieni z tabeli (po przypisaniach):
+                   w każdym wierszu x w m i q w kN/m, rozdzielone tabulatorem, średnikiem lub
+                   spacjami, przecinek lub kropka dziesiętna, wiersz nagłówka jest pomijany. Każdy
+                   wiersz jest sprawdzany jak w oknie wprowadzania (0 &lt;= x &lt;= długość szczeliny,
+                   q &gt;= 0); błędny wiersz zostaje wskazany i nic nie zostaje zapisane.
+  -o PLIK          zapisz tutaj zmieniony projekt
+  --help           ten opis
+</translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation>Tabela nie zawiera par wartości.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation>Niczego nie przejęto.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation>Wiersz %1 nie zawiera dwóch liczb (x w m i q w kN/m): &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation>Wiersz %1: x = %2 m leży poza szczeliną (od 0 do %3 m).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation>Wiersz %1: q = %2 kN/m jest mniejsze od 0.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation>Tabela ma więcej niż %1 par wartości.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2105,6 +2150,10 @@ Czy ją zastąpić?</translation>
         <source>%1 (%2 = %3): %4</source>
         <translation>%1 (%2 = %3): %4</translation>
     </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>obciążenie dowolne</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2147,6 +2196,21 @@ rozstawu trzpieni w menu Opcje - Wymiarowanie:
 
 Który wariant jest bardziej ekonomiczny, zależy od rozkładu siły poprzecznej 
 w szczelinie i nie może zostać przewidziane z góry.</translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation>Program nie został prawidłowo zamknięty. Istnieje automatyczna kopia zapasowa projektu %2 z %1.</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>bez nazwy</translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
+        <translation>Czy przywrócić kopię zapasową?</translation>
     </message>
 </context>
 <context>
@@ -2382,6 +2446,10 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
@@ -2783,6 +2851,14 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>&amp;Wiederherstellen: %1</source>
         <translation>&amp;Ponów: %1</translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>Ostatnio ot&amp;wierane</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation>Nie znaleziono pliku %1. Zostaje on usunięty z listy ostatnio otwieranych projektów.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -3136,6 +3212,10 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation>Nie można wydrukować zestawienia materiałów.</translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation>Liczba %1 jest niemożliwa (od 1 do %2); ustawiono ją na %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3388,6 +3468,34 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     <message>
         <source>beliebige Last</source>
         <translation>Obciążenie dowolne</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation>Wklej tabelę|Przejmij pary wartości (x w m, q w kN/m) ze schowka</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation>&amp;Importuj…</translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation>Importuj tabelę|Przejmij pary wartości (x w m, q w kN/m) z pliku CSV lub tekstowego</translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation>Import obciążenia liniowego</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation>Tabele (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
