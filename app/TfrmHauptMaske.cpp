@@ -642,7 +642,8 @@ bool TfrmHauptMaske::ProjektOeffnen(const Dateiname& datei) {
     Sitzung().PositionZeigen();
     TitelAktualisieren();
     PositionAnzeigen();
-    ZuletztAufnehmen(datei);
+    // The list holds names as text; one that text cannot hold would point to another file.
+    if (Dateiname(datei.Anzeige()).Bytes() == datei.Bytes()) ZuletztAufnehmen(datei.Anzeige());
     return true;
 }
 
