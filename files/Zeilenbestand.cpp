@@ -240,12 +240,22 @@ std::uint32_t Zeilenbestand::AbschnittFuerZeile(std::uint64_t pos, std::uint32_t
 }
 
 // The last section asked for is kept, found or not, as readers ask for many keys of one section in a row.
+// A reader moving on to the next section mostly finds it under the cursor; the section table, whose places
+// lie scattered over memory in a large file, is searched only when the cursor's line is of another one.
 std::uint32_t Zeilenbestand::AbschnittFuer(std::string_view section) {
     if (letzteGueltig && section == letzteSection) return letzterAbschnitt;
-    letzterAbschnitt = *Platz(Hash(section, false), section, false);
+    letzterAbschnitt =
+        AmCursor(section) ? bloecke[cursor.block].abschnitt : *Platz(Hash(section, false), section, false);
     letzteSection.assign(section);
     letzteGueltig = true;
     return letzterAbschnitt;
+}
+
+bool Zeilenbestand::AmCursor(std::string_view section) const {
+    if (cursor.block >= bloecke.size()) return false;
+    const Block& b = bloecke[cursor.block];
+    return b.abschnitt != 0 && GleichGefaltet(std::string_view(text).substr(b.anfang, b.abschnittLaenge),
+                                              Windows1252(b.anfang), section, false);
 }
 
 // Where the key of the line ends (at its "="), when the line has the key asked for. The bytes are compared

@@ -93,6 +93,8 @@ private:
     void NeueZeile(std::uint64_t pos, std::uint64_t ende, bool anschluss);
     std::uint32_t AbschnittFuerZeile(std::uint64_t pos, std::uint32_t laenge);
     std::uint32_t AbschnittFuer(std::string_view section);
+    // Whether the line under the cursor belongs to that section.
+    bool AmCursor(std::string_view section) const;
     std::uint32_t* Platz(std::uint64_t hash, std::string_view name, bool windows1252);
     // A lookup: the section found and the key, which is plain ASCII or not.
     struct Anfrage {
