@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "calc/Stabwahl.h"
@@ -132,6 +134,20 @@ double KritischerUmfang(const Dornkontext& k, double d) {
            Seitenumfang(e.GetAbstandRechts(), d, bE, cv, k.umgebung);
 }
 
+// The cube root of the punching formula, as std::pow gives it. A design run evaluates the same state again
+// and again (every step it undoes is evaluated once more), so the root of the last argument is kept.
+double DritteWurzel(double x) {
+    struct Letzte {
+        std::uint64_t argument;
+        double wurzel;
+        bool gueltig = false;
+    };
+    thread_local Letzte letzte;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if (!letzte.gueltig || letzte.argument != bits) letzte = {bits, std::pow(x, 1.0 / 3), true};
+    return letzte.wurzel;
+}
+
 struct Durchstanzgroessen {
     double d;
     double by;
@@ -156,7 +172,7 @@ Durchstanzgroessen Durchstanzen(const Dornkontext& k, Flaechen flaechen) {
     const double rhoY = Bewehrungsgrad(g.asy, g.bx, g.d, k.umgebung);
     g.rhol = Rhol(rhoX, rhoY, fck);
     g.ui = KritischerUmfang(k, g.d);
-    g.vrd = (0.14 * Eta1 * Kappa(g.d) * std::pow(100 * g.rhol * fck, 1.0 / 3) - 0.12 * SigmaCd) * g.d * g.ui /
+    g.vrd = (0.14 * Eta1 * Kappa(g.d) * DritteWurzel(100 * g.rhol * fck) - 0.12 * SigmaCd) * g.d * g.ui /
             Beta / 1000;
     return g;
 }

@@ -120,7 +120,7 @@ bool Zeilenbestand::Laden(std::string bytes, std::size_t hoechstensBloecke) {
     dateiEnde = text.size();
     bloecke.clear();
     abschnitte.assign(1, Abschnitt{0, 0, 0, Keine, Keine});
-    plaetze.assign(16, Keine);
+    plaetze.assign(16, Frei);
     offen = 0;
     letzteGueltig = false;
     index = {};
@@ -207,12 +207,14 @@ void Zeilenbestand::NeueZeile(std::uint64_t pos, std::uint64_t ende, bool anschl
 }
 
 // Linear probing from the hash's slot to the slot of the section or the first free one.
-std::uint32_t* Zeilenbestand::Platz(std::uint64_t hash, std::string_view name, bool windows1252) {
+std::uint64_t* Zeilenbestand::Platz(std::uint64_t hash, std::string_view name, bool windows1252) {
     const std::size_t maske = plaetze.size() - 1;
+    const std::uint64_t marke = Eintrag(hash, 0);
     for (std::size_t i = hash & maske;; i = (i + 1) & maske) {
-        std::uint32_t& p = plaetze[i];
-        if (p == Keine) return &p;
-        const Abschnitt& a = abschnitte[p];
+        std::uint64_t& p = plaetze[i];
+        if (p == Frei) return &p;
+        if (Eintrag(p, 0) != marke) continue;
+        const Abschnitt& a = abschnitte[static_cast<std::uint32_t>(p)];
         if (a.hash == hash && GleichGefaltet(std::string_view(text).substr(a.name, a.laenge),
                                              Windows1252(a.name), name, windows1252))
             return &p;
@@ -222,30 +224,42 @@ std::uint32_t* Zeilenbestand::Platz(std::uint64_t hash, std::string_view name, b
 std::uint32_t Zeilenbestand::AbschnittFuerZeile(std::uint64_t pos, std::uint32_t laenge) {
     const std::string_view name = std::string_view(text).substr(pos, laenge);
     const std::uint64_t hash = Hash(name, Windows1252(pos));
-    std::uint32_t* p = Platz(hash, name, Windows1252(pos));
-    if (*p != Keine) return *p;
-    *p = static_cast<std::uint32_t>(abschnitte.size());
+    std::uint64_t* p = Platz(hash, name, Windows1252(pos));
+    if (*p != Frei) return static_cast<std::uint32_t>(*p);
+    const auto nr = static_cast<std::uint32_t>(abschnitte.size());
+    *p = Eintrag(hash, nr);
     abschnitte.push_back({hash, pos, laenge, Keine, Keine});
     letzteGueltig = false;
     if (2 * abschnitte.size() > plaetze.size()) {
-        plaetze.assign(2 * plaetze.size(), Keine);
+        plaetze.assign(2 * plaetze.size(), Frei);
         for (std::uint32_t i = 1; i < abschnitte.size(); ++i) {
             const std::size_t maske = plaetze.size() - 1;
             std::size_t s = abschnitte[i].hash & maske;
-            while (plaetze[s] != Keine) s = (s + 1) & maske;
-            plaetze[s] = i;
+            while (plaetze[s] != Frei) s = (s + 1) & maske;
+            plaetze[s] = Eintrag(abschnitte[i].hash, i);
         }
     }
-    return static_cast<std::uint32_t>(abschnitte.size() - 1);
+    return nr;
 }
 
 // The last section asked for is kept, found or not, as readers ask for many keys of one section in a row.
+// A reader moving on to the next section mostly finds it under the cursor; the section table, whose places
+// lie scattered over memory in a large file, is searched only when the cursor's line is of another one.
 std::uint32_t Zeilenbestand::AbschnittFuer(std::string_view section) {
     if (letzteGueltig && section == letzteSection) return letzterAbschnitt;
-    letzterAbschnitt = *Platz(Hash(section, false), section, false);
+    letzterAbschnitt = AmCursor(section)
+                           ? bloecke[cursor.block].abschnitt
+                           : static_cast<std::uint32_t>(*Platz(Hash(section, false), section, false));
     letzteSection.assign(section);
     letzteGueltig = true;
     return letzterAbschnitt;
+}
+
+bool Zeilenbestand::AmCursor(std::string_view section) const {
+    if (cursor.block >= bloecke.size()) return false;
+    const Block& b = bloecke[cursor.block];
+    return b.abschnitt != 0 && GleichGefaltet(std::string_view(text).substr(b.anfang, b.abschnittLaenge),
+                                              Windows1252(b.anfang), section, false);
 }
 
 // Where the key of the line ends (at its "="), when the line has the key asked for. The bytes are compared

@@ -97,7 +97,15 @@ private:
     void NeueZeile(std::uint64_t pos, std::uint64_t ende, bool anschluss);
     std::uint32_t AbschnittFuerZeile(std::uint64_t pos, std::uint32_t laenge);
     std::uint32_t AbschnittFuer(std::string_view section);
-    std::uint32_t* Platz(std::uint64_t hash, std::string_view name, bool windows1252);
+    // Whether the line under the cursor belongs to that section.
+    bool AmCursor(std::string_view section) const;
+    // A place of the section table: the section's number in the low half, the high half of its name's hash
+    // above it, so that probing past other sections does not visit their records; all ones when free.
+    static constexpr std::uint64_t Frei = UINT64_MAX;
+    static std::uint64_t Eintrag(std::uint64_t hash, std::uint32_t nr) {
+        return (hash & ~std::uint64_t{Keine}) | nr;
+    }
+    std::uint64_t* Platz(std::uint64_t hash, std::string_view name, bool windows1252);
     // A lookup: the section found and the key, which is plain ASCII or not.
     struct Anfrage {
         std::uint32_t abschnitt;
@@ -119,7 +127,7 @@ private:
     bool datei1252 = false;
     std::vector<Block> bloecke;
     std::vector<Abschnitt> abschnitte;   // entry 0: lines without a name, never found
-    std::vector<std::uint32_t> plaetze;  // open addressing into abschnitte
+    std::vector<std::uint64_t> plaetze;  // open addressing into abschnitte
     std::size_t offen = 0;
     Ort cursor;
     Ort vorschau;  // where Vorhanden looks first: behind its last find
