@@ -44,3 +44,35 @@ public:
     // The colour of the block reference being drawn, which members coloured "by block" take.
     DXF_Colour block_colour = 0;
 };
+
+// A canvas that draws nothing and counts the drawing calls and the points they hand over: the work the
+// reader bounds is stated in them.
+class Counting_Canvas : public DXF_Canvas {
+public:
+    DXF_Colour pen_colour() const override { return pen_; }
+    void set_pen_colour(DXF_Colour c) override { pen_ = c; }
+    void set_pen_width(int) override {}
+    void line(Screen_Point, Screen_Point) override { count(2); }
+    void polyline(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
+    void polygon(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
+    void fill(const std::vector<std::vector<Screen_Point>>& loops) override {
+        long n = 0;
+        for (const auto& l : loops) n += static_cast<long>(l.size());
+        count(n);
+    }
+    void ellipse(Screen_Point, Screen_Point) override { count(1); }
+    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { count(1); }
+    void pixel(Screen_Point, DXF_Colour) override { count(1); }
+    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { count(1); }
+
+    long calls = 0;
+    long points = 0;
+
+private:
+    void count(long n) {
+        points += n;
+        ++calls;
+    }
+
+    DXF_Colour pen_ = 0;
+};

@@ -28,27 +28,6 @@ Layer_List read(const std::string& bytes, DXF_Message_Log& log, std::uint64_t* d
     return reader.release_control_of_layers();
 }
 
-// Drawing must cope with whatever was read; the canvas only counts.
-class Counting_Canvas : public DXF_Canvas {
-public:
-    DXF_Colour pen_colour() const override { return pen_; }
-    void set_pen_colour(DXF_Colour c) override { pen_ = c; }
-    void set_pen_width(int) override {}
-    void line(Screen_Point, Screen_Point) override { ++calls; }
-    void polyline(const std::vector<Screen_Point>&) override { ++calls; }
-    void polygon(const std::vector<Screen_Point>&) override { ++calls; }
-    void fill(const std::vector<std::vector<Screen_Point>>&) override { ++calls; }
-    void ellipse(Screen_Point, Screen_Point) override { ++calls; }
-    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++calls; }
-    void pixel(Screen_Point, DXF_Colour) override { ++calls; }
-    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { ++calls; }
-
-    long calls = 0;
-
-private:
-    DXF_Colour pen_ = 0;
-};
-
 int to_pixel(double v) {
     return static_cast<int>(std::clamp(std::isfinite(v) ? v : 0.0, -1e9, 1e9));
 }

@@ -102,26 +102,6 @@ std::pair<std::string, std::string> kind_and_key(const DXF_Entity& e) {
     return {std::string("OTHER ") + e.class_name(), ""};
 }
 
-// Counts the drawing calls of one entity.
-class Counting_Canvas : public DXF_Canvas {
-public:
-    DXF_Colour pen_colour() const override { return pen_; }
-    void set_pen_colour(DXF_Colour c) override { pen_ = c; }
-    void set_pen_width(int) override {}
-    void line(Screen_Point, Screen_Point) override { ++calls; }
-    void polyline(const std::vector<Screen_Point>&) override { ++calls; }
-    void polygon(const std::vector<Screen_Point>&) override { ++calls; }
-    void fill(const std::vector<std::vector<Screen_Point>>&) override { ++calls; }
-    void ellipse(Screen_Point, Screen_Point) override { ++calls; }
-    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { ++calls; }
-    void pixel(Screen_Point, DXF_Colour) override { ++calls; }
-    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { ++calls; }
-    long calls = 0;
-
-private:
-    DXF_Colour pen_ = 0;
-};
-
 int drawing_calls(const DXF_Entity& e) {
     Counting_Canvas canvas;
     const Map_Function map_fn = [](const Point3D& p, pMatrix m) {

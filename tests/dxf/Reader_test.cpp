@@ -510,34 +510,6 @@ TEST(Reader, verschachtelteBloeckeSindBegrenzt) {
 
 namespace {
 
-// Counts the drawing calls and the points they hand over: what drawing a document costs.
-class Counting_Canvas : public DXF_Canvas {
-public:
-    DXF_Colour pen_colour() const override { return 0; }
-    void set_pen_colour(DXF_Colour) override {}
-    void set_pen_width(int) override {}
-    void line(Screen_Point, Screen_Point) override { count(2); }
-    void polyline(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
-    void polygon(const std::vector<Screen_Point>& p) override { count(static_cast<long>(p.size())); }
-    void fill(const std::vector<std::vector<Screen_Point>>& loops) override {
-        long n = 0;
-        for (const auto& l : loops) n += static_cast<long>(l.size());
-        count(n);
-    }
-    void ellipse(Screen_Point, Screen_Point) override { count(1); }
-    void arc(Screen_Point, Screen_Point, Screen_Point, Screen_Point) override { count(1); }
-    void pixel(Screen_Point, DXF_Colour) override { count(1); }
-    void text(Screen_Point, const std::string&, int, DXF_Colour, int, int, int) override { count(1); }
-    long points = 0;
-    long calls = 0;
-
-private:
-    void count(long n) {
-        points += n;
-        ++calls;
-    }
-};
-
 // Every list drawn once, block definitions included, as the reader charges them; a drawing unit is ten
 // pixels, so texts are large enough to be drawn.
 Counting_Canvas drawn(const DXF_Object& doc) {
