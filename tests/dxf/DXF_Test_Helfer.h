@@ -1,6 +1,8 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -79,4 +81,25 @@ std::vector<const T*> entities_of(const DXF_Object& doc, const std::string& laye
     if (!el) return result;
     for (const auto& e : el->entities) result.push_back(dynamic_cast<const T*>(e.get()));
     return result;
+}
+
+// What a Python script of tests/dxf/ prints (standard error included), with its exit status when not 0.
+inline std::string python_output(const std::string& script, const std::string& arguments) {
+    const std::string command = "PYTHONIOENCODING=utf-8 /usr/bin/python3 " + std::string(ZAVR_SOURCE_DIR) +
+                                "/tests/dxf/" + script + " " + arguments + " 2>&1";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return "cannot start python";
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) output.append(buf, n);
+    if (const int status = pclose(pipe); status != 0) output += "\nexit status " + std::to_string(status);
+    return output;
+}
+
+// A number with three decimals as the Python scripts print it, without a negative zero.
+inline std::string fixed3(double v) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+    std::string s(buf, res.ptr);
+    return s == "-0.000" ? "0.000" : s;
 }

@@ -20,30 +20,10 @@
 
 namespace {
 
-const std::string script = std::string(ZAVR_SOURCE_DIR) + "/tests/dxf/ezdxf_interop.py";
 constexpr double rad_to_deg = 57.295779513082320877;
 
-std::string run(const std::string& command) {
-    std::string output;
-    FILE* pipe =
-        popen(("PYTHONIOENCODING=utf-8 /usr/bin/python3 " + script + " " + command + " 2>&1").c_str(), "r");
-    if (!pipe) return "cannot start python";
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) output.append(buf, n);
-    const int status = pclose(pipe);
-    if (status != 0) output += "\nexit status " + std::to_string(status);
-    return output;
-}
-
-std::string num(double v) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
-    std::string s(buf, res.ptr);
-    return s == "-0.000" ? "0.000" : s;
-}
-
 std::string pt(const Point3D& p) {
-    return num(p.x) + " " + num(p.y) + " " + num(p.z);
+    return fixed3(p.x) + " " + fixed3(p.y) + " " + fixed3(p.z);
 }
 
 std::string vertices(const Polyline_& p) {
@@ -61,9 +41,9 @@ std::string corners(const Polyline_& p) {
 std::string describe(const DXF_Entity& e, const std::string& layer);
 
 std::string describe_insert(const Insert_& ins, const std::string& layer) {
-    std::string s = "INSERT " + layer + " |" + ins.blockname + "| " + pt(ins.p1) + " " + num(ins.scale.x) +
-                    " " + num(ins.scale.y) + " " + num(ins.scale.z) + " " + num(ins.rotation * rad_to_deg) +
-                    " " + std::to_string(ins.num_attribs());
+    std::string s = "INSERT " + layer + " |" + ins.blockname + "| " + pt(ins.p1) + " " + fixed3(ins.scale.x) +
+                    " " + fixed3(ins.scale.y) + " " + fixed3(ins.scale.z) + " " +
+                    fixed3(ins.rotation * rad_to_deg) + " " + std::to_string(ins.num_attribs());
     for (const auto& a : ins.attribs)
         s += " ATTRIB " + layer + " |" + a->tagstr + "| |" + a->textstr + "| " + pt(a->p1);
     return s;
@@ -78,16 +58,16 @@ std::string describe(const DXF_Entity& e, const std::string& layer) {
     if (type == typeid(Point_)) return "POINT " + layer + " " + pt(static_cast<const Point_&>(e).p1);
     if (type == typeid(Circle_)) {
         const auto& c = static_cast<const Circle_&>(e);
-        return "CIRCLE " + layer + " " + pt(c.p1) + " " + num(c.radius) + " " + pt(c.OCS_axis);
+        return "CIRCLE " + layer + " " + pt(c.p1) + " " + fixed3(c.radius) + " " + pt(c.OCS_axis);
     }
     if (type == typeid(Arc_)) {
         const auto& a = static_cast<const Arc_&>(e);
-        return "ARC " + layer + " " + pt(a.p1) + " " + num(a.radius) + " " + num(a.angle1 * rad_to_deg) +
-               " " + num(a.angle2 * rad_to_deg) + " " + pt(a.OCS_axis);
+        return "ARC " + layer + " " + pt(a.p1) + " " + fixed3(a.radius) + " " +
+               fixed3(a.angle1 * rad_to_deg) + " " + fixed3(a.angle2 * rad_to_deg) + " " + pt(a.OCS_axis);
     }
     if (type == typeid(Text_)) {
         const auto& t = static_cast<const Text_&>(e);
-        return "TEXT " + layer + " " + pt(t.p1) + " " + num(t.h) + " " + num(t.rot_angle) + " " +
+        return "TEXT " + layer + " " + pt(t.p1) + " " + fixed3(t.h) + " " + fixed3(t.rot_angle) + " " +
                std::to_string(t.hor_align) + " " + (t.hor_align ? pt(t.align_pt) : "-") + " |" + t.textstr +
                "|";
     }
@@ -99,7 +79,7 @@ std::string describe(const DXF_Entity& e, const std::string& layer) {
     if (type == typeid(Face3D_)) return "3DFACE " + layer + corners(static_cast<const Polyline_&>(e));
     if (type == typeid(Solid_)) {
         const auto& s = static_cast<const Solid_&>(e);
-        return "SOLID " + layer + corners(s) + " " + num(s.thickness) + " " + pt(s.OCS_axis);
+        return "SOLID " + layer + corners(s) + " " + fixed3(s.thickness) + " " + pt(s.OCS_axis);
     }
     if (type == typeid(Insert_)) return describe_insert(static_cast<const Insert_&>(e), layer);
     if (type == typeid(Polyline_)) {
@@ -221,16 +201,16 @@ TEST(Ezdxf, liestUnsereDateiOhneAuditFehlerMitGleichemInhalt) {
     const DXF_Object doc = every_entity_class();
     const std::string path = std::string(ZAVR_BINARY_DIR) + "/dxf_interop_ours.dxf";
     doc.save_to_file(path);
-    const std::string seen = run("describe " + path);
+    const std::string seen = python_output("ezdxf_interop.py", "describe " + path);
     ASSERT_EQ(seen.substr(0, 8), "AUDIT 0\n") << seen;
     EXPECT_EQ(seen.substr(8), describe(doc));
 }
 
 TEST(Ezdxf, wirLesenEineRelease12DateiVonEzdxf) {
     const std::string path = std::string(ZAVR_BINARY_DIR) + "/dxf_interop_ezdxf.dxf";
-    const std::string made = run("make " + path);
+    const std::string made = python_output("ezdxf_interop.py", "make " + path);
     ASSERT_EQ(made, "");
-    const std::string seen = run("describe " + path);
+    const std::string seen = python_output("ezdxf_interop.py", "describe " + path);
     ASSERT_EQ(seen.substr(0, 8), "AUDIT 0\n") << seen;
     DXF_Message_Log log;
     const DXF_Object doc = DXF_Object::create_from_file(path, log);

@@ -23,27 +23,8 @@
 
 namespace {
 
-std::string python(const std::string& arguments) {
-    const std::string command = "PYTHONIOENCODING=utf-8 /usr/bin/python3 " + std::string(ZAVR_SOURCE_DIR) +
-                                "/tests/dxf/ezdxf_fremd.py " + arguments + " 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return "cannot start python";
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) output.append(buf, n);
-    if (pclose(pipe) != 0) output += "\nexit status not 0";
-    return output;
-}
-
-std::string num(double v) {
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
-    std::string s(buf, res.ptr);
-    return s == "-0.000" ? "0.000" : s;
-}
-
 std::string pt(const Point3D& p) {
-    return num(p.x) + " " + num(p.y);
+    return fixed3(p.x) + " " + fixed3(p.y);
 }
 
 std::string hex(DXF_Colour c) {
@@ -67,7 +48,7 @@ std::pair<std::string, std::string> kind_and_key(const DXF_Entity& e) {
     if (type == typeid(Point_)) return {"POINT", pt(static_cast<const Point_&>(e).p1)};
     if (type == typeid(Circle_) || type == typeid(Arc_)) {
         const auto& c = static_cast<const Circle_&>(e);
-        return {type == typeid(Arc_) ? "ARC" : "CIRCLE", pt(c.p1) + " " + num(c.radius)};
+        return {type == typeid(Arc_) ? "ARC" : "CIRCLE", pt(c.p1) + " " + fixed3(c.radius)};
     }
     if (type == typeid(Text_)) {
         const auto& t = static_cast<const Text_&>(e);
@@ -138,8 +119,8 @@ class Fremddatei : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Fremddatei, wirZeigenWasEzdxfListetUndNennenDenRest) {
     const std::string path = std::string(ZAVR_BINARY_DIR) + "/fremd_" + GetParam() + ".dxf";
-    ASSERT_EQ(python(std::string("make ") + GetParam() + " " + path), "");
-    const std::string listed = python("describe " + path);
+    ASSERT_EQ(python_output("ezdxf_fremd.py", std::string("make ") + GetParam() + " " + path), "");
+    const std::string listed = python_output("ezdxf_fremd.py", "describe " + path);
     DXF_Message_Log log;
     const DXF_Object doc = DXF_Object::create_from_file(path, log);
     for (const auto& e : log.entries) ADD_FAILURE() << e.caption << ": " << e.text;
