@@ -1,3 +1,24 @@
+# zavr_kopfordner(TARGET PUBLIC|PRIVATE [FOLDER]): makes the headers of FOLDER (default: the current source
+# folder) includable as "<folder>/X.h", e.g. "model/TKModell.h", and nothing else. The headers are linked
+# into an include root of the target's own in the build tree, so a layer sees only the headers of the
+# layers it links, and an include that points up does not compile.
+function(zavr_kopfordner target art)
+  set(quelle ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARGC GREATER 2)
+    set(quelle ${ARGV2})
+  endif()
+  file(RELATIVE_PATH ordner ${PROJECT_SOURCE_DIR} ${quelle})
+  set(wurzel ${PROJECT_BINARY_DIR}/koepfe/${target})
+  file(REMOVE_RECURSE ${wurzel}/${ordner})
+  file(MAKE_DIRECTORY ${wurzel}/${ordner})
+  file(GLOB koepfe CONFIGURE_DEPENDS ${quelle}/*.h)
+  foreach(kopf ${koepfe})
+    get_filename_component(datei ${kopf} NAME)
+    file(CREATE_LINK ${kopf} ${wurzel}/${ordner}/${datei} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} ${art} ${wurzel})
+endfunction()
+
 # zavr_vorkompilieren(TARGET HEADER...): library headers the target's files share, precompiled once per
 # target when ZAVR_PCH is on. Only headers of libraries, never the project's own; a file that forgets one
 # of them still fails in a build without ZAVR_PCH (every build through ccache).
@@ -13,8 +34,8 @@ function(zavr_vorkompilieren target)
   endif()
 endfunction()
 
-# zavr_library(NAME [LIBS ...]): the library of one layer from every .cpp in its folder. The repository root
-# is the include root, so code includes "model/TKModell.h", "dxf/DXF_Object.h" and so on.
+# zavr_library(NAME [LIBS ...]): the library of one layer from every .cpp in its folder. It exposes its own
+# headers only ("model/TKModell.h"); LIBS are the layers below it that it may use (cmake/ZavrSchichten.cmake).
 function(zavr_library name)
   cmake_parse_arguments(L "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -22,7 +43,7 @@ function(zavr_library name)
     return()
   endif()
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  zavr_kopfordner(${name} PUBLIC)
   target_link_libraries(${name} PUBLIC ${L_LIBS})
 endfunction()
 
@@ -37,7 +58,7 @@ function(zavr_test name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   zavr_vorkompilieren(${name} <gtest/gtest.h>)
   target_compile_definitions(${name} PRIVATE
     ZAVR_SOURCE_DIR="${PROJECT_SOURCE_DIR}" ZAVR_BINARY_DIR="${PROJECT_BINARY_DIR}")
@@ -70,5 +91,4 @@ function(zavr_benchmark name)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
