@@ -32,7 +32,7 @@ double Lastfaktor(const TKBelastung& last) {
 }
 
 TKZAVRBemessung::TKZAVRBemessung(TKAnwendung& anwendung, Umgebung& umgebung)
-    : anwendung(anwendung), umgebung(umgebung) {}
+    : anwendung(anwendung), umgebung(umgebung), abgebrochen(anwendung.cErgebnisse.cDornErgebnis.size()) {}
 
 Dornkontext TKZAVRBemessung::Kontext(TsDorn dorn) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
@@ -53,7 +53,7 @@ void TKZAVRBemessung::Berechne() {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     ergebnisse.cGeometrie = anwendung.cGeometrie;
     ergebnisse.SetBerechnet(true);
-    for (int i = 0; i < AnzahlDorne; ++i) DornAufteilung(static_cast<TsDorn>(i));
+    for (const TsDorn dorn : Katalog().Typen()) DornAufteilung(dorn);
     ergebnisse.SetAktDorn(WirtschaftlichsterDorn(anwendung).value_or(TsDorn::ZAVR20HF));
 }
 
@@ -266,9 +266,8 @@ void BerechneErgebnis(TKAnwendung& anwendung, Umgebung& umgebung) {
 
 std::string OptimalenDornAnzeigen(TKAnwendung& anwendung, int pDornTyp, Umgebung& umgebung) {
     if (!anwendung.cErgebnisse.GetBerechnet()) BerechneErgebnis(anwendung, umgebung);
-    const int ersterQ = Ord(TsDorn::ZAVRQ25HF);
-    const std::optional<TsDorn> dorn = pDornTyp == 1 ? GuenstigsterDorn(anwendung, 0, ersterQ - 1)
-                                                     : GuenstigsterDorn(anwendung, ersterQ, AnzahlDorne - 1);
+    const std::optional<TsDorn> dorn =
+        GuenstigsterDorn(anwendung, pDornTyp == 1 ? TsDornFamilie::ZAVR : TsDornFamilie::ZAVRQ);
     if (!dorn) return umgebung.translate("Bemessung", "Kein gültiger Dorn gefunden");
     return DornName(*dorn);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <deque>
 #include <string>
 
 #include "calc/Bewehrung.h"
@@ -47,8 +47,9 @@ private:
 
     TKAnwendung& anwendung;
     Umgebung& umgebung;
-    // Types whose design reached an iteration bound in this run; they become inadmissible.
-    std::array<bool, AnzahlDorne> abgebrochen{};
+    // Types whose design reached an iteration bound in this run; they become inadmissible. (A deque: the
+    // steps take its elements as bool&.)
+    std::deque<bool> abgebrochen;
     Verteilungsspeicher verteilungen;
 };
 

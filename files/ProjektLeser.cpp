@@ -74,10 +74,11 @@ void ProjektLeser::Lastpunkte(TKBelastung& b) {
 }
 
 void ProjektLeser::AnzDorn(TKErgebnisse& r, int anzahl) {
-    for (int d = 0; d < anzahl; ++d) {
+    for (const TsDorn dorn : Katalog().Typen()) {
+        const int d = Dateinummer(dorn);
+        if (d >= anzahl) continue;
         const int wert = s.ReadInteger(section, "TAnzDorn_" + std::to_string(d), 0);
-        r.SetAnzDorn(static_cast<TsDorn>(d),
-                     std::in_range<std::uint16_t>(wert) ? static_cast<std::uint16_t>(wert) : 0);
+        r.SetAnzDorn(dorn, std::in_range<std::uint16_t>(wert) ? static_cast<std::uint16_t>(wert) : 0);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "files/Dateiwert.h"
 #include "files/TKDateiTransfer.h"
 #include "model/Typen.h"
 
@@ -52,7 +53,7 @@ public:
     }
     template <class T, class G, class S, class E>
     void Enum(const char* key, T& o, G, S set, E vorgabe) {
-        (o.*set)(AusOrdinal(s.ReadInteger(section, key, Ord(vorgabe)), vorgabe));
+        (o.*set)(AusDateiwert(s.ReadInteger(section, key, Dateiwert(vorgabe)), vorgabe));
     }
     template <class T, class G, class S>
     void Float(const char* key, T& o, G get, S set) {

@@ -59,9 +59,9 @@ void ProjektSchreiber::Belastung(const TKBelastung& b) {
     s.WriteFloat(section, "TLinienLastRechts", b.GetLinienLastRechts());
 }
 
-void ProjektSchreiber::AnzDorn(const TKErgebnisse& r, int anzahl) {
-    for (int d = 0; d < anzahl; ++d)
-        s.WriteInteger(section, "TAnzDorn_" + std::to_string(d), r.GetAnzDorn(static_cast<TsDorn>(d)));
+void ProjektSchreiber::AnzDorn(const TKErgebnisse& r, int) {
+    for (const TsDorn dorn : Katalog().Typen())
+        s.WriteInteger(section, "TAnzDorn_" + std::to_string(Dateinummer(dorn)), r.GetAnzDorn(dorn));
 }
 
 void ProjektSchreiber::VRds(const TKDornDaten& d) {

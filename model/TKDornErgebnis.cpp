@@ -5,7 +5,7 @@
 #include "model/Katalog.h"
 
 TKDornErgebnis::TKDornErgebnis(TsDorn pDorn) {
-    const TrDornKennung& katalog = DornKennung[Ord(pDorn)];
+    const TrDornKennung& katalog = Katalog()[pDorn].Kennung;
     AddDornAbstand(katalog.MinAchsabstand, true);
     TDornPaarAbstand = katalog.MinAchsabstand;
     TAbstandLinks = katalog.MinRandSeite;
