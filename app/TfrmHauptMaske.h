@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Befehle.h"
 #include "app/Sitzungsadapter.h"
@@ -19,6 +20,7 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 class Berechnungsnachweis;
+struct Projektposition;
 class DesktopUmgebung;
 class Ergebnisseiten;
 class Eingabebereich;
@@ -80,6 +82,8 @@ public:
     void DruckerEinrichten();
     void Drucken();
     void AlsPdf();
+    void ProjektDrucken();
+    void ProjektAlsPdf();
     void ErgebnisseExportieren();
     void ErgebnisseInZwischenablage();
     void Beenden();
@@ -93,6 +97,7 @@ public:
     void EingabebaumUmschalten();
     void Berechnen();
     void Vorschau();
+    void Tragfaehigkeitstabellen();
     void DxfDorn();
     void DxfBewehrung();
     // The sketch menu's reinforcement drawing: shown in the DXF preview, saved from there.
@@ -139,6 +144,8 @@ private:
     void SkizzenknopfSetzen();
     void ReferenzDokument(const QString& name);
     Berechnungsnachweis Nachweis() const;
+    std::optional<QString> PdfDateiWaehlen();
+    std::vector<Projektposition> ProjektBemessen();
     void SeitenZeichnen();
     double Bildschirmaufloesung() const;
     void HilfeZeigen(const QString& thema);

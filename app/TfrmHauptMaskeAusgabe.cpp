@@ -16,6 +16,7 @@
 #include "model/TKModell.h"
 #include "output/Berechnungsnachweis.h"
 #include "output/Nachweisausgabe.h"
+#include "output/Projektnachweis.h"
 
 Berechnungsnachweis TfrmHauptMaske::Nachweis() const {
     return Berechnungsnachweis(adapter_.Sitzung().Modell(), adapter_.Sitzung().Arbeitskopie(), farbe_);
@@ -36,15 +37,50 @@ void TfrmHauptMaske::Drucken() {
         Melden(tr("Der Berechnungsnachweis konnte nicht gedruckt werden."));
 }
 
-void TfrmHauptMaske::AlsPdf() {
+std::optional<QString> TfrmHauptMaske::PdfDateiWaehlen() {
     const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
                                                          QString(), {tr("PDF-Dokument (*.pdf)")}, 0);
-    if (!wahl || wahl->datei.isEmpty()) return;
+    if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
     QString datei = wahl->datei;
     if (QFileInfo(datei).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
         datei += QStringLiteral(".pdf");
-    if (const QString fehler = NachweisAlsPdf(datei, Nachweis(), drucker_->pageLayout()); !fehler.isEmpty())
-        Melden(DateifehlerText(datei, fehler));
+    return datei;
+}
+
+void TfrmHauptMaske::AlsPdf() {
+    const std::optional<QString> datei = PdfDateiWaehlen();
+    if (!datei) return;
+    if (const QString fehler = NachweisAlsPdf(*datei, Nachweis(), drucker_->pageLayout()); !fehler.isEmpty())
+        Melden(DateifehlerText(*datei, fehler));
+}
+
+// Every position of the project for its proof; positions without results are designed first, and one that
+// fails its checks comes with their hints.
+std::vector<Projektposition> TfrmHauptMaske::ProjektBemessen() {
+    const Sanduhr sanduhr;
+    const std::vector<Berechnung> berechnungen = Sitzung().AlleBemessen();
+    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
+    std::vector<Projektposition> positionen;
+    for (int nummer = 1; nummer <= static_cast<int>(berechnungen.size()); ++nummer)
+        positionen.push_back({Sitzung().Position(nummer), berechnungen[nummer - 1].pruefung.Hinweise});
+    return positionen;
+}
+
+void TfrmHauptMaske::ProjektDrucken() {
+    const Projektnachweis nachweis(Modell(), ProjektBemessen(), farbe_);
+    const Sanduhr sanduhr;
+    if (!ProjektnachweisDrucken(*drucker_, nachweis))
+        Melden(tr("Der Nachweis des Projekts konnte nicht gedruckt werden."));
+}
+
+void TfrmHauptMaske::ProjektAlsPdf() {
+    const std::optional<QString> datei = PdfDateiWaehlen();
+    if (!datei) return;
+    const Projektnachweis nachweis(Modell(), ProjektBemessen(), farbe_);
+    const Sanduhr sanduhr;
+    if (const QString fehler = ProjektnachweisAlsPdf(*datei, nachweis, drucker_->pageLayout());
+        !fehler.isEmpty())
+        Melden(DateifehlerText(*datei, fehler));
 }
 
 void TfrmHauptMaske::ErgebnisseExportieren() {
@@ -64,8 +100,13 @@ void TfrmHauptMaske::BedarfslisteAnzeigen() {
 }
 
 // The working copy's results and selected type go into the bill; the position selector names the entry.
+// A type that is not admissible is never ordered; the user hears why.
 void TfrmHauptMaske::BedarfslisteAufnehmen() {
-    Sitzung().BedarfslisteAufnehmen(eingabe_->PositionsText().toStdString());
+    if (Sitzung().BedarfslisteAufnehmen(eingabe_->PositionsText().toStdString()) != Aufnahme::Unzulaessig)
+        return;
+    Melden(tr("Die Position wird nicht in die Bedarfsliste aufgenommen: %1.\n\nEin Dorn, der nicht zulässig "
+              "ist, wird nicht bestellt.")
+               .arg(QString::fromStdString(Sitzung().GewaehltText(Modell().GetAktAnwendung()))));
 }
 
 void TfrmHauptMaske::DxfDorn() {
@@ -88,9 +129,20 @@ void TfrmHauptMaske::DxfBewehrungVorschau() {
     if (BewehrungInVorschau(vorschau)) vorschau.exec();
 }
 
+// The drawing of a type that is not admissible is made only when the user asks for it again; it then carries
+// the note "nicht zulässig".
 bool TfrmHauptMaske::BewehrungInVorschau(TDXF_Anzeige_Form& vorschau) {
-    const Dateiergebnis ergebnis = Sitzung().BewehrungZeichnen(
-        Modell().GetAktAnwendung(), Arbeitskopie().cErgebnisse.GetAktDorn(), vorschau.DXF_main());
+    const int position = Modell().GetAktAnwendung();
+    const TsDorn dorn = Arbeitskopie().cErgebnisse.GetAktDorn();
+    if (Arbeitskopie().cErgebnisse.GetBerechnet() && !Sitzung().Zulaessig(position, dorn) &&
+        !umgebung_.Dialoge().Frage(
+            this,
+            tr("Für diese Position: %1.\n\nSoll die Bewehrungszeichnung von %2 trotzdem erstellt werden? "
+               "Sie erhält unter dem Titel den Vermerk \"nicht zulässig\".")
+                .arg(QString::fromStdString(Sitzung().GewaehltText(position)),
+                     QString::fromStdString(DornName(dorn)))))
+        return false;
+    const Dateiergebnis ergebnis = Sitzung().BewehrungZeichnen(position, dorn, vorschau.DXF_main());
     DateifehlerMelden(ergebnis);
     return static_cast<bool>(ergebnis);
 }

@@ -15,6 +15,7 @@ int DxfBefehl(const std::vector<std::string>& argumente);
 int SkizzeBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int ReportBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int BillBefehl(const std::vector<std::string>& argumente);    // only in builds with Qt (ZAVR_SKIZZEN)
+int TableBefehl(const std::vector<std::string>& argumente);   // only in builds with Qt (ZAVR_SKIZZEN)
 struct Argumente;
 int DxfRender(const Argumente& argumente);  // `dxf render`, only in builds with Qt (ZAVR_SKIZZEN)
 

@@ -24,10 +24,12 @@ constexpr const char* Hilfe =
     "  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; "
     "ein\n"
     "                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst\n"
-    "                 geprüft und bemessen. Die Projektdatei bleibt unverändert.\n"
+    "                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die\n"
+    "                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.\n"
     "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (nichts geschrieben);\n"
+    "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen\n"
+    "Dorn (nichts geschrieben);\n"
     "2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
 
 int Fehler(const std::string& text) {
@@ -51,6 +53,18 @@ std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const 
     return BedarfslisteAlsPdf(QString::fromStdString(datei), sitzung.Modell(), art).toStdString();
 }
 
+// Names every position that kept the bill from being written, and why.
+void MeldeNichtAufgenommen(const Projektsitzung& sitzung, const Sammelaufnahme& aufnahme) {
+    for (int nummer : aufnahme.nichtBemessen)
+        std::cerr << "zavr-cli bill: Position " << nummer << " \"" << sitzung.Position(nummer).GetPosition()
+                  << "\" hat die Prüfungen nicht bestanden\n";
+    for (int nummer : aufnahme.unzulaessig)
+        std::cerr << "zavr-cli bill: Position " << nummer << " \"" << sitzung.Position(nummer).GetPosition()
+                  << "\": " << sitzung.GewaehltText(nummer) << '\n';
+    std::cerr << "zavr-cli bill: die Bedarfsliste wird nicht geschrieben; ein unzulässiger Dorn wird nie "
+                 "bestellt\n";
+}
+
 }  // namespace
 
 int BillBefehl(const std::vector<std::string>& argumente) {
@@ -68,12 +82,12 @@ int BillBefehl(const std::vector<std::string>& argumente) {
     // Replacing an entry of the same number is the answer Yes to the program's question.
     umgebung.standardAntwort = Antwort::Ja;
     if (a.Hat("--add-all")) {
-        const int fehlgeschlagen = sitzung.AllePositionenAufnehmen([](int nummer, const Berechnung& b) {
-            MeldePruefung("zavr-cli bill: Position " + std::to_string(nummer) + ": ", b);
-        });
-        if (fehlgeschlagen != 0) {
-            std::cerr << "zavr-cli bill: Position " << fehlgeschlagen
-                      << " hat keine Ergebnisse; die Bedarfsliste wird nicht geschrieben\n";
+        const std::vector<Berechnung> berechnungen = sitzung.AlleBemessen();
+        for (std::size_t i = 0; i < berechnungen.size(); ++i)
+            MeldePruefung("zavr-cli bill: Position " + std::to_string(i + 1) + ": ", berechnungen[i]);
+        const Sammelaufnahme aufnahme = sitzung.AllePositionenAufnehmen(berechnungen);
+        if (!aufnahme.Aufgenommen()) {
+            MeldeNichtAufgenommen(sitzung, aufnahme);
             return ExitPruefungFehlgeschlagen;
         }
     }

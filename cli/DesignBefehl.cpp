@@ -22,7 +22,8 @@ constexpr const char* Hilfe =
     "konstanten Dornabstand über 5 * Plattendicke gilt als mit Ja beantwortet und wird als Warnung "
     "gemeldet),\n"
     "dann die Bemessung aller 21 Dorntypen. Ausgegeben wird je Position die Ergebnisliste (Dorn, η S, η ct,\n"
-    "η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette.\n"
+    "η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette, oder\n"
+    "\"Kein gültiger Dorn gefunden\", wenn keiner der 21 Dorntypen zulässig ist.\n"
     "\n"
     "Optionen:\n"
     "  --position N        nur Position N bemessen (gezählt ab 1)\n"
@@ -33,7 +34,8 @@ constexpr const char* Hilfe =
     "Zahlen der Tabellen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG),\n"
     "JSON immer \".\".\n"
     "\n"
-    "Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden;\n"
+    "Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden\n"
+    "oder keinen zulässigen Dorn (\"Kein gültiger Dorn gefunden\");\n"
     "2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die\n"
     "Argumente sind falsch.\n";
 
@@ -69,27 +71,33 @@ std::string Bezeichnung(int nummer, const TKAnwendung& a) {
     return "Position " + std::to_string(nummer) + " \"" + a.GetPosition() + "\"";
 }
 
-void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Umgebung& umgebung) {
+void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Dornwahl& wahl,
+                     const Umgebung& umgebung) {
     std::cout << Bezeichnung(nummer, a) << " - "
               << Text(TextListe::Anwendungsfall, a.GetAnwendungsfall(), umgebung) << '\n';
     if (bemessen)
-        SchreibeErgebnisTabelle(std::cout, a, umgebung);
+        SchreibeErgebnisTabelle(std::cout, a, wahl, umgebung);
     else
         std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
     std::cout << '\n';
 }
 
 // The program's calculate command on one position: its checks (the question on a wide constant spacing is
-// answered yes), then the design when they pass. Returns whether the position was designed.
+// answered yes), then the design when they pass. Returns whether the position was designed with an
+// admissible type.
 bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::ordered_json& json) {
     const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
     const TKAnwendung& anwendung = sitzung.Position(nummer);
+    const Dornwahl wahl = sitzung.Gewaehlt(nummer);
     MeldePruefung(Bezeichnung(nummer, anwendung) + ": ", berechnung);
+    if (berechnung.bemessen && !wahl.Zulaessig())
+        std::cerr << "zavr-cli design: " << Bezeichnung(nummer, anwendung) << ": "
+                  << sitzung.GewaehltText(nummer) << '\n';
     if (o.json)
-        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen));
+        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen, wahl));
     else
-        SchreibeTabelle(nummer, anwendung, berechnung.bemessen, sitzung.GetUmgebung());
-    return berechnung.bemessen;
+        SchreibeTabelle(nummer, anwendung, berechnung.bemessen, wahl, sitzung.GetUmgebung());
+    return berechnung.bemessen && wahl.Zulaessig();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "model/Katalog.h"
+#include "model/Texte.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -19,6 +20,9 @@ constexpr const char* Hilfe =
     "reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.\n"
     "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
     "  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)\n"
+    "  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter "
+    "dem\n"
+    "                 Titel den Vermerk \"nicht zulässig\" mit dem Grund (ohne --force: Rückgabewert 1)\n"
     "dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.\n"
     "render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das\n"
     "  Format, --size die längere Seite in Pixeln (Vorgabe 1000).\n"
@@ -26,7 +30,9 @@ constexpr const char* Hilfe =
     "Eine Ausgabedatei ohne die Endung \".dxf\" erhält sie. Dorntypen werden wie im Programm geschrieben\n"
     "(\"ZAVR 60 HF\"); Groß- und Kleinschreibung und Leerzeichen sind beliebig.\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen oder die Zeichnung nicht möglich;\n"
+    "Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne "
+    "--force)\n"
+    "oder die Zeichnung nicht möglich;\n"
     "2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.\n";
 
 int Fehler(const std::string& text, int status) {
@@ -42,6 +48,10 @@ std::optional<TsDorn> GewaehlterDorn(const Argumente& a, std::optional<TsDorn> e
     const auto dorn = DornAusName(*name);
     if (!dorn) std::cerr << "zavr-cli dxf: unbekannter Dorntyp \"" << *name << "\"\n";
     return dorn;
+}
+
+std::string StatusText(const TKAnwendung& anwendung, TsDorn dorn) {
+    return Text(TextListe::StatusKurz, anwendung.cErgebnisse.cDornErgebnis[Ord(dorn)].GetStatus());
 }
 
 int Bewehrung(const Argumente& a) {
@@ -62,6 +72,13 @@ int Bewehrung(const Argumente& a) {
                       ExitPruefungFehlgeschlagen);
     const auto dorn = GewaehlterDorn(a, anwendung.cErgebnisse.GetAktDorn());
     if (!dorn) return ExitDateiFehler;
+    if (!sitzung.Zulaessig(gewaehlt, *dorn) && !a.Hat("--force"))
+        return Fehler(
+            "Position \"" + anwendung.GetPosition() + "\": " +
+                (a.Hat("--type") ? DornName(*dorn) + " nicht zulässig (" + StatusText(anwendung, *dorn) + ")"
+                                 : sitzung.GewaehltText(gewaehlt)) +
+                "; mit --force wird die Zeichnung mit dem Vermerk \"nicht zulässig\" geschrieben",
+            ExitPruefungFehlgeschlagen);
     const Dateiergebnis ergebnis = sitzung.BewehrungDxf(gewaehlt, *dorn, *ausgabe);
     if (!ergebnis)
         return Fehler(ergebnis.grund, ergebnis.verweigert ? ExitPruefungFehlgeschlagen : ExitDateiFehler);
@@ -82,8 +99,8 @@ int Dorn(const Argumente& a) {
 }  // namespace
 
 int DxfBefehl(const std::vector<std::string>& argumente) {
-    const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output", "--size"}, {"--help"},
-                                      {{"-o", "--output"}, {"-h", "--help"}});
+    const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output", "--size"},
+                                      {"--help", "--force"}, {{"-o", "--output"}, {"-h", "--help"}});
     if (!a.fehler.empty()) return Fehler("Argumente: " + a.fehler, ExitDateiFehler);
     if (a.Hat("--help")) {
         std::cout << Hilfe;

@@ -88,10 +88,24 @@ Json Dorne(const TKErgebnisse& ergebnisse) {
     return dorne;
 }
 
+const char* Auswahlname(Wahlzustand zustand) {
+    switch (zustand) {
+        case Wahlzustand::Zulaessig:
+            return "Zulaessig";
+        case Wahlzustand::Unzulaessig:
+            return "Unzulaessig";
+        case Wahlzustand::KeinGueltigerDorn:
+            return "KeinGueltigerDorn";
+        case Wahlzustand::NichtBemessen:
+            break;
+    }
+    return "NichtBemessen";
+}
+
 }  // namespace
 
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, const Vorpruefung& pruefung,
-                                    bool berechnet) {
+                                    bool berechnet, const Dornwahl& wahl) {
     Json j;
     j["Position"] = nummer;
     j["TPosition"] = anwendung.GetPosition();
@@ -103,6 +117,8 @@ nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, co
     const TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     j["TAktDorn"] = Ord(ergebnisse.GetAktDorn());
     j["TAktDornName"] = DornName(ergebnisse.GetAktDorn());
+    j["Zulaessig"] = wahl.Zulaessig();
+    j["Auswahl"] = Auswahlname(wahl.zustand);
     j["Manschette"] = anwendung.GetManschette();
     j["Dorne"] = Dorne(ergebnisse);
     return j;

@@ -2,11 +2,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calc/Wirtschaftlichkeit.h"
+
 class TKAnwendung;
 struct Vorpruefung;
 
 // One position for `zavr-cli design --json`: number, name, the checks, and when it was designed the selected
-// type and for each of the 21 types its result and the reinforcement of its working catalogue record, keyed
-// by the model's field names. Numbers use ".".
+// type with whether it is admissible ("Zulaessig", and "Auswahl": "Zulaessig", "Unzulaessig" or
+// "KeinGueltigerDorn") and for each of the 21 types its result and the reinforcement of its working
+// catalogue record, keyed by the model's field names. Numbers use ".".
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, const Vorpruefung& pruefung,
-                                    bool berechnet);
+                                    bool berechnet, const Dornwahl& wahl);

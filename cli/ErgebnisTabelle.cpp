@@ -26,13 +26,18 @@ void Zeile(std::ostream& aus, const std::array<std::string, 6>& zellen) {
 
 }  // namespace
 
-void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, const Umgebung& umgebung) {
+void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, const Dornwahl& wahl,
+                             const Umgebung& umgebung) {
     const auto titel = [&umgebung](int spalte) { return Text(TextListe::ErgebnisSpalten, spalte, umgebung); };
     Zeile(aus, {titel(0), "η" + titel(1), "η" + titel(2), "η" + titel(3), "ν" + titel(4), titel(5)});
     for (const Ergebniszeile& z : Ergebniszeilen(anwendung, umgebung))
         Zeile(aus, {z.name, z.etaS, z.etaCt, z.etaCe, std::to_string(z.anzahl), z.bemerkung});
-    aus << "Gewählter Dorn: " << DornName(anwendung.cErgebnisse.GetAktDorn());
-    if (const std::string manschette = anwendung.GetManschette(); !manschette.empty())
+    if (wahl.zustand == Wahlzustand::KeinGueltigerDorn) {
+        aus << DornwahlText(wahl, umgebung) << '\n';
+        return;
+    }
+    aus << "Gewählter Dorn: " << DornwahlText(wahl, umgebung);
+    if (const std::string manschette = anwendung.GetManschette(); wahl.Zulaessig() && !manschette.empty())
         aus << "  +  " << manschette;
     aus << '\n';
 }

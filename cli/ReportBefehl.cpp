@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <string>
 #include <vector>
 
@@ -7,32 +8,65 @@
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Nachweisausgabe.h"
+#include "output/Projektnachweis.h"
+#include "output/Skizzenbild.h"
+#include "output/TKFarbe.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
 
 constexpr const char* Hilfe =
     "Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png\n"
+    "       zavr-cli report EINGABE.ZAV --all -o AUSGABE.pdf\n"
     "\n"
     "Schreibt den Berechnungsnachweis einer Position für ihren gewählten Dorntyp, ohne Bildschirm.\n"
     "Eine Position ohne Ergebnisse wird zuerst bemessen, wenn sie die Prüfungen der Eingaben besteht.\n"
     "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
+    "  --all          der Nachweis des ganzen Projekts als ein PDF-Dokument: ein Deckblatt mit den\n"
+    "                 Projektdaten und einer Übersicht aller Positionen, dann die Seiten jeder Position;\n"
+    "                 die Seitenzahlen laufen durch das ganze Dokument. Eine Position, die die Prüfungen\n"
+    "                 nicht besteht, steht mit ihren Hinweisen auf dem Deckblatt und hat keine Seiten.\n"
     "  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp\n"
     "                 das Bild der ersten Seite (96 dpi)\n"
     "\n"
     "Zahlen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG).\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht\n"
-    "lesbar oder nicht schreibbar oder die Argumente sind falsch.\n";
+    "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (mit --all ist das\n"
+    "Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
+    "sind falsch.\n";
 
 int Fehler(const std::string& text) {
     return Befehlsfehler("report", text);
 }
 
+// The whole project: positions without results are designed first; one that fails its checks is named
+// here and on the cover page.
+int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
+    if (QFileInfo(QString::fromStdString(ausgabe))
+            .suffix()
+            .compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        return Fehler("--all schreibt ein PDF-Dokument: -o AUSGABE.pdf");
+    const std::vector<Berechnung> berechnungen = sitzung.AlleBemessen();
+    std::vector<Projektposition> positionen;
+    bool bestanden = true;
+    for (int nummer = 1; nummer <= static_cast<int>(berechnungen.size()); ++nummer) {
+        const Berechnung& b = berechnungen[static_cast<std::size_t>(nummer - 1)];
+        MeldePruefung("zavr-cli report: Position " + std::to_string(nummer) + ": ", b);
+        bestanden = bestanden && b.bemessen;
+        positionen.push_back({sitzung.Position(nummer), b.pruefung.Hinweise});
+    }
+    BildAnwendungSicherstellen();
+    const TKFarbe farbe;
+    const Projektnachweis nachweis(sitzung.Modell(), std::move(positionen), farbe);
+    const QString fehler = ProjektnachweisAlsPdf(QString::fromStdString(ausgabe), nachweis);
+    if (!fehler.isEmpty()) return Fehler(fehler.toStdString());
+    return bestanden ? ExitOk : ExitPruefungFehlgeschlagen;
+}
+
 }  // namespace
 
 int ReportBefehl(const std::vector<std::string>& argumente) {
-    const Argumente a = LeseArgumente(argumente, {"--position", "--output"}, {"--help"},
+    const Argumente a = LeseArgumente(argumente, {"--position", "--output"}, {"--help", "--all"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
     if (const auto ende = Befehlsanfang(a, "report", Hilfe)) return *ende;
     const auto ausgabe = a.Wert("--output");
@@ -42,7 +76,9 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
+    if (a.Hat("--all") && a.Wert("--position")) return Fehler("--all und --position schließen sich aus");
     if (!LadeProjekt(sitzung, a.worte.front(), "report")) return ExitDateiFehler;
+    if (a.Hat("--all")) return Projekt(sitzung, *ausgabe);
     const int nummer = WaehlePosition(sitzung, *position, "report");
     if (nummer == 0) return ExitDateiFehler;
     // As the preview command of the program: a position without results is checked and designed first.

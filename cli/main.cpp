@@ -14,6 +14,7 @@ constexpr Befehl Befehle[] = {
     {"sketch", "eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben", SkizzeBefehl},
     {"report", "den Berechnungsnachweis einer Position als PDF oder Bild schreiben", ReportBefehl},
     {"bill", "Stückliste oder Ausschreibungstext der Bedarfsliste als Text oder PDF schreiben", BillBefehl},
+    {"table", "Tragfähigkeitstabellen für die Vorbemessung als CSV, PDF oder JSON schreiben", TableBefehl},
 #endif
 };
 

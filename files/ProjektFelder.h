@@ -15,7 +15,8 @@
 // The key blocks of the project file in the order in which they are written. The writer and the reader
 // walk the same lists (the writer with const objects), so every key name and its place exist once. A
 // visitor offers Text, Zahl, Enum, Float and Flag for single fields (object, getter, setter) and a few
-// operations for the lists.
+// operations for the lists. A Vermerk is a flag whose key is written only when it is set, so projects that
+// never set it keep their form.
 
 template <class V, class P>
 void ProjektdatenFelder(V& v, P& p) {
@@ -156,6 +157,7 @@ void DornErgebnisFelder(V& v, E& e) {
     v.Float("Tui", e, &T::Getui, &T::Setui);
     v.Zahl("TStatus", e, &T::GetStatus, &T::SetStatus);
     v.Flag("TAbstandMeldung", e, &T::GetAbstandMeldung, &T::SetAbstandMeldung);
+    v.Vermerk("TBewehrungManuell", e, &T::GetBewehrungManuell, &T::SetBewehrungManuell);
 }
 
 // Per position, sections 6a to 6g. The loads have their own visitor operation because reading them needs

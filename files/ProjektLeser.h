@@ -64,6 +64,10 @@ public:
         (o.*set)(s.ReadBool(section, key));
     }
     template <class T, class G, class S>
+    void Vermerk(const char* key, T& o, G get, S set) {
+        Flag(key, o, get, set);
+    }
+    template <class T, class G, class S>
     void Textliste(const char* zaehler, const std::string& praefix, T& o, G, S set) {
         const int anzahl = Listenlaenge(
             zaehler, [&](int i) { return s.Vorhanden(section, praefix + std::to_string(i + 1)); });

@@ -44,6 +44,10 @@ public:
         s.WriteBool(section, key, (o.*get)());
     }
     template <class T, class G, class S>
+    void Vermerk(const char* key, const T& o, G get, S) {
+        if ((o.*get)()) s.WriteBool(section, key, true);
+    }
+    template <class T, class G, class S>
     void Textliste(const char* zaehler, const std::string& praefix, const T& o, G get, S) {
         const auto& zeilen = (o.*get)();
         s.WriteInteger(section, zaehler, static_cast<int>(zeilen.size()));

@@ -77,6 +77,9 @@ public:
     void SetStatus(std::uint16_t v) { TStatus = v; }
     bool GetAbstandMeldung() const { return TAbstandMeldung; }
     void SetAbstandMeldung(bool v) { TAbstandMeldung = v; }
+    // The reinforcement was chosen by hand in the reinforcement dialog rather than by the design run.
+    bool GetBewehrungManuell() const { return TBewehrungManuell; }
+    void SetBewehrungManuell(bool v) { TBewehrungManuell = v; }
 
     TKMeldungen cFehler;     // status codes 1 to 9
     TKMeldungen cWarnungen;  // warning codes
@@ -112,4 +115,5 @@ private:
     double Tui = 0;
     std::uint16_t TStatus = 0;
     bool TAbstandMeldung = false;
+    bool TBewehrungManuell = false;
 };

@@ -1,5 +1,6 @@
 #include "output/Berechnungsnachweis.h"
 
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -76,8 +77,32 @@ void Berechnungsnachweis::Verteilen(const Tabelle& tabelle, Seitenart art,
     seiten.push_back({art, von, tabelle.zeilen});
 }
 
+// The parts of the first page's content go on as long as they end above the footer; the next part then
+// starts a page of its own below the header. A part taller than a page still gets one page.
+void Berechnungsnachweis::ErsteSeiteVerteilen(const Seitenlayout& layout,
+                                              std::vector<Nachweisseite>& seiten) const {
+    QImage messung = Messbild(layout);
+    QPainter canvas(&messung);
+    Seitenmaler seite(canvas, layout);
+    const double anfang = Inhalt(layout);
+    const double grenze = Fusslinie(layout) - AbstandZumFuss;
+    double y = anfang;
+    int von = 0;
+    for (int teil = 0; teil < ErsteSeiteTeile; ++teil) {
+        Teilende ende = ErsterSeitenteil(teil, seite, Teilanfang(teil, y, teil == von));
+        if (teil > von && ende.unten > grenze) {
+            seiten.push_back({Seitenart::Erste, von, teil});
+            von = teil;
+            ende = ErsterSeitenteil(teil, seite, Teilanfang(teil, anfang, true));
+        }
+        y = ende.weiter;
+    }
+    seiten.push_back({Seitenart::Erste, von, ErsteSeiteTeile});
+}
+
 std::vector<Nachweisseite> Berechnungsnachweis::Seiten(const Seitenlayout& layout) const {
-    std::vector<Nachweisseite> seiten{{Seitenart::Erste}};
+    std::vector<Nachweisseite> seiten;
+    ErsteSeiteVerteilen(layout, seiten);
     if (anwendung.cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfbeliebigeLast)
         Verteilen(Lasttabelle(layout), Seitenart::Lastverlauf, seiten);
     seiten.push_back({Seitenart::Skizzen});
@@ -87,13 +112,14 @@ std::vector<Nachweisseite> Berechnungsnachweis::Seiten(const Seitenlayout& layou
 }
 
 void Berechnungsnachweis::SeiteZeichnen(QPainter& canvas, const Seitenlayout& layout,
-                                        const Nachweisseite& seite) const {
+                                        const Nachweisseite& seite, Seitenzahl zahl) const {
     Seitenmaler maler(canvas, layout);
-    const double y =
-        layout.Masse().T + Seitenkopf(maler, NachweisTitel(anwendung), NachweisKopf(modell, anwendung));
+    Kopfdaten kopf = NachweisKopf(modell, anwendung);
+    kopf.seite = zahl;
+    const double y = layout.Masse().T + Seitenkopf(maler, NachweisTitel(anwendung), kopf);
     switch (seite.art) {
         case Seitenart::Erste:
-            return ErsteSeite(maler, y);
+            return ErsteSeite(maler, y, seite);
         case Seitenart::Lastverlauf:
             return Lastseite(maler, y, seite);
         case Seitenart::Skizzen:

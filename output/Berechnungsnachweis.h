@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
 #include <vector>
 
 #include "model/Typen.h"
+#include "output/Seitenkopf.h"
 
 class QPainter;
 class Seitenlayout;
@@ -18,7 +20,9 @@ class TKModell;
 enum class Seitenart { Erste, Lastverlauf, Skizzen, Koordinaten };
 
 // One page of a proof. Pages with a table (load points, dowel coordinates) show the rows [von, bis); a
-// table too long for one page goes on on the next page of the same kind.
+// table too long for one page goes on on the next page of the same kind. The first page shows the parts
+// [von, bis) of its content (inputs, results, resistances); what does not fit goes on a page of the same
+// kind.
 struct Nachweisseite {
     Seitenart art;
     int von = 0;
@@ -38,9 +42,11 @@ public:
     // The pages as they are laid out with this layout's line heights.
     std::vector<Nachweisseite> Seiten(const Seitenlayout& layout) const;
     // Draws header and content of a page onto the canvas, whose device the layout was measured on.
-    void SeiteZeichnen(QPainter& canvas, const Seitenlayout& layout, const Nachweisseite& seite) const;
+    void SeiteZeichnen(QPainter& canvas, const Seitenlayout& layout, const Nachweisseite& seite,
+                       Seitenzahl zahl) const;
 
     static constexpr int MaxDorneOhneKoordinaten = 10;
+    static constexpr int ErsteSeiteTeile = 3;
 
 private:
     struct Tabelle {
@@ -52,6 +58,15 @@ private:
     Tabelle Lasttabelle(const Seitenlayout& layout) const;
     Tabelle Koordinatentabelle(const Seitenlayout& layout) const;
     static void Verteilen(const Tabelle& tabelle, Seitenart art, std::vector<Nachweisseite>& seiten);
+    // Where a part of the first page's content ends: `weiter` where the next part goes on, `unten` the
+    // lowest point it drew (its sketches reach below its last line).
+    struct Teilende {
+        double weiter;
+        double unten;
+    };
+    void ErsteSeiteVerteilen(const Seitenlayout& layout, std::vector<Nachweisseite>& seiten) const;
+    static double Teilanfang(int teil, double y, bool oben);
+    Teilende ErsterSeitenteil(int teil, Seitenmaler& seite, double y) const;
 
     const TKDornErgebnis& Ergebnis() const;
     const TKDornDaten& Dorn() const;
@@ -59,7 +74,12 @@ private:
     double Inhalt(const Seitenlayout& layout) const;  // y where the content of every page starts
     char Trenner() const;
 
-    void ErsteSeite(Seitenmaler& seite, double y) const;
+    void ErsteSeite(Seitenmaler& seite, double y, const Nachweisseite& teile) const;
+    Teilende Eingaben(Seitenmaler& seite, double y) const;
+    Teilende Ergebnisse(Seitenmaler& seite, double y) const;
+    Teilende Widerstaende(Seitenmaler& seite, double y) const;
+    QString Gewaehlt() const;
+    double VorhandenerDornabstand() const;
     void Lastseite(Seitenmaler& seite, double y, const Nachweisseite& teil) const;
     void Skizzenseite(Seitenmaler& seite, double y) const;
     void Koordinatenseite(Seitenmaler& seite, double y, const Nachweisseite& teil) const;

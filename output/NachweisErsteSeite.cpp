@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/Wirtschaftlichkeit.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "output/Berechnungsnachweis.h"
@@ -12,7 +13,7 @@
 #include "output/Textlisten.h"
 
 // The first page: application case, warnings, the input blocks beside the two halves of the input sketch,
-// then the results and the resistances.
+// then the results and the resistances; a part that does not fit above the footer goes on a following page.
 
 namespace {
 
@@ -30,7 +31,33 @@ constexpr double NachweisSymbol = 10;
 
 }  // namespace
 
-void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
+// Where part `teil` starts after the part before it ended at `y`; at the top of a page 0.5 cm below the
+// header.
+double Berechnungsnachweis::Teilanfang(int teil, double y, bool oben) {
+    if (teil == 0) return y;
+    if (oben) return y + 0.5;
+    return teil == 1 ? y + 1.0 : y;
+}
+
+Berechnungsnachweis::Teilende Berechnungsnachweis::ErsterSeitenteil(int teil, Seitenmaler& seite,
+                                                                    double y) const {
+    switch (teil) {
+        case 0:
+            return Eingaben(seite, y);
+        case 1:
+            return Ergebnisse(seite, y);
+        default:
+            return Widerstaende(seite, y);
+    }
+}
+
+void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y, const Nachweisseite& teile) const {
+    for (int teil = teile.von; teil < teile.bis; ++teil)
+        y = ErsterSeitenteil(teil, seite, Teilanfang(teil, y, teil == teile.von)).weiter;
+}
+
+// Application case, warnings, the input blocks beside the two halves of the input sketch.
+Berechnungsnachweis::Teilende Berechnungsnachweis::Eingaben(Seitenmaler& seite, double y) const {
     const Seitenmasse& m = seite.M();
     const char t = Trenner();
     const TKGeometrie& g = anwendung.cGeometrie;
@@ -39,7 +66,6 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
     const TsBelastungsfall lastfall = last.GetBelastungsfall();
     const TKDornErgebnis& e = Ergebnis();
     const double zeile = seite.Zeile(10);
-    // Lengths of the inputs and results: whole millimetres shown in cm.
     auto cm = [t](double mm) { return Zahl(std::nearbyint(mm) / 10, 1, t); };
     auto kn = [t](double wert) { return Zahl(wert, 1, t); };
 
@@ -56,17 +82,19 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
     // The sketch beside the input blocks; its load arrow may reach its top, which therefore stays below the
     // title of the page.
     const bool wand = IstWand(fall);
+    const double skizzeOben = y + (wand ? 5.5 : 6.5);
     Zeichner(seite).SkizzeEingabeOben(
         Rechteck(seite, m.W - m.R - 9.5, std::max(unterTitel, y + (wand ? 0.5 : -0.5)), m.W - m.R + 0.5,
-                 y + (wand ? 5.5 : 6.5)),
+                 skizzeOben),
         fall, lastfall, modell, anwendung);
 
-    const std::vector<Formeleintrag> anwendungZeilen{
-        {anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal
-             ? Nachweis::tr("Berechnung mit optimaler Dornausnutzung")
-             : Nachweis::tr("Berechnung mit Bewehrung nach Zulassung"),
-         {}},
-        {Nachweis::tr("Betongüte"), {}, ListenText(TextListe::Betonguete, Ord(anwendung.GetBetonguete()))}};
+    std::vector<Formeleintrag> anwendungZeilen{{anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal
+                                                    ? Nachweis::tr("Berechnung mit optimaler Dornausnutzung")
+                                                    : Nachweis::tr("Berechnung mit Bewehrung nach Zulassung"),
+                                                {}}};
+    if (e.GetBewehrungManuell()) anwendungZeilen.push_back({Nachweis::tr("Bewehrung manuell gewählt"), {}});
+    anwendungZeilen.push_back(
+        {Nachweis::tr("Betongüte"), {}, ListenText(TextListe::Betonguete, Ord(anwendung.GetBetonguete()))});
     std::vector<Formeleintrag> geometrieZeilen;
     if (wand) geometrieZeilen.push_back({Nachweis::tr("Wanddicke"), {"h", "w"}, cm(g.GetWandDicke()), Cm});
     geometrieZeilen.insert(
@@ -127,23 +155,45 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
     ein.Ende();
 
     const bool beliebig = lastfall == TsBelastungsfall::bfbeliebigeLast;
-    Zeichner(seite).SkizzeEingabeUnten(Rechteck(seite, m.W - m.R - 9, ein.y + (beliebig ? -0.5 : -2),
-                                                m.W - m.R - 1, ein.y + (beliebig ? 6.5 : 5)),
-                                       fall, lastfall, modell, anwendung);
+    const double skizzeUnten = ein.y + (beliebig ? 6.5 : 5);
+    Zeichner(seite).SkizzeEingabeUnten(
+        Rechteck(seite, m.W - m.R - 9, ein.y + (beliebig ? -0.5 : -2), m.W - m.R - 1, skizzeUnten), fall,
+        lastfall, modell, anwendung);
 
     block(Nachweis::tr("Eingaben zur Belastung"), lastZeilen, seite.Zeile(14));
     if (beliebig) ein.y += 3 * zeile;
     ein.Ende();
     block(Nachweis::tr("Eingaben zur Dehnfuge"), fugenZeilen);
     ein.Ende();
+    return {ein.y, std::max({ein.y, skizzeOben, skizzeUnten})};
+}
 
-    // Results: the chosen type, its reinforcement on the left, edge distances and spacings on the right.
-    y = ein.y + 1.0;
+// The line of the chosen type; a type that is not admissible is never shown as the choice alone.
+QString Berechnungsnachweis::Gewaehlt() const {
+    const Dornwahl wahl = GewaehlterDorn(anwendung);
+    const QString dorne = QString::number(AnzDorn()) + " * " + QString::fromStdString(DornName(wahl.dorn));
+    switch (wahl.zustand) {
+        case Wahlzustand::KeinGueltigerDorn:
+            return Nachweis::tr("Kein gültiger Dorn gefunden") + " – " + Nachweis::tr("untersucht") + ": " +
+                   dorne;
+        case Wahlzustand::Unzulaessig:
+            return Nachweis::tr("Gewählt") + ": " + dorne + " – " + Nachweis::tr("nicht zulässig");
+        default:
+            return Nachweis::tr("Gewählt") + ": " + dorne;
+    }
+}
+
+// The chosen type, its reinforcement on the left, edge distances and spacings on the right.
+Berechnungsnachweis::Teilende Berechnungsnachweis::Ergebnisse(Seitenmaler& seite, double y) const {
+    const Seitenmasse& m = seite.M();
+    const char t = Trenner();
+    const TsAnwendungsfall fall = anwendung.GetAnwendungsfall();
+    const TKDornErgebnis& e = Ergebnis();
+    const double zeile = seite.Zeile(10);
+    auto cm = [t](double mm) { return Zahl(std::nearbyint(mm) / 10, 1, t); };
     const TsDorn dorn = anwendung.cErgebnisse.GetAktDorn();
     seite.Schrift(14, Fett);
-    seite.Text(m.L, y,
-               Nachweis::tr("Gewählt") + ": " + QString::number(AnzDorn()) + " * " +
-                   QString::fromStdString(DornName(dorn)));
+    seite.Text(m.L, y, Gewaehlt());
 
     auto flaeche = [t](double mm2) { return Zahl(std::nearbyint(mm2) / 100, 2, t); };
     auto breite = [t](double mm) { return Zahl(mm / 10, 2, t); };
@@ -171,7 +221,7 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
     if (AnzDorn() > 1 && fall != TsAnwendungsfall::afEinzel)
         abstaende.push_back({Nachweis::tr("vorhandener Dornabstand"),
                              {"e", Nachweis::tr("vorh")},
-                             cm(e.GetIstMinAchs()),
+                             cm(VorhandenerDornabstand()),
                              Cm});
 
     static const char* const Anordnung[] = {QT_TRANSLATE_NOOP("Nachweis", "Berechnung als Einzeldorn"),
@@ -189,9 +239,26 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
     rechts.x = std::min(rechts.x, m.W - m.R - rechts.Breite(abstaende));
     rechts.Titel(Nachweis::tr("Rand- und Dornabstand"));
     for (const Formeleintrag& zeile : abstaende) rechts.Zeile(zeile);
+    return {std::max(links.Letzte() + seite.Zeile(14), rechts.Letzte() + zeile) + zeile,
+            std::max(links.y, rechts.y)};
+}
 
-    // The resistances of one dowel.
-    y = std::max(links.Letzte() + seite.Zeile(14), rechts.Letzte() + zeile) + zeile;
+// The spacing that exists: for a row of two dowels the one between them, which the checks' governing value
+// (twice the smaller of edge distance and spacing) is not.
+double Berechnungsnachweis::VorhandenerDornabstand() const {
+    const TKDornErgebnis& e = Ergebnis();
+    if (IstReihe(anwendung.GetAnwendungsfall()) && AnzDorn() == 2) return e.GetDornAbstand(1);
+    return e.GetIstMinAchs();
+}
+
+// The resistances of one dowel, the utilisation and, for more than two dowels, the note on continuity.
+Berechnungsnachweis::Teilende Berechnungsnachweis::Widerstaende(Seitenmaler& seite, double y) const {
+    const Seitenmasse& m = seite.M();
+    const char t = Trenner();
+    const TKDornErgebnis& e = Ergebnis();
+    const double zeile = seite.Zeile(10);
+    auto kn = [t](double wert) { return Zahl(wert, 1, t); };
+    const TsDorn dorn = anwendung.cErgebnisse.GetAktDorn();
     Zeilenblock nachweis(seite, m.L, y, NachweisSymbol, ErgebnisRelation);
     nachweis.Titel(Nachweis::tr("Nachweis / Dorn"), 2.5 * zeile);
     seite.Schrift(10, Fett);
@@ -220,12 +287,12 @@ void Berechnungsnachweis::ErsteSeite(Seitenmaler& seite, double y) const {
         if (i == 5) seite.Schrift(10, Fett);
         nachweis.Zeile(widerstaende[i]);
     }
+    if (AnzDorn() <= 2) return {nachweis.y, nachweis.y};
 
-    if (AnzDorn() > 2) {
-        seite.Schrift(10, Unterstrichen);
-        seite.Text(
-            m.L, nachweis.Letzte() + seite.Zeile(14),
-            Nachweis::tr("Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat "
-                         "geprüft werden!"));
-    }
+    const double hinweis = nachweis.Letzte() + seite.Zeile(14);
+    seite.Schrift(10, Unterstrichen);
+    seite.Text(m.L, hinweis,
+               Nachweis::tr("Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat "
+                            "geprüft werden!"));
+    return {hinweis + zeile, hinweis + zeile};
 }

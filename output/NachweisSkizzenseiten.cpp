@@ -1,4 +1,5 @@
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 #include "model/TKAnwendung.h"
@@ -79,22 +80,32 @@ void Berechnungsnachweis::Bewehrungsuebersicht(Seitenmaler& seite, double x, dou
     const TKDornDaten& d = Dorn();
     Zeilenblock zeilen(seite, x, y, 0, 0);
     zeilen.Titel(Nachweis::tr("Übersicht der Bewehrungszulage"), seite.Zeile(14));
+    seite.Schrift(10);
+    const QString aufhaengung = Nachweis::tr("Aufhängebewehrung");
+    const QString laengs = Nachweis::tr("Längsbewehrung");
+    const QString buegel = Nachweis::tr("Bügel");
+    // The columns stand where the widest label of each ends, so no language's words run into the next.
+    const double abstand = 0.3;
+    const double xMarke = x + std::max({4.0, seite.Breite(aufhaengung) + abstand,
+                                        seite.Breite(laengs) + abstand, seite.Breite(buegel) + abstand});
+    const double xAnzahl =
+        xMarke + std::max(2.0, seite.Breite("Pos. A") + seite.KleinBreite("sx,1") + abstand);
     auto position = [&](const QString& gruppe, const QString& marke, const QString& index, int anzahl,
                         int durchmesser) {
         seite.Text(x, zeilen.y, gruppe);
-        seite.Index(seite.Text(x + 4, zeilen.y, marke), zeilen.y, index);
-        seite.Text(x + 6, zeilen.y,
+        seite.Index(seite.Text(xMarke, zeilen.y, marke), zeilen.y, index);
+        seite.Text(xAnzahl, zeilen.y,
                    QString::number(anzahl) + QStringLiteral(" Ø ") + QString::number(durchmesser));
         zeilen.y += seite.Zeile(10);
     };
     const double gruppe = seite.Zeile(14) - seite.Zeile(10);
-    position(Nachweis::tr("Aufhängebewehrung"), "Pos. A", "sx,1", d.GetAnzPosD(), d.GetPosDd());
+    position(aufhaengung, "Pos. A", "sx,1", d.GetAnzPosD(), d.GetPosDd());
     if (d.GetAnzPosA() > 0) position({}, "Pos. A", "sx,2", d.GetAnzPosA(), d.GetPosAd());
     zeilen.y += gruppe;
-    position(Nachweis::tr("Längsbewehrung"), "Pos. A", "sy,1", d.GetAnzPosB1(), d.GetPosB1d());
+    position(laengs, "Pos. A", "sy,1", d.GetAnzPosB1(), d.GetPosB1d());
     if (d.GetAnzPosB2() > 0) position({}, "Pos. A", "sy,2", d.GetAnzPosB2(), d.GetPosB2d());
     zeilen.y += gruppe;
-    position(Nachweis::tr("Bügel"), "Pos. 1", {}, d.GetAnzPosC(), d.GetPosCd());
+    position(buegel, "Pos. 1", {}, d.GetAnzPosC(), d.GetPosCd());
 }
 
 void Berechnungsnachweis::Koordinatenseite(Seitenmaler& seite, double y, const Nachweisseite& teil) const {

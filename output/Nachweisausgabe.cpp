@@ -21,17 +21,15 @@ constexpr double BildAufloesung = 96;
 const QColor Seitentrenner(192, 192, 192);
 constexpr int Seitenabstand = 10;
 
-void AlleSeiten(Seitenfolge& folge, const Berechnungsnachweis& nachweis) {
-    const std::vector<Nachweisseite> seiten = nachweis.Seiten(folge.Layout());
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        if (i > 0) folge.NeueSeite();
-        nachweis.SeiteZeichnen(folge.Canvas(), folge.Layout(), seiten[i]);
-    }
+// The first page as it is laid out for this layout, numbered among all pages.
+void ErsteSeiteZeichnen(QPainter& canvas, const Seitenlayout& layout, const Berechnungsnachweis& nachweis) {
+    const std::vector<Nachweisseite> seiten = nachweis.Seiten(layout);
+    nachweis.SeiteZeichnen(canvas, layout, seiten.front(), {1, static_cast<int>(seiten.size())});
 }
 
 QImage ErsteSeite(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
     Bildseiten folge(SeitenmasseSetzen(seite), dpi);
-    nachweis.SeiteZeichnen(folge.Canvas(), folge.Layout(), {Seitenart::Erste});
+    ErsteSeiteZeichnen(folge.Canvas(), folge.Layout(), nachweis);
     return folge.Beenden().front();
 }
 
@@ -39,7 +37,7 @@ QByteArray Svg(const Berechnungsnachweis& nachweis, const QPageLayout& seite, do
     const Seitenmasse masse = SeitenmasseSetzen(seite);
     return SvgDaten(Nachweis::tr("Berechnungsnachweis"), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
         const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
-        nachweis.SeiteZeichnen(canvas, layout, {Seitenart::Erste});
+        ErsteSeiteZeichnen(canvas, layout, nachweis);
     });
 }
 
@@ -54,15 +52,14 @@ constexpr Bildformat Bildformate[] = {{"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "
 bool NachweisDrucken(QPagedPaintDevice& drucker, const Berechnungsnachweis& nachweis) {
     Geraeteseiten folge(drucker, SeitenmasseSetzen(drucker.pageLayout()));
     if (!folge.Bereit()) return false;
-    AlleSeiten(folge, nachweis);
+    AlleSeitenZeichnen(folge, nachweis);
     return folge.Beenden();
 }
 
 std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
                                      double dpi) {
     Bildseiten folge(SeitenmasseSetzen(seite), dpi);
-    const std::vector<Nachweisseite> seiten = nachweis.Seiten(folge.Layout());
-    AlleSeiten(folge, nachweis);
+    const std::vector<Nachweisseite> seiten = AlleSeitenZeichnen(folge, nachweis);
     const std::vector<QImage> bilder = folge.Beenden();
     // Pages of one kind form one image; the sketch page takes the coordinates pages below it.
     std::vector<QImage> vorschau;

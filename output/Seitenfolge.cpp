@@ -7,12 +7,6 @@
 #include "output/Seitenkopf.h"
 #include "output/Seitenmaler.h"
 
-namespace {
-
-constexpr double ZollJeMeter = 39.3700787;
-
-}  // namespace
-
 Geraeteseiten::Geraeteseiten(QPagedPaintDevice& geraet, const Seitenmasse& masse) : geraet(geraet) {
     if (canvas.begin(&geraet)) layout.emplace(canvas, masse, Ausgabeziel::Drucker);
 }
@@ -38,8 +32,7 @@ QSize Bildgroesse(const Seitenmasse& masse, double dpi) {
 
 QImage Bildseiten::LeereSeite() const {
     QImage seite(Bildgroesse(masse, dpi), QImage::Format_RGB32);
-    seite.setDotsPerMeterX(static_cast<int>(std::lround(dpi * ZollJeMeter)));
-    seite.setDotsPerMeterY(static_cast<int>(std::lround(dpi * ZollJeMeter)));
+    AufloesungSetzen(seite, dpi, dpi);
     seite.fill(Qt::white);
     return seite;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "output/Seitenkopf.h"
 #include "output/Seitenlayout.h"
 
 class QPagedPaintDevice;
@@ -56,6 +57,20 @@ private:
     QPainter canvas;
     std::optional<Seitenlayout> layout;
 };
+
+// Draws every page of a document into the folge, each numbered "n von m" in its header. A document offers
+// Seiten(layout), its pages as laid out for the folge's device, and SeiteZeichnen(canvas, layout, seite,
+// Seitenzahl). Returns the pages drawn.
+template <class Dokument>
+auto AlleSeitenZeichnen(Seitenfolge& folge, const Dokument& dokument) {
+    const auto seiten = dokument.Seiten(folge.Layout());
+    const int anzahl = static_cast<int>(seiten.size());
+    for (int i = 0; i < anzahl; ++i) {
+        if (i > 0) folge.NeueSeite();
+        dokument.SeiteZeichnen(folge.Canvas(), folge.Layout(), seiten[i], Seitenzahl{i + 1, anzahl});
+    }
+    return seiten;
+}
 
 // The size in pixels of a page image of the printable page at `dpi`.
 QSize Bildgroesse(const Seitenmasse& masse, double dpi);

@@ -28,6 +28,12 @@ struct Kopflage {
     double ende;      // below the last line
 };
 
+// The text cut off with an ellipsis where it would be wider than `breite` cm in the current font.
+QString EineZeile(const Seitenmaler& seite, const QString& text, double breite) {
+    const QStringList zeilen = seite.Umbrechen(text, breite, 1);
+    return zeilen.isEmpty() ? QString() : zeilen.front();
+}
+
 bool IstNachweis(const QString& titel) {
     return titel.contains(Nachweis::tr("Berechnungsnachweis für "));
 }
@@ -66,9 +72,11 @@ void Kopfzeile(Seitenmaler& seite, const Kopfdaten& daten) {
     for (qsizetype i = 0; i < text.size(); ++i) seite.Text(x, y + i * seite.Zeile(10), text[i]);
 
     seite.Schrift(8, Fett);
-    seite.Text(m.L + 13.75, m.T, Nachweis::tr("Seite:"));
+    const double nummer = seite.Text(m.L + 13.75, m.T, Nachweis::tr("Seite:")) + seite.Breite(" ");
     const double nr = seite.Text(m.L + 13.75, m.T + 0.63, Nachweis::tr("Proj.-Nr.:")) + seite.Breite(" ");
     seite.Schrift(10);
+    if (daten.seite.anzahl > 0)
+        seite.Text(nummer, m.T, Nachweis::tr("%1 von %2").arg(daten.seite.nummer).arg(daten.seite.anzahl));
     seite.Text(nr, m.T + 0.63, daten.projektNr);
 }
 
@@ -113,10 +121,17 @@ void Projektzeilen(Seitenmaler& seite, double y, const Kopfdaten& daten) {
     const QString rechts[] = {Nachweis::tr("Datum: ") + daten.datum,
                               Nachweis::tr("Ausdruck vom: ") + daten.heute,
                               Nachweis::tr("Bearbeiter: ") + daten.bearbeiter};
-    for (int i = 0; i < 3; ++i) seite.TextRechts(m.W - m.R, y + i * zeile, rechts[i]);
+    double breitesteRechts = 0;
+    for (int i = 0; i < 3; ++i) {
+        seite.TextRechts(m.W - m.R, y + i * zeile, rechts[i]);
+        breitesteRechts = std::max(breitesteRechts, seite.Breite(rechts[i]));
+    }
+    // A long company line ends with an ellipsis before the dates rather than running into them.
     const double x = seite.Text(m.L, y, Nachweis::tr("Büro / Firma: "));
+    const double platz = m.W - m.R - breitesteRechts - 0.3 - x;
     const qsizetype firma = std::min<qsizetype>(3, daten.firma.size());
-    for (qsizetype i = 0; i < firma; ++i) seite.Text(x, y + i * zeile, daten.firma[i]);
+    for (qsizetype i = 0; i < firma; ++i)
+        seite.Text(x, y + i * zeile, EineZeile(seite, daten.firma[i], platz));
 }
 
 void Positionszeile(Seitenmaler& seite, double y, const Kopfdaten& daten) {
@@ -134,7 +149,7 @@ void Unzulaessigkeit(Seitenmaler& seite, double y, const QStringList& fehler) {
     y += seite.Zeile(12) + 0.15;
     seite.Schrift(10);
     for (const QString& text : fehler) {
-        seite.Text(x, y, text);
+        seite.Text(x, y, EineZeile(seite, text, seite.M().W - seite.M().R - x));
         y += seite.Zeile(10);
     }
 }

@@ -8,6 +8,13 @@ class Seitenmaler;
 class TKAnwendung;
 class TKModell;
 
+// The number of a page in its document, for the "Seite:" box: page `nummer` of `anzahl`; 0 of 0 leaves the
+// box empty.
+struct Seitenzahl {
+    int nummer = 0;
+    int anzahl = 0;
+};
+
 // What the frame of a report or list page shows besides the page title.
 struct Kopfdaten {
     QString bauvorhaben;
@@ -18,6 +25,7 @@ struct Kopfdaten {
     QString heute;       // printout date, short regional format
     QString position;    // name of the position; printed on the pages of a calculation proof
     QStringList fehler;  // error texts of the selected dowel type; any adds the inadmissibility sentence
+    Seitenzahl seite;
 };
 
 // The project's header data and today's date of its surroundings, as the list pages show them.

@@ -1,5 +1,6 @@
 #include "output/Seitenlayout.h"
 
+#include <QImage>
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPainter>
@@ -49,4 +50,16 @@ int Seitenlayout::Y(double cm) const {
 double Seitenlayout::Zeile(int punkte) const {
     const auto stelle = std::find(Groessen.begin(), Groessen.end(), punkte);
     return stelle == Groessen.end() ? zeilen[3] : zeilen[stelle - Groessen.begin()];
+}
+
+void AufloesungSetzen(QImage& bild, double dpiX, double dpiY) {
+    constexpr double ZollJeMeter = 39.3700787;
+    bild.setDotsPerMeterX(static_cast<int>(std::lround(dpiX * ZollJeMeter)));
+    bild.setDotsPerMeterY(static_cast<int>(std::lround(dpiY * ZollJeMeter)));
+}
+
+QImage Messbild(const Seitenlayout& layout) {
+    QImage bild(1, 1, QImage::Format_RGB32);
+    AufloesungSetzen(bild, layout.DpiX(), layout.DpiY());
+    return bild;
 }

@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <array>
 
+class QImage;
 class QPainter;
 
 // Page geometry of the report and list pages in centimetres, measured from the origin of the printable
@@ -58,3 +59,10 @@ private:
     double dpiY;
     std::array<double, 6> zeilen{};  // cm, in the order of Groessen
 };
+
+// Gives the picture a resolution in dots per inch, so that fonts on it have their size in points.
+void AufloesungSetzen(QImage& bild, double dpiX, double dpiY);
+
+// A 1 × 1 picture of the layout's resolution, for laying pages out before they are drawn: texts measured on
+// it are as wide as on the device the layout was measured on.
+QImage Messbild(const Seitenlayout& layout);

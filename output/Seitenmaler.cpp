@@ -29,6 +29,10 @@ void Seitenmaler::Schrift(int punkte, int stil) {
     canvas.setBrush(Qt::NoBrush);
 }
 
+void Seitenmaler::Farbe(const QColor& farbe) {
+    canvas.setPen(QPen(farbe, layout.GetLinienbreite()));
+}
+
 double Seitenmaler::Breite(const QString& text) const {
     return layout.CmX(TextBreite(canvas, text));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -23,7 +24,10 @@ public:
     const Seitenmasse& M() const { return layout.Masse(); }
     double Zeile(int punkte) const { return layout.Zeile(punkte); }
 
+    // Arial in the given size and style, in black.
     void Schrift(int punkte, int stil = Normal);
+    // The colour of the texts and lines that follow.
+    void Farbe(const QColor& farbe);
     double Breite(const QString& text) const;
     double KleinBreite(const QString& text) const;  // in 3/4 of the size, as subscripts are written
     double Text(double x, double y, const QString& text);

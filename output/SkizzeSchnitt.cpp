@@ -7,6 +7,14 @@
 #include "output/Skizzenquelle.h"
 #include "output/Skizzenzeichner.h"
 
+namespace {
+
+QString Buegeltext(const TKDornDaten& dorn) {
+    return QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+}
+
+}  // namespace
+
 void Skizzenzeichner::SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendung& anwendung) {
     Hintergrund(rechteck);
     const Skizzenquelle quelle = PositionsQuelle(anwendung);
@@ -18,6 +26,31 @@ void Skizzenzeichner::SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendun
     SchnittDornKoerper();
     SchnittBemassung(quelle);
     Titel(QCoreApplication::translate("Skizze", "Schnitt"), x0 - Daten.DornLaenge, Oben() - 6 * Texthoehe);
+}
+
+// How far the labels beyond the member reach from the joint face: the anchorage arrow from the last
+// longitudinal bar, as long as its label, and the stirrup's label.
+int Skizzenzeichner::SchnittReichweite(const Skizzenquelle& quelle) {
+    int anker = Daten.DistPosB1Rand + Verankerungslaenge() * Richtung;
+    for (int abstand : Daten.DistPosB2) anker += abstand;
+    const TKDornDaten& dorn = quelle.DornDaten;
+    const int stab =
+        Daten.DistPosCRand + Richtung * (Hinweisbreite(Buegeltext(dorn), dorn.GetPosCd()) + Texthoehe);
+    SchriftSetzen(canvas, 10);
+    return std::max(Richtung * anker, Richtung * stab);
+}
+
+// Labels in any language must end inside the rectangle, so the section is drawn smaller where they would
+// not.
+void Skizzenzeichner::SchnittEinpassen(const TrRechteck& rechteck, const Skizzenquelle& quelle) {
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        const int anfang = SchnittReichweite(quelle);
+        const int ueber = Richtung * (Daten.NullPunkt.x() - rechteck.Right) + anfang;
+        if (ueber <= 0 || anfang <= ueber) return;
+        Massstab *= 1.0 - static_cast<double>(ueber) / anfang;
+        DatenFuellen(2, quelle);
+        NullPunktSetzen(2, rechteck, quelle);
+    }
 }
 
 // Far face of the member in the section; all horizontal extents follow the rectangle's direction.
@@ -137,7 +170,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
                 dorn.GetPosB1d());
     }
 
-    const QString buegel = QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+    const QString buegel = Buegeltext(dorn);
     const int xC = x0 + d.DistPosCRand;
     breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, (y0 + Unten()) / 2}, {xC, Unten() + th}, {xC + Richtung * (breite + th), Unten() + th}},

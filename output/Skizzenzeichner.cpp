@@ -79,7 +79,16 @@ bool Skizzenzeichner::SkizzenDatenSetzen(int art, const TrRechteck& rechteck, co
     if (!std::isfinite(Massstab) || Massstab <= 0) return false;
     DatenFuellen(art, quelle);
     NullPunktSetzen(art, rechteck, quelle);
+    if (art == 2) SchnittEinpassen(rechteck, quelle);
     return true;
+}
+
+int Skizzenzeichner::Verankerungslaenge() {
+    SchriftSetzen(canvas, 8);
+    const int laenge = TextBreite(
+        canvas, QCoreApplication::translate("Skizze", "verankern mit l") + QStringLiteral("b,netWW"));
+    SchriftSetzen(canvas, 10);
+    return laenge;
 }
 
 double Skizzenzeichner::Skalierung(int art, const TrRechteck& rechteck, const Skizzenquelle& quelle) const {
@@ -304,11 +313,9 @@ void Skizzenzeichner::Pfeil(QPoint fuss, QPoint spitze, const QString& haupt, co
 
 // The anchorage arrow: as long as its own label plus a little, pointing away from the joint.
 void Skizzenzeichner::Verankerungspfeil(int x, int y) {
-    const QString haupt = QCoreApplication::translate("Skizze", "verankern mit l");
-    const QString index = QStringLiteral("b,net");
-    SchriftSetzen(canvas, 8);
-    const int laenge = TextBreite(canvas, haupt + index + QStringLiteral("WW"));
-    Pfeil({x, y}, {x + Richtung * laenge, y}, haupt, index, false);
+    const int laenge = Verankerungslaenge();
+    Pfeil({x, y}, {x + Richtung * laenge, y}, QCoreApplication::translate("Skizze", "verankern mit l"),
+          QStringLiteral("b,net"), false);
 }
 
 void Skizzenzeichner::Titel(const QString& text, int x, int y) {

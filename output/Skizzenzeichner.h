@@ -66,6 +66,9 @@ private:
 
     double Skalierung(int art, const TrRechteck& rechteck, const Skizzenquelle& quelle) const;
     void NullPunktSetzen(int art, const TrRechteck& rechteck, const Skizzenquelle& quelle);
+    int Verankerungslaenge();
+    int SchnittReichweite(const Skizzenquelle& quelle);
+    void SchnittEinpassen(const TrRechteck& rechteck, const Skizzenquelle& quelle);
     void DatenFuellen(int art, const Skizzenquelle& quelle);
     int Skaliert(double laenge) const;
 

@@ -27,6 +27,10 @@ TKDornDaten& Bewehrungsauswahl::Record() {
     return sitzung_.Arbeitskopie().cErgebnisse.cDornDaten[Ord(dorn_)];
 }
 
+TKDornErgebnis& Bewehrungsauswahl::ErgebnisRecord() {
+    return sitzung_.Arbeitskopie().cErgebnisse.cDornErgebnis[Ord(dorn_)];
+}
+
 Bewehrungsauswahl::Staebe Bewehrungsauswahl::Anzahlen() const {
     const TKDornDaten& d = Daten();
     return {d.GetAnzPosA(), d.GetAnzPosB1(), d.GetAnzPosB2(), d.GetAnzPosC(), d.GetAnzPosD()};
@@ -55,6 +59,7 @@ bool Bewehrungsauswahl::Auslegen(TsPosTyp posTyp) {
     if (!LegeBewehrungAus(sitzung_.Arbeitskopie().cErgebnisse.cGeometrie, Record(), Ergebnis(), posTyp))
         return false;
     Neuberechnen();
+    ErgebnisRecord().SetBewehrungManuell(true);
     return true;
 }
 
@@ -86,6 +91,7 @@ Bewehrungsauswahl::Standard Bewehrungsauswahl::StandardSetzen() {
     const TKGeometrie& g = sitzung_.Arbeitskopie().cGeometrie;
     Record().SetDorn(dorn_, g.GetFugenbreite(), g.GetPlatteDicke());
     Neuberechnen();
+    ErgebnisRecord().SetBewehrungManuell(false);
     return Standard::Gesetzt;
 }
 

@@ -37,11 +37,13 @@ public:
 
     // Writes the counts (or diameters) into the record and lays out the position `posTyp`; only when the
     // layout accepts them (even counts, at least two B1 bars, B2 a multiple of the B1 pairs) is the type
-    // recalculated. False: the record keeps what was written, the results stay as they were.
+    // recalculated and its reinforcement marked as chosen by hand. False: the record keeps what was
+    // written, the results stay as they were.
     bool AnzahlenAendern(const Staebe& anzahlen, TsPosTyp posTyp);
     bool DurchmesserAendern(const Staebe& durchmesser, TsPosTyp posTyp);
     // The approval's reinforcement for the type, when the edge distances and the reinforcement width allow
-    // it; the record is refilled from the catalogue and the type recalculated.
+    // it; the record is refilled from the catalogue, the type recalculated and the mark of a reinforcement
+    // chosen by hand cleared.
     Standard StandardSetzen();
 
     // The approval asks for longitudinal bars (Asy) at least as thick as the hanger bars (Asx1).
@@ -56,6 +58,7 @@ public:
 
 private:
     TKDornDaten& Record();
+    TKDornErgebnis& ErgebnisRecord();
     bool Neuberechnen();
     bool Auslegen(TsPosTyp posTyp);
 

@@ -177,8 +177,23 @@ OptimaleDorne Projektsitzung::OptimaleDorneAnzeigen() {
     return dorne;
 }
 
+Dornwahl Projektsitzung::Gewaehlt(int nummer) const {
+    return GewaehlterDorn(Position(nummer));
+}
+
+std::string Projektsitzung::GewaehltText(int nummer) const {
+    return DornwahlText(Gewaehlt(nummer), umgebung_);
+}
+
+bool Projektsitzung::Zulaessig(int nummer, TsDorn dorn) const {
+    const TKErgebnisse& ergebnisse = Position(nummer).cErgebnisse;
+    return ergebnisse.GetBerechnet() && ergebnisse.cDornErgebnis[Ord(dorn)].GetStatus() == 0;
+}
+
 Aufnahme Projektsitzung::BedarfslisteAufnehmen(const std::string& positionsText) {
-    if (!arbeitskopie_.cErgebnisse.GetBerechnet()) return Aufnahme::OhneErgebnis;
+    const Dornwahl wahl = GewaehlterDorn(arbeitskopie_);
+    if (wahl.zustand == Wahlzustand::NichtBemessen) return Aufnahme::OhneErgebnis;
+    if (!wahl.Zulaessig()) return Aufnahme::Unzulaessig;
     const std::string nummer = Getrimmt(positionsText);
     const TKStueckliste::Eintrag eintrag = Bedarfseintrag(arbeitskopie_, nummer, umgebung_.Dezimaltrenner());
     TKStueckliste& liste = modell_.cStueckliste;
@@ -195,19 +210,23 @@ Aufnahme Projektsitzung::BedarfslisteAufnehmen(const std::string& positionsText)
     return Aufnahme::Angehaengt;
 }
 
-int Projektsitzung::AllePositionenAufnehmen(const std::function<void(int, const Berechnung&)>& bemessen) {
+Sammelaufnahme Projektsitzung::AllePositionenAufnehmen(const std::vector<Berechnung>& berechnungen) {
     const int aktuell = modell_.GetAktAnwendung();
+    Sammelaufnahme ergebnis;
     for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
-        PositionWaehlen(nummer);
-        if (!arbeitskopie_.cErgebnisse.GetBerechnet()) {
-            const Berechnung berechnung = Berechnen();
-            bemessen(nummer, berechnung);
-            if (!berechnung.bemessen) return nummer;
-        }
-        BedarfslisteAufnehmen(std::to_string(nummer));
+        if (!berechnungen.at(static_cast<std::size_t>(nummer - 1)).bemessen)
+            ergebnis.nichtBemessen.push_back(nummer);
+        else if (!Gewaehlt(nummer).Zulaessig())
+            ergebnis.unzulaessig.push_back(nummer);
     }
-    PositionWaehlen(aktuell);
-    return 0;
+    if (ergebnis.Aufgenommen()) {
+        for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+            PositionWaehlen(nummer);
+            BedarfslisteAufnehmen(std::to_string(nummer));
+        }
+        PositionWaehlen(aktuell);
+    }
+    return ergebnis;
 }
 
 void Projektsitzung::BedarfslisteSetzen(const TKStueckliste& liste) {
@@ -307,6 +326,17 @@ Berechnung Projektsitzung::PositionBerechnen(int nummer) {
     if (b.bemessen) BerechneErgebnis(anwendung, umgebung_);
     ArbeitskopieAnlegen();
     return b;
+}
+
+std::vector<Berechnung> Projektsitzung::AlleBemessen() {
+    std::vector<Berechnung> ergebnisse;
+    for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+        if (Position(nummer).cErgebnisse.GetBerechnet())
+            ergebnisse.push_back({{}, false, true});
+        else
+            ergebnisse.push_back(PositionBerechnen(nummer));
+    }
+    return ergebnisse;
 }
 
 Dateiergebnis Projektsitzung::BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const {

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "calc/Wirtschaftlichkeit.h"
 #include "files/TKExplorer.h"
 #include "model/Bedarfsliste.h"
 #include "model/TKModell.h"
@@ -15,6 +16,7 @@
 
 class DXF_Messages;
 class DXF_Object;
+struct Tabellenzelle;
 struct Umgebung;
 
 // What became of a use case that reads or writes a file.
@@ -35,9 +37,18 @@ struct Berechnung {
 
 // What the add command did with the bill of quantities.
 enum class Aufnahme {
-    Angehaengt,   // a new entry at the end
-    Ersetzt,      // the entry of the same position number, after Yes to the question
-    OhneErgebnis  // nothing: the position has no results to take
+    Angehaengt,    // a new entry at the end
+    Ersetzt,       // the entry of the same position number, after Yes to the question
+    OhneErgebnis,  // nothing: the position has no results to take
+    Unzulaessig    // nothing: the selected type is not admissible (or no type is)
+};
+
+// What the add command for every position did: nothing at all when a position failed its checks or has
+// no admissible selected type.
+struct Sammelaufnahme {
+    std::vector<int> nichtBemessen;  // positions whose checks failed
+    std::vector<int> unzulaessig;    // positions without an admissible selected type
+    bool Aufgenommen() const { return nichtBemessen.empty() && unzulaessig.empty(); }
 };
 
 // The positions of another project file as the project browser lists them.
@@ -107,15 +118,23 @@ public:
     // Of the current position; designs it first when it has no results.
     OptimaleDorne OptimaleDorneAnzeigen();
 
+    // The dowel position `nummer` delivers, and that choice in words ("Kein gültiger Dorn gefunden" when no
+    // type is admissible). Every output that names, draws or orders "the" dowel of a position asks here.
+    Dornwahl Gewaehlt(int nummer) const;
+    std::string GewaehltText(int nummer) const;
+    // Whether `dorn` passed every check in the results of position `nummer`.
+    bool Zulaessig(int nummer, TsDorn dorn) const;
+
     // "zu Bedarfsliste hinzufügen": the entry of the current position for its selected dowel type, with the
-    // position number as the position selector shows it. The entries are searched from the first: one whose
-    // position number equals the trimmed `positionsText` is replaced when the user answers Yes to the
-    // question; No goes on searching. When none was replaced, the entry is appended.
+    // position number as the position selector shows it. A type that is not admissible is never ordered.
+    // The entries are searched from the first: one whose position number equals the trimmed
+    // `positionsText` is replaced when the user answers Yes to the question; No goes on searching. When none
+    // was replaced, the entry is appended.
     Aufnahme BedarfslisteAufnehmen(const std::string& positionsText);
-    // For scripts: the add command for every position in order, each with its number as the selector shows
-    // it; a position without results is checked and designed first (`bemessen` hears of each such run).
-    // Stops at the first position whose checks fail and returns its number; 0 when all were added.
-    int AllePositionenAufnehmen(const std::function<void(int, const Berechnung&)>& bemessen);
+    // For scripts, after AlleBemessen: the add command for every position in order, each with its number as
+    // the selector shows it. Adds nothing unless every position passed its checks (`berechnungen`, as
+    // AlleBemessen returned them) and has an admissible selected type.
+    Sammelaufnahme AllePositionenAufnehmen(const std::vector<Berechnung>& berechnungen);
     // The bill of quantities as the dialog edited it: entries, their order and the remarks.
     void BedarfslisteSetzen(const TKStueckliste& liste);
     // The text export of a document of the bill into `datei`; a failure gives the export's message.
@@ -130,6 +149,10 @@ public:
     bool PositionHinzufuegen();
     // Removes the current position; the last one becomes current. False after the notice for the only one.
     bool PositionLoeschen();
+    // A new position from an admissible cell of a capacity table: the cell's reference situation with its
+    // resistance as design load and its type selected, current and ready to calculate. False for a cell
+    // without values, and after the notice at the most positions a project file can hold.
+    bool PositionAusTabelle(const Tabellenzelle& zelle);
 
     // The calculate command on the working copy: the checks, the question on a wide constant spacing and,
     // when they pass, the design; the overview then shows the results.
@@ -140,6 +163,9 @@ public:
     // The calculate command on a stored position, for scripts: the current position, the sketch and the view
     // stay as they are.
     Berechnung PositionBerechnen(int nummer);
+    // Before the proof of the whole project: every position without results is checked and designed as by
+    // PositionBerechnen. One outcome per position in order; a position with results counts as designed.
+    std::vector<Berechnung> AlleBemessen();
 
     // The reinforcement drawing of position `nummer` for one dowel type, as a DXF file.
     Dateiergebnis BewehrungDxf(int nummer, TsDorn dorn, const std::string& datei) const;

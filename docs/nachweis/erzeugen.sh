@@ -13,3 +13,18 @@ for fall in 1:einzel 2:paar 4:beliebig 5:reihe; do
   rm -f "${fall#*:}"-*.png
   pdftoppm -r 150 -png "$pdf" "${fall#*:}"
 done
+
+# The proof of the whole project: the cover page with the summary of every position.
+LC_ALL=de_DE.UTF-8 "$cli" report Nachweis.ZAV --all -o "$pdf"
+pdftoppm -r 150 -png -singlefile -f 1 -l 1 "$pdf" projekt
+
+# A type with eight error lines: the first page's content goes on on a second page, under the header.
+voll="$(mktemp --suffix=.ZAV)"
+trap 'rm -f "$pdf" "$voll"' EXIT
+fehler="DornErgebnisFehler_4_4.AnzTMeldungen=8"
+for i in 0 1 2 3 4 5 6 7; do fehler+="\r\nDornErgebnisFehler_4_4.TMeldungen_$i=$((i + 1))"; done
+sed -e "s/^DornErgebnisFehler_4_4.AnzTMeldungen=0\r\$/$fehler\r/" \
+    -e "s/^DornErgebnis_4_4.TStatus=0\r\$/DornErgebnis_4_4.TStatus=1\r/" Nachweis.ZAV > "$voll"
+LC_ALL=de_DE.UTF-8 "$cli" report "$voll" --position 4 -o "$pdf"
+rm -f ueberlauf-*.png
+pdftoppm -r 150 -png -f 1 -l 2 "$pdf" ueberlauf

@@ -22,7 +22,9 @@ struct TrBewehrungsBlatt {
 };
 
 // Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".
-void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const std::string& dornName);
+// The title with the type's name and, when `unzulaessig` is not empty, that note as a red line below it.
+void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const std::string& dornName,
+                  const std::string& unzulaessig);
 void ZeichneDraufsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneAnsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);

@@ -9,7 +9,8 @@ TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
             u.translate("Bewehrungsplan", "Ansicht"),
             u.translate("Bewehrungsplan", "Schnitt"),
             u.translate("Bewehrungsplan", " Bügel "),
-            u.translate("Bewehrungsplan", "mit lb,net verankern")};
+            u.translate("Bewehrungsplan", "mit lb,net verankern"),
+            u.translate("Bewehrungsplan", "nicht zulässig")};
 }
 
 int Zeichenzahl(const std::string& text) {

@@ -10,6 +10,7 @@ struct TrBewehrungsTexte {
     std::string Draufsicht, Ansicht, Schnitt;
     std::string Buegel;  // between stirrup count and diameter, with its blanks
     std::string Verankern;
+    std::string NichtZulaessig;  // below the title of a type that failed a check
 };
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);

@@ -378,6 +378,18 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tragfähigkeitstabellen...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -396,6 +408,14 @@
     </message>
     <message>
         <source>Kein gültiger Dorn gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -443,6 +463,10 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1095,6 +1119,74 @@
     </message>
     <message>
         <source>vorh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,6 +1843,22 @@ www.quorvel.example</source>
         <source>manuelle Änderung der Bewehrung</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2106,6 +2214,113 @@ www.quorvel.example</source>
     </message>
 </context>
 <context>
+    <name>TfrmTragfaehigkeitstabellen</name>
+    <message>
+        <source>Tragfähigkeitstabellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppelklick auf einen Wert: neue Position mit diesem Dorn und dieser Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle mit der Auswahl neu berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte der angekreuzten Dorntypen als CSV-Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dialog schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ab Mindestdicke des Dorns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorntypen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plattendicke von</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Dorn ist hier nicht zulässig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Auswahl enthält keine Tabellenwerte.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tragfähigkeitstabellen konnten nicht gedruckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
@@ -2244,6 +2459,85 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tragfaehigkeitstabelle</name>
+    <message>
+        <source>Tragfähigkeitstabelle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bezugssituation: ein einzelner Doppelschubdorn unter Punktlast, Anschluss Platte an Platte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V_Rd: Bemessungswiderstand eines Dorns in kN, auf 0,01 kN abgerundet; Index: maßgebender Nachweis (s Stahl, ct Durchstanzen, ce Betonkantenbruch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jeder Wert ist das Ergebnis der Bemessung dieser Bezugssituation mit diesem Programm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maßgebend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a_r,min [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e_min [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchstanzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betonkantenbruch</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

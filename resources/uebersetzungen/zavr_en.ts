@@ -378,6 +378,18 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation>&amp;View DXF file...</translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation>Print pro&amp;ject...</translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation>Project as PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Tragfähigkeitstabellen...</source>
+        <translation>Load capacity &amp;tables...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -398,6 +410,14 @@
     <message>
         <source>Kein gültiger Dorn gefunden</source>
         <translation>No admissible dowel found</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>not designed</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
     </message>
 </context>
 <context>
@@ -445,6 +465,10 @@
     <message>
         <source>mit lb,net verankern</source>
         <translation>anchor with lb,net</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1121,74 @@
     <message>
         <source>vorh</source>
         <translation>prov</translation>
+    </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation>Reinforcement chosen by hand</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation>No admissible dowel found</translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation>checked</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>not admissible</translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation>Project summary</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Dowel</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation>admissible</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>not designed</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Application case</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation>Positions in the project: %1</translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation>of which without an admissible dowel or not designed: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1875,26 @@ www.quorvel.example</translation>
         <source>manuelle Änderung der Bewehrung</source>
         <translation>manual change of the reinforcement</translation>
     </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation>The design calculation of the project could not be printed.</translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation>The position is not added to the bill of quantities: %1.
+
+A dowel that is not admissible is never ordered.</translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation>For this position: %1.
+
+Create the reinforcement drawing of %2 all the same? It will carry the note &quot;not admissible&quot; below its title.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2138,6 +2250,113 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmTragfaehigkeitstabellen</name>
+    <message>
+        <source>Tragfähigkeitstabellen</source>
+        <translation>Load capacity tables</translation>
+    </message>
+    <message>
+        <source>Doppelklick auf einen Wert: neue Position mit diesem Dorn und dieser Last</source>
+        <translation>Double-click a value: new position with this dowel and this load</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation>&amp;Recalculate</translation>
+    </message>
+    <message>
+        <source>Tabelle mit der Auswahl neu berechnen</source>
+        <translation>Recalculate the table for the selection</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen drucken</source>
+        <translation>Print the tables of the ticked dowel types</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen als PDF speichern</source>
+        <translation>Save the tables of the ticked dowel types as PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern...</source>
+        <translation>Save as C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Werte der angekreuzten Dorntypen als CSV-Datei speichern</source>
+        <translation>Save the values of the ticked dowel types as a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Dialog schließen</source>
+        <translation>Close the dialog</translation>
+    </message>
+    <message>
+        <source>ab Mindestdicke des Dorns</source>
+        <translation>from the dowel's minimum thickness</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Dorntypen</source>
+        <translation>Dowel types</translation>
+    </message>
+    <message>
+        <source>Betongüten</source>
+        <translation>Concrete strength classes</translation>
+    </message>
+    <message>
+        <source>Plattendicke von</source>
+        <translation>Slab thickness from</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Der Dorn ist hier nicht zulässig: %1</source>
+        <translation>The dowel is not admissible here: %1</translation>
+    </message>
+    <message>
+        <source>Die Auswahl enthält keine Tabellenwerte.</source>
+        <translation>The selection contains no table values.</translation>
+    </message>
+    <message>
+        <source>Die Tragfähigkeitstabellen konnten nicht gedruckt werden.</source>
+        <translation>The load capacity tables could not be printed.</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.pdf</source>
+        <translation>Load_capacity_tables.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.csv</source>
+        <translation>Load_capacity_tables.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
@@ -2277,6 +2496,85 @@ www.quorvel.example</translation>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Do you want to overwrite the value?</translation>
+    </message>
+</context>
+<context>
+    <name>Tragfaehigkeitstabelle</name>
+    <message>
+        <source>Tragfähigkeitstabelle %1</source>
+        <translation>Load capacity table %1</translation>
+    </message>
+    <message>
+        <source>Bezugssituation: ein einzelner Doppelschubdorn unter Punktlast, Anschluss Platte an Platte</source>
+        <translation>Reference situation: a single double shear dowel under a point load, slab-to-slab connection</translation>
+    </message>
+    <message>
+        <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
+        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and front %4 cm each</translation>
+    </message>
+    <message>
+        <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
+        <translation>The values apply from the edge distance a_r,min and the dowel spacing e_min of the row upwards; edge distances and spacings of at least these values do not reduce the resistance.</translation>
+    </message>
+    <message>
+        <source>V_Rd: Bemessungswiderstand eines Dorns in kN, auf 0,01 kN abgerundet; Index: maßgebender Nachweis (s Stahl, ct Durchstanzen, ce Betonkantenbruch)</source>
+        <translation>V_Rd: design resistance of one dowel in kN, rounded down to 0.01 kN; index: governing check (s steel, ct punching shear, ce concrete edge failure)</translation>
+    </message>
+    <message>
+        <source>Jeder Wert ist das Ergebnis der Bemessung dieser Bezugssituation mit diesem Programm.</source>
+        <translation>Each value is the result of the design of this reference situation with this program.</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Dowel</translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation>Concrete strength class</translation>
+    </message>
+    <message>
+        <source>h [cm]</source>
+        <translation>h [cm]</translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation>Joint width</translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation>Fire protection</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Reinforcement</translation>
+    </message>
+    <message>
+        <source>maßgebend</source>
+        <translation>governing</translation>
+    </message>
+    <message>
+        <source>a_r,min [cm]</source>
+        <translation>a_r,min [cm]</translation>
+    </message>
+    <message>
+        <source>e_min [cm]</source>
+        <translation>e_min [cm]</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation>Steel</translation>
+    </message>
+    <message>
+        <source>Durchstanzen</source>
+        <translation>Punching shear</translation>
+    </message>
+    <message>
+        <source>Betonkantenbruch</source>
+        <translation>Concrete edge failure</translation>
     </message>
 </context>
 <context>

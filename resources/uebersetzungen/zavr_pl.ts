@@ -378,6 +378,18 @@
         <source>DXF-Datei &amp;anzeigen...</source>
         <translation>&amp;Pokaż plik DXF...</translation>
     </message>
+    <message>
+        <source>Pro&amp;jekt drucken...</source>
+        <translation>Drukuj projek&amp;t...</translation>
+    </message>
+    <message>
+        <source>Projekt als PD&amp;F...</source>
+        <translation>Projekt jako PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>&amp;Tragfähigkeitstabellen...</source>
+        <translation>&amp;Tablice nośności...</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -398,6 +410,14 @@
     <message>
         <source>Kein gültiger Dorn gefunden</source>
         <translation>Nie znaleziono dopuszczalnego trzpienia</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>nie zwymiarowano</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
     </message>
 </context>
 <context>
@@ -445,6 +465,10 @@
     <message>
         <source>mit lb,net verankern</source>
         <translation>zakotwic na dlugosci lb,net</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1121,74 @@
     <message>
         <source>vorh</source>
         <translation>prov</translation>
+    </message>
+    <message>
+        <source>Bewehrung manuell gewählt</source>
+        <translation>Zbrojenie dobrane ręcznie</translation>
+    </message>
+    <message>
+        <source>Kein gültiger Dorn gefunden</source>
+        <translation>Nie znaleziono dopuszczalnego trzpienia</translation>
+    </message>
+    <message>
+        <source>untersucht</source>
+        <translation>sprawdzono</translation>
+    </message>
+    <message>
+        <source>nicht zulässig</source>
+        <translation>niedopuszczalny</translation>
+    </message>
+    <message>
+        <source>Projektübersicht</source>
+        <translation>Zestawienie pozycji projektu</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Trzpień</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Poz.</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>zulässig</source>
+        <translation>dopuszczalny</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>nicht bemessen</source>
+        <translation>nie zwymiarowano</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Przypadek zastosowania</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Positionen im Projekt: %1</source>
+        <translation>Pozycje w projekcie: %1</translation>
+    </message>
+    <message>
+        <source>davon ohne zulässigen Dorn oder nicht bemessen: %1</source>
+        <translation>w tym bez dopuszczalnego trzpienia lub niezwymiarowane: %1</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1875,26 @@ www.quorvel.example</translation>
         <source>manuelle Änderung der Bewehrung</source>
         <translation>ręczna zmiana zbrojenia</translation>
     </message>
+    <message>
+        <source>Der Nachweis des Projekts konnte nicht gedruckt werden.</source>
+        <translation>Nie udało się wydrukować obliczeń statycznych projektu.</translation>
+    </message>
+    <message>
+        <source>Die Position wird nicht in die Bedarfsliste aufgenommen: %1.
+
+Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
+        <translation>Pozycja nie zostanie dodana do zestawienia materiałów: %1.
+
+Trzpień niedopuszczalny nie jest zamawiany.</translation>
+    </message>
+    <message>
+        <source>Für diese Position: %1.
+
+Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation>Dla tej pozycji: %1.
+
+Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację &quot;niedopuszczalny&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2138,6 +2250,113 @@ www.quorvel.example</translation>
     </message>
 </context>
 <context>
+    <name>TfrmTragfaehigkeitstabellen</name>
+    <message>
+        <source>Tragfähigkeitstabellen</source>
+        <translation>Tablice nośności</translation>
+    </message>
+    <message>
+        <source>Doppelklick auf einen Wert: neue Position mit diesem Dorn und dieser Last</source>
+        <translation>Dwukrotne kliknięcie wartości: nowa pozycja z tym trzpieniem i tym obciążeniem</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation>&amp;Oblicz</translation>
+    </message>
+    <message>
+        <source>Tabelle mit der Auswahl neu berechnen</source>
+        <translation>Przelicz tablicę dla wybranych ustawień</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen drucken</source>
+        <translation>Drukuj tablice zaznaczonych typów trzpieni</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern...</source>
+        <translation>Zapisz jako &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Tabellen der angekreuzten Dorntypen als PDF speichern</source>
+        <translation>Zapisz tablice zaznaczonych typów trzpieni jako PDF</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern...</source>
+        <translation>Zapisz jako &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Werte der angekreuzten Dorntypen als CSV-Datei speichern</source>
+        <translation>Zapisz wartości zaznaczonych typów trzpieni jako plik CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Dialog schließen</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>ab Mindestdicke des Dorns</source>
+        <translation>od minimalnej grubości dla trzpienia</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Wybór</translation>
+    </message>
+    <message>
+        <source>Dorntypen</source>
+        <translation>Typy trzpieni</translation>
+    </message>
+    <message>
+        <source>Betongüten</source>
+        <translation>Klasy betonu</translation>
+    </message>
+    <message>
+        <source>Plattendicke von</source>
+        <translation>Grubość płyty od</translation>
+    </message>
+    <message>
+        <source>bis</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Schritt</source>
+        <translation>Krok</translation>
+    </message>
+    <message>
+        <source>Der Dorn ist hier nicht zulässig: %1</source>
+        <translation>Trzpień nie jest tu dopuszczalny: %1</translation>
+    </message>
+    <message>
+        <source>Die Auswahl enthält keine Tabellenwerte.</source>
+        <translation>Wybór nie zawiera żadnych wartości tablicy.</translation>
+    </message>
+    <message>
+        <source>Die Tragfähigkeitstabellen konnten nicht gedruckt werden.</source>
+        <translation>Nie udało się wydrukować tablic nośności.</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.pdf</source>
+        <translation>Tablice_nosnosci.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Tragfaehigkeitstabellen.csv</source>
+        <translation>Tablice_nosnosci.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>TfrmZoom</name>
     <message>
         <source>Zoom</source>
@@ -2277,6 +2496,85 @@ www.quorvel.example</translation>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Czy zastąpić tę wartość?</translation>
+    </message>
+</context>
+<context>
+    <name>Tragfaehigkeitstabelle</name>
+    <message>
+        <source>Tragfähigkeitstabelle %1</source>
+        <translation>Tablica nośności %1</translation>
+    </message>
+    <message>
+        <source>Bezugssituation: ein einzelner Doppelschubdorn unter Punktlast, Anschluss Platte an Platte</source>
+        <translation>Sytuacja odniesienia: pojedynczy podwójny trzpień ścinany obciążony siłą skupioną, połączenie płyta–płyta</translation>
+    </message>
+    <message>
+        <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
+        <translation>Szerokość szczeliny ≤ %1, ochrona przeciwpożarowa: %2, zbrojenie: %3, otulina górna, dolna i czołowa po %4 cm</translation>
+    </message>
+    <message>
+        <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
+        <translation>Wartości obowiązują od odległości od krawędzi a_r,min i rozstawu trzpieni e_min danego wiersza; odległości i rozstawy nie mniejsze od tych wartości nie zmniejszają nośności.</translation>
+    </message>
+    <message>
+        <source>V_Rd: Bemessungswiderstand eines Dorns in kN, auf 0,01 kN abgerundet; Index: maßgebender Nachweis (s Stahl, ct Durchstanzen, ce Betonkantenbruch)</source>
+        <translation>V_Rd: nośność obliczeniowa jednego trzpienia w kN, zaokrąglona w dół do 0,01 kN; indeks: miarodajne sprawdzenie (s stal, ct przebicie, ce wyłamanie krawędzi betonu)</translation>
+    </message>
+    <message>
+        <source>Jeder Wert ist das Ergebnis der Bemessung dieser Bezugssituation mit diesem Programm.</source>
+        <translation>Każda wartość jest wynikiem wymiarowania tej sytuacji odniesienia w niniejszym programie.</translation>
+    </message>
+    <message>
+        <source>Dorn</source>
+        <translation>Trzpień</translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation>Klasa betonu</translation>
+    </message>
+    <message>
+        <source>h [cm]</source>
+        <translation>h [cm]</translation>
+    </message>
+    <message>
+        <source>Fugenbreite</source>
+        <translation>Szerokość szczeliny</translation>
+    </message>
+    <message>
+        <source>Brandschutz</source>
+        <translation>Ochrona przeciwpożarowa</translation>
+    </message>
+    <message>
+        <source>Bewehrung</source>
+        <translation>Zbrojenie</translation>
+    </message>
+    <message>
+        <source>maßgebend</source>
+        <translation>miarodajne</translation>
+    </message>
+    <message>
+        <source>a_r,min [cm]</source>
+        <translation>a_r,min [cm]</translation>
+    </message>
+    <message>
+        <source>e_min [cm]</source>
+        <translation>e_min [cm]</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation>Stal</translation>
+    </message>
+    <message>
+        <source>Durchstanzen</source>
+        <translation>Przebicie</translation>
+    </message>
+    <message>
+        <source>Betonkantenbruch</source>
+        <translation>Wyłamanie krawędzi betonu</translation>
     </message>
 </context>
 <context>

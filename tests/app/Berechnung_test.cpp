@@ -254,3 +254,18 @@ TEST_F(Hauptmaske, befehlszeileOeffnetEinProjekt) {
 }
 
 }  // namespace
+
+// The whole project as one PDF from the Datei menu: a position without results is designed on the way,
+// and the cover page comes first, numbered with the rest.
+TEST_F(Hauptmaske, projektAlsPdfMitDeckblatt) {
+    const QString pdf = ordner.filePath(QStringLiteral("projekt.pdf"));
+    dialoge.dateien = {Dialogdienst::Dateiwahl{ordner.filePath(QStringLiteral("projekt")), 0}};
+    ASSERT_FALSE(A().cErgebnisse.GetBerechnet());
+    fenster->Ausfuehren(Befehl::ProjektAlsPdf);
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Projektübersicht"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite:1von")));
+    EXPECT_TRUE(text.contains(QStringLiteral("PositionenimProjekt:1")));
+    EXPECT_EQ(dialoge.unerwartet, 0);
+}

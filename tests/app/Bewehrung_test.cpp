@@ -1,6 +1,5 @@
 #include <QDialog>
 #include <QLabel>
-#include <QProcess>
 #include <QSpinBox>
 
 #include "app/HauptmaskeTest.h"
@@ -189,13 +188,6 @@ TEST_F(Bewehrung, okFragtBeiZuDuennerDeckeUndBleibtBeiNeinOffen) {
     EXPECT_EQ(A().GetMaxDornabstand(), TsMaxDornabstand::da5dmin_redF);
 }
 
-QString PdfText(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).remove(QLatin1Char(' '));
-}
-
 // The proof of the type after OK lists the reinforcement chosen by hand.
 TEST_F(Bewehrung, nachOkZeigtDerNachweisDieGeaenderteBewehrung) {
     Oeffnen();
@@ -209,6 +201,18 @@ TEST_F(Bewehrung, nachOkZeigtDerNachweisDieGeaenderteBewehrung) {
     const QString pdf = ordner.filePath(QStringLiteral("nachweis.pdf"));
     ASSERT_EQ(NachweisAlsPdf(pdf, Berechnungsnachweis(fenster->Modell(), A(), farbe)), QString());
     EXPECT_TRUE(PdfText(pdf).contains(zeile)) << zeile.toStdString();
+    EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("Bewehrungmanuellgewählt")));
+
+    // The mark is stored with the project: its proof says so after opening it again.
+    const std::string datei = ordner.filePath(QStringLiteral("hand.ZAV")).toStdString();
+    ASSERT_TRUE(fenster->Sitzung().SpeichernUnter(datei));
+    StandardUmgebung u;
+    Projektsitzung wieder(u);
+    ASSERT_TRUE(wieder.Oeffnen(datei));
+    const QString gelesen = ordner.filePath(QStringLiteral("gelesen.pdf"));
+    ASSERT_EQ(NachweisAlsPdf(gelesen, Berechnungsnachweis(wieder.Modell(), wieder.Arbeitskopie(), farbe)),
+              QString());
+    EXPECT_TRUE(PdfText(gelesen).contains(QStringLiteral("Bewehrungmanuellgewählt")));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -22,6 +23,14 @@
 inline void Verlassen(QWidget* feld) {
     QFocusEvent ereignis(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(feld, &ereignis);
+}
+
+// The text of a PDF file without blanks, as pdftotext reads it.
+inline QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).remove(QLatin1Char(' '));
 }
 
 // Clicks the dialog's button with this caption.

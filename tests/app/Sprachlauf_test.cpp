@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,9 +15,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -29,6 +32,7 @@
 #include "app/TDXF_Anzeige_Form.h"
 #include "app/TfrmSplash.h"
 #include "app/TfrmStueckliste.h"
+#include "app/TfrmTragfaehigkeitstabellen.h"
 #include "dxf/DXF_Object.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/Dornzeichnung.h"
@@ -36,9 +40,12 @@
 #include "model/Katalog.h"
 #include "output/Bedarfsseiten.h"
 #include "output/Berechnungsnachweis.h"
+#include "output/Seitenkopf.h"
 #include "output/Seitenlayout.h"
 #include "output/Skizzenbild.h"
 #include "output/Skizzenzeichner.h"
+#include "output/Tabellenseiten.h"
+#include "sitzung/Tragfaehigkeitstabellen.h"
 
 namespace {
 
@@ -107,9 +114,11 @@ QStringList Nachweistexte(const TKModell& modell, const TKAnwendung& anwendung) 
     Gezeichnet(a4, [&](QPainter& canvas) {
         seiten = nachweis.Seiten(Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm));
     });
-    for (const Nachweisseite& seite : seiten)
+    const int anzahl = static_cast<int>(seiten.size());
+    for (int i = 0; i < anzahl; ++i)
         texte << Gezeichnet(a4, [&](QPainter& canvas) {
-            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seite);
+            nachweis.SeiteZeichnen(canvas, Seitenlayout(canvas, masse, Ausgabeziel::Bildschirm), seiten[i],
+                                   {i + 1, anzahl});
         });
     return texte;
 }
@@ -146,7 +155,8 @@ QStringList DxfTexte(const DXF_Object& doc) {
 struct Lauf {
     int kennung;
     const char* name;
-    const char* kopfzeile;  // the title of the proof, which shows that its pages were drawn translated
+    const char* kopfzeile;      // the title of the proof, which shows that its pages were drawn translated
+    const char* tabellentitel;  // the same for the capacity tables
 };
 
 // A main window in the language of the parameter, with its own settings file, the program's language module
@@ -246,6 +256,37 @@ TEST_P(Sprachlauf, bedarfslisteZeigtKeinDeutsch) {
     }
 }
 
+// The capacity tables: the dialog with its table (values, reasons and their tool tips), the CSV export and
+// the printed pages, read back from the PDF.
+TEST_P(Sprachlauf, tragfaehigkeitstabellenZeigenKeinDeutsch) {
+    TfrmTragfaehigkeitstabellen dialog(fenster->Sitzung(), dialoge, fenster->Drucker(), fenster.get());
+    dialog.findChild<QCheckBox*>(QStringLiteral("chkAbMindestdicke"))->setChecked(false);
+    dialog.Berechnen();
+    dialog.show();
+    QStringList texte = Fenstertexte(dialog);
+    auto* tabelle = dialog.findChild<QTableWidget*>(QStringLiteral("tblTragfaehigkeit"));
+    for (int r = 0; r < tabelle->rowCount(); ++r)
+        for (int s = 0; s < tabelle->columnCount(); ++s)
+            if (const QTableWidgetItem* e = tabelle->item(r, s)) texte << e->text() << e->toolTip();
+    Pruefe(texte, "capacity tables dialog");
+    std::vector<Tabellenzelle> zellen;
+    for (const Tabellenzelle& z : dialog.Zellen())
+        if (z.punkt.dorn == TsDorn::ZAVR60HF) zellen.push_back(z);
+    QStringList zeilen;
+    for (const std::string& zeile : TabellenCsv(zellen, umgebung)) zeilen << QString::fromStdString(zeile);
+    Pruefe(zeilen, "capacity tables CSV");
+    QTemporaryDir ordner;
+    const QString pdf = ordner.filePath(QStringLiteral("t.pdf"));
+    ASSERT_EQ(TabellenAlsPdf(pdf, zellen, ProjektKopf(fenster->Modell()), ','), "");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QStringList seiten = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
+    ASSERT_TRUE(seiten.join(QString()).contains(QString::fromUtf8(GetParam().tabellentitel)))
+        << seiten.join(QLatin1Char('\n')).toStdString();
+    Pruefe(seiten, "capacity table pages");
+}
+
 // Every translation of the catalogues, shown or not yet reached by the walk above. The reference documents
 // keep their German file names: they are the maker's files.
 TEST_P(Sprachlauf, katalogOhneDeutscheWoerter) {
@@ -287,10 +328,11 @@ TEST_P(Sprachlauf, polnischBietetDiePolnischenBetonklassen) {
     EXPECT_EQ(A().GetBetonguete(), polnisch ? TsBetonguete::PB37 : TsBetonguete::C30_37);
 }
 
-INSTANTIATE_TEST_SUITE_P(EnglischUndPolnisch, Sprachlauf,
-                         ::testing::Values(Lauf{2057, "English", "Design calculation for"},
-                                           Lauf{21, "Polski", "Obliczenia statyczne dla"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    EnglischUndPolnisch, Sprachlauf,
+    ::testing::Values(Lauf{2057, "English", "Design calculation for", "Load capacity table ZAVR 60 HF"},
+                      Lauf{21, "Polski", "Obliczenia statyczne dla", "Tablica nośności ZAVR 60 HF"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The word list itself: it finds German and lets the two other languages pass.
 TEST(DeutscheWoerter, erkenntDeutschUndLaesstEnglischUndPolnischDurch) {

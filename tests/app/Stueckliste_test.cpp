@@ -1,4 +1,5 @@
 // The bill of quantities from the main window: the add command and the dialog's list and preview modes.
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -14,7 +15,7 @@
 
 namespace {
 
-std::string PdfText(const QString& pdf) {
+std::string PdfZeilen(const QString& pdf) {
     std::string text;
     if (FILE* rohr = popen(("pdftotext -layout '" + pdf.toStdString() + "' -").c_str(), "r")) {
         char puffer[4096];
@@ -175,7 +176,7 @@ TEST_F(Stueckliste, druckenSchreibtZurueckUndDrucktDieStueckliste) {
     Liste()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
     DKlick("btnDrucken");
     EXPECT_EQ(Projektliste().GetEintrag(2)[Bedarfszeile::Status], "nicht aktiv");
-    const std::string text = PdfText(pdf);
+    const std::string text = PdfZeilen(pdf);
     EXPECT_NE(text.find("Stückliste"), std::string::npos);
     EXPECT_NE(text.find("Decke"), std::string::npos);
     EXPECT_EQ(text.find("Rampe"), std::string::npos);
@@ -197,4 +198,36 @@ TEST_F(Stueckliste, leereListe) {
     EXPECT_FALSE(D().Vorschau().Seiten().front().isNull());
     EXPECT_EQ(Projektliste().GetCountEintraege(), 0);
     D().reject();
+}
+
+// A type that is not admissible is never ordered, and its reinforcement drawing is made only when asked
+// for again, with the note under the title.
+TEST_F(Stueckliste, unzulaessigerDornWirdNichtBestellt) {
+    fenster->Modell().cStueckliste = TKStueckliste();
+    A().SetAnwendungsfall(TsAnwendungsfall::afEinzel);
+    A().cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfPunktlast);
+    A().cBelastungDesign.SetPunktLast(5000);
+    Klick("btnBerechnen");
+    ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
+    Klick("btnBedarfsliste");
+    EXPECT_EQ(Projektliste().GetCountEintraege(), 0);
+    ASSERT_EQ(Hinweise().size(), 1);
+    EXPECT_EQ(Hinweise()[0],
+              "Die Position wird nicht in die Bedarfsliste aufgenommen: Kein gültiger Dorn gefunden.\n\n"
+              "Ein Dorn, der nicht zulässig ist, wird nicht bestellt.");
+
+    const QString datei = ordner.filePath(QStringLiteral("plan.dxf"));
+    dialoge.antworten = {false};
+    fenster->Ausfuehren(Befehl::DxfBewehrung);
+    ASSERT_EQ(dialoge.Texte(DialogSkript::Art::Frage).size(), 1);
+    EXPECT_TRUE(dialoge.Texte(DialogSkript::Art::Frage)[0].startsWith(
+        "Für diese Position: Kein gültiger Dorn gefunden.\n\nSoll die Bewehrungszeichnung von ZAVR 20 HF"));
+    EXPECT_TRUE(dialoge.Texte(DialogSkript::Art::Speichern).isEmpty());
+    dialoge.antworten = {true};
+    dialoge.dateien = {Dialogdienst::Dateiwahl{datei, 0}};
+    fenster->Ausfuehren(Befehl::DxfBewehrung);
+    QFile plan(datei);
+    ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(plan.readAll().contains("nicht zul\xE4ssig ("));
+    EXPECT_EQ(dialoge.unerwartet, 0);
 }

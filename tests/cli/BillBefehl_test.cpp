@@ -19,10 +19,6 @@ protected:
         alle.insert(alle.end(), argumente.begin(), argumente.end());
         return Starte(ZAVR_CLI, alle);
     }
-    std::string Text(const std::string& pdf) const {
-        const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
-        return std::system(befehl.c_str()) == 0 ? DateiInhalt(Pfad("text.txt")) : std::string();
-    }
 };
 
 std::size_t Anzahl(const std::string& text, const std::string& wort) {
@@ -54,7 +50,7 @@ TEST_F(BillBefehl, alleAufnehmenAlsPdf) {
     const std::string vorher = DateiInhalt(Beispiel);
     const Lauf lauf = Bill({"--kind", "ausschreibung", "--add-all", "-o", Pfad("text.pdf")});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const std::string text = Text("text.pdf");
+    const std::string text = PdfText("text.pdf");
     EXPECT_NE(text.find("Ausschreibungstext"), std::string::npos);
     EXPECT_EQ(Anzahl(text, "Doppelschubdorne zur Querkraftübertragung"), 1u);
     EXPECT_EQ(Anzahl(text, "wie vor, jedoch:"), 4u);

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,6 +56,29 @@ protected:
         const int roh = std::system(befehl.c_str());
         return {WIFEXITED(roh) ? WEXITSTATUS(roh) : -1, DateiInhalt(Pfad("aus.txt")),
                 DateiInhalt(Pfad("fehler.txt"))};
+    }
+
+    // A copy of the example in which each line `name=...` reads `name=wert`; every line of that name, so a
+    // key repeated in several positions is changed in all of them.
+    std::string Variante(const std::vector<std::pair<std::string, std::string>>& werte) const {
+        std::string text = DateiInhalt(Beispiel);
+        for (const auto& [name, wert] : werte) {
+            const std::string suche = "\r\n" + name + "=";
+            EXPECT_NE(text.find(suche), std::string::npos) << name;
+            for (std::size_t anfang = text.find(suche); anfang != std::string::npos;
+                 anfang = text.find(suche, anfang + 2)) {
+                const std::size_t ende = text.find("\r\n", anfang + 2);
+                text.replace(anfang + 2, ende - anfang - 2, name + "=" + wert);
+            }
+        }
+        std::ofstream(Pfad("variante.ZAV"), std::ios::binary) << text;
+        return Pfad("variante.ZAV");
+    }
+
+    // The text of a PDF file as pdftotext lays it out; pages end with a form feed.
+    std::string PdfText(const std::string& pdf) const {
+        const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
+        return std::system(befehl.c_str()) == 0 ? DateiInhalt(Pfad("text.txt")) : std::string();
     }
 
     fs::path ordner;

@@ -24,13 +24,25 @@ TEST_F(DxfBefehl, bewehrungsplanDerBemessenenPositionMitDxfEndung) {
     EXPECT_NE(text.find("PosA\r\n"), std::string::npos);
 }
 
+// Another type than the chosen one is drawn on request; one that failed a check only with --force, and then
+// with the note below the title.
 TEST_F(DxfBefehl, gewaehlterDornOderAndererTyp) {
     ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("a.dxf")}).status, 0);
-    ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "--type", "ZAVRQ 450", "-o", Pfad("b.dxf")})
+    EXPECT_EQ(DateiInhalt(Pfad("a.dxf")).find("nicht zul"), std::string::npos);
+    const Lauf verweigert =
+        Dxf({"reinforcement", Beispiel, "--position", "4", "--type", "ZAVRQ 450", "-o", Pfad("b.dxf")});
+    EXPECT_EQ(verweigert.status, 1);
+    EXPECT_NE(verweigert.fehler.find("ZAVRQ 450 nicht zulässig (h < h min); mit --force"), std::string::npos)
+        << verweigert.fehler;
+    EXPECT_FALSE(fs::exists(Pfad("b.dxf")));
+    ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "--type", "ZAVRQ 450", "--force", "-o",
+                   Pfad("b.dxf")})
                   .status,
               0);
-    EXPECT_NE(DateiInhalt(Pfad("b.dxf")).find("ZAVRQ 450"), std::string::npos);
-    EXPECT_NE(DateiInhalt(Pfad("a.dxf")), DateiInhalt(Pfad("b.dxf")));
+    const std::string gezwungen = DateiInhalt(Pfad("b.dxf"));
+    EXPECT_NE(gezwungen.find("ZAVRQ 450"), std::string::npos);
+    EXPECT_NE(gezwungen.find("nicht zul\xE4ssig (h < h min)"), std::string::npos);
+    EXPECT_TRUE(DateiInhalt(Pfad("a.dxf")) != gezwungen);
 }
 
 TEST_F(DxfBefehl, unbemessenePositionGibtEinsUndSchreibtNichts) {

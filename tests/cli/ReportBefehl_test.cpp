@@ -19,21 +19,6 @@ protected:
         alle.insert(alle.end(), argumente.begin(), argumente.end());
         return Starte(ZAVR_CLI, alle, locale);
     }
-    std::string Text(const std::string& pdf) const {
-        const std::string befehl = "pdftotext -layout '" + Pfad(pdf) + "' '" + Pfad("text.txt") + "'";
-        return std::system(befehl.c_str()) == 0 ? DateiInhalt(Pfad("text.txt")) : std::string();
-    }
-    // A copy of the example with each line `name=...` replaced.
-    std::string Abgewandelt(const std::string& name, const std::string& wert) const {
-        std::string text = DateiInhalt(Beispiel);
-        for (std::size_t anfang = text.find("\r\n" + name + "="); anfang != std::string::npos;
-             anfang = text.find("\r\n" + name + "=", anfang + 2)) {
-            const std::size_t ende = text.find("\r\n", anfang + 2);
-            text.replace(anfang + 2, ende - anfang - 2, name + "=" + wert);
-        }
-        std::ofstream(Pfad("variante.ZAV"), std::ios::binary) << text;
-        return Pfad("variante.ZAV");
-    }
 };
 
 std::size_t Seiten(const std::string& text) {
@@ -45,7 +30,7 @@ std::size_t Seiten(const std::string& text) {
 TEST_F(ReportBefehl, pdfMitAllenSeitenDesGewaehltenDorns) {
     const Lauf lauf = Report({"--position", "4", "-o", Pfad("n.pdf")});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    const std::string text = Text("n.pdf");
+    const std::string text = PdfText("n.pdf");
     EXPECT_EQ(Seiten(text), 3u);  // first page, arbitrary load, sketches
     EXPECT_NE(text.find("Berechnungsnachweis für ZAVR"), std::string::npos);
     EXPECT_NE(text.find("Deckenfuge D"), std::string::npos);
@@ -55,7 +40,7 @@ TEST_F(ReportBefehl, pdfMitAllenSeitenDesGewaehltenDorns) {
 TEST_F(ReportBefehl, zahlenMitDemDezimaltrennerDerLaendereinstellung) {
     for (const auto& [locale, wert] : {std::pair{"C", "21.4 cm"}, std::pair{"de_DE.UTF-8", "21,4 cm"}}) {
         ASSERT_EQ(Report({"--position", "4", "-o", Pfad("n.pdf")}, Beispiel, locale).status, 0);
-        EXPECT_NE(Text("n.pdf").find(wert), std::string::npos) << locale;
+        EXPECT_NE(PdfText("n.pdf").find(wert), std::string::npos) << locale;
     }
 }
 
@@ -72,7 +57,7 @@ TEST_F(ReportBefehl, bilderZeigenDieErsteSeite) {
 TEST_F(ReportBefehl, positionOhneErgebnisseWirdZuerstBemessen) {
     auto Nutzhoehe = [&](const std::string& projekt) {
         EXPECT_EQ(Report({"--position", "2", "-o", Pfad("n.pdf")}, projekt).status, 0);
-        const std::string text = Text("n.pdf");
+        const std::string text = PdfText("n.pdf");
         const std::size_t stelle = text.find("statische Nutzhöhe");
         return stelle == std::string::npos ? std::string()
                                            : text.substr(stelle, text.find('\n', stelle) - stelle);
@@ -93,7 +78,7 @@ TEST_F(ReportBefehl, positionOhneErgebnisseWirdZuerstBemessen) {
 }
 
 TEST_F(ReportBefehl, positionDieDiePruefungenNichtBestehtGibtEins) {
-    std::string text = DateiInhalt(Abgewandelt("Ergebnisse_2.TBerechnet", "False"));
+    std::string text = DateiInhalt(Variante({{"Ergebnisse_2.TBerechnet", "False"}}));
     const std::string alt = "Geometrie_2.TPlatteDicke=220";
     text.replace(text.find(alt), alt.size(), "Geometrie_2.TPlatteDicke=120");
     std::ofstream(Pfad("duenn.ZAV"), std::ios::binary) << text;

@@ -281,7 +281,8 @@ TEST_F(Projektdatei, schluesselJeBlockInDerFestenFolge) {
                                                                                  "TbySoll",
                                                                                  "Tui",
                                                                                  "TStatus",
-                                                                                 "TAbstandMeldung"}));
+                                                                                 "TAbstandMeldung",
+                                                                                 "TBewehrungManuell"}));
     EXPECT_EQ(Schluessel(zeilen, "DornErgebnisWarnungen_1_0"),
               (std::vector<std::string>{"AnzTMeldungen", "TMeldungen_0", "TMeldungen_1", "TMeldungen_2"}));
 }

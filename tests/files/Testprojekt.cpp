@@ -38,6 +38,10 @@ public:
         (o.*set)(!(o.*get)());
     }
     template <class T, class G, class S>
+    void Vermerk(const char* key, T& o, G get, S set) {
+        Flag(key, o, get, set);
+    }
+    template <class T, class G, class S>
     void Textliste(const char*, const std::string&, T& o, G, S set) {
         (o.*set)({std::string("Zeile ").append(std::to_string(++k)), "", "Größe=3 € ä"});
     }

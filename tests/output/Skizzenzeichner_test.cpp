@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "SkizzenTestdaten.h"
+#include "model/Katalog.h"
 #include "output/Skizzenbild.h"
 #include "output/Skizzenquelle.h"
 
@@ -460,5 +461,27 @@ TEST(Skizzenzeichner, lastpfeilDerEingabeBleibtImRechteck) {
         const int ausserhalb =
             Zaehlen(bild, QRect(0, 0, 500, 100), [](int, int, QRgb px) { return !Gleich(px, Qt::magenta); });
         EXPECT_EQ(ausserhalb, 0) << Ord(fall.anwendung) << " " << Ord(fall.last);
+    }
+}
+
+// The anchorage arrow and the stirrup label of the section end inside the rectangle for every type, down to
+// rectangles narrower than the proof's quadrant, which ends at the page margin.
+TEST(Skizzenzeichner, verankerungspfeilDesSchnittsBleibtImRechteck) {
+    BildAnwendung();
+    const TKFarbe farbe;
+    for (int d = 0; d < AnzahlDorne; ++d) {
+        Testposition p(TsAnwendungsfall::afReihePlatte, TsBelastungsfall::bfLinienlast,
+                       static_cast<TsDorn>(d));
+        for (int breite : {300, 340, 450}) {
+            QImage bild = Leinwand(breite + 300, 400, Qt::magenta);
+            {
+                QPainter canvas(&bild);
+                Skizzenzeichner zeichner(canvas, farbe);
+                zeichner.SkizzeSchnitt({0, 0, breite, 400}, p.anwendung);
+            }
+            const int ausserhalb = Zaehlen(bild, QRect(breite, 0, 300, 400),
+                                           [](int, int, QRgb px) { return !Gleich(px, Qt::magenta); });
+            EXPECT_EQ(ausserhalb, 0) << DornName(static_cast<TsDorn>(d)) << " in " << breite;
+        }
     }
 }

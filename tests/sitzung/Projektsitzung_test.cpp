@@ -417,12 +417,11 @@ TEST_F(Sitzung, allePositionenAufnehmen) {
     s.AnsichtEinstellen(TsAnsicht::anEingabe);
     s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
     ASSERT_TRUE(s.PositionWaehlen(1));
-    std::vector<int> bemessen;
-    EXPECT_EQ(s.AllePositionenAufnehmen([&](int n, const Berechnung& b) {
-        if (b.bemessen) bemessen.push_back(n);
-    }),
-              0);
-    EXPECT_EQ(bemessen, std::vector<int>{2});
+    const std::vector<Berechnung> berechnungen = s.AlleBemessen();
+    ASSERT_EQ(berechnungen.size(), 2u);
+    EXPECT_TRUE(berechnungen[0].bemessen && berechnungen[1].bemessen);
+    EXPECT_TRUE(s.Position(2).cErgebnisse.GetBerechnet());
+    EXPECT_TRUE(s.AllePositionenAufnehmen(berechnungen).Aufgenommen());
     const TKStueckliste& liste = s.Modell().cStueckliste;
     ASSERT_EQ(liste.GetCountEintraege(), 2);
     EXPECT_EQ(liste.GetEintrag(1)[6], "1");
@@ -430,11 +429,16 @@ TEST_F(Sitzung, allePositionenAufnehmen) {
     EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B");
     EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
 
-    // A position that fails its checks stops the run and is named.
+    // A position that fails its checks is named, and nothing is added.
     s.PositionWaehlen(2);
     s.Arbeitskopie().cGeometrie.SetPlatteDicke(10);
     s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
-    EXPECT_EQ(s.AllePositionenAufnehmen([](int, const Berechnung&) {}), 2);
+    const std::vector<Berechnung> nochmal = s.AlleBemessen();
+    EXPECT_FALSE(nochmal[1].bemessen);
+    EXPECT_FALSE(nochmal[1].pruefung.Hinweise.empty());
+    const Sammelaufnahme verweigert = s.AllePositionenAufnehmen(nochmal);
+    EXPECT_EQ(verweigert.nichtBemessen, std::vector<int>{2});
+    EXPECT_EQ(liste.GetCountEintraege(), 2);
 }
 
 // The bill as the dialog leaves it survives saving and opening: entries in order, active flags, remarks.

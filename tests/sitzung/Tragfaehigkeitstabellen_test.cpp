@@ -1,0 +1,95 @@
+#include "sitzung/Tragfaehigkeitstabellen.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+
+#include "Dateiinhalt.h"
+#include "calc/Tragfaehigkeitstabelle.h"
+#include "model/Umgebung.h"
+#include "model/Zahlentext.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Tabellenposition : public ::testing::Test {
+protected:
+    Tabellenzelle Zelle(TsDorn dorn, double h, TsBewehrungCalc methode) {
+        return BerechneZelle(
+            {dorn, TsBetonguete::C30_37, h, TsFugenbreite::fb30bis40, TsFeuerwiderstand::F90, methode}, u);
+    }
+    StandardUmgebung u;
+    Projektsitzung s{u};
+};
+
+// A cell gives a new current position in input mode: a single dowel under the cell's resistance as point
+// load, edges at the cell's distance, the grid point's inputs, the type selected and no results; designing
+// it confirms the table: the type is admissible with utilisation 1,00. The first position stays as it was.
+TEST_F(Tabellenposition, neuePositionBestaetigtDenTabellenwert) {
+    s.Arbeitskopie().SetPosition("Decke");
+    for (const TsBewehrungCalc methode : {TsBewehrungCalc::bcZulassung, TsBewehrungCalc::bcOptimal}) {
+        const Tabellenzelle zelle = Zelle(TsDorn::ZAVRQ60HF, 260, methode);
+        ASSERT_TRUE(zelle.Zulaessig());
+        ASSERT_TRUE(s.PositionAusTabelle(zelle));
+        const TKAnwendung& a = s.Arbeitskopie();
+        EXPECT_EQ(s.Modell().GetAktAnwendung(), s.Modell().GetAnzAnwendung());
+        EXPECT_EQ(a.GetPosition(), "ZAVRQ 60 HF, C30/37, h = 26 cm");
+        EXPECT_EQ(a.GetAnwendungsfall(), TsAnwendungsfall::afEinzel);
+        EXPECT_EQ(a.GetBetonguete(), TsBetonguete::C30_37);
+        EXPECT_EQ(a.GetFeuerwiderstand(), TsFeuerwiderstand::F90);
+        EXPECT_EQ(a.GetBewehrungCalc(), methode);
+        EXPECT_EQ(a.cGeometrie.GetPlatteDicke(), 260);
+        EXPECT_EQ(a.cGeometrie.GetFugenbreite(), TsFugenbreite::fb30bis40);
+        EXPECT_TRUE(a.cGeometrie.GetRandLinks() && a.cGeometrie.GetRandRechts());
+        EXPECT_EQ(a.cGeometrie.GetBauteilRandLinks(), zelle.minRand);
+        EXPECT_EQ(a.cBelastungDesign.GetBelastungsfall(), TsBelastungsfall::bfPunktlast);
+        EXPECT_EQ(a.cBelastungDesign.GetPunktLast(), zelle.VRd);
+        EXPECT_EQ(a.cErgebnisse.GetAktDorn(), TsDorn::ZAVRQ60HF);
+        EXPECT_EQ(s.Modell().GetEingabeDorn(), TsDorn::ZAVRQ60HF);
+        EXPECT_FALSE(a.cErgebnisse.GetBerechnet());
+        EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
+
+        ASSERT_TRUE(s.Berechnen().bemessen);
+        const TKDornErgebnis& e = s.Arbeitskopie().cErgebnisse.cDornErgebnis[Ord(TsDorn::ZAVRQ60HF)];
+        EXPECT_EQ(e.GetStatus(), 0);
+        EXPECT_EQ(AusnutzungText(e.GetVRdIst(), e.GetVRdZul(), ','), "1,00");
+    }
+    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 3);
+    EXPECT_EQ(s.Modell().cAnwendung[0].GetPosition(), "Decke");
+}
+
+// A cell without values makes no position.
+TEST_F(Tabellenposition, unzulaessigeZelleMachtKeinePosition) {
+    const Tabellenzelle zelle = Zelle(TsDorn::ZAVR150, 300, TsBewehrungCalc::bcZulassung);
+    ASSERT_FALSE(zelle.Zulaessig());
+    EXPECT_FALSE(s.PositionAusTabelle(zelle));
+    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 1);
+}
+
+// The text export: Windows-1252 with CR LF, the regional separator, reasons in the language of the
+// surroundings instead of values; a failed write names its reason and leaves no file.
+TEST(TabellenCsv, zeilenUndDatei) {
+    StandardUmgebung u;
+    const std::vector<Tabellenzelle> zellen{BerechneZelle({TsDorn::ZAVR20HF, TsBetonguete::C20_25, 160}, u),
+                                            BerechneZelle({TsDorn::ZAVR450, TsBetonguete::C20_25, 160}, u)};
+    const std::vector<std::string> zeilen = TabellenCsv(zellen, u);
+    ASSERT_EQ(zeilen.size(), 3u);
+    EXPECT_TRUE(zeilen[1].starts_with("ZAVR 20 HF;C20/25;16;30 mm;ohne;Standard;34,40;")) << zeilen[1];
+    EXPECT_EQ(zeilen[2], "ZAVR 450;C20/25;16;30 mm;ohne;Standard;;;;;;;;Bauteildicke zu klein!");
+
+    const fs::path ordner = fs::temp_directory_path() / ("zavr_tabelle_" + std::to_string(::getpid()));
+    fs::create_directories(ordner);
+    const std::string datei = (ordner / "t.csv").string();
+    ASSERT_TRUE(TabelleCsvSchreiben(zellen, datei, u));
+    const std::string inhalt = DateiInhalt(datei);
+    EXPECT_EQ(inhalt.substr(0, 16), "Dorn;Betong\xFCte;h");
+    EXPECT_EQ(inhalt.substr(inhalt.size() - 2), "\r\n");
+    const Dateiergebnis fehler = TabelleCsvSchreiben(zellen, (ordner / "fehlt" / "t.csv").string(), u);
+    EXPECT_FALSE(fehler.ok);
+    EXPECT_FALSE(fehler.grund.empty());
+    fs::remove_all(ordner);
+}
+
+}  // namespace
