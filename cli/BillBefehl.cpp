@@ -1,4 +1,4 @@
-#include <QFileInfo>
+#include <QFile>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,7 +16,8 @@
 namespace {
 
 constexpr const char* Hilfe =
-    "Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf\n"
+    "Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o "
+    "AUSGABE.txt|.pdf|.svg|.png\n"
     "\n"
     "Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.\n"
     "Nur aktive Einträge erscheinen.\n"
@@ -26,7 +27,8 @@ constexpr const char* Hilfe =
     "                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst\n"
     "                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die\n"
     "                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.\n"
-    "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten\n"
+    "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;\n"
+    "                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms\n"
     "\n"
     "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen\n"
     "Dorn (nichts geschrieben);\n"
@@ -40,17 +42,6 @@ std::optional<Bedarfsdokument> Dokumentart(const std::string& text) {
     if (text == "stueckliste") return Bedarfsdokument::Stueckliste;
     if (text == "ausschreibung") return Bedarfsdokument::Ausschreibungstext;
     return std::nullopt;
-}
-
-std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const std::string& datei) {
-    const QString endung = QFileInfo(QString::fromStdString(datei)).suffix().toLower();
-    if (endung == QLatin1String("txt")) {
-        const Dateiergebnis ergebnis = sitzung.BedarfslisteExportieren(art, datei);
-        return ergebnis ? std::string() : ergebnis.grund;
-    }
-    if (endung != QLatin1String("pdf")) return "unbekannte Endung von " + datei + " (.txt oder .pdf)";
-    BildAnwendungSicherstellen();
-    return BedarfslisteAlsPdf(QString::fromStdString(datei), sitzung.Modell(), art).toStdString();
 }
 
 // Names every position that kept the bill from being written, and why.
@@ -75,6 +66,10 @@ int BillBefehl(const std::vector<std::string>& argumente) {
     if (!ausgabe) return Fehler("-o ist nötig");
     const auto art = Dokumentart(a.Wert("--kind").value_or(""));
     if (!art) return Fehler("--kind braucht stueckliste oder ausschreibung");
+    const QString datei = QFile::decodeName(ausgabe->c_str());
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Bedarfsliste, datei, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
@@ -91,6 +86,7 @@ int BillBefehl(const std::vector<std::string>& argumente) {
             return ExitPruefungFehlgeschlagen;
         }
     }
-    const std::string fehler = Schreiben(sitzung, *art, *ausgabe);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    BildAnwendungSicherstellen();
+    const QString fehler = BedarfslisteSpeichern(datei, *format, sitzung.Modell(), *art);
+    return fehler.isEmpty() ? ExitOk : Fehler(*ausgabe + ": " + fehler.toStdString());
 }

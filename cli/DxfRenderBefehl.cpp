@@ -20,6 +20,9 @@ int DxfRender(const Argumente& a) {
     if (a.worte.size() != 2) return fehler("genau eine DXF-Datei angeben");
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return fehler("-o AUSGABE.png|.svg|.pdf fehlt");
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::DxfBild, QFile::decodeName(ausgabe->c_str()), formatfehler);
+    if (!format) return fehler(formatfehler.toStdString());
     int pixel = 1000;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
@@ -35,6 +38,6 @@ int DxfRender(const Argumente& a) {
     for (const auto& m : meldungen.entries)
         std::cerr << "zavr-cli dxf render: " << m.caption << ": " << m.text << '\n';
     BildAnwendungSicherstellen();
-    const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), pixel);
+    const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), *format, pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -1,4 +1,4 @@
-#include <QFileInfo>
+#include <QFile>
 #include <string>
 #include <vector>
 
@@ -41,11 +41,7 @@ int Fehler(const std::string& text) {
 
 // The whole project: positions without results are designed first; one that fails its checks is named
 // here and on the cover page.
-int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
-    if (QFileInfo(QString::fromStdString(ausgabe))
-            .suffix()
-            .compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        return Fehler("--all schreibt ein PDF-Dokument: -o AUSGABE.pdf");
+int Projekt(Projektsitzung& sitzung, const std::string& ausgabe, Ausgabeformat format) {
     const std::vector<Berechnung> berechnungen = sitzung.AlleBemessen();
     std::vector<Projektposition> positionen;
     bool bestanden = true;
@@ -58,8 +54,8 @@ int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Projektnachweis nachweis(sitzung.Modell(), std::move(positionen), farbe);
-    const QString fehler = ProjektnachweisAlsPdf(QString::fromStdString(ausgabe), nachweis);
-    if (!fehler.isEmpty()) return Fehler(fehler.toStdString());
+    const QString fehler = ProjektnachweisSpeichern(QFile::decodeName(ausgabe.c_str()), format, nachweis);
+    if (!fehler.isEmpty()) return Fehler(ausgabe + ": " + fehler.toStdString());
     return bestanden ? ExitOk : ExitPruefungFehlgeschlagen;
 }
 
@@ -77,8 +73,12 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
     if (a.Hat("--all") && a.Wert("--position")) return Fehler("--all und --position schließen sich aus");
+    QString formatfehler;
+    const auto format = FormatWaehlen(a.Hat("--all") ? Ausgabe::Projektnachweis : Ausgabe::Nachweis,
+                                      QFile::decodeName(ausgabe->c_str()), formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
     if (!LadeProjekt(sitzung, a.worte.front(), "report")) return ExitDateiFehler;
-    if (a.Hat("--all")) return Projekt(sitzung, *ausgabe);
+    if (a.Hat("--all")) return Projekt(sitzung, *ausgabe, *format);
     const int nummer = WaehlePosition(sitzung, *position, "report");
     if (nummer == 0) return ExitDateiFehler;
     // As the preview command of the program: a position without results is checked and designed first.
@@ -87,6 +87,6 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
         MeldePruefung("zavr-cli report: ", berechnung);
         if (!berechnung.bemessen) return ExitPruefungFehlgeschlagen;
     }
-    const std::string fehler = NachweisAlsDatei(sitzung.Modell(), nummer, *ausgabe);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    const std::string fehler = NachweisAlsDatei(sitzung.Modell(), nummer, *ausgabe, *format);
+    return fehler.empty() ? ExitOk : Fehler(*ausgabe + ": " + fehler);
 }

@@ -55,6 +55,9 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Skizze, QFile::decodeName(ausgabe->c_str()), formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
     const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
                                    [&](const Ansichtsname& name) { return name.name == *ansicht; });
     if (wahl == Ansichten.end())
@@ -79,7 +82,8 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const TKFarbe farbe;
     const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,
                               QSize(seite, seite), umgebung.Dezimaltrenner()};
-    const std::string fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), auftrag);
-    return fehler.empty() ? ExitOk
-                          : Fehler("Bild konnte nicht geschrieben werden: " + *ausgabe + ": " + fehler);
+    const QString fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), *format, auftrag);
+    return fehler.isEmpty()
+               ? ExitOk
+               : Fehler("Bild konnte nicht geschrieben werden: " + *ausgabe + ": " + fehler.toStdString());
 }

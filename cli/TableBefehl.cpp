@@ -1,4 +1,4 @@
-#include <QFileInfo>
+#include <QFile>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -11,8 +11,6 @@
 #include "cli/Befehle.h"
 #include "cli/Befehlsanfang.h"
 #include "cli/KonsolenUmgebung.h"
-#include "datei/DateiErsetzen.h"
-#include "datei/Dateifehler.h"
 #include "model/Katalog.h"
 #include "model/Texte.h"
 #include "model/Zahlentext.h"
@@ -193,24 +191,17 @@ std::string JsonText(const std::vector<Tabellenzelle>& zellen, const Umgebung& u
     return j.dump(2) + "\n";
 }
 
-std::string Schreiben(const std::vector<Tabellenzelle>& zellen, const std::string& datei,
-                      const KonsolenUmgebung& umgebung) {
-    const QString endung = QFileInfo(QString::fromStdString(datei)).suffix().toLower();
-    if (endung == QLatin1String("csv")) return TabelleCsvSchreiben(zellen, datei, umgebung).grund;
-    if (endung == QLatin1String("json")) {
-        try {
-            DateiErsetzen(datei, JsonText(zellen, umgebung));
-        } catch (const std::exception& fehler) {
-            return Fehlergrund(fehler);
-        }
-        return {};
-    }
-    if (endung != QLatin1String("pdf")) return "unbekannte Endung von " + datei + " (.csv, .pdf oder .json)";
+QString Schreiben(const std::vector<Tabellenzelle>& zellen, const QString& datei, Ausgabeformat format,
+                  const KonsolenUmgebung& umgebung) {
     BildAnwendungSicherstellen();
     Kopfdaten kopf;
     kopf.heute = QString::fromStdString(umgebung.HeuteKurz());
-    return TabellenAlsPdf(QString::fromStdString(datei), zellen, kopf, umgebung.Dezimaltrenner())
-        .toStdString();
+    Ausgabeinhalt inhalt = TabellenInhalt(zellen, kopf, umgebung.Dezimaltrenner());
+    inhalt.text = [&] {
+        return format == Ausgabeformat::Json ? JsonText(zellen, umgebung)
+                                             : TabellenCsvDatei(zellen, umgebung);
+    };
+    return AusgabeSchreiben(datei, format, inhalt);
 }
 
 }  // namespace
@@ -231,8 +222,13 @@ int TableBefehl(const std::vector<std::string>& argumente) {
     const std::optional<Tabellenauswahl> auswahl = Auswahl(a, fehler);
     if (!auswahl) return Fehler(fehler);
 
+    const QString datei = QFile::decodeName(ausgabe->c_str());
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Tabellen, datei, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
+
     KonsolenUmgebung umgebung;
     const std::vector<Tabellenzelle> zellen = BerechneTabelle(*auswahl, umgebung);
-    fehler = Schreiben(zellen, *ausgabe, umgebung);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    const QString grund = Schreiben(zellen, datei, *format, umgebung);
+    return grund.isEmpty() ? ExitOk : Fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -5,10 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <system_error>
-
-#include "datei/DateiErsetzen.h"
-#include "output/Nachweistext.h"
 
 namespace {
 
@@ -17,20 +13,6 @@ constexpr int PdfAufloesung = 600;
 
 }  // namespace
 
-QString DateiSchreiben(const QString& pfad, const QByteArray& inhalt) {
-    try {
-        DateiErsetzen(pfad.toStdString(), inhalt.toStdString());
-        return {};
-    } catch (const std::system_error& fehler) {
-        return QString::fromStdString(fehler.what());
-    }
-}
-
-QString ErzeugtesSchreiben(const QString& pfad, const QByteArray& inhalt) {
-    if (inhalt.isEmpty()) return pfad + ": " + Nachweis::tr("Inhalt konnte nicht erzeugt werden");
-    return DateiSchreiben(pfad, inhalt);
-}
-
 QByteArray Bilddaten(const QImage& bild, const char* format) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
@@ -38,13 +20,13 @@ QByteArray Bilddaten(const QImage& bild, const char* format) {
 }
 
 QByteArray PdfDaten(const QString& titel, const QPageLayout& seite,
-                    const std::function<bool(QPagedPaintDevice&)>& drucken) {
+                    const std::function<bool(QPagedPaintDevice&)>& drucken, int aufloesung) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&puffer);
         pdf.setPageLayout(seite);
-        pdf.setResolution(PdfAufloesung);
+        pdf.setResolution(aufloesung > 0 ? aufloesung : PdfAufloesung);
         pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("ZAVR 3.1.2"));
         if (!drucken(pdf)) return {};

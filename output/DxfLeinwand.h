@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "dxf/DXF_Canvas.h"
+#include "output/Ausgabe.h"
 
 class QPainter;
 class DXF_Object;
@@ -44,8 +45,8 @@ private:
 // point leaves the screen coordinate range.
 void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansicht);
 
-// The document in its full view (stored extents, margins of 20 pixels) as a picture file, typed by its
-// extension: ".png" and ".jpg" bitmaps, ".svg" vector, ".pdf" one page, each a square of `pixel` pixels
-// as the full view fits the drawing into one. Needs a QGuiApplication (fonts); the file goes through the one
-// atomic writer. Returns an error text, empty on success.
-QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, int pixel);
+// The document in its full view (stored extents, margins of 20 pixels) as a picture file of `format`
+// (output/Ausgabe.h): a square of `pixel` pixels as the full view fits the drawing into one, a PDF of one
+// page that size. Needs a QGuiApplication (fonts); the file goes through the one atomic writer. Returns an
+// error text, empty on success.
+QString DxfBildSpeichern(const DXF_Object& doc, const QString& datei, Ausgabeformat format, int pixel);

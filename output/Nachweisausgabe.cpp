@@ -1,17 +1,15 @@
 #include "output/Nachweisausgabe.h"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
-#include <algorithm>
-#include <iterator>
 
 #include "model/TKModell.h"
 #include "output/Berechnungsnachweis.h"
 #include "output/Dateiausgabe.h"
 #include "output/Nachweistext.h"
 #include "output/Seitenfolge.h"
+#include "output/Skizzenbild.h"
 #include "output/TKFarbe.h"
 
 namespace {
@@ -33,19 +31,21 @@ QImage ErsteSeite(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
     return folge.Beenden().front();
 }
 
-QByteArray Svg(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
+Ausgabeinhalt Inhalt(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = Nachweis::tr("Berechnungsnachweis");
+    inhalt.bitmap = [&nachweis, seite, dpi] { return ErsteSeite(nachweis, seite, dpi); };
     const Seitenmasse masse = SeitenmasseSetzen(seite);
-    return SvgDaten(Nachweis::tr("Berechnungsnachweis"), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
+    inhalt.vektorgroesse = Bildgroesse(masse, dpi);
+    inhalt.dpi = dpi;
+    inhalt.vektor = [&nachweis, masse](QPainter& canvas) {
         const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
         ErsteSeiteZeichnen(canvas, layout, nachweis);
-    });
+    };
+    inhalt.seite = seite;
+    inhalt.seiten = [&nachweis](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); };
+    return inhalt;
 }
-
-struct Bildformat {
-    const char* endung;
-    const char* format;
-};
-constexpr Bildformat Bildformate[] = {{"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "JPG"}, {"bmp", "BMP"}};
 
 }  // namespace
 
@@ -78,44 +78,22 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
     return vorschau;
 }
 
-QString NachweisAlsPdf(const QString& datei, const Berechnungsnachweis& nachweis, const QPageLayout& seite) {
-    return ErzeugtesSchreiben(
-        datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
-                        [&](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); }));
-}
-
-QString ErgebnisseExportieren(const QString& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
-                              const QPageLayout& seite, double dpi) {
-    if (typ == Bildtyp::Vektor) return ErzeugtesSchreiben(datei, Svg(nachweis, seite, dpi));
-    return ErzeugtesSchreiben(
-        datei, Bilddaten(ErsteSeite(nachweis, seite, dpi), typ == Bildtyp::JPeg ? "JPG" : "BMP"));
+QString NachweisSpeichern(const QString& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
+                          const QPageLayout& seite, double dpi) {
+    return AusgabeSchreiben(datei, format, Inhalt(nachweis, seite, dpi));
 }
 
 void ErgebnisseInZwischenablage(const QImage& seitenbild) {
     QGuiApplication::clipboard()->setImage(seitenbild);
 }
 
-std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei) {
+std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei,
+                             Ausgabeformat format) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
         return "keine Position " + std::to_string(position) + " im Projekt";
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
-    const QString pfad = QString::fromStdString(datei);
-    const QString endung = QFileInfo(pfad).suffix().toLower();
-    QString fehler;
-    if (endung == QLatin1String("pdf")) {
-        fehler = NachweisAlsPdf(pfad, nachweis);
-    } else if (endung == QLatin1String("svg")) {
-        fehler = ErgebnisseExportieren(pfad, Bildtyp::Vektor, nachweis, StandardSeite(), BildAufloesung);
-    } else {
-        const auto bild =
-            std::find_if(std::begin(Bildformate), std::end(Bildformate),
-                         [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
-        if (bild == std::end(Bildformate))
-            return "unbekannte Endung von " + datei + " (.pdf, .svg, .png, .jpg oder .bmp)";
-        fehler = ErzeugtesSchreiben(
-            pfad, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
-    }
-    return fehler.toStdString();
+    return NachweisSpeichern(QString::fromStdString(datei), format, nachweis, StandardSeite(), BildAufloesung)
+        .toStdString();
 }

@@ -224,9 +224,11 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
     return folge.Beenden();
 }
 
-QString ProjektnachweisAlsPdf(const QString& datei, const Projektnachweis& nachweis,
-                              const QPageLayout& seite) {
-    return ErzeugtesSchreiben(
-        datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
-                        [&](QPagedPaintDevice& pdf) { return ProjektnachweisDrucken(pdf, nachweis); }));
+QString ProjektnachweisSpeichern(const QString& datei, Ausgabeformat format, const Projektnachweis& nachweis,
+                                 const QPageLayout& seite) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = Nachweis::tr("Berechnungsnachweis");
+    inhalt.seite = seite;
+    inhalt.seiten = [&](QPagedPaintDevice& pdf) { return ProjektnachweisDrucken(pdf, nachweis); };
+    return AusgabeSchreiben(datei, format, inhalt);
 }

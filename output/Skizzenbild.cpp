@@ -1,19 +1,11 @@
 #include "output/Skizzenbild.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
-#include <array>
 #include <clocale>
 #include <memory>
-
-#include "datei/DateiErsetzen.h"
-#include "datei/Dateifehler.h"
 
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
@@ -36,44 +28,16 @@ void AuftragZeichnen(QPainter& canvas, const Bildauftrag& auftrag) {
                        auftrag.modell, auftrag.anwendung);
 }
 
-QByteArray VektorBytes(const Bildauftrag& auftrag) {
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    if (!puffer.open(QIODevice::WriteOnly)) return {};
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setSize(auftrag.groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), auftrag.groesse));
-    svg.setResolution(Aufloesung);
-    svg.setTitle(QStringLiteral("ZAVR"));
-    QPainter canvas;
-    if (!canvas.begin(&svg)) return {};
-    AuftragZeichnen(canvas, auftrag);
-    return canvas.end() ? bytes : QByteArray();
-}
-
-QByteArray BitmapBytes(const char* format, const Bildauftrag& auftrag) {
+QImage Bitmap(const Bildauftrag& auftrag) {
     QImage bild(auftrag.groesse, QImage::Format_RGB32);
-    if (bild.isNull()) return {};
+    if (bild.isNull()) return bild;
     bild.setDotsPerMeterX(PunkteJeMeter);
     bild.setDotsPerMeterY(PunkteJeMeter);
     bild.fill(auftrag.farbe.GetFarbe(TKFarbe::Element::Hintergrund));
-    {
-        QPainter canvas(&bild);
-        AuftragZeichnen(canvas, auftrag);
-    }
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    return puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, format) ? bytes : QByteArray();
+    QPainter canvas(&bild);
+    AuftragZeichnen(canvas, auftrag);
+    return bild;
 }
-
-// The picture types by extension; the vector type has no format name of Qt's image writers.
-struct Bildformat {
-    const char* endung;
-    const char* qt;
-};
-constexpr std::array<Bildformat, 5> Bildformate{
-    {{"svg", nullptr}, {"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "JPG"}, {"bmp", "BMP"}}};
 
 }  // namespace
 
@@ -120,49 +84,14 @@ void VierSkizzenZeichnen(Skizzenzeichner& zeichner, int seite, const TKAnwendung
     zeichner.SkizzeDornReihe({h, h, seite, seite}, anwendung, true);
 }
 
-std::string SkizzeSpeichern(const QString& datei, const Bildauftrag& auftrag) {
-    const QString endung = QFileInfo(datei).suffix().toLower();
-    const auto format = std::find_if(Bildformate.begin(), Bildformate.end(),
-                                     [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
-    if (format == Bildformate.end()) return "unbekannte Endung (.svg, .png, .jpg oder .bmp)";
-    const QByteArray bytes = auftrag.groesse.isEmpty() ? QByteArray()
-                             : format->qt              ? BitmapBytes(format->qt, auftrag)
-                                                       : VektorBytes(auftrag);
-    if (bytes.isEmpty()) return "das Bild konnte nicht erzeugt werden";
-    try {
-        DateiErsetzen(QFile::encodeName(datei).toStdString(), bytes.toStdString());
-        return {};
-    } catch (const std::exception& e) {
-        return Fehlergrund(e);
+QString SkizzeSpeichern(const QString& datei, Ausgabeformat format, const Bildauftrag& auftrag) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = QStringLiteral("ZAVR");
+    if (!auftrag.groesse.isEmpty()) {
+        inhalt.bitmap = [&] { return Bitmap(auftrag); };
+        inhalt.vektorgroesse = auftrag.groesse;
+        inhalt.dpi = Aufloesung;
+        inhalt.vektor = [&](QPainter& canvas) { AuftragZeichnen(canvas, auftrag); };
     }
-}
-
-Bildtyp BildtypAusFilter(int filter) {
-    switch (filter) {
-        case 0:
-            return Bildtyp::Vektor;
-        case 2:
-            return Bildtyp::JPeg;
-        default:
-            return Bildtyp::Bitmap;
-    }
-}
-
-QString Endung(Bildtyp typ) {
-    switch (typ) {
-        case Bildtyp::Vektor:
-            return QStringLiteral("svg");
-        case Bildtyp::JPeg:
-            return QStringLiteral("jpg");
-        case Bildtyp::Bitmap:
-            break;
-    }
-    return QStringLiteral("bmp");
-}
-
-QString ExportDateiname(const QString& datei, Bildtyp typ) {
-    const QFileInfo info(datei);
-    const QString basis = info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
-    const QString ordner = datei.left(datei.size() - info.fileName().size());
-    return ordner + basis + "." + Endung(typ);
+    return AusgabeSchreiben(datei, format, inhalt);
 }

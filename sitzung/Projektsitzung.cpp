@@ -9,7 +9,6 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
-#include "files/Bedarfstext.h"
 #include "files/ProjektDatei.h"
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
@@ -231,19 +230,6 @@ Sammelaufnahme Projektsitzung::AllePositionenAufnehmen(const std::vector<Berechn
 
 void Projektsitzung::BedarfslisteSetzen(const TKStueckliste& liste) {
     modell_.cStueckliste = liste;
-}
-
-Dateiergebnis Projektsitzung::BedarfslisteExportieren(Bedarfsdokument art, const std::string& datei) const {
-    try {
-        BedarfslisteTextSchreiben(modell_, art, datei);
-    } catch (const std::exception& fehler) {
-        return {false,
-                Text(QT_TRANSLATE_NOOP("Projektsitzung",
-                                       "Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen "
-                                       "Sie den Schreibzugriff auf dem Datenträger")) +
-                    " (" + Grund(fehler) + ")"};
-    }
-    return {};
 }
 
 bool Projektsitzung::PositionWaehlen(int nummer) {

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -101,6 +144,10 @@
     </message>
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -586,15 +633,7 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -779,18 +818,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation type="unfinished"></translation>
     </message>
@@ -800,10 +827,6 @@
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1050,10 +1073,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1235,10 +1254,6 @@
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
 
 Soll diese überschrieben werden?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1832,10 +1847,6 @@ www.quorvel.example</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2308,15 +2319,7 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

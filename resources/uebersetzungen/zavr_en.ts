@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation>Export in SVG format (*.svg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation>Export in PNG format (*.png)</translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation>Export in JPEG format (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation>Export in bitmap format (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation>Export as text (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation>JSON file (*.json)</translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation>unknown extension of %1 (possible: %2)</translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation>the content could not be created</translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -102,6 +145,10 @@
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
         <translation>installed as directed by the structural engineer.</translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
+        <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
 </context>
 <context>
@@ -587,16 +634,8 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation>unknown extension (.png, .jpg, .svg or .pdf)</translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>the drawing is too large for a picture</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>the picture could not be created</translation>
     </message>
 </context>
 <context>
@@ -780,18 +819,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation>Export in SVG format (*.svg)</translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation>Export in bitmap format (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation>Export in JPEG format (*.jpg)</translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ - export results</translation>
     </message>
@@ -802,10 +829,6 @@
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ</translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
-        <translation>Export as text (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -1051,10 +1074,6 @@
         <translation>Design calculation</translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation>Content could not be created</translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation>Design calculation for </translation>
     </message>
@@ -1239,10 +1258,6 @@ Soll diese überschrieben werden?</source>
         <translation>The current position is already in the bill of quantities
 
 Do you want to overwrite it?</translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
@@ -1864,10 +1879,6 @@ www.quorvel.example</translation>
         <translation>The design calculation could not be printed.</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation>Reinforcement</translation>
     </message>
@@ -2301,7 +2312,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>ab Mindestdicke des Dorns</source>
-        <translation>from the dowel's minimum thickness</translation>
+        <translation>from the dowel&apos;s minimum thickness</translation>
     </message>
     <message>
         <source>Auswahl</source>
@@ -2344,16 +2355,8 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <translation>Load_capacity_tables.pdf</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
         <translation>Load_capacity_tables.csv</translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation>Eksport w formacie SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation>Eksport w formacie PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation>Eksport w formacie JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation>Eksport w formacie bitmapy (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation>Eksport do pliku tekstowego (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation>Plik JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation>nieznane rozszerzenie pliku %1 (możliwe: %2)</translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation>nie można utworzyć zawartości</translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -102,6 +145,10 @@
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
         <translation>dostarczyć i wbudować zgodnie z projektem konstrukcji.</translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
+        <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
 </context>
 <context>
@@ -587,16 +634,8 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation>nieznane rozszerzenie (.png, .jpg, .svg lub .pdf)</translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>rysunek jest zbyt duży na obraz</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>nie można utworzyć obrazu</translation>
     </message>
 </context>
 <context>
@@ -780,18 +819,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation>Eksport w formacie SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation>Eksport w formacie bitmapy (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation>Eksport w formacie JPEG (*.jpg)</translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ - eksport wyników</translation>
     </message>
@@ -802,10 +829,6 @@
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
-        <translation>Eksport do pliku tekstowego (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -1051,10 +1074,6 @@
         <translation>Obliczenia statyczne</translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation>Nie można utworzyć zawartości</translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation>Obliczenia statyczne dla </translation>
     </message>
@@ -1239,10 +1258,6 @@ Soll diese überschrieben werden?</source>
         <translation>Bieżąca pozycja jest już w zestawieniu materiałów
 
 Czy ją zastąpić?</translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
@@ -1864,10 +1879,6 @@ www.quorvel.example</translation>
         <translation>Nie można wydrukować obliczeń statycznych.</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>Dokument PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation>Zbrojenie</translation>
     </message>
@@ -2344,16 +2355,8 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <translation>Tablice_nosnosci.pdf</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>Dokument PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
         <translation>Tablice_nosnosci.csv</translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
-        <translation>Plik CSV (*.csv)</translation>
     </message>
 </context>
 <context>
