@@ -23,6 +23,8 @@ enum class Befehl {
     Projektverwaltung,
     PositionHinzufuegen,
     PositionLoeschen,
+    Rueckgaengig,
+    Wiederherstellen,
     Systemeingaben,
     Projektdaten,
     Eingabebaum,
@@ -61,7 +63,7 @@ struct Befehlseintrag {
     const char* name;    // object name of the action
     const char* menue;   // the menu it belongs to
     const char* text;    // menu caption with its accelerator
-    const char* kurz;    // shortcut, empty for none
+    const char* kurz;    // shortcuts separated by "; ", empty for none
     const char* gruppe;  // its group in the navigation tree; empty: a top entry of the tree
     const char* baum;    // its entry in the navigation tree; nullptr: not in the tree
     unsigned ansichten;  // Ansichten in which it is enabled

@@ -4,6 +4,8 @@
 #include <QSvgRenderer>
 #include <array>
 
+#include "output/Bildbeschriftung.h"
+
 // The pictures are compiled into the static library; without this reference the linker would drop them.
 static void RessourcenLaden() {
     static const bool geladen = [] {
@@ -35,7 +37,13 @@ QIcon Symbol(const QString& datei, const QSize& groesse) {
 }  // namespace
 
 QPixmap Titelbild(const QSize& groesse) {
-    return Zeichne(QStringLiteral(":/Titelbild.svg"), groesse);
+    RessourcenLaden();
+    QPixmap bild(groesse);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    BildMitWorten(maler, QStringLiteral(":/Titelbild.svg"), QRectF(QPointF(0, 0), QSizeF(groesse)),
+                  TitelbildWorte());
+    return bild;
 }
 
 QIcon StatusSymbol(int status) {

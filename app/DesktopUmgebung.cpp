@@ -51,3 +51,8 @@ Antwort DesktopUmgebung::Frage(const std::string& text, bool mitAbbrechen) {
 std::string DesktopUmgebung::translate(const char* kontext, const char* text) const {
     return QCoreApplication::translate(kontext, text).toStdString();
 }
+
+std::string DesktopUmgebung::translate(const char* kontext, const char* text, const char* unterscheidung,
+                                       int anzahl) const {
+    return QCoreApplication::translate(kontext, text, unterscheidung, anzahl).toStdString();
+}

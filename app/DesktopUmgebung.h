@@ -23,6 +23,8 @@ public:
     void Meldung(const std::string& text) override;
     Antwort Frage(const std::string& text, bool mitAbbrechen) override;
     std::string translate(const char* kontext, const char* text) const override;
+    std::string translate(const char* kontext, const char* text, const char* unterscheidung,
+                          int anzahl) const override;
 
     const Anwendereinstellungen& Einstellungen() const { return einstellungen_; }
     Dialogdienst& Dialoge() { return dialoge_; }

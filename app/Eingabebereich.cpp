@@ -11,9 +11,11 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Bildquellen.h"
 #include "app/DesktopUmgebung.h"
+#include "app/Dialogdienst.h"
 #include "app/TfrmCharakteristischeLast.h"
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
@@ -46,10 +48,24 @@ constexpr std::array<Fallknopf, 4> lastfaelle{{
     {"tbbeliebigeLast", QT_TRANSLATE_NOOP("Eingabebereich", "&beliebig")},
 }};
 
+const char* const Beschriftungsspalte = "beschriftungsspalte";
+
 QLabel* Beschriftung(const QString& text, int breite, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFixedWidth(breite);
+    label->setProperty(Beschriftungsspalte, breite == BreiteBeschriftung);
     return label;
+}
+
+// The captions of all rows share one column, as wide as the longest caption of the language needs.
+void BeschriftungsspalteAnpassen(QWidget& bereich) {
+    const QList<QLabel*> labels = bereich.findChildren<QLabel*>();
+    int breite = BreiteBeschriftung;
+    for (const QLabel* label : labels)
+        if (label->property(Beschriftungsspalte).toBool())
+            breite = std::max(breite, label->sizeHint().width());
+    for (QLabel* label : labels)
+        if (label->property(Beschriftungsspalte).toBool()) label->setFixedWidth(breite);
 }
 
 QComboBox* Auswahl(const char* name, const QStringList& eintraege, QWidget* parent) {
@@ -71,49 +87,22 @@ QWidget* Auswahlzeile(const QString& text, const QString& symbol, QComboBox* box
     return zeile;
 }
 
-double LeseLastwert(const TKBelastung& last, Eingabebereich::Lastwert wert) {
-    switch (wert) {
-        case Eingabebereich::Lastwert::Punkt:
-            return last.GetPunktLast();
-        case Eingabebereich::Lastwert::Links:
-            return last.GetLinienLastLinks();
-        case Eingabebereich::Lastwert::Rechts:
-            break;
-    }
-    return last.GetLinienLastRechts();
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-void SetzeLastwert(TKBelastung& last, Eingabebereich::Lastwert wert, double v) {
-    switch (wert) {
-        case Eingabebereich::Lastwert::Punkt:
-            last.SetPunktLast(v);
-            return;
-        case Eingabebereich::Lastwert::Links:
-            last.SetLinienLastLinks(v);
-            return;
-        case Eingabebereich::Lastwert::Rechts:
-            last.SetLinienLastRechts(v);
-            return;
-    }
-}
-
-::Feld FeldVon(Eingabebereich::Lastwert wert) {
-    switch (wert) {
-        case Eingabebereich::Lastwert::Punkt:
-            return Feld::Punktlast;
-        case Eingabebereich::Lastwert::Links:
-            return Feld::LinienlastLinks;
-        case Eingabebereich::Lastwert::Rechts:
-            break;
-    }
-    return Feld::LinienlastRechts;
-}
+// Fields whose visibility follows the position; the front cover and the load ratio stay hidden.
+constexpr std::array<Feld, 9> positionsfelder{
+    Feld::Wanddicke,   Feld::BauteilrandLinks, Feld::BauteilrandRechts,
+    Feld::Fugenlaenge, Feld::DornPaarAbstand,  Feld::konstDornabstand,
+    Feld::Punktlast,   Feld::LinienlastLinks,  Feld::LinienlastRechts};
 
 }  // namespace
 
 Eingabebereich::Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
                                TfrmCharakteristischeLast& bemessungswerte, QWidget* parent)
     : QWidget(parent),
+      sitzung_(sitzung),
       umgebung_(umgebung),
       bemessungswerte_(bemessungswerte),
       modell_(sitzung.Modell()),
@@ -128,6 +117,7 @@ Eingabebereich::Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebun
     spalte->addWidget(BaueBewehrung());
     spalte->addWidget(BaueBelastung());
     spalte->addStretch();
+    BeschriftungsspalteAnpassen(*this);
     VerbindeFelder();
     // The front cover and the load ratio exist for stored projects but are not offered for input.
     Zeigen(Feld::BetondeckungVorn, false);
@@ -176,13 +166,11 @@ QWidget* Eingabebereich::BaueKopf() {
     raster->addWidget(new QLabel(tr("Position"), kopf), 1, 2);
     raster->addWidget(editPosition_, 1, 3);
     raster->setColumnStretch(3, 1);
-    connect(editBauvorhaben_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        modell_.cProjektdaten.SetBauvorhaben(text.toStdString());
-        emit projektBenannt(text);
-    });
+    connect(editBauvorhaben_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { sitzung_.ProjektBenennen(text.toStdString()); });
     connect(editPosition_, &QLineEdit::textEdited, this, &Eingabebereich::positionBenannt);
     connect(editPosition_, &QLineEdit::editingFinished, this,
-            [this] { a_.SetPosition(editPosition_->text().toStdString()); });
+            [this] { sitzung_.PositionBenennen(editPosition_->text().toStdString()); });
     connect(sEditAktAnwendung_, &QSpinBox::valueChanged, this, &Eingabebereich::positionGewaehlt);
     return kopf;
 }
@@ -219,9 +207,9 @@ QWidget* Eingabebereich::BaueBauteil() {
     spalte->addWidget(Auswahlzeile(tr("Betongüte"), QString(), cboxBetonguete_, gruppe));
     spalte->addWidget(Auswahlzeile(tr("Feuerwiderstandsdauer"), QString(), cboxFeuerwiderstand_, gruppe));
     connect(cboxBetonguete_, &QComboBox::activated, this,
-            [this](int index) { a_.SetBetongueteAuswahl(index, a_.GetAktLand()); });
+            [this](int index) { sitzung_.BetongueteSetzen(index); });
     connect(cboxFeuerwiderstand_, &QComboBox::activated, this,
-            [this](int index) { a_.SetFeuerwiderstand(AusOrdinal(index, TsFeuerwiderstand::F0)); });
+            [this](int index) { sitzung_.FeuerwiderstandSetzen(AusOrdinal(index, TsFeuerwiderstand::F0)); });
     return gruppe;
 }
 
@@ -254,15 +242,12 @@ QWidget* Eingabebereich::BaueFuge() {
     spalte->addWidget(grpkonstDornabstand_);
 
     connect(cBoxFugenbreite_, &QComboBox::activated, this,
-            [this](int index) { a_.cGeometrie.SetFugenbreite(AusOrdinal(index, TsFugenbreite::fb20bis30)); });
-    connect(cbDornPaarAbstand_, &QCheckBox::clicked, this, [this](bool berechnen) {
-        Zeigen(Feld::DornPaarAbstand, !berechnen);
-        a_.cGeometrie.SetDornPaarAbstandCalc(berechnen);
-    });
+            [this](int index) { sitzung_.FugenbreiteSetzen(AusOrdinal(index, TsFugenbreite::fb20bis30)); });
+    connect(cbDornPaarAbstand_, &QCheckBox::clicked, this,
+            [this](bool berechnen) { sitzung_.DornPaarAbstandBerechnen(berechnen); });
     connect(cbkonstDornabstand_, &QCheckBox::clicked, this, [this](bool konstant) {
         if (cbkonstDornabstand_->hasFocus()) emit eingabeModus();
-        Zeigen(Feld::konstDornabstand, konstant);
-        a_.cGeometrie.SetDornAbstandCalc(konstant);
+        sitzung_.KonstanterDornabstand(konstant);
     });
     return gruppe;
 }
@@ -280,8 +265,7 @@ QWidget* Eingabebereich::BaueBewehrung() {
     }
     connect(rgBewehrungCalc_, &QButtonGroup::idClicked, this, [this](int id) {
         emit eingabeModus();
-        const auto verfahren = AusOrdinal(id, TsBewehrungCalc::bcOptimal);
-        if (a_.GetBewehrungCalc() != verfahren) a_.SetBewehrungCalc(verfahren);
+        sitzung_.BewehrungCalcSetzen(AusOrdinal(id, TsBewehrungCalc::bcOptimal));
     });
     return gruppe;
 }
@@ -327,14 +311,12 @@ QWidget* Eingabebereich::BaueBelastung() {
                                 BemessungswertKnopf(Lastwert::Rechts, "BitBtnLinienlastRechts")));
     spalte->addWidget(Feldzeile(Feld::Lastverteilung, gruppe));
 
-    connect(tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfKonstanteLast)), &QToolButton::clicked, this,
-            [this] { KonstanteLastKlick(); });
-    connect(tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfLinienlast)), &QToolButton::clicked, this,
-            [this] { LinienlastKlick(); });
+    for (auto fall :
+         {TsBelastungsfall::bfPunktlast, TsBelastungsfall::bfKonstanteLast, TsBelastungsfall::bfLinienlast})
+        connect(tbarBelastungsfall_->button(Ord(fall)), &QToolButton::clicked, this,
+                [this, fall] { LastfallKlick(fall); });
     connect(tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfbeliebigeLast)), &QToolButton::clicked, this,
             [this] { BeliebigeLastKlick(); });
-    connect(tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfPunktlast)), &QToolButton::clicked, this,
-            [this] { LastfallKlick(TsBelastungsfall::bfPunktlast, true); });
     return gruppe;
 }
 
@@ -356,164 +338,121 @@ void Eingabebereich::VerbindeFelder() {
         connect(box, &QComboBox::currentIndexChanged, this, [this] { emit eingabeModus(); });
 }
 
-double Eingabebereich::FeldWert(::Feld feld, double ersatz) const {
-    return LeseZahl(Eingabefeld(feld)->text(), ersatz, umgebung_.Dezimaltrenner()) *
-           Beschreibung(feld).faktor;
-}
-
-void Eingabebereich::FeldSchreiben(::Feld feld, double wert) {
-    Beschreibung(feld).schreiben(a_, wert);
-}
-
-void Eingabebereich::FeldAnzeigen(::Feld feld) {
+// A field keeps what the user typed as long as it says the stored value ("24,0" for 240 mm; "0" for a load
+// of 0, whose zero text would read 50); otherwise it shows the stored value.
+void Eingabebereich::FeldAnzeigen(::Feld feld, bool nurGelesene) {
     const auto& b = Beschreibung(feld);
-    Eingabefeld(feld)->setText(
-        ZahlText(b.lesen(a_) / b.faktor, QString::fromUtf8(b.nulltext), umgebung_.Dezimaltrenner()));
+    const double wert = b.lesen(a_);
+    Zahlenfeld* eingabe = Eingabefeld(feld);
+    if (nurGelesene && eingabe->isModified()) return;
+    const char trenner = umgebung_.Dezimaltrenner();
+    if (const auto gezeigt = ZahlAusText(eingabe->text().toStdString(), trenner);
+        gezeigt && *gezeigt * b.faktor == wert)
+        return;
+    const QString text = ZahlText(wert / b.faktor, QString::fromUtf8(b.nulltext), trenner);
+    if (text != eingabe->text()) eingabe->setText(text);
 }
 
 void Eingabebereich::Zeigen(::Feld feld, bool sichtbar) {
     zeilen_[static_cast<std::size_t>(feld)]->setVisible(sichtbar);
 }
 
+bool Eingabebereich::Angenommen(const Eingabeergebnis& ergebnis, QWidget* feld) {
+    if (ergebnis) return true;
+    umgebung_.Dialoge().Hinweis(feld ? feld : this, Q(ergebnis.meldung));
+    if (feld) feld->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 void Eingabebereich::FeldVerlassen(::Feld feld) {
-    const auto& b = Beschreibung(feld);
-    gueltig_ = PruefeEingabe(Eingabefeld(feld), b.maximum, b.minimum, umgebung_.Dezimaltrenner(),
-                             umgebung_.Dialoge());
-    if (gueltig_) {
-        FeldSchreiben(feld, FeldWert(feld, b.ersatz));
-        if (feld == Feld::LinienlastLinks &&
-            a_.cBelastungDesign.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast)
-            FeldSchreiben(Feld::LinienlastRechts, FeldWert(Feld::LinienlastLinks, b.ersatz));
-    }
-    if (feld == Feld::Fugenlaenge) a_.cBelastungDesign.SetLastLaenge(a_.cGeometrie.GetFugenlaenge());
+    Zahlenfeld* eingabe = Eingabefeld(feld);
+    const Eingabeergebnis ergebnis = sitzung_.FeldSetzen(feld, eingabe->text().toStdString());
+    gueltig_ = Angenommen(ergebnis, eingabe);
+    if (gueltig_) eingabe->setModified(false);
+    if (!ergebnis.hinweis.empty()) umgebung_.Dialoge().Hinweis(this, Q(ergebnis.hinweis));
     emit neuzeichnen();
 }
 
+bool Eingabebereich::OffenesFeldUebernehmen() {
+    for (auto feld : AlleFelder()) {
+        if (!Eingabefeld(feld)->isModified()) continue;
+        FeldVerlassen(feld);
+        if (!gueltig_) return false;
+    }
+    return true;
+}
+
 void Eingabebereich::AnwendungsfallKlick(TsAnwendungsfall fall) {
-    a_.SetAnwendungsfall(fall);
-    AnwendungsfallRegeln(true);
+    if (!OffenesFeldUebernehmen()) {
+        AnwendungsfallRegeln();
+        return;
+    }
+    sitzung_.AnwendungsfallSetzen(fall);
+    AnwendungsfallRegeln();
     emit eingabeModus();
     emit neuzeichnen();
 }
 
-void Eingabebereich::AnwendungsfallRegeln(bool ansichtWechseln) {
+// What the controls show follows the position; the session has applied the rules to it.
+void Eingabebereich::AnwendungsfallRegeln() {
     const auto fall = a_.GetAnwendungsfall();
     const bool einzel = fall == TsAnwendungsfall::afEinzel;
     tbarAnwendungsfall_->button(Ord(fall))->setChecked(true);
-    Zeigen(Feld::BauteilrandLinks, einzel);
-    Zeigen(Feld::BauteilrandRechts, einzel);
-    Zeigen(Feld::Fugenlaenge, !einzel);
-    Zeigen(Feld::Wanddicke, IstWand(fall));
+    for (auto feld : positionsfelder) Zeigen(feld, FeldRelevant(feld, a_));
     grpDornPaarAbstand_->setVisible(IstPaar(fall));
-    Zeigen(Feld::DornPaarAbstand, !cbDornPaarAbstand_->isChecked());
     grpkonstDornabstand_->setVisible(IstReihe(fall));
-    Zeigen(Feld::konstDornabstand, cbkonstDornabstand_->isChecked());
-    a_.cGeometrie.SetRandLinks(einzel);
-    a_.cGeometrie.SetRandRechts(einzel);
     emit reihenSkizzeVerfuegbar(!einzel);
-
-    const auto lastfall = a_.cBelastungDesign.GetBelastungsfall();
     pnlBelastungsfall_->setVisible(!einzel);
     tbarBelastungsfall_->button(Ord(TsBelastungsfall::bfbeliebigeLast))->setVisible(IstReihe(fall));
-    if (einzel) {
-        if (modell_.GetSkizzeAnzeige() == TsSkizzeTyp::stDornReihe)
-            modell_.SetSkizzeAnzeige(TsSkizzeTyp::stAnsicht);
-        if (a_.cErgebnisse.GetErgebnisAnzeige() == TsSkizzeTyp::stDornReihe)
-            a_.cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stAnsicht);
-        LastfallKlick(TsBelastungsfall::bfPunktlast, ansichtWechseln);
-    } else if (IstPaar(fall) && lastfall != TsBelastungsfall::bfKonstanteLast &&
-               lastfall != TsBelastungsfall::bfLinienlast) {
-        LastfallKlick(TsBelastungsfall::bfLinienlast, ansichtWechseln);
-    } else if (IstReihe(fall) && lastfall == TsBelastungsfall::bfPunktlast) {
-        LastfallKlick(TsBelastungsfall::bfLinienlast, ansichtWechseln);
-    } else {
-        LastfallKlick(lastfall, false);
-    }
+    LastpanelRegeln(a_.cBelastungDesign.GetBelastungsfall());
 }
 
-void Eingabebereich::LastfallKlick(TsBelastungsfall fall, bool ansichtWechseln) {
-    a_.cBelastungDesign.SetBelastungsfall(fall);
-    tbarBelastungsfall_->button(Ord(fall))->setChecked(true);
-    LastpanelRegeln(fall);
-    if (!ansichtWechseln) return;
+void Eingabebereich::LastfallKlick(TsBelastungsfall fall) {
+    if (OffenesFeldUebernehmen()) Angenommen(sitzung_.LastfallSetzen(fall));
+    AnwendungsfallRegeln();
     emit eingabeModus();
     emit neuzeichnen();
 }
 
 void Eingabebereich::LastpanelRegeln(TsBelastungsfall fall) {
-    const bool punkt = fall == TsBelastungsfall::bfPunktlast;
-    Zeigen(Feld::Punktlast, punkt);
-    lblQuerkraftverlauf_->setVisible(!punkt);
-    Zeigen(Feld::LinienlastLinks, !punkt);
-    Zeigen(Feld::LinienlastRechts, !punkt);
-    const bool beliebig = fall == TsBelastungsfall::bfbeliebigeLast;
-    const bool anfangFrei = !beliebig;
-    const bool endeFrei = fall == TsBelastungsfall::bfLinienlast;
-    for (auto [wert, frei] :
-         {std::pair{Lastwert::Links, anfangFrei}, std::pair{Lastwert::Rechts, endeFrei}}) {
+    tbarBelastungsfall_->button(Ord(fall))->setChecked(true);
+    lblQuerkraftverlauf_->setVisible(fall != TsBelastungsfall::bfPunktlast);
+    for (auto wert : {Lastwert::Links, Lastwert::Rechts}) {
+        const bool frei = FeldEingebbar(FeldVon(wert), a_);
         Eingabefeld(FeldVon(wert))->setEnabled(frei);
         bemessungsknoepfe_[static_cast<std::size_t>(wert)]->setEnabled(frei);
     }
-    if (beliebig) {
-        FeldAnzeigen(Feld::LinienlastLinks);
-        FeldAnzeigen(Feld::LinienlastRechts);
-    }
 }
 
-void Eingabebereich::KonstanteLastKlick() {
-    Eingabefeld(Feld::LinienlastRechts)->setText(Eingabefeld(Feld::LinienlastLinks)->text());
-    const double wert = FeldWert(Feld::LinienlastLinks, 0);
-    FeldSchreiben(Feld::LinienlastLinks, wert);
-    FeldSchreiben(Feld::LinienlastRechts, wert);
-    LastfallKlick(TsBelastungsfall::bfKonstanteLast, true);
-}
-
-void Eingabebereich::LinienlastKlick() {
-    FeldSchreiben(Feld::LinienlastLinks, FeldWert(Feld::LinienlastLinks, 0));
-    FeldSchreiben(Feld::LinienlastRechts, FeldWert(Feld::LinienlastRechts, 0));
-    LastfallKlick(TsBelastungsfall::bfLinienlast, true);
-}
-
+// Choosing the arbitrary load and editing its points in the dialog is one change.
 void Eingabebereich::BeliebigeLastKlick() {
-    LastfallKlick(TsBelastungsfall::bfbeliebigeLast, true);
+    if (!OffenesFeldUebernehmen()) {
+        AnwendungsfallRegeln();
+        return;
+    }
+    sitzung_.BearbeitungBeginnen();
+    sitzung_.LastfallSetzen(TsBelastungsfall::bfbeliebigeLast);
+    emit eingabeModus();
     emit beliebigeLastBearbeiten();
-    LastfallKlick(TsBelastungsfall::bfbeliebigeLast, true);
+    sitzung_.BearbeitungAbschliessen(tr("beliebige Last").toStdString());
     Aktualisieren();
+    emit neuzeichnen();
 }
 
-// The dialog works on a filled copy of the scratch record, which replaces the record only on OK.
+// The dialog opens with the design value the field holds; a value typed into it is taken first.
 void Eingabebereich::Bemessungswerte(Lastwert wert) {
-    TKLast last = a_.ctmpLast;
-    if (a_.cBelastungCharg.GetGammaf() != 0) last.Setgg(a_.cBelastungCharg.GetGammaf());
-    if (a_.cBelastungCharq.GetGammaf() != 0) last.Setgq(a_.cBelastungCharq.GetGammaf());
-    last.SetGk(LeseLastwert(a_.cBelastungCharg, wert));
-    last.SetQk(LeseLastwert(a_.cBelastungCharq, wert));
-    // A design value equal to one of the characteristic values was typed directly: all of it counts as
-    // variable. The record keeps its design value tied to the characteristic values, so the dialog always
-    // opens with the value OK would store.
-    const double fd = LeseLastwert(a_.cBelastungDesign, wert);
-    if (last.GetGk() == fd || fd == last.GetQk()) {
-        last.SetGk(0);
-        last.SetQk(fd / last.Getgq());
-    }
+    if (!OffenesFeldUebernehmen()) return;
     if (wert == Lastwert::Punkt) {
         bemessungswerte_.SetPunktlast();
     } else {
         bemessungswerte_.SetLinielast();
     }
-    bemessungswerte_.SetLast(last);
+    bemessungswerte_.SetLast(sitzung_.BemessungswerteVorschlag(wert));
     if (bemessungswerte_.exec() != QDialog::Accepted) return;
-    a_.ctmpLast = last = bemessungswerte_.GetLast();
     emit eingabeModus();
-    SetzeLastwert(a_.cBelastungCharg, wert, last.GetGk());
-    SetzeLastwert(a_.cBelastungCharq, wert, last.GetQk());
-    const double bemessungswert = RundeZehntel(last.GetFd());
-    SetzeLastwert(a_.cBelastungDesign, wert, bemessungswert);
-    a_.cBelastungCharg.SetGammaf(last.Getgg());
-    a_.cBelastungCharq.SetGammaf(last.Getgq());
-    auto* eingabe = Eingabefeld(FeldVon(wert));
-    eingabe->setText(ZahlText(bemessungswert, eingabe->text(), umgebung_.Dezimaltrenner()));
-    FeldVerlassen(FeldVon(wert));
+    gueltig_ = Angenommen(sitzung_.BemessungswerteSetzen(wert, bemessungswerte_.GetLast()),
+                          Eingabefeld(FeldVon(wert)));
+    emit neuzeichnen();
 }
 
 void Eingabebereich::BetongueteFuellen(TsLand land) {
@@ -527,18 +466,18 @@ void Eingabebereich::BetongueteFuellen(TsLand land) {
     cboxBetonguete_->setCurrentIndex(std::min(index, cboxBetonguete_->count() - 1));
 }
 
-void Eingabebereich::Aktualisieren() {
+void Eingabebereich::Aktualisieren(bool nurGelesene) {
     {
         const QSignalBlocker sperre(sEditAktAnwendung_);
         sEditAktAnwendung_->setMaximum(modell_.GetAnzAnwendung());
         sEditAktAnwendung_->setValue(modell_.GetAktAnwendung());
     }
-    editPosition_->setText(QString::fromStdString(a_.GetPosition()));
-    {
+    if (const QString name = Q(a_.GetPosition()); name != editPosition_->text()) editPosition_->setText(name);
+    if (const QString name = Q(modell_.cProjektdaten.GetBauvorhaben()); name != editBauvorhaben_->text()) {
         const QSignalBlocker sperre(editBauvorhaben_);
-        editBauvorhaben_->setText(QString::fromStdString(modell_.cProjektdaten.GetBauvorhaben()));
+        editBauvorhaben_->setText(name);
     }
-    for (auto feld : AlleFelder()) FeldAnzeigen(feld);
+    for (auto feld : AlleFelder()) FeldAnzeigen(feld, nurGelesene);
     cbDornPaarAbstand_->setChecked(a_.cGeometrie.GetDornPaarAbstandCalc());
     cbkonstDornabstand_->setChecked(a_.cGeometrie.GetDornAbstandCalc());
     rgBewehrungCalc_->button(Ord(a_.GetBewehrungCalc()))->setChecked(true);
@@ -548,7 +487,7 @@ void Eingabebereich::Aktualisieren() {
         const QSignalBlocker sperre(box);
         box->setCurrentIndex(std::clamp(index, 0, box->count() - 1));
     }
-    AnwendungsfallRegeln(false);
+    AnwendungsfallRegeln();
 }
 
 QString Eingabebereich::PositionsText() const {

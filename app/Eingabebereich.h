@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <array>
 
-#include "app/Eingabefelder.h"
 #include "model/Typen.h"
+#include "sitzung/Eingabe.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -18,25 +18,23 @@ class DesktopUmgebung;
 class Projektsitzung;
 class TfrmCharakteristischeLast;
 class TKAnwendung;
-class TKBelastung;
 class TKModell;
 class Zahlenfeld;
 
-// The input side of the main window: every field and selection control of one position, the rules that
-// show or hide them by application case and load case, and the design-value dialog. All edits go into the
-// working copy; the project model receives only the project name and the sketch choice.
+// The input side of the main window: every field and selection control of one position, shown or hidden as
+// the position's application case and load case have it, and the design-value dialog. Every input goes to
+// the session, which checks and applies it; the area shows what the session then holds.
 class Eingabebereich : public QWidget {
     Q_OBJECT
 public:
-    // Which value of a load a design-value button or double click edits.
-    enum class Lastwert { Punkt, Links, Rechts };
-
     // The session outlives the widget; its model and working copy keep their addresses.
     Eingabebereich(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
                    TfrmCharakteristischeLast& bemessungswerte, QWidget* parent = nullptr);
 
-    // Shows the working copy in every control and applies the visibility and load panel rules.
-    void Aktualisieren();
+    // Shows the working copy in every control and applies the visibility and load panel rules. A field whose
+    // text already says the stored value keeps it as typed; with `nurGelesene`, a field the user is typing in
+    // (or left refused) keeps its text too.
+    void Aktualisieren(bool nurGelesene = false);
     // The country variant decides which seven grade names the grade box offers.
     void BetongueteFuellen(TsLand land);
 
@@ -54,7 +52,6 @@ signals:
     void beliebigeLastBearbeiten();                // the user wants to edit the arbitrary load's points
     void positionGewaehlt(int nummer);             // the user set the position selector
     void positionBenannt(const QString& name);     // the position name is being typed
-    void projektBenannt(const QString& name);      // the project name is being typed
 
 private:
     QWidget* BaueKopf();
@@ -68,21 +65,23 @@ private:
     void VerbindeFelder();
 
     void AnwendungsfallKlick(TsAnwendungsfall fall);
-    void AnwendungsfallRegeln(bool ansichtWechseln);
-    void LastfallKlick(TsBelastungsfall fall, bool ansichtWechseln);
+    void AnwendungsfallRegeln();
+    void LastfallKlick(TsBelastungsfall fall);
     void LastpanelRegeln(TsBelastungsfall fall);
-    void KonstanteLastKlick();
-    void LinienlastKlick();
     void BeliebigeLastKlick();
-    void FeldAnzeigen(::Feld feld);
-    void FeldSchreiben(::Feld feld, double wert);
-    double FeldWert(::Feld feld, double ersatz) const;
+    // A value typed into a field and not yet taken (a tool button takes no focus, a double click leaves
+    // nothing) is taken before the click acts; false when it was refused.
+    bool OffenesFeldUebernehmen();
+    // Shows a refused input's message; with `feld` the focus goes back into it.
+    bool Angenommen(const Eingabeergebnis& ergebnis, QWidget* feld = nullptr);
+    void FeldAnzeigen(::Feld feld, bool nurGelesene);
     void Zeigen(::Feld feld, bool sichtbar);
 
+    Projektsitzung& sitzung_;
     DesktopUmgebung& umgebung_;
     TfrmCharakteristischeLast& bemessungswerte_;
-    TKModell& modell_;
-    TKAnwendung& a_;
+    const TKModell& modell_;
+    const TKAnwendung& a_;
     bool gueltig_ = true;
 
     std::array<Zahlenfeld*, AnzahlFelder> felder_{};

@@ -26,7 +26,7 @@ constexpr int Skizzenbreite = 330;
 constexpr int Skizzenhoehe = 190;
 
 struct Reihentext {
-    const char* position;
+    const char* position;  // the mark after the word "Pos."
     const char* index;
     const char* text;
     int von, bis, schritt;
@@ -34,17 +34,16 @@ struct Reihentext {
     TsPosTyp posTyp;
 };
 constexpr std::array<Reihentext, 5> reihentexte{{
-    {"Pos. A", "sx1",
-     QT_TRANSLATE_NOOP("TfrmBewehrung", "Steckbügel beidseitig als vertikale Aufhängebewehrung"), 2, 8, 2,
-     true, TsPosTyp::ptD},
-    {"Pos. A", "sx2", QT_TRANSLATE_NOOP("TfrmBewehrung", "Steckbügel beidseitig im Durchstanzbereich"), 0, 20,
-     2, true, TsPosTyp::ptA},
-    {"Pos. A", "sy1", QT_TRANSLATE_NOOP("TfrmBewehrung", "Horizontale Randbewehrung, oben und unten"), 2, 20,
-     2, false, TsPosTyp::ptB},
-    {"Pos. A", "sy2",
+    {"A", "sx1", QT_TRANSLATE_NOOP("TfrmBewehrung", "Steckbügel beidseitig als vertikale Aufhängebewehrung"),
+     2, 8, 2, true, TsPosTyp::ptD},
+    {"A", "sx2", QT_TRANSLATE_NOOP("TfrmBewehrung", "Steckbügel beidseitig im Durchstanzbereich"), 0, 20, 2,
+     true, TsPosTyp::ptA},
+    {"A", "sy1", QT_TRANSLATE_NOOP("TfrmBewehrung", "Horizontale Randbewehrung, oben und unten"), 2, 20, 2,
+     false, TsPosTyp::ptB},
+    {"A", "sy2",
      QT_TRANSLATE_NOOP("TfrmBewehrung", "Horizontale Bewehrung parallel zum Rand, oben und unten"), 0, 20, 2,
      true, TsPosTyp::ptB},
-    {"Pos. 1", "", QT_TRANSLATE_NOOP("TfrmBewehrung", "Innenliegender geschlossener Bügel"), 1, 20, 1, false,
+    {"1", "", QT_TRANSLATE_NOOP("TfrmBewehrung", "Innenliegender geschlossener Bügel"), 1, 20, 1, false,
      TsPosTyp::ptNone},
 }};
 constexpr const char* Namen[5] = {"PosD", "PosA", "PosB1", "PosB2", "PosC"};
@@ -106,6 +105,10 @@ TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
     spalte->addStretch(1);
     spalte->addLayout(knoepfe);
     spalte->addWidget(Hinweisleiste());
+    // The longest row captions of a language may need more than the sizes the window keeps to.
+    ensurePolished();
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
+    setMaximumSize(maximumSize().expandedTo(minimumSize()));
     EnterWeiterschalten();
 }
 
@@ -113,9 +116,10 @@ void TfrmBewehrung::BaueReihen(QGridLayout* raster) {
     for (std::size_t i = 0; i < reihen_.size(); ++i) {
         const Reihentext& t = reihentexte[i];
         const int r = static_cast<int>(i);
-        auto* position = new QLabel(QStringLiteral("%1<sub>%2</sub>")
-                                        .arg(QString::fromUtf8(t.position), QString::fromLatin1(t.index)),
-                                    this);
+        auto* position =
+            new QLabel(QStringLiteral("%1 %2<sub>%3</sub>")
+                           .arg(tr("Pos."), QString::fromLatin1(t.position), QString::fromLatin1(t.index)),
+                       this);
         raster->addWidget(position, r, 0);
         raster->addWidget(new QLabel(tr(t.text), this), r, 1);
         auto* anzahl = new QSpinBox(this);
@@ -236,6 +240,7 @@ void TfrmBewehrung::Ok() {
         auswahl_.Weiterbearbeiten();
         return;
     }
+    auswahl_.Abschliessen();
     uebersicht_();
     accept();
 }

@@ -9,10 +9,6 @@
 #include "app/Zahleingabe.h"
 #include "app/Zahlenfeld.h"
 
-double RundeZehntel(double wert) {
-    return std::nearbyint(wert * 10) / 10;
-}
-
 namespace {
 
 QString Symbol(const QString& buchstabe, const QString& index) {
@@ -123,14 +119,20 @@ void TfrmCharakteristischeLast::FelderFuellen() {
     editQk_->setText(Text(std::round(last_.GetQk() * 100) / 100));
     editGammaG_->setText(Text(last_.Getgg()));
     editGammaQ_->setText(Text(last_.Getgq()));
+    gezeigt_ = {editGk_->text(), editQk_->text(), editGammaG_->text(), editGammaQ_->text()};
 }
 
-// The fields are plain text: anything that is not a number counts as 0, without a message.
+// The fields are plain text: anything that is not a number counts as 0, without a message. A field left as
+// it was filled keeps the value it was filled from, which the text shows rounded.
 void TfrmCharakteristischeLast::FelderLesen() {
-    last_.SetGk(LeseZahl(editGk_->text(), 0, trenner_));
-    last_.SetQk(LeseZahl(editQk_->text(), 0, trenner_));
-    last_.Setgg(LeseZahl(editGammaG_->text(), 0, trenner_));
-    last_.Setgq(LeseZahl(editGammaQ_->text(), 0, trenner_));
+    const std::array<std::pair<Zahlenfeld*, void (TKLast::*)(double)>, 4> felder{
+        {{editGk_, &TKLast::SetGk},
+         {editQk_, &TKLast::SetQk},
+         {editGammaG_, &TKLast::Setgg},
+         {editGammaQ_, &TKLast::Setgq}}};
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        if (felder[i].first->text() != gezeigt_[i])
+            (last_.*felder[i].second)(LeseZahl(felder[i].first->text(), 0, trenner_));
 }
 
 void TfrmCharakteristischeLast::ErgebnisseZeigen() {

@@ -2,13 +2,13 @@
 
 #include <QDialog>
 
+#include <array>
+
 #include "model/TKLast.h"
+#include "sitzung/Eingabefelder.h"
 
 class QLabel;
 class Zahlenfeld;
-
-// Rounds a design load to one decimal, halves to the even tenth (12.25 -> 12.2, 12.75 -> 12.8).
-double RundeZehntel(double wert);
 
 // "Eingabe der Bemessungswerte": derives a design load from characteristic permanent and variable loads and
 // their partial factors, for the position's scratch load record.
@@ -19,7 +19,8 @@ public:
 
     void SetPunktlast();
     void SetLinielast();
-    // The values the dialog opens with. It edits a copy; after OK GetLast() holds the edited values.
+    // The values the dialog opens with. It edits a copy; after OK GetLast() holds the edited values, exactly
+    // as given where the user left a field as it was shown.
     void SetLast(const TKLast& last) { last_ = last; }
     const TKLast& GetLast() const { return last_; }
 
@@ -36,6 +37,7 @@ private:
 
     char trenner_;
     TKLast last_;
+    std::array<QString, 4> gezeigt_;  // the texts the fields were filled with
     Zahlenfeld* editGk_;
     Zahlenfeld* editQk_;
     Zahlenfeld* editGammaG_;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -97,6 +98,7 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
     BaueStatusleiste();
     VerbindeEingaben();
     eingabe_->BetongueteFuellen(Arbeitskopie().GetAktLand());
+    Sitzung().FallregelnAnwenden();
     baum_->Positionen(Modell());
     TitelAktualisieren();
     EingabenAktualisieren();
@@ -108,6 +110,10 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
 TfrmHauptMaske::~TfrmHauptMaske() {
     qApp->removeEventFilter(this);
     farbe_.Schreiben(*umgebung_.Einstellungen().Oeffnen());
+    // The input fields go before the session they write to: a field losing the focus as it is deleted
+    // still reports that it was left.
+    disconnect(&adapter_, nullptr, this, nullptr);
+    delete takeCentralWidget();
 }
 
 // The dialogs live as long as the window and are reused.
@@ -257,7 +263,7 @@ void TfrmHauptMaske::BaueBefehle() {
     for (const Befehlseintrag& e : Befehlstabelle()) {
         auto* aktion = new QAction(Befehlstext(e.text), this);
         aktion->setObjectName(QString::fromLatin1(e.name));
-        if (*e.kurz) aktion->setShortcut(QKeySequence(QString::fromLatin1(e.kurz)));
+        if (*e.kurz) aktion->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(e.kurz)));
         if (!e.ausfuehren)
             aktion->setStatusTip(tr("Diese Funktion ist in dieser Programmversion nicht enthalten."));
         connect(aktion, &QAction::triggered, this, [this, befehl = e.befehl] { Ausfuehren(befehl); });
@@ -311,8 +317,7 @@ void TfrmHauptMaske::VerbindeEingaben() {
     connect(eingabe_, &Eingabebereich::positionGewaehlt, this, &TfrmHauptMaske::PositionWaehlen);
     connect(eingabe_, &Eingabebereich::positionBenannt, this,
             [this](const QString& name) { baum_->PositionBenennen(Modell().GetAktAnwendung(), name); });
-    connect(eingabe_, &Eingabebereich::projektBenannt, baum_, &Navigationsbaum::ProjektBenennen);
-    connect(&adapter_, &Sitzungsadapter::geaendert, this, [this] { skizze_->Neuzeichnen(); });
+    connect(&adapter_, &Sitzungsadapter::geaendert, this, &TfrmHauptMaske::SitzungGeaendert);
 }
 
 void TfrmHauptMaske::Ausfuehren(Befehl befehl) {
@@ -348,8 +353,24 @@ bool TfrmHauptMaske::EnterTaste(QObject* objekt, QEvent* event) {
     return true;
 }
 
+// A text field keeps Ctrl+Z for its own typing as long as it has some; then the keys undo the project's
+// changes like the menu does. Ignoring the override lets the window's shortcut take the key.
+bool TfrmHauptMaske::VerlaufTaste(QObject* objekt, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* feld = qobject_cast<QLineEdit*>(objekt);
+    if (!feld || feld->window() != this) return false;
+    const QKeySequence taste(static_cast<QKeyEvent*>(event)->keyCombination());
+    const auto trifft = [&](Befehl befehl) { return Aktion(befehl)->shortcuts().contains(taste); };
+    if ((trifft(Befehl::Rueckgaengig) && !feld->isUndoAvailable()) ||
+        (trifft(Befehl::Wiederherstellen) && !feld->isRedoAvailable())) {
+        event->ignore();
+        return true;
+    }
+    return false;
+}
+
 bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* event) {
-    if (EnterTaste(objekt, event)) return true;
+    if (EnterTaste(objekt, event) || VerlaufTaste(objekt, event)) return true;
     // While the result pages are shown, the window's scroll keys act on them wherever the focus is.
     auto* widget = qobject_cast<QWidget*>(objekt);
     if (event->type() == QEvent::KeyPress && Ansicht() == TsAnsicht::anVorschau && widget &&
@@ -365,11 +386,46 @@ void TfrmHauptMaske::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+void TfrmHauptMaske::SitzungGeaendert(unsigned geaendert) {
+    if (geaendert & Geaendert::Positionen) BaumAktualisieren();
+    if (geaendert & Geaendert::Projektdaten)
+        baum_->ProjektBenennen(QString::fromStdString(Modell().cProjektdaten.GetBauvorhaben()));
+    if (geaendert &
+        (Geaendert::Eingaben | Geaendert::Positionen | Geaendert::Projektdaten | Geaendert::Ergebnisse))
+        eingabe_->Aktualisieren(true);
+    if (geaendert & (Geaendert::Skizze | Geaendert::Ergebnisse)) SkizzenknopfSetzen();
+    // The views follow; choosing a type is for the user and the fill after a design run.
+    if ((geaendert & Geaendert::Ergebnisse) && Ansicht() == TsAnsicht::anUebersicht) {
+        const QSignalBlocker stumm(lvLastErgebnis_);
+        lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
+    }
+    if (geaendert & Geaendert::Ansicht) AnsichtZeigen(Ansicht());
+    TitelAktualisieren();
+    VerlaufAktualisieren();
+    skizze_->Neuzeichnen();
+}
+
+// An unsaved project carries a "*" before its file name.
 void TfrmHauptMaske::TitelAktualisieren() {
     const QString datei = QString::fromStdString(Sitzung().Datei());
     setWindowTitle(
         tr("QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)") +
-        QStringLiteral(": ") + (datei.isEmpty() ? tr("unbenannt") : datei));
+        QStringLiteral(": ") + (Sitzung().Geaendert() ? QStringLiteral("*") : QString()) +
+        (datei.isEmpty() ? tr("unbenannt") : datei));
+}
+
+void TfrmHauptMaske::VerlaufAktualisieren() {
+    const auto setzen = [this](Befehl befehl, bool kann, const std::string& name, const QString& muster) {
+        QAction* aktion = Aktion(befehl);
+        aktion->setEnabled(kann);
+        aktion->setText(
+            kann ? muster.arg(QString::fromStdString(name).replace(QLatin1Char('&'), QStringLiteral("&&")))
+                 : Befehlstext(Eintrag(befehl).text));
+    };
+    setzen(Befehl::Rueckgaengig, Sitzung().KannRueckgaengig(), Sitzung().NameRueckgaengig(),
+           tr("&Rückgängig: %1"));
+    setzen(Befehl::Wiederherstellen, Sitzung().KannWiederherstellen(), Sitzung().NameWiederherstellen(),
+           tr("&Wiederherstellen: %1"));
 }
 
 void TfrmHauptMaske::Melden(const QString& text) {
@@ -382,6 +438,11 @@ void TfrmHauptMaske::DateifehlerMelden(const Dateiergebnis& ergebnis) {
 
 void TfrmHauptMaske::AnsichtEingabeEinstellen(TsAnsicht pAnsicht) {
     Sitzung().AnsichtEinstellen(pAnsicht);
+    AnsichtZeigen(pAnsicht);
+    adapter_.Melden(Geaendert::Skizze);
+}
+
+void TfrmHauptMaske::AnsichtZeigen(TsAnsicht pAnsicht) {
     const bool p = pAnsicht == TsAnsicht::anVorschau;
     for (const Befehlseintrag& e : Befehlstabelle()) Aktion(e.befehl)->setEnabled(Aktiv(e, pAnsicht));
     for (const auto& [befehl, aktion] : skizzenaktionen_)
@@ -396,7 +457,7 @@ void TfrmHauptMaske::AnsichtEingabeEinstellen(TsAnsicht pAnsicht) {
         knoepfe_[befehl]->setEnabled(Aktiv(Eintrag(befehl), pAnsicht));
     pnlErgebnis_->setVisible(pAnsicht == TsAnsicht::anUebersicht);
     memoHinweise_->hide();
-    adapter_.Melden(Sitzungsadapter::Aenderung::Ansicht);
+    VerlaufAktualisieren();
 }
 
 void TfrmHauptMaske::SkizzenknopfSetzen() {
@@ -412,31 +473,22 @@ void TfrmHauptMaske::EingabenAktualisieren() {
 }
 
 void TfrmHauptMaske::Neuzeichnen() {
-    adapter_.Melden(Sitzungsadapter::Aenderung::Eingabe);
+    skizze_->Neuzeichnen();
 }
 
 void TfrmHauptMaske::SkizzeWaehlen(TsSkizzeTyp typ) {
-    Modell().SetSkizzeAnzeige(typ);
-    Arbeitskopie().cErgebnisse.SetErgebnisAnzeige(typ);
-    adapter_.Melden(Sitzungsadapter::Aenderung::Ansicht);
+    Sitzung().SkizzeWaehlen(typ);
 }
 
 void TfrmHauptMaske::ErgebnisUebersichtAnzeigen() {
     lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
-    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
+    skizze_->Neuzeichnen();
 }
 
 void TfrmHauptMaske::DornGewaehlt(TsDorn dorn) {
-    Modell().cEingabeDornDaten.SetDorn(TsDorn::ZAVR45HF, Modell().GetEingabeFugenbreite(),
-                                       Modell().cEingabeGeometrie.GetPlatteDicke());
-    Arbeitskopie().cErgebnisse.SetAktDorn(dorn);
-    auto& ergebnis = Arbeitskopie().cErgebnisse.cDornErgebnis[static_cast<std::size_t>(Ord(dorn))];
-    if (ergebnis.GetAbstandMeldung()) {
-        ergebnis.SetAbstandMeldung(false);
-        if (IstEins(umgebung_.Einstellungen().LeseZahl(QStringLiteral("InfoHinweis5d"), 1)))
-            frmHinweis5d_->exec();
-    }
-    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
+    if (Sitzung().DornWaehlen(dorn).abstandMeldung &&
+        IstEins(umgebung_.Einstellungen().LeseZahl(QStringLiteral("InfoHinweis5d"), 1)))
+        frmHinweis5d_->exec();
 }
 
 void TfrmHauptMaske::OptimalerDorn() {
@@ -444,12 +496,18 @@ void TfrmHauptMaske::OptimalerDorn() {
 }
 
 // The inputs of the current position and the view its calculation state asks for.
-void TfrmHauptMaske::PositionAnzeigen() {
+// The stored positions with the current one as its working copy names it.
+void TfrmHauptMaske::BaumAktualisieren() {
     baum_->Positionen(Modell());
+    baum_->PositionBenennen(Modell().GetAktAnwendung(), QString::fromStdString(Arbeitskopie().GetPosition()));
+}
+
+void TfrmHauptMaske::PositionAnzeigen() {
+    Sitzung().FallregelnAnwenden();
+    BaumAktualisieren();
     EingabenAktualisieren();
     if (Ansicht() == TsAnsicht::anUebersicht) lvLastErgebnis_->ErgebnisUebersichtAnzeigen(Arbeitskopie());
     AnsichtEingabeEinstellen(Ansicht());
-    adapter_.Melden(Sitzungsadapter::Aenderung::Position);
 }
 
 void TfrmHauptMaske::HinweiseAnzeigen(const Berechnung& berechnung) {
@@ -522,7 +580,6 @@ void TfrmHauptMaske::Neu() {
     eingabe_->BetongueteFuellen(Arbeitskopie().GetAktLand());
     TitelAktualisieren();
     PositionAnzeigen();
-    adapter_.Melden(Sitzungsadapter::Aenderung::Projekt);
 }
 
 void TfrmHauptMaske::Oeffnen() {
@@ -546,7 +603,6 @@ bool TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
     Sitzung().PositionZeigen();
     TitelAktualisieren();
     PositionAnzeigen();
-    adapter_.Melden(Sitzungsadapter::Aenderung::Projekt);
     return true;
 }
 
@@ -601,8 +657,18 @@ void TfrmHauptMaske::PositionHinzufuegen() {
     eingabe_->findChild<QWidget*>(QStringLiteral("EditPosition"))->setFocus();
 }
 
+// The session asks for the confirmation, naming the position, and about its entries in the bill.
 void TfrmHauptMaske::PositionLoeschen() {
     if (Sitzung().PositionLoeschen()) PositionAnzeigen();
+}
+
+// The position the step concerns is shown, with the view its results ask for.
+void TfrmHauptMaske::Rueckgaengig() {
+    if (Sitzung().Rueckgaengig()) PositionAnzeigen();
+}
+
+void TfrmHauptMaske::Wiederherstellen() {
+    if (Sitzung().Wiederherstellen()) PositionAnzeigen();
 }
 
 void TfrmHauptMaske::Projektdaten() {

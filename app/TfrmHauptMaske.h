@@ -52,8 +52,8 @@ public:
     ~TfrmHauptMaske() override;
 
     Projektsitzung& Sitzung() { return adapter_.Sitzung(); }
-    TKModell& Modell() { return Sitzung().Modell(); }
-    TKAnwendung& Arbeitskopie() { return Sitzung().Arbeitskopie(); }
+    const TKModell& Modell() const { return adapter_.Sitzung().Modell(); }
+    const TKAnwendung& Arbeitskopie() const { return adapter_.Sitzung().Arbeitskopie(); }
     Eingabebereich& Eingaben() { return *eingabe_; }
     Navigationsbaum& Baum() { return *baum_; }
     // The printer chosen in printer setup, on which the proof is printed.
@@ -90,6 +90,8 @@ public:
     void Projektverwaltung();
     void PositionHinzufuegen();
     void PositionLoeschen();
+    void Rueckgaengig();
+    void Wiederherstellen();
     void Systemeingaben();
     void Projektdaten();
     void BedarfslisteAnzeigen();
@@ -129,7 +131,17 @@ private:
     void VerbindeEingaben();
     QPushButton* Knopf(const char* name, const QString& text, Befehl befehl);
 
+    // What the session changed, shown where it concerns the window.
+    void SitzungGeaendert(unsigned geaendert);
     void TitelAktualisieren();
+    void BaumAktualisieren();
+    // The undo and redo commands name their steps and are enabled only with a step to take.
+    void VerlaufAktualisieren();
+    // The window's side of a view mode.
+    void AnsichtZeigen(TsAnsicht pAnsicht);
+    // Ctrl+Z and its kin go to the project, unless the text field with the focus has typing of its own to
+    // take back.
+    bool VerlaufTaste(QObject* objekt, QEvent* event);
     void PositionAnzeigen();
     void HinweiseAnzeigen(const Berechnung& berechnung);
     std::optional<std::string> SpeicherdateiWaehlen();

@@ -57,7 +57,6 @@ void TfrmHauptMaske::AlsPdf() {
 std::vector<Projektposition> TfrmHauptMaske::ProjektBemessen() {
     const Sanduhr sanduhr;
     const std::vector<Berechnung> berechnungen = Sitzung().AlleBemessen();
-    adapter_.Melden(Sitzungsadapter::Aenderung::Ergebnisse);
     std::vector<Projektposition> positionen;
     for (int nummer = 1; nummer <= static_cast<int>(berechnungen.size()); ++nummer)
         positionen.push_back({Sitzung().Position(nummer), berechnungen[nummer - 1].pruefung.Hinweise});

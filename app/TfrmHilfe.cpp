@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -72,7 +73,10 @@ TfrmHilfe::TfrmHilfe(Hilfe hilfe, QWidget* parent) : QDialog(parent), hilfe_(std
     teiler->addWidget(reiter_);
     teiler->addWidget(seite_);
     teiler->setStretchFactor(1, 3);
-    teiler->setSizes({260, 640});
+    // The contents as wide as their longest title, so no topic is cut short.
+    const int inhaltsbreite =
+        static_cast<const QAbstractItemView*>(inhalt_)->sizeHintForColumn(0) + 2 * inhalt_->frameWidth() + 24;
+    teiler->setSizes({std::max(260, inhaltsbreite), 640});
 
     auto* zurueck = new QPushButton(tr("&Zurück"));
     zurueck->setObjectName(QStringLiteral("btnZurueck"));

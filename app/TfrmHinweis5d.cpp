@@ -4,7 +4,10 @@
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 
 #include "app/Zahleingabe.h"
 
@@ -44,8 +47,13 @@ TfrmHinweis5d::TfrmHinweis5d(Anwendereinstellungen einstellungen, QWidget* paren
     auto* text = new QPlainTextEdit(Hinweistext(), this);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setMinimumSize(text->fontMetrics().horizontalAdvance(QString(92, QLatin1Char('x'))),
-                         text->fontMetrics().lineSpacing() * 21);
+    // Wide enough for the longest line of the language, so that no line ends behind the frame.
+    int breite = text->fontMetrics().horizontalAdvance(QString(92, QLatin1Char('x')));
+    for (const QString& zeile : text->toPlainText().split(QLatin1Char('\n')))
+        breite = std::max(breite, text->fontMetrics().horizontalAdvance(zeile));
+    const int rand = 2 * (text->frameWidth() + qCeil(text->document()->documentMargin())) +
+                     text->verticalScrollBar()->sizeHint().width();
+    text->setMinimumSize(breite + rand, text->fontMetrics().lineSpacing() * 21);
     cbWiederAnzeigen_ = new QCheckBox(tr("Fenster bei jeder Bemessung wieder anzeigen"), this);
     cbWiederAnzeigen_->setObjectName(QStringLiteral("cbWiederAnzeigen"));
     cbWiederAnzeigen_->setChecked(true);

@@ -22,7 +22,7 @@ constexpr int GrenzeBearbeiter = 20;
 constexpr int GrenzeDatum = 15;
 constexpr int GrenzeProjektNr = 15;
 
-QLineEdit* Feld(const char* name, int grenze, QWidget* parent) {
+QLineEdit* Textfeld(const char* name, int grenze, QWidget* parent) {
     auto* feld = new QLineEdit(parent);
     feld->setObjectName(QString::fromLatin1(name));
     feld->setMaxLength(grenze);
@@ -47,14 +47,14 @@ TfrmProjektdaten::TfrmProjektdaten(Projektsitzung& sitzung, std::function<void(c
     : Enterdialog(parent), sitzung_(sitzung), hilfe_(std::move(hilfe)), firmaGrenze_(GrenzeFirma) {
     setObjectName(QStringLiteral("frmProjektdaten"));
     setWindowTitle(tr("Projektdaten"));
-    editBauvorhaben_ = Feld("pdBauvorhaben", GrenzeBauvorhaben, this);
+    editBauvorhaben_ = Textfeld("pdBauvorhaben", GrenzeBauvorhaben, this);
     memoFirma_ = new QPlainTextEdit(this);
     memoFirma_->setObjectName(QStringLiteral("pdFirma"));
     memoFirma_->setTabChangesFocus(true);
     memoFirma_->setFixedHeight(memoFirma_->fontMetrics().lineSpacing() * 5 + 12);
-    editBearbeiter_ = Feld("pdBearbeiter", GrenzeBearbeiter, this);
-    editDatum_ = Feld("pdDatum", GrenzeDatum, this);
-    editProjektNr_ = Feld("pdProjektNr", GrenzeProjektNr, this);
+    editBearbeiter_ = Textfeld("pdBearbeiter", GrenzeBearbeiter, this);
+    editDatum_ = Textfeld("pdDatum", GrenzeDatum, this);
+    editProjektNr_ = Textfeld("pdProjektNr", GrenzeProjektNr, this);
     editBauvorhaben_->setMinimumWidth(editBauvorhaben_->fontMetrics().horizontalAdvance(QString(50, 'x')));
     connect(memoFirma_, &QPlainTextEdit::textChanged, this, &TfrmProjektdaten::FirmaBegrenzen);
 

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "app/Sanduhr.h"
@@ -76,9 +77,11 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektsitzung& sitzung, Anwenderei
     QStringList titel;
     for (const Spalte& s : spalten) titel << tr(s.titel);
     lvProjektinhalte_->setHeaderLabels(titel);
+    // Each column at least as wide as its title in the language of the run.
     for (int i = 0; i < static_cast<int>(spalten.size()); ++i)
         if (spalten[static_cast<std::size_t>(i)].breite > 0)
-            lvProjektinhalte_->setColumnWidth(i, spalten[static_cast<std::size_t>(i)].breite);
+            lvProjektinhalte_->setColumnWidth(i, std::max(spalten[static_cast<std::size_t>(i)].breite,
+                                                          lvProjektinhalte_->header()->sectionSizeHint(i)));
     lvProjektinhalte_->setColumnHidden(0, true);
     lvProjektinhalte_->setMinimumSize(620, 160);
     connect(lvProjektinhalte_, &QTreeWidget::itemSelectionChanged, this,

@@ -30,9 +30,8 @@ TfrmSplash::TfrmSplash(QString programmdatei, Anwendereinstellungen einstellunge
     aussen->addWidget(rahmen);
     auto* spalte = new QVBoxLayout(rahmen);
 
-    auto* imgTitelbild = new QLabel(rahmen);
-    imgTitelbild->setObjectName(QStringLiteral("imgTitelbild"));
-    imgTitelbild->setPixmap(Titelbild(QSize(520, 200)));
+    imgTitelbild_ = new QLabel(rahmen);
+    imgTitelbild_->setObjectName(QStringLiteral("imgTitelbild"));
     lblPrgName_ = new QLabel(rahmen);
     lblPrgName_->setObjectName(QStringLiteral("lblPrgName"));
     QFont gross = lblPrgName_->font();
@@ -59,7 +58,7 @@ TfrmSplash::TfrmSplash(QString programmdatei, Anwendereinstellungen einstellunge
     connect(btnWeiter_, &QPushButton::clicked, this, &QDialog::accept);
     Beschriften();
 
-    spalte->addWidget(imgTitelbild, 0, Qt::AlignHCenter);
+    spalte->addWidget(imgTitelbild_, 0, Qt::AlignHCenter);
     spalte->addWidget(lblPrgName_, 0, Qt::AlignHCenter);
     spalte->addWidget(lblNormen_, 0, Qt::AlignHCenter);
     spalte->addSpacing(10);
@@ -92,6 +91,7 @@ void TfrmSplash::SpracheWaehlen(int index) {
 }
 
 void TfrmSplash::Beschriften() {
+    imgTitelbild_->setPixmap(Titelbild(QSize(520, 200)));  // its words are in the language chosen
     lblPrgName_->setText(tr("QUORVEL®   Doppelschubdorn ZAVR / ZAVRQ"));
     lblNormen_->setText(tr("Bemessung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)"));
     btnWeiter_->setText(tr("ZAVR Programm &starten"));

@@ -36,6 +36,7 @@ private:
     int kennung_ = 0;
     QGroupBox* rgSprache_;
     QButtonGroup* knoepfe_;
+    QLabel* imgTitelbild_;
     QLabel* lblPrgName_;
     QLabel* lblNormen_;
     QPushButton* btnWeiter_;

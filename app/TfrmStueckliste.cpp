@@ -112,7 +112,7 @@ void TfrmStueckliste::BaueListe() {
     QHeaderView* kopf = liste_->header();
     kopf->setStretchLastSection(false);
     kopf->setMinimumSectionSize(0);
-    liste_->setColumnWidth(AktivSpalte, AktivBreite);
+    liste_->setColumnWidth(AktivSpalte, std::max(AktivBreite, kopf->sectionSizeHint(AktivSpalte)));
     for (int i = 1; i < static_cast<int>(Spalten.size()); ++i) {
         if (i <= SichtbareZeilen)
             liste_->setColumnWidth(i, kopf->fontMetrics().horizontalAdvance(titel[i]) + 25);
@@ -266,7 +266,9 @@ void TfrmStueckliste::AnzahlGeaendert(int anzahl) {
 void TfrmStueckliste::SpalteGeaendert(int spalte, int, int neu) {
     if (spalte > SichtbareZeilen || neu == 0) return;
     const Spalte& s = Spalten[static_cast<std::size_t>(spalte)];
-    const int breite = std::clamp(neu, s.minimum, s.maximum);
+    // A title longer than the German one ("aktiv") widens the column's limit with it.
+    const int breite =
+        std::clamp(neu, s.minimum, std::max(s.maximum, liste_->header()->sectionSizeHint(spalte)));
     if (breite != neu) liste_->setColumnWidth(spalte, breite);
 }
 

@@ -159,7 +159,8 @@ QWidget* TfrmTragfaehigkeitstabellen::BaueAuswahl() {
     form->addRow(T(Tabellentexte::Fugenbreite), fuge_);
     form->addRow(T(Tabellentexte::Brandschutz), brandschutz_);
     form->addRow(T(Tabellentexte::Bewehrung), methode_);
-    gruppe->setMaximumWidth(320);
+    // Narrow beside the table, but never narrower than the words of its language.
+    gruppe->setMaximumWidth(std::max(320, gruppe->minimumSizeHint().width()));
     return gruppe;
 }
 

@@ -143,19 +143,23 @@ QWidget* TfrmbeliebigeLast::BaueEingaben() {
 }
 
 void TfrmbeliebigeLast::showEvent(QShowEvent* event) {
-    const TKBelastung& last = sitzung_.Arbeitskopie().cBelastungDesign;
-    gespeichert_ = last;
-    tabelle_.emplace(last, umgebung_.Dezimaltrenner());
+    // Shown again without being closed: what was done so far is kept as a change of its own.
+    if (offen_) sitzung_.BearbeitungAbschliessen(tr("beliebige Last").toStdString());
+    sitzung_.BearbeitungBeginnen();
+    offen_ = true;
+    tabelle_.emplace(sitzung_.Arbeitskopie().cBelastungDesign, umgebung_.Dezimaltrenner());
     TabelleZeigen(0);
     NeuAufbauen();
     Enterdialog::showEvent(event);
 }
 
-// OK keeps the edited points; Cancel and Escape put back a copy of the load as it was.
+// OK keeps the edited points; Cancel and Escape put back the load as it was.
 void TfrmbeliebigeLast::done(int ergebnis) {
-    if (ergebnis != QDialog::Accepted && gespeichert_)
-        sitzung_.Arbeitskopie().cBelastungDesign = *gespeichert_;
-    gespeichert_.reset();
+    if (offen_ && ergebnis == QDialog::Accepted)
+        sitzung_.BearbeitungAbschliessen(tr("beliebige Last").toStdString());
+    else if (offen_)
+        sitzung_.BearbeitungVerwerfen();
+    offen_ = false;
     Enterdialog::done(ergebnis);
 }
 

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/Enterdialog.h"
-#include "model/TKBelastung.h"
 #include "sitzung/Lasttabelle.h"
 
 class QLabel;
@@ -16,7 +15,8 @@ class Zahlenfeld;
 
 // "Eingabe einer beliebig verlaufenden Streckenlast": the value pairs (x in m, q in kN/m) of the working
 // copy's arbitrary design load as a table, with the load diagram. Every change goes through to the design
-// load at once; "Abbrechen" puts back the load as it was when the window opened.
+// load at once; "Abbrechen" puts back the load as it was when the window opened, OK makes the changes one
+// step of the project's history.
 class TfrmbeliebigeLast : public Enterdialog {
     Q_OBJECT
 public:
@@ -43,7 +43,7 @@ private:
     Projektsitzung& sitzung_;
     DesktopUmgebung& umgebung_;
     const TKFarbe& farbe_;
-    std::optional<TKBelastung> gespeichert_;
+    bool offen_ = false;  // a Bearbeitung of the session is open
     std::optional<Lasttabelle> tabelle_;
     QLabel* imgQuerlastverlauf_;
     QTableWidget* sgQuerlastverlauf_;

@@ -8,12 +8,10 @@ class QWidget;
 class Dialogdienst;
 
 // Numeric input of every window: checked when a field is left, read with a fallback, shown compactly.
-// Numbers use the regional decimal separator `trenner` only; under ',' the text "2.5" is not a number.
+// Numbers use the regional decimal separator `trenner` only; under ',' the text "2.5" is not a number. The
+// rules and messages are the session's (sitzung/Eingabefelder.h), which the main window's fields reach
+// through the session itself.
 
-inline const char* const MeldungKleiner =
-    QT_TRANSLATE_NOOP("Zahleingabe", "Der eingegebene Wert ist kleiner als erlaubt!");
-inline const char* const MeldungGroesser =
-    QT_TRANSLATE_NOOP("Zahleingabe", "Der eingegebene Wert ist größer als erlaubt!");
 QString MeldungKeineZahl();
 
 std::optional<double> AlsZahl(const QString& text, char trenner);

@@ -1,5 +1,7 @@
 #include "cli/Argumente.h"
 
+#include "cli/Kommandozeile.h"
+
 std::optional<std::string> Argumente::Wert(const std::string& name) const {
     const auto it = werte.find(name);
     if (it == werte.end()) return std::nullopt;
@@ -23,12 +25,12 @@ Argumente LeseArgumente(const std::vector<std::string>& argumente, const std::se
         } else if (mitWert.contains(name)) {
             if (!wert && i + 1 < argumente.size()) wert = argumente[++i];
             if (!wert || wert->empty()) {
-                a.fehler = name + " braucht einen Wert";
+                a.fehler = Einsetzen(translate("Kommandozeile", "%1 braucht einen Wert"), {name});
                 return a;
             }
             a.werte[name] = *wert;
         } else if (name.starts_with("-") && name != "-") {
-            a.fehler = "unbekannte Option \"" + name + "\"";
+            a.fehler = Einsetzen(translate("Kommandozeile", "unbekannte Option \"%1\""), {name});
             return a;
         } else {
             a.worte.push_back(name);

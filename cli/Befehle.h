@@ -12,6 +12,7 @@ struct Befehl {
 
 int DesignBefehl(const std::vector<std::string>& argumente);
 int DxfBefehl(const std::vector<std::string>& argumente);
+int SetBefehl(const std::vector<std::string>& argumente);
 int SkizzeBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int ReportBefehl(const std::vector<std::string>& argumente);  // only in builds with Qt (ZAVR_SKIZZEN)
 int BillBefehl(const std::vector<std::string>& argumente);    // only in builds with Qt (ZAVR_SKIZZEN)

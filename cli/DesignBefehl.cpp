@@ -6,6 +6,7 @@
 #include "cli/Befehle.h"
 #include "cli/ErgebnisJson.h"
 #include "cli/ErgebnisTabelle.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "model/TKModell.h"
@@ -14,7 +15,8 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli design EINGABE.ZAV [--position N] [--save AUSGABE.ZAV] [--json]\n"
     "\n"
     "Bemisst die Positionen eines Projekts wie der Befehl \"Berechnen\" des Programms: zuerst die Prüfungen\n"
@@ -31,13 +33,13 @@ constexpr const char* Hilfe =
     "  --json              statt der Tabellen ein JSON-Dokument mit allen Ergebnisfeldern je Dorntyp\n"
     "  --help              diese Beschreibung\n"
     "\n"
-    "Zahlen der Tabellen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG),\n"
-    "JSON immer \".\".\n"
+    "Zahlen der Tabellen verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe\n"
+    "`zavr-cli --help`), JSON immer \".\".\n"
     "\n"
     "Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden\n"
     "oder keinen zulässigen Dorn (\"Kein gültiger Dorn gefunden\");\n"
     "2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die\n"
-    "Argumente sind falsch.\n";
+    "Argumente sind falsch.\n");
 
 struct Optionen {
     std::string eingabe;
@@ -58,17 +60,19 @@ Optionen LeseOptionen(const std::vector<std::string>& argumente) {
     o.ausgabe = a.Wert("--save").value_or("");
     if (const auto text = a.Wert("--position")) {
         const auto nummer = Positionsnummer(*text);
-        if (!nummer) o.fehler = "--position braucht eine Positionsnummer ab 1";
+        if (!nummer) o.fehler = translate("Kommandozeile", "--position braucht eine Positionsnummer ab 1");
         o.position = nummer.value_or(0);
     }
-    if (a.worte.size() > 1) o.fehler = "mehr als eine Eingabedatei angegeben";
+    if (a.worte.size() > 1) o.fehler = translate("Kommandozeile", "mehr als eine Eingabedatei angegeben");
     if (!a.worte.empty()) o.eingabe = a.worte.front();
-    if (o.fehler.empty() && !o.hilfe && o.eingabe.empty()) o.fehler = "keine Eingabedatei angegeben";
+    if (o.fehler.empty() && !o.hilfe && o.eingabe.empty())
+        o.fehler = translate("Kommandozeile", "keine Eingabedatei angegeben");
     return o;
 }
 
 std::string Bezeichnung(int nummer, const TKAnwendung& a) {
-    return "Position " + std::to_string(nummer) + " \"" + a.GetPosition() + "\"";
+    return Einsetzen(translate("Kommandozeile", "Position %1 \"%2\""),
+                     {std::to_string(nummer), a.GetPosition()});
 }
 
 void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Dornwahl& wahl,
@@ -78,7 +82,9 @@ void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Dorn
     if (bemessen)
         SchreibeErgebnisTabelle(std::cout, a, wahl, umgebung);
     else
-        std::cout << "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden\n";
+        std::cout << translate("Kommandozeile",
+                               "nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden")
+                  << '\n';
     std::cout << '\n';
 }
 
@@ -94,7 +100,8 @@ bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::
         std::cerr << "zavr-cli design: " << Bezeichnung(nummer, anwendung) << ": "
                   << sitzung.GewaehltText(nummer) << '\n';
     if (o.json)
-        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen, wahl));
+        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen, wahl,
+                                    sitzung.GetUmgebung()));
     else
         SchreibeTabelle(nummer, anwendung, berechnung.bemessen, wahl, sitzung.GetUmgebung());
     return berechnung.bemessen && wahl.Zulaessig();
@@ -105,11 +112,11 @@ bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::
 int DesignBefehl(const std::vector<std::string>& argumente) {
     const Optionen o = LeseOptionen(argumente);
     if (!o.fehler.empty()) {
-        std::cerr << "zavr-cli design: " << o.fehler << "\n\n" << Hilfe;
+        std::cerr << "zavr-cli design: " << o.fehler << "\n\n" << translate("Kommandozeile", Hilfe);
         return ExitDateiFehler;
     }
     if (o.hilfe) {
-        std::cout << Hilfe;
+        std::cout << translate("Kommandozeile", Hilfe);
         return ExitOk;
     }
     KonsolenUmgebung umgebung;
@@ -117,8 +124,7 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     if (!LadeProjekt(sitzung, o.eingabe, "design")) return ExitDateiFehler;
     const int anzahl = sitzung.Modell().GetAnzAnwendung();
     if (o.position > anzahl) {
-        std::cerr << "zavr-cli design: das Projekt hat " << anzahl << " Position(en), nicht " << o.position
-                  << '\n';
+        std::cerr << "zavr-cli design: " << KeinePosition(o.position, anzahl) << '\n';
         return ExitDateiFehler;
     }
 

@@ -4,6 +4,7 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "model/Katalog.h"
@@ -12,7 +13,8 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type \"ZAVR 60 HF\"] -o AUSGABE.dxf\n"
     "       zavr-cli dxf dowel --type \"ZAVRQ 30 HF\" [-o AUSGABE.dxf]\n"
     "       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]\n"
@@ -33,12 +35,18 @@ constexpr const char* Hilfe =
     "Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne "
     "--force)\n"
     "oder die Zeichnung nicht möglich;\n"
-    "2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.\n";
+    "2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.\n");
 
 int Fehler(const std::string& text, int status) {
     std::cerr << "zavr-cli dxf: " << text << '\n';
-    if (status == ExitDateiFehler && text.find("Argument") != std::string::npos) std::cerr << '\n' << Hilfe;
     return status;
+}
+
+// Wrong arguments, followed by the description of the command.
+int Argumentfehler(const std::string& text) {
+    std::cerr << "zavr-cli dxf: " << translate("Kommandozeile", "Argumente: ") << text << "\n\n"
+              << translate("Kommandozeile", Hilfe);
+    return ExitDateiFehler;
 }
 
 // The type named by --type, or `ersatz` without the option; nothing after a message for an unknown name.
@@ -46,20 +54,24 @@ std::optional<TsDorn> GewaehlterDorn(const Argumente& a, std::optional<TsDorn> e
     const auto name = a.Wert("--type");
     if (!name) return ersatz;
     const auto dorn = DornAusName(*name);
-    if (!dorn) std::cerr << "zavr-cli dxf: unbekannter Dorntyp \"" << *name << "\"\n";
+    if (!dorn)
+        std::cerr << "zavr-cli dxf: "
+                  << Einsetzen(translate("Kommandozeile", "unbekannter Dorntyp \"%1\""), {*name}) << '\n';
     return dorn;
 }
 
-std::string StatusText(const TKAnwendung& anwendung, TsDorn dorn) {
-    return Text(TextListe::StatusKurz, anwendung.cErgebnisse.cDornErgebnis[Ord(dorn)].GetStatus());
+std::string StatusText(const TKAnwendung& anwendung, TsDorn dorn, const Umgebung& umgebung) {
+    return Text(TextListe::StatusKurz, anwendung.cErgebnisse.cDornErgebnis[Ord(dorn)].GetStatus(), umgebung);
 }
 
 int Bewehrung(const Argumente& a) {
-    if (a.worte.size() != 2) return Fehler("Argumente: genau eine Eingabedatei angeben", ExitDateiFehler);
+    if (a.worte.size() != 2)
+        return Argumentfehler(translate("Kommandozeile", "genau eine Eingabedatei angeben"));
     const auto ausgabe = a.Wert("--output");
-    if (!ausgabe) return Fehler("Argumente: -o AUSGABE.dxf fehlt", ExitDateiFehler);
+    if (!ausgabe) return Argumentfehler(translate("Kommandozeile", "-o AUSGABE.dxf fehlt"));
     const auto nummer = PositionsOption(a);
-    if (!nummer) return Fehler("Argumente: --position braucht eine Positionsnummer ab 1", ExitDateiFehler);
+    if (!nummer)
+        return Argumentfehler(translate("Kommandozeile", "--position braucht eine Positionsnummer ab 1"));
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
     if (!LadeProjekt(sitzung, a.worte[1], "dxf")) return ExitDateiFehler;
@@ -67,17 +79,23 @@ int Bewehrung(const Argumente& a) {
     if (gewaehlt == 0) return ExitDateiFehler;
     const TKAnwendung& anwendung = sitzung.Position(gewaehlt);
     if (!anwendung.cErgebnisse.GetBerechnet())
-        return Fehler("die Position \"" + anwendung.GetPosition() +
-                          "\" ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen",
-                      ExitPruefungFehlgeschlagen);
+        return Fehler(
+            Einsetzen(translate("Kommandozeile",
+                                "die Position \"%1\" ist nicht bemessen; zuerst zavr-cli design ... "
+                                "--save aufrufen"),
+                      {anwendung.GetPosition()}),
+            ExitPruefungFehlgeschlagen);
     const auto dorn = GewaehlterDorn(a, anwendung.cErgebnisse.GetAktDorn());
     if (!dorn) return ExitDateiFehler;
     if (!sitzung.Zulaessig(gewaehlt, *dorn) && !a.Hat("--force"))
         return Fehler(
-            "Position \"" + anwendung.GetPosition() + "\": " +
-                (a.Hat("--type") ? DornName(*dorn) + " nicht zulässig (" + StatusText(anwendung, *dorn) + ")"
-                                 : sitzung.GewaehltText(gewaehlt)) +
-                "; mit --force wird die Zeichnung mit dem Vermerk \"nicht zulässig\" geschrieben",
+            Einsetzen(translate("Kommandozeile",
+                                "Position \"%1\": %2; mit --force wird die Zeichnung mit dem "
+                                "Vermerk \"nicht zulässig\" geschrieben"),
+                      {anwendung.GetPosition(),
+                       a.Hat("--type") ? Einsetzen(translate("Kommandozeile", "%1 nicht zulässig (%2)"),
+                                                   {DornName(*dorn), StatusText(anwendung, *dorn, umgebung)})
+                                       : sitzung.GewaehltText(gewaehlt)}),
             ExitPruefungFehlgeschlagen);
     const Dateiergebnis ergebnis = sitzung.BewehrungDxf(gewaehlt, *dorn, *ausgabe);
     if (!ergebnis)
@@ -86,11 +104,12 @@ int Bewehrung(const Argumente& a) {
 }
 
 int Dorn(const Argumente& a) {
-    if (a.worte.size() != 1) return Fehler("Argumente: dowel erwartet keine Eingabedatei", ExitDateiFehler);
-    if (!a.Hat("--type")) return Fehler("Argumente: --type fehlt", ExitDateiFehler);
+    if (a.worte.size() != 1)
+        return Argumentfehler(translate("Kommandozeile", "dowel erwartet keine Eingabedatei"));
+    if (!a.Hat("--type")) return Argumentfehler(translate("Kommandozeile", "--type fehlt"));
     const auto dorn = GewaehlterDorn(a, std::nullopt);
     if (!dorn) return ExitDateiFehler;
-    StandardUmgebung umgebung;
+    KonsolenUmgebung umgebung;
     const Projektsitzung sitzung(umgebung);
     const Dateiergebnis ergebnis = sitzung.DornDxf(*dorn, a.Wert("--output").value_or(DornDxfDatei(*dorn)));
     return ergebnis ? ExitOk : Fehler(ergebnis.grund, ExitDateiFehler);
@@ -101,9 +120,9 @@ int Dorn(const Argumente& a) {
 int DxfBefehl(const std::vector<std::string>& argumente) {
     const Argumente a = LeseArgumente(argumente, {"--position", "--type", "--output", "--size"},
                                       {"--help", "--force"}, {{"-o", "--output"}, {"-h", "--help"}});
-    if (!a.fehler.empty()) return Fehler("Argumente: " + a.fehler, ExitDateiFehler);
+    if (!a.fehler.empty()) return Argumentfehler(a.fehler);
     if (a.Hat("--help")) {
-        std::cout << Hilfe;
+        std::cout << translate("Kommandozeile", Hilfe);
         return ExitOk;
     }
     const std::string art = a.worte.empty() ? "" : a.worte.front();
@@ -112,5 +131,5 @@ int DxfBefehl(const std::vector<std::string>& argumente) {
 #ifdef ZAVR_SKIZZEN
     if (art == "render") return DxfRender(a);
 #endif
-    return Fehler("Argumente: reinforcement, dowel oder render angeben", ExitDateiFehler);
+    return Argumentfehler(translate("Kommandozeile", "reinforcement, dowel oder render angeben"));
 }

@@ -4,9 +4,10 @@
 
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
+#include "cli/Kommandozeile.h"
+#include "cli/KonsolenUmgebung.h"
 #include "dxf/DXF_Messages.h"
 #include "dxf/DXF_Object.h"
-#include "model/Umgebung.h"
 #include "output/DxfLeinwand.h"
 #include "output/Skizzenbild.h"
 #include "sitzung/Projektsitzung.h"
@@ -17,19 +18,20 @@ int DxfRender(const Argumente& a) {
         std::cerr << "zavr-cli dxf render: " << text << '\n';
         return ExitDateiFehler;
     };
-    if (a.worte.size() != 2) return fehler("genau eine DXF-Datei angeben");
+    if (a.worte.size() != 2) return fehler(translate("Kommandozeile", "genau eine DXF-Datei angeben"));
     const auto ausgabe = a.Wert("--output");
-    if (!ausgabe) return fehler("-o AUSGABE.png|.svg|.pdf fehlt");
+    if (!ausgabe) return fehler(translate("Kommandozeile", "-o AUSGABE.png|.svg|.pdf fehlt"));
     QString formatfehler;
     const auto format = FormatWaehlen(Ausgabe::DxfBild, QFile::decodeName(ausgabe->c_str()), formatfehler);
     if (!format) return fehler(formatfehler.toStdString());
     int pixel = 1000;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
-        if (!p || *p < 50 || *p > 10000) return fehler("--size braucht eine Pixelzahl von 50 bis 10000");
+        if (!p || *p < 50 || *p > 10000)
+            return fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 10000"));
         pixel = *p;
     }
-    StandardUmgebung umgebung;
+    KonsolenUmgebung umgebung;
     const Projektsitzung sitzung(umgebung);
     DXF_Message_Log meldungen;
     DXF_Object zeichnung;

@@ -21,9 +21,9 @@ void Anordnung(Json& j, const TKDornErgebnis& e) {
     j["TDornNotwendig"] = std::move(notwendig);
 }
 
-void Ergebnis(Json& j, const TKDornErgebnis& e) {
+void Ergebnis(Json& j, const TKDornErgebnis& e, const Umgebung& umgebung) {
     j["TStatus"] = e.GetStatus();
-    j["Status"] = Text(TextListe::StatusKurz, e.GetStatus());
+    j["Status"] = Text(TextListe::StatusKurz, e.GetStatus(), umgebung);
     j["cFehler"] = e.cFehler.GetMeldungen();
     j["cWarnungen"] = e.cWarnungen.GetMeldungen();
     Anordnung(j, e);
@@ -74,14 +74,14 @@ void Bewehrung(Json& j, const TKDornDaten& d) {
     j["TEinflussPosB"] = d.GetEinflussPosB();
 }
 
-Json Dorne(const TKErgebnisse& ergebnisse) {
+Json Dorne(const TKErgebnisse& ergebnisse, const Umgebung& umgebung) {
     Json dorne = Json::array();
     for (const TsDorn dorn : Katalog().Typen()) {
         Json j;
         j["TDorn"] = Dateinummer(dorn);  // the number that stands for the type in project files
         j["Name"] = DornName(dorn);
         j["TAnzDorn"] = ergebnisse.GetAnzDorn(dorn);
-        Ergebnis(j, ergebnisse.cDornErgebnis[Ord(dorn)]);
+        Ergebnis(j, ergebnisse.cDornErgebnis[Ord(dorn)], umgebung);
         Bewehrung(j, ergebnisse.cDornDaten[Ord(dorn)]);
         dorne.push_back(std::move(j));
     }
@@ -105,7 +105,7 @@ const char* Auswahlname(Wahlzustand zustand) {
 }  // namespace
 
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, const Vorpruefung& pruefung,
-                                    bool berechnet, const Dornwahl& wahl) {
+                                    bool berechnet, const Dornwahl& wahl, const Umgebung& umgebung) {
     Json j;
     j["Position"] = nummer;
     j["TPosition"] = anwendung.GetPosition();
@@ -120,6 +120,6 @@ nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, co
     j["Zulaessig"] = wahl.Zulaessig();
     j["Auswahl"] = Auswahlname(wahl.zustand);
     j["Manschette"] = anwendung.GetManschette();
-    j["Dorne"] = Dorne(ergebnisse);
+    j["Dorne"] = Dorne(ergebnisse, umgebung);
     return j;
 }

@@ -6,6 +6,7 @@
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Texte.h"
+#include "model/Umgebung.h"
 #include "sitzung/Ergebniszeilen.h"
 
 namespace {
@@ -36,7 +37,7 @@ void SchreibeErgebnisTabelle(std::ostream& aus, const TKAnwendung& anwendung, co
         aus << DornwahlText(wahl, umgebung) << '\n';
         return;
     }
-    aus << "Gewählter Dorn: " << DornwahlText(wahl, umgebung);
+    aus << umgebung.translate("Kommandozeile", "Gewählter Dorn: ") << DornwahlText(wahl, umgebung);
     if (const std::string manschette = anwendung.GetManschette(); wahl.Zulaessig() && !manschette.empty())
         aus << "  +  " << manschette;
     aus << '\n';

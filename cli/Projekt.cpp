@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/Kommandozeile.h"
 #include "sitzung/Projektsitzung.h"
 
 bool LadeProjekt(Projektsitzung& sitzung, const std::string& pfad, const std::string& befehl) {
@@ -11,12 +12,17 @@ bool LadeProjekt(Projektsitzung& sitzung, const std::string& pfad, const std::st
     return ergebnis.ok;
 }
 
+std::string KeinePosition(int nummer, int anzahl) {
+    return Einsetzen(
+        translate("Kommandozeile", "Position %1 gibt es nicht; die letzte Position des Projekts ist %2"),
+        {std::to_string(nummer), std::to_string(anzahl)});
+}
+
 int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string& befehl) {
     const int anzahl = sitzung.Modell().GetAnzAnwendung();
     if (nummer == 0) nummer = sitzung.Modell().GetAktAnwendung();
     if (nummer < 1 || nummer > anzahl) {
-        std::cerr << "zavr-cli " << befehl << ": das Projekt hat " << anzahl << " Position(en), nicht "
-                  << nummer << '\n';
+        std::cerr << "zavr-cli " << befehl << ": " << KeinePosition(nummer, anzahl) << '\n';
         return 0;
     }
     return nummer;
@@ -25,6 +31,9 @@ int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string&
 void MeldePruefung(const std::string& vorsatz, const Berechnung& berechnung) {
     for (const std::string& hinweis : berechnung.pruefung.Hinweise) std::cerr << vorsatz << hinweis << '\n';
     if (berechnung.bemessen && berechnung.pruefung.KonstanterAbstandFrage)
-        std::cerr << vorsatz << "Warnung: " << HinweisKonstanterAbstand
-                  << " Die Bemessung wird trotzdem durchgeführt.\n";
+        std::cerr << vorsatz
+                  << Einsetzen(
+                         translate("Kommandozeile", "Warnung: %1 Die Bemessung wird trotzdem durchgeführt."),
+                         {translate("Vorpruefung", HinweisKonstanterAbstand)})
+                  << '\n';
 }

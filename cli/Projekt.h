@@ -9,6 +9,9 @@ struct Berechnung;
 // name (a foreign file is reported once, by the reader).
 bool LadeProjekt(Projektsitzung& sitzung, const std::string& pfad, const std::string& befehl);
 
+// "Position 7 gibt es nicht; …" for a number beyond the last of `anzahl` positions.
+std::string KeinePosition(int nummer, int anzahl);
+
 // Position `nummer` (1-based; 0: the project's current position), or 0 after a message.
 int WaehlePosition(const Projektsitzung& sitzung, int nummer, const std::string& befehl);
 

@@ -5,6 +5,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Befehlsanfang.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Nachweisausgabe.h"
@@ -15,7 +16,8 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png\n"
     "       zavr-cli report EINGABE.ZAV --all -o AUSGABE.pdf\n"
     "\n"
@@ -29,11 +31,11 @@ constexpr const char* Hilfe =
     "  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp\n"
     "                 das Bild der ersten Seite (96 dpi)\n"
     "\n"
-    "Zahlen verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG).\n"
+    "Texte und Zahlen folgen der Sprache und dem Dezimaltrenner des Aufrufs (siehe `zavr-cli --help`).\n"
     "\n"
     "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (mit --all ist das\n"
     "Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
-    "sind falsch.\n";
+    "sind falsch.\n");
 
 int Fehler(const std::string& text) {
     return Befehlsfehler("report", text);
@@ -47,7 +49,10 @@ int Projekt(Projektsitzung& sitzung, const std::string& ausgabe, Ausgabeformat f
     bool bestanden = true;
     for (int nummer = 1; nummer <= static_cast<int>(berechnungen.size()); ++nummer) {
         const Berechnung& b = berechnungen[static_cast<std::size_t>(nummer - 1)];
-        MeldePruefung("zavr-cli report: Position " + std::to_string(nummer) + ": ", b);
+        MeldePruefung("zavr-cli report: " +
+                          Einsetzen(translate("Kommandozeile", "Position %1"), {std::to_string(nummer)}) +
+                          ": ",
+                      b);
         bestanden = bestanden && b.bemessen;
         positionen.push_back({sitzung.Position(nummer), b.pruefung.Hinweise});
     }
@@ -66,13 +71,14 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
                                       {{"-o", "--output"}, {"-h", "--help"}});
     if (const auto ende = Befehlsanfang(a, "report", Hilfe)) return *ende;
     const auto ausgabe = a.Wert("--output");
-    if (!ausgabe) return Fehler("-o ist nötig");
+    if (!ausgabe) return Fehler(translate("Kommandozeile", "-o ist nötig"));
     const auto position = PositionsOption(a);
-    if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
+    if (!position) return Fehler(translate("Kommandozeile", "--position braucht eine Positionsnummer ab 1"));
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
-    if (a.Hat("--all") && a.Wert("--position")) return Fehler("--all und --position schließen sich aus");
+    if (a.Hat("--all") && a.Wert("--position"))
+        return Fehler(translate("Kommandozeile", "--all und --position schließen sich aus"));
     QString formatfehler;
     const auto format = FormatWaehlen(a.Hat("--all") ? Ausgabe::Projektnachweis : Ausgabe::Nachweis,
                                       QFile::decodeName(ausgabe->c_str()), formatfehler);

@@ -8,6 +8,7 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Befehlsanfang.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "cli/Projekt.h"
 #include "output/Skizzenbild.h"
@@ -16,31 +17,39 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o "
     "AUSGABE.png|.svg|.jpg\n"
     "\n"
     "Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.\n"
     "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
-    "  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen)\n"
+    "  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);\n"
+    "                 ebenso die englischen Namen elevation, plan, section, row, input und all\n"
     "  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)\n"
     "  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)\n"
     "\n"
     "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
-    "sind falsch.\n";
+    "sind falsch.\n");
 
-// The names of --view and the sketches they draw.
+// The names of --view and the sketches they draw, in German and in English.
 struct Ansichtsname {
     std::string_view name;
     TsSkizzeTyp typ;
     bool alleVier;
 };
-constexpr std::array<Ansichtsname, 6> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsicht, false},
-                                                 {"draufsicht", TsSkizzeTyp::stDraufsicht, false},
-                                                 {"schnitt", TsSkizzeTyp::stSchnitt, false},
-                                                 {"reihe", TsSkizzeTyp::stDornReihe, false},
-                                                 {"eingabe", TsSkizzeTyp::stEingabe, false},
-                                                 {"alle", TsSkizzeTyp::stAnsicht, true}}};
+constexpr std::array<Ansichtsname, 12> Ansichten{{{"ansicht", TsSkizzeTyp::stAnsicht, false},
+                                                  {"draufsicht", TsSkizzeTyp::stDraufsicht, false},
+                                                  {"schnitt", TsSkizzeTyp::stSchnitt, false},
+                                                  {"reihe", TsSkizzeTyp::stDornReihe, false},
+                                                  {"eingabe", TsSkizzeTyp::stEingabe, false},
+                                                  {"alle", TsSkizzeTyp::stAnsicht, true},
+                                                  {"elevation", TsSkizzeTyp::stAnsicht, false},
+                                                  {"plan", TsSkizzeTyp::stDraufsicht, false},
+                                                  {"section", TsSkizzeTyp::stSchnitt, false},
+                                                  {"row", TsSkizzeTyp::stDornReihe, false},
+                                                  {"input", TsSkizzeTyp::stEingabe, false},
+                                                  {"all", TsSkizzeTyp::stAnsicht, true}}};
 
 int Fehler(const std::string& text) {
     return Befehlsfehler("sketch", text);
@@ -54,22 +63,25 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     if (const auto ende = Befehlsanfang(a, "sketch", Hilfe)) return *ende;
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
-    if (!ansicht || !ausgabe) return Fehler("--view und -o sind nötig");
+    if (!ansicht || !ausgabe) return Fehler(translate("Kommandozeile", "--view und -o sind nötig"));
     QString formatfehler;
     const auto format = FormatWaehlen(Ausgabe::Skizze, QFile::decodeName(ausgabe->c_str()), formatfehler);
     if (!format) return Fehler(formatfehler.toStdString());
     const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
                                    [&](const Ansichtsname& name) { return name.name == *ansicht; });
     if (wahl == Ansichten.end())
-        return Fehler("unbekannte Ansicht '" + *ansicht +
-                      "' (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)");
+        return Fehler(Einsetzen(
+            translate("Kommandozeile",
+                      "unbekannte Ansicht '%1' (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)"),
+            {*ansicht}));
     const auto position = PositionsOption(a);
-    if (!position) return Fehler("--position braucht eine Positionsnummer ab 1");
+    if (!position) return Fehler(translate("Kommandozeile", "--position braucht eine Positionsnummer ab 1"));
     int nummer = *position;
     int seite = wahl->alleVier ? 1000 : 500;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
-        if (!p || *p < 50 || *p > 10000) return Fehler("--size braucht eine Pixelzahl von 50 bis 10000");
+        if (!p || *p < 50 || *p > 10000)
+            return Fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 10000"));
         seite = *p;
     }
 
@@ -85,5 +97,6 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const QString fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), *format, auftrag);
     return fehler.isEmpty()
                ? ExitOk
-               : Fehler("Bild konnte nicht geschrieben werden: " + *ausgabe + ": " + fehler.toStdString());
+               : Fehler(Einsetzen(translate("Kommandozeile", "Bild konnte nicht geschrieben werden: %1: %2"),
+                                  {*ausgabe, fehler.toStdString()}));
 }

@@ -10,8 +10,10 @@
 #include "cli/Argumente.h"
 #include "cli/Befehle.h"
 #include "cli/Befehlsanfang.h"
+#include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
 #include "model/Katalog.h"
+#include "model/TKAnwendung.h"
 #include "model/Texte.h"
 #include "model/Zahlentext.h"
 #include "output/Seitenkopf.h"
@@ -21,7 +23,8 @@
 
 namespace {
 
-constexpr const char* Hilfe =
+constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
+    "Kommandozeile",
     "Aufruf: zavr-cli table [--types TYPEN] [--grades GÜTEN] [--h VON:BIS[:SCHRITT]] [--joint BREITEN]\n"
     "                       [--fire none|F90] [--reinforcement standard|optimal] -o AUSGABE.csv|.pdf|.json\n"
     "\n"
@@ -43,10 +46,10 @@ constexpr const char* Hilfe =
     "  -o DATEI             .csv eine Zeile je Zelle (Windows-1252, CR LF, \";\" als Trenner); .pdf je\n"
     "                       Dorntyp ein Tabellenblock mit Seitenrahmen; .json alle Zellen\n"
     "\n"
-    "Zahlen in CSV und PDF verwenden den Dezimaltrenner der Ländereinstellung (LC_ALL, LC_NUMERIC, LANG),\n"
-    "JSON immer \".\"; JSON gibt Längen in mm.\n"
+    "Zahlen in CSV und PDF verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe\n"
+    "`zavr-cli --help`), JSON immer \".\"; JSON gibt Längen in mm.\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argumente sind falsch.\n";
+    "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argumente sind falsch.\n");
 
 using Json = nlohmann::ordered_json;
 
@@ -69,12 +72,12 @@ std::optional<std::vector<T>> LeseListe(const std::string& text, F lesen, std::s
     for (const std::string& teil : Liste(text)) {
         const std::optional<T> wert = lesen(teil);
         if (!wert) {
-            fehler = "unbekannt: \"" + teil + "\"";
+            fehler = Einsetzen(translate("Kommandozeile", "unbekannt: \"%1\""), {teil});
             return std::nullopt;
         }
         werte.push_back(*wert);
     }
-    if (werte.empty()) fehler = "leere Liste";
+    if (werte.empty()) fehler = translate("Kommandozeile", "leere Liste");
     return werte.empty() ? std::nullopt : std::optional(werte);
 }
 
@@ -126,7 +129,9 @@ bool LeseDicken(const std::string& text, Tabellenauswahl& auswahl) {
 std::optional<Tabellenauswahl> Auswahl(const Argumente& a, std::string& fehler) {
     Tabellenauswahl auswahl;
     for (const TsDorn dorn : Katalog().Typen()) auswahl.dorne.push_back(dorn);
-    for (int g = 0; g < 7; ++g) auswahl.gueten.push_back(static_cast<TsBetonguete>(g));
+    // The seven grades the input window offers in the language of the run (Polish: with the old classes).
+    const int erste = LandAusSprache(static_cast<unsigned long>(Sprache().kennung)) == TsLand::plk ? 7 : 0;
+    for (int g = erste; g < erste + 7; ++g) auswahl.gueten.push_back(static_cast<TsBetonguete>(g));
     const auto lesen = [&](const char* option, auto& ziel, auto leser) {
         const auto text = a.Wert(option);
         if (!text || !fehler.empty()) return;
@@ -141,16 +146,18 @@ std::optional<Tabellenauswahl> Auswahl(const Argumente& a, std::string& fehler) 
     lesen("--reinforcement", auswahl.methoden, Methode);
     if (!fehler.empty()) return std::nullopt;
     if (const auto h = a.Wert("--h"); h && !LeseDicken(*h, auswahl)) {
-        fehler = "--h braucht VON:BIS oder VON:BIS:SCHRITT in cm, VON ≤ BIS, alle größer als 0";
+        fehler = translate("Kommandozeile",
+                           "--h braucht VON:BIS oder VON:BIS:SCHRITT in cm, VON ≤ BIS, alle größer als 0");
         return std::nullopt;
     }
     if (AnzahlPunkte(auswahl) > MaxTabellenpunkte) {
-        fehler = "mehr als " + std::to_string(MaxTabellenpunkte) +
-                 " Tabellenwerte; bitte die Auswahl einschränken";
+        fehler =
+            Einsetzen(translate("Kommandozeile", "mehr als %1 Tabellenwerte; bitte die Auswahl einschränken"),
+                      {std::to_string(MaxTabellenpunkte)});
         return std::nullopt;
     }
     if (AnzahlPunkte(auswahl) == 0) {
-        fehler = "die Auswahl enthält keine Tabellenwerte";
+        fehler = translate("Kommandozeile", "die Auswahl enthält keine Tabellenwerte");
         return std::nullopt;
     }
     return auswahl;
@@ -212,12 +219,14 @@ int TableBefehl(const std::vector<std::string>& argumente) {
         {"--help"}, {{"-o", "--output"}, {"-h", "--help"}});
     if (!a.fehler.empty()) return Fehler(a.fehler);
     if (a.Hat("--help")) {
-        std::cout << Hilfe;
+        std::cout << translate("Kommandozeile", Hilfe);
         return ExitOk;
     }
-    if (!a.worte.empty()) return Fehler("unerwartetes Argument \"" + a.worte.front() + "\"");
+    if (!a.worte.empty())
+        return Fehler(
+            Einsetzen(translate("Kommandozeile", "unerwartetes Argument \"%1\""), {a.worte.front()}));
     const auto ausgabe = a.Wert("--output");
-    if (!ausgabe) return Fehler("-o ist nötig");
+    if (!ausgabe) return Fehler(translate("Kommandozeile", "-o ist nötig"));
     std::string fehler;
     const std::optional<Tabellenauswahl> auswahl = Auswahl(a, fehler);
     if (!auswahl) return Fehler(fehler);

@@ -35,3 +35,11 @@ function(zavr_sprachmodule programm)
   add_custom_target(${programm}_sprachmodule ALL DEPENDS ${module})
   add_dependencies(${programm} ${programm}_sprachmodule)
 endfunction()
+
+# The command-line tool carries the compiled catalogues inside itself (resources :/sprachen/zavr_<de|en|pl>.qm),
+# so an installed or copied zavr-cli speaks every language without the modules beside the window's program.
+function(zavr_kataloge_einbetten programm)
+  qt_add_lrelease(${programm} TS_FILES ${ZAVR_KATALOGE} QM_FILES_OUTPUT_VARIABLE qm_dateien)
+  qt_add_resources(${programm} ${programm}_kataloge PREFIX /sprachen BASE ${CMAKE_CURRENT_BINARY_DIR}
+                   FILES ${qm_dateien})
+endfunction()

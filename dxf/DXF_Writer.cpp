@@ -23,9 +23,10 @@ void DXF_Writer::write_file() {
 }
 
 bool DXF_Writer::write_comment() {
-    IO_Chan.write_string(999, "ZAVR Bemessung - DXF-Ausgabe");
-    IO_Chan.write_string(999, "Bauseitige Bewehrung und Dornzeichnungen");
-    IO_Chan.write_string(999, "Erzeugt mit dem ZAVR-Bemessungsprogramm");
+    // Names only, so a drawing of any language carries no words of another.
+    IO_Chan.write_string(999, "ZAVR");
+    IO_Chan.write_string(999, "QUORVEL GmbH");
+    IO_Chan.write_string(999, "Musterstadt");
     return true;
 }
 

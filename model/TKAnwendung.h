@@ -51,6 +51,9 @@ public:
     TKGeometrie cGeometrie;
     TKErgebnisse cErgebnisse;
 
+    // Equal when every value is equal; the session compares before and after an edit.
+    bool operator==(const TKAnwendung&) const = default;
+
 private:
     TKAnwendung(TsLand pLand, TsMaxDornabstand pMaxDornabstand);
 

@@ -50,6 +50,8 @@ public:
     // after it are dropped. The total load is deliberately left as it was.
     void PruefeFugenlaenge(double pFugenlaenge);
 
+    bool operator==(const TKBelastung&) const = default;
+
 private:
     void KopiereWerte(const TKBelastung& pBelastung, double pFaktor);
     void BerechneGesamtLast();

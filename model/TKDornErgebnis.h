@@ -84,6 +84,8 @@ public:
     TKMeldungen cFehler;     // status codes 1 to 9
     TKMeldungen cWarnungen;  // warning codes
 
+    bool operator==(const TKDornErgebnis&) const = default;
+
 private:
     void BestimmeVRdzul();
 

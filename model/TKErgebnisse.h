@@ -32,6 +32,8 @@ public:
     std::vector<TKDornDaten> cDornDaten;
     std::vector<TKDornErgebnis> cDornErgebnis;
 
+    bool operator==(const TKErgebnisse&) const = default;
+
 private:
     TsDorn TAktDorn = TsDorn::ZAVR120HF;
     bool TBerechnet = false;

@@ -38,6 +38,8 @@ public:
     bool GetDornAbstandCalc() const { return TDornAbstandCalc; }
     void SetDornAbstandCalc(bool v) { TDornAbstandCalc = v; }
 
+    bool operator==(const TKGeometrie&) const = default;
+
 private:
     void FrontdeckungAnpassen();
 

@@ -14,6 +14,8 @@ public:
     double Getgq() const { return Tgq; }
     void Setgq(double v);
 
+    bool operator==(const TKLast&) const = default;
+
 private:
     void BerechneFd();
 

@@ -10,6 +10,8 @@ public:
     void Reset() { TMeldungen.clear(); }
     const std::vector<std::uint16_t>& GetMeldungen() const { return TMeldungen; }
 
+    bool operator==(const TKMeldungen&) const = default;
+
 private:
     std::vector<std::uint16_t> TMeldungen;
 };

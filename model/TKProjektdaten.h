@@ -21,6 +21,8 @@ public:
     const std::string& GetProjektNr() const { return TProjektNr; }
     void SetProjektNr(const std::string& v) { TProjektNr = v; }
 
+    bool operator==(const TKProjektdaten&) const = default;
+
 private:
     std::string TBauvorhaben;
     std::vector<std::string> TFirma;

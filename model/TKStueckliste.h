@@ -21,6 +21,8 @@ public:
     void RemoveEintrag(int pNr);
     void ResetEintraege() { TEintrag.clear(); }
 
+    bool operator==(const TKStueckliste&) const = default;
+
 private:
     bool GueltigeNr(int pNr) const { return pNr >= 1 && pNr <= GetCountEintraege(); }
 

@@ -13,9 +13,25 @@ std::string StandardUmgebung::HeuteKurz() const {
     return text;
 }
 
-void StandardUmgebung::Meldung(const std::string& text) { meldungen.push_back(text); }
+void StandardUmgebung::Meldung(const std::string& text) {
+    meldungen.push_back(text);
+}
 
-std::string Umgebung::translate(const char*, const char* text) const { return text; }
+std::string Umgebung::translate(const char*, const char* text) const {
+    return text;
+}
+
+std::string Umgebung::translate(const char*, const char* text, const char*, int anzahl) const {
+    return MitAnzahl(text, anzahl);
+}
+
+std::string MitAnzahl(std::string text, int anzahl) {
+    const std::string zahl = std::to_string(anzahl);
+    for (auto stelle = text.find("%n"); stelle != std::string::npos;
+         stelle = text.find("%n", stelle + zahl.size()))
+        text.replace(stelle, 2, zahl);
+    return text;
+}
 
 Antwort StandardUmgebung::Frage(const std::string& text, bool) {
     fragen.push_back(text);

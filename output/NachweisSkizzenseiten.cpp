@@ -88,8 +88,9 @@ void Berechnungsnachweis::Bewehrungsuebersicht(Seitenmaler& seite, double x, dou
     const double abstand = 0.3;
     const double xMarke = x + std::max({4.0, seite.Breite(aufhaengung) + abstand,
                                         seite.Breite(laengs) + abstand, seite.Breite(buegel) + abstand});
-    const double xAnzahl =
-        xMarke + std::max(2.0, seite.Breite("Pos. A") + seite.KleinBreite("sx,1") + abstand);
+    const QString pos = Nachweis::tr("Pos.");
+    const QString marke = pos + QStringLiteral(" A");
+    const double xAnzahl = xMarke + std::max(2.0, seite.Breite(marke) + seite.KleinBreite("sx,1") + abstand);
     auto position = [&](const QString& gruppe, const QString& marke, const QString& index, int anzahl,
                         int durchmesser) {
         seite.Text(x, zeilen.y, gruppe);
@@ -99,13 +100,13 @@ void Berechnungsnachweis::Bewehrungsuebersicht(Seitenmaler& seite, double x, dou
         zeilen.y += seite.Zeile(10);
     };
     const double gruppe = seite.Zeile(14) - seite.Zeile(10);
-    position(aufhaengung, "Pos. A", "sx,1", d.GetAnzPosD(), d.GetPosDd());
-    if (d.GetAnzPosA() > 0) position({}, "Pos. A", "sx,2", d.GetAnzPosA(), d.GetPosAd());
+    position(aufhaengung, marke, "sx,1", d.GetAnzPosD(), d.GetPosDd());
+    if (d.GetAnzPosA() > 0) position({}, marke, "sx,2", d.GetAnzPosA(), d.GetPosAd());
     zeilen.y += gruppe;
-    position(laengs, "Pos. A", "sy,1", d.GetAnzPosB1(), d.GetPosB1d());
-    if (d.GetAnzPosB2() > 0) position({}, "Pos. A", "sy,2", d.GetAnzPosB2(), d.GetPosB2d());
+    position(laengs, marke, "sy,1", d.GetAnzPosB1(), d.GetPosB1d());
+    if (d.GetAnzPosB2() > 0) position({}, marke, "sy,2", d.GetAnzPosB2(), d.GetPosB2d());
     zeilen.y += gruppe;
-    position(buegel, "Pos. 1", {}, d.GetAnzPosC(), d.GetPosCd());
+    position(buegel, pos + QStringLiteral(" 1"), {}, d.GetAnzPosC(), d.GetPosCd());
 }
 
 void Berechnungsnachweis::Koordinatenseite(Seitenmaler& seite, double y, const Nachweisseite& teil) const {

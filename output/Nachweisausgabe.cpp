@@ -1,6 +1,7 @@
 #include "output/Nachweisausgabe.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 
@@ -90,7 +91,9 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild) {
 std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei,
                              Ausgabeformat format) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
-        return "keine Position " + std::to_string(position) + " im Projekt";
+        return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
+            .arg(position)
+            .toStdString();
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);

@@ -1,13 +1,13 @@
 #include "output/Seitenkopf.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 #include <algorithm>
 
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
+#include "output/Bildbeschriftung.h"
 #include "output/Nachweistext.h"
 #include "output/Seitenmaler.h"
 #include "output/Textlisten.h"
@@ -53,9 +53,9 @@ Kopflage Lage(const Seitenlayout& layout, const QString& titel, const Kopfdaten&
 void Logo(Seitenmaler& seite) {
     const Seitenmasse& m = seite.M();
     const Seitenlayout& l = seite.Layout();
-    QSvgRenderer logo(QStringLiteral(":/Drucklogo.svg"));
-    logo.render(&seite.Canvas(),
-                QRectF(QPointF(l.X(m.L + 0.5), l.Y(m.T - 0.3)), QPointF(l.X(m.L + 4.5), l.Y(m.T + 1.5))));
+    BildMitWorten(seite.Canvas(), QStringLiteral(":/Drucklogo.svg"),
+                  QRectF(QPointF(l.X(m.L + 0.5), l.Y(m.T - 0.3)), QPointF(l.X(m.L + 4.5), l.Y(m.T + 1.5))),
+                  DrucklogoWorte());
 }
 
 void Kopfzeile(Seitenmaler& seite, const Kopfdaten& daten) {

@@ -122,7 +122,7 @@ void Skizzenzeichner::AnsichtBemassung(const Skizzenquelle& quelle) {
     Hinweis({{x0 - innenA, Oben() + d.BetDeckungOben},
              {x0 - innenA, Oben() - 4 * th},
              {x0 + innenA, Oben() - 4 * th}},
-            QStringLiteral("Pos. Asx2 (%1").arg(dorn.GetAnzPosA()), dorn.GetPosAd());
+            Marke(QStringLiteral("Asx2 (%1").arg(dorn.GetAnzPosA())), dorn.GetPosAd());
 
     // D spacings above the slab on both sides.
     const std::vector<int> summenD = Laufsummen(d.DistPosD);
@@ -137,7 +137,7 @@ void Skizzenzeichner::AnsichtBemassung(const Skizzenquelle& quelle) {
 
     Verankerungspfeil(x0 + aussenA, Unten() + 3 * th);
 
-    const QString haupt = QStringLiteral("Pos. Asx1 (%1").arg(dorn.GetAnzPosD());
+    const QString haupt = Marke(QStringLiteral("Asx1 (%1").arg(dorn.GetAnzPosD()));
     const int xD = x0 + d.BereichPosD / 2;
     const int yHinweis = Unten() + 2 * th;
     const int breite = Hinweisbreite(haupt, dorn.GetPosDd());

@@ -123,7 +123,7 @@ void Skizzenzeichner::DraufsichtBemassung(const Skizzenquelle& quelle) {
     }
     SenkrechteKette(x0 + d.BauteilBreite / 2 + th, yWerte, texte);
 
-    const QString buegel = QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
+    const QString buegel = Buegelmarke(dorn.GetAnzPosC());
     const int xC = x0 + 2 * d.DornDurchmesser / 3;
     int breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, y0 - d.DistPosCRand}, {xC, hinten - th}, {xC - breite - th, hinten - th}}, buegel,
@@ -131,12 +131,12 @@ void Skizzenzeichner::DraufsichtBemassung(const Skizzenquelle& quelle) {
 
     const int xB = x0 + d.BauteilBreite / 4;
     if (d.AnzPosB2 > 0) {
-        const QString b2 = QStringLiteral("Pos. Asy2 (2x%1").arg(dorn.GetAnzPosB2() / 2);
+        const QString b2 = Marke(QStringLiteral("Asy2 (2x%1").arg(dorn.GetAnzPosB2() / 2));
         const int yB2 = y0 - d.DistPosB1Rand - (d.DistPosB2.empty() ? 0 : d.DistPosB2[0]);
         breite = Hinweisbreite(b2, dorn.GetPosB2d());
         Hinweis({{xB, yB2}, {xB, hinten - th}, {xB + breite + th, hinten - th}}, b2, dorn.GetPosB2d());
     }
-    const QString b1 = QStringLiteral("Pos. Asy1 (2x%1").arg(dorn.GetAnzPosB1() / 2);
+    const QString b1 = Marke(QStringLiteral("Asy1 (2x%1").arg(dorn.GetAnzPosB1() / 2));
     breite = Hinweisbreite(b1, dorn.GetPosB1d());
     Hinweis({{xB, y0 - d.DistPosB1Rand}, {xB, y0 + th}, {xB + breite + th, y0 + th}}, b1, dorn.GetPosB1d());
 }

@@ -7,14 +7,6 @@
 #include "output/Skizzenquelle.h"
 #include "output/Skizzenzeichner.h"
 
-namespace {
-
-QString Buegeltext(const TKDornDaten& dorn) {
-    return QCoreApplication::translate("Skizze", "Pos. 1 (%1 Bügel ").arg(dorn.GetAnzPosC());
-}
-
-}  // namespace
-
 void Skizzenzeichner::SkizzeSchnitt(const TrRechteck& rechteck, const TKAnwendung& anwendung) {
     Hintergrund(rechteck);
     const Skizzenquelle quelle = PositionsQuelle(anwendung);
@@ -34,8 +26,8 @@ int Skizzenzeichner::SchnittReichweite(const Skizzenquelle& quelle) {
     int anker = Daten.DistPosB1Rand + Verankerungslaenge() * Richtung;
     for (int abstand : Daten.DistPosB2) anker += abstand;
     const TKDornDaten& dorn = quelle.DornDaten;
-    const int stab =
-        Daten.DistPosCRand + Richtung * (Hinweisbreite(Buegeltext(dorn), dorn.GetPosCd()) + Texthoehe);
+    const int stab = Daten.DistPosCRand +
+                     Richtung * (Hinweisbreite(Buegelmarke(dorn.GetAnzPosC()), dorn.GetPosCd()) + Texthoehe);
     SchriftSetzen(canvas, 10);
     return std::max(Richtung * anker, Richtung * stab);
 }
@@ -162,7 +154,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
          true);
 
     const int xB1 = x0 + d.DistPosB1Rand;
-    const QString b1 = QStringLiteral("Pos. Asy1 (%1").arg(dorn.GetAnzPosB1() / 2);
+    const QString b1 = Marke(QStringLiteral("Asy1 (%1").arg(dorn.GetAnzPosB1() / 2));
     int breite = Hinweisbreite(b1, dorn.GetPosB1d());
     for (bool oben : {true, false}) {
         const int y = oben ? Oben() - th : Unten() + th;
@@ -170,7 +162,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
                 dorn.GetPosB1d());
     }
 
-    const QString buegel = Buegeltext(dorn);
+    const QString buegel = Buegelmarke(dorn.GetAnzPosC());
     const int xC = x0 + d.DistPosCRand;
     breite = Hinweisbreite(buegel, dorn.GetPosCd());
     Hinweis({{xC, (y0 + Unten()) / 2}, {xC, Unten() + th}, {xC + Richtung * (breite + th), Unten() + th}},
@@ -201,7 +193,7 @@ void Skizzenzeichner::SchnittBemassung(const Skizzenquelle& quelle) {
     Verankerungspfeil(kette.back(), Unten() + 3 * th);
 
     if (d.AnzPosB2 > 0 && kette.size() > 2) {
-        const QString b2 = QStringLiteral("Pos. Asy2 (%1").arg(dorn.GetAnzPosB2() / 2);
+        const QString b2 = Marke(QStringLiteral("Asy2 (%1").arg(dorn.GetAnzPosB2() / 2));
         breite = Hinweisbreite(b2, dorn.GetPosB2d());
         const int xB2 = kette[2];
         for (bool oben : {true, false}) {

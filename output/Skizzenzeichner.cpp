@@ -233,6 +233,7 @@ void Skizzenzeichner::Hintergrund(const TrRechteck& rechteck) {
                               .normalized()
                               .adjusted(0, 0, -1, -1);
     canvas.fillRect(flaeche, farbe.GetFarbe(TKFarbe::Element::Hintergrund));
+    rechterRand = flaeche.right();
 }
 
 void Skizzenzeichner::Betonflaeche(const QRect& flaeche) {
@@ -320,8 +321,18 @@ void Skizzenzeichner::Verankerungspfeil(int x, int y) {
 
 void Skizzenzeichner::Titel(const QString& text, int x, int y) {
     TitelSchriftSetzen(canvas);
+    x = std::max(0, x);
+    // A title longer than the sketch is wide (a small sketch, a language with long words) is set smaller,
+    // down to 6 points, and only then shortened.
+    const int platz = rechterRand - x;
+    QFont schrift = canvas.font();
+    for (int punkte = schrift.pointSize(); punkte > 6 && TextBreite(canvas, text) > platz; --punkte) {
+        schrift.setPointSize(punkte - 1);
+        canvas.setFont(schrift);
+    }
     canvas.setPen(farbe.GetFarbe(TKFarbe::Element::Bemassung));
-    TextAus(canvas, std::max(0, x), std::max(0, y), text);
+    TextAus(canvas, x, std::max(0, y),
+            canvas.fontMetrics().elidedText(text, Qt::ElideRight, std::max(platz, 0)));
 }
 
 std::vector<int> Skizzenzeichner::Laufsummen(const std::vector<int>& abstaende) {
@@ -377,6 +388,14 @@ void Skizzenzeichner::Schleife(int links, int oben, int rechts, int unten, int r
 }
 
 // Width of a position label in the 8 pt label font.
+QString Skizzenzeichner::Marke(const QString& rest) {
+    return QCoreApplication::translate("Skizze", "Pos.") + QLatin1Char(' ') + rest;
+}
+
+QString Skizzenzeichner::Buegelmarke(int anzahl) {
+    return QCoreApplication::translate("Skizze", "Pos. 1 (%n Bügel ", nullptr, anzahl);
+}
+
 int Skizzenzeichner::Hinweisbreite(const QString& haupt, int durchmesser) {
     SchriftSetzen(canvas, 8);
     return TextBreite(canvas, haupt + QStringLiteral("Ø") + QString::number(durchmesser) + ")");

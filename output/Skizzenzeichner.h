@@ -95,6 +95,10 @@ private:
     int SummeDistPosB1(int lage) const;
     void Schleife(int links, int oben, int rechts, int unten, int radius);
     int Hinweisbreite(const QString& haupt, int durchmesser);
+    // A bar mark in the language of the run: "Pos. " followed by `rest` ("Asx1 (4").
+    static QString Marke(const QString& rest);
+    // "Pos. 1 (4 Bügel ", the noun in the plural form of the count.
+    static QString Buegelmarke(int anzahl);
 
     // Parts of the views.
     void DornVorne(int x, int y, bool rohreImmer);
@@ -138,6 +142,7 @@ private:
     TrDaten Daten;
     int Texthoehe = 0;
     int Linienbreite = 1;
-    int Richtung = 1;  // -1 for a rectangle given with left and right swapped
+    int Richtung = 1;     // -1 for a rectangle given with left and right swapped
+    int rechterRand = 0;  // of the sketch being drawn, which its title must not cross
     double Massstab = 0;
 };

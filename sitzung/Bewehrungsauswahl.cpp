@@ -4,13 +4,13 @@
 
 #include "calc/TKZAVRBemessung.h"
 #include "model/Katalog.h"
+#include "model/Umgebung.h"
 #include "sitzung/Projektsitzung.h"
 
 void Bewehrungsauswahl::Beginnen() {
-    TKAnwendung& a = sitzung_.Arbeitskopie();
+    sitzung_.BearbeitungBeginnen();
+    TKAnwendung& a = sitzung_.ArbeitskopieAendern();
     dorn_ = a.cErgebnisse.GetAktDorn();
-    gespeicherteDaten_ = Daten();
-    gespeichertesErgebnis_ = Ergebnis();
     gespeicherterAbstand_ = a.GetMaxDornabstand();
     a.SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
 }
@@ -24,11 +24,11 @@ const TKDornErgebnis& Bewehrungsauswahl::Ergebnis() const {
 }
 
 TKDornDaten& Bewehrungsauswahl::Record() {
-    return sitzung_.Arbeitskopie().cErgebnisse.cDornDaten[Ord(dorn_)];
+    return sitzung_.ArbeitskopieAendern().cErgebnisse.cDornDaten[Ord(dorn_)];
 }
 
 TKDornErgebnis& Bewehrungsauswahl::ErgebnisRecord() {
-    return sitzung_.Arbeitskopie().cErgebnisse.cDornErgebnis[Ord(dorn_)];
+    return sitzung_.ArbeitskopieAendern().cErgebnisse.cDornErgebnis[Ord(dorn_)];
 }
 
 Bewehrungsauswahl::Staebe Bewehrungsauswahl::Anzahlen() const {
@@ -49,7 +49,7 @@ std::string Bewehrungsauswahl::Durchmesserliste() const {
 }
 
 bool Bewehrungsauswahl::Neuberechnen() {
-    return TKZAVRBemessung(sitzung_.Arbeitskopie(), sitzung_.GetUmgebung())
+    return TKZAVRBemessung(sitzung_.ArbeitskopieAendern(), sitzung_.GetUmgebung())
         .BerechneDorn(dorn_, TsCalc::caManuell);
 }
 
@@ -102,17 +102,19 @@ bool Bewehrungsauswahl::LaengsbewehrungDuennerAlsAufhaengung() const {
 }
 
 bool Bewehrungsauswahl::Uebernehmen() {
-    sitzung_.Arbeitskopie().SetMaxDornabstand(gespeicherterAbstand_);
+    sitzung_.ArbeitskopieAendern().SetMaxDornabstand(gespeicherterAbstand_);
     return Neuberechnen();
 }
 
 void Bewehrungsauswahl::Weiterbearbeiten() {
-    sitzung_.Arbeitskopie().SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
+    sitzung_.ArbeitskopieAendern().SetMaxDornabstand(TsMaxDornabstand::da5dmin_redF);
+}
+
+void Bewehrungsauswahl::Abschliessen() {
+    sitzung_.BearbeitungAbschliessen(
+        sitzung_.GetUmgebung().translate("Projektsitzung", QT_TRANSLATE_NOOP("Projektsitzung", "Bewehrung")));
 }
 
 void Bewehrungsauswahl::Verwerfen() {
-    TKAnwendung& a = sitzung_.Arbeitskopie();
-    a.SetMaxDornabstand(gespeicherterAbstand_);
-    if (gespeicherteDaten_) Record() = *gespeicherteDaten_;
-    if (gespeichertesErgebnis_) a.cErgebnisse.cDornErgebnis[Ord(dorn_)] = *gespeichertesErgebnis_;
+    sitzung_.BearbeitungVerwerfen();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "calc/Bewehrung.h"
@@ -14,6 +13,7 @@ class Projektsitzung;
 // reinforcement dialog): counts and diameters go into the type's working catalogue record, the record is
 // laid out and the type recalculated without optimisation. While the choice is open the position's
 // spacing rule is da5dmin_redF; OK brings the rule back, Cancel the record, result and rule as they were.
+// The whole choice is one change of the project, recorded when it is closed with OK.
 class Bewehrungsauswahl {
 public:
     // Counts or diameters of the positions A, B1, B2, C (the stirrup) and D.
@@ -24,7 +24,7 @@ public:
 
     explicit Bewehrungsauswahl(Projektsitzung& sitzung) : sitzung_(sitzung) {}
 
-    // Saves record, result and spacing rule of the current type and opens the choice.
+    // Keeps the working copy as it is and opens the choice.
     void Beginnen();
     TsDorn Dorn() const { return dorn_; }
     const TKDornDaten& Daten() const;
@@ -53,6 +53,8 @@ public:
     bool Uebernehmen();
     // The user keeps editing after a reinforcement that does not fit: the open choice's rule again.
     void Weiterbearbeiten();
+    // After OK: the choice is one step of the project's history.
+    void Abschliessen();
     // Cancel: record, result and spacing rule exactly as when the choice began.
     void Verwerfen();
 
@@ -64,7 +66,5 @@ private:
 
     Projektsitzung& sitzung_;
     TsDorn dorn_ = TsDorn::ZAVR20HF;
-    std::optional<TKDornDaten> gespeicherteDaten_;
-    std::optional<TKDornErgebnis> gespeichertesErgebnis_;
     TsMaxDornabstand gespeicherterAbstand_ = TsMaxDornabstand::daOhne;
 };

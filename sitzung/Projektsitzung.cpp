@@ -13,6 +13,7 @@
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
 #include "model/Umgebung.h"
+#include "sitzung/Bedarfsnummern.h"
 
 namespace {
 
@@ -26,6 +27,27 @@ std::string Getrimmt(const std::string& text) {
 
 Projektsitzung::Projektsitzung(Umgebung& umgebung)
     : umgebung_(umgebung), modell_(umgebung), arbeitskopie_(modell_.cAnwendung.front()) {}
+
+void Projektsitzung::Melden(unsigned geaendert) const {
+    if (geaendert != 0 && beobachter_) beobachter_(geaendert);
+}
+
+void Projektsitzung::SchrittAufnehmen(std::string name, std::vector<Verlauf::Teil> teile, int aktuellVorher,
+                                      bool aendertDatei, std::string zusammenfassen) {
+    verlauf_.Aufnehmen({std::move(name), std::move(teile), aktuellVorher, modell_.GetAktAnwendung(),
+                        aendertDatei, std::move(zusammenfassen)});
+}
+
+bool Projektsitzung::PositionAufnehmen(TKAnwendung vorher, const std::string& name, bool aendertDatei,
+                                       const std::string& zusammenfassen) {
+    if (vorher == arbeitskopie_) return false;
+    if (!bearbeitungen_.empty()) return true;  // part of the open Bearbeitung's step
+    const int nummer = modell_.GetAktAnwendung();
+    std::vector<Verlauf::Teil> teile;
+    teile.emplace_back(Verlauf::Position{nummer, std::move(vorher)});
+    SchrittAufnehmen(name, std::move(teile), nummer, aendertDatei, zusammenfassen);
+    return true;
+}
 
 std::string Projektsitzung::Text(const char* text) const {
     return umgebung_.translate("Projektsitzung", text);
@@ -69,7 +91,10 @@ void Projektsitzung::Neu() {
     modell_ = TKModell(umgebung_);
     ArbeitskopieAnlegen();
     datei_.clear();
+    verlauf_.Leeren();
+    bearbeitungen_.clear();
     AnsichtEinstellen(TsAnsicht::anEingabe);
+    Melden(Geaendert::Projekt);
 }
 
 Dateiergebnis Projektsitzung::Lesefehler(const std::system_error& fehler) const {
@@ -87,6 +112,9 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
     modell_ = std::move(gelesen);
     ArbeitskopieAnlegen();
     datei_ = datei;
+    verlauf_.Leeren();
+    bearbeitungen_.clear();
+    Melden(Geaendert::Projekt);
     return {};
 }
 
@@ -105,6 +133,8 @@ Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
                            Grund(fehler)};
     }
     datei_ = datei;
+    verlauf_.Gespeichert();
+    Melden(Geaendert::Datei);
     return {};
 }
 
@@ -114,6 +144,7 @@ std::string Projektsitzung::Dateivorschlag() const {
 }
 
 bool Projektsitzung::Speicherfrage(const std::function<std::optional<std::string>()>& dateiWaehlen) {
+    if (!Geaendert()) return true;
     switch (umgebung_.Frage(
         Text(QT_TRANSLATE_NOOP("Projektsitzung", "Soll der aktuelle Zustand gespeichert werden?")), true)) {
         case Antwort::Nein:
@@ -148,13 +179,34 @@ Projektinhalt Projektsitzung::ProjektinhaltLesen(const std::string& datei) const
 }
 
 Dateiergebnis Projektsitzung::PositionUebernehmen(const std::string& datei, int index) {
-    try {
-        if (!ReadPartFromFile(modell_, datei, index)) return {false, {}};  // the reader has said why
-    } catch (const std::system_error& fehler) {
-        return Lesefehler(fehler);
-    }
-    PositionWaehlen(modell_.GetAnzAnwendung());
-    return {};
+    Dateiergebnis ergebnis;
+    PositionAnhaengen(QT_TRANSLATE_NOOP("Projektsitzung", "Position übernehmen"), [&] {
+        try {
+            if (!ReadPartFromFile(modell_, datei, index)) ergebnis = {false, {}};  // the reader has said why
+        } catch (const std::system_error& fehler) {
+            ergebnis = Lesefehler(fehler);
+        }
+        return ergebnis.ok;
+    });
+    return ergebnis;
+}
+
+// Appended positions become current; the step takes them out again. The working copy goes back into the
+// project first, so that `anhaengen` finds the current position as the user sees it.
+bool Projektsitzung::PositionAnhaengen(const char* name, const std::function<bool()>& anhaengen) {
+    ArbeitskopieZurueckschreiben();
+    const int aktuell = modell_.GetAktAnwendung();
+    const int anzahl = modell_.GetAnzAnwendung();
+    if (!anhaengen() || modell_.GetAnzAnwendung() <= anzahl) return false;
+    std::vector<Verlauf::Teil> teile;
+    for (int nummer = anzahl + 1; nummer <= modell_.GetAnzAnwendung(); ++nummer)
+        teile.emplace_back(Verlauf::Eingefuegt{nummer});
+    modell_.SetAktAnwendung(modell_.GetAnzAnwendung());
+    ArbeitskopieAnlegen();
+    PositionZeigen();
+    SchrittAufnehmen(Text(name), std::move(teile), aktuell);
+    Melden(Geaendert::Positionen | Geaendert::Eingaben | Geaendert::Ergebnisse);
+    return true;
 }
 
 void Projektsitzung::BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte) {
@@ -162,11 +214,18 @@ void Projektsitzung::BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte) {
 }
 
 void Projektsitzung::ProjektdatenSetzen(const TKProjektdaten& daten) {
+    if (daten == modell_.cProjektdaten) return;
+    std::vector<Verlauf::Teil> teile;
+    teile.emplace_back(Verlauf::Projektdaten{modell_.cProjektdaten});
     modell_.cProjektdaten = daten;
+    SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Projektdaten")), std::move(teile),
+                     modell_.GetAktAnwendung());
+    Melden(Geaendert::Projektdaten);
 }
 
 void Projektsitzung::MaxDornabstandSetzen(TsMaxDornabstand abstand) {
-    arbeitskopie_.SetMaxDornabstand(abstand);
+    Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Maximaler Dornabstand")), Geaendert::Eingaben,
+            [abstand](TKAnwendung& a) { a.SetMaxDornabstand(abstand); });
 }
 
 OptimaleDorne Projektsitzung::OptimaleDorneAnzeigen() {
@@ -190,6 +249,13 @@ bool Projektsitzung::Zulaessig(int nummer, TsDorn dorn) const {
 }
 
 Aufnahme Projektsitzung::BedarfslisteAufnehmen(const std::string& positionsText) {
+    TKStueckliste vorher = modell_.cStueckliste;
+    const Aufnahme aufnahme = EintragAufnehmen(positionsText);
+    BedarfslisteErsetzen(modell_.cStueckliste, std::move(vorher));
+    return aufnahme;
+}
+
+Aufnahme Projektsitzung::EintragAufnehmen(const std::string& positionsText) {
     const Dornwahl wahl = GewaehlterDorn(arbeitskopie_);
     if (wahl.zustand == Wahlzustand::NichtBemessen) return Aufnahme::OhneErgebnis;
     if (!wahl.Zulaessig()) return Aufnahme::Unzulaessig;
@@ -218,18 +284,29 @@ Sammelaufnahme Projektsitzung::AllePositionenAufnehmen(const std::vector<Berechn
         else if (!Gewaehlt(nummer).Zulaessig())
             ergebnis.unzulaessig.push_back(nummer);
     }
-    if (ergebnis.Aufgenommen()) {
-        for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
-            PositionWaehlen(nummer);
-            BedarfslisteAufnehmen(std::to_string(nummer));
-        }
-        PositionWaehlen(aktuell);
+    if (!ergebnis.Aufgenommen()) return ergebnis;
+    TKStueckliste vorher = modell_.cStueckliste;
+    for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+        PositionWaehlen(nummer);
+        EintragAufnehmen(std::to_string(nummer));
     }
+    PositionWaehlen(aktuell);
+    BedarfslisteErsetzen(modell_.cStueckliste, std::move(vorher));
     return ergebnis;
 }
 
 void Projektsitzung::BedarfslisteSetzen(const TKStueckliste& liste) {
-    modell_.cStueckliste = liste;
+    BedarfslisteErsetzen(liste, modell_.cStueckliste);
+}
+
+void Projektsitzung::BedarfslisteErsetzen(const TKStueckliste& liste, TKStueckliste vorher) {
+    if (liste == vorher) return;
+    if (&liste != &modell_.cStueckliste) modell_.cStueckliste = liste;
+    std::vector<Verlauf::Teil> teile;
+    teile.emplace_back(Verlauf::Bedarfsliste{std::move(vorher)});
+    SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Bedarfsliste")), std::move(teile),
+                     modell_.GetAktAnwendung());
+    Melden(Geaendert::Bedarfsliste);
 }
 
 bool Projektsitzung::PositionWaehlen(int nummer) {
@@ -238,20 +315,24 @@ bool Projektsitzung::PositionWaehlen(int nummer) {
     modell_.SetAktAnwendung(static_cast<std::uint16_t>(nummer));
     ArbeitskopieAnlegen();
     PositionZeigen();
+    Melden(Geaendert::Positionen | Geaendert::Eingaben | Geaendert::Ergebnisse);
     return true;
 }
 
+bool Projektsitzung::PlatzFuerPosition() const {
+    if (modell_.GetAnzAnwendung() < MaxPositionen) return true;
+    umgebung_.Meldung(
+        Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt kann keine weitere Position aufnehmen.")));
+    return false;
+}
+
 bool Projektsitzung::PositionHinzufuegen() {
-    const int anzahl = modell_.GetAnzAnwendung();
-    if (anzahl >= MaxPositionen) {
-        umgebung_.Meldung(
-            Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt kann keine weitere Position aufnehmen.")));
-        return false;
-    }
-    ArbeitskopieZurueckschreiben();
-    modell_.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl + 1));
-    KopiereAnwendung(modell_, modell_.GetAktAnwendung(), anzahl + 1);
-    return PositionWaehlen(anzahl + 1);
+    if (!PlatzFuerPosition()) return false;
+    return PositionAnhaengen(QT_TRANSLATE_NOOP("Projektsitzung", "Position hinzufügen"), [this] {
+        const int neu = modell_.GetAnzAnwendung() + 1;
+        modell_.SetAnzAnwendung(static_cast<std::uint16_t>(neu));
+        return KopiereAnwendung(modell_, modell_.GetAktAnwendung(), neu);
+    });
 }
 
 bool Projektsitzung::PositionLoeschen() {
@@ -263,13 +344,33 @@ bool Projektsitzung::PositionLoeschen() {
             Text(QT_TRANSLATE_NOOP("Projektsitzung", "Die letzte Position kann nicht entfernt werden!")));
         return false;
     }
-    // The working copy of the removed position is dropped, not written back.
-    modell_.cAnwendung.erase(modell_.cAnwendung.begin() + (modell_.GetAktAnwendung() - 1));
-    modell_.cAnwendung.emplace_back(umgebung_);  // keeps the count, which SetAnzAnwendung then lowers
+    const int nummer = modell_.GetAktAnwendung();
+    const std::string frage =
+        Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Soll die Position %1 \"%2\" gelöscht werden?")),
+                  {std::to_string(nummer), arbeitskopie_.GetPosition()});
+    if (umgebung_.Frage(frage, false) != Antwort::Ja) return false;
+    const int eintraege = AnzahlEintraegeVon(modell_.cStueckliste, nummer);
+    const bool eintraegeEntfernen =
+        eintraege > 0 &&
+        umgebung_.Frage(
+            Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung",
+                                             "Die Position %1 steht in der Bedarfsliste. Soll ihr "
+                                             "Eintrag ebenfalls entfernt werden?")),
+                      {std::to_string(nummer)}),
+            false) == Antwort::Ja;
+
+    // The step keeps the position as the user sees it, working copy and results included.
+    std::vector<Verlauf::Teil> teile;
+    teile.emplace_back(Verlauf::Bedarfsliste{modell_.cStueckliste});
+    teile.emplace_back(Verlauf::Entfernt{nummer, arbeitskopie_});
+    PositionEntfernt(modell_.cStueckliste, nummer, eintraegeEntfernen);
+    modell_.cAnwendung.erase(modell_.cAnwendung.begin() + (nummer - 1));
     modell_.SetAnzAnwendung(static_cast<std::uint16_t>(anzahl - 1));
     modell_.SetAktAnwendung(static_cast<std::uint16_t>(anzahl - 1));
     ArbeitskopieAnlegen();
     PositionZeigen();
+    SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Position löschen")), std::move(teile), nummer);
+    Melden(Geaendert::Positionen | Geaendert::Eingaben | Geaendert::Ergebnisse | Geaendert::Bedarfsliste);
     return true;
 }
 
@@ -287,11 +388,13 @@ Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
     return b;
 }
 
+// A design run is a step: undoing it brings back the results the position had before.
 Berechnung Projektsitzung::Berechnen() {
     const Berechnung b = Pruefen(arbeitskopie_);
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
-    BerechneErgebnis(arbeitskopie_, umgebung_);
+    Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), Geaendert::Ergebnisse,
+            [this](TKAnwendung& a) { BerechneErgebnis(a, umgebung_); });
     AnsichtEinstellen(TsAnsicht::anUebersicht);
     return b;
 }
@@ -300,27 +403,52 @@ Berechnung Projektsitzung::Vorschau() {
     const Berechnung b = Pruefen(arbeitskopie_);
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
-    if (ansicht_ != TsAnsicht::anUebersicht) BerechneErgebnis(arbeitskopie_, umgebung_);
+    if (ansicht_ != TsAnsicht::anUebersicht)
+        Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), Geaendert::Ergebnisse,
+                [this](TKAnwendung& a) { BerechneErgebnis(a, umgebung_); });
     AnsichtEinstellen(TsAnsicht::anVorschau);
     return b;
 }
 
-Berechnung Projektsitzung::PositionBerechnen(int nummer) {
-    ArbeitskopieZurueckschreiben();
+Berechnung Projektsitzung::PositionBemessen(int nummer) {
     TKAnwendung& anwendung = modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
     const Berechnung b = Pruefen(anwendung);
     if (b.bemessen) BerechneErgebnis(anwendung, umgebung_);
-    ArbeitskopieAnlegen();
     return b;
 }
 
+Berechnung Projektsitzung::PositionBerechnen(int nummer) {
+    return Bemessen({nummer}).front();
+}
+
 std::vector<Berechnung> Projektsitzung::AlleBemessen() {
+    std::vector<int> nummern;
+    for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer)
+        if (!Position(nummer).cErgebnisse.GetBerechnet()) nummern.push_back(nummer);
+    std::vector<Berechnung> bemessen = Bemessen(nummern);
+    std::vector<Berechnung> ergebnisse(static_cast<std::size_t>(modell_.GetAnzAnwendung()),
+                                       {{}, false, true});
+    for (std::size_t i = 0; i < nummern.size(); ++i)
+        ergebnisse[static_cast<std::size_t>(nummern[i] - 1)] = std::move(bemessen[i]);
+    return ergebnisse;
+}
+
+// The positions `nummern` designed as one step; the current position, the sketch and the view stay.
+std::vector<Berechnung> Projektsitzung::Bemessen(const std::vector<int>& nummern) {
+    ArbeitskopieZurueckschreiben();
     std::vector<Berechnung> ergebnisse;
-    for (int nummer = 1; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
-        if (Position(nummer).cErgebnisse.GetBerechnet())
-            ergebnisse.push_back({{}, false, true});
-        else
-            ergebnisse.push_back(PositionBerechnen(nummer));
+    std::vector<Verlauf::Teil> teile;
+    for (int nummer : nummern) {
+        TKAnwendung vorher = modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
+        ergebnisse.push_back(PositionBemessen(nummer));
+        if (!(vorher == modell_.cAnwendung[static_cast<std::size_t>(nummer - 1)]))
+            teile.emplace_back(Verlauf::Position{nummer, std::move(vorher)});
+    }
+    ArbeitskopieAnlegen();
+    if (!teile.empty()) {
+        SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), std::move(teile),
+                         modell_.GetAktAnwendung());
+        Melden(Geaendert::Ergebnisse);
     }
     return ergebnisse;
 }

@@ -13,6 +13,8 @@
 #include "model/TKModell.h"
 #include "model/Typen.h"
 #include "model/Vorpruefung.h"
+#include "sitzung/Eingabe.h"
+#include "sitzung/Verlauf.h"
 
 class DXF_Messages;
 class DXF_Object;
@@ -64,10 +66,12 @@ struct OptimaleDorne {
 };
 
 // The open project of the desktop program and of the command-line tool: the model, the working copy of the
-// current position, the file the project belongs to and the view mode. Every use case is a plain function
-// that returns its outcome; questions and the notices the use cases themselves give go through the
-// surroundings. Model and working copy keep their addresses for the whole session (a new or opened project
-// is assigned into them), so views may hold references to them.
+// current position, the file the project belongs to, the view mode and the history of changes. Every use
+// case is a plain function that returns its outcome; questions and the notices the use cases themselves give
+// go through the surroundings. Every change of the project is one such function: it checks the input,
+// applies it, records it for undo and tells the observer what changed. Nothing else writes the project:
+// views get it read-only. Model and working copy keep their addresses for the whole session (a new or opened
+// project is assigned into them), so views may hold references to them.
 class Projektsitzung {
 public:
     explicit Projektsitzung(Umgebung& umgebung);
@@ -75,10 +79,10 @@ public:
     Projektsitzung& operator=(const Projektsitzung&) = delete;
 
     Umgebung& GetUmgebung() const { return umgebung_; }
-    TKModell& Modell() { return modell_; }
     const TKModell& Modell() const { return modell_; }
-    TKAnwendung& Arbeitskopie() { return arbeitskopie_; }
     const TKAnwendung& Arbeitskopie() const { return arbeitskopie_; }
+    // Told after every change with its Geaendert flags (after the change is complete and recorded).
+    void SetBeobachter(std::function<void(unsigned)> beobachter) { beobachter_ = std::move(beobachter); }
     // The project file; empty for a new project.
     const std::string& Datei() const { return datei_; }
     TsAnsicht Ansicht() const { return ansicht_; }
@@ -108,7 +112,8 @@ public:
     // makes it current. A foreign file appends nothing.
     Dateiergebnis PositionUebernehmen(const std::string& datei, int index);
 
-    // The points of the working copy's arbitrary line load, in any order (they are kept sorted by x).
+    // The points of the working copy's arbitrary line load, in any order (they are kept sorted by x); the
+    // arbitrary-load dialog sets them inside a Bearbeitung, which makes its changes one step.
     void BeliebigeLastSetzen(std::vector<TrFloatPoint> punkte);
 
     // The header every printed page carries.
@@ -145,7 +150,10 @@ public:
     // Appends a copy of the current position and makes it current; false after a notice at the most
     // positions a project file can hold.
     bool PositionHinzufuegen();
-    // Removes the current position; the last one becomes current. False after the notice for the only one.
+    // Removes the current position after the user confirmed it; when the bill of quantities holds entries of
+    // it, asks whether they go as well (otherwise they keep no position). Entries of later positions follow
+    // their new numbers. The last position becomes current. False after the notice for the only one, or
+    // when the user declined.
     bool PositionLoeschen();
     // A new position from an admissible cell of a capacity table: the cell's reference situation with its
     // resistance as design load and its type selected, current and ready to calculate. False for a cell
@@ -180,8 +188,91 @@ public:
 
     // Shows the current position: the sketch follows its results, the view its calculation state.
     void PositionZeigen();
+    // The application case's rules on the working copy as it was read (edge flags, the load cases the case
+    // allows, the dowel-row sketch only for pairs and rows), as the window applies them when it shows a
+    // position. Not a change of its own: a project written by this program already follows them.
+    void FallregelnAnwenden();
+
+    // Inputs of the current position. Each checks the input, applies it with the rules that go with it,
+    // records it for undo and returns what it changed; a refused input changes nothing.
+    // A numeric field from its text as typed: the regional decimal separator only, an empty text is the
+    // field's fallback.
+    Eingabeergebnis FeldSetzen(Feld feld, const std::string& text);
+    // A numeric field from a value in the field's unit.
+    Eingabeergebnis FeldwertSetzen(Feld feld, double wert);
+    Eingabeergebnis AnwendungsfallSetzen(TsAnwendungsfall fall);
+    // A constant load takes its start value as end value.
+    Eingabeergebnis LastfallSetzen(TsBelastungsfall fall);
+    Eingabeergebnis FugenbreiteSetzen(TsFugenbreite breite);
+    // `auswahl`: index in the seven grades offered for the position's country.
+    Eingabeergebnis BetongueteSetzen(int auswahl);
+    Eingabeergebnis FeuerwiderstandSetzen(TsFeuerwiderstand feuerwiderstand);
+    Eingabeergebnis BewehrungCalcSetzen(TsBewehrungCalc verfahren);
+    Eingabeergebnis DornPaarAbstandBerechnen(bool berechnen);
+    Eingabeergebnis KonstanterDornabstand(bool konstant);
+    Eingabeergebnis PositionBenennen(const std::string& name);
+    Eingabeergebnis ProjektBenennen(const std::string& name);
+    // The values the design-value dialog opens with for one load value: the characteristic values and
+    // factors stored with the position when they give the design value the position holds, otherwise that
+    // design value counted as variable load. OK without a change therefore changes nothing.
+    TKLast BemessungswerteVorschlag(Lastwert wert) const;
+    // The dialog's OK: the characteristic values and factors are kept, the design value rounded to 0.1.
+    Eingabeergebnis BemessungswerteSetzen(Lastwert wert, const TKLast& last);
+    // The dowel type shown and delivered for the current position.
+    Eingabeergebnis DornWaehlen(TsDorn dorn);
+    Eingabeergebnis SkizzeWaehlen(TsSkizzeTyp typ);
+    // The results of the current position no longer count as its design (scripts that change inputs): the
+    // window shows it in input mode, and every output designs it anew before anything is made from it.
+    Eingabeergebnis BerechnungVerwerfen();
+
+    // A dialog that changes the working copy while it is open (arbitrary load, reinforcement): Beginnen keeps
+    // the working copy as it is; the changes made until Abschliessen are one step named `name`, Verwerfen
+    // brings the kept state back. They nest; only the outermost records a step.
+    void BearbeitungBeginnen();
+    Eingabeergebnis BearbeitungAbschliessen(const std::string& name);
+    void BearbeitungVerwerfen();
+
+    bool KannRueckgaengig() const { return verlauf_.KannRueckgaengig(); }
+    bool KannWiederherstellen() const { return verlauf_.KannWiederherstellen(); }
+    std::string NameRueckgaengig() const { return verlauf_.NameRueckgaengig(); }
+    std::string NameWiederherstellen() const { return verlauf_.NameWiederherstellen(); }
+    // Takes the last change back (or makes the next undone one again); the position it concerns becomes
+    // current and is shown. False when there is none.
+    bool Rueckgaengig();
+    bool Wiederherstellen();
+    // Whether the project differs from its file (a new project: from an empty one).
+    bool Geaendert() const { return verlauf_.Geaendert(); }
 
 private:
+    friend class Bewehrungsauswahl;  // changes the working copy inside an open Bearbeitung
+    friend struct Sitzungszugang;    // tests set up projects directly
+
+    TKAnwendung& ArbeitskopieAendern() { return arbeitskopie_; }
+    // Records the step of a change of the current position from `vorher`; nothing when it did not change
+    // anything or a Bearbeitung is open. Returns whether the position changed.
+    bool PositionAufnehmen(TKAnwendung vorher, const std::string& name, bool aendertDatei = true,
+                           const std::string& zusammenfassen = {});
+    void SchrittAufnehmen(std::string name, std::vector<Verlauf::Teil> teile, int aktuellVorher,
+                          bool aendertDatei = true, std::string zusammenfassen = {});
+    void Melden(unsigned geaendert) const;
+    // Applies a change of the working copy as one step and reports `geaendert` when it changed something.
+    Eingabeergebnis Aendern(const std::string& name, unsigned geaendert,
+                            const std::function<void(TKAnwendung&)>& aenderung);
+    // Makes position `nummer` current and shows it after an undo or redo.
+    void NachVerlauf(int nummer);
+    Eingabeergebnis Abgelehnt(Feldpruefung pruefung) const;
+    std::string Lastpunkthinweis(const std::vector<Lastpunktaenderung>& punkte) const;
+    Aufnahme EintragAufnehmen(const std::string& nummer);
+    // The bill becomes `liste` (which may be the bill itself, changed in place) as one step from `vorher`.
+    void BedarfslisteErsetzen(const TKStueckliste& liste, TKStueckliste vorher);
+    bool PlatzFuerPosition() const;
+    // Appends positions through `anhaengen` (false: nothing appended) as one step named `name`; the last
+    // one becomes current.
+    bool PositionAnhaengen(const char* name, const std::function<bool()>& anhaengen);
+    Berechnung PositionBemessen(int nummer);
+    // The positions `nummern` designed as one step; the current position, the sketch and the view stay.
+    std::vector<Berechnung> Bemessen(const std::vector<int>& nummern);
+
     // The checks before a design, with the question; sets the model's check flag.
     Berechnung Pruefen(const TKAnwendung& anwendung);
     void ArbeitskopieAnlegen();
@@ -195,4 +286,7 @@ private:
     TKAnwendung arbeitskopie_;
     std::string datei_;
     TsAnsicht ansicht_ = TsAnsicht::anEingabe;
+    Verlauf verlauf_;
+    std::vector<TKAnwendung> bearbeitungen_;  // the working copy as each open Bearbeitung began
+    std::function<void(unsigned)> beobachter_;
 };

@@ -97,16 +97,19 @@ std::string TabellenCsvDatei(const std::vector<Tabellenzelle>& zellen, const Umg
 }
 
 bool Projektsitzung::PositionAusTabelle(const Tabellenzelle& zelle) {
-    if (!zelle.Zulaessig() || !PositionHinzufuegen()) return false;
+    if (!zelle.Zulaessig() || !PlatzFuerPosition()) return false;
     const Tabellenpunkt& p = zelle.punkt;
-    // A fresh position, so that nothing of the position it was copied from stays behind.
-    arbeitskopie_ = TKAnwendung(umgebung_);
-    Referenzsituation(arbeitskopie_, p, zelle.VRd, zelle.minRand);
-    arbeitskopie_.SetPosition(DornName(p.dorn) + ", " + GueteText(p, umgebung_) +
-                              ", h = " + ZentimeterText(p.h, umgebung_.Dezimaltrenner()) + " cm");
-    arbeitskopie_.cErgebnisse.SetAktDorn(p.dorn);
-    modell_.SetEingabeDorn(p.dorn);
-    modell_.SetEingabeFugenbreite(p.fuge);
-    PositionZeigen();
-    return true;
+    return PositionAnhaengen(QT_TRANSLATE_NOOP("Projektsitzung", "Position aus Tabelle"), [&] {
+        // A fresh position, so that nothing of the current position stays behind.
+        TKAnwendung neu(umgebung_);
+        Referenzsituation(neu, p, zelle.VRd, zelle.minRand);
+        neu.SetPosition(DornName(p.dorn) + ", " + GueteText(p, umgebung_) +
+                        ", h = " + ZentimeterText(p.h, umgebung_.Dezimaltrenner()) + " cm");
+        neu.cErgebnisse.SetAktDorn(p.dorn);
+        modell_.SetAnzAnwendung(static_cast<std::uint16_t>(modell_.GetAnzAnwendung() + 1));
+        modell_.cAnwendung.back() = std::move(neu);
+        modell_.SetEingabeDorn(p.dorn);
+        modell_.SetEingabeFugenbreite(p.fuge);
+        return true;
+    });
 }

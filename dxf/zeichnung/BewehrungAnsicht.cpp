@@ -84,7 +84,7 @@ void KetteA(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double 
     double w = 0;
     if (m.nA > 0) {
         w = m.DA[0];
-        s.Mass(q0 - w, r0 + w, yo, yo, "Pos. A (" + std::to_string(m.nA) + "Ø" + std::to_string(m.dA) + ")");
+        s.Mass(q0 - w, r0 + w, yo, yo, b.Marke("A", std::to_string(m.nA), m.dA));
     }
     q = q0 - w, r = r0 + w;
     const std::string erster = m.nA > 0 ? b.Cm(m.DA[0]) : "";
@@ -130,7 +130,7 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
     s.DxfBemassung(4, 1, r, r + Beschriftungsbreite(b.texte.Verankern), ys, ys, 0, b.texte.Verankern, 7);
     s.Mass(ox - u0, ox + u0, oy + m.h / 2 + 100, oy + m.h / 2 + 100, b.Cm(2 * u0));
     KetteD(b, s, ox, oy);
-    const std::string asx1 = "Pos. Asx1 (" + std::to_string(m.nD) + "Ø" + std::to_string(m.dD) + ")";
+    const std::string asx1 = b.Marke("Asx1", std::to_string(m.nD), m.dD);
     const double x = ox + (m.bE + m.SD) / 2, y = oy - m.h / 2 - 100;
     s.Linie(x, x, oy - m.h / 4, y);
     s.Beschriftung(x, x + Beschriftungsbreite(asx1), y, y, asx1);

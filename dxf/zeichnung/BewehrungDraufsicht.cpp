@@ -74,13 +74,12 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
 
     const double xd = ox + (m.bE + m.SD) / 2;
     if (m.nB2 > 0) {
-        const std::string asy2 =
-            "Pos. Asy2 (2x" + std::to_string(m.nB2 / 2) + "Ø" + std::to_string(m.dB2) + ")";
+        const std::string asy2 = b.Marke("Asy2", "2x" + std::to_string(m.nB2 / 2), m.dB2);
         const double x = xd + VersatzInA(m, 1);
         s.Linie(x, x, oy + m.rB + (m.DB2.empty() ? 0 : m.DB2[0]), yb);
         s.Beschriftung(x, x + Beschriftungsbreite(asy2), yb, yb, asy2);
     }
-    const std::string asy1 = "Pos. Asy1 (2x" + std::to_string(m.k) + "Ø" + std::to_string(m.dB1) + ")";
+    const std::string asy1 = b.Marke("Asy1", "2x" + std::to_string(m.k), m.dB1);
     const double x1 = xd + VersatzInA(m, 2);
     s.Linie(x1, x1, oy + m.rB, oy - 100);
     s.Beschriftung(x1, x1 + Beschriftungsbreite(asy1), oy - 100, oy - 100, asy1);

@@ -79,8 +79,9 @@ void UBuegel(const DxfZeichner& s, const M& m, double ox, double oy) {
 }
 
 // Leaders from the B2 bars of every row to the dowel axes and the two "Pos. Asy2" labels.
-void BeschriftungB2(const DxfZeichner& s, const M& m, double ox, double oy) {
-    const std::string asy2 = "Pos. Asy2 (" + std::to_string(m.nB2 / 2) + "Ø" + std::to_string(m.dB2) + ")";
+void BeschriftungB2(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
+    const M& m = b.m;
+    const std::string asy2 = b.Marke("Asy2", std::to_string(m.nB2 / 2), m.dB2);
     std::vector<double> versatz{0};
     for (int j = 0; j <= m.k - 2; ++j) versatz.push_back(m.DB1[j]);
     double xe = ox + m.rB;
@@ -124,11 +125,11 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
         s.Beschriftung(ox - m.rB, ox + m.rB, oy + m.h / 2 + m.co, Oben(m, oy, m.dB1, sr), "");
         s.Beschriftung(ox - m.rB, ox + m.rB, oy - m.h / 2 - m.cu - 50, Unten(m, oy, m.dB1, sr), "");
     }
-    const std::string asy1 = "Pos. Asy1 (" + std::to_string(m.k) + "Ø" + std::to_string(m.dB1) + ")";
+    const std::string asy1 = b.Marke("Asy1", std::to_string(m.k), m.dB1);
     const double breite = Beschriftungsbreite(asy1);
     s.Beschriftung(ox - m.rB, ox - m.rB - breite, oy - m.h / 2 - m.cu - 50, oy - m.h / 2 - m.cu - 50, asy1);
     s.Beschriftung(ox - m.rB, ox - m.rB - breite, oy + m.h / 2 + m.co, oy + m.h / 2 + m.co, asy1);
-    if (m.nB2 > 0) BeschriftungB2(s, m, ox, oy);
+    if (m.nB2 > 0) BeschriftungB2(b, s, ox, oy);
 }
 
 }  // namespace

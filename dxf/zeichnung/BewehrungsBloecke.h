@@ -19,6 +19,8 @@ struct TrBewehrungsBlatt {
     std::string Cm(double mm) const { return ZentimeterText(mm, dezimaltrenner); }
     // "Pos. 1 (4 Bügel Ø10)"
     std::string BuegelText() const;
+    // "Pos. Asx1 (6Ø16)": the mark `name` with its count and diameter.
+    std::string Marke(const char* name, const std::string& anzahl, int durchmesser) const;
 };
 
 // Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".

@@ -2,13 +2,14 @@
 
 #include "model/Umgebung.h"
 
-TrBewehrungsTexte BewehrungsTexte(const Umgebung& u) {
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& u, int anzahlBuegel) {
     // Translations must keep to letters the 8-bit code page of DXF texts can hold.
     return {u.translate("Bewehrungsplan", "Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
             u.translate("Bewehrungsplan", "Draufsicht"),
             u.translate("Bewehrungsplan", "Ansicht"),
             u.translate("Bewehrungsplan", "Schnitt"),
-            u.translate("Bewehrungsplan", " Bügel "),
+            u.translate("Bewehrungsplan", "Pos."),
+            u.translate("Bewehrungsplan", "%n Bügel", nullptr, anzahlBuegel),
             u.translate("Bewehrungsplan", "mit lb,net verankern"),
             u.translate("Bewehrungsplan", "nicht zulässig")};
 }

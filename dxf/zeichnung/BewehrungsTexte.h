@@ -8,12 +8,13 @@ struct Umgebung;
 struct TrBewehrungsTexte {
     std::string Titel;  // followed by the display name of the dowel type
     std::string Draufsicht, Ansicht, Schnitt;
-    std::string Buegel;  // between stirrup count and diameter, with its blanks
+    std::string Pos;     // the word of a bar mark: "Pos. A", "Pos. Asx1"
+    std::string Buegel;  // the number of stirrups with its noun in the right plural form: "4 Bügel"
     std::string Verankern;
     std::string NichtZulaessig;  // below the title of a type that failed a check
 };
 
-TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung);
+TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung, int anzahlBuegel);
 
 // Number of characters of a UTF-8 text; the label widths are estimated from it.
 int Zeichenzahl(const std::string& text);

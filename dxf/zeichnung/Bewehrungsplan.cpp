@@ -7,7 +7,11 @@
 #include "model/Umgebung.h"
 
 std::string TrBewehrungsBlatt::BuegelText() const {
-    return "Pos. 1 (" + std::to_string(m.nC) + texte.Buegel + "Ø" + std::to_string(m.dC) + ")";
+    return texte.Pos + " 1 (" + texte.Buegel + " Ø" + std::to_string(m.dC) + ")";
+}
+
+std::string TrBewehrungsBlatt::Marke(const char* name, const std::string& anzahl, int durchmesser) const {
+    return texte.Pos + " " + name + " (" + anzahl + "Ø" + std::to_string(durchmesser) + ")";
 }
 
 void ZeichneTitel(const TrBewehrungsBlatt& b, const TrDxfZustand& z, const std::string& dornName,
@@ -39,7 +43,7 @@ bool BewehrungsZeichnung(const TKAnwendung& anw, TsDorn dorn, const Umgebung& um
         fehler = umgebung.translate("Bewehrungsplan", fehler.c_str());
         return false;
     }
-    const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(umgebung), umgebung.Dezimaltrenner()};
+    const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(umgebung, m.nC), umgebung.Dezimaltrenner()};
     ZeichneTitel(blatt, {{m.h + 500, 0, 0}, {20, 7.5, 20, 45}}, DornName(dorn),
                  Unzulaessigkeit(anw, dorn, blatt.texte, umgebung));
     TrDxfZustand z{{0, 0, 0}, {20, 7.5, 20, 30}};

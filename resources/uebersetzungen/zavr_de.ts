@@ -437,6 +437,14 @@
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -505,15 +513,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> Bügel </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>mit lb,net verankern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>nicht zulässig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Bügel</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Bild</name>
+    <message>
+        <source>Doppelschubdorn ZAVR · ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doppelschubdorne für Dehnfugen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessung · Bewehrung · Ausschreibung</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -787,6 +817,26 @@
         <source>rechts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Ergebnisliste</name>
@@ -827,6 +877,476 @@
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>%1 braucht einen Wert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannte Option &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>genau eine Eingabedatei angeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hat die Prüfungen nicht bestanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Bedarfsliste wird nicht geschrieben; ein unzulässiger Dorn wird nie bestellt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o ist nötig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--kind braucht stueckliste oder ausschreibung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli design EINGABE.ZAV [--position N] [--save AUSGABE.ZAV] [--json]
+
+Bemisst die Positionen eines Projekts wie der Befehl &quot;Berechnen&quot; des Programms: zuerst die Prüfungen
+der Eingaben (nicht bestandene werden auf der Standardfehlerausgabe genannt; die Frage nach einem
+konstanten Dornabstand über 5 * Plattendicke gilt als mit Ja beantwortet und wird als Warnung gemeldet),
+dann die Bemessung aller 21 Dorntypen. Ausgegeben wird je Position die Ergebnisliste (Dorn, η S, η ct,
+η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette, oder
+&quot;Kein gültiger Dorn gefunden&quot;, wenn keiner der 21 Dorntypen zulässig ist.
+
+Optionen:
+  --position N        nur Position N bemessen (gezählt ab 1)
+  --save AUSGABE.ZAV  das ganze Projekt mit den neuen Ergebnissen speichern, wie es das Programm tut
+  --json              statt der Tabellen ein JSON-Dokument mit allen Ergebnisfeldern je Dorntyp
+  --help              diese Beschreibung
+
+Zahlen der Tabellen verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;.
+
+Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden
+oder keinen zulässigen Dorn (&quot;Kein gültiger Dorn gefunden&quot;);
+2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die
+Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--position braucht eine Positionsnummer ab 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mehr als eine Eingabedatei angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Eingabedatei angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
+  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Argumente: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannter Dorntyp &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.dxf fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Position &quot;%1&quot; ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &quot;%1&quot;: %2; mit --force wird die Zeichnung mit dem Vermerk &quot;nicht zulässig&quot; geschrieben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nicht zulässig (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dowel erwartet keine Eingabedatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--type fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reinforcement, dowel oder render angeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>genau eine DXF-Datei angeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewählter Dorn: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 gibt es nicht; die letzte Position des Projekts ist %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnung: %1 Die Bemessung wird trotzdem durchgeführt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png
+       zavr-cli report EINGABE.ZAV --all -o AUSGABE.pdf
+
+Schreibt den Berechnungsnachweis einer Position für ihren gewählten Dorntyp, ohne Bildschirm.
+Eine Position ohne Ergebnisse wird zuerst bemessen, wenn sie die Prüfungen der Eingaben besteht.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --all          der Nachweis des ganzen Projekts als ein PDF-Dokument: ein Deckblatt mit den
+                 Projektdaten und einer Übersicht aller Positionen, dann die Seiten jeder Position;
+                 die Seitenzahlen laufen durch das ganze Dokument. Eine Position, die die Prüfungen
+                 nicht besteht, steht mit ihren Hinweisen auf dem Deckblatt und hat keine Seiten.
+  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp
+                 das Bild der ersten Seite (96 dpi)
+
+Texte und Zahlen folgen der Sprache und dem Dezimaltrenner des Aufrufs (siehe `zavr-cli --help`).
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (mit --all ist das
+Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all und --position schließen sich aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--view und -o sind nötig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannte Ansicht &apos;%1&apos; (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild konnte nicht geschrieben werden: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli table [--types TYPEN] [--grades GÜTEN] [--h VON:BIS[:SCHRITT]] [--joint BREITEN]
+                       [--fire none|F90] [--reinforcement standard|optimal] -o AUSGABE.csv|.pdf|.json
+
+Schreibt Tragfähigkeitstabellen für die Vorbemessung, ohne Projektdatei: den Bemessungswiderstand eines
+Dorns je Dorntyp, Betongüte, Plattendicke, Fugenbreite, Brandschutz und Bewehrungsart, wie ihn die
+Bemessung für einen einzelnen Dorn unter Punktlast (Platte an Platte, Betondeckung je 3 cm) ergibt, mit
+dem maßgebenden Nachweis und dem Rand- und Dornabstand, ab dem der Wert gilt. Wo der Dorn nicht zulässig
+ist, steht der Grund statt eines Werts. Listen werden mit Kommas getrennt.
+  --types TYPEN        Dorntypen, z. B. &quot;ZAVR 60 HF,ZAVRQ 30 HF&quot; (ohne Angabe alle 21)
+  --grades GÜTEN       Betongüten, z. B. C20/25,C30/37 oder PB30 (ohne Angabe C20/25 bis C50/60)
+  --h VON:BIS:SCHRITT  Plattendicken in cm (Schritt ohne Angabe 1 cm); ohne Angabe je Dorntyp von
+                       seiner Mindestdicke bis 50 cm, mindestens 20 cm darüber
+  --joint BREITEN      Fugenbreiten bis 20, 30, 40, 50 oder 60 mm (ohne Angabe 30)
+  --fire ARTEN         none oder F90 (ohne Angabe none)
+  --reinforcement ARTEN standard (nach Zulassung) oder optimal (ohne Angabe standard)
+  -o DATEI             .csv eine Zeile je Zelle (Windows-1252, CR LF, &quot;;&quot; als Trenner); .pdf je
+                       Dorntyp ein Tabellenblock mit Seitenrahmen; .json alle Zellen
+
+Zahlen in CSV und PDF verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;; JSON gibt Längen in mm.
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannt: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leere Liste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--h braucht VON:BIS oder VON:BIS:SCHRITT in cm, VON ≤ BIS, alle größer als 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mehr als %1 Tabellenwerte; bitte die Auswahl einschränken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Auswahl enthält keine Tabellenwerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionen eines Projekts bemessen und die Ergebnisliste ausgeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>den Berechnungsnachweis einer Position als PDF oder Bild schreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stückliste oder Ausschreibungstext der Bedarfsliste als Text oder PDF schreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tragfähigkeitstabellen für die Vorbemessung als CSV, PDF oder JSON schreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allgemeine Optionen, vor oder nach dem Befehl:
+  --language de|en|pl  die Sprache aller Ausgaben: Texte, Tabellen, Nachweis, Stückliste,
+                       Ausschreibungstext und DXF-Zeichnungen. Ohne Angabe die Sprache, die das
+                       Programm zuletzt gestartet hat (IDSprache in zavr.INI), sonst die Sprache der
+                       Ländereinstellung (LC_ALL, LC_MESSAGES, LANG), sonst Deutsch.
+  --decimal ,|.        der Dezimaltrenner der Zahlen. Ohne Angabe der der gewählten Sprache (Englisch
+                       &quot;.&quot;, Deutsch und Polnisch &quot;,&quot;), ohne --language der der Ländereinstellung
+                       (LC_ALL, LC_NUMERIC, LANG). JSON schreibt immer &quot;.&quot; und in jeder Sprache
+                       dieselben Schlüssel.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli [--language de|en|pl] [--decimal ,|.] BEFEHL [OPTIONEN]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>`zavr-cli BEFEHL --help` beschreibt die Optionen eines Befehls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language: dieses Programm ist ohne Qt gebaut und spricht nur Deutsch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language braucht de, en oder pl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zavr-cli: --decimal braucht &quot;,&quot; oder &quot;.&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  -o DATEI       das geänderte Projekt hierhin schreiben
+  --help         diese Beschreibung
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
+schreibbar, oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belastungsfall (wie der Anwendungsfall ihn zulässt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. Fugenbreite [mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feuerwiderstandsdauer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ermittlung der Bewehrung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornabstand eines Paares berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>konstanter Dornabstand einer Reihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand (Einstellung zur Bemessung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>höchstens %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlenfelder (Einheit des Fensters, Grenzen):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswahlen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannter Name (zavr-cli set --help nennt alle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannter Wert (zavr-cli set --help nennt alle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Zuweisung NAME=WERT angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1208,6 +1728,10 @@
         <source>%1 von %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>keine Position %1 im Projekt</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1260,6 +1784,94 @@ Soll diese überschrieben werden?</source>
         <source>Datei nicht gefunden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1301,16 +1913,23 @@ vorhergesagt werden.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pos. 1 (%1 Bügel </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Schnitt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>verankern mit l</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Pos. 1 (%n Bügel </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1567,6 +2186,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1868,6 +2491,14 @@ Ein Dorn, der nicht zulässig ist, wird nicht bestellt.</source>
         <source>Für diese Position: %1.
 
 Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter dem Titel den Vermerk &quot;nicht zulässig&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2462,6 +3093,10 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
     <message>
         <source>Soll der Wert überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

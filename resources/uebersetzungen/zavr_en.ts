@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>und Brandschutzmanschetten</source>
-        <translation>and fire protection collars</translation>
+        <translation>and fire collars</translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>ZAVR - &amp;Katalog</source>
-        <translation>ZAVR - &amp;catalogue</translation>
+        <translation>ZAVR - ca&amp;talogue</translation>
     </message>
     <message>
         <source>ZAVR - Katalog</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>ZAVR - &amp;Zulassung</source>
-        <translation>ZAVR - &amp;approval</translation>
+        <translation>ZAVR - a&amp;pproval</translation>
     </message>
     <message>
         <source>ZAVR - Zulassung</source>
@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>Als &amp;PDF speichern...</source>
-        <translation>Save as &amp;PDF...</translation>
+        <translation>Save as P&amp;DF...</translation>
     </message>
     <message>
         <source>DXF-Datei &amp;anzeigen...</source>
@@ -436,6 +436,14 @@
     <message>
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation>Load capacity &amp;tables...</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
     </message>
 </context>
 <context>
@@ -499,15 +507,11 @@
     </message>
     <message>
         <source>Ansicht</source>
-        <translation>View</translation>
+        <translation>Elevation</translation>
     </message>
     <message>
         <source>Schnitt</source>
         <translation>Section</translation>
-    </message>
-    <message>
-        <source> Bügel </source>
-        <translation> stirrups </translation>
     </message>
     <message>
         <source>mit lb,net verankern</source>
@@ -516,6 +520,32 @@
     <message>
         <source>nicht zulässig</source>
         <translation>not admissible</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Bügel</source>
+        <translation>
+            <numerusform>%n link</numerusform>
+            <numerusform>%n links</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Bild</name>
+    <message>
+        <source>Doppelschubdorn ZAVR · ZAVRQ</source>
+        <translation>Double shear dowel ZAVR · ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Doppelschubdorne für Dehnfugen</source>
+        <translation>Double shear dowels for expansion joints</translation>
+    </message>
+    <message>
+        <source>Bemessung · Bewehrung · Ausschreibung</source>
+        <translation>Design · Reinforcement · Tender text</translation>
     </message>
 </context>
 <context>
@@ -616,7 +646,7 @@
     </message>
     <message>
         <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
-        <translation>Shear dowel: 2 x Ø%1, axis spacing %2</translation>
+        <translation>Shear dowel: 2 x Ø%1, spacing (c/c) %2</translation>
     </message>
     <message>
         <source>Hülsenrohr: %1 x %2</source>
@@ -666,7 +696,7 @@
     </message>
     <message>
         <source>&amp;konstante Last</source>
-        <translation>&amp;Constant load</translation>
+        <translation>Cons&amp;tant load</translation>
     </message>
     <message>
         <source>&amp;gleichförmig</source>
@@ -674,7 +704,7 @@
     </message>
     <message>
         <source>&amp;beliebig</source>
-        <translation>&amp;Arbitrary</translation>
+        <translation>A&amp;rbitrary</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
@@ -702,7 +732,7 @@
     </message>
     <message>
         <source>Feuerwiderstandsdauer</source>
-        <translation>Fire resistance</translation>
+        <translation>Fire resistance class</translation>
     </message>
     <message>
         <source>Fuge</source>
@@ -726,11 +756,11 @@
     </message>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation>Input of the design values</translation>
+        <translation>Design values from characteristic loads</translation>
     </message>
     <message>
         <source>Bemessungswerte der Einwirkung</source>
-        <translation>Design values of the action</translation>
+        <translation>Design actions</translation>
     </message>
     <message>
         <source>(Design-Lasten):</source>
@@ -770,11 +800,11 @@
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation>Concrete cover front</translation>
+        <translation>Concrete cover at joint face</translation>
     </message>
     <message>
         <source>Anteil ständig / veränderlich</source>
-        <translation>Ratio permanent / variable</translation>
+        <translation>Proportion permanent / variable</translation>
     </message>
     <message>
         <source>Punktlast</source>
@@ -787,6 +817,26 @@
     <message>
         <source>rechts</source>
         <translation>right</translation>
+    </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation>Dowel spacing of the pair</translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation>Dowel spacing of the row</translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation>Shear force, left</translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation>Shear force, right</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Arbitrary load</translation>
     </message>
 </context>
 <context>
@@ -832,10 +882,611 @@
     </message>
 </context>
 <context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>%1 braucht einen Wert</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>unbekannte Option &quot;%1&quot;</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>genau eine Eingabedatei angeben</source>
+        <translation>give exactly one input file</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;</source>
+        <translation>Position %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 hat die Prüfungen nicht bestanden</source>
+        <translation>%1 has failed the input checks</translation>
+    </message>
+    <message>
+        <source>die Bedarfsliste wird nicht geschrieben; ein unzulässiger Dorn wird nie bestellt</source>
+        <translation>the bill of quantities is not written; a dowel that is not admissible is never ordered</translation>
+    </message>
+    <message>
+        <source>-o ist nötig</source>
+        <translation>-o is required</translation>
+    </message>
+    <message>
+        <source>--kind braucht stueckliste oder ausschreibung</source>
+        <translation>--kind needs parts-list or tender-text</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli design EINGABE.ZAV [--position N] [--save AUSGABE.ZAV] [--json]
+
+Bemisst die Positionen eines Projekts wie der Befehl &quot;Berechnen&quot; des Programms: zuerst die Prüfungen
+der Eingaben (nicht bestandene werden auf der Standardfehlerausgabe genannt; die Frage nach einem
+konstanten Dornabstand über 5 * Plattendicke gilt als mit Ja beantwortet und wird als Warnung gemeldet),
+dann die Bemessung aller 21 Dorntypen. Ausgegeben wird je Position die Ergebnisliste (Dorn, η S, η ct,
+η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette, oder
+&quot;Kein gültiger Dorn gefunden&quot;, wenn keiner der 21 Dorntypen zulässig ist.
+
+Optionen:
+  --position N        nur Position N bemessen (gezählt ab 1)
+  --save AUSGABE.ZAV  das ganze Projekt mit den neuen Ergebnissen speichern, wie es das Programm tut
+  --json              statt der Tabellen ein JSON-Dokument mit allen Ergebnisfeldern je Dorntyp
+  --help              diese Beschreibung
+
+Zahlen der Tabellen verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;.
+
+Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden
+oder keinen zulässigen Dorn (&quot;Kein gültiger Dorn gefunden&quot;);
+2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die
+Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli design INPUT.ZAV [--position N] [--save OUTPUT.ZAV] [--json]
+
+Designs the positions of a project as the program&apos;s &quot;Calculate&quot; command does: first the checks of
+the inputs (those that fail are named on standard error; the question about a constant dowel
+spacing above 5 * slab thickness counts as answered yes and is reported as a warning),
+then the design of all 21 dowel types. For each position it prints the results list (dowel, η S,
+η ct, η ce, number of dowels, remark) and the selected dowel with its fire collar, or
+&quot;No admissible dowel found&quot; when none of the 21 dowel types is admissible.
+
+Options:
+  --position N        design position N only (counted from 1)
+  --save OUTPUT.ZAV   save the whole project with the new results, as the program does
+  --json              instead of the tables a JSON document with every result field per dowel type
+  --help              this description
+
+Numbers in the tables use the decimal separator of the language or of the regional settings (see
+`zavr-cli --help`), JSON always &quot;.&quot;.
+
+Exit status: 0 all chosen positions designed; 1 a position failed its checks or has no admissible
+dowel (&quot;No admissible dowel found&quot;);
+2 the file cannot be read or is no project of this program, saving failed, or the arguments are
+wrong.
+</translation>
+    </message>
+    <message>
+        <source>--position braucht eine Positionsnummer ab 1</source>
+        <translation>--position needs a position number from 1</translation>
+    </message>
+    <message>
+        <source>mehr als eine Eingabedatei angegeben</source>
+        <translation>more than one input file given</translation>
+    </message>
+    <message>
+        <source>keine Eingabedatei angegeben</source>
+        <translation>no input file given</translation>
+    </message>
+    <message>
+        <source>nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden</source>
+        <translation>not designed: the input checks have failed</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
+  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o OUTPUT.dxf]
+       zavr-cli dxf render INPUT.dxf -o OUTPUT.png|.svg|.pdf [--size PIXELS]
+
+reinforcement: the on-site reinforcement of a dowel type of a designed position as a DXF drawing.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --type NAME    the dowel type (without it the dowel selected by the design of the position)
+  --force        also draw a dowel type that is not admissible; the drawing then carries the note
+                 &quot;not admissible&quot; with the reason below its title (without --force: exit status 1)
+dowel: the drawing of a dowel type; without -o under the file name of the catalogue.
+render: any DXF file as a picture in the full view of the preview; the extension decides the
+  format, --size the longer side in pixels (default 1000).
+
+An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
+(&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
+
+Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
+(without --force) or the drawing is not possible;
+2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>Argumente: </source>
+        <translation>arguments: </translation>
+    </message>
+    <message>
+        <source>unbekannter Dorntyp &quot;%1&quot;</source>
+        <translation>unknown dowel type &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.dxf fehlt</source>
+        <translation>-o OUTPUT.dxf is missing</translation>
+    </message>
+    <message>
+        <source>die Position &quot;%1&quot; ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen</source>
+        <translation>position &quot;%1&quot; has not been designed; run zavr-cli design ... --save first</translation>
+    </message>
+    <message>
+        <source>Position &quot;%1&quot;: %2; mit --force wird die Zeichnung mit dem Vermerk &quot;nicht zulässig&quot; geschrieben</source>
+        <translation>position &quot;%1&quot;: %2; with --force the drawing is written with the note &quot;not admissible&quot;</translation>
+    </message>
+    <message>
+        <source>%1 nicht zulässig (%2)</source>
+        <translation>%1 not admissible (%2)</translation>
+    </message>
+    <message>
+        <source>dowel erwartet keine Eingabedatei</source>
+        <translation>dowel takes no input file</translation>
+    </message>
+    <message>
+        <source>--type fehlt</source>
+        <translation>--type is missing</translation>
+    </message>
+    <message>
+        <source>reinforcement, dowel oder render angeben</source>
+        <translation>give reinforcement, dowel or render</translation>
+    </message>
+    <message>
+        <source>genau eine DXF-Datei angeben</source>
+        <translation>give exactly one DXF file</translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
+        <translation>-o OUTPUT.png|.svg|.pdf is missing</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
+        <translation>--size needs a number of pixels from 50 to 10000</translation>
+    </message>
+    <message>
+        <source>Gewählter Dorn: </source>
+        <translation>Selected dowel: </translation>
+    </message>
+    <message>
+        <source>Position %1 gibt es nicht; die letzte Position des Projekts ist %2</source>
+        <translation>there is no position %1; the last position of the project is %2</translation>
+    </message>
+    <message>
+        <source>Warnung: %1 Die Bemessung wird trotzdem durchgeführt.</source>
+        <translation>Warning: %1 The design is carried out all the same.</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png
+       zavr-cli report EINGABE.ZAV --all -o AUSGABE.pdf
+
+Schreibt den Berechnungsnachweis einer Position für ihren gewählten Dorntyp, ohne Bildschirm.
+Eine Position ohne Ergebnisse wird zuerst bemessen, wenn sie die Prüfungen der Eingaben besteht.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --all          der Nachweis des ganzen Projekts als ein PDF-Dokument: ein Deckblatt mit den
+                 Projektdaten und einer Übersicht aller Positionen, dann die Seiten jeder Position;
+                 die Seitenzahlen laufen durch das ganze Dokument. Eine Position, die die Prüfungen
+                 nicht besteht, steht mit ihren Hinweisen auf dem Deckblatt und hat keine Seiten.
+  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp
+                 das Bild der ersten Seite (96 dpi)
+
+Texte und Zahlen folgen der Sprache und dem Dezimaltrenner des Aufrufs (siehe `zavr-cli --help`).
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (mit --all ist das
+Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation>Usage: zavr-cli report INPUT.ZAV [--position N] -o OUTPUT.pdf|.svg|.png
+       zavr-cli report INPUT.ZAV --all -o OUTPUT.pdf
+
+Writes the design calculation of a position for its selected dowel type, without a screen.
+A position without results is designed first if it passes the checks of the inputs.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --all          the design calculation of the whole project as one PDF document: a cover page with
+                 the project data and a summary of all positions, then the pages of each position;
+                 the page numbers run through the whole document. A position that fails its checks
+                 is listed with its hints on the cover page and has no pages.
+  -o FILE        .pdf all pages, one PDF page each; .svg header and first page; .png, .jpg, .bmp
+                 the picture of the first page (96 dpi)
+
+Texts and numbers follow the language and the decimal separator of the call (see `zavr-cli --help`).
+
+Exit status: 0 written; 1 a position failed its checks (with --all the document is written all the
+same); 2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>--all und --position schließen sich aus</source>
+        <translation>--all and --position exclude each other</translation>
+    </message>
+    <message>
+        <source>--view und -o sind nötig</source>
+        <translation>--view and -o are required</translation>
+    </message>
+    <message>
+        <source>unbekannte Ansicht &apos;%1&apos; (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)</source>
+        <translation>unknown view &apos;%1&apos; (elevation, plan, section, row, input or all)</translation>
+    </message>
+    <message>
+        <source>Bild konnte nicht geschrieben werden: %1: %2</source>
+        <translation>the picture could not be written: %1: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli table [--types TYPEN] [--grades GÜTEN] [--h VON:BIS[:SCHRITT]] [--joint BREITEN]
+                       [--fire none|F90] [--reinforcement standard|optimal] -o AUSGABE.csv|.pdf|.json
+
+Schreibt Tragfähigkeitstabellen für die Vorbemessung, ohne Projektdatei: den Bemessungswiderstand eines
+Dorns je Dorntyp, Betongüte, Plattendicke, Fugenbreite, Brandschutz und Bewehrungsart, wie ihn die
+Bemessung für einen einzelnen Dorn unter Punktlast (Platte an Platte, Betondeckung je 3 cm) ergibt, mit
+dem maßgebenden Nachweis und dem Rand- und Dornabstand, ab dem der Wert gilt. Wo der Dorn nicht zulässig
+ist, steht der Grund statt eines Werts. Listen werden mit Kommas getrennt.
+  --types TYPEN        Dorntypen, z. B. &quot;ZAVR 60 HF,ZAVRQ 30 HF&quot; (ohne Angabe alle 21)
+  --grades GÜTEN       Betongüten, z. B. C20/25,C30/37 oder PB30 (ohne Angabe C20/25 bis C50/60)
+  --h VON:BIS:SCHRITT  Plattendicken in cm (Schritt ohne Angabe 1 cm); ohne Angabe je Dorntyp von
+                       seiner Mindestdicke bis 50 cm, mindestens 20 cm darüber
+  --joint BREITEN      Fugenbreiten bis 20, 30, 40, 50 oder 60 mm (ohne Angabe 30)
+  --fire ARTEN         none oder F90 (ohne Angabe none)
+  --reinforcement ARTEN standard (nach Zulassung) oder optimal (ohne Angabe standard)
+  -o DATEI             .csv eine Zeile je Zelle (Windows-1252, CR LF, &quot;;&quot; als Trenner); .pdf je
+                       Dorntyp ein Tabellenblock mit Seitenrahmen; .json alle Zellen
+
+Zahlen in CSV und PDF verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;; JSON gibt Längen in mm.
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli table [--types TYPES] [--grades GRADES] [--h FROM:TO[:STEP]] [--joint WIDTHS]
+                      [--fire none|F90] [--reinforcement standard|optimal] -o OUTPUT.csv|.pdf|.json
+
+Writes load capacity tables for preliminary design, without a project file: the design resistance
+of one dowel per dowel type, concrete strength class, slab thickness, joint width, fire protection
+and kind of reinforcement, as the design of a single dowel under a point load (slab to slab,
+concrete cover 3 cm each) gives it, with the governing check and the edge distance and spacing from
+which the value holds. Where the dowel is not admissible, the reason stands instead of a value.
+Lists are separated by commas.
+  --types TYPES        dowel types, e.g. &quot;ZAVR 60 HF,ZAVRQ 30 HF&quot; (without it all 21)
+  --grades GRADES      concrete strength classes, e.g. C20/25,C30/37 or PB30 (without it C20/25 to
+                       C50/60)
+  --h FROM:TO:STEP     slab thicknesses in cm (step 1 cm without it); without it for each dowel type
+                       from its minimum thickness to 50 cm, at least 20 cm beyond it
+  --joint WIDTHS       joint widths up to 20, 30, 40, 50 or 60 mm (without it 30)
+  --fire KINDS         none or F90 (without it none)
+  --reinforcement KINDS standard (to the approval) or optimal (without it standard)
+  -o FILE              .csv one line per cell (Windows-1252, CR LF, &quot;;&quot; as separator); .pdf one table
+                       block per dowel type with page frame; .json all cells
+
+Numbers in CSV and PDF use the decimal separator of the language or of the regional settings (see
+`zavr-cli --help`), JSON always &quot;.&quot;; JSON gives lengths in mm.
+
+Exit status: 0 written; 2 the file cannot be written or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>unbekannt: &quot;%1&quot;</source>
+        <translation>unknown: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>leere Liste</source>
+        <translation>empty list</translation>
+    </message>
+    <message>
+        <source>--h braucht VON:BIS oder VON:BIS:SCHRITT in cm, VON ≤ BIS, alle größer als 0</source>
+        <translation>--h needs FROM:TO or FROM:TO:STEP in cm, FROM ≤ TO, all greater than 0</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Tabellenwerte; bitte die Auswahl einschränken</source>
+        <translation>more than %1 table values; please narrow the selection</translation>
+    </message>
+    <message>
+        <source>die Auswahl enthält keine Tabellenwerte</source>
+        <translation>the selection contains no table values</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Positionen eines Projekts bemessen und die Ergebnisliste ausgeben</source>
+        <translation>design the positions of a project and print the results list</translation>
+    </message>
+    <message>
+        <source>Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben</source>
+        <translation>write a reinforcement drawing or dowel drawing as a DXF file</translation>
+    </message>
+    <message>
+        <source>eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben</source>
+        <translation>write a sketch of a position as a picture (PNG, SVG, JPEG, BMP)</translation>
+    </message>
+    <message>
+        <source>den Berechnungsnachweis einer Position als PDF oder Bild schreiben</source>
+        <translation>write the design calculation of a position as PDF or picture</translation>
+    </message>
+    <message>
+        <source>Stückliste oder Ausschreibungstext der Bedarfsliste als Text oder PDF schreiben</source>
+        <translation>write the parts list or tender text of the bill of quantities as text or PDF</translation>
+    </message>
+    <message>
+        <source>Tragfähigkeitstabellen für die Vorbemessung als CSV, PDF oder JSON schreiben</source>
+        <translation>write load capacity tables for preliminary design as CSV, PDF or JSON</translation>
+    </message>
+    <message>
+        <source>Allgemeine Optionen, vor oder nach dem Befehl:
+  --language de|en|pl  die Sprache aller Ausgaben: Texte, Tabellen, Nachweis, Stückliste,
+                       Ausschreibungstext und DXF-Zeichnungen. Ohne Angabe die Sprache, die das
+                       Programm zuletzt gestartet hat (IDSprache in zavr.INI), sonst die Sprache der
+                       Ländereinstellung (LC_ALL, LC_MESSAGES, LANG), sonst Deutsch.
+  --decimal ,|.        der Dezimaltrenner der Zahlen. Ohne Angabe der der gewählten Sprache (Englisch
+                       &quot;.&quot;, Deutsch und Polnisch &quot;,&quot;), ohne --language der der Ländereinstellung
+                       (LC_ALL, LC_NUMERIC, LANG). JSON schreibt immer &quot;.&quot; und in jeder Sprache
+                       dieselben Schlüssel.
+</source>
+        <translation>General options, before or after the command:
+  --language de|en|pl  the language of every output: texts, tables, design calculation, parts list,
+                       tender text and DXF drawings. Without it the language the program was last
+                       started in (IDSprache in zavr.INI), else the language of the regional settings
+                       (LC_ALL, LC_MESSAGES, LANG), else German.
+  --decimal ,|.        the decimal separator of numbers. Without it that of the chosen language
+                       (English &quot;.&quot;, German and Polish &quot;,&quot;), without --language that of the regional
+                       settings (LC_ALL, LC_NUMERIC, LANG). JSON always writes &quot;.&quot; and the same keys
+                       in every language.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli [--language de|en|pl] [--decimal ,|.] BEFEHL [OPTIONEN]</source>
+        <translation>Usage: zavr-cli [--language de|en|pl] [--decimal ,|.] COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>`zavr-cli BEFEHL --help` beschreibt die Optionen eines Befehls.</source>
+        <translation>`zavr-cli COMMAND --help` describes the options of a command.</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language: dieses Programm ist ohne Qt gebaut und spricht nur Deutsch</source>
+        <translation>zavr-cli: --language: this program was built without Qt and speaks German only</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language braucht de, en oder pl</source>
+        <translation>zavr-cli: --language needs de, en or pl</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --decimal braucht &quot;,&quot; oder &quot;.&quot;</source>
+        <translation>zavr-cli: --decimal needs &quot;,&quot; or &quot;.&quot;</translation>
+    </message>
+    <message>
+        <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
+        <translation>zavr-cli: unknown command &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
+
+Draws a sketch of a position as a picture, without a screen.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
+                 (the four result sketches)
+  --size PIXELS  side of the square picture (default 500, for all 1000)
+  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
+
+Exit status: 0 written; 2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  -o DATEI       das geänderte Projekt hierhin schreiben
+  --help         diese Beschreibung
+</source>
+        <translation>Usage: zavr-cli set INPUT.ZAV [--position N] NAME=VALUE ... [-o OUTPUT.ZAV]
+
+Changes inputs of a position with the rules and limits of the program window and saves the project
+in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
+another application case selects the load case it allows, a shorter joint shortens the points of an
+arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
+The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
+Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
+
+  --position N   the position (counted from 1; without it the current position of the project)
+  -o FILE        write the changed project here
+  --help         this description
+</translation>
+    </message>
+    <message>
+        <source>
+Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
+schreibbar, oder die Argumente sind falsch.
+</source>
+        <translation>
+Exit status: 0 written; 2 a value was refused, the file cannot be read or written, or the arguments
+are wrong.
+</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Application case</translation>
+    </message>
+    <message>
+        <source>Belastungsfall (wie der Anwendungsfall ihn zulässt)</source>
+        <translation>Load case (as the application case allows)</translation>
+    </message>
+    <message>
+        <source>max. Fugenbreite [mm]</source>
+        <translation>max. joint width [mm]</translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation>Concrete strength class</translation>
+    </message>
+    <message>
+        <source>Feuerwiderstandsdauer</source>
+        <translation>Fire resistance class</translation>
+    </message>
+    <message>
+        <source>Ermittlung der Bewehrung</source>
+        <translation>Reinforcement method</translation>
+    </message>
+    <message>
+        <source>Dornabstand eines Paares berechnen</source>
+        <translation>Calculate the spacing of a pair</translation>
+    </message>
+    <message>
+        <source>konstanter Dornabstand einer Reihe</source>
+        <translation>Constant spacing of a row</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand (Einstellung zur Bemessung)</source>
+        <translation>Maximum dowel spacing (design settings)</translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>höchstens %1</source>
+        <translation>at most %1</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Zahlenfelder (Einheit des Fensters, Grenzen):</source>
+        <translation>Number fields (unit of the window, limits):</translation>
+    </message>
+    <message>
+        <source>Auswahlen:</source>
+        <translation>Choices:</translation>
+    </message>
+    <message>
+        <source>Texte:</source>
+        <translation>Texts:</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Position name</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>unbekannter Name (zavr-cli set --help nennt alle)</source>
+        <translation>unknown name (zavr-cli set --help lists them all)</translation>
+    </message>
+    <message>
+        <source>unbekannter Wert (zavr-cli set --help nennt alle)</source>
+        <translation>unknown value (zavr-cli set --help lists them all)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
+        <translation>&quot;%1&quot; is no assignment NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>keine Zuweisung NAME=WERT angegeben</source>
+        <translation>no assignment NAME=VALUE given</translation>
+    </message>
+    <message>
+        <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
+        <translation>change inputs of a position within the program&apos;s limits</translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli bill INPUT.ZAV --kind parts-list|tender-text [--add-all] -o OUTPUT.txt|.pdf|.png
+
+Writes the parts list or the tender text of the bill of quantities of a project, without a screen.
+Only active entries appear.
+  --kind KIND    parts-list or tender-text
+  --add-all      first adds every position in turn, with its number, to the bill of quantities; an
+                 entry with the same number is replaced. Positions without results are checked and
+                 designed first. If a position has no admissible dowel or fails its checks, nothing
+                 is written. The project file stays unchanged.
+  -o FILE        .txt the text export (80 columns, Windows-1252, CR LF); .pdf the printed pages;
+                 .svg, .png, .jpg, .bmp the whole list as one picture, like the program's picture export
+
+Exit status: 0 written; 1 a position failed its checks or has no admissible dowel (nothing
+written);
+2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+</context>
+<context>
     <name>Nachweis</name>
     <message>
         <source>Zwischenergebnis Bewehrung</source>
-        <translation>Intermediate result reinforcement</translation>
+        <translation>Interim results</translation>
     </message>
     <message>
         <source>Ausnutzung</source>
@@ -871,27 +1522,27 @@
     </message>
     <message>
         <source>Betondeckung vorn</source>
-        <translation>Concrete cover front</translation>
+        <translation>Concrete cover at joint face</translation>
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation>effective depth</translation>
+        <translation>Effective depth</translation>
     </message>
     <message>
         <source>Einzellast am Dorn</source>
-        <translation>point load at the dowel</translation>
+        <translation>Point load on the dowel</translation>
     </message>
     <message>
         <source>konstante Linienlast</source>
-        <translation>constant line load</translation>
+        <translation>Constant line load</translation>
     </message>
     <message>
         <source>geradlinige Linienlast</source>
-        <translation>linearly varying line load</translation>
+        <translation>Linearly varying line load</translation>
     </message>
     <message>
         <source>beliebiger Linienlastverlauf</source>
-        <translation>arbitrary line load distribution</translation>
+        <translation>Arbitrary line load distribution</translation>
     </message>
     <message>
         <source>siehe nachfolgende Seite</source>
@@ -903,7 +1554,7 @@
     </message>
     <message>
         <source>vorgegebener Randabstand</source>
-        <translation>given edge distance</translation>
+        <translation>Specified edge distance</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
@@ -947,7 +1598,7 @@
     </message>
     <message>
         <source>Einflußbereich Bewehrung</source>
-        <translation>Zone of reinforcement</translation>
+        <translation>Reinforcement zone</translation>
     </message>
     <message>
         <source>Rundschnitt / Dorn</source>
@@ -959,11 +1610,11 @@
     </message>
     <message>
         <source>minimaler Randabstand Stütze</source>
-        <translation>minimum edge distance of the dowel</translation>
+        <translation>Minimum edge distance at a column</translation>
     </message>
     <message>
         <source>vorhandener Randabstand</source>
-        <translation>actual edge distance</translation>
+        <translation>Edge distance provided</translation>
     </message>
     <message>
         <source>Mindestdornabstand (gem. Zulassung)</source>
@@ -971,7 +1622,7 @@
     </message>
     <message>
         <source>vorhandener Dornabstand</source>
-        <translation>actual dowel spacing</translation>
+        <translation>Dowel spacing provided</translation>
     </message>
     <message>
         <source>Berechnung als Einzeldorn</source>
@@ -1023,7 +1674,7 @@
     </message>
     <message>
         <source>maßgebender Bemessungswiderstand</source>
-        <translation>governing design resistance</translation>
+        <translation>Governing design resistance</translation>
     </message>
     <message>
         <source>Bemessungswert der einwirkenden Last</source>
@@ -1031,7 +1682,7 @@
     </message>
     <message>
         <source>maximale Dornausnutzung</source>
-        <translation>maximum dowel utilisation</translation>
+        <translation>Maximum dowel utilisation</translation>
     </message>
     <message>
         <source>Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!</source>
@@ -1051,7 +1702,7 @@
     </message>
     <message>
         <source>Bügel</source>
-        <translation>Stirrups</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Koordinaten</source>
@@ -1095,7 +1746,7 @@
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: approval to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
+        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: designed to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -1209,6 +1860,10 @@
         <source>%1 von %2</source>
         <translation>%1 of %2</translation>
     </message>
+    <message>
+        <source>keine Position %1 im Projekt</source>
+        <translation>no position %1 in the project</translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1225,7 +1880,7 @@
     <name>Projektsitzung</name>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation>Cannot open the file given!</translation>
+        <translation>Cannot open the specified file!</translation>
     </message>
     <message>
         <source>Das Projekt hat noch keinen Dateinamen.</source>
@@ -1263,6 +1918,94 @@ Do you want to overwrite it?</translation>
         <source>Datei nicht gefunden</source>
         <translation>file not found</translation>
     </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation>This value is not entered for the selected load case.</translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation>Take over position</translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation>Project data</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation>Maximum dowel spacing</translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation>Bill of quantities</translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation>Add position</translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation>Delete position %1 &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation>Position %1 is in the bill of quantities. Remove its entry as well?</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Delete position</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation>The joint length is now %1 m. The points of the arbitrary load have been adjusted:</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation>x = %1 m (q = %2 kN/m): now at x = %3 m</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation>x = %1 m (q = %2 kN/m): removed</translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation>&quot;Undo&quot; restores the previous joint length with all load points.</translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation>This load case is not possible for the selected application case.</translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation>Load case</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Position name</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation>Design values</translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation>Dowel selection</translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation>Sketch</translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
+        <translation>Position from table</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1294,17 +2037,17 @@ The design assumes that every dowel carries the same load.
 The dowel spacings therefore vary with the distribution of the shear force along 
 the joint.
 
-To achieve a line-like support, an axis spacing of the dowels of no more than 
+To achieve a line-like support, a centre-to-centre spacing of the dowels of no more than 
 5 * slab thickness is recommended.
 
 The program can limit the dowel spacing automatically 
 under Options - Design:
 
      •  5 * slab thickness - equal load on all dowels
-     •  5 * slab thickness - insert constructive dowels (where the spacings are large)
+     •  5 * slab thickness - add nominal (detailing) dowels (where the spacings are large)
 
-Which variant is more economical depends on the distribution of the shear force along the joint and cannot 
-be predicted.</translation>
+Which variant is more economical depends on the distribution of the shear force along 
+the joint and cannot be predicted.</translation>
     </message>
 </context>
 <context>
@@ -1322,16 +2065,23 @@ be predicted.</translation>
         <translation>Plan view</translation>
     </message>
     <message>
-        <source>Pos. 1 (%1 Bügel </source>
-        <translation>Pos. 1 (%1 stirrups </translation>
-    </message>
-    <message>
         <source>Schnitt</source>
         <translation>Section</translation>
     </message>
     <message>
         <source>verankern mit l</source>
         <translation>anchor with l</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pos. 1 (%n Bügel </source>
+        <translation>
+            <numerusform>Pos. 1 (%n link </numerusform>
+            <numerusform>Pos. 1 (%n links </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1346,7 +2096,7 @@ be predicted.</translation>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
-        <translation>Show sketch &amp;full screen</translation>
+        <translation>Show sketch f&amp;ull screen</translation>
     </message>
 </context>
 <context>
@@ -1377,7 +2127,7 @@ be predicted.</translation>
     </message>
     <message>
         <source>Importieren in DXF Format (*.dxf)</source>
-        <translation>Import in DXF format (*.dxf)</translation>
+        <translation>DXF drawings (*.dxf)</translation>
     </message>
 </context>
 <context>
@@ -1388,7 +2138,7 @@ be predicted.</translation>
     </message>
     <message>
         <source>Berechnung OK\Bauteildicke zu klein!\Belastung zu hoch!\Dornabstand kleiner zulässig!\Randabstand kleiner zulässig!\Dornabstand für Standardbewehrung nach Zulassung zu klein\Randabstand für erforderliche Bewehrung zu klein\Die angegebene Wanddicke ist für den ausgewählten Dorn kleiner als erforderlich\Die vorhandene Bauteildicke ist für die gewählte Bewehrung zu klein!\Der erforderlichen Bereich der Aufhängebewehrung ist größer als der vorhandene Dornabstand\</source>
-        <translation>Calculation OK\Member thickness too small!\Load too high!\Dowel spacing below the permitted value!\Edge distance below the permitted value!\Dowel spacing too small for the standard reinforcement of the approval\Edge distance too small for the required reinforcement\The wall thickness given is smaller than required for the selected dowel\The member thickness is too small for the chosen reinforcement!\The required zone of the suspension reinforcement is larger than the actual dowel spacing\</translation>
+        <translation>Calculation OK\Member thickness too small!\Load too high!\Dowel spacing below the permitted value!\Edge distance below the permitted value!\Dowel spacing too small for the standard reinforcement of the approval\Edge distance too small for the required reinforcement\The specified wall thickness is smaller than required for the selected dowel\The member thickness is too small for the chosen reinforcement!\The required zone of the suspension reinforcement is larger than the dowel spacing provided\</translation>
     </message>
     <message>
         <source>Der maximale Dornabstand ist größer als 5 * Plattendicke\Der maximale Dornabstand konnte auf Grund der Querkrafteingabe nicht eingehalten werden!\</source>
@@ -1404,11 +2154,11 @@ be predicted.</translation>
     </message>
     <message>
         <source>ohne\F90\</source>
-        <translation>none\F90\</translation>
+        <translation>none\R 90 (F90)\</translation>
     </message>
     <message>
         <source>keine Anforderungen\F90 Manschette\</source>
-        <translation>no requirements\F90 sleeve\</translation>
+        <translation>no requirements\R 90 (F90) fire collar\</translation>
     </message>
     <message>
         <source>20 mm\30 mm\40 mm\50 mm\60 mm\</source>
@@ -1420,7 +2170,7 @@ be predicted.</translation>
     </message>
     <message>
         <source>unbegrenzt\5 * Plattendicke - gleiche Belastung aller Dorne\5 * Plattendicke - einfügen konstruktiver Dorne\</source>
-        <translation>unlimited\5 * slab thickness - equal load on all dowels\5 * slab thickness - insert constructive dowels\</translation>
+        <translation>unlimited\5 * slab thickness - equal load on all dowels\5 * slab thickness - add nominal (detailing) dowels\</translation>
     </message>
     <message>
         <source>C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\C20/25\C25/30\C30/37\C35/45\C40/50\C45/55\C50/60\</source>
@@ -1601,12 +2351,16 @@ www.quorvel.example</translation>
         <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
         <translation>The concrete thickness is too small for the manually selected reinforcement. Accept the reinforcement as it is?</translation>
     </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmCharakteristischeLast</name>
     <message>
         <source>Eingabe der Bemessungswerte</source>
-        <translation>Input of the design values</translation>
+        <translation>Design values from characteristic loads</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1653,43 +2407,43 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation>Fire protection</translation>
+        <translation>Fire collar</translation>
     </message>
     <message>
         <source>Farbdarstellung der Brandschutzmanschette</source>
-        <translation>Colour of the fire protection sleeve</translation>
+        <translation>Colour of the fire collar</translation>
     </message>
     <message>
         <source>Position A</source>
-        <translation>Position A</translation>
+        <translation>Bar mark A</translation>
     </message>
     <message>
         <source>Farbdarstellung der Steckbügel (Pos A)</source>
-        <translation>Colour of the U-bars (pos. A)</translation>
+        <translation>Colour of the U-bars (bar mark A)</translation>
     </message>
     <message>
         <source>Position B</source>
-        <translation>Position B</translation>
+        <translation>Bar mark B</translation>
     </message>
     <message>
         <source>Farbdarstellung der horizontalen Bewehrung (Pos B)</source>
-        <translation>Colour of the horizontal reinforcement (pos. B)</translation>
+        <translation>Colour of the horizontal reinforcement (bar mark B)</translation>
     </message>
     <message>
         <source>Position C</source>
-        <translation>Position C</translation>
+        <translation>Bar mark C</translation>
     </message>
     <message>
         <source>Farbdarstellung des geschlossenen Bügels (Pos C)</source>
-        <translation>Colour of the closed stirrup (pos. C)</translation>
+        <translation>Colour of the closed link (bar mark C)</translation>
     </message>
     <message>
         <source>Position D</source>
-        <translation>Position D</translation>
+        <translation>Bar mark D</translation>
     </message>
     <message>
         <source>Farbdarstellung der Aufhängebewehrung (Pos D)</source>
-        <translation>Colour of the suspension reinforcement (pos. D)</translation>
+        <translation>Colour of the suspension reinforcement (bar mark D)</translation>
     </message>
     <message>
         <source>Farbdarstellung der Schubdornumrandung</source>
@@ -1756,7 +2510,7 @@ www.quorvel.example</translation>
     <name>TfrmHauptMaske</name>
     <message>
         <source>Ansicht</source>
-        <translation>View</translation>
+        <translation>Elevation</translation>
     </message>
     <message>
         <source>Draufsicht</source>
@@ -1784,7 +2538,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation>C&amp;alculate</translation>
+        <translation>Calc&amp;ulate</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
@@ -1812,7 +2566,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: approval to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
+        <translation>QUORVEL® double shear dowel ZAVR/ZAVRQ: designed to DIN 1045-1 and DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>unbenannt</source>
@@ -1860,7 +2614,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>Kann angegebene Datei nicht öffnen!</source>
-        <translation>Cannot open the file given!</translation>
+        <translation>Cannot open the specified file!</translation>
     </message>
     <message>
         <source>Ökonom. Dorn</source>
@@ -1906,6 +2660,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
 
 Create the reinforcement drawing of %2 all the same? It will carry the note &quot;not admissible&quot; below its title.</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -1939,7 +2701,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>&amp;Schließen</source>
-        <translation>&amp;Close</translation>
+        <translation>C&amp;lose</translation>
     </message>
 </context>
 <context>
@@ -1950,7 +2712,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Fenster bei jeder Bemessung wieder anzeigen</source>
-        <translation>Show this window again at every design</translation>
+        <translation>Show this window again after every design run</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2059,7 +2821,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Position &amp;übernehmen</source>
-        <translation>&amp;Take over position</translation>
+        <translation>&amp;Import position</translation>
     </message>
     <message>
         <source>ausgewählte Position öffnen</source>
@@ -2087,7 +2849,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Projekt&amp;inhalte</source>
-        <translation>Project &amp;contents</translation>
+        <translation>Project con&amp;tents</translation>
     </message>
     <message>
         <source>Projektdatei auswählen</source>
@@ -2103,7 +2865,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>&amp;Verzeichnis</source>
-        <translation>F&amp;older</translation>
+        <translation>Fo&amp;lder</translation>
     </message>
     <message>
         <source>&amp;Projekt</source>
@@ -2375,7 +3137,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Fenster &amp;schliessen</source>
-        <translation>&amp;Close window</translation>
+        <translation>C&amp;lose window</translation>
     </message>
     <message>
         <source>Ergebnisausdruck in Zwischenablage kopieren</source>
@@ -2395,7 +3157,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>&amp;Schliessen</source>
-        <translation>&amp;Close</translation>
+        <translation>C&amp;lose</translation>
     </message>
     <message>
         <source>Fenster schliessen</source>
@@ -2466,7 +3228,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>&amp;Ändern</source>
-        <translation>C&amp;hange</translation>
+        <translation>Chan&amp;ge</translation>
     </message>
     <message>
         <source>Änderungen in Liste übertragen|Änderungen des Werepaares (x,q) in Liste übertragen</source>
@@ -2500,6 +3262,10 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Do you want to overwrite the value?</translation>
     </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Arbitrary load</translation>
+    </message>
 </context>
 <context>
     <name>Tragfaehigkeitstabelle</name>
@@ -2513,7 +3279,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Fugenbreite ≤ %1, Brandschutz: %2, Bewehrung: %3, Betondeckung oben, unten und vorn je %4 cm</source>
-        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and front %4 cm each</translation>
+        <translation>Joint width ≤ %1, fire protection: %2, reinforcement: %3, concrete cover at top, bottom and joint face %4 cm each</translation>
     </message>
     <message>
         <source>Die Werte gelten ab dem Randabstand a_r,min und dem Dornabstand e_min der Zeile; Rand- und Dornabstände ab diesen Werten mindern den Widerstand nicht.</source>
@@ -2596,7 +3362,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     </message>
     <message>
         <source>Die vorgegebene Betondicke ist kleiner als die minimale Betondicke für den kleinsten Doppelschubdorn!</source>
-        <translation>The member thickness given is smaller than the minimum thickness for the smallest double shear dowel!</translation>
+        <translation>The specified member thickness is smaller than the minimum thickness for the smallest double shear dowel!</translation>
     </message>
     <message>
         <source>Der Wert der Betondeckung oben ist &lt; 2,5 cm. Bitte prüfen!</source>
@@ -2629,7 +3395,7 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>Fehler bei der Eingabe: Es sind nur Zahlen erlaubt!
 (eventuell Schreibweise von &quot;.&quot; und &quot;,&quot; beachten</source>
         <translation>Input error: only numbers are allowed!
-(mind the use of &quot;.&quot; and &quot;,&quot;</translation>
+(mind the use of &quot;.&quot; and &quot;,&quot;)</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist kleiner als erlaubt!</source>

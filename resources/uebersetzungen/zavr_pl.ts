@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Zugelassenes System: Zul.-Nr. Z-98.6-341</source>
-        <translation>System z aprobatą: nr aprobaty Z-98.6-341</translation>
+        <translation>System z aprobatą techniczną nr Z-98.6-341</translation>
     </message>
     <message>
         <source>Ausführung: Edelstahl</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>und Brandschutzmanschetten</source>
-        <translation>i mankiety ogniochronne</translation>
+        <translation>i mankiety ppoż.</translation>
     </message>
     <message>
         <source>Büro / Firma: </source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>liefern und nach Angabe des Tragwerksplaners einbauen.</source>
-        <translation>w dylatacjach dostarczyć i wbudować wg projektanta konstrukcji.</translation>
+        <translation>w dylatacjach dostarczyć i wbudować zgodnie z projektem konstrukcji.</translation>
     </message>
     <message>
         <source>Nr.</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Drucker &amp;einrichten...</source>
-        <translation>Ustawienia &amp;drukarki...</translation>
+        <translation>Ustawienia d&amp;rukarki...</translation>
     </message>
     <message>
         <source>Drucker einrichten ...</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation>&amp;Szukaj</translation>
+        <translation>Sz&amp;ukaj</translation>
     </message>
     <message>
         <source>Suchen</source>
@@ -395,7 +395,7 @@
     </message>
     <message>
         <source>&amp;Beenden</source>
-        <translation>&amp;Zakończ</translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>Programm beenden</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>DXF-Datei &amp;anzeigen...</source>
-        <translation>&amp;Pokaż plik DXF...</translation>
+        <translation>Pokaż plik D&amp;XF...</translation>
     </message>
     <message>
         <source>Pro&amp;jekt drucken...</source>
@@ -436,6 +436,14 @@
     <message>
         <source>&amp;Tragfähigkeitstabellen...</source>
         <translation>&amp;Tablice nośności...</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Ponów</translation>
     </message>
 </context>
 <context>
@@ -491,7 +499,7 @@
     </message>
     <message>
         <source>Bauseitige Bewehrung für QUORVEL® Doppelschubdorn </source>
-        <translation>Zbrojenie na budowie dla podwójnego trzpienia scinanego QUORVEL® </translation>
+        <translation>Zbrojenie dodatkowe wykonywane na budowie dla podwójnego trzpienia ścinanego QUORVEL® </translation>
     </message>
     <message>
         <source>Draufsicht</source>
@@ -506,16 +514,39 @@
         <translation>Przekrój</translation>
     </message>
     <message>
-        <source> Bügel </source>
-        <translation> strzemiona </translation>
-    </message>
-    <message>
         <source>mit lb,net verankern</source>
         <translation>zakotwic na dlugosci lb,net</translation>
     </message>
     <message>
         <source>nicht zulässig</source>
         <translation>niedopuszczalny</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Poz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Bügel</source>
+        <translation>
+            <numerusform>%n strzemię</numerusform>
+            <numerusform>%n strzemiona</numerusform>
+            <numerusform>%n strzemion</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Bild</name>
+    <message>
+        <source>Doppelschubdorn ZAVR · ZAVRQ</source>
+        <translation>Podwójny trzpień ścinany ZAVR · ZAVRQ</translation>
+    </message>
+    <message>
+        <source>Doppelschubdorne für Dehnfugen</source>
+        <translation>Podwójne trzpienie ścinane do dylatacji</translation>
+    </message>
+    <message>
+        <source>Bemessung · Bewehrung · Ausschreibung</source>
+        <translation>Wymiarowanie · Zbrojenie · Opis przetargowy</translation>
     </message>
 </context>
 <context>
@@ -666,7 +697,7 @@
     </message>
     <message>
         <source>&amp;konstante Last</source>
-        <translation>Obciążenie &amp;stałe na długości</translation>
+        <translation>Równo&amp;mierne</translation>
     </message>
     <message>
         <source>&amp;gleichförmig</source>
@@ -674,7 +705,7 @@
     </message>
     <message>
         <source>&amp;beliebig</source>
-        <translation>&amp;Dowolne</translation>
+        <translation>Do&amp;wolne</translation>
     </message>
     <message>
         <source>Bauvorhaben:</source>
@@ -702,7 +733,7 @@
     </message>
     <message>
         <source>Feuerwiderstandsdauer</source>
-        <translation>Odporność ogniowa</translation>
+        <translation>Klasa odporności ogniowej</translation>
     </message>
     <message>
         <source>Fuge</source>
@@ -774,7 +805,7 @@
     </message>
     <message>
         <source>Anteil ständig / veränderlich</source>
-        <translation>Udział stałe / zmienne</translation>
+        <translation>Udział obciążeń stałych / zmiennych</translation>
     </message>
     <message>
         <source>Punktlast</source>
@@ -787,6 +818,26 @@
     <message>
         <source>rechts</source>
         <translation>z prawej</translation>
+    </message>
+    <message>
+        <source>Dornabstand des Paares</source>
+        <translation>Rozstaw trzpieni w parze</translation>
+    </message>
+    <message>
+        <source>Dornabstand der Reihe</source>
+        <translation>Rozstaw trzpieni w rzędzie</translation>
+    </message>
+    <message>
+        <source>Querkraft links</source>
+        <translation>Siła poprzeczna z lewej</translation>
+    </message>
+    <message>
+        <source>Querkraft rechts</source>
+        <translation>Siła poprzeczna z prawej</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Obciążenie dowolne</translation>
     </message>
 </context>
 <context>
@@ -829,6 +880,606 @@
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
+    </message>
+</context>
+<context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>%1 braucht einen Wert</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>unbekannte Option &quot;%1&quot;</source>
+        <translation>nieznana opcja &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>genau eine Eingabedatei angeben</source>
+        <translation>podaj dokładnie jeden plik wejściowy</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;</source>
+        <translation>Pozycja %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 hat die Prüfungen nicht bestanden</source>
+        <translation>%1 nie przeszła kontroli danych wejściowych</translation>
+    </message>
+    <message>
+        <source>die Bedarfsliste wird nicht geschrieben; ein unzulässiger Dorn wird nie bestellt</source>
+        <translation>zestawienie materiałów nie zostanie zapisane; trzpień niedopuszczalny nigdy nie jest zamawiany</translation>
+    </message>
+    <message>
+        <source>-o ist nötig</source>
+        <translation>wymagana jest opcja -o</translation>
+    </message>
+    <message>
+        <source>--kind braucht stueckliste oder ausschreibung</source>
+        <translation>--kind wymaga parts-list lub tender-text</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Pozycja %1</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli design EINGABE.ZAV [--position N] [--save AUSGABE.ZAV] [--json]
+
+Bemisst die Positionen eines Projekts wie der Befehl &quot;Berechnen&quot; des Programms: zuerst die Prüfungen
+der Eingaben (nicht bestandene werden auf der Standardfehlerausgabe genannt; die Frage nach einem
+konstanten Dornabstand über 5 * Plattendicke gilt als mit Ja beantwortet und wird als Warnung gemeldet),
+dann die Bemessung aller 21 Dorntypen. Ausgegeben wird je Position die Ergebnisliste (Dorn, η S, η ct,
+η ce, Anzahl der Dorne, Bemerkung) und der gewählte Dorn mit seiner Brandschutzmanschette, oder
+&quot;Kein gültiger Dorn gefunden&quot;, wenn keiner der 21 Dorntypen zulässig ist.
+
+Optionen:
+  --position N        nur Position N bemessen (gezählt ab 1)
+  --save AUSGABE.ZAV  das ganze Projekt mit den neuen Ergebnissen speichern, wie es das Programm tut
+  --json              statt der Tabellen ein JSON-Dokument mit allen Ergebnisfeldern je Dorntyp
+  --help              diese Beschreibung
+
+Zahlen der Tabellen verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;.
+
+Rückgabewert: 0 alle gewählten Positionen bemessen; 1 eine Position hat die Prüfungen nicht bestanden
+oder keinen zulässigen Dorn (&quot;Kein gültiger Dorn gefunden&quot;);
+2 die Datei ist nicht lesbar oder kein Projekt dieses Programms, das Speichern ist misslungen oder die
+Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli design WEJŚCIE.ZAV [--position N] [--save WYJŚCIE.ZAV] [--json]
+
+Wymiaruje pozycje projektu jak polecenie &quot;Oblicz&quot; programu: najpierw kontrola danych wejściowych
+(niespełnione warunki są podawane na standardowym wyjściu błędów; pytanie o stały rozstaw trzpieni
+większy niż 5 * grubość płyty uznaje się za potwierdzone i zgłasza jako ostrzeżenie),
+następnie wymiarowanie wszystkich 21 typów trzpieni. Dla każdej pozycji wypisuje listę wyników
+(trzpień, η S, η ct, η ce, liczba trzpieni, uwaga) i wybrany trzpień z mankietem ppoż. albo
+&quot;Nie znaleziono dopuszczalnego trzpienia&quot;, gdy żaden z 21 typów nie jest dopuszczalny.
+
+Opcje:
+  --position N        wymiaruje tylko pozycję N (liczoną od 1)
+  --save WYJŚCIE.ZAV  zapisuje cały projekt z nowymi wynikami, jak robi to program
+  --json              zamiast tabel dokument JSON ze wszystkimi polami wyników każdego typu trzpienia
+  --help              ten opis
+
+Liczby w tabelach mają separator dziesiętny języka lub ustawień regionalnych (zob.
+`zavr-cli --help`), JSON zawsze &quot;.&quot;.
+
+Kod wyjścia: 0 zwymiarowano wszystkie wybrane pozycje; 1 pozycja nie przeszła kontroli lub nie ma
+dopuszczalnego trzpienia (&quot;Nie znaleziono dopuszczalnego trzpienia&quot;);
+2 pliku nie można odczytać lub nie jest projektem tego programu, zapis się nie powiódł albo
+argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>--position braucht eine Positionsnummer ab 1</source>
+        <translation>--position wymaga numeru pozycji od 1</translation>
+    </message>
+    <message>
+        <source>mehr als eine Eingabedatei angegeben</source>
+        <translation>podano więcej niż jeden plik wejściowy</translation>
+    </message>
+    <message>
+        <source>keine Eingabedatei angegeben</source>
+        <translation>nie podano pliku wejściowego</translation>
+    </message>
+    <message>
+        <source>nicht bemessen: die Prüfungen der Eingaben sind nicht bestanden</source>
+        <translation>nie zwymiarowano: dane wejściowe nie przeszły kontroli</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
+  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
+        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o WYJŚCIE.dxf]
+        zavr-cli dxf render WEJŚCIE.dxf -o WYJŚCIE.png|.svg|.pdf [--size PIKSELE]
+
+reinforcement: zbrojenie wykonywane na budowie dla typu trzpienia zwymiarowanej pozycji jako rysunek DXF.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --type NAZWA   typ trzpienia (bez tej opcji trzpień wybrany przy wymiarowaniu pozycji)
+  --force        rysuje także typ trzpienia niedopuszczalny; rysunek otrzymuje wtedy pod tytułem
+                 adnotację &quot;niedopuszczalny&quot; z przyczyną (bez --force: kod wyjścia 1)
+dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
+render: dowolny plik DXF jako obraz w widoku całości podglądu; rozszerzenie określa format,
+  --size dłuższy bok w pikselach (domyślnie 1000).
+
+Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
+(&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
+(bez --force) lub rysunek nie jest możliwy;
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>Argumente: </source>
+        <translation>argumenty: </translation>
+    </message>
+    <message>
+        <source>unbekannter Dorntyp &quot;%1&quot;</source>
+        <translation>nieznany typ trzpienia &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.dxf fehlt</source>
+        <translation>brak opcji -o WYJŚCIE.dxf</translation>
+    </message>
+    <message>
+        <source>die Position &quot;%1&quot; ist nicht bemessen; zuerst zavr-cli design ... --save aufrufen</source>
+        <translation>pozycja &quot;%1&quot; nie jest zwymiarowana; najpierw wywołaj zavr-cli design ... --save</translation>
+    </message>
+    <message>
+        <source>Position &quot;%1&quot;: %2; mit --force wird die Zeichnung mit dem Vermerk &quot;nicht zulässig&quot; geschrieben</source>
+        <translation>pozycja &quot;%1&quot;: %2; z opcją --force rysunek zostanie zapisany z adnotacją &quot;niedopuszczalny&quot;</translation>
+    </message>
+    <message>
+        <source>%1 nicht zulässig (%2)</source>
+        <translation>%1 niedopuszczalny (%2)</translation>
+    </message>
+    <message>
+        <source>dowel erwartet keine Eingabedatei</source>
+        <translation>dowel nie przyjmuje pliku wejściowego</translation>
+    </message>
+    <message>
+        <source>--type fehlt</source>
+        <translation>brak opcji --type</translation>
+    </message>
+    <message>
+        <source>reinforcement, dowel oder render angeben</source>
+        <translation>podaj reinforcement, dowel lub render</translation>
+    </message>
+    <message>
+        <source>genau eine DXF-Datei angeben</source>
+        <translation>podaj dokładnie jeden plik DXF</translation>
+    </message>
+    <message>
+        <source>-o AUSGABE.png|.svg|.pdf fehlt</source>
+        <translation>brak opcji -o WYJŚCIE.png|.svg|.pdf</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
+        <translation>--size wymaga liczby pikseli od 50 do 10000</translation>
+    </message>
+    <message>
+        <source>Gewählter Dorn: </source>
+        <translation>Wybrany trzpień: </translation>
+    </message>
+    <message>
+        <source>Position %1 gibt es nicht; die letzte Position des Projekts ist %2</source>
+        <translation>pozycja %1 nie istnieje; ostatnia pozycja projektu to %2</translation>
+    </message>
+    <message>
+        <source>Warnung: %1 Die Bemessung wird trotzdem durchgeführt.</source>
+        <translation>Ostrzeżenie: %1 Wymiarowanie zostanie mimo to wykonane.</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli report EINGABE.ZAV [--position N] -o AUSGABE.pdf|.svg|.png
+       zavr-cli report EINGABE.ZAV --all -o AUSGABE.pdf
+
+Schreibt den Berechnungsnachweis einer Position für ihren gewählten Dorntyp, ohne Bildschirm.
+Eine Position ohne Ergebnisse wird zuerst bemessen, wenn sie die Prüfungen der Eingaben besteht.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --all          der Nachweis des ganzen Projekts als ein PDF-Dokument: ein Deckblatt mit den
+                 Projektdaten und einer Übersicht aller Positionen, dann die Seiten jeder Position;
+                 die Seitenzahlen laufen durch das ganze Dokument. Eine Position, die die Prüfungen
+                 nicht besteht, steht mit ihren Hinweisen auf dem Deckblatt und hat keine Seiten.
+  -o DATEI       .pdf alle Seiten, je eine PDF-Seite; .svg Kopf und erste Seite; .png, .jpg, .bmp
+                 das Bild der ersten Seite (96 dpi)
+
+Texte und Zahlen folgen der Sprache und dem Dezimaltrenner des Aufrufs (siehe `zavr-cli --help`).
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden (mit --all ist das
+Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation>Użycie: zavr-cli report WEJŚCIE.ZAV [--position N] -o WYJŚCIE.pdf|.svg|.png
+        zavr-cli report WEJŚCIE.ZAV --all -o WYJŚCIE.pdf
+
+Zapisuje obliczenia statyczne pozycji dla wybranego typu trzpienia, bez ekranu.
+Pozycja bez wyników jest najpierw wymiarowana, jeśli przechodzi kontrolę danych wejściowych.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --all          obliczenia statyczne całego projektu jako jeden dokument PDF: strona tytułowa
+                 z danymi projektu i zestawieniem wszystkich pozycji, następnie strony każdej
+                 pozycji; numeracja stron biegnie przez cały dokument. Pozycja, która nie przechodzi
+                 kontroli, figuruje z uwagami na stronie tytułowej i nie ma własnych stron.
+  -o PLIK        .pdf wszystkie strony, każda jako strona PDF; .svg nagłówek i pierwsza strona;
+                 .png, .jpg, .bmp obraz pierwszej strony (96 dpi)
+
+Teksty i liczby są w języku i z separatorem dziesiętnym wywołania (zob. `zavr-cli --help`).
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli (z --all dokument i tak zostaje zapisany);
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>--all und --position schließen sich aus</source>
+        <translation>--all i --position wykluczają się</translation>
+    </message>
+    <message>
+        <source>--view und -o sind nötig</source>
+        <translation>wymagane są opcje --view i -o</translation>
+    </message>
+    <message>
+        <source>unbekannte Ansicht &apos;%1&apos; (ansicht, draufsicht, schnitt, reihe, eingabe oder alle)</source>
+        <translation>nieznany widok &apos;%1&apos; (elevation, plan, section, row, input lub all)</translation>
+    </message>
+    <message>
+        <source>Bild konnte nicht geschrieben werden: %1: %2</source>
+        <translation>nie można zapisać obrazu: %1: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli table [--types TYPEN] [--grades GÜTEN] [--h VON:BIS[:SCHRITT]] [--joint BREITEN]
+                       [--fire none|F90] [--reinforcement standard|optimal] -o AUSGABE.csv|.pdf|.json
+
+Schreibt Tragfähigkeitstabellen für die Vorbemessung, ohne Projektdatei: den Bemessungswiderstand eines
+Dorns je Dorntyp, Betongüte, Plattendicke, Fugenbreite, Brandschutz und Bewehrungsart, wie ihn die
+Bemessung für einen einzelnen Dorn unter Punktlast (Platte an Platte, Betondeckung je 3 cm) ergibt, mit
+dem maßgebenden Nachweis und dem Rand- und Dornabstand, ab dem der Wert gilt. Wo der Dorn nicht zulässig
+ist, steht der Grund statt eines Werts. Listen werden mit Kommas getrennt.
+  --types TYPEN        Dorntypen, z. B. &quot;ZAVR 60 HF,ZAVRQ 30 HF&quot; (ohne Angabe alle 21)
+  --grades GÜTEN       Betongüten, z. B. C20/25,C30/37 oder PB30 (ohne Angabe C20/25 bis C50/60)
+  --h VON:BIS:SCHRITT  Plattendicken in cm (Schritt ohne Angabe 1 cm); ohne Angabe je Dorntyp von
+                       seiner Mindestdicke bis 50 cm, mindestens 20 cm darüber
+  --joint BREITEN      Fugenbreiten bis 20, 30, 40, 50 oder 60 mm (ohne Angabe 30)
+  --fire ARTEN         none oder F90 (ohne Angabe none)
+  --reinforcement ARTEN standard (nach Zulassung) oder optimal (ohne Angabe standard)
+  -o DATEI             .csv eine Zeile je Zelle (Windows-1252, CR LF, &quot;;&quot; als Trenner); .pdf je
+                       Dorntyp ein Tabellenblock mit Seitenrahmen; .json alle Zellen
+
+Zahlen in CSV und PDF verwenden den Dezimaltrenner der Sprache oder der Ländereinstellung (siehe
+`zavr-cli --help`), JSON immer &quot;.&quot;; JSON gibt Längen in mm.
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli table [--types TYPY] [--grades KLASY] [--h OD:DO[:KROK]] [--joint SZEROKOŚCI]
+                       [--fire none|F90] [--reinforcement standard|optimal] -o WYJŚCIE.csv|.pdf|.json
+
+Zapisuje tablice nośności do wymiarowania wstępnego, bez pliku projektu: nośność obliczeniową
+jednego trzpienia dla każdego typu trzpienia, klasy betonu, grubości płyty, szerokości szczeliny,
+ochrony przeciwpożarowej i rodzaju zbrojenia, jaką daje wymiarowanie pojedynczego trzpienia
+obciążonego siłą skupioną (płyta - płyta, otuliny po 3 cm), wraz z miarodajnym sprawdzeniem oraz
+odległością od krawędzi i rozstawem, od których wartość obowiązuje. Gdzie trzpień jest
+niedopuszczalny, zamiast wartości podana jest przyczyna. Elementy list oddziela się przecinkami.
+  --types TYPY         typy trzpieni, np. &quot;ZAVR 60 HF,ZAVRQ 30 HF&quot; (bez tej opcji wszystkie 21)
+  --grades KLASY       klasy betonu, np. C20/25,C30/37 lub PB30 (bez tej opcji od C20/25 do C50/60)
+  --h OD:DO:KROK       grubości płyty w cm (bez kroku 1 cm); bez tej opcji dla każdego typu trzpienia
+                       od jego grubości minimalnej do 50 cm, co najmniej 20 cm ponad nią
+  --joint SZEROKOŚCI   szerokości szczeliny do 20, 30, 40, 50 lub 60 mm (bez tej opcji 30)
+  --fire RODZAJE       none lub F90 (bez tej opcji none)
+  --reinforcement RODZAJE standard (wg aprobaty) lub optimal (bez tej opcji standard)
+  -o PLIK              .csv jeden wiersz na komórkę (Windows-1252, CR LF, &quot;;&quot; jako separator); .pdf
+                       dla każdego typu trzpienia blok tablicy z ramką strony; .json wszystkie komórki
+
+Liczby w CSV i PDF mają separator dziesiętny języka lub ustawień regionalnych (zob.
+`zavr-cli --help`), JSON zawsze &quot;.&quot;; JSON podaje długości w mm.
+
+Kod wyjścia: 0 zapisano; 2 pliku nie można zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>unbekannt: &quot;%1&quot;</source>
+        <translation>nieznane: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>leere Liste</source>
+        <translation>pusta lista</translation>
+    </message>
+    <message>
+        <source>--h braucht VON:BIS oder VON:BIS:SCHRITT in cm, VON ≤ BIS, alle größer als 0</source>
+        <translation>--h wymaga OD:DO lub OD:DO:KROK w cm, OD ≤ DO, wszystkie większe od 0</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Tabellenwerte; bitte die Auswahl einschränken</source>
+        <translation>ponad %1 wartości tablicy; proszę zawęzić wybór</translation>
+    </message>
+    <message>
+        <source>die Auswahl enthält keine Tabellenwerte</source>
+        <translation>wybór nie zawiera żadnych wartości tablicy</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &quot;%1&quot;</source>
+        <translation>nieoczekiwany argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Positionen eines Projekts bemessen und die Ergebnisliste ausgeben</source>
+        <translation>wymiarowanie pozycji projektu i wypisanie listy wyników</translation>
+    </message>
+    <message>
+        <source>Bewehrungsplan oder Dornzeichnung als DXF-Datei schreiben</source>
+        <translation>zapis rysunku zbrojenia lub rysunku trzpienia do pliku DXF</translation>
+    </message>
+    <message>
+        <source>eine Skizze einer Position als Bild (PNG, SVG, JPEG, BMP) schreiben</source>
+        <translation>zapis szkicu pozycji jako obrazu (PNG, SVG, JPEG, BMP)</translation>
+    </message>
+    <message>
+        <source>den Berechnungsnachweis einer Position als PDF oder Bild schreiben</source>
+        <translation>zapis obliczeń statycznych pozycji jako PDF lub obrazu</translation>
+    </message>
+    <message>
+        <source>Stückliste oder Ausschreibungstext der Bedarfsliste als Text oder PDF schreiben</source>
+        <translation>zapis zestawienia elementów lub opisu przetargowego jako tekstu lub PDF</translation>
+    </message>
+    <message>
+        <source>Tragfähigkeitstabellen für die Vorbemessung als CSV, PDF oder JSON schreiben</source>
+        <translation>zapis tablic nośności do wymiarowania wstępnego jako CSV, PDF lub JSON</translation>
+    </message>
+    <message>
+        <source>Allgemeine Optionen, vor oder nach dem Befehl:
+  --language de|en|pl  die Sprache aller Ausgaben: Texte, Tabellen, Nachweis, Stückliste,
+                       Ausschreibungstext und DXF-Zeichnungen. Ohne Angabe die Sprache, die das
+                       Programm zuletzt gestartet hat (IDSprache in zavr.INI), sonst die Sprache der
+                       Ländereinstellung (LC_ALL, LC_MESSAGES, LANG), sonst Deutsch.
+  --decimal ,|.        der Dezimaltrenner der Zahlen. Ohne Angabe der der gewählten Sprache (Englisch
+                       &quot;.&quot;, Deutsch und Polnisch &quot;,&quot;), ohne --language der der Ländereinstellung
+                       (LC_ALL, LC_NUMERIC, LANG). JSON schreibt immer &quot;.&quot; und in jeder Sprache
+                       dieselben Schlüssel.
+</source>
+        <translation>Opcje ogólne, przed poleceniem lub po nim:
+  --language de|en|pl  język wszystkich wyników: teksty, tabele, obliczenia statyczne, zestawienie
+                       elementów, opis przetargowy i rysunki DXF. Bez tej opcji język, w którym
+                       program uruchomiono ostatnio (IDSprache w zavr.INI), w przeciwnym razie język
+                       ustawień regionalnych (LC_ALL, LC_MESSAGES, LANG), w przeciwnym razie niemiecki.
+  --decimal ,|.        separator dziesiętny liczb. Bez tej opcji separator wybranego języka
+                       (angielski &quot;.&quot;, niemiecki i polski &quot;,&quot;), bez --language separator ustawień
+                       regionalnych (LC_ALL, LC_NUMERIC, LANG). JSON zawsze zapisuje &quot;.&quot; i w każdym
+                       języku te same klucze.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli [--language de|en|pl] [--decimal ,|.] BEFEHL [OPTIONEN]</source>
+        <translation>Użycie: zavr-cli [--language de|en|pl] [--decimal ,|.] POLECENIE [OPCJE]</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Polecenia:</translation>
+    </message>
+    <message>
+        <source>`zavr-cli BEFEHL --help` beschreibt die Optionen eines Befehls.</source>
+        <translation>`zavr-cli POLECENIE --help` opisuje opcje polecenia.</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language: dieses Programm ist ohne Qt gebaut und spricht nur Deutsch</source>
+        <translation>zavr-cli: --language: ten program zbudowano bez Qt i obsługuje tylko język niemiecki</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --language braucht de, en oder pl</source>
+        <translation>zavr-cli: --language wymaga de, en lub pl</translation>
+    </message>
+    <message>
+        <source>zavr-cli: --decimal braucht &quot;,&quot; oder &quot;.&quot;</source>
+        <translation>zavr-cli: --decimal wymaga &quot;,&quot; lub &quot;.&quot;</translation>
+    </message>
+    <message>
+        <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
+        <translation>zavr-cli: nieznane polecenie &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
+sind falsch.
+</source>
+        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
+
+Rysuje szkic pozycji jako obraz, bez ekranu.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
+                 input (szkic danych) lub all (cztery szkice wyników)
+  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
+  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
+
+Kod wyjścia: 0 zapisano; 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  -o DATEI       das geänderte Projekt hierhin schreiben
+  --help         diese Beschreibung
+</source>
+        <translation>Użycie: zavr-cli set WEJŚCIE.ZAV [--position N] NAZWA=WARTOŚĆ ... [-o WYJŚCIE.ZAV]
+
+Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje projekt w WYJŚCIE.ZAV
+(bez -o w WEJŚCIE.ZAV). Przypisania obowiązują po kolei, jak dane w oknie: inny przypadek zastosowania
+wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
+obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
+Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
+Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
+
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  -o PLIK        zapisz tutaj zmieniony projekt
+  --help         ten opis
+</translation>
+    </message>
+    <message>
+        <source>
+Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
+schreibbar, oder die Argumente sind falsch.
+</source>
+        <translation>
+Kod wyjścia: 0 zapisano; 2 wartość odrzucona, pliku nie można odczytać lub zapisać albo argumenty
+są błędne.
+</translation>
+    </message>
+    <message>
+        <source>Anwendungsfall</source>
+        <translation>Przypadek zastosowania</translation>
+    </message>
+    <message>
+        <source>Belastungsfall (wie der Anwendungsfall ihn zulässt)</source>
+        <translation>Przypadek obciążenia (dopuszczalny dla przypadku zastosowania)</translation>
+    </message>
+    <message>
+        <source>max. Fugenbreite [mm]</source>
+        <translation>maks. szerokość szczeliny [mm]</translation>
+    </message>
+    <message>
+        <source>Betongüte</source>
+        <translation>Klasa betonu</translation>
+    </message>
+    <message>
+        <source>Feuerwiderstandsdauer</source>
+        <translation>Klasa odporności ogniowej</translation>
+    </message>
+    <message>
+        <source>Ermittlung der Bewehrung</source>
+        <translation>Wyznaczanie zbrojenia</translation>
+    </message>
+    <message>
+        <source>Dornabstand eines Paares berechnen</source>
+        <translation>Oblicz rozstaw pary trzpieni</translation>
+    </message>
+    <message>
+        <source>konstanter Dornabstand einer Reihe</source>
+        <translation>Stały rozstaw trzpieni w szeregu</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand (Einstellung zur Bemessung)</source>
+        <translation>Maksymalny rozstaw trzpieni (ustawienia wymiarowania)</translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation>co najmniej %1</translation>
+    </message>
+    <message>
+        <source>höchstens %1</source>
+        <translation>najwyżej %1</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Zahlenfelder (Einheit des Fensters, Grenzen):</source>
+        <translation>Pola liczbowe (jednostka okna, granice):</translation>
+    </message>
+    <message>
+        <source>Auswahlen:</source>
+        <translation>Wybory:</translation>
+    </message>
+    <message>
+        <source>Texte:</source>
+        <translation>Teksty:</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Nazwa pozycji</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation>to nie jest liczba</translation>
+    </message>
+    <message>
+        <source>unbekannter Name (zavr-cli set --help nennt alle)</source>
+        <translation>nieznana nazwa (zavr-cli set --help wymienia wszystkie)</translation>
+    </message>
+    <message>
+        <source>unbekannter Wert (zavr-cli set --help nennt alle)</source>
+        <translation>nieznana wartość (zavr-cli set --help wymienia wszystkie)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Zuweisung NAME=WERT</source>
+        <translation>&quot;%1&quot; nie jest przypisaniem NAZWA=WARTOŚĆ</translation>
+    </message>
+    <message>
+        <source>keine Zuweisung NAME=WERT angegeben</source>
+        <translation>nie podano przypisania NAZWA=WARTOŚĆ</translation>
+    </message>
+    <message>
+        <source>Eingaben einer Position mit den Grenzen des Programms ändern</source>
+        <translation>zmienić dane wejściowe pozycji w granicach programu</translation>
+    </message>
+    <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli bill WEJŚCIE.ZAV --kind parts-list|tender-text [--add-all] -o WYJŚCIE.txt|.pdf|.png
+
+Zapisuje zestawienie elementów lub opis przetargowy z zestawienia materiałów projektu, bez ekranu.
+Uwzględniane są tylko aktywne wpisy.
+  --kind RODZAJ  parts-list (zestawienie elementów) lub tender-text (opis przetargowy)
+  --add-all      najpierw dodaje do zestawienia kolejno każdą pozycję z jej numerem; wpis o tym
+                 samym numerze zostaje zastąpiony. Pozycje bez wyników są najpierw sprawdzane
+                 i wymiarowane. Jeśli pozycja nie ma dopuszczalnego trzpienia lub nie przechodzi
+                 kontroli, nic nie zostaje zapisane. Plik projektu pozostaje bez zmian.
+  -o PLIK        .txt eksport tekstowy (80 kolumn, Windows-1252, CR LF); .pdf strony wydruku;
+                 .svg, .png, .jpg, .bmp całe zestawienie jako jeden obraz, jak eksport obrazu w programie
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczalnego trzpienia
+(nic nie zapisano);
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
     </message>
 </context>
 <context>
@@ -875,23 +1526,23 @@
     </message>
     <message>
         <source>statische Nutzhöhe</source>
-        <translation>wysokość użyteczna</translation>
+        <translation>Wysokość użyteczna</translation>
     </message>
     <message>
         <source>Einzellast am Dorn</source>
-        <translation>siła skupiona na trzpieniu</translation>
+        <translation>Siła skupiona na trzpieniu</translation>
     </message>
     <message>
         <source>konstante Linienlast</source>
-        <translation>stałe obciążenie liniowe</translation>
+        <translation>Równomierne obciążenie liniowe</translation>
     </message>
     <message>
         <source>geradlinige Linienlast</source>
-        <translation>liniowo zmienne obciążenie liniowe</translation>
+        <translation>Obciążenie trapezowe</translation>
     </message>
     <message>
         <source>beliebiger Linienlastverlauf</source>
-        <translation>dowolny rozkład obciążenia liniowego</translation>
+        <translation>Dowolny rozkład obciążenia liniowego</translation>
     </message>
     <message>
         <source>siehe nachfolgende Seite</source>
@@ -903,7 +1554,7 @@
     </message>
     <message>
         <source>vorgegebener Randabstand</source>
-        <translation>zadana odl. od krawędzi</translation>
+        <translation>Zadana odl. od krawędzi</translation>
     </message>
     <message>
         <source>Fugenlänge</source>
@@ -959,11 +1610,11 @@
     </message>
     <message>
         <source>minimaler Randabstand Stütze</source>
-        <translation>min. odl. trzpienia od krawędzi</translation>
+        <translation>Min. odl. od krawędzi przy słupie</translation>
     </message>
     <message>
         <source>vorhandener Randabstand</source>
-        <translation>istniejąca odl. od krawędzi</translation>
+        <translation>Rzeczywista odl. od krawędzi</translation>
     </message>
     <message>
         <source>Mindestdornabstand (gem. Zulassung)</source>
@@ -971,7 +1622,7 @@
     </message>
     <message>
         <source>vorhandener Dornabstand</source>
-        <translation>istniejący rozstaw trzpieni</translation>
+        <translation>Rzeczywisty rozstaw trzpieni</translation>
     </message>
     <message>
         <source>Berechnung als Einzeldorn</source>
@@ -1023,7 +1674,7 @@
     </message>
     <message>
         <source>maßgebender Bemessungswiderstand</source>
-        <translation>miarodajna nośność obliczeniowa</translation>
+        <translation>Miarodajna nośność obliczeniowa</translation>
     </message>
     <message>
         <source>Bemessungswert der einwirkenden Last</source>
@@ -1031,7 +1682,7 @@
     </message>
     <message>
         <source>maximale Dornausnutzung</source>
-        <translation>maksymalne wytężenie trzpienia</translation>
+        <translation>Maksymalne wytężenie trzpienia</translation>
     </message>
     <message>
         <source>Hinweis: Die Durchlaufwirkung der Belastung in der Fuge muss vom Planer separat geprüft werden!</source>
@@ -1095,7 +1746,7 @@
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: aprobata wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
+        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: wymiarowanie wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -1209,6 +1860,10 @@
         <source>%1 von %2</source>
         <translation>%1 z %2</translation>
     </message>
+    <message>
+        <source>keine Position %1 im Projekt</source>
+        <translation>brak pozycji %1 w projekcie</translation>
+    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1263,6 +1918,94 @@ Czy ją zastąpić?</translation>
         <source>Datei nicht gefunden</source>
         <translation>nie znaleziono pliku</translation>
     </message>
+    <message>
+        <source>Dieser Wert ist beim gewählten Belastungsfall nicht einzugeben.</source>
+        <translation>Tej wartości nie wprowadza się dla wybranego przypadku obciążenia.</translation>
+    </message>
+    <message>
+        <source>Position übernehmen</source>
+        <translation>Przejęcie pozycji</translation>
+    </message>
+    <message>
+        <source>Projektdaten</source>
+        <translation>Dane projektu</translation>
+    </message>
+    <message>
+        <source>Maximaler Dornabstand</source>
+        <translation>Maksymalny rozstaw trzpieni</translation>
+    </message>
+    <message>
+        <source>Bedarfsliste</source>
+        <translation>Zestawienie materiałów</translation>
+    </message>
+    <message>
+        <source>Position hinzufügen</source>
+        <translation>Dodaj pozycję</translation>
+    </message>
+    <message>
+        <source>Soll die Position %1 &quot;%2&quot; gelöscht werden?</source>
+        <translation>Czy usunąć pozycję %1 &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Position %1 steht in der Bedarfsliste. Soll ihr Eintrag ebenfalls entfernt werden?</source>
+        <translation>Pozycja %1 znajduje się w zestawieniu materiałów. Czy usunąć również jej wpis?</translation>
+    </message>
+    <message>
+        <source>Position löschen</source>
+        <translation>Usunięcie pozycji</translation>
+    </message>
+    <message>
+        <source>Berechnung</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Die Fugenlänge ist jetzt %1 m. Die Punkte der beliebigen Last wurden angepasst:</source>
+        <translation>Długość szczeliny wynosi teraz %1 m. Punkty obciążenia dowolnego zostały dopasowane:</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): jetzt bei x = %3 m</source>
+        <translation>x = %1 m (q = %2 kN/m): teraz w x = %3 m</translation>
+    </message>
+    <message>
+        <source>x = %1 m (q = %2 kN/m): entfällt</source>
+        <translation>x = %1 m (q = %2 kN/m): usunięty</translation>
+    </message>
+    <message>
+        <source>&quot;Rückgängig&quot; stellt die vorherige Fugenlänge mit allen Lastpunkten wieder her.</source>
+        <translation>&quot;Cofnij&quot; przywraca poprzednią długość szczeliny wraz ze wszystkimi punktami obciążenia.</translation>
+    </message>
+    <message>
+        <source>Dieser Belastungsfall ist beim gewählten Anwendungsfall nicht möglich.</source>
+        <translation>Ten przypadek obciążenia nie jest możliwy dla wybranego przypadku zastosowania.</translation>
+    </message>
+    <message>
+        <source>Belastungsfall</source>
+        <translation>Przypadek obciążenia</translation>
+    </message>
+    <message>
+        <source>Positionsname</source>
+        <translation>Nazwa pozycji</translation>
+    </message>
+    <message>
+        <source>Bauvorhaben</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Bemessungswerte</source>
+        <translation>Wartości obliczeniowe</translation>
+    </message>
+    <message>
+        <source>Dornauswahl</source>
+        <translation>Wybór trzpienia</translation>
+    </message>
+    <message>
+        <source>Skizze</source>
+        <translation>Szkic</translation>
+    </message>
+    <message>
+        <source>Position aus Tabelle</source>
+        <translation>Pozycja z tabeli</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1303,8 +2046,8 @@ rozstawu trzpieni w menu Opcje - Wymiarowanie:
      •  5 * grubość płyty - jednakowe obciążenie wszystkich trzpieni
      •  5 * grubość płyty - dodanie trzpieni konstrukcyjnych (w miejscach dużych rozstawów)
 
-Który wariant jest bardziej ekonomiczny, zależy od rozkładu siły poprzecznej w szczelinie i nie może 
-zostać przewidziane z góry.</translation>
+Który wariant jest bardziej ekonomiczny, zależy od rozkładu siły poprzecznej 
+w szczelinie i nie może zostać przewidziane z góry.</translation>
     </message>
 </context>
 <context>
@@ -1322,16 +2065,24 @@ zostać przewidziane z góry.</translation>
         <translation>Widok z góry</translation>
     </message>
     <message>
-        <source>Pos. 1 (%1 Bügel </source>
-        <translation>Poz. 1 (%1 strz. </translation>
-    </message>
-    <message>
         <source>Schnitt</source>
         <translation>Przekrój</translation>
     </message>
     <message>
         <source>verankern mit l</source>
         <translation>zakotwić na długości l</translation>
+    </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Poz.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pos. 1 (%n Bügel </source>
+        <translation>
+            <numerusform>Poz. 1 (%n strz. </numerusform>
+            <numerusform>Poz. 1 (%n strz. </numerusform>
+            <numerusform>Poz. 1 (%n strz. </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1346,7 +2097,7 @@ zostać przewidziane z góry.</translation>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
-        <translation>Pokaż szkic na &amp;pełnym ekranie</translation>
+        <translation>Pokaż szkic na pełnym &amp;ekranie</translation>
     </message>
 </context>
 <context>
@@ -1377,18 +2128,18 @@ zostać przewidziane z góry.</translation>
     </message>
     <message>
         <source>Importieren in DXF Format (*.dxf)</source>
-        <translation>Import w formacie DXF (*.dxf)</translation>
+        <translation>Rysunki DXF (*.dxf)</translation>
     </message>
 </context>
 <context>
     <name>Textliste</name>
     <message>
         <source>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e krit\ar &lt; ar krit\hw &lt; hw krit\c &lt; c min\e &lt; e erf\</source>
-        <translation>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e kryt\ar &lt; ar kryt\hw &lt; hw kryt\c &lt; c min\e &lt; e wym\</translation>
+        <translation>OK\h &lt; h min\VEd &gt; VRd\e &lt; e min\ar &lt; ar min\e &lt; e crit\ar &lt; ar crit\hw &lt; hw crit\c &lt; c min\e &lt; e req\</translation>
     </message>
     <message>
         <source>Berechnung OK\Bauteildicke zu klein!\Belastung zu hoch!\Dornabstand kleiner zulässig!\Randabstand kleiner zulässig!\Dornabstand für Standardbewehrung nach Zulassung zu klein\Randabstand für erforderliche Bewehrung zu klein\Die angegebene Wanddicke ist für den ausgewählten Dorn kleiner als erforderlich\Die vorhandene Bauteildicke ist für die gewählte Bewehrung zu klein!\Der erforderlichen Bereich der Aufhängebewehrung ist größer als der vorhandene Dornabstand\</source>
-        <translation>Obliczenia OK\Grubość elementu za mała!\Obciążenie za duże!\Rozstaw trzpieni mniejszy od dopuszczalnego!\Odległość od krawędzi mniejsza od dopuszczalnej!\Rozstaw trzpieni za mały dla zbrojenia standardowego wg aprobaty\Odległość od krawędzi za mała dla wymaganego zbrojenia\Podana grubość ściany jest mniejsza od wymaganej dla wybranego trzpienia\Istniejąca grubość elementu jest za mała dla wybranego zbrojenia!\Wymagana strefa zbrojenia podwieszającego jest większa od istniejącego rozstawu trzpieni\</translation>
+        <translation>Obliczenia OK\Grubość elementu za mała!\Obciążenie za duże!\Rozstaw trzpieni mniejszy od dopuszczalnego!\Odległość od krawędzi mniejsza od dopuszczalnej!\Rozstaw trzpieni za mały dla zbrojenia standardowego wg aprobaty\Odległość od krawędzi za mała dla wymaganego zbrojenia\Podana grubość ściany jest mniejsza od wymaganej dla wybranego trzpienia\Rzeczywista grubość elementu jest za mała dla wybranego zbrojenia!\Wymagana strefa zbrojenia podwieszającego jest większa od rzeczywistego rozstawu trzpieni\</translation>
     </message>
     <message>
         <source>Der maximale Dornabstand ist größer als 5 * Plattendicke\Der maximale Dornabstand konnte auf Grund der Querkrafteingabe nicht eingehalten werden!\</source>
@@ -1404,11 +2155,11 @@ zostać przewidziane z góry.</translation>
     </message>
     <message>
         <source>ohne\F90\</source>
-        <translation>brak\F90\</translation>
+        <translation>brak\R 90 (F90)\</translation>
     </message>
     <message>
         <source>keine Anforderungen\F90 Manschette\</source>
-        <translation>brak wymagań\F90 mankiet\</translation>
+        <translation>brak wymagań\mankiet ppoż. R 90 (F90)\</translation>
     </message>
     <message>
         <source>20 mm\30 mm\40 mm\50 mm\60 mm\</source>
@@ -1601,6 +2352,10 @@ www.quorvel.example</translation>
         <source>Die Betondicke ist für die manuell ausgewählte Bewehrung zu klein. Soll die Bewehrung so übernommen werden?</source>
         <translation>Grubość betonu jest za mała dla ręcznie wybranego zbrojenia. Czy przyjąć zbrojenie bez zmian?</translation>
     </message>
+    <message>
+        <source>Pos.</source>
+        <translation>Poz.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmCharakteristischeLast</name>
@@ -1629,7 +2384,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>Bemassung</source>
-        <translation>Wymiarowanie</translation>
+        <translation>Wymiary</translation>
     </message>
     <message>
         <source>Farbdarstellung der Bemassung (Linien + Text)</source>
@@ -1653,11 +2408,11 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>Brandschutz</source>
-        <translation>Ochrona przeciwpożarowa</translation>
+        <translation>Mankiet ppoż.</translation>
     </message>
     <message>
         <source>Farbdarstellung der Brandschutzmanschette</source>
-        <translation>Kolor mankietu ogniochronnego</translation>
+        <translation>Kolor mankietu ppoż.</translation>
     </message>
     <message>
         <source>Position A</source>
@@ -1729,7 +2484,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>&amp;Graustufen</source>
-        <translation>Odcienie &amp;szarości</translation>
+        <translation>Skala &amp;szarości</translation>
     </message>
     <message>
         <source>Farbeinstellung auf Graustufen einstellen! </source>
@@ -1788,7 +2543,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>Ergebnis&amp;vorschau</source>
-        <translation>Podgląd &amp;wyników</translation>
+        <translation>Podgląd wyni&amp;ków</translation>
     </message>
     <message>
         <source>Rückkehr zur Ein&amp;gabe</source>
@@ -1812,7 +2567,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)</source>
-        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: aprobata wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
+        <translation>QUORVEL® podwójny trzpień ścinany ZAVR/ZAVRQ: wymiarowanie wg DIN 1045-1 i DIN EN 1992-1-1 (EC2)</translation>
     </message>
     <message>
         <source>unbenannt</source>
@@ -1906,6 +2661,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
 
 Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację &quot;niedopuszczalny&quot;.</translation>
     </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen: %1</source>
+        <translation>&amp;Ponów: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -1927,7 +2690,7 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     </message>
     <message>
         <source>S&amp;uchen</source>
-        <translation>S&amp;zukaj</translation>
+        <translation>Sz&amp;ukaj</translation>
     </message>
     <message>
         <source>&amp;Zurück</source>
@@ -2059,7 +2822,7 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     </message>
     <message>
         <source>Position &amp;übernehmen</source>
-        <translation>Prze&amp;jmij pozycję</translation>
+        <translation>Dołącz &amp;pozycję</translation>
     </message>
     <message>
         <source>ausgewählte Position öffnen</source>
@@ -2201,7 +2964,7 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     </message>
     <message>
         <source>&amp;Zurück</source>
-        <translation>&amp;Powrót</translation>
+        <translation>Po&amp;wrót</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
@@ -2500,6 +3263,10 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>Soll der Wert überschrieben werden?</source>
         <translation>Czy zastąpić tę wartość?</translation>
     </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>Obciążenie dowolne</translation>
+    </message>
 </context>
 <context>
     <name>Tragfaehigkeitstabelle</name>
@@ -2629,7 +3396,7 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>Fehler bei der Eingabe: Es sind nur Zahlen erlaubt!
 (eventuell Schreibweise von &quot;.&quot; und &quot;,&quot; beachten</source>
         <translation>Błąd wprowadzania: dozwolone są tylko liczby!
-(zwróć uwagę na zapis &quot;.&quot; i &quot;,&quot;</translation>
+(zwróć uwagę na zapis &quot;.&quot; i &quot;,&quot;)</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist kleiner als erlaubt!</source>

@@ -75,7 +75,7 @@ TEST_F(Befehle, speicherfrageVorNeuOeffnenUndBeenden) {
             fenster->show();
             dialoge.aufrufe.clear();
             QFile::remove(Pfad(QStringLiteral("gesichert.ZAV")));
-            A().SetPosition("in Arbeit");
+            fenster->Sitzung().PositionBenennen("in Arbeit");
             dialoge.dreiAntworten = {antwort};
             if (antwort == Antwort::Ja) WaehleDatei(QStringLiteral("gesichert"));  // no file yet: save as
             if (befehl == Befehl::Oeffnen) WaehleDatei(QStringLiteral("anderes.ZAV"));
@@ -175,13 +175,22 @@ TEST_F(Befehle, positionenHinzufuegenLoeschenUndWaehlen) {
     EXPECT_EQ(fenster->Modell().GetAktAnwendung(), 3);
     EXPECT_EQ(auswahl->value(), 3);
 
-    // Deleting the middle of three: the former third moves up and is current.
+    // Deleting asks first, naming the position; No keeps it.
     fenster->PositionWaehlen(2);
+    dialoge.antworten = {false};
+    fenster->Ausfuehren(Befehl::PositionLoeschen);
+    EXPECT_EQ(dialoge.Texte(DialogSkript::Art::Frage),
+              QStringList{QStringLiteral("Soll die Position 2 \"B\" gelöscht werden?")});
+    EXPECT_EQ(Positionsbaum(), (QStringList{"#1: A", "#2: B", "#3: C"}));
+
+    // Deleting the middle of three: the former third moves up and is current.
+    dialoge.antworten = {true};
     fenster->Ausfuehren(Befehl::PositionLoeschen);
     EXPECT_EQ(Positionsbaum(), (QStringList{"#1: A", "#2: C"}));
     EXPECT_EQ(Kind<QLineEdit>("EditPosition")->text(), QStringLiteral("C"));
     EXPECT_EQ(auswahl->maximum(), 2);
 
+    dialoge.antworten = {true};
     fenster->Ausfuehren(Befehl::PositionLoeschen);
     fenster->Ausfuehren(Befehl::PositionLoeschen);  // the only one stays
     EXPECT_EQ(Positionsbaum(), QStringList{"#1: A"});

@@ -107,6 +107,7 @@ TEST_F(Hauptmaske, gespeicherteTeilsicherheitsbeiwerteWerdenAngeboten) {
     A().cBelastungCharq.SetGammaf(1.4);
     A().cBelastungCharg.SetLinienLastLinks(10);
     A().cBelastungCharq.SetLinienLastLinks(20);
+    A().cBelastungDesign.SetLinienLastLinks(40);  // 10 × 1.2 + 20 × 1.4
     QString gammaG, gammaQ, fd;
     DialogBeantworter beantworter([&](QDialog& d) {
         gammaG = Feldtext(d, "editGammaG");

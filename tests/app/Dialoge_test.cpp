@@ -51,7 +51,7 @@ QStringList Firma(const TKProjektdaten& daten) {
 class Dialoge : public Hauptmaske {
 protected:
     void Projektdaten(const std::string& bauvorhaben) {
-        TKProjektdaten& daten = fenster->Modell().cProjektdaten;
+        TKProjektdaten& daten = M().cProjektdaten;
         daten.SetBauvorhaben(bauvorhaben);
         daten.SetFirma({"Muster GmbH", "Hauptstraße 1"});
         daten.SetBearbeiter("Dr. Berg");
@@ -86,7 +86,7 @@ TEST_F(Dialoge, projektdatenOk) {
     EXPECT_EQ(geoeffnet, QStringList{QStringLiteral("frmProjektdaten")});
     EXPECT_EQ(geladen,
               (QStringList{"Halle 3", "Muster GmbH\nHauptstraße 1", "Dr. Berg", "01.02.2026", "P-17"}));
-    const TKProjektdaten& daten = fenster->Modell().cProjektdaten;
+    const TKProjektdaten& daten = M().cProjektdaten;
     EXPECT_EQ(daten.GetBauvorhaben(), "Brücke Nord");
     EXPECT_EQ(Firma(daten), (QStringList{"Ing.-Büro Weiß", "Am Hang 3", ""}));
     EXPECT_EQ(daten.GetBearbeiter(), "M. Sand");
@@ -107,7 +107,7 @@ TEST_F(Dialoge, projektdatenAbbrechen) {
         In<QPlainTextEdit>(d, "pdFirma")->setPlainText(QStringLiteral("anders"));
         Druecke(d, QStringLiteral("&Abbrechen"));
     });
-    const TKProjektdaten& daten = fenster->Modell().cProjektdaten;
+    const TKProjektdaten& daten = M().cProjektdaten;
     EXPECT_EQ(daten.GetBauvorhaben(), vorher.GetBauvorhaben());
     EXPECT_EQ(daten.GetFirma(), vorher.GetFirma());
     EXPECT_EQ(daten.GetBearbeiter(), vorher.GetBearbeiter());

@@ -121,13 +121,22 @@ TEST_F(Hauptmaske, konstanteLastUebernimmtDenAnfangswert) {
     EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastRechts(), 27.5);
 }
 
-TEST_F(Hauptmaske, gleichfoermigSpeichertBeideWerte) {
-    Klick("tbKonstanteLast");
-    F(Feld::LinienlastLinks)->setText(QStringLiteral("10"));
-    F(Feld::LinienlastRechts)->setText(QStringLiteral("30"));
+// A load-case button takes no focus: what was typed into the field and not yet left counts first.
+TEST_F(Hauptmaske, lastfallknopfUebernimmtDenGeradeGetipptenWert) {
+    Klick("tbLinienlast");
+    Eingeben(Feld::LinienlastLinks, QStringLiteral("10"));
+    F(Feld::LinienlastRechts)->setFocus();
+    F(Feld::LinienlastRechts)->selectAll();
+    QTest::keyClicks(F(Feld::LinienlastRechts), QStringLiteral("30"));
     Klick("tbLinienlast");
     EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastLinks(), 10);
     EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastRechts(), 30);
+    F(Feld::LinienlastLinks)->setFocus();
+    F(Feld::LinienlastLinks)->selectAll();
+    QTest::keyClicks(F(Feld::LinienlastLinks), QStringLiteral("15"));
+    Klick("tbKonstanteLast");
+    EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastLinks(), 15);
+    EXPECT_DOUBLE_EQ(A().cBelastungDesign.GetLinienLastRechts(), 15);
 }
 
 TEST_F(Hauptmaske, einzeldornSchaltetVonDerReihenskizzeAufDieAnsicht) {

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Sitzungszugang.h"
 #include "app/Anwendereinstellungen.h"
 #include "app/DesktopUmgebung.h"
 #include "app/DialogSkript.h"
@@ -50,7 +51,9 @@ protected:
     }
 
     Zahlenfeld* F(Feld feld) const { return fenster->Eingaben().Eingabefeld(feld); }
-    TKAnwendung& A() const { return fenster->Arbeitskopie(); }
+    // The working copy and the model, to set up a project past the session's inputs.
+    TKAnwendung& A() const { return Sitzungszugang::Arbeitskopie(fenster->Sitzung()); }
+    TKModell& M() const { return Sitzungszugang::Modell(fenster->Sitzung()); }
     template <typename T>
     T* Kind(const char* name) const {
         auto* kind = fenster->findChild<T*>(QString::fromLatin1(name));

@@ -243,7 +243,7 @@ TEST_F(Projektverwaltung, projektOeffnenMitSpeicherfrage) {
         fenster = std::make_unique<TfrmHauptMaske>(umgebung);
         dialoge.aufrufe.clear();
         QFile::remove(ordner.filePath(QStringLiteral("gesichert.ZAV")));
-        A().SetPosition("in Arbeit");
+        fenster->Sitzung().PositionBenennen("in Arbeit");
         dialoge.dreiAntworten = {antwort};
         if (antwort == Antwort::Ja)
             dialoge.dateien.push_back(

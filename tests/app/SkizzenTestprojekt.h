@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "Sitzungszugang.h"
 #include "calc/TKZAVRBemessung.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
@@ -14,8 +15,8 @@
 struct SkizzenTestprojekt {
     StandardUmgebung umgebung;
     Projektsitzung sitzung{umgebung};
-    TKModell& modell = sitzung.Modell();
-    TKAnwendung& arbeitskopie = sitzung.Arbeitskopie();
+    TKModell& modell = Sitzungszugang::Modell(sitzung);
+    TKAnwendung& arbeitskopie = Sitzungszugang::Arbeitskopie(sitzung);
     TKFarbe farbe;
 
     SkizzenTestprojekt() {

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QTabBar>
@@ -288,6 +289,96 @@ TEST_P(Sprachlauf, tragfaehigkeitstabellenZeigenKeinDeutsch) {
     ASSERT_TRUE(seiten.join(QString()).contains(QString::fromUtf8(GetParam().tabellentitel)))
         << seiten.join(QLatin1Char('\n')).toStdString();
     Pruefe(seiten, "capacity table pages");
+}
+
+// The command-line tool in the language of the run: its help, messages and table, the proof of a position
+// and of the project, both bill documents as pages and as text, the drawings, a sketch and a capacity table.
+// The project is the window's own, so no German words of a user's project stand in it.
+TEST_P(Sprachlauf, kommandozeileZeigtKeinDeutsch) {
+    Klick("tbReiheWand");
+    Klick("tbbeliebigeLast");
+    Klick("btnBerechnen");
+    ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
+    QTemporaryDir ordner;
+    const QString projekt = ordner.filePath(QStringLiteral("p.ZAV"));
+    ASSERT_TRUE(fenster->Sitzung().SpeichernUnter(projekt.toStdString()).ok);
+    const QString sprache = GetParam().kennung == 21 ? QStringLiteral("pl") : QStringLiteral("en");
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("HOME"), ordner.path());
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const auto cli = [&](QStringList argumente, bool ok = true) {
+        QProcess prozess;
+        prozess.setProcessEnvironment(umgebung);
+        prozess.setWorkingDirectory(ordner.path());
+        argumente.prepend(sprache);
+        argumente.prepend(QStringLiteral("--language"));
+        prozess.start(QStringLiteral(ZAVR_CLI), argumente);
+        EXPECT_TRUE(prozess.waitForFinished(120000));
+        EXPECT_EQ(prozess.exitCode() == 0, ok) << argumente.join(QLatin1Char(' ')).toStdString();
+        QStringList texte = QString::fromUtf8(prozess.readAllStandardOutput()).split(QLatin1Char('\n'));
+        for (const QString& zeile :
+             QString::fromUtf8(prozess.readAllStandardError()).split(QLatin1Char('\n')))
+            if (!zeile.startsWith(QLatin1String("QStandardPaths:"))) texte << zeile;
+        return texte;
+    };
+    const auto datei = [&](const char* name) {
+        QFile f(ordner.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray inhalt = f.readAll();
+        // Text exports are Windows-1252 unless a letter needs UTF-8 (with its mark).
+        return inhalt.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(inhalt) : QString::fromLatin1(inhalt);
+    };
+    const auto pdf = [&](const char* name) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {ordner.filePath(QLatin1String(name)), QStringLiteral("-")});
+        EXPECT_TRUE(pdftotext.waitForFinished());
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
+    };
+
+    QStringList hilfe = cli({QStringLiteral("--help")});
+    for (const char* befehl : {"design", "dxf", "sketch", "report", "bill", "table"})
+        hilfe << cli({QLatin1String(befehl), QStringLiteral("--help")});
+    hilfe << cli({QStringLiteral("zeichne")}, false) << cli({QStringLiteral("report"), projekt}, false);
+    Pruefe(hilfe, "command-line help and messages");
+    Pruefe(cli({QStringLiteral("design"), projekt}), "command-line results table");
+    cli({QStringLiteral("report"), projekt, QStringLiteral("-o"), QStringLiteral("n.pdf")});
+    cli({QStringLiteral("report"), projekt, QStringLiteral("--all"), QStringLiteral("-o"),
+         QStringLiteral("a.pdf")});
+    const QStringList nachweis = pdf("n.pdf");
+    EXPECT_FALSE(nachweis.filter(QString::fromUtf8(GetParam().kopfzeile)).isEmpty());
+    Pruefe(nachweis + pdf("a.pdf"), "command-line proof");
+    for (const char* art : {"parts-list", "tender-text"}) {
+        const QStringList aufnahme{QStringLiteral("bill"),      projekt,
+                                   QStringLiteral("--kind"),    QLatin1String(art),
+                                   QStringLiteral("--add-all"), QStringLiteral("-o")};
+        cli(aufnahme + QStringList{QStringLiteral("b.txt")});
+        cli(aufnahme + QStringList{QStringLiteral("b.pdf")});
+        Pruefe(datei("b.txt").split(QStringLiteral("\r\n")) + pdf("b.pdf"), "command-line bill");
+    }
+    cli({QStringLiteral("dxf"), QStringLiteral("reinforcement"), projekt, QStringLiteral("-o"),
+         QStringLiteral("b.dxf")});
+    cli({QStringLiteral("dxf"), QStringLiteral("dowel"), QStringLiteral("--type"),
+         QStringLiteral("ZAVRQ 30 HF"), QStringLiteral("-o"), QStringLiteral("d.dxf")});
+    for (const char* zeichnung : {"b.dxf", "d.dxf"}) {
+        const QStringList zeilen = datei(zeichnung).split(QStringLiteral("\r\n"));
+        QStringList texte;
+        for (int i = 0; i + 1 < zeilen.size(); i += 2)
+            if (zeilen[i].trimmed() == QLatin1String("1")) texte << zeilen[i + 1];
+        EXPECT_FALSE(texte.isEmpty()) << zeichnung;
+        Pruefe(texte, "command-line drawing");
+    }
+    cli({QStringLiteral("sketch"), projekt, QStringLiteral("--view"), QStringLiteral("all"),
+         QStringLiteral("-o"), QStringLiteral("s.svg")});
+    QFile svg(ordner.filePath(QStringLiteral("s.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    Pruefe(SvgTexte(svg.readAll()), "command-line sketch");
+    const QStringList tabelle{QStringLiteral("table"),      QStringLiteral("--types"),
+                              QStringLiteral("ZAVR 60 HF"), QStringLiteral("--h"),
+                              QStringLiteral("20:24:2"),    QStringLiteral("-o")};
+    cli(tabelle + QStringList{QStringLiteral("t.csv")});
+    cli(tabelle + QStringList{QStringLiteral("t.pdf")});
+    Pruefe(datei("t.csv").split(QStringLiteral("\r\n")) + pdf("t.pdf"), "command-line capacity table");
 }
 
 // Every translation of the catalogues, shown or not yet reached by the walk above. The reference documents

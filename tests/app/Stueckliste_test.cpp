@@ -33,7 +33,7 @@ class Stueckliste : public Hauptmaske {
 protected:
     void SetUp() override {
         Hauptmaske::SetUp();
-        TKStueckliste& liste = fenster->Modell().cStueckliste;
+        TKStueckliste& liste = M().cStueckliste;
         liste.AddEintrag(Eintrag("Decke", "4", "1"));
         liste.AddEintrag(Eintrag("Rampe", "2", "2"));
         liste.SetBemerkung({"alt"});
@@ -53,7 +53,7 @@ protected:
 }  // namespace
 
 TEST_F(Stueckliste, aufnehmenAusDemHauptfenster) {
-    fenster->Modell().cStueckliste = TKStueckliste();
+    M().cStueckliste = TKStueckliste();
     EXPECT_FALSE(fenster->Aktion(Befehl::BedarfslisteAufnehmen)->isEnabled());
     Klick("btnBerechnen");
     ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
@@ -189,7 +189,7 @@ TEST_F(Stueckliste, leereListe) {
     Liste()->setCurrentItem(Liste()->topLevelItem(1));
     const QString auswahl = DKind<QLabel>("lblAuswahl")->text();
     D().reject();
-    fenster->Modell().cStueckliste = TKStueckliste();
+    M().cStueckliste = TKStueckliste();
     D().show();
     EXPECT_EQ(Liste()->topLevelItemCount(), 0);
     EXPECT_EQ(DKind<QLabel>("lblAuswahl")->text(), auswahl);
@@ -203,7 +203,7 @@ TEST_F(Stueckliste, leereListe) {
 // A type that is not admissible is never ordered, and its reinforcement drawing is made only when asked
 // for again, with the note under the title.
 TEST_F(Stueckliste, unzulaessigerDornWirdNichtBestellt) {
-    fenster->Modell().cStueckliste = TKStueckliste();
+    M().cStueckliste = TKStueckliste();
     A().SetAnwendungsfall(TsAnwendungsfall::afEinzel);
     A().cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfPunktlast);
     A().cBelastungDesign.SetPunktLast(5000);

@@ -47,10 +47,13 @@ protected:
 
     std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
 
-    // Runs a program with the given locale; arguments are quoted for the shell.
+    // Runs a program with the given locale and further environment ("LANG=pl_PL.UTF-8"); arguments are
+    // quoted for the shell. The user's folders are the test's own, so no settings of the user's reach it.
     Lauf Starte(const std::string& programm, const std::vector<std::string>& argumente,
-                const std::string& locale = "C") const {
-        std::string befehl = "LC_ALL=" + locale + " '" + programm + "'";
+                const std::string& locale = "C", const std::string& umgebung = "") const {
+        std::string befehl = "HOME='" + Pfad("heim") +
+                             "' XDG_CONFIG_HOME= LANG= LC_MESSAGES= LC_NUMERIC= LC_ALL=" + locale + " " +
+                             umgebung + " '" + programm + "'";
         for (const std::string& a : argumente) befehl += " '" + a + "'";
         befehl += " > '" + Pfad("aus.txt") + "' 2> '" + Pfad("fehler.txt") + "'";
         const int roh = std::system(befehl.c_str());

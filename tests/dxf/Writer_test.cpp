@@ -35,8 +35,7 @@ TEST(Writer, ganzeDateiMitZweiEbenen) {
     doc.new_layer("Text", true).layer_colinx = 3;
     doc.add_entity_to_layer(std::make_unique<Point_>(WCS_Z, Point3D{-2, 8, 1}, 1), "Text");
     const Lines expected = {
-        "999", "ZAVR Bemessung - DXF-Ausgabe", "999", "Bauseitige Bewehrung und Dornzeichnungen", "999",
-        "Erzeugt mit dem ZAVR-Bemessungsprogramm",
+        "999", "ZAVR", "999", "QUORVEL GmbH", "999", "Musterstadt",
         // header: version and code page first, then the extents over both layers
         "  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  9", "$DWGCODEPAGE", "  3",
         "ANSI_1252", "  9", "$EXTMIN", " 10", "-2.00000", " 20", "0.00000", " 30", "0.00000", "  9",

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Dateiinhalt.h"
+#include "Sitzungszugang.h"
 #include "model/Katalog.h"
 #include "model/Umgebung.h"
 #include "sitzung/Ergebniszeilen.h"
@@ -72,7 +73,7 @@ TEST_F(Dorntyp, neuerTypWirdBemessenGelistetGespeichertUndGeoeffnet) {
     const TsDorn zavr = *DornAusName("zavr 75 hf"), zavrq = *DornAusName("ZAVRQ75HF");
 
     Projektsitzung s(u);
-    Einzeldorn(s.Arbeitskopie());
+    Einzeldorn(Sitzungszugang::Arbeitskopie(s));
     ASSERT_TRUE(s.Berechnen().bemessen);
     const TKErgebnisse& erg = s.Arbeitskopie().cErgebnisse;
     ASSERT_EQ(erg.cDornErgebnis.size(), 23u);
@@ -95,7 +96,7 @@ TEST_F(Dorntyp, neuerTypWirdBemessenGelistetGespeichertUndGeoeffnet) {
     ASSERT_TRUE(s.DornDxf(zavrq, Pfad("dorn.dxf")));
     EXPECT_NE(DateiInhalt(Pfad("dorn.dxf")).find("ZAVRQ 75 HF"), std::string::npos);
 
-    s.Arbeitskopie().cErgebnisse.SetAktDorn(zavrq);
+    Sitzungszugang::Arbeitskopie(s).cErgebnisse.SetAktDorn(zavrq);
     ASSERT_TRUE(s.SpeichernUnter(Pfad("neu.ZAV")));
     const std::string text = DateiInhalt(Pfad("neu.ZAV"));
     for (const char* zeile :
@@ -117,13 +118,13 @@ TEST_F(Dorntyp, programmOhneDenNeuenTypOeffnetDasProjekt) {
         const Dornkatalog erweitert(MitGroesse75());
         const KatalogErsatz ersatz(erweitert);
         Projektsitzung s(u);
-        Einzeldorn(s.Arbeitskopie());
+        Einzeldorn(Sitzungszugang::Arbeitskopie(s));
         ASSERT_TRUE(s.Berechnen().bemessen);
-        s.Arbeitskopie().cErgebnisse.SetAktDorn(*DornAusName("ZAVR 75 HF"));
+        Sitzungszugang::Arbeitskopie(s).cErgebnisse.SetAktDorn(*DornAusName("ZAVR 75 HF"));
         ASSERT_TRUE(s.SpeichernUnter(Pfad("neu.ZAV")));
     }
     Projektsitzung alt(u);
-    Einzeldorn(alt.Arbeitskopie());
+    Einzeldorn(Sitzungszugang::Arbeitskopie(alt));
     ASSERT_TRUE(alt.Berechnen().bemessen);
     ASSERT_TRUE(alt.SpeichernUnter(Pfad("alt.ZAV")));
 
@@ -131,7 +132,7 @@ TEST_F(Dorntyp, programmOhneDenNeuenTypOeffnetDasProjekt) {
     ASSERT_TRUE(s.Oeffnen(Pfad("neu.ZAV")));
     EXPECT_EQ(s.Arbeitskopie().cErgebnisse.cDornErgebnis.size(), 21u);
     EXPECT_EQ(s.Arbeitskopie().cErgebnisse.GetAktDorn(), TsDorn::ZAVR20HF);
-    s.Arbeitskopie().cErgebnisse.SetAktDorn(alt.Arbeitskopie().cErgebnisse.GetAktDorn());
+    Sitzungszugang::Arbeitskopie(s).cErgebnisse.SetAktDorn(alt.Arbeitskopie().cErgebnisse.GetAktDorn());
     ASSERT_TRUE(s.SpeichernUnter(Pfad("ohne.ZAV")));
     EXPECT_EQ(DateiInhalt(Pfad("ohne.ZAV")), DateiInhalt(Pfad("alt.ZAV")));
 }

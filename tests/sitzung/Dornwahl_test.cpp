@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "Dateiinhalt.h"
+#include "Sitzungszugang.h"
 #include "model/Katalog.h"
 #include "model/Texte.h"
 #include "model/Umgebung.h"
@@ -30,7 +31,7 @@ protected:
 
     // A row the engine designs with an admissible type.
     void Reihe(const std::string& name) {
-        TKAnwendung& a = s.Arbeitskopie();
+        TKAnwendung& a = A();
         a.SetPosition(name);
         a.SetAnwendungsfall(TsAnwendungsfall::afReihePlatte);
         a.cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfLinienlast);
@@ -38,7 +39,7 @@ protected:
     }
     // A single dowel under a load no type carries.
     void Ueberlastet(const std::string& name) {
-        TKAnwendung& a = s.Arbeitskopie();
+        TKAnwendung& a = A();
         a.SetPosition(name);
         a.SetAnwendungsfall(TsAnwendungsfall::afEinzel);
         a.cBelastungDesign.SetBelastungsfall(TsBelastungsfall::bfPunktlast);
@@ -57,6 +58,8 @@ protected:
     fs::path ordner;
     StandardUmgebung u;
     Projektsitzung s{u};
+    TKModell& M() { return Sitzungszugang::Modell(s); }
+    TKAnwendung& A() { return Sitzungszugang::Arbeitskopie(s); }
 };
 
 }  // namespace
@@ -81,7 +84,7 @@ TEST_F(Dornwahl_, zustandTextUndBedarfsliste) {
          [&] {
              Reihe("Achse A");
              ASSERT_TRUE(s.Berechnen().bemessen);
-             s.Arbeitskopie().cErgebnisse.SetAktDorn(ErsterUnzulaessiger());
+             A().cErgebnisse.SetAktDorn(ErsterUnzulaessiger());
          },
          Wahlzustand::Unzulaessig, Aufnahme::Unzulaessig},
         {"kein Typ zulässig",
@@ -97,7 +100,7 @@ TEST_F(Dornwahl_, zustandTextUndBedarfsliste) {
         fall.vorbereiten();
         const Dornwahl wahl = s.Gewaehlt(1);
         EXPECT_EQ(wahl.zustand, fall.zustand);
-        EXPECT_EQ(wahl.dorn, s.Arbeitskopie().cErgebnisse.GetAktDorn());
+        EXPECT_EQ(wahl.dorn, A().cErgebnisse.GetAktDorn());
         const std::string text = s.GewaehltText(1);
         switch (fall.zustand) {
             case Wahlzustand::NichtBemessen:
@@ -117,7 +120,7 @@ TEST_F(Dornwahl_, zustandTextUndBedarfsliste) {
         }
         EXPECT_EQ(s.Zulaessig(1, wahl.dorn), wahl.Zulaessig());
         EXPECT_EQ(s.BedarfslisteAufnehmen("1"), fall.aufnahme);
-        EXPECT_EQ(s.Modell().cStueckliste.GetCountEintraege(), fall.aufnahme == Aufnahme::Angehaengt ? 1 : 0);
+        EXPECT_EQ(M().cStueckliste.GetCountEintraege(), fall.aufnahme == Aufnahme::Angehaengt ? 1 : 0);
     }
 }
 
@@ -129,8 +132,8 @@ TEST_F(Dornwahl_, sammelaufnahmeNenntJedePositionOhneZulaessigenDorn) {
     Ueberlastet("Stütze 1");
     ASSERT_TRUE(s.PositionHinzufuegen());
     Reihe("Achse C");
-    s.Arbeitskopie().cGeometrie.SetPlatteDicke(10);  // fails its checks
-    s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
+    A().cGeometrie.SetPlatteDicke(10);  // fails its checks
+    A().cErgebnisse.SetBerechnet(false);
     ASSERT_TRUE(s.PositionHinzufuegen());
     Ueberlastet("Stütze 2");
     ASSERT_TRUE(s.PositionWaehlen(1));
@@ -143,8 +146,8 @@ TEST_F(Dornwahl_, sammelaufnahmeNenntJedePositionOhneZulaessigenDorn) {
     EXPECT_FALSE(aufnahme.Aufgenommen());
     EXPECT_EQ(aufnahme.nichtBemessen, std::vector<int>{3});
     EXPECT_EQ(aufnahme.unzulaessig, (std::vector<int>{2, 4}));
-    EXPECT_EQ(s.Modell().cStueckliste.GetCountEintraege(), 0);
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
+    EXPECT_EQ(M().cStueckliste.GetCountEintraege(), 0);
+    EXPECT_EQ(M().GetAktAnwendung(), 1);
 }
 
 // Changing the reinforcement by hand marks the type; the mark survives saving and opening, "Standard" and
@@ -155,7 +158,7 @@ TEST_F(Dornwahl_, vonHandGewaehlteBewehrungBleibtVermerkt) {
     ASSERT_TRUE(s.SpeichernUnter(Pfad("ohne.ZAV")));
     EXPECT_EQ(DateiInhalt(Pfad("ohne.ZAV")).find("TBewehrungManuell"), std::string::npos);
 
-    const TsDorn dorn = s.Arbeitskopie().cErgebnisse.GetAktDorn();
+    const TsDorn dorn = A().cErgebnisse.GetAktDorn();
     auto manuell = [&](const Projektsitzung& sitzung) {
         return sitzung.Arbeitskopie().cErgebnisse.cDornErgebnis[Ord(dorn)].GetBewehrungManuell();
     };

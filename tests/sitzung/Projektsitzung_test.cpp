@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Dateiinhalt.h"
+#include "Sitzungszugang.h"
 #include "files/ProjektDatei.h"
 #include "model/Katalog.h"
 #include "model/Umgebung.h"
@@ -37,6 +38,8 @@ protected:
     fs::path ordner;
     StandardUmgebung u;
     Projektsitzung s{u};
+    TKModell& M() { return Sitzungszugang::Modell(s); }
+    TKAnwendung& A() { return Sitzungszugang::Arbeitskopie(s); }
 };
 
 // A row that the checks let pass and the engine can design.
@@ -51,14 +54,14 @@ void Reihe(TKAnwendung& a, const std::string& name, double last) {
 
 // The whole road of a project without a window: enter, calculate, save, open again, compare.
 TEST_F(Sitzung, neuBearbeitenBerechnenSpeichernOeffnen) {
-    s.Modell().cProjektdaten.SetBauvorhaben("Halle 3");
-    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    M().cProjektdaten.SetBauvorhaben("Halle 3");
+    Reihe(A(), "Achse A", 60);
     const Berechnung b = s.Berechnen();
     ASSERT_TRUE(b.bemessen);
-    EXPECT_TRUE(s.Modell().GetCalcFlag());
+    EXPECT_TRUE(M().GetCalcFlag());
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
     ASSERT_TRUE(s.PositionHinzufuegen());
-    Reihe(s.Arbeitskopie(), "Achse B", 90);
+    Reihe(A(), "Achse B", 90);
     ASSERT_TRUE(s.Berechnen().bemessen);
 
     EXPECT_EQ(s.Dateivorschlag(), "Halle 3.ZAV");
@@ -68,10 +71,10 @@ TEST_F(Sitzung, neuBearbeitenBerechnenSpeichernOeffnen) {
     Projektsitzung wieder(u);
     ASSERT_TRUE(wieder.Oeffnen(Pfad("halle.ZAV")));
     EXPECT_EQ(wieder.Datei(), Pfad("halle.ZAV"));
-    ASSERT_EQ(wieder.Modell().GetAnzAnwendung(), 2);
-    EXPECT_EQ(wieder.Modell().GetAktAnwendung(), 2);
-    EXPECT_EQ(wieder.Arbeitskopie().GetPosition(), "Achse B");
-    EXPECT_TRUE(wieder.Arbeitskopie().cErgebnisse.GetBerechnet());
+    ASSERT_EQ(Sitzungszugang::Modell(wieder).GetAnzAnwendung(), 2);
+    EXPECT_EQ(Sitzungszugang::Modell(wieder).GetAktAnwendung(), 2);
+    EXPECT_EQ(Sitzungszugang::Arbeitskopie(wieder).GetPosition(), "Achse B");
+    EXPECT_TRUE(Sitzungszugang::Arbeitskopie(wieder).cErgebnisse.GetBerechnet());
     // What is saved re-opens equal: saving the opened project again gives the same bytes.
     ASSERT_TRUE(wieder.SpeichernUnter(Pfad("wieder.ZAV")));
     EXPECT_EQ(DateiInhalt(Pfad("wieder.ZAV")), DateiInhalt(Pfad("halle.ZAV")));
@@ -82,15 +85,15 @@ TEST_F(Sitzung, neuBearbeitenBerechnenSpeichernOeffnen) {
 }
 
 TEST_F(Sitzung, oeffnenOhneProjektBehaeltDasOffene) {
-    s.Arbeitskopie().SetPosition("in Arbeit");
+    A().SetPosition("in Arbeit");
     std::ofstream(Pfad("fremd.ZAV")) << "irgendein Text\r\n";
     EXPECT_FALSE(s.Oeffnen(Pfad("fremd.ZAV")));
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+    EXPECT_EQ(A().GetPosition(), "in Arbeit");
     EXPECT_EQ(s.Datei(), "");
     const Dateiergebnis fehlt = s.Oeffnen(Pfad("fehlt.ZAV"));
     EXPECT_FALSE(fehlt);
     EXPECT_NE(fehlt.grund.find("Kann angegebene Datei nicht öffnen!"), std::string::npos);
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+    EXPECT_EQ(A().GetPosition(), "in Arbeit");
 }
 
 TEST_F(Sitzung, speichernOhneDateiOderInFehlendenOrdnerSchlaegtFehl) {
@@ -128,7 +131,7 @@ TEST_F(Sitzung, speicherfrage) {
             ASSERT_TRUE(sitzung.SpeichernUnter(Pfad("p.ZAV")));
         }
         fs::remove(Pfad("p.ZAV"));
-        sitzung.Arbeitskopie().SetPosition("geaendert");
+        sitzung.PositionBenennen("geaendert");
         umgebung.antworten = {f.antwort};
         bool gefragt = false;
         const bool weiter = sitzung.Speicherfrage([&] {
@@ -147,26 +150,26 @@ TEST_F(Sitzung, speicherfrage) {
 }
 
 TEST_F(Sitzung, positionenHinzufuegenWaehlenLoeschen) {
-    s.Arbeitskopie().SetPosition("A");
+    A().SetPosition("A");
     ASSERT_TRUE(s.PositionHinzufuegen());  // a copy of the current one, named by its number
     EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "2"}));
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
-    s.Arbeitskopie().SetPosition("B");
+    EXPECT_EQ(M().GetAktAnwendung(), 2);
+    A().SetPosition("B");
     ASSERT_TRUE(s.PositionHinzufuegen());
-    s.Arbeitskopie().SetPosition("C");
+    A().SetPosition("C");
     ASSERT_TRUE(s.PositionWaehlen(2));  // writes C back before switching
     EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "B");
+    EXPECT_EQ(A().GetPosition(), "B");
     EXPECT_FALSE(s.PositionWaehlen(5));
     EXPECT_FALSE(s.PositionWaehlen(0));
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
+    EXPECT_EQ(M().GetAktAnwendung(), 2);
 
     // Deleting the middle of three: the third moves up and, as the last, becomes current.
-    s.Arbeitskopie().SetPosition("B geändert, nicht zurückgeschrieben");
+    A().SetPosition("B geändert, nicht zurückgeschrieben");
     ASSERT_TRUE(s.PositionLoeschen());
     EXPECT_EQ(Namen(), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "C");
+    EXPECT_EQ(M().GetAktAnwendung(), 2);
+    EXPECT_EQ(A().GetPosition(), "C");
 
     ASSERT_TRUE(s.PositionWaehlen(1));
     ASSERT_TRUE(s.PositionLoeschen());
@@ -179,17 +182,17 @@ TEST_F(Sitzung, positionenHinzufuegenWaehlenLoeschen) {
 }
 
 TEST_F(Sitzung, auswahlFolgtDemBerechnungszustand) {
-    Reihe(s.Arbeitskopie(), "bemessen", 60);
+    Reihe(A(), "bemessen", 60);
     ASSERT_TRUE(s.Berechnen().bemessen);
-    s.Arbeitskopie().cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stSchnitt);
+    A().cErgebnisse.SetErgebnisAnzeige(TsSkizzeTyp::stSchnitt);
     ASSERT_TRUE(s.PositionHinzufuegen());  // the copy carries the results
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
-    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stSchnitt);
-    s.Modell().cAnwendung.push_back(TKAnwendung(u));
-    s.Modell().SetAnzAnwendung(3);
+    EXPECT_EQ(M().GetSkizzeAnzeige(), TsSkizzeTyp::stSchnitt);
+    M().cAnwendung.push_back(TKAnwendung(u));
+    M().SetAnzAnwendung(3);
     ASSERT_TRUE(s.PositionWaehlen(3));
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
-    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), TsSkizzeTyp::stEingabe);
+    EXPECT_EQ(M().GetSkizzeAnzeige(), TsSkizzeTyp::stEingabe);
 }
 
 // A wide prescribed constant spacing asks; No keeps the inputs and lists the hint, Yes designs.
@@ -197,17 +200,17 @@ TEST_F(Sitzung, frageZumKonstantenAbstand) {
     for (const Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
         StandardUmgebung umgebung;
         Projektsitzung sitzung(umgebung);
-        Reihe(sitzung.Arbeitskopie(), "1", 60);
-        sitzung.Arbeitskopie().cGeometrie.SetPlatteDicke(180);
-        sitzung.Arbeitskopie().cGeometrie.SetDornAbstandCalc(true);
-        sitzung.Arbeitskopie().cGeometrie.SetkonstDornAbstand(1000);
+        Reihe(Sitzungszugang::Arbeitskopie(sitzung), "1", 60);
+        Sitzungszugang::Arbeitskopie(sitzung).cGeometrie.SetPlatteDicke(180);
+        Sitzungszugang::Arbeitskopie(sitzung).cGeometrie.SetDornAbstandCalc(true);
+        Sitzungszugang::Arbeitskopie(sitzung).cGeometrie.SetkonstDornAbstand(1000);
         umgebung.antworten = {antwort};
         const Berechnung b = sitzung.Berechnen();
         ASSERT_EQ(umgebung.fragen.size(), 1u);
         EXPECT_EQ(b.bemessen, antwort == Antwort::Ja);
         EXPECT_EQ(b.abgelehnt, antwort == Antwort::Nein);
-        EXPECT_EQ(sitzung.Modell().GetCalcFlag(), antwort == Antwort::Ja);
-        EXPECT_EQ(sitzung.Arbeitskopie().cErgebnisse.GetBerechnet(), antwort == Antwort::Ja);
+        EXPECT_EQ(Sitzungszugang::Modell(sitzung).GetCalcFlag(), antwort == Antwort::Ja);
+        EXPECT_EQ(Sitzungszugang::Arbeitskopie(sitzung).cErgebnisse.GetBerechnet(), antwort == Antwort::Ja);
         EXPECT_EQ(b.pruefung.Hinweise.size(), antwort == Antwort::Nein ? 1u : 0u);
         EXPECT_EQ(sitzung.Ansicht(), antwort == Antwort::Ja ? TsAnsicht::anUebersicht : TsAnsicht::anEingabe);
     }
@@ -215,65 +218,65 @@ TEST_F(Sitzung, frageZumKonstantenAbstand) {
 
 // The preview designs only when no results are shown; a failed check designs nothing.
 TEST_F(Sitzung, vorschau) {
-    Reihe(s.Arbeitskopie(), "1", 60);
+    Reihe(A(), "1", 60);
     ASSERT_TRUE(s.Vorschau().bemessen);
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anVorschau);
-    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
 
     s.AnsichtEinstellen(TsAnsicht::anUebersicht);
-    s.Arbeitskopie().cErgebnisse.SetAktDorn(TsDorn::ZAVRQ450);  // a choice the user made in the list
+    A().cErgebnisse.SetAktDorn(TsDorn::ZAVRQ450);  // a choice the user made in the list
     ASSERT_TRUE(s.Vorschau().bemessen);
-    EXPECT_EQ(s.Arbeitskopie().cErgebnisse.GetAktDorn(), TsDorn::ZAVRQ450);
+    EXPECT_EQ(A().cErgebnisse.GetAktDorn(), TsDorn::ZAVRQ450);
 
-    s.Arbeitskopie().cGeometrie.SetPlatteDicke(120);
+    A().cGeometrie.SetPlatteDicke(120);
     const Berechnung b = s.Vorschau();
     EXPECT_FALSE(b.bemessen);
     EXPECT_EQ(b.pruefung.Hinweise.size(), 1u);
-    EXPECT_FALSE(s.Modell().GetCalcFlag());
+    EXPECT_FALSE(M().GetCalcFlag());
 }
 
 // For scripts: a stored position is designed in place; the current one, its working copy and the view stay.
 TEST_F(Sitzung, positionBerechnenLaesstAuswahlUndAnsicht) {
-    Reihe(s.Arbeitskopie(), "eins", 60);
+    Reihe(A(), "eins", 60);
     ASSERT_TRUE(s.PositionHinzufuegen());
-    Reihe(s.Arbeitskopie(), "zwei", 80);
+    Reihe(A(), "zwei", 80);
     ASSERT_TRUE(s.PositionWaehlen(1));
-    const TsSkizzeTyp skizze = s.Modell().GetSkizzeAnzeige();
+    const TsSkizzeTyp skizze = M().GetSkizzeAnzeige();
     ASSERT_TRUE(s.PositionBerechnen(2).bemessen);
-    EXPECT_TRUE(s.Modell().cAnwendung[1].cErgebnisse.GetBerechnet());
-    EXPECT_FALSE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
-    EXPECT_EQ(s.Modell().GetSkizzeAnzeige(), skizze);
+    EXPECT_TRUE(M().cAnwendung[1].cErgebnisse.GetBerechnet());
+    EXPECT_FALSE(A().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(M().GetAktAnwendung(), 1);
+    EXPECT_EQ(M().GetSkizzeAnzeige(), skizze);
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
     ASSERT_TRUE(s.PositionBerechnen(1).bemessen);
-    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());  // the current one: its working copy follows
-    EXPECT_EQ(&s.Position(1), &s.Arbeitskopie());
-    EXPECT_EQ(&s.Position(2), &s.Modell().cAnwendung[1]);
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());  // the current one: its working copy follows
+    EXPECT_EQ(&s.Position(1), &A());
+    EXPECT_EQ(&s.Position(2), &M().cAnwendung[1]);
 }
 
 // Views keep references to model and working copy across every use case.
 TEST_F(Sitzung, modellUndArbeitskopieBehaltenIhreAdresse) {
-    const TKModell* modell = &s.Modell();
-    const TKAnwendung* kopie = &s.Arbeitskopie();
-    Reihe(s.Arbeitskopie(), "1", 60);
+    const TKModell* modell = &M();
+    const TKAnwendung* kopie = &A();
+    Reihe(A(), "1", 60);
     ASSERT_TRUE(s.SpeichernUnter(Pfad("a.ZAV")));
     s.Neu();
     ASSERT_TRUE(s.Oeffnen(Pfad("a.ZAV")));
     ASSERT_TRUE(s.PositionHinzufuegen());
     ASSERT_TRUE(s.PositionLoeschen());
     s.Berechnen();
-    EXPECT_EQ(&s.Modell(), modell);
-    EXPECT_EQ(&s.Arbeitskopie(), kopie);
+    EXPECT_EQ(&M(), modell);
+    EXPECT_EQ(&A(), kopie);
     s.Neu();
     EXPECT_EQ(s.Datei(), "");
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "1");
+    EXPECT_EQ(A().GetPosition(), "1");
 }
 
 TEST_F(Sitzung, dxfZeichnungen) {
     EXPECT_TRUE(s.BewehrungDxf(1, TsDorn::ZAVR60HF, Pfad("leer")).verweigert);  // not designed yet
-    Reihe(s.Arbeitskopie(), "1", 60);
+    Reihe(A(), "1", 60);
     ASSERT_TRUE(s.Berechnen().bemessen);
-    ASSERT_TRUE(s.BewehrungDxf(1, s.Arbeitskopie().cErgebnisse.GetAktDorn(), Pfad("plan")));
+    ASSERT_TRUE(s.BewehrungDxf(1, A().cErgebnisse.GetAktDorn(), Pfad("plan")));
     EXPECT_TRUE(fs::exists(Pfad("plan.dxf")));
     const Dateiergebnis fehlt = s.BewehrungDxf(1, TsDorn::ZAVR60HF, Pfad("fehlt/plan.dxf"));
     EXPECT_FALSE(fehlt);
@@ -287,18 +290,18 @@ TEST_F(Sitzung, dxfZeichnungen) {
 TEST_F(Sitzung, positionAusAnderemProjektUebernehmen) {
     {
         Projektsitzung quelle(u);
-        Reihe(quelle.Arbeitskopie(), "Achse A", 60);
+        Reihe(Sitzungszugang::Arbeitskopie(quelle), "Achse A", 60);
         ASSERT_TRUE(quelle.PositionHinzufuegen());
-        Reihe(quelle.Arbeitskopie(), "Achse B", 90);
+        Reihe(Sitzungszugang::Arbeitskopie(quelle), "Achse B", 90);
         ASSERT_TRUE(quelle.Berechnen().bemessen);
         ASSERT_TRUE(quelle.SpeichernUnter(Pfad("quelle.ZAV")));
     }
-    s.Arbeitskopie().SetPosition("in Arbeit");
+    A().SetPosition("in Arbeit");
     ASSERT_TRUE(s.PositionUebernehmen(Pfad("quelle.ZAV"), 1));
     EXPECT_EQ(Namen(), (std::vector<std::string>{"in Arbeit", "Achse B"}));
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 2);
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "Achse B");
-    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_EQ(M().GetAktAnwendung(), 2);
+    EXPECT_EQ(A().GetPosition(), "Achse B");
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
     EXPECT_EQ(s.Ansicht(), TsAnsicht::anUebersicht);
 
     ASSERT_TRUE(s.SpeichernUnter(Pfad("uebernommen.ZAV")));
@@ -315,7 +318,7 @@ TEST_F(Sitzung, positionAusAnderemProjektUebernehmen) {
 }
 
 TEST_F(Sitzung, ausFremderOderFehlenderDateiWirdNichtsUebernommen) {
-    s.Arbeitskopie().SetPosition("in Arbeit");
+    A().SetPosition("in Arbeit");
     std::ofstream(Pfad("fremd.ZAV")) << "Programm.Version=ZAVR - 2.0\r\nHauptMaske.TAnzAnwendung=1\r\n";
     const Dateiergebnis fremd = s.PositionUebernehmen(Pfad("fremd.ZAV"), 0);
     EXPECT_FALSE(fremd);
@@ -323,20 +326,20 @@ TEST_F(Sitzung, ausFremderOderFehlenderDateiWirdNichtsUebernommen) {
     EXPECT_EQ(u.meldungen, std::vector<std::string>{"Die Datei ist keine gültige QUORVEL® - ZAVR Datei"});
     const Dateiergebnis fehlt = s.PositionUebernehmen(Pfad("fehlt.ZAV"), 0);
     EXPECT_NE(fehlt.grund.find("Kann angegebene Datei nicht öffnen!"), std::string::npos);
-    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 1);
-    EXPECT_EQ(s.Arbeitskopie().GetPosition(), "in Arbeit");
+    EXPECT_EQ(M().GetAnzAnwendung(), 1);
+    EXPECT_EQ(A().GetPosition(), "in Arbeit");
 }
 
 // The most economical dowel of each family; a position without results is designed first.
 TEST_F(Sitzung, optimaleDorne) {
-    Reihe(s.Arbeitskopie(), "1", 60);
+    Reihe(A(), "1", 60);
     const OptimaleDorne dorne = s.OptimaleDorneAnzeigen();
-    EXPECT_TRUE(s.Arbeitskopie().cErgebnisse.GetBerechnet());
+    EXPECT_TRUE(A().cErgebnisse.GetBerechnet());
     EXPECT_EQ(dorne.zavr.rfind("ZAVR ", 0), 0u) << dorne.zavr;
     EXPECT_EQ(dorne.zavrq.rfind("ZAVRQ ", 0), 0u) << dorne.zavrq;
     Projektsitzung duenn(u);
-    Reihe(duenn.Arbeitskopie(), "1", 60);
-    duenn.Arbeitskopie().cGeometrie.SetPlatteDicke(100);  // too thin for every type
+    Reihe(Sitzungszugang::Arbeitskopie(duenn), "1", 60);
+    Sitzungszugang::Arbeitskopie(duenn).cGeometrie.SetPlatteDicke(100);  // too thin for every type
     const OptimaleDorne keine = duenn.OptimaleDorneAnzeigen();
     EXPECT_EQ(keine.zavr, "Kein gültiger Dorn gefunden");
     EXPECT_EQ(keine.zavrq, "Kein gültiger Dorn gefunden");
@@ -344,19 +347,19 @@ TEST_F(Sitzung, optimaleDorne) {
 
 // The add command: the entry of the selected type, and the question when the position number is there.
 TEST_F(Sitzung, bedarfslisteAufnehmenUndUeberschreiben) {
-    Reihe(s.Arbeitskopie(), "Achse A", 60);
-    s.Arbeitskopie().SetFeuerwiderstand(TsFeuerwiderstand::F0);
+    Reihe(A(), "Achse A", 60);
+    A().SetFeuerwiderstand(TsFeuerwiderstand::F0);
     ASSERT_TRUE(s.Berechnen().bemessen);
     ASSERT_TRUE(s.PositionHinzufuegen());
-    Reihe(s.Arbeitskopie(), "Achse B", 90);
-    s.Arbeitskopie().SetFeuerwiderstand(TsFeuerwiderstand::F90);
+    Reihe(A(), "Achse B", 90);
+    A().SetFeuerwiderstand(TsFeuerwiderstand::F90);
     ASSERT_TRUE(s.Berechnen().bemessen);
-    const TKStueckliste& liste = s.Modell().cStueckliste;
+    const TKStueckliste& liste = M().cStueckliste;
 
     EXPECT_EQ(s.BedarfslisteAufnehmen(" 2 "), Aufnahme::Angehaengt);
     ASSERT_EQ(liste.GetCountEintraege(), 1);
     EXPECT_TRUE(u.fragen.empty());
-    const TKErgebnisse& r = s.Arbeitskopie().cErgebnisse;
+    const TKErgebnisse& r = A().cErgebnisse;
     const TsDorn dorn = r.GetAktDorn();
     const std::string dorne = std::to_string(r.GetAnzDorn(dorn));
     const TKStueckliste::Eintrag erwartet{"Achse B",
@@ -366,14 +369,14 @@ TEST_F(Sitzung, bedarfslisteAufnehmenUndUeberschreiben) {
                                           dorne,
                                           "aktiv",
                                           "2",
-                                          s.Arbeitskopie().GetManschette(),
+                                          A().GetManschette(),
                                           FestkommaText(r.cDornErgebnis[Ord(dorn)].GetVRdZul(), 1, ','),
                                           std::to_string(Ord(dorn))};
     EXPECT_EQ(liste.GetEintrag(1), erwartet);
     EXPECT_FALSE(erwartet[7].empty());
 
     // No keeps the old entry and appends the new one; Yes then replaces the first of the two.
-    s.Arbeitskopie().SetPosition("Achse B neu");
+    A().SetPosition("Achse B neu");
     u.antworten = {Antwort::Nein};
     EXPECT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
     ASSERT_EQ(liste.GetCountEintraege(), 2);
@@ -382,7 +385,7 @@ TEST_F(Sitzung, bedarfslisteAufnehmenUndUeberschreiben) {
         "Die aktuelle Position ist schon in der Bedarfsliste vorhanden\n\nSoll diese überschrieben werden?");
     EXPECT_EQ(liste.GetEintrag(1)[0], "Achse B");
     EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B neu");
-    s.Arbeitskopie().SetPosition("Achse B zuletzt");
+    A().SetPosition("Achse B zuletzt");
     u.antworten = {Antwort::Ja};
     EXPECT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Ersetzt);
     ASSERT_EQ(liste.GetCountEintraege(), 2);
@@ -404,35 +407,35 @@ TEST_F(Sitzung, bedarfslisteAufnehmenUndUeberschreiben) {
 
 TEST_F(Sitzung, bedarfslisteNurMitErgebnis) {
     EXPECT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::OhneErgebnis);
-    EXPECT_EQ(s.Modell().cStueckliste.GetCountEintraege(), 0);
+    EXPECT_EQ(M().cStueckliste.GetCountEintraege(), 0);
 }
 
 // Every position in order; an entry of the same number is replaced, a position without results designed.
 TEST_F(Sitzung, allePositionenAufnehmen) {
-    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    Reihe(A(), "Achse A", 60);
     ASSERT_TRUE(s.Berechnen().bemessen);
     ASSERT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
     ASSERT_TRUE(s.PositionHinzufuegen());
-    Reihe(s.Arbeitskopie(), "Achse B", 90);
+    Reihe(A(), "Achse B", 90);
     s.AnsichtEinstellen(TsAnsicht::anEingabe);
-    s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
+    A().cErgebnisse.SetBerechnet(false);
     ASSERT_TRUE(s.PositionWaehlen(1));
     const std::vector<Berechnung> berechnungen = s.AlleBemessen();
     ASSERT_EQ(berechnungen.size(), 2u);
     EXPECT_TRUE(berechnungen[0].bemessen && berechnungen[1].bemessen);
     EXPECT_TRUE(s.Position(2).cErgebnisse.GetBerechnet());
     EXPECT_TRUE(s.AllePositionenAufnehmen(berechnungen).Aufgenommen());
-    const TKStueckliste& liste = s.Modell().cStueckliste;
+    const TKStueckliste& liste = M().cStueckliste;
     ASSERT_EQ(liste.GetCountEintraege(), 2);
     EXPECT_EQ(liste.GetEintrag(1)[6], "1");
     EXPECT_EQ(liste.GetEintrag(2)[6], "2");
     EXPECT_EQ(liste.GetEintrag(2)[0], "Achse B");
-    EXPECT_EQ(s.Modell().GetAktAnwendung(), 1);
+    EXPECT_EQ(M().GetAktAnwendung(), 1);
 
     // A position that fails its checks is named, and nothing is added.
     s.PositionWaehlen(2);
-    s.Arbeitskopie().cGeometrie.SetPlatteDicke(10);
-    s.Arbeitskopie().cErgebnisse.SetBerechnet(false);
+    A().cGeometrie.SetPlatteDicke(10);
+    A().cErgebnisse.SetBerechnet(false);
     const std::vector<Berechnung> nochmal = s.AlleBemessen();
     EXPECT_FALSE(nochmal[1].bemessen);
     EXPECT_FALSE(nochmal[1].pruefung.Hinweise.empty());
@@ -443,13 +446,13 @@ TEST_F(Sitzung, allePositionenAufnehmen) {
 
 // The bill as the dialog leaves it survives saving and opening: entries in order, active flags, remarks.
 TEST_F(Sitzung, bedarfslisteMitDemProjektGespeichert) {
-    Reihe(s.Arbeitskopie(), "Achse A", 60);
+    Reihe(A(), "Achse A", 60);
     ASSERT_TRUE(s.Berechnen().bemessen);
     ASSERT_EQ(s.BedarfslisteAufnehmen("1"), Aufnahme::Angehaengt);
     ASSERT_TRUE(s.PositionHinzufuegen());
     ASSERT_TRUE(s.Berechnen().bemessen);
     ASSERT_EQ(s.BedarfslisteAufnehmen("2"), Aufnahme::Angehaengt);
-    TKStueckliste liste = s.Modell().cStueckliste;
+    TKStueckliste liste = M().cStueckliste;
     TKStueckliste::Eintrag erste = liste.GetEintrag(1);
     AktivSetzen(erste, false);
     AnzahlGleicherPositionSetzen(erste, 3);
@@ -460,7 +463,7 @@ TEST_F(Sitzung, bedarfslisteMitDemProjektGespeichert) {
 
     Projektsitzung wieder(u);
     ASSERT_TRUE(wieder.Oeffnen(Pfad("bill.ZAV")));
-    const TKStueckliste& gelesen = wieder.Modell().cStueckliste;
+    const TKStueckliste& gelesen = Sitzungszugang::Modell(wieder).cStueckliste;
     ASSERT_EQ(gelesen.GetCountEintraege(), 2);
     for (int nr = 1; nr <= 2; ++nr) EXPECT_EQ(gelesen.GetEintrag(nr), liste.GetEintrag(nr)) << nr;
     EXPECT_EQ(gelesen.GetEintrag(1)[Bedarfszeile::Status], "nicht aktiv");

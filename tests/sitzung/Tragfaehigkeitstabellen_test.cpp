@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "Dateiinhalt.h"
+#include "Sitzungszugang.h"
 #include "calc/Tragfaehigkeitstabelle.h"
 #include "model/Umgebung.h"
 #include "model/Zahlentext.h"
@@ -22,19 +23,21 @@ protected:
     }
     StandardUmgebung u;
     Projektsitzung s{u};
+    TKModell& M() { return Sitzungszugang::Modell(s); }
+    TKAnwendung& A() { return Sitzungszugang::Arbeitskopie(s); }
 };
 
 // A cell gives a new current position in input mode: a single dowel under the cell's resistance as point
 // load, edges at the cell's distance, the grid point's inputs, the type selected and no results; designing
 // it confirms the table: the type is admissible with utilisation 1,00. The first position stays as it was.
 TEST_F(Tabellenposition, neuePositionBestaetigtDenTabellenwert) {
-    s.Arbeitskopie().SetPosition("Decke");
+    A().SetPosition("Decke");
     for (const TsBewehrungCalc methode : {TsBewehrungCalc::bcZulassung, TsBewehrungCalc::bcOptimal}) {
         const Tabellenzelle zelle = Zelle(TsDorn::ZAVRQ60HF, 260, methode);
         ASSERT_TRUE(zelle.Zulaessig());
         ASSERT_TRUE(s.PositionAusTabelle(zelle));
-        const TKAnwendung& a = s.Arbeitskopie();
-        EXPECT_EQ(s.Modell().GetAktAnwendung(), s.Modell().GetAnzAnwendung());
+        const TKAnwendung& a = A();
+        EXPECT_EQ(M().GetAktAnwendung(), M().GetAnzAnwendung());
         EXPECT_EQ(a.GetPosition(), "ZAVRQ 60 HF, C30/37, h = 26 cm");
         EXPECT_EQ(a.GetAnwendungsfall(), TsAnwendungsfall::afEinzel);
         EXPECT_EQ(a.GetBetonguete(), TsBetonguete::C30_37);
@@ -47,17 +50,17 @@ TEST_F(Tabellenposition, neuePositionBestaetigtDenTabellenwert) {
         EXPECT_EQ(a.cBelastungDesign.GetBelastungsfall(), TsBelastungsfall::bfPunktlast);
         EXPECT_EQ(a.cBelastungDesign.GetPunktLast(), zelle.VRd);
         EXPECT_EQ(a.cErgebnisse.GetAktDorn(), TsDorn::ZAVRQ60HF);
-        EXPECT_EQ(s.Modell().GetEingabeDorn(), TsDorn::ZAVRQ60HF);
+        EXPECT_EQ(M().GetEingabeDorn(), TsDorn::ZAVRQ60HF);
         EXPECT_FALSE(a.cErgebnisse.GetBerechnet());
         EXPECT_EQ(s.Ansicht(), TsAnsicht::anEingabe);
 
         ASSERT_TRUE(s.Berechnen().bemessen);
-        const TKDornErgebnis& e = s.Arbeitskopie().cErgebnisse.cDornErgebnis[Ord(TsDorn::ZAVRQ60HF)];
+        const TKDornErgebnis& e = A().cErgebnisse.cDornErgebnis[Ord(TsDorn::ZAVRQ60HF)];
         EXPECT_EQ(e.GetStatus(), 0);
         EXPECT_EQ(AusnutzungText(e.GetVRdIst(), e.GetVRdZul(), ','), "1,00");
     }
-    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 3);
-    EXPECT_EQ(s.Modell().cAnwendung[0].GetPosition(), "Decke");
+    EXPECT_EQ(M().GetAnzAnwendung(), 3);
+    EXPECT_EQ(M().cAnwendung[0].GetPosition(), "Decke");
 }
 
 // A cell without values makes no position.
@@ -65,7 +68,7 @@ TEST_F(Tabellenposition, unzulaessigeZelleMachtKeinePosition) {
     const Tabellenzelle zelle = Zelle(TsDorn::ZAVR150, 300, TsBewehrungCalc::bcZulassung);
     ASSERT_FALSE(zelle.Zulaessig());
     EXPECT_FALSE(s.PositionAusTabelle(zelle));
-    EXPECT_EQ(s.Modell().GetAnzAnwendung(), 1);
+    EXPECT_EQ(M().GetAnzAnwendung(), 1);
 }
 
 // The text export: Windows-1252 with CR LF, the regional separator, reasons in the language of the

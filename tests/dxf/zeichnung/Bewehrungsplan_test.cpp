@@ -22,12 +22,18 @@ TKDornDaten& Daten(TKAnwendung& anw, TsDorn dorn = Z60) {
     return anw.cErgebnisse.cDornDaten[Ord(dorn)];
 }
 
-// Surroundings whose catalogue holds a few words of the drawing.
+// Surroundings whose catalogue holds a few words of the drawing; a text with a count has its singular
+// under "1 " + text, as English chooses between two forms.
 struct Uebersetzend : StandardUmgebung {
     std::map<std::string, std::string> katalog;
     std::string translate(const char*, const char* text) const override {
         const auto gefunden = katalog.find(text);
         return gefunden == katalog.end() ? text : gefunden->second;
+    }
+    std::string translate(const char* kontext, const char* text, const char*, int anzahl) const override {
+        const auto einzahl = katalog.find(std::string("1 ") + text);
+        if (anzahl == 1 && einzahl != katalog.end()) return MitAnzahl(einzahl->second, anzahl);
+        return MitAnzahl(translate(kontext, text), anzahl);
     }
 };
 
@@ -143,12 +149,18 @@ TEST(Bewehrungsplan, schreibtDiePositionstexte) {
     for (const char* block : {"Draufsicht", "Ansicht", "Schnitt"}) EXPECT_EQ(Anzahl(texte, block), 1);
 }
 
+// The words, the bar mark and the stirrups in the plural form of their count come from the catalogue.
 TEST(Bewehrungsplan, sprichtDieSpracheDesAnwenders) {
-    const auto englisch = Texte(
-        Zeichnung(HandPosition(Z60), Z60, '.', {{"Draufsicht", "Plan view"}, {" Bügel ", " stirrups "}}));
+    const std::map<std::string, std::string> katalog{
+        {"Draufsicht", "Plan view"}, {"Pos.", "Poz."}, {"1 %n Bügel", "%n link"}, {"%n Bügel", "%n links"}};
+    const auto englisch = Texte(Zeichnung(HandPosition(Z60), Z60, '.', katalog));
     EXPECT_EQ(Anzahl(englisch, "Plan view"), 1);
-    EXPECT_EQ(Anzahl(englisch, "Pos. 1 (1 stirrups Ø8)"), 2);
+    EXPECT_EQ(Anzahl(englisch, "Poz. 1 (1 link Ø8)"), 2);
+    EXPECT_EQ(Anzahl(englisch, "Poz. Asx1 (6Ø16)"), 1);
     EXPECT_EQ(Anzahl(englisch, "Ansicht"), 1);  // not in this catalogue: the German word stays
+    TKAnwendung drei = HandPosition(Z60);
+    Daten(drei).SetAnzPosC(3);
+    EXPECT_EQ(Anzahl(Texte(Zeichnung(drei, Z60, '.', katalog)), "Poz. 1 (3 links Ø8)"), 2);
 }
 
 // Bar cross-sections in the section: the two rods, B1 top and bottom per row and, per row, the B2 bars.
