@@ -6,18 +6,11 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "datei/Schreibprobe.h"
+
 namespace {
 
 const QString Abschnitt = QStringLiteral("Anwenderdaten/");
-
-bool OrdnerBeschreibbar(const QString& ordner) {
-    // A probe file is the only reliable test; permission bits lie on shared and mounted folders.
-    QFile probe(QDir(ordner).filePath(QStringLiteral(".zavr-schreibprobe")));
-    if (!probe.open(QIODevice::WriteOnly)) return false;
-    probe.close();
-    probe.remove();
-    return true;
-}
 
 }  // namespace
 
@@ -31,7 +24,8 @@ QString EinstellungsDatei(const QString& programmdatei, bool ordnerBeschreibbar,
 Anwendereinstellungen Anwendereinstellungen::FuerProgramm() {
     const QString programm = QCoreApplication::applicationFilePath();
     const QString benutzer = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    const bool beschreibbar = OrdnerBeschreibbar(QFileInfo(programm).absolutePath());
+    const bool beschreibbar =
+        OrdnerBeschreibbar(QFile::encodeName(QFileInfo(programm).absolutePath()).toStdString());
     if (!beschreibbar) QDir().mkpath(benutzer);
     return Anwendereinstellungen(EinstellungsDatei(programm, beschreibbar, benutzer));
 }

@@ -84,5 +84,6 @@ const std::vector<const char*>& Menues();
 inline constexpr const char* ProjektGruppe = QT_TRANSLATE_NOOP("Befehle", "Bauvorhaben: ");
 inline constexpr const char* PositionsGruppe = QT_TRANSLATE_NOOP("Befehle", "aktuelle Positionen");
 inline constexpr const char* EingabenGruppe = QT_TRANSLATE_NOOP("Befehle", "Eingaben");
+inline constexpr const char* ZuletztGruppe = QT_TRANSLATE_NOOP("Befehle", "Zuletzt geöffnet");
 
 bool Aktiv(const Befehlseintrag& eintrag, TsAnsicht ansicht);

@@ -1,6 +1,8 @@
 #include "app/Navigationsbaum.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <map>
 
@@ -9,7 +11,7 @@
 namespace {
 
 enum Rolle { RolleBefehl = Qt::UserRole, RolleArt };
-enum Art { ArtGruppe, ArtBefehl, ArtPosition };
+enum Art { ArtGruppe, ArtBefehl, ArtPosition, ArtDatei };
 
 QString Text(const char* text) {
     return QCoreApplication::translate("Befehle", text);
@@ -48,6 +50,8 @@ Navigationsbaum::Navigationsbaum(QWidget* parent) : QTreeWidget(parent) {
         blatt->setData(0, RolleBefehl, static_cast<int>(e.befehl));
     }
     positionen_ = Eintrag(projekt_, this, Text(PositionsGruppe), ArtGruppe);
+    if (QTreeWidgetItem* neu = Befehlsblatt(Befehl::Neu))
+        zuletzt_ = Eintrag(neu->parent(), this, Text(ZuletztGruppe), ArtGruppe);
     for (QTreeWidgetItem* offen : {projekt_, positionen_, gruppen[EingabenGruppe]})
         if (offen) offen->setExpanded(true);
     connect(this, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* eintrag) { Klick(eintrag); });
@@ -61,6 +65,9 @@ void Navigationsbaum::Klick(QTreeWidgetItem* eintrag) {
             break;
         case ArtPosition:
             emit positionGewaehlt(positionen_->indexOfChild(eintrag) + 1);
+            break;
+        case ArtDatei:
+            emit dateiGewaehlt(eintrag->data(0, RolleBefehl).toString());
             break;
         default:
             break;
@@ -79,6 +86,18 @@ void Navigationsbaum::Positionen(const TKModell& modell) {
         Eintrag(positionen_, this, Positionstext(++nummer, QString::fromStdString(a.GetPosition())),
                 ArtPosition);
     if (auto* aktuell = Positionsblatt(modell.GetAktAnwendung())) setCurrentItem(aktuell);
+}
+
+// The file name shows; the path is the entry's hint.
+void Navigationsbaum::ZuletztGeoeffnet(const QStringList& dateien) {
+    if (!zuletzt_) return;
+    qDeleteAll(zuletzt_->takeChildren());
+    for (const QString& datei : dateien) {
+        QTreeWidgetItem* blatt = Eintrag(zuletzt_, this, QFileInfo(datei).fileName(), ArtDatei);
+        blatt->setData(0, RolleBefehl, datei);
+        blatt->setToolTip(0, QDir::toNativeSeparators(datei));
+    }
+    zuletzt_->setHidden(dateien.isEmpty());
 }
 
 void Navigationsbaum::PositionBenennen(int nummer, const QString& name) {

@@ -19,6 +19,8 @@ public:
     // Renames one entry of the position list (1-based) while its name is typed.
     void PositionBenennen(int nummer, const QString& name);
     void ProjektBenennen(const QString& name);
+    // The projects opened last, under "Datei"; a click on one asks to open it.
+    void ZuletztGeoeffnet(const QStringList& dateien);
     // Command leaves exist only in the view modes in which their command is enabled.
     void AnsichtEinstellen(TsAnsicht ansicht);
 
@@ -28,12 +30,14 @@ public:
 signals:
     void befehl(Befehl befehl);
     void positionGewaehlt(int nummer);
+    void dateiGewaehlt(const QString& datei);
 
 private:
     void Klick(QTreeWidgetItem* eintrag);
 
     QTreeWidgetItem* projekt_ = nullptr;
     QTreeWidgetItem* positionen_ = nullptr;
+    QTreeWidgetItem* zuletzt_ = nullptr;
 };
 
 // The text of a position entry: "#", the number, ": " and the name.

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "app/Enterdialog.h"
 #include "app/Zoom_panel.h"
 #include "dxf/DXF_Messages.h"
+#include "output/Dateiname.h"
 #include "output/DxfLeinwand.h"
 #include "sitzung/Projektsitzung.h"
 
@@ -55,9 +57,16 @@ TDXF_Anzeige_Form::TDXF_Anzeige_Form(const Projektsitzung& sitzung, Dialogdienst
     Zoombox_->FOnPaint = [this](QPainter& painter, const Zoom_view& ansicht) {
         DxfZeichnen(painter, DXF_main_, ansicht);
     };
+    nichtDargestellt_ = new QLabel(this);
+    nichtDargestellt_->setObjectName(QStringLiteral("lblNichtDargestellt"));
+    nichtDargestellt_->setStyleSheet(QStringLiteral("color: darkred"));
+    nichtDargestellt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    nichtDargestellt_->hide();
     auto* leiste = new QHBoxLayout;
     leiste->addWidget(speichern);
     leiste->addWidget(zurueck);
+    leiste->addSpacing(12);
+    leiste->addWidget(nichtDargestellt_, 100);
     leiste->addStretch(1);
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(0, 4, 0, 0);
@@ -81,7 +90,7 @@ void TDXF_Anzeige_Form::SaveButtonClick() {
     const auto wahl = dialoge_.DateiSpeichern(this, tr("QUORVEL® - DXF-Export"), QString(),
                                               {tr("Exportieren in DXF Format (*.dxf)")}, 0);
     if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
-    const Dateiergebnis ergebnis = sitzung_.DxfSpeichern(DXF_main_, wahl->datei.toStdString());
+    const Dateiergebnis ergebnis = sitzung_.DxfSpeichern(DXF_main_, Dateiname(wahl->datei).Bytes());
     if (!ergebnis && !ergebnis.grund.empty()) dialoge_.Hinweis(this, QString::fromStdString(ergebnis.grund));
 }
 
@@ -95,15 +104,23 @@ bool TDXF_Anzeige_Form::LoadButtonClick() {
 bool TDXF_Anzeige_Form::read_dxf_file(const QString& name) {
     DxfMeldungen meldungen(dialoge_, this);
     DXF_Object gelesen;
-    const Dateiergebnis ergebnis = sitzung_.DxfLesen(name.toStdString(), meldungen, gelesen);
+    const Dateiergebnis ergebnis = sitzung_.DxfLesen(Dateiname(name).Bytes(), meldungen, gelesen);
     if (!ergebnis) {
         dialoge_.Hinweis(this, QString::fromStdString(ergebnis.grund));
         return false;
     }
     DXF_main_ = std::move(gelesen);
     database_loaded = true;
+    NichtDargestelltZeigen();
     Zoombox_->Anzeigen(stored_extents(DXF_main_));
     return true;
+}
+
+void TDXF_Anzeige_Form::NichtDargestelltZeigen() {
+    const QStringList zeilen = DxfNichtDargestellt(DXF_main_.omissions);
+    nichtDargestellt_->setText(zeilen.join(QStringLiteral("; ")));
+    nichtDargestellt_->setToolTip(zeilen.join(QLatin1Char('\n')));
+    nichtDargestellt_->setVisible(!zeilen.isEmpty());
 }
 
 void TDXF_Anzeige_Form::CopyClipButtonClick() {

@@ -5,6 +5,7 @@
 #include "dxf/DXF_Object.h"
 
 class Dialogdienst;
+class QLabel;
 class Projektsitzung;
 class Zoom_panel;
 
@@ -35,10 +36,13 @@ protected:
 private:
     // The full view of the document's entities, as the window opens.
     void FormActivate();
+    // What the document holds and does not show, in the bar above the drawing.
+    void NichtDargestelltZeigen();
 
     const Projektsitzung& sitzung_;
     Dialogdienst& dialoge_;
     DXF_Object DXF_main_;
     bool database_loaded = false;
     Zoom_panel* Zoombox_;
+    QLabel* nichtDargestellt_;
 };

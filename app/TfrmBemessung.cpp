@@ -21,9 +21,11 @@ const QString SchluesselHinweis = QStringLiteral("InfoHinweis5d");
 
 }  // namespace
 
-TfrmBemessung::TfrmBemessung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen, QWidget* parent)
+TfrmBemessung::TfrmBemessung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen,
+                             std::function<void(const QString&)> hilfe, QWidget* parent)
     : QDialog(parent), sitzung_(sitzung), einstellungen_(std::move(einstellungen)) {
     setObjectName(QStringLiteral("frmBemessung"));
+    setProperty("Hilfethema", QStringLiteral("MaskeBemessung"));
     setWindowTitle(tr("Einstellung zur Bemessung"));
     auto* gruppe = new QGroupBox(tr("Maximaler Dornabstand"), this);
     gruppe->setObjectName(QStringLiteral("rgMaxDornabstand"));
@@ -45,6 +47,10 @@ TfrmBemessung::TfrmBemessung(Projektsitzung& sitzung, Anwendereinstellungen eins
     auto* knoepfe = new QDialogButtonBox(this);
     knoepfe->addButton(tr("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     knoepfe->addButton(tr("&Abbrechen"), QDialogButtonBox::RejectRole);
+    auto* hilfeKnopf = knoepfe->addButton(tr("&Hilfe"), QDialogButtonBox::HelpRole);
+    hilfeKnopf->setObjectName(QStringLiteral("BitBtnHilfe"));
+    connect(hilfeKnopf, &QPushButton::clicked, this,
+            [this, hilfe = std::move(hilfe)] { hilfe(property("Hilfethema").toString()); });
     connect(knoepfe, &QDialogButtonBox::accepted, this, &TfrmBemessung::Uebernehmen);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Cancel leaves the box as it was, which matters while the setting is absent from the file.

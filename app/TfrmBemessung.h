@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "app/Anwendereinstellungen.h"
 
@@ -14,7 +15,8 @@ class Projektsitzung;
 class TfrmBemessung : public QDialog {
     Q_OBJECT
 public:
-    TfrmBemessung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen, QWidget* parent = nullptr);
+    TfrmBemessung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen,
+                  std::function<void(const QString&)> hilfe, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -22,8 +22,11 @@ namespace {
 
 constexpr int Bildbreite = 190;
 constexpr int Bildhoehe = 80;
-constexpr int Skizzenbreite = 330;
-constexpr int Skizzenhoehe = 190;
+constexpr int Skizzenbreite = 360;
+constexpr int Skizzenhoehe = 210;
+// The joint face is laid out for the main window's sketch area: drawn on a larger canvas and scaled down,
+// its title and dimension labels keep the room they need.
+constexpr double Skizzenmassstab = 1.6;
 
 struct Reihentext {
     const char* position;  // the mark after the word "Pos."
@@ -60,6 +63,7 @@ TfrmBewehrung::TfrmBewehrung(Projektsitzung& sitzung, DesktopUmgebung& umgebung,
       auswahl_(sitzung),
       uebersicht_(std::move(uebersicht)) {
     setObjectName(QStringLiteral("frmBewehrung"));
+    setProperty("Hilfethema", QStringLiteral("MaskeBewehrung"));
     setWindowTitle(tr("Bewehrung"));
     setMinimumSize(550, 435);
     setMaximumSize(735, 580);
@@ -147,7 +151,6 @@ void TfrmBewehrung::BaueReihen(QGridLayout* raster) {
 // Opens on the current type: its heading, counts and diameters, and the spacing rule of the open window.
 void TfrmBewehrung::showEvent(QShowEvent* event) {
     auswahl_.Beginnen();
-    if (parentWidget()) move(parentWidget()->geometry().topLeft());
     Zeigen();
     ZwischenergebnisZeigen();
     DornZeichnen();
@@ -202,8 +205,13 @@ void TfrmBewehrung::ZwischenergebnisZeigen() {
 void TfrmBewehrung::DornZeichnen() {
     QImage bild(imgDornKlein_->size(), QImage::Format_RGB32);
     QPainter painter(&bild);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(1 / Skizzenmassstab, 1 / Skizzenmassstab);
     Skizzenzeichner(painter, farbe_, umgebung_.Dezimaltrenner())
-        .SkizzeAnsicht({0, 0, bild.width(), bild.height()}, sitzung_.Arbeitskopie());
+        .SkizzeAnsicht(
+            {0, 0, qRound(bild.width() * Skizzenmassstab), qRound(bild.height() * Skizzenmassstab)},
+            sitzung_.Arbeitskopie());
     painter.end();
     imgDornKlein_->setPixmap(QPixmap::fromImage(bild));
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -25,6 +26,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "app/DesktopUmgebung.h"
 #include "app/Dialogdienst.h"
@@ -33,6 +36,7 @@
 #include "app/Ergebnisseiten.h"
 #include "app/Navigationsbaum.h"
 #include "app/Sanduhr.h"
+#include "app/Sicherung.h"
 #include "app/Skizzenbereich.h"
 #include "app/TfrmAbout.h"
 #include "app/TfrmBemessung.h"
@@ -89,7 +93,11 @@ const std::map<Befehl, QStyle::StandardPixmap>& Werkzeugleiste() {
 }  // namespace
 
 TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
-    : QMainWindow(parent), umgebung_(umgebung), adapter_(umgebung), drucker_(std::make_unique<QPrinter>()) {
+    : QMainWindow(parent),
+      umgebung_(umgebung),
+      adapter_(umgebung),
+      drucker_(std::make_unique<QPrinter>()),
+      zuletzt_(umgebung.Einstellungen()) {
     setObjectName(QStringLiteral("frmHauptMaske"));
     farbe_.Lesen(*umgebung_.Einstellungen().Oeffnen());
     BaueDialoge();
@@ -103,6 +111,9 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
     TitelAktualisieren();
     EingabenAktualisieren();
     AnsichtEingabeEinstellen(TsAnsicht::anEingabe);
+    GeometrieLaden();
+    sicherung_ = new Sicherung(Sitzung(), umgebung_.Einstellungen(), this);
+    ZuletztAktualisieren();
     qApp->installEventFilter(this);
 }
 
@@ -110,6 +121,7 @@ TfrmHauptMaske::TfrmHauptMaske(DesktopUmgebung& umgebung, QWidget* parent)
 TfrmHauptMaske::~TfrmHauptMaske() {
     qApp->removeEventFilter(this);
     farbe_.Schreiben(*umgebung_.Einstellungen().Oeffnen());
+    GeometrieSpeichern();
     // The input fields go before the session they write to: a field losing the focus as it is deleted
     // still reports that it was left.
     disconnect(&adapter_, nullptr, this, nullptr);
@@ -128,7 +140,7 @@ void TfrmHauptMaske::BaueDialoge() {
     frmAbout_ = new TfrmAbout(DieseVersion, this);
     frmFarbeinstellung_ = new TfrmFarbeinstellung(farbe_, this);
     frmOptimalerDorn_ = new TfrmOptimalerDorn(Sitzung(), this);
-    frmBemessung_ = new TfrmBemessung(Sitzung(), umgebung_.Einstellungen(), this);
+    frmBemessung_ = new TfrmBemessung(Sitzung(), umgebung_.Einstellungen(), hilfe, this);
     frmCharakteristischeLast_ = new TfrmCharakteristischeLast(umgebung_.Dezimaltrenner(), this);
     frmHinweis5d_ = new TfrmHinweis5d(umgebung_.Einstellungen(), this);
     frmStueckliste_ = new TfrmStueckliste(Sitzung(), umgebung_.Dialoge(), *drucker_, hilfe, this);
@@ -150,18 +162,18 @@ void TfrmHauptMaske::BaueFenster() {
     baum_ = new Navigationsbaum;
     baumPanel_ = baum_;
     baum_->setMinimumWidth(200);
-    auto* teilung = new QSplitter(Qt::Horizontal);
-    teilung->setObjectName(QStringLiteral("Splitter"));
-    teilung->addWidget(baum_);
-    teilung->addWidget(rollbereich);
-    teilung->addWidget(BaueSkizzenseite());
-    teilung->setStretchFactor(2, 1);
-    teilung->setChildrenCollapsible(false);
+    teilung_ = new QSplitter(Qt::Horizontal);
+    teilung_->setObjectName(QStringLiteral("Splitter"));
+    teilung_->addWidget(baum_);
+    teilung_->addWidget(rollbereich);
+    teilung_->addWidget(BaueSkizzenseite());
+    teilung_->setStretchFactor(2, 1);
+    teilung_->setChildrenCollapsible(false);
 
     ergebnisseiten_ = new Ergebnisseiten;
     ergebnisseiten_->setObjectName(QStringLiteral("bereichVorschau"));
     seiten_ = new QStackedWidget;
-    seiten_->addWidget(teilung);
+    seiten_->addWidget(teilung_);
     seiten_->addWidget(ergebnisseiten_);
 
     auto* mitte = new QWidget;
@@ -170,7 +182,6 @@ void TfrmHauptMaske::BaueFenster() {
     spalte->addWidget(seiten_, 1);
     spalte->addLayout(BaueKnoepfe());
     setCentralWidget(mitte);
-    resize(1500, 940);
 }
 
 QPushButton* TfrmHauptMaske::Knopf(const char* name, const QString& text, Befehl befehl) {
@@ -216,7 +227,7 @@ QWidget* TfrmHauptMaske::BaueSkizzenseite() {
 
     skizze_ = new Skizzenbereich(Sitzung(), farbe_, umgebung_.Dialoge(), seite);
     skizze_->setObjectName(QStringLiteral("imgAnsicht"));
-    skizze_->setMinimumSize(400, 300);
+    skizze_->setMinimumSize(400, 220);
     memoHinweise_ = new QPlainTextEdit(seite);
     memoHinweise_->setObjectName(QStringLiteral("memoHinweise"));
     memoHinweise_->setReadOnly(true);
@@ -233,24 +244,34 @@ QWidget* TfrmHauptMaske::BaueErgebnisbereich(QWidget* parent) {
     pnlErgebnis_ = new QWidget(parent);
     pnlErgebnis_->setObjectName(QStringLiteral("pnlErgebnis"));
     lvLastErgebnis_ = new Ergebnisliste(umgebung_, pnlErgebnis_);
-    lvLastErgebnis_->setMinimumHeight(240);
+    lvLastErgebnis_->setMinimumHeight(180);
     connect(lvLastErgebnis_, &Ergebnisliste::dornGewaehlt, this, &TfrmHauptMaske::DornGewaehlt);
-    auto* leiste = new QToolBar(pnlErgebnis_);
-    leiste->setObjectName(QStringLiteral("tbErgebnis"));
-    leiste->setOrientation(Qt::Vertical);
-    leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto* optimal = leiste->addAction(tr("Ökonom. Dorn"), this, &TfrmHauptMaske::OptimalerDorn);
+    // Push buttons beside the list: they open dialogs and should look like it.
+    auto* optimal = new QAction(tr("Ökonom. Dorn"), pnlErgebnis_);
     optimal->setObjectName(QStringLiteral("actOptimalerDorn"));
     optimal->setToolTip(tr("Ökonomischster Doppelschubdorn"));
     optimal->setStatusTip(tr("Ökonomischster Doppelschubdorn für Bewegungen in Längs- und Querrichtung"));
-    auto* bewehrung = leiste->addAction(tr("Bewehrung"), frmBewehrung_, &QDialog::exec);
-    bewehrung->setObjectName(QStringLiteral("BitBtnBewehrung"));
+    connect(optimal, &QAction::triggered, this, &TfrmHauptMaske::OptimalerDorn);
+    auto* bewehrung = new QAction(tr("Bewehrung"), pnlErgebnis_);
+    bewehrung->setObjectName(QStringLiteral("actBewehrung"));
     bewehrung->setToolTip(tr("manuelle Änderung der Bewehrung"));
     bewehrung->setStatusTip(bewehrung->toolTip());
+    connect(bewehrung, &QAction::triggered, frmBewehrung_, &QDialog::exec);
+    auto* knoepfe = new QVBoxLayout;
+    for (const auto& [aktion, name] :
+         {std::pair{optimal, "btnOptimalerDorn"}, std::pair{bewehrung, "BitBtnBewehrung"}}) {
+        auto* knopf = new QPushButton(aktion->text(), pnlErgebnis_);
+        knopf->setObjectName(QString::fromLatin1(name));
+        knopf->setToolTip(aktion->toolTip());
+        knopf->setStatusTip(aktion->statusTip());
+        connect(knopf, &QPushButton::clicked, aktion, &QAction::trigger);
+        knoepfe->addWidget(knopf);
+    }
+    knoepfe->addStretch();
     auto* zeile = new QHBoxLayout(pnlErgebnis_);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->addWidget(lvLastErgebnis_, 1);
-    zeile->addWidget(leiste);
+    zeile->addLayout(knoepfe);
     return pnlErgebnis_;
 }
 
@@ -276,6 +297,11 @@ void TfrmHauptMaske::BaueBefehle() {
         }
         aktionen_[e.befehl] = aktion;
     }
+    zuletztMenue_ = new QMenu(tr("&Zuletzt geöffnet"), this);
+    zuletztMenue_->setObjectName(QStringLiteral("mnuZuletzt"));
+    QMenu* datei = menues.at(Menues().front());
+    datei->insertMenu(Aktion(Befehl::Beenden), zuletztMenue_);
+    datei->insertSeparator(Aktion(Befehl::Beenden));
     Aktion(Befehl::Eingabebaum)->setCheckable(true);
     Aktion(Befehl::Eingabebaum)->setChecked(true);
 
@@ -296,6 +322,7 @@ void TfrmHauptMaske::BaueBefehle() {
     }
     connect(baum_, &Navigationsbaum::befehl, this, &TfrmHauptMaske::Ausfuehren);
     connect(baum_, &Navigationsbaum::positionGewaehlt, this, &TfrmHauptMaske::PositionWaehlen);
+    connect(baum_, &Navigationsbaum::dateiGewaehlt, this, &TfrmHauptMaske::ZuletztOeffnen);
 }
 
 void TfrmHauptMaske::BaueStatusleiste() {
@@ -370,7 +397,10 @@ bool TfrmHauptMaske::VerlaufTaste(QObject* objekt, QEvent* event) {
 }
 
 bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* event) {
-    if (EnterTaste(objekt, event) || VerlaufTaste(objekt, event)) return true;
+    if (EnterTaste(objekt, event) || VerlaufTaste(objekt, event) || Texttaste(objekt, event) ||
+        HilfeTaste(objekt, event))
+        return true;
+    if (event->type() == QEvent::Show) DialogPlatzieren(qobject_cast<QWidget*>(objekt));
     // While the result pages are shown, the window's scroll keys act on them wherever the focus is.
     auto* widget = qobject_cast<QWidget*>(objekt);
     if (event->type() == QEvent::KeyPress && Ansicht() == TsAnsicht::anVorschau && widget &&
@@ -380,10 +410,19 @@ bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* event) {
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* event) {
-    if (Speicherfrage())
+    if (Speicherfrage()) {
+        sicherung_->Entfernen();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+void TfrmHauptMaske::SicherungAnbieten() {
+    if (!sicherung_->Anbieten(this, umgebung_.Dialoge())) return;
+    Sitzung().PositionZeigen();
+    TitelAktualisieren();
+    PositionAnzeigen();
 }
 
 void TfrmHauptMaske::SitzungGeaendert(unsigned geaendert) {
@@ -407,7 +446,7 @@ void TfrmHauptMaske::SitzungGeaendert(unsigned geaendert) {
 
 // An unsaved project carries a "*" before its file name.
 void TfrmHauptMaske::TitelAktualisieren() {
-    const QString datei = QString::fromStdString(Sitzung().Datei());
+    const QString datei = Dateiname(Sitzung().Datei()).Anzeige();
     setWindowTitle(
         tr("QUORVEL® Doppelschubdorn ZAVR/ZAVRQ: Zulassung gemäß DIN 1045-1 und DIN EN 1992-1-1 (EC2)") +
         QStringLiteral(": ") + (Sitzung().Geaendert() ? QStringLiteral("*") : QString()) +
@@ -565,7 +604,7 @@ std::optional<std::string> TfrmHauptMaske::SpeicherdateiWaehlen() {
     if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
     QString datei = wahl->datei;
     if (QFileInfo(datei).suffix().isEmpty()) datei += QStringLiteral(".ZAV");
-    return datei.toStdString();
+    return Dateiname(datei).Bytes();
 }
 
 bool TfrmHauptMaske::Speicherfrage() {
@@ -590,11 +629,11 @@ void TfrmHauptMaske::Oeffnen() {
     if (wahl && !wahl->datei.isEmpty()) ProjektOeffnen(wahl->datei);
 }
 
-bool TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
+bool TfrmHauptMaske::ProjektOeffnen(const Dateiname& datei) {
     Dateiergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = Sitzung().Oeffnen(datei.toStdString());
+        ergebnis = Sitzung().Oeffnen(datei.Bytes());
     }
     if (!ergebnis) {
         DateifehlerMelden(ergebnis);
@@ -603,7 +642,44 @@ bool TfrmHauptMaske::ProjektOeffnen(const QString& datei) {
     Sitzung().PositionZeigen();
     TitelAktualisieren();
     PositionAnzeigen();
+    // The list holds names as text; one that text cannot hold would point to another file.
+    if (Dateiname(datei.Anzeige()).Bytes() == datei.Bytes()) ZuletztAufnehmen(datei.Anzeige());
     return true;
+}
+
+void TfrmHauptMaske::ZuletztAufnehmen(const QString& datei) {
+    zuletzt_.Aufnehmen(datei);
+    ZuletztAktualisieren();
+}
+
+void TfrmHauptMaske::ZuletztAktualisieren() {
+    const QStringList dateien = zuletzt_.Dateien();
+    // One of these entries may be the one being triggered: it goes once its signal has returned.
+    for (QAction* alt : zuletztMenue_->actions()) {
+        zuletztMenue_->removeAction(alt);
+        alt->deleteLater();
+    }
+    for (int i = 0; i < dateien.size(); ++i) {
+        const QString& datei = dateien[i];
+        auto* aktion = zuletztMenue_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(datei).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        aktion->setStatusTip(QDir::toNativeSeparators(datei));
+        connect(aktion, &QAction::triggered, this, [this, datei] { ZuletztOeffnen(datei); });
+    }
+    zuletztMenue_->setEnabled(!dateien.isEmpty());
+    baum_->ZuletztGeoeffnet(dateien);
+}
+
+void TfrmHauptMaske::ZuletztOeffnen(QString datei) {
+    if (!QFileInfo::exists(datei)) {
+        Melden(tr("Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte "
+                  "entfernt.")
+                   .arg(QDir::toNativeSeparators(datei)));
+        zuletzt_.Entfernen(datei);
+        ZuletztAktualisieren();
+        return;
+    }
+    if (Speicherfrage()) ProjektOeffnen(datei);
 }
 
 void TfrmHauptMaske::Speichern() {
@@ -630,6 +706,7 @@ void TfrmHauptMaske::SpeichernUnter() {
     }
     DateifehlerMelden(ergebnis);
     TitelAktualisieren();
+    if (ergebnis) ZuletztAufnehmen(QString::fromStdString(*datei));
 }
 
 void TfrmHauptMaske::DruckerEinrichten() {
@@ -739,16 +816,22 @@ void TfrmHauptMaske::Zulassung() {
     ReferenzDokument(tr("ZAVR - Zulassung.pdf"));
 }
 
-void TfrmHauptMaske::Befehlszeile(const QStringList& argumente) {
-    if (argumente.isEmpty()) {
+void TfrmHauptMaske::Befehlszeile(const std::vector<std::string>& argumente) {
+    if (argumente.empty()) {
         EingabenAktualisieren();
         return;
     }
-    const QString datei = argumente.join(QLatin1Char(' ')).trimmed();
-    if (!QFileInfo::exists(datei)) {
+    // A name with blanks may come split into several arguments.
+    std::string datei;
+    for (const std::string& teil : argumente) datei += (datei.empty() ? "" : " ") + teil;
+    const auto anfang = datei.find_first_not_of(" \t");
+    datei = anfang == std::string::npos ? std::string()
+                                        : datei.substr(anfang, datei.find_last_not_of(" \t") - anfang + 1);
+    std::error_code fehler;
+    if (!std::filesystem::exists(datei, fehler)) {
         Melden(tr("Kann angegebene Datei nicht öffnen!"));
         EingabenAktualisieren();
-    } else if (QFileInfo(datei).fileName().endsWith(QStringLiteral(".ZAV"), Qt::CaseSensitive)) {
+    } else if (std::filesystem::path(datei).filename().string().ends_with(".ZAV")) {
         ProjektOeffnen(datei);
     } else {
         Berechnen();

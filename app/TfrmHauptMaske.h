@@ -9,14 +9,18 @@
 
 #include "app/Befehle.h"
 #include "app/Sitzungsadapter.h"
+#include "app/ZuletztGeoeffnet.h"
 #include "model/Typen.h"
+#include "output/Dateiname.h"
 #include "output/TKFarbe.h"
 
 class QAction;
 class QButtonGroup;
+class QMenu;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QToolButton;
 class Berechnungsnachweis;
@@ -26,6 +30,7 @@ class Ergebnisseiten;
 class Eingabebereich;
 class Ergebnisliste;
 class Navigationsbaum;
+class Sicherung;
 class Skizzenbereich;
 class TDXF_Anzeige_Form;
 class TfrmAbout;
@@ -67,10 +72,11 @@ public:
     void EingabenAktualisieren();
     void ErgebnisUebersichtAnzeigen();
     void Neuzeichnen();
-    // A file named on the command line, evaluated once at start.
-    void Befehlszeile(const QStringList& argumente);
+    // A file named on the command line, evaluated once at start; the arguments as the system's bytes, so
+    // that any file name is opened and later saved under itself.
+    void Befehlszeile(const std::vector<std::string>& argumente);
     // Opens a project without the save question (command line, project browser); false when it was not read.
-    bool ProjektOeffnen(const QString& datei);
+    bool ProjektOeffnen(const Dateiname& datei);
     // Selects a position from the selector or the tree; a number beyond the project selects the last one.
     void PositionWaehlen(int nummer);
 
@@ -114,6 +120,11 @@ public:
     void Ueber();
     void Katalog();
     void Zulassung();
+    // At start, before the command line: the autosaved copy of a run that ended unexpectedly is offered.
+    void SicherungAnbieten();
+    Sicherung& Sicherungskopie() { return *sicherung_; }
+    // A project of the recent-files list; a file that is gone is dropped from the list with a notice.
+    void ZuletztOeffnen(QString datei);
 
 protected:
     bool event(QEvent* event) override;
@@ -127,6 +138,8 @@ private:
     void BaueBefehle();
     void BaueStatusleiste();
     void BaueDialoge();
+    void ZuletztAktualisieren();
+    void ZuletztAufnehmen(const QString& datei);
     QWidget* BaueErgebnisbereich(QWidget* parent);
     void VerbindeEingaben();
     QPushButton* Knopf(const char* name, const QString& text, Befehl befehl);
@@ -162,6 +175,16 @@ private:
     double Bildschirmaufloesung() const;
     void HilfeZeigen(const QString& thema);
     bool EnterTaste(QObject* objekt, QEvent* event);
+    // Window placement (TfrmHauptMaskeFenster.cpp): the saved geometry and splitter, else a size that fits
+    // the screen; every dialog centred on the window.
+    void GeometrieLaden();
+    void GeometrieSpeichern() const;
+    void DialogPlatzieren(QWidget* dialog) const;
+    // F1 in a dialog opens the help topic of the dialog (its property "Hilfethema") or of the window below.
+    bool HilfeTaste(QObject* objekt, QEvent* event);
+    // While a text field has the focus, the keys of text editing (paste, copy, cut) act on the field, not
+    // on a command that shares the key.
+    bool Texttaste(QObject* objekt, QEvent* event) const;
 
     DesktopUmgebung& umgebung_;
     Sitzungsadapter adapter_;
@@ -180,6 +203,9 @@ private:
     TfrmHinweis5d* frmHinweis5d_;
     TfrmStueckliste* frmStueckliste_;
     TfrmHilfe* frmHilfe_;
+    Sicherung* sicherung_;
+    ZuletztGeoeffnet zuletzt_;
+    QMenu* zuletztMenue_ = nullptr;
     Eingabebereich* eingabe_ = nullptr;
     Skizzenbereich* skizze_ = nullptr;
     Ergebnisliste* lvLastErgebnis_ = nullptr;
@@ -188,6 +214,7 @@ private:
     QWidget* baumPanel_ = nullptr;
     QPlainTextEdit* memoHinweise_ = nullptr;
     QStackedWidget* seiten_ = nullptr;
+    QSplitter* teilung_ = nullptr;
     Ergebnisseiten* ergebnisseiten_ = nullptr;
     QButtonGroup* skizzenknoepfe_ = nullptr;
     QToolButton* tbReihenAnsicht_ = nullptr;

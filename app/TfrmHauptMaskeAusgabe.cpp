@@ -14,6 +14,7 @@
 #include "model/Katalog.h"
 #include "model/TKModell.h"
 #include "output/Berechnungsnachweis.h"
+#include "output/Dateiname.h"
 #include "output/Nachweisausgabe.h"
 #include "output/Projektnachweis.h"
 
@@ -113,7 +114,7 @@ void TfrmHauptMaske::DxfDorn() {
                                                          QString::fromStdString(DornDxfDatei(dorn)),
                                                          {tr("DXF databases (*.dxf)")}, 0);
     if (!wahl || wahl->datei.isEmpty() || wahl->filter != 0) return;
-    DateifehlerMelden(Sitzung().DornDxf(dorn, wahl->datei.toStdString()));
+    DateifehlerMelden(Sitzung().DornDxf(dorn, Dateiname(wahl->datei).Bytes()));
 }
 
 // The main menu saves the drawing at once through the preview's save command, the sketch menu shows it first.

@@ -46,14 +46,17 @@ TfrmHinweis5d::TfrmHinweis5d(Anwendereinstellungen einstellungen, QWidget* paren
     setWindowTitle(tr("Information zur Bemessung der Dornabstände"));
     auto* text = new QPlainTextEdit(Hinweistext(), this);
     text->setReadOnly(true);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Wide enough for the longest line of the language, so that no line ends behind the frame.
+    // Wide enough for the longest line of the language and tall enough for all its lines (translations
+    // have more of them); a narrower window wraps the words instead of scrolling sideways.
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int breite = text->fontMetrics().horizontalAdvance(QString(92, QLatin1Char('x')));
     for (const QString& zeile : text->toPlainText().split(QLatin1Char('\n')))
         breite = std::max(breite, text->fontMetrics().horizontalAdvance(zeile));
     const int rand = 2 * (text->frameWidth() + qCeil(text->document()->documentMargin())) +
                      text->verticalScrollBar()->sizeHint().width();
-    text->setMinimumSize(breite + rand, text->fontMetrics().lineSpacing() * 21);
+    const auto zeilen = static_cast<int>(text->toPlainText().count(QLatin1Char('\n'))) + 1;
+    text->setMinimumSize(breite + rand, text->fontMetrics().lineSpacing() * (zeilen + 1) + rand);
     cbWiederAnzeigen_ = new QCheckBox(tr("Fenster bei jeder Bemessung wieder anzeigen"), this);
     cbWiederAnzeigen_->setObjectName(QStringLiteral("cbWiederAnzeigen"));
     cbWiederAnzeigen_->setChecked(true);

@@ -46,6 +46,7 @@ TfrmProjektdaten::TfrmProjektdaten(Projektsitzung& sitzung, std::function<void(c
                                    QWidget* parent)
     : Enterdialog(parent), sitzung_(sitzung), hilfe_(std::move(hilfe)), firmaGrenze_(GrenzeFirma) {
     setObjectName(QStringLiteral("frmProjektdaten"));
+    setProperty("Hilfethema", QStringLiteral("MaskeProjektdaten"));
     setWindowTitle(tr("Projektdaten"));
     editBauvorhaben_ = Textfeld("pdBauvorhaben", GrenzeBauvorhaben, this);
     memoFirma_ = new QPlainTextEdit(this);

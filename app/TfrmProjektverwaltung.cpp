@@ -19,6 +19,7 @@
 
 #include "app/Sanduhr.h"
 #include "model/Umgebung.h"
+#include "output/Dateiname.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -66,6 +67,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektsitzung& sitzung, Anwenderei
       einstellungen_(std::move(einstellungen)),
       hauptfenster_(std::move(hauptfenster)) {
     setObjectName(QStringLiteral("frmProjektverwaltung"));
+    setProperty("Hilfethema", QStringLiteral("MaskeProjektverwaltung"));
     setWindowTitle(tr("QUORVEL® - Projektverwaltung"));
 
     lvProjektinhalte_ = new QTreeWidget(this);
@@ -142,8 +144,10 @@ QWidget* TfrmProjektverwaltung::BaueOrdnerwahl() {
     Hinweis(lbProjekt_, tr("Projektdatei auswählen"), tr("bestehende Projektdatei auswählen"));
     connect(cbLaufwerk_, &QComboBox::activated, this,
             [this](int index) { VerzeichnisWechseln(cbLaufwerk_->itemData(index).toString()); });
-    connect(lbVerzeichnis_, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
+    // One click opens a folder, as in the desktop's file managers; Enter does it from the keyboard.
+    for (const auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
+        connect(lbVerzeichnis_, signal, this,
+                [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
     connect(lbProjekt_, &QListWidget::itemSelectionChanged, this, &TfrmProjektverwaltung::DateiGewaehlt);
 
     auto* raster = new QGridLayout(bereich);
@@ -268,7 +272,7 @@ void TfrmProjektverwaltung::DateiGewaehlt() {
     lvProjektinhalte_->clear();
     const QString datei = GewaehlteDatei();
     if (!datei.isEmpty()) {
-        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(datei.toStdString());
+        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(Dateiname(datei).Bytes());
         int nummer = 0;
         for (const TKExplorer::Projekt& position : inhalt.positionen) {
             auto* zeile = new QTreeWidgetItem(lvProjektinhalte_);
@@ -296,7 +300,7 @@ void TfrmProjektverwaltung::Uebernehmen() {
     Dateiergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = sitzung_.PositionUebernehmen(GewaehlteDatei().toStdString(),
+        ergebnis = sitzung_.PositionUebernehmen(Dateiname(GewaehlteDatei()).Bytes(),
                                                 lvProjektinhalte_->indexOfTopLevelItem(gewaehlt.front()));
     }
     if (ergebnis) {

@@ -15,12 +15,14 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Anzahlfeld.h"
 #include "app/Dialogdienst.h"
 #include "app/Ergebnisseiten.h"
 #include "app/Exportdialog.h"
 #include "app/Sanduhr.h"
 #include "model/TKModell.h"
 #include "output/Bedarfsseiten.h"
+#include "output/Dateiname.h"
 #include "output/Nachweisausgabe.h"
 #include "sitzung/Projektsitzung.h"
 
@@ -66,6 +68,7 @@ TfrmStueckliste::TfrmStueckliste(Projektsitzung& sitzung, Dialogdienst& dialoge,
                                  std::function<void(const QString&)> hilfe, QWidget* parent)
     : Enterdialog(parent), sitzung_(sitzung), dialoge_(dialoge), drucker_(drucker), hilfe_(std::move(hilfe)) {
     setObjectName(QStringLiteral("frmStueckliste"));
+    setProperty("Hilfethema", QStringLiteral("MaskeStueckliste"));
     setMinimumWidth(640);
     resize(900, 640);
     seiten_ = new QStackedWidget(this);
@@ -131,10 +134,16 @@ void TfrmStueckliste::BaueListe() {
 QWidget* TfrmStueckliste::BaueListenseite() {
     auto* seite = new QWidget;
     BaueListe();
-    anzahl_ = new QSpinBox(seite);
+    anzahl_ = new Anzahlfeld(seite);
     anzahl_->setObjectName(QStringLiteral("sEditAnzahl"));
     anzahl_->setRange(1, 99999);
     connect(anzahl_, &QSpinBox::valueChanged, this, &TfrmStueckliste::AnzahlGeaendert);
+    connect(anzahl_, &Anzahlfeld::korrigiert, this, [this](const QString& eingabe, int wert) {
+        dialoge_.Hinweis(this, tr("Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.")
+                                   .arg(eingabe)
+                                   .arg(anzahl_->maximum())
+                                   .arg(wert));
+    });
     auswahl_ = new QLabel(seite);
     auswahl_->setObjectName(QStringLiteral("lblAuswahl"));
     btnLoeschen_ = Knopf("btnLoeschen", tr("Position &löschen"), &TfrmStueckliste::Loeschen);

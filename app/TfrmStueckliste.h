@@ -6,6 +6,7 @@
 #include "model/Bedarfsliste.h"
 #include "model/TKStueckliste.h"
 
+class Anzahlfeld;
 class Dialogdienst;
 class Ergebnisseiten;
 class Projektsitzung;
@@ -73,7 +74,7 @@ private:
 
     QStackedWidget* seiten_;
     QTreeWidget* liste_;
-    QSpinBox* anzahl_;
+    Anzahlfeld* anzahl_;
     QLabel* auswahl_;
     QPlainTextEdit* memoBemerkung_;
     Ergebnisseiten* vorschau_;

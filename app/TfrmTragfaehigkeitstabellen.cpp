@@ -22,6 +22,7 @@
 #include "model/Katalog.h"
 #include "model/TKModell.h"
 #include "model/Zahlentext.h"
+#include "output/Dateiname.h"
 #include "output/Seitenkopf.h"
 #include "output/Tabellenseiten.h"
 #include "output/Textlisten.h"

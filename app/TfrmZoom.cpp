@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "app/Dialogdienst.h"
@@ -68,8 +70,15 @@ TfrmZoom::TfrmZoom(const Projektsitzung& sitzung, const TKFarbe& farbe, Dialogdi
     for (QWidget* kind : findChildren<QWidget*>()) kind->installEventFilter(this);
 }
 
+// The mouse wheel over the picture zooms about the cursor: away from the user in, towards the user out.
 bool TfrmZoom::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress && Taste(static_cast<QKeyEvent*>(ereignis))) return true;
+    if (objekt == bereich_->viewport() && ereignis->type() == QEvent::Wheel) {
+        const auto* rad = static_cast<QWheelEvent*>(ereignis);
+        if (const int drehung = rad->angleDelta().y(); drehung != 0)
+            UmPunktSkalieren(drehung > 0 ? 1.25 : 0.8, rad->position().toPoint());
+        return true;
+    }
     return QDialog::eventFilter(objekt, ereignis);
 }
 
@@ -155,6 +164,16 @@ void TfrmZoom::Skalieren(double faktor) {
                     static_cast<int>(std::lround(bild_.height() * faktor)));
     if (neu.width() > MaxSeite || neu.height() > MaxSeite) return;
     SetBildgroesse(neu);
+}
+
+void TfrmZoom::UmPunktSkalieren(double faktor, QPoint punkt) {
+    QScrollBar* h = bereich_->horizontalScrollBar();
+    QScrollBar* v = bereich_->verticalScrollBar();
+    const QPointF imBild(h->value() + punkt.x(), v->value() + punkt.y());
+    const QSize vorher = bild_.size();
+    Skalieren(faktor);
+    h->setValue(qRound(imBild.x() * bild_.width() / vorher.width() - punkt.x()));
+    v->setValue(qRound(imBild.y() * bild_.height() / vorher.height() - punkt.y()));
 }
 
 void TfrmZoom::ZoomIn() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPoint>
 
 class QKeyEvent;
 class QMenu;
@@ -41,6 +42,8 @@ private:
     void BaueSchalter();
     bool Taste(const QKeyEvent* ereignis);
     void Skalieren(double faktor);
+    // A zoom step that keeps the picture point under `punkt` (in the visible area) where it is.
+    void UmPunktSkalieren(double faktor, QPoint punkt);
     void SetBildgroesse(QSize groesse);
 
     const Projektsitzung& sitzung_;

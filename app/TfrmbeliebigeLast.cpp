@@ -1,9 +1,12 @@
 #include "app/TfrmbeliebigeLast.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -61,6 +64,7 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Projektsitzung& sitzung, DesktopUmgebung& u
                                      std::function<void(const QString&)> hilfe, QWidget* parent)
     : Enterdialog(parent), sitzung_(sitzung), umgebung_(umgebung), farbe_(farbe) {
     setObjectName(QStringLiteral("frmbeliebigeLast"));
+    setProperty("Hilfethema", QStringLiteral("MaskeQuerkraft"));
     setWindowTitle(tr("Eingabe einer beliebig verlaufenden Streckenlast"));
     imgQuerlastverlauf_ = new QLabel(this);
     imgQuerlastverlauf_->setObjectName(QStringLiteral("imgQuerlastverlauf"));
@@ -76,6 +80,7 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Projektsitzung& sitzung, DesktopUmgebung& u
     sgQuerlastverlauf_->setColumnWidth(1, 140);
     connect(sgQuerlastverlauf_, &QTableWidget::cellClicked, this,
             [this](int zeile, int) { ZeileGewaehlt(zeile); });
+    sgQuerlastverlauf_->installEventFilter(this);
 
     auto* ok = Dialogknopf("OKBtn", tr("&OK"), tr("Eingaben übernehmen und Fenster schließen"), this);
     auto* abbrechen =
@@ -102,19 +107,21 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Projektsitzung& sitzung, DesktopUmgebung& u
 
 QWidget* TfrmbeliebigeLast::BaueEingaben() {
     auto* bereich = new QWidget(this);
-    meditxKoordinate_ = new Zahlenfeld(bereich, 2);
+    meditxKoordinate_ = new Zahlenfeld(bereich, XGrenze(0).bereich);
     meditxKoordinate_->setObjectName(QStringLiteral("meditxKoordinate"));
     HinweisSetzen(meditxKoordinate_, tr("Koordinate für die Lasteingabe von links gemessen"));
-    meditLastwert_ = new Zahlenfeld(bereich, -1);
+    meditLastwert_ = new Zahlenfeld(bereich, QGrenze().bereich);
     meditLastwert_->setObjectName(QStringLiteral("meditLastwert"));
     HinweisSetzen(meditLastwert_, tr("Wert der Belastung an der Stelle der Koordinate x"));
     const char trenner = umgebung_.Dezimaltrenner();
     connect(meditxKoordinate_, &Zahlenfeld::verlassen, this, [this, trenner] {
-        PruefeEingabe(meditxKoordinate_, sitzung_.Arbeitskopie().cGeometrie.GetFugenlaenge() / 1000, 0,
-                      trenner, umgebung_.Dialoge());
+        const Lastpaargrenze g = XGrenze(sitzung_.Arbeitskopie().cGeometrie.GetFugenlaenge());
+        PruefeEingabe(meditxKoordinate_, g.maximum, g.minimum, trenner, umgebung_.Dialoge());
     });
-    connect(meditLastwert_, &Zahlenfeld::verlassen, this,
-            [this, trenner] { PruefeEingabe(meditLastwert_, 0, 0, trenner, umgebung_.Dialoge()); });
+    connect(meditLastwert_, &Zahlenfeld::verlassen, this, [this, trenner] {
+        const Lastpaargrenze g = QGrenze();
+        PruefeEingabe(meditLastwert_, g.maximum, g.minimum, trenner, umgebung_.Dialoge());
+    });
 
     auto* hinzufuegen = Dialogknopf("BitBtnHinzufuegen", tr("&Hinzufügen"),
                                     tr("Wertepaar hinzufügen|Wertepaar (x,q) zur Liste hinzufügen"), bereich);
@@ -127,6 +134,15 @@ QWidget* TfrmbeliebigeLast::BaueEingaben() {
     connect(hinzufuegen, &QPushButton::clicked, this, &TfrmbeliebigeLast::Hinzufuegen);
     connect(aendern, &QPushButton::clicked, this, &TfrmbeliebigeLast::Aendern);
     connect(loeschen, &QPushButton::clicked, this, &TfrmbeliebigeLast::Loeschen);
+    auto* einfuegen = Dialogknopf(
+        "BitBtnEinfuegen", tr("&Einfügen"),
+        tr("Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen"), bereich);
+    auto* importieren = Dialogknopf(
+        "BitBtnImportieren", tr("&Importieren…"),
+        tr("Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen"),
+        bereich);
+    connect(einfuegen, &QPushButton::clicked, this, &TfrmbeliebigeLast::Einfuegen);
+    connect(importieren, &QPushButton::clicked, this, &TfrmbeliebigeLast::Importieren);
 
     auto* raster = new QGridLayout(bereich);
     raster->addWidget(new QLabel(tr("x ="), bereich), 0, 0);
@@ -139,6 +155,8 @@ QWidget* TfrmbeliebigeLast::BaueEingaben() {
     raster->addWidget(aendern, 3, 0, 1, 3);
     raster->addWidget(loeschen, 4, 0, 1, 3);
     raster->setRowStretch(5, 1);
+    raster->addWidget(einfuegen, 6, 0, 1, 3);
+    raster->addWidget(importieren, 7, 0, 1, 3);
     return bereich;
 }
 
@@ -232,4 +250,39 @@ void TfrmbeliebigeLast::ZeileGewaehlt(int zeile) {
     const auto& z = tabelle_->Zeilen()[static_cast<std::size_t>(zeile)];
     meditxKoordinate_->setText(Text(z.x));
     meditLastwert_->setText(Text(z.q));
+}
+
+// Ctrl+V in the table pastes a table, as in a spreadsheet.
+bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt == sgQuerlastverlauf_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        Einfuegen();
+        return true;
+    }
+    return Enterdialog::eventFilter(objekt, event);
+}
+
+void TfrmbeliebigeLast::Einfuegen() {
+    Uebernehmen(LasttabelleLesen(QGuiApplication::clipboard()->text().toStdString(),
+                                 sitzung_.Arbeitskopie().cGeometrie.GetFugenlaenge(), umgebung_));
+}
+
+void TfrmbeliebigeLast::Importieren() {
+    const auto wahl =
+        umgebung_.Dialoge().DateiOeffnen(this, tr("Streckenlast importieren"), QString(),
+                                         {tr("Tabellen (*.csv *.txt)"), tr("Alle Dateien (*)")}, 0);
+    if (!wahl) return;
+    Uebernehmen(LastdateiLesen(wahl->datei.toStdString(), sitzung_.Arbeitskopie().cGeometrie.GetFugenlaenge(),
+                               umgebung_));
+}
+
+void TfrmbeliebigeLast::Uebernehmen(const Lastimport& tabelle) {
+    if (!tabelle) {
+        umgebung_.Dialoge().Hinweis(this, Text(tabelle.fehler));
+        return;
+    }
+    tabelle_->Ersetzen(tabelle.punkte, umgebung_.Dezimaltrenner());
+    TabelleZeigen(0);
+    ZeileGewaehlt(0);
+    NeuAufbauen();
 }

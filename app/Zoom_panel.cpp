@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -160,6 +161,16 @@ void Zoom_panel::Zoom_in_out(QToolButton* Sender) {
     Ansichtgeaendert();
 }
 
+// Away from the user zooms in, towards the user out, about the point under the cursor.
+void Zoom_panel::Mouse_Wheel(QWheelEvent* event) {
+    const int drehung = event->angleDelta().y();
+    if (!view_.initialized() || drehung == 0) return;
+    gesamt_.reset();
+    const QPoint p = event->position().toPoint();
+    view_.Zoom_about(drehung > 0 ? 1 / Zoom_view::zoom_factor : Zoom_view::zoom_factor, {p.x(), p.y()});
+    Ansichtgeaendert();
+}
+
 void Zoom_panel::Zoom_last() {
     if (!view_.initialized()) return;
     gesamt_.reset();
@@ -211,6 +222,9 @@ bool Zoom_panel::eventFilter(QObject* objekt, QEvent* event) {
             return true;
         case QEvent::MouseButtonRelease:
             Mouse_Up(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::Wheel:
+            Mouse_Wheel(static_cast<QWheelEvent*>(event));
             return true;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

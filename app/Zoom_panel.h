@@ -12,6 +12,7 @@ class QLabel;
 class QPainter;
 class QScrollBar;
 class QTimer;
+class QWheelEvent;
 class QToolButton;
 
 // The zoomable, scrollable drawing panel of the DXF preview: a paint area with a cross-hair cursor, the two
@@ -55,6 +56,7 @@ private:
     void Mouse_Down(QMouseEvent* event);
     void Mouse_Move(QMouseEvent* event);
     void Mouse_Up(QMouseEvent* event);
+    void Mouse_Wheel(QWheelEvent* event);
 
     char trenner_;
     Zoom_view view_;

@@ -2,6 +2,8 @@
 #include <QFont>
 #include <QTranslator>
 #include <clocale>
+#include <string>
+#include <vector>
 
 #include "app/Anwendereinstellungen.h"
 #include "app/DesktopUmgebung.h"
@@ -37,8 +39,9 @@ int main(int argc, char* argv[]) {
     DesktopUmgebung umgebung(einstellungen, dialoge);
     TfrmHauptMaske hauptmaske(umgebung);
     hauptmaske.show();
-    QStringList argumente = QApplication::arguments();
-    argumente.removeFirst();
-    hauptmaske.Befehlszeile(argumente);
+    hauptmaske.SicherungAnbieten();
+    // argv as the system gave it (QApplication has taken its own options out): QString would change a
+    // file name that is not UTF-8.
+    hauptmaske.Befehlszeile(std::vector<std::string>(argv + 1, argv + argc));
     return app.exec();
 }

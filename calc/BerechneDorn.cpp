@@ -11,30 +11,31 @@
 namespace {
 
 // Snapshot of one type inside the result container. The steps between taking and restoring it change
-// nothing but this type's catalogue and result records, so restoring them restores the whole container;
-// the records are assigned in place, so references to them stay valid.
+// nothing but this type's catalogue record and the resistance fields of its result record, so restoring
+// these restores the whole container; the records are assigned in place, so references to them stay valid.
+// The copies live in the run's storage (`kopie`), whose lists keep their memory from type to type.
 class Sicherung {
 public:
-    Sicherung(TKErgebnisse& ergebnisse, TsDorn dorn)
+    Sicherung(TKErgebnisse& ergebnisse, TsDorn dorn, Dornsicherung& kopie)
         : daten(ergebnisse.cDornDaten[Ord(dorn)]),
           ergebnis(ergebnisse.cDornErgebnis[Ord(dorn)]),
-          datenKopie(daten),
-          ergebnisKopie(ergebnis) {}
+          kopie(kopie) {
+        Nimm();
+    }
 
     void Nimm() {
-        datenKopie = daten;
-        ergebnisKopie = ergebnis;
+        kopie.daten = daten;
+        kopie.werte = Widerstandswerte::Aus(ergebnis);
     }
     void StelleWiederHer() {
-        daten = datenKopie;
-        ergebnis = ergebnisKopie;
+        daten = kopie.daten;
+        kopie.werte.In(ergebnis);
     }
 
 private:
     TKDornDaten& daten;
     TKDornErgebnis& ergebnis;
-    TKDornDaten datenKopie;
-    TKDornErgebnis ergebnisKopie;
+    Dornsicherung& kopie;
 };
 
 }  // namespace
@@ -78,7 +79,7 @@ bool TKZAVRBemessung::PasstBewehrung(TsDorn dorn) {
 void TKZAVRBemessung::Verstaerke(TsDorn dorn) {
     const Dornkontext k = Kontext(dorn);
     TKDornErgebnis& e = k.ergebnis;
-    Sicherung sicherung(anwendung.cErgebnisse, dorn);
+    Sicherung sicherung(anwendung.cErgebnisse, dorn, sicherungskopie);
     for (int schritt = 0; e.GetVRdIst() > e.GetVRdct(); ++schritt) {
         if (schritt >= MaxSchritte) {
             abgebrochen[Ord(dorn)] = true;
@@ -98,7 +99,7 @@ void TKZAVRBemessung::Vermindere(TsDorn dorn) {
     const Dornkontext k = Kontext(dorn);
     TKDornErgebnis& e = k.ergebnis;
     const auto reichtAus = [&e] { return e.GetVRdIst() < std::min(e.GetVRdct(), e.GetVRdce()); };
-    Sicherung sicherung(anwendung.cErgebnisse, dorn);
+    Sicherung sicherung(anwendung.cErgebnisse, dorn, sicherungskopie);
     for (bool (*schritt)(const Dornkontext&) :
          {ReduziereBewehrung1, ReduziereBewehrung2, ReduziereBewehrung3}) {
         for (int n = 0; reichtAus(); ++n) {

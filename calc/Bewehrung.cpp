@@ -41,7 +41,7 @@ void LegeAAus(TKDornDaten& daten, double w, std::size_t paare) {
     double s = 0;
     if (daten.GetAnzPosA() >= 1)
         s = std::max(10.0 * Ganzzahl((w - eD) / (10 * (daten.GetAnzPosA() + 1))), SMin(daten.GetPosAd()));
-    daten.SetDistPosA(std::vector<double>(paare, s));
+    daten.FuelleDistPosA(paare, s);
     daten.SetBereichPosA(eD + 2 * s * static_cast<double>(paare));
 }
 
@@ -51,18 +51,15 @@ void LegeBAus(TKDornDaten& daten, double bx) {
     const auto eintraegeB2 = static_cast<std::size_t>((anzB2 + k) / (2 * k));
     double s = 0;
     if (anzB2 >= 1) s = 10.0 * Ganzzahl((bx - daten.GetDistPosB1Rand()) / ((5 * anzB2) / k));
-    daten.SetDistPosB2(std::vector<double>(eintraegeB2, s));
+    daten.FuelleDistPosB2(eintraegeB2, s);
     daten.SetEinflussPosB(daten.GetDistPosB1Rand() + s * static_cast<double>(eintraegeB2));
-    daten.SetDistPosB1(std::vector<double>(static_cast<std::size_t>(daten.GetAnzPosB1() / 2), 35.0));
+    daten.FuelleDistPosB1(static_cast<std::size_t>(daten.GetAnzPosB1() / 2), 35.0);
 }
 
 void LegeDAus(TKDornDaten& daten, double plattendicke) {
-    std::vector<double> abstaende;
-    if (daten.GetAnzPosD() > 2) {
-        abstaende.assign(static_cast<std::size_t>(daten.GetAnzPosD() / 2 - 1), SMin(daten.GetPosDd()));
-        abstaende.front() = SD1(daten.GetPosDd(), plattendicke);
-    }
-    daten.SetDistPosD(std::move(abstaende));
+    const std::size_t paare =
+        daten.GetAnzPosD() > 2 ? static_cast<std::size_t>(daten.GetAnzPosD() / 2 - 1) : 0;
+    daten.FuelleDistPosD(paare, SD1(daten.GetPosDd(), plattendicke), SMin(daten.GetPosDd()));
 }
 
 bool Layout(const Dornkontext& k, TsPosTyp posTyp) {
@@ -216,13 +213,12 @@ void PasseAnBreiteAn(const TKGeometrie& geometrie, TKDornDaten& daten, const TKD
         const double eD = BreiteD(daten);
         if (methode == TsBewehrungCalc::bcZulassung) {
             double e = eD;
-            std::vector<double> abstaende = daten.GetDistPosA();
+            const std::vector<double>& abstaende = daten.GetDistPosA();
             for (std::size_t i = 0; i < abstaende.size(); ++i) {
                 e += 2 * abstaende[i];
                 if (e > ergebnis.Getby()) {
                     daten.SetBereichPosA(e - 2 * abstaende[i]);
-                    abstaende.resize(i);
-                    daten.SetDistPosA(std::move(abstaende));
+                    daten.KuerzeDistPosA(i);
                     daten.SetAnzPosA(2 * static_cast<int>(i));
                     break;
                 }

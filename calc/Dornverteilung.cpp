@@ -19,6 +19,7 @@ std::vector<TrFloatPoint> Skaliert(const std::vector<TrFloatPoint>& punkte, doub
 
 std::vector<TrFloatPoint> Lastpunkte(const TKBelastung& last) {
     std::vector<TrFloatPoint> punkte;
+    punkte.reserve(static_cast<std::size_t>(std::max(last.GetAnzLastPunkte(), 0)));
     for (int i = 0; i < last.GetAnzLastPunkte(); ++i) punkte.push_back(last.GetbeliebigeLast(i));
     return punkte;
 }
@@ -99,6 +100,27 @@ bool Uebernimm(const Verteilungsdurchgang& d, TKTmpDornAufteilung& aufteilung, i
 
 }  // namespace
 
+Verteilungslast::Verteilungslast(const TKBelastung& last, double fugenlaenge, double kF, Umgebung& umgebung)
+    : seiten{Skaliert(Lastpunkte(last), kF), {}}, faktor(kF), gesamtLast(last.GetGesamtLast()) {
+    // Mirroring once also reports a point beyond the joint once, not once per type and repetition.
+    if (last.GetAnzLastPunkte() < 2) return;
+    aufteilung.SetTmpLast(last, fugenlaenge, umgebung);
+    seiten[1] = Skaliert(aufteilung.GetTmpLast(), kF);
+}
+
+const Verteilungsdurchgang& Verteilungslast::Durchgang(int seite, double g, double m5, bool gleicheLast) {
+    if (m5 != m5_ || gleicheLast != gleicheLast_) {
+        for (auto& d : durchgaenge) d.clear();
+        m5_ = m5;
+        gleicheLast_ = gleicheLast;
+    }
+    auto& bekannt = durchgaenge[seite];
+    auto gefunden = bekannt.find(g);
+    if (gefunden == bekannt.end())
+        gefunden = bekannt.emplace(g, ::Durchgang(seiten[seite], g, m5, gleicheLast)).first;
+    return gefunden->second;
+}
+
 long long Startanzahl(double kF, double gesamtLast, double widerstand) {
     if (!(widerstand > 0)) return 1;
     const double quotient = kF * gesamtLast / widerstand + 0.4999;
@@ -106,7 +128,7 @@ long long Startanzahl(double kF, double gesamtLast, double widerstand) {
     return std::max(1LL, static_cast<long long>(std::nearbyint(quotient)));
 }
 
-bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, double kF) {
+bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, Verteilungslast& last) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     TKDornErgebnis& ergebnis = ergebnisse.cDornErgebnis[Ord(dorn)];
     const TKDornDaten& daten = ergebnisse.cDornDaten[Ord(dorn)];
@@ -114,7 +136,8 @@ bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, double kF) {
     const double a = ergebnisse.cGeometrie.GetkonstDornAbstand();
     if (!(a > 0) || !((fugenlaenge - a) / a < MaxDorne)) return false;
 
-    TKTmpDornAufteilung aufteilung;
+    TKTmpDornAufteilung& aufteilung = last.Aufteilung();
+    aufteilung.NeuOhneMaxAbstand();
     long long n = std::max(1LL, Ganzzahl((fugenlaenge - a) / a) + 1);
     double r = (fugenlaenge - a * static_cast<double>(n - 1)) / 2;
     const double d = ergebnis.GetNutzhoehe();
@@ -129,71 +152,45 @@ bool VerteileKonstant(TKAnwendung& anwendung, TsDorn dorn, double kF) {
         for (long long i = 0; i < n - 1; ++i) aufteilung.AddDist(liste, a);
         aufteilung.AddDist(liste, r);
     }
-    const double hoechste = HoechsteDornlast(Skaliert(Lastpunkte(anwendung.cBelastungDesign), kF), a, r, n);
+    const double hoechste = HoechsteDornlast(last.Links(), a, r, n);
     if (!std::isfinite(hoechste) || !aufteilung.SetDornAbstand(ergebnisse, dorn, fugenlaenge)) return false;
     ergebnis.SetVRdIst(hoechste);
     return true;
 }
 
-const Verteilungsdurchgang& Verteilungsspeicher::Durchgang(int seite, const std::vector<TrFloatPoint>& punkte,
-                                                           double g, double m5, bool gleicheLast) {
-    if (m5 != m5_ || gleicheLast != gleicheLast_) {
-        for (Seite& s : seiten) s = {};
-        m5_ = m5;
-        gleicheLast_ = gleicheLast;
-    }
-    Seite& s = seiten[seite];
-    if (s.punkte != punkte) s = {punkte, {}};
-    auto gefunden = s.durchgaenge.find(g);
-    if (gefunden == s.durchgaenge.end())
-        gefunden = s.durchgaenge.emplace(g, ::Durchgang(punkte, g, m5, gleicheLast)).first;
-    return gefunden->second;
-}
-
-bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung,
-                         Verteilungsspeicher& speicher) {
+bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, Verteilungslast& last) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     TKDornErgebnis& ergebnis = ergebnisse.cDornErgebnis[Ord(dorn)];
     const TKDornDaten& daten = ergebnisse.cDornDaten[Ord(dorn)];
-    const TKBelastung& last = anwendung.cBelastungDesign;
     const double fugenlaenge = ergebnisse.cGeometrie.GetFugenlaenge();
     const double m5 = 5 * ergebnisse.cGeometrie.GetPlatteDicke();
     const TsMaxDornabstand regel = anwendung.GetMaxDornabstand();
     const bool gleicheLast = regel == TsMaxDornabstand::da5dmin_redF;
-    TKTmpDornAufteilung aufteilung =
-        regel == TsMaxDornabstand::da5dmin_redda ? TKTmpDornAufteilung(m5) : TKTmpDornAufteilung();
-    const std::vector<TrFloatPoint> links = Skaliert(Lastpunkte(last), kF);
-    // The mirrored load is the same for every repetition; mirroring it once also reports a point beyond
-    // the joint once, not once per repetition.
-    std::vector<TrFloatPoint> rechts;
-    if (last.GetAnzLastPunkte() >= 2) {
-        aufteilung.SetTmpLast(last, fugenlaenge, umgebung);
-        rechts = Skaliert(aufteilung.GetTmpLast(), kF);
-    }
+    TKTmpDornAufteilung& aufteilung = last.Aufteilung();
+    if (regel == TsMaxDornabstand::da5dmin_redda)
+        aufteilung.Neu(m5);
+    else
+        aufteilung.NeuOhneMaxAbstand();
+    const double kF = last.kF();
 
     double g = 0;
     bool ok = true;
     double kleinster = fugenlaenge;  // smallest spacing seen in all repetitions
-    long long n = Startanzahl(kF, last.GetGesamtLast(), ergebnis.GetVRdIst());
+    long long n = Startanzahl(kF, last.GesamtLast(), ergebnis.GetVRdIst());
     if (n < 1) return false;
     do {
         if (n > MaxDorne) return false;
-        g = kF * last.GetGesamtLast() / static_cast<double>(n) + 0.001;
+        g = kF * last.GesamtLast() / static_cast<double>(n) + 0.001;
         ergebnis.SetVRdIst(g);
         ok = true;
-        if (last.GetAnzLastPunkte() >= 2) {
+        if (last.MitLast()) {
             aufteilung.ResetDist(0);
             aufteilung.ResetDist(1);
-            if (!Uebernimm(speicher.Durchgang(0, links, g, m5, gleicheLast), aufteilung, 0, ok, kleinster) ||
-                !Uebernimm(speicher.Durchgang(1, rechts, g, m5, gleicheLast), aufteilung, 1, ok, kleinster))
+            if (!Uebernimm(last.Durchgang(0, g, m5, gleicheLast), aufteilung, 0, ok, kleinster) ||
+                !Uebernimm(last.Durchgang(1, g, m5, gleicheLast), aufteilung, 1, ok, kleinster))
                 return false;
         }
         n = n + 1;
     } while (!(ok || kleinster < daten.GetMinAchsabstand()));
     return std::isfinite(g) && aufteilung.SetDornAbstand(ergebnisse, dorn, fugenlaenge);
-}
-
-bool VerteileAutomatisch(TKAnwendung& anwendung, TsDorn dorn, double kF, Umgebung& umgebung) {
-    Verteilungsspeicher speicher;
-    return VerteileAutomatisch(anwendung, dorn, kF, umgebung, speicher);
 }

@@ -27,8 +27,20 @@ void TKTmpDornAufteilung::SetTmpLast(const TKBelastung& last, double fugenlaenge
     }
 }
 
-bool TKTmpDornAufteilung::Unterteile(std::vector<double>& werte, std::vector<bool>& notwendig,
-                                     double wert) const {
+void TKTmpDornAufteilung::Neu(double pMaxAbstand) {
+    NeuOhneMaxAbstand();
+    TMaxAbstand = pMaxAbstand;
+    TIstMaxAbstand = true;
+}
+
+void TKTmpDornAufteilung::NeuOhneMaxAbstand() {
+    ResetDist(0);
+    ResetDist(1);
+    TMaxAbstand = 0;
+    TIstMaxAbstand = false;
+}
+
+bool TKTmpDornAufteilung::Unterteile(double wert) {
     if (!TIstMaxAbstand) {
         werte.push_back(wert);
         notwendig.push_back(true);
@@ -47,7 +59,7 @@ bool TKTmpDornAufteilung::Unterteile(std::vector<double>& werte, std::vector<boo
     return werte.size() <= MaxDorne;
 }
 
-bool TKTmpDornAufteilung::SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn, double fugenlaenge) const {
+bool TKTmpDornAufteilung::SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn, double fugenlaenge) {
     const std::vector<double>& links = TDist[0];
     const std::vector<double>& rechts = TDist[1];
     if (links.size() < 2) return false;
@@ -55,7 +67,7 @@ bool TKTmpDornAufteilung::SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn,
     if (rechts.size() < kA) return false;
 
     // Prefix sums in list order: summeRechts[j] is the sum of the first j entries of the right list.
-    std::vector<double> summeRechts(kA, 0.0);
+    summeRechts.assign(kA, 0.0);
     for (std::size_t j = 1; j < kA; ++j) summeRechts[j] = summeRechts[j - 1] + rechts[j - 1];
 
     double luecke = 0;
@@ -70,13 +82,13 @@ bool TKTmpDornAufteilung::SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn,
         }
     }
 
-    std::vector<double> werte;
-    std::vector<bool> notwendig;
-    bool ok = Unterteile(werte, notwendig, links[0]);
-    for (std::size_t i = 1; i < kBest; ++i) ok = ok && Unterteile(werte, notwendig, links[i]);
-    if (kA > 1) ok = ok && Unterteile(werte, notwendig, luecke);
-    for (std::size_t i = kA - 1 - kBest; i >= 1; --i) ok = ok && Unterteile(werte, notwendig, rechts[i]);
-    ok = ok && Unterteile(werte, notwendig, rechts[0]);
+    werte.clear();
+    notwendig.clear();
+    bool ok = Unterteile(links[0]);
+    for (std::size_t i = 1; i < kBest; ++i) ok = ok && Unterteile(links[i]);
+    if (kA > 1) ok = ok && Unterteile(luecke);
+    for (std::size_t i = kA - 1 - kBest; i >= 1; --i) ok = ok && Unterteile(rechts[i]);
+    ok = ok && Unterteile(rechts[0]);
     if (!ok) return false;
 
     TKDornErgebnis& ergebnis = ergebnisse.cDornErgebnis[Ord(pDorn)];

@@ -28,15 +28,24 @@ public:
     // Merges the two lists into the dimension chain of the type and sets its dowel count. False (chain
     // and count untouched) when the lists hold no arrangement, when the right list is too short for the
     // left one, or when constructive dowels would exceed any sensible number.
-    bool SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn, double fugenlaenge) const;
+    bool SetDornAbstand(TKErgebnisse& ergebnisse, TsDorn pDorn, double fugenlaenge);
+
+    // The same object for another distribution, with or without a maximum spacing; its lists keep their
+    // memory, so the distributions of a design run allocate nothing once they are under way.
+    void Neu(double pMaxAbstand);
+    void NeuOhneMaxAbstand();
 
 private:
     // Splits one chain value into equal parts no longer than the maximum spacing; all parts but the last
     // are constructive.
-    bool Unterteile(std::vector<double>& werte, std::vector<bool>& notwendig, double wert) const;
+    bool Unterteile(double wert);
 
     std::array<std::vector<double>, 2> TDist;
     std::vector<TrFloatPoint> TtmpLast;
     double TMaxAbstand = 0;
     bool TIstMaxAbstand = false;
+    // The merged chain before it is taken over, and the sums of the right list.
+    std::vector<double> werte;
+    std::vector<bool> notwendig;
+    std::vector<double> summeRechts;
 };

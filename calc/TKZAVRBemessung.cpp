@@ -53,6 +53,7 @@ void TKZAVRBemessung::Berechne() {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     ergebnisse.cGeometrie = anwendung.cGeometrie;
     ergebnisse.SetBerechnet(true);
+    reihenlast.reset();
     for (const TsDorn dorn : Katalog().Typen()) DornAufteilung(dorn);
     ergebnisse.SetAktDorn(WirtschaftlichsterDorn(anwendung).value_or(TsDorn::ZAVR20HF));
 }
@@ -63,7 +64,7 @@ void TKZAVRBemessung::DornAufteilung(TsDorn pDorn) {
     ergebnisse.ResetAktDorn(pDorn);
     abgebrochen[Ord(pDorn)] = false;
     // Every run starts from a fresh result record, so recalculating gives the result of the first run.
-    ergebnisse.cDornErgebnis[Ord(pDorn)] = TKDornErgebnis(pDorn);
+    ergebnisse.cDornErgebnis[Ord(pDorn)].Erneuern(pDorn);
     if (ergebnisse.cGeometrie.GetBetondeckungVorn() < 30 &&
         anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal)
         BegrenzeDurchmesser(ergebnisse.cDornDaten[Ord(pDorn)]);
@@ -204,15 +205,14 @@ void TKZAVRBemessung::BestimmeReihenanordnung(TsDorn dorn, double typAchs) {
     e.SetDornPaarAbstand(f);
 }
 
-void TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
-    TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
-    TKDornErgebnis& e = Ergebnis(dorn);
+// The first row pass of a run prepares the design load as every pass walks it: an arbitrary load cut at the
+// joint length (and taken with the total of the points it keeps), a linear one as its two end values over
+// the joint. The design load itself keeps the cut, as it always did; the preparation repeated would change
+// nothing, so it is done once.
+Verteilungslast& TKZAVRBemessung::Reihenlast(double kF) {
+    if (reihenlast) return *reihenlast;
     TKBelastung& last = anwendung.cBelastungDesign;
-    const double l = ergebnisse.cGeometrie.GetFugenlaenge();
-    // Each pass designs the type anew; only a failure of this pass counts.
-    abgebrochen[Ord(dorn)] = false;
-    e.SetVRdIst(Tragfaehigkeit(dorn));
-
+    const double l = anwendung.cErgebnisse.cGeometrie.GetFugenlaenge();
     const bool linear = last.GetBelastungsfall() == TsBelastungsfall::bfLinienlast ||
                         last.GetBelastungsfall() == TsBelastungsfall::bfKonstanteLast;
     if (!linear) {
@@ -228,16 +228,26 @@ void TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
         last.AddbeliebigeLast({0, kopie.GetLinienLastLinks()});
         last.AddbeliebigeLast({l, kopie.GetLinienLastRechts()});
     }
+    reihenlast.emplace(last, l, kF, umgebung);
+    last = kopie;
+    return *reihenlast;
+}
+
+void TKZAVRBemessung::Reihendurchgang(TsDorn dorn, double kF) {
+    TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
+    TKDornErgebnis& e = Ergebnis(dorn);
+    // Each pass designs the type anew; only a failure of this pass counts.
+    abgebrochen[Ord(dorn)] = false;
+    e.SetVRdIst(Tragfaehigkeit(dorn));
+
+    Verteilungslast& last = Reihenlast(kF);
     // A load of fewer than two points gives no arrangement and no dowel load at all.
-    const bool mitLast = last.GetAnzLastPunkte() >= 2;
     bool angeordnet = false;
-    if (mitLast)
-        angeordnet = ergebnisse.cGeometrie.GetDornAbstandCalc()
-                         ? VerteileKonstant(anwendung, dorn, kF)
-                         : VerteileAutomatisch(anwendung, dorn, kF, umgebung, verteilungen);
+    if (last.MitLast())
+        angeordnet = ergebnisse.cGeometrie.GetDornAbstandCalc() ? VerteileKonstant(anwendung, dorn, last)
+                                                                : VerteileAutomatisch(anwendung, dorn, last);
     else
         e.SetVRdIst(0);
-    last = kopie;
 
     if (!angeordnet) {
         abgebrochen[Ord(dorn)] = true;

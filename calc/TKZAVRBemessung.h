@@ -1,16 +1,24 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "calc/Bewehrung.h"
 #include "calc/Dornkontext.h"
 #include "calc/Dornverteilung.h"
+#include "calc/Widerstaende.h"
 #include "model/TKAnwendung.h"
 #include "model/TKBelastung.h"
 #include "model/Typen.h"
 
 struct Umgebung;
+
+// Storage for the snapshot of one type that the reinforcement loops take and restore.
+struct Dornsicherung {
+    TKDornDaten daten;
+    Widerstandswerte werte;
+};
 
 // The design run of one position: for every dowel type the arrangement along the joint, the design shear
 // per dowel, the resistances, the additional reinforcement and the admissibility status; then the choice of
@@ -39,6 +47,7 @@ private:
     void OrdneEinzelnAn(TsDorn dorn, double kF);
     void BestimmeReihenanordnung(TsDorn dorn, double typAchs);
     void Reihendurchgang(TsDorn dorn, double kF);
+    Verteilungslast& Reihenlast(double kF);
     double Tragfaehigkeit(TsDorn dorn);
     void Verstaerke(TsDorn dorn);
     void Vermindere(TsDorn dorn);
@@ -50,7 +59,9 @@ private:
     // Types whose design reached an iteration bound in this run; they become inadmissible. (A deque: the
     // steps take its elements as bool&.)
     std::deque<bool> abgebrochen;
-    Verteilungsspeicher verteilungen;
+    // The design load as the row passes of this run walk it, prepared by the first of them.
+    std::optional<Verteilungslast> reihenlast;
+    Dornsicherung sicherungskopie;
 };
 
 // Load reduction factor k_F of a design load: 1.0 without permanent load, towards 0.9 for mostly

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "calc/Stabwahl.h"
@@ -128,6 +130,20 @@ double KritischerUmfang(const Dornkontext& k, double d) {
            Seitenumfang(e.GetAbstandRechts(), d, bE, cv, k.umgebung);
 }
 
+// The cube root of the punching formula, as std::pow gives it. A design run evaluates the same state again
+// and again (every step it undoes is evaluated once more), so the root of the last argument is kept.
+double DritteWurzel(double x) {
+    struct Letzte {
+        std::uint64_t argument;
+        double wurzel;
+        bool gueltig = false;
+    };
+    thread_local Letzte letzte;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if (!letzte.gueltig || letzte.argument != bits) letzte = {bits, std::pow(x, 1.0 / 3), true};
+    return letzte.wurzel;
+}
+
 struct Durchstanzgroessen {
     double d;
     double by;
@@ -152,7 +168,7 @@ Durchstanzgroessen Durchstanzen(const Dornkontext& k, Flaechen flaechen) {
     const double rhoY = Bewehrungsgrad(g.asy, g.bx, g.d, k.umgebung);
     g.rhol = Rhol(rhoX, rhoY, fck);
     g.ui = KritischerUmfang(k, g.d);
-    g.vrd = (0.14 * Eta1 * Kappa(g.d) * std::pow(100 * g.rhol * fck, 1.0 / 3) - 0.12 * SigmaCd) * g.d * g.ui /
+    g.vrd = (0.14 * Eta1 * Kappa(g.d) * DritteWurzel(100 * g.rhol * fck) - 0.12 * SigmaCd) * g.d * g.ui /
             Beta / 1000;
     return g;
 }
@@ -249,4 +265,24 @@ double VRdctMax(const Dornkontext& k) {
                             w.asy = 12 * stab;
                         })
         .vrd;
+}
+
+Widerstandswerte Widerstandswerte::Aus(const TKDornErgebnis& e) {
+    return {e.GetNutzhoehe(), e.GetAsx(), e.Getby(),    e.GetbySoll(), e.GetAsy(),   e.Getbx(),
+            e.GetRhol(),      e.Getui(),  e.GetVRdct(), e.GetVRdce(),  e.GetVRdZul()};
+}
+
+// The admissible resistance last: the two setters before it recompute it from the others.
+void Widerstandswerte::In(TKDornErgebnis& e) const {
+    e.SetNutzhoehe(nutzhoehe);
+    e.SetAsx(asx);
+    e.Setby(by);
+    e.SetbySoll(bySoll);
+    e.SetAsy(asy);
+    e.Setbx(bx);
+    e.SetRhol(rhol);
+    e.Setui(ui);
+    e.SetVRDct(vrdct);
+    e.SetVRdce(vrdce);
+    e.SetVRdZul(vrdzul);
 }

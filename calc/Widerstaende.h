@@ -22,6 +22,16 @@ double VRdct(const Dornkontext& k);
 // Punching resistance with the most reinforcement the slab admits; stores TNutzhoehe only.
 double VRdctMax(const Dornkontext& k);
 
+// The result fields the functions above store, with V_Rd,ct, V_Rd,ce and V_Rd,zul, which the design run
+// stores from them: all that the resistances and the reinforcement steps change in a result record. A
+// snapshot of the steps keeps these and the catalogue record, not the dimension chain or the messages.
+struct Widerstandswerte {
+    double nutzhoehe, asx, by, bySoll, asy, bx, rhol, ui, vrdct, vrdce, vrdzul;
+
+    static Widerstandswerte Aus(const TKDornErgebnis& e);
+    void In(TKDornErgebnis& e) const;
+};
+
 // Characteristic cylinder strength f_ck and design bond strength f_bd of a grade, N/mm².
 double Fck(TsBetonguete guete);
 double Fbd(TsBetonguete guete);

@@ -8,17 +8,18 @@ std::optional<std::string> Argumente::Wert(const std::string& name) const {
     return it->second;
 }
 
+Option OptionTeilen(const std::string& argument) {
+    const auto gleich = argument.find('=');
+    if (!argument.starts_with("--") || gleich == std::string::npos) return {argument, std::nullopt};
+    return {argument.substr(0, gleich), argument.substr(gleich + 1)};
+}
+
 Argumente LeseArgumente(const std::vector<std::string>& argumente, const std::set<std::string>& mitWert,
                         const std::set<std::string>& ohneWert,
                         const std::map<std::string, std::string>& aliase) {
     Argumente a;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
-        std::string name = argumente[i];
-        std::optional<std::string> wert;
-        if (const auto gleich = name.find('='); name.starts_with("--") && gleich != std::string::npos) {
-            wert = name.substr(gleich + 1);
-            name.resize(gleich);
-        }
+        auto [name, wert] = OptionTeilen(argumente[i]);
         if (const auto alias = aliase.find(name); alias != aliase.end()) name = alias->second;
         if (ohneWert.contains(name) && !wert) {
             a.schalter.insert(name);

@@ -18,6 +18,13 @@ struct Argumente {
     std::optional<std::string> Wert(const std::string& name) const;
 };
 
+// One argument split at "=" when it is a long option written "--name=value".
+struct Option {
+    std::string name;
+    std::optional<std::string> wert;
+};
+Option OptionTeilen(const std::string& argument);
+
 // `mitWert` names the options that take a value, `ohneWert` the switches; aliases map short names such as
 // "-o" to their long form. Anything else starting with "-" is an error.
 Argumente LeseArgumente(const std::vector<std::string>& argumente, const std::set<std::string>& mitWert,

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -75,7 +74,7 @@ int BillBefehl(const std::vector<std::string>& argumente) {
     if (!ausgabe) return Fehler(translate("Kommandozeile", "-o ist nötig"));
     const auto art = Dokumentart(a.Wert("--kind").value_or(""));
     if (!art) return Fehler(translate("Kommandozeile", "--kind braucht stueckliste oder ausschreibung"));
-    const QString datei = QFile::decodeName(ausgabe->c_str());
+    const Dateiname datei(*ausgabe);
     QString formatfehler;
     const auto format = FormatWaehlen(Ausgabe::Bedarfsliste, datei, formatfehler);
     if (!format) return Fehler(formatfehler.toStdString());

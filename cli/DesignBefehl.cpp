@@ -1,4 +1,5 @@
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,10 +89,37 @@ void SchreibeTabelle(int nummer, const TKAnwendung& a, bool bemessen, const Dorn
     std::cout << '\n';
 }
 
+// The JSON document {"Datei": ..., "Positionen": [...]} (with "DateiHex" for a name that is not UTF-8) as
+// dump(2) writes it, each position written as soon as it is designed: the whole document of 10,000 positions
+// would take some 2 GB of memory.
+class JsonPositionen {
+public:
+    JsonPositionen(std::ostream& aus, const std::string& datei) : aus(aus) {
+        nlohmann::ordered_json kopf;
+        DateinameJson(kopf, datei);
+        aus << '{';
+        for (const auto& [name, wert] : kopf.items())
+            aus << "\n  " << nlohmann::ordered_json(name).dump() << ": " << wert.dump() << ',';
+        aus << "\n  \"Positionen\": [";
+    }
+    void Schreibe(const nlohmann::ordered_json& position) {
+        std::string text = position.dump(2);
+        for (std::size_t stelle = 0; (stelle = text.find('\n', stelle)) != std::string::npos; stelle += 5)
+            text.replace(stelle, 1, "\n    ");
+        aus << (leer ? "\n    " : ",\n    ") << text;
+        leer = false;
+    }
+    void Abschliessen() { aus << (leer ? "]\n}\n" : "\n  ]\n}\n"); }
+
+private:
+    std::ostream& aus;
+    bool leer = true;
+};
+
 // The program's calculate command on one position: its checks (the question on a wide constant spacing is
 // answered yes), then the design when they pass. Returns whether the position was designed with an
 // admissible type.
-bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::ordered_json& json) {
+bool Bemessen(Projektsitzung& sitzung, int nummer, JsonPositionen* json) {
     const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
     const TKAnwendung& anwendung = sitzung.Position(nummer);
     const Dornwahl wahl = sitzung.Gewaehlt(nummer);
@@ -99,8 +127,8 @@ bool Bemessen(Projektsitzung& sitzung, int nummer, const Optionen& o, nlohmann::
     if (berechnung.bemessen && !wahl.Zulaessig())
         std::cerr << "zavr-cli design: " << Bezeichnung(nummer, anwendung) << ": "
                   << sitzung.GewaehltText(nummer) << '\n';
-    if (o.json)
-        json.push_back(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen, wahl,
+    if (json)
+        json->Schreibe(PositionJson(nummer, anwendung, berechnung.pruefung, berechnung.bemessen, wahl,
                                     sitzung.GetUmgebung()));
     else
         SchreibeTabelle(nummer, anwendung, berechnung.bemessen, wahl, sitzung.GetUmgebung());
@@ -129,12 +157,12 @@ int DesignBefehl(const std::vector<std::string>& argumente) {
     }
 
     int status = ExitOk;
-    nlohmann::ordered_json positionen = nlohmann::ordered_json::array();
+    std::optional<JsonPositionen> json;
+    if (o.json) json.emplace(std::cout, o.eingabe);
     for (int nummer = 1; nummer <= anzahl; ++nummer)
-        if ((o.position == 0 || nummer == o.position) && !Bemessen(sitzung, nummer, o, positionen))
+        if ((o.position == 0 || nummer == o.position) && !Bemessen(sitzung, nummer, json ? &*json : nullptr))
             status = ExitPruefungFehlgeschlagen;
-    if (o.json)
-        std::cout << nlohmann::ordered_json{{"Datei", o.eingabe}, {"Positionen", positionen}}.dump(2) << '\n';
+    if (json) json->Abschliessen();
 
     if (!o.ausgabe.empty()) {
         if (const Dateiergebnis gespeichert = sitzung.SpeichernUnter(o.ausgabe); !gespeichert) {

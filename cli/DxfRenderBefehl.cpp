@@ -1,4 +1,3 @@
-#include <QFile>
 #include <iostream>
 #include <string>
 
@@ -12,7 +11,9 @@
 #include "output/Skizzenbild.h"
 #include "sitzung/Projektsitzung.h"
 
-// What the reader could not take is listed and the rest of the file is drawn, as the preview does it.
+// What the reader could not take, and what the file holds but the picture does not show, is listed on
+// standard error and the rest of the file is drawn, as the preview does it. A file without a drawing is an
+// error: exit 2 and no picture.
 int DxfRender(const Argumente& a) {
     const auto fehler = [](const std::string& text) {
         std::cerr << "zavr-cli dxf render: " << text << '\n';
@@ -22,13 +23,16 @@ int DxfRender(const Argumente& a) {
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return fehler(translate("Kommandozeile", "-o AUSGABE.png|.svg|.pdf fehlt"));
     QString formatfehler;
-    const auto format = FormatWaehlen(Ausgabe::DxfBild, QFile::decodeName(ausgabe->c_str()), formatfehler);
+    const auto format = FormatWaehlen(Ausgabe::DxfBild, *ausgabe, formatfehler);
     if (!format) return fehler(formatfehler.toStdString());
     int pixel = 1000;
+    // A bitmap of 8,000 pixels square takes 256 MB, which leaves room beside a drawing as large as the
+    // reader takes.
+    constexpr int HoechstePixel = 8000;
     if (const auto text = a.Wert("--size")) {
         const auto p = Positionsnummer(*text);
-        if (!p || *p < 50 || *p > 10000)
-            return fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 10000"));
+        if (!p || *p < 50 || *p > HoechstePixel)
+            return fehler(translate("Kommandozeile", "--size braucht eine Pixelzahl von 50 bis 8000"));
         pixel = *p;
     }
     KonsolenUmgebung umgebung;
@@ -40,6 +44,8 @@ int DxfRender(const Argumente& a) {
     for (const auto& m : meldungen.entries)
         std::cerr << "zavr-cli dxf render: " << m.caption << ": " << m.text << '\n';
     BildAnwendungSicherstellen();
-    const QString grund = DxfBildSpeichern(zeichnung, QFile::decodeName(ausgabe->c_str()), *format, pixel);
+    for (const QString& zeile : DxfNichtDargestellt(zeichnung.omissions))
+        std::cerr << "zavr-cli dxf render: " << zeile.toStdString() << '\n';
+    const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, *format, pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -1,5 +1,9 @@
 #include "cli/ErgebnisJson.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "files/Zeichensatz.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Texte.h"
@@ -103,6 +107,24 @@ const char* Auswahlname(Wahlzustand zustand) {
 }
 
 }  // namespace
+
+void DateinameJson(Json& j, const std::string& name) {
+    if (IstUtf8(name)) {
+        j["Datei"] = name;
+        return;
+    }
+    std::string anzeige;
+    for (std::string_view rest = name; !rest.empty();) {
+        const Utf8Zeichen z = LeseUtf8Zeichen(rest);
+        HaengeUtf8An(anzeige, z.laenge == 0 ? U'\uFFFD' : z.zeichen);
+        rest.remove_prefix(std::max<std::size_t>(z.laenge, 1));
+    }
+    std::string hex;
+    for (const unsigned char byte : name)
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+    j["Datei"] = anzeige;
+    j["DateiHex"] = hex;
+}
 
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, const Vorpruefung& pruefung,
                                     bool berechnet, const Dornwahl& wahl, const Umgebung& umgebung) {

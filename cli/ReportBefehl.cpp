@@ -1,4 +1,3 @@
-#include <QFile>
 #include <string>
 #include <vector>
 
@@ -59,7 +58,7 @@ int Projekt(Projektsitzung& sitzung, const std::string& ausgabe, Ausgabeformat f
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Projektnachweis nachweis(sitzung.Modell(), std::move(positionen), farbe);
-    const QString fehler = ProjektnachweisSpeichern(QFile::decodeName(ausgabe.c_str()), format, nachweis);
+    const QString fehler = ProjektnachweisSpeichern(ausgabe, format, nachweis);
     if (!fehler.isEmpty()) return Fehler(ausgabe + ": " + fehler.toStdString());
     return bestanden ? ExitOk : ExitPruefungFehlgeschlagen;
 }
@@ -80,8 +79,8 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
     if (a.Hat("--all") && a.Wert("--position"))
         return Fehler(translate("Kommandozeile", "--all und --position schließen sich aus"));
     QString formatfehler;
-    const auto format = FormatWaehlen(a.Hat("--all") ? Ausgabe::Projektnachweis : Ausgabe::Nachweis,
-                                      QFile::decodeName(ausgabe->c_str()), formatfehler);
+    const auto format =
+        FormatWaehlen(a.Hat("--all") ? Ausgabe::Projektnachweis : Ausgabe::Nachweis, *ausgabe, formatfehler);
     if (!format) return Fehler(formatfehler.toStdString());
     if (!LadeProjekt(sitzung, a.worte.front(), "report")) return ExitDateiFehler;
     if (a.Hat("--all")) return Projekt(sitzung, *ausgabe, *format);

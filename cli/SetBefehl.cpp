@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* Aufruf = QT_TRANSLATE_NOOP(
     "Kommandozeile",
-    "Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]\n"
+    "Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]\n"
     "\n"
     "Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das\n"
     "Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben\n"
@@ -27,9 +27,15 @@ constexpr const char* Aufruf = QT_TRANSLATE_NOOP(
     "Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als\n"
     "nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit \".\" oder \",\" als Dezimaltrenner.\n"
     "\n"
-    "  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
-    "  -o DATEI       das geänderte Projekt hierhin schreiben\n"
-    "  --help         diese Beschreibung\n");
+    "  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)\n"
+    "  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):\n"
+    "                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder "
+    "Leerzeichen,\n"
+    "                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im\n"
+    "                   Eingabefenster geprüft (0 <= x <= Fugenlänge, q >= 0); eine falsche Zeile wird\n"
+    "                   genannt, und nichts wird geschrieben.\n"
+    "  -o DATEI         das geänderte Projekt hierhin schreiben\n"
+    "  --help           diese Beschreibung\n");
 
 constexpr const char* Rueckgabe = QT_TRANSLATE_NOOP(
     "Kommandozeile",
@@ -186,7 +192,7 @@ std::string Zuweisen(Projektsitzung& sitzung, const std::string& name, const std
 }  // namespace
 
 int SetBefehl(const std::vector<std::string>& argumente) {
-    const Argumente a = LeseArgumente(argumente, {"--position", "--output"}, {"--help"},
+    const Argumente a = LeseArgumente(argumente, {"--position", "--output", "--last-csv"}, {"--help"},
                                       {{"-o", "--output"}, {"-h", "--help"}});
     if (!a.fehler.empty()) return Fehler(a.fehler);
     if (a.Hat("--help")) {
@@ -204,7 +210,9 @@ int SetBefehl(const std::vector<std::string>& argumente) {
                 Einsetzen(translate("Kommandozeile", "\"%1\" ist keine Zuweisung NAME=WERT"), {*wort}));
         zuweisungen.emplace_back(wort->substr(0, gleich), wort->substr(gleich + 1));
     }
-    if (zuweisungen.empty()) return Fehler(translate("Kommandozeile", "keine Zuweisung NAME=WERT angegeben"));
+    const std::optional<std::string> lastdatei = a.Wert("--last-csv");
+    if (zuweisungen.empty() && !lastdatei)
+        return Fehler(translate("Kommandozeile", "keine Zuweisung NAME=WERT angegeben"));
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
@@ -217,6 +225,9 @@ int SetBefehl(const std::vector<std::string>& argumente) {
     for (const auto& [name, wert] : zuweisungen)
         if (const std::string fehler = Zuweisen(sitzung, name, wert); !fehler.empty())
             return Fehler(name + "=" + wert + ": " + fehler);
+    if (lastdatei)
+        if (const Eingabeergebnis last = sitzung.LastdateiUebernehmen(*lastdatei); !last)
+            return Fehler("--last-csv " + *lastdatei + ": " + last.meldung);
     // Results that no longer belong to the inputs would be printed and ordered as they are.
     if (!(sitzung.Arbeitskopie() == vorher)) sitzung.BerechnungVerwerfen();
     if (const Dateiergebnis gespeichert = sitzung.SpeichernUnter(a.Wert("--output").value_or(eingabe));

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -29,8 +28,11 @@ constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
     "  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)\n"
     "  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)\n"
     "\n"
-    "Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente\n"
-    "sind falsch.\n");
+    "Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung\n"
+    "gezeichnet.\n"
+    "\n"
+    "Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht\n"
+    "lesbar oder nicht schreibbar oder die Argumente sind falsch.\n");
 
 // The names of --view and the sketches they draw, in German and in English.
 struct Ansichtsname {
@@ -65,7 +67,7 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler(translate("Kommandozeile", "--view und -o sind nötig"));
     QString formatfehler;
-    const auto format = FormatWaehlen(Ausgabe::Skizze, QFile::decodeName(ausgabe->c_str()), formatfehler);
+    const auto format = FormatWaehlen(Ausgabe::Skizze, *ausgabe, formatfehler);
     if (!format) return Fehler(formatfehler.toStdString());
     const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
                                    [&](const Ansichtsname& name) { return name.name == *ansicht; });
@@ -90,11 +92,19 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     if (!LadeProjekt(sitzung, a.worte.front(), "sketch")) return ExitDateiFehler;
     nummer = WaehlePosition(sitzung, nummer, "sketch");
     if (nummer == 0) return ExitDateiFehler;
+    // The result sketches of a position without results would draw a record no design filled: as the
+    // report, such a position is checked and designed first.
+    if ((wahl->alleVier || wahl->typ != TsSkizzeTyp::stEingabe) &&
+        !sitzung.Position(nummer).cErgebnisse.GetBerechnet()) {
+        const Berechnung berechnung = sitzung.PositionBerechnen(nummer);
+        MeldePruefung("zavr-cli sketch: ", berechnung);
+        if (!berechnung.bemessen) return ExitPruefungFehlgeschlagen;
+    }
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,
                               QSize(seite, seite), umgebung.Dezimaltrenner()};
-    const QString fehler = SkizzeSpeichern(QFile::decodeName(ausgabe->c_str()), *format, auftrag);
+    const QString fehler = SkizzeSpeichern(*ausgabe, *format, auftrag);
     return fehler.isEmpty()
                ? ExitOk
                : Fehler(Einsetzen(translate("Kommandozeile", "Bild konnte nicht geschrieben werden: %1: %2"),

@@ -1,5 +1,7 @@
 #include "cli/Sprachwahl.h"
 
+#include "cli/Argumente.h"
+
 #include <clocale>
 #include <cstdlib>
 #include <fstream>
@@ -52,12 +54,7 @@ Sprachoptionen SprachoptionenEntnehmen(std::vector<std::string>& argumente) {
     Sprachoptionen o;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
-        std::string name = argumente[i];
-        std::optional<std::string> wert;
-        if (const auto gleich = name.find('='); name.starts_with("--") && gleich != std::string::npos) {
-            wert = name.substr(gleich + 1);
-            name.resize(gleich);
-        }
+        auto [name, wert] = OptionTeilen(argumente[i]);
         if (name != "--language" && name != "--decimal") {
             rest.push_back(argumente[i]);
             continue;

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -198,7 +197,7 @@ std::string JsonText(const std::vector<Tabellenzelle>& zellen, const Umgebung& u
     return j.dump(2) + "\n";
 }
 
-QString Schreiben(const std::vector<Tabellenzelle>& zellen, const QString& datei, Ausgabeformat format,
+QString Schreiben(const std::vector<Tabellenzelle>& zellen, const Dateiname& datei, Ausgabeformat format,
                   const KonsolenUmgebung& umgebung) {
     BildAnwendungSicherstellen();
     Kopfdaten kopf;
@@ -231,7 +230,7 @@ int TableBefehl(const std::vector<std::string>& argumente) {
     const std::optional<Tabellenauswahl> auswahl = Auswahl(a, fehler);
     if (!auswahl) return Fehler(fehler);
 
-    const QString datei = QFile::decodeName(ausgabe->c_str());
+    const Dateiname datei(*ausgabe);
     QString formatfehler;
     const auto format = FormatWaehlen(Ausgabe::Tabellen, datei, formatfehler);
     if (!format) return Fehler(formatfehler.toStdString());

@@ -5,6 +5,7 @@
 #   bin/zavr -> ../lib/zavr/zavr        bin/zavr-cli
 #   lib/zavr/zavr, zavr.deu, zavr.eng, zavr.plk, hilfe/<deu|eng|plk>/*.html
 #   share/applications/zavr.desktop      share/icons/hicolor/scalable/apps/zavr.svg
+#   share/mime/packages/zavr.xml         share/icons/hicolor/scalable/mimetypes/application-x-zavr-projekt.svg
 #
 # The settings file zavr.INI goes beside the program where that folder is writable, otherwise into the
 # user's configuration folder.
@@ -19,6 +20,12 @@ function(zavr_installieren programm)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Programm)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/zavr.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Programm)
+  # Project files are a type of their own, opened by a double click, with the program's icon.
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/zavr-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME zavr.xml COMPONENT Programm)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/zavr.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
+          RENAME application-x-zavr-projekt.svg COMPONENT Programm)
   # A relative link, so the tree can be moved or packaged as a whole.
   file(RELATIVE_PATH ziel /${CMAKE_INSTALL_BINDIR} /${ZAVR_PROGRAMMORDNER}/${programm})
   install(CODE "

@@ -5,8 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <streambuf>
 #include <string_view>
 #include <system_error>
 
@@ -56,6 +59,31 @@ std::string Ersetzungsziel(const std::string& pfad) {
     Fehler(ELOOP, pfad);
 }
 
+// An existing target the user may not write is protected, although a rename in a writable folder could
+// replace it. The mode decides for everyone: root, whom the system lets write any file, gets the rights of
+// the owner, the group or the others like any user.
+bool Schreibgeschuetzt(const std::string& ziel) {
+    struct stat info {};
+    if (stat(ziel.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0) return errno == EACCES;
+    if (geteuid() != 0) return false;
+    const mode_t recht = info.st_uid == 0 ? S_IWUSR : info.st_gid == getegid() ? S_IWGRP : S_IWOTH;
+    return (info.st_mode & recht) == 0;
+}
+
+// Beyond a file-size limit (ulimit -f) the system kills a writing process with SIGXFSZ unless the signal
+// is ignored; then the write fails with EFBIG, which is reported like any other reason. A handler the
+// program has set stays.
+void DateigrenzeAlsFehler() {
+    static const bool gesetzt = [] {
+        struct sigaction bisher {};
+        if (sigaction(SIGXFSZ, nullptr, &bisher) == 0 && bisher.sa_handler == SIG_DFL)
+            std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    static_cast<void>(gesetzt);
+}
+
 // A replaced file keeps its owner and group where the process may set them (a colleague's save in a shared
 // folder must not take the file from its owner), or at least its group, and its access rights. A new file
 // gets the usual rights under the process's umask.
@@ -75,9 +103,11 @@ void RechteUebernehmen(int fd, const std::string& ziel, const std::string& pfad)
     if (fchmod(fd, info.st_mode & 07777) != 0) Fehler(errno, pfad);
 }
 
-class TempDatei {
+}  // namespace
+
+class Ersetzung::Temp {
 public:
-    TempDatei(Dateischicht& schicht, const std::string& ziel, const std::string& pfad)
+    Temp(Dateischicht& schicht, const std::string& ziel, const std::string& pfad)
         : schicht(schicht),
           name(Ordner(ziel) + "/" + TempPraefix(ziel) + std::string(Zufallsteil)),
           pfad(pfad) {
@@ -86,14 +116,14 @@ public:
         // The lock lasts as long as this save runs; a leftover of a killed save is recognised by its lack.
         flock(fd, LOCK_EX | LOCK_NB);
     }
-    ~TempDatei() {
+    ~Temp() {
         if (fd >= 0) close(fd);
         if (!uebernommen) unlink(name.c_str());
     }
-    TempDatei(const TempDatei&) = delete;
-    TempDatei& operator=(const TempDatei&) = delete;
+    Temp(const Temp&) = delete;
+    Temp& operator=(const Temp&) = delete;
 
-    void Schreiben(const std::string& inhalt) {
+    void Schreiben(std::string_view inhalt) {
         const char* p = inhalt.data();
         std::size_t rest = inhalt.size();
         while (rest > 0) {
@@ -123,6 +153,8 @@ private:
     bool uebernommen = false;
 };
 
+namespace {
+
 // The rename itself reaches the disk only with its folder.
 void OrdnerSichern(const std::string& ordner) {
     const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -147,15 +179,89 @@ void ResteEntfernen(const std::string& ordner, const std::string& praefix) {
     }
 }
 
+// Large enough that the system calls cost nothing next to the bytes.
+constexpr std::size_t Puffergroesse = std::size_t{1} << 20;
+
 }  // namespace
 
-void DateiErsetzen(const std::string& pfad, const std::string& inhalt) {
-    const std::string ziel = Ersetzungsziel(pfad);
-    {
-        TempDatei temp(AktiveDateischicht(), ziel, pfad);
-        temp.Schreiben(inhalt);
-        temp.Abschliessen(ziel);
+Ersetzung::Ersetzung(const std::string& pfad) : pfad(pfad), ziel(Ersetzungsziel(pfad)) {
+    if (Schreibgeschuetzt(ziel)) Fehler(ZielSchreibgeschuetzt, pfad);
+    DateigrenzeAlsFehler();
+    temp = std::make_unique<Temp>(AktiveDateischicht(), ziel, this->pfad);
+    puffer = std::make_unique_for_overwrite<char[]>(Puffergroesse);
+}
+
+Ersetzung::~Ersetzung() = default;
+
+void Ersetzung::Schreiben(std::string_view bytes) {
+    groesse += bytes.size();
+    if (belegt + bytes.size() > Puffergroesse) {
+        Leeren();
+        if (bytes.size() > Puffergroesse) {
+            temp->Schreiben(bytes);
+            return;
+        }
     }
+    std::copy(bytes.begin(), bytes.end(), puffer.get() + belegt);
+    belegt += bytes.size();
+}
+
+void Ersetzung::Leeren() {
+    temp->Schreiben(std::string_view(puffer.get(), belegt));
+    belegt = 0;
+}
+
+void Ersetzung::Verwerfen() {
+    temp.reset();
+    temp = std::make_unique<Temp>(AktiveDateischicht(), ziel, pfad);
+    belegt = 0;
+    groesse = 0;
+}
+
+void Ersetzung::Abschliessen() {
+    Leeren();
+    temp->Abschliessen(ziel);
+    temp.reset();
     OrdnerSichern(Ordner(ziel));
     ResteEntfernen(Ordner(ziel), TempPraefix(ziel));
+}
+
+void DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+    Ersetzung ersetzung(pfad);
+    ersetzung.Schreiben(inhalt);
+    ersetzung.Abschliessen();
+}
+
+namespace {
+
+// Hands every byte of a stream to an Ersetzung, which buffers them itself.
+class Ersetzungsstrom : public std::streambuf {
+public:
+    explicit Ersetzungsstrom(Ersetzung& ersetzung) : ersetzung(ersetzung) {}
+
+protected:
+    int_type overflow(int_type zeichen) override {
+        if (traits_type::eq_int_type(zeichen, traits_type::eof())) return traits_type::not_eof(zeichen);
+        const char c = traits_type::to_char_type(zeichen);
+        ersetzung.Schreiben({&c, 1});
+        return zeichen;
+    }
+    std::streamsize xsputn(const char* daten, std::streamsize anzahl) override {
+        ersetzung.Schreiben({daten, static_cast<std::size_t>(anzahl)});
+        return anzahl;
+    }
+
+private:
+    Ersetzung& ersetzung;
+};
+
+}  // namespace
+
+void DateiErsetzen(const std::string& pfad, const std::function<void(std::ostream&)>& schreiben) {
+    Ersetzung ersetzung(pfad);
+    Ersetzungsstrom strom(ersetzung);
+    std::ostream aus(&strom);
+    aus.exceptions(std::ios::badbit);
+    schreiben(aus);
+    ersetzung.Abschliessen();
 }

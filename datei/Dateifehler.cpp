@@ -17,7 +17,7 @@ public:
     const char* name() const noexcept override { return schreiben ? "zavr-schreiben" : "zavr-lesen"; }
 
     std::error_condition default_error_condition(int code) const noexcept override {
-        return {code, std::generic_category()};
+        return {code == ZielSchreibgeschuetzt ? EACCES : code, std::generic_category()};
     }
 
     std::string message(int code) const override {
@@ -40,8 +40,10 @@ public:
             case EROFS:
                 return QT_TRANSLATE_NOOP("Dateifehler", "der Datenträger ist schreibgeschützt");
             case EFBIG:
-                return schreiben ? QT_TRANSLATE_NOOP("Dateifehler", "die Datei wäre zu groß")
+                return schreiben ? QT_TRANSLATE_NOOP("Dateifehler", "die Datei wäre größer als erlaubt")
                                  : QT_TRANSLATE_NOOP("Dateifehler", "die Datei ist zu groß");
+            case ZielSchreibgeschuetzt:
+                return QT_TRANSLATE_NOOP("Dateifehler", "die Datei ist schreibgeschützt");
             case ENAMETOOLONG:
                 return QT_TRANSLATE_NOOP("Dateifehler", "der Dateiname ist zu lang");
             case ELOOP:

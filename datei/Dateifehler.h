@@ -17,6 +17,10 @@ const std::error_category& Lesefehler();
 // file (it may never end, or block).
 inline constexpr int KeineGewoehnlicheDatei = EINVAL;
 
+// From Schreibfehler(), not an errno value: the target exists and its mode forbids this user to write it
+// ("die Datei ist schreibgeschützt"). It compares equal to std::errc::permission_denied.
+inline constexpr int ZielSchreibgeschuetzt = 0x5a00;
+
 // The reason to show for a failed file operation: the words of a std::system_error's code (without the
 // path its what() starts with), else what() of any other exception.
 std::string Fehlergrund(const std::exception& fehler);

@@ -57,6 +57,13 @@ void Arc_::max_min_extents(Point3D& emax, Point3D& emin) const {
 
 void Arc_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
     const pMatrix m = begin_drawing(canvas, OCS);
+    if (!keeps_axes(m)) {
+        constexpr double full = 2 * 3.14159265358979323846;
+        double sweep = std::fmod(angle2 - angle1, full);
+        if (sweep <= 0) sweep += full;
+        canvas.polyline(sampled(map_fn, m, angle1, angle1 + sweep));
+        return;
+    }
     const Screen_Box box = screen_box(map_fn, m);
     if (box.is_dot()) {
         canvas.pixel({box.a.x, box.b.y}, canvas.pen_colour());

@@ -17,4 +17,7 @@ public:
 
     std::string tagstr;
     bool visible = true;
+
+protected:
+    int vertical_group() const override { return 74; }
 };

@@ -16,6 +16,8 @@ void Block_::write_to_DXF(DXF_File& file, const std::string& layer) const {
     file.write_string(0, "BLOCK");
     file.write_string(8, layer);
     file.write_string(2, name);
+    // A name beginning with "*" marks a block a program made for itself (a dimension's), flagged anonymous.
+    if (!name.empty() && name.front() == '*') file.write_int(70, 1);
     write_DXF_Point(file, 10, basepoint);
     for (const auto& e : entities) e->write_to_DXF(file, layer);
     file.write_string(0, "ENDBLK");
@@ -41,4 +43,8 @@ void Block_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) c
 void Block_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
     const Matrix m = drawing_matrix(OCS);
     for (const auto& e : entities) e->DrawVertices(canvas, map_fn, &m);
+}
+
+void Block_::members_extents(Point3D& emax, Point3D& emin) const {
+    for (const auto& e : entities) e->max_min_extents(emax, emin);
 }

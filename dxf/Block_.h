@@ -18,6 +18,8 @@ public:
     void DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
+    // The extents of the members in the block's own coordinates (a definition itself has none).
+    void members_extents(Point3D& emax, Point3D& emin) const;
     double closest_vertex_square_distance_2D(const Point3D&) const override { return 1e9; }
     Point3D closest_vertex(const Point3D&) const override { return {1e9, 1e9, 1e9}; }
 

@@ -1,7 +1,9 @@
 #include "dxf/Circle_.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "dxf/Curves.h"
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Number.h"
 #include "dxf/Polyline_.h"
@@ -51,8 +53,35 @@ Circle_::Screen_Box Circle_::screen_box(const Map_Function& map_fn, pMatrix m) c
             (low.x > high.x) != (high.y > low.y)};
 }
 
+bool Circle_::keeps_axes(pMatrix m) {
+    if (!m) return true;
+    const double(&v)[4][4] = m->val;
+    const double scale = std::fabs(v[0][0]);
+    const double tolerance = 1e-12 * scale;
+    return scale > 0 && std::fabs(std::fabs(v[1][1]) - scale) <= tolerance &&
+           std::fabs(v[0][1]) <= tolerance && std::fabs(v[1][0]) <= tolerance &&
+           std::fabs(v[0][2]) <= tolerance && std::fabs(v[1][2]) <= tolerance;
+}
+
+std::vector<Screen_Point> Circle_::sampled(const Map_Function& map_fn, pMatrix m, double a0,
+                                           double a1) const {
+    const Matrix own =
+        m ? *m : Identity;  // m may be the shared product, which the mapping must not see change
+    std::vector<Point3D> points;
+    append_elliptic_arc(points, p1, {radius, 0, 0}, {0, radius, 0}, a0, a1);
+    std::vector<Screen_Point> screen;
+    screen.reserve(points.size());
+    for (const Point3D& p : points) screen.push_back(map_fn(p, &own));
+    return screen;
+}
+
 void Circle_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
-    const Screen_Box box = screen_box(map_fn, begin_drawing(canvas, OCS));
+    const pMatrix m = begin_drawing(canvas, OCS);
+    if (!keeps_axes(m)) {
+        canvas.polyline(sampled(map_fn, m, 0, 2 * 3.14159265358979323846));
+        return;
+    }
+    const Screen_Box box = screen_box(map_fn, m);
     if (box.is_dot()) {
         canvas.pixel({box.a.x, box.b.y}, canvas.pen_colour());
     } else {

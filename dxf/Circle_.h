@@ -32,4 +32,10 @@ protected:
         bool is_dot() const { return !(a.x + 1 < b.x && b.y + 1 < a.y); }
     };
     Screen_Box screen_box(const Map_Function& map_fn, pMatrix m) const;
+    // True when the matrix maps the OCS plane without rotation or uneven scale, so a circle stays a circle
+    // with the screen's axes and the box describes it.
+    static bool keeps_axes(pMatrix m);
+    // Points on the circle from angle a0 to a1 (radians, a1 > a0) under the matrix: a rotated, sheared or
+    // unevenly scaled block reference turns a circle into an ellipse of any orientation.
+    std::vector<Screen_Point> sampled(const Map_Function& map_fn, pMatrix m, double a0, double a1) const;
 };

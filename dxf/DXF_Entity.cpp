@@ -53,7 +53,8 @@ std::string DXF_Custom_Entity::details() const {
 }
 
 pMatrix DXF_Custom_Entity::begin_drawing(DXF_Canvas& canvas, pMatrix OCS) const {
-    if (canvas.pen_colour() != colour) canvas.set_pen_colour(colour);
+    const DXF_Colour c = drawing_colour(canvas);
+    if (canvas.pen_colour() != c) canvas.set_pen_colour(c);
     return combine_matrices(OCS_WCS.get(), OCS);
 }
 

@@ -53,6 +53,8 @@ public:
 
     DXF_Colour colour = 0;
     int colinx = 0;
+    // A block member coloured "by block" (or by layer on layer "0") takes the colour of the reference.
+    bool by_block = false;
     std::unique_ptr<Matrix> OCS_WCS;
     Point3D OCS_axis = WCS_Z;
 
@@ -61,13 +63,31 @@ protected:
     std::string ocs_details() const;
     // Own matrix combined with the passed one; the pen takes the entity's colour.
     pMatrix begin_drawing(DXF_Canvas& canvas, pMatrix OCS) const;
+    // The colour the entity is drawn in.
+    DXF_Colour drawing_colour(const DXF_Canvas& canvas) const {
+        return by_block ? canvas.block_colour : colour;
+    }
     static void draw_cross(DXF_Canvas& canvas, Screen_Point p);
 };
 
 // Declared type of every entity held by lists, layers, blocks and documents.
 class DXF_Entity : public DXF_Custom_Entity {};
 
-using Entity_ptr = std::unique_ptr<DXF_Entity>;
+class Entity_Pool;
+
+// Frees an entity made with new, or one a reader's pool holds (Entity_Pool.h).
+struct Entity_Deleter {
+    Entity_Pool* pool = nullptr;
+
+    Entity_Deleter() = default;
+    explicit Entity_Deleter(Entity_Pool* p) : pool(p) {}
+    // Entities made with std::make_unique convert as they are.
+    template <typename T>
+    Entity_Deleter(const std::default_delete<T>&) noexcept {}
+    void operator()(DXF_Entity* entity) const noexcept;
+};
+
+using Entity_ptr = std::unique_ptr<DXF_Entity, Entity_Deleter>;
 
 // Line separator of the descriptions.
 inline constexpr const char* CRLF = "\r\n";

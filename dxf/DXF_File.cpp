@@ -5,7 +5,6 @@
 #include <cmath>
 #include <system_error>
 
-#include "dxf/Codepage.h"
 #include "dxf/DXF_Number.h"
 #include "dxf/DXF_exception.h"
 
@@ -23,7 +22,8 @@ void append_right_aligned(std::string& out, long value, size_t width) {
 
 }  // namespace
 
-DXF_File::DXF_File(std::ostream& out) : out_(out) {
+DXF_File::DXF_File(std::ostream& out, DXF_Codepage codepage)
+    : out_(out), codepage_(codepage == DXF_Codepage::UTF8 ? DXF_Codepage::ANSI_1252 : codepage) {
     buf_.reserve(block_size + 1024);
 }
 
@@ -40,7 +40,7 @@ void DXF_File::write_code(int code) {
 
 void DXF_File::write_string(int code, std::string_view text) {
     write_code(code);
-    append_cp1252(buf_, text);
+    append_in_codepage(buf_, text, codepage_);
     end_line();
 }
 

@@ -4,14 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "dxf/Codepage.h"
 #include "dxf/Point3D.h"
 
 // Writes DXF group pairs in the classic ASCII layout: group code right-aligned in 3 characters,
-// integers right-aligned in 6, reals with 5 decimals, text in Windows-1252; every line ends CR LF.
-// Output is collected and handed to the stream in large blocks; every block written is checked.
+// integers right-aligned in 6, reals with 5 decimals, text in the file's 8-bit code page; every line ends
+// CR LF. Output is collected and handed to the stream in large blocks; every block written is checked.
 class DXF_File {
 public:
-    explicit DXF_File(std::ostream& out);
+    explicit DXF_File(std::ostream& out, DXF_Codepage codepage = DXF_Codepage::ANSI_1252);
     ~DXF_File();
     DXF_File(const DXF_File&) = delete;
     DXF_File& operator=(const DXF_File&) = delete;
@@ -31,5 +32,6 @@ private:
     void flush_if_full();
 
     std::ostream& out_;
+    DXF_Codepage codepage_;
     std::string buf_;
 };

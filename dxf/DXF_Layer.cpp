@@ -4,8 +4,13 @@
 
 bool DXF_Layer::add_entity_to_layer(Entity_ptr entity) {
     DXF_Entity& e = *entity;
-    create_or_find_list_type(e.class_name()).add_entity_to_list(std::move(entity));
-    if (e.colour == 0 || e.colour == 256) e.setcolour_index(layer_colinx);
+    const char* name = e.class_name();
+    Entity_List* list = find_list(name);
+    (list ? *list : create_or_find_list_type(name)).add_entity_to_list(std::move(entity));
+    if (e.colour == 0 || e.colour == 256) {
+        e.setcolour_index(layer_colinx);
+        if (truecolour) e.colour = *truecolour;
+    }
     return true;
 }
 
@@ -21,7 +26,7 @@ Entity_List& DXF_Layer::create_or_find_list_type(const std::string& aname) {
     return *entity_lists.back();
 }
 
-Entity_List* DXF_Layer::find_list(const std::string& aname) const {
+Entity_List* DXF_Layer::find_list(std::string_view aname) const {
     for (const auto& list : entity_lists) {
         if (list->list_name == aname) return list.get();
     }

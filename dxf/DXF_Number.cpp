@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -105,4 +106,50 @@ std::string point_to_str(const Point3D& p, char decimal_separator) {
 
 std::string bool_to_str(bool b) {
     return b ? "TRUE" : "FALSE";
+}
+
+namespace {
+
+// Exact powers of ten: a whole number below 2^53 divided by one of them is the correctly rounded value of the
+// decimal, as the general parser gives it.
+constexpr double exact_powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t exact_mantissa = std::uint64_t{1} << 53;
+
+bool plain_decimal(std::string_view s, double& value) {
+    size_t i = 0;
+    const bool negative = s[0] == '-';
+    if (negative || s[0] == '+') ++i;
+    std::uint64_t mantissa = 0;
+    int decimals = 0;
+    bool point = false, digit = false;
+    for (; i < s.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(s[i]) - '0';
+        if (d <= 9) {
+            if (mantissa >= exact_mantissa / 10) return false;
+            mantissa = mantissa * 10 + d;
+            decimals += point ? 1 : 0;
+            digit = true;
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (!digit || decimals > 22) return false;
+    value = static_cast<double>(mantissa) / exact_powers[decimals];
+    if (negative) value = -value;
+    return true;
+}
+
+}  // namespace
+
+bool dxf_to_double(std::string_view text, double& value) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (text.empty()) return false;
+    if (plain_decimal(text, value)) return true;
+    if (text.front() == '+') text.remove_prefix(1);
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    return res.ec == std::errc() && res.ptr == text.data() + text.size();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "dxf/Point3D.h"
 
@@ -16,3 +17,8 @@ std::string float_to_exp_str(double x);
 // "(x, y, z)" with 2 decimals and the given decimal separator, for diagnostic texts.
 std::string point_to_str(const Point3D& p, char decimal_separator = '.');
 std::string bool_to_str(bool b);
+
+// Reads a DXF number: the whole text, blanks around it allowed, a sign, "." as decimal point, an exponent;
+// false for anything else (a comma, trailing text, nothing). Plain decimals such as "-1234.56789" are read
+// without the general parser, with the same result.
+bool dxf_to_double(std::string_view text, double& value);

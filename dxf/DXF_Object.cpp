@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "datei/DateiErsetzen.h"
 #include "dxf/DXF_Reader.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DXF_exception.h"
@@ -11,16 +12,18 @@ DXF_Object::DXF_Object(const std::string& aname) : DXF_name(aname.empty() ? "Unt
 DXF_Object DXF_Object::create_from_file(const std::string& aname, DXF_Messages& messages) {
     DXF_Reader reader(aname, messages);
     reader.read_file();
+    if (!reader.readable()) throw DXF_read_exception(reader.unreadable_reason());
     DXF_Object doc(aname.substr(aname.find_last_of("/\\") + 1));
     doc.layer_lists = reader.release_control_of_layers();
     doc.emax = reader.get_max_extent();
     doc.emin = reader.get_min_extent();
+    doc.codepage = reader.codepage();
+    doc.omissions = reader.omissions();
     return doc;
 }
 
 void DXF_Object::save_to_file(const std::string& aname) const {
-    DXF_Writer writer(aname, layer_lists);
-    writer.write_file();
+    DateiErsetzen(aname, [this](std::ostream& out) { DXF_Writer(out, layer_lists, codepage).write_file(); });
 }
 
 DXF_Layer& DXF_Object::new_layer(const std::string& aname, bool DUPs_OK) {
@@ -103,7 +106,8 @@ void DXF_Object::draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn)
     std::vector<DXF_Outline_Line> outline;
     copy_to_strings(outline);
     for (const DXF_Outline_Line& line : outline)
-        if (line.list) line.list->draw_primitives(canvas, map_fn, nullptr);
+        if (line.list && line.list->list_name != "Block_")
+            line.list->draw_primitives(canvas, map_fn, nullptr);
 }
 
 void DXF_Object::max_min_extents(Point3D& max, Point3D& min) const {

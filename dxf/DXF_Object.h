@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "dxf/Codepage.h"
 #include "dxf/DXF_Layer.h"
+#include "dxf/DXF_Omissions.h"
 
 class DXF_Messages;
 
@@ -19,11 +21,12 @@ struct DXF_Outline_Line {
 class DXF_Object {
 public:
     explicit DXF_Object(const std::string& aname = "");
-    // Reads a file; read errors go to messages and leave the layers read up to them.
-    // A file that cannot be opened raises std::system_error.
+    // Reads a file; read errors go to messages and leave the layers read up to them. A file that cannot be
+    // opened raises std::system_error, one that holds no drawing (not DXF, binary, empty) DXF_read_exception
+    // with the reason.
     static DXF_Object create_from_file(const std::string& aname, DXF_Messages& messages);
-    // Replaces the file atomically; raises std::system_error naming the reason when it cannot be written,
-    // and an existing file then stays as it was.
+    // Replaces the file atomically, streaming the drawing into it; raises std::system_error naming the reason
+    // when it cannot be written, and an existing file then stays as it was.
     void save_to_file(const std::string& aname) const;
 
     int num_layers() const { return static_cast<int>(layer_lists.size()); }
@@ -40,8 +43,8 @@ public:
     void remove_empty_layers_and_lists();
     void remove_layers_and_lists(const DXF_Layer* pLayer);
     void copy_to_strings(std::vector<DXF_Outline_Line>& ts) const;
-    // Every entity list of the outline in order, with no matrix; a layer's block definitions are drawn too,
-    // shifted by minus their base points.
+    // Every entity list of the outline in order, with no matrix; block definitions are drawn only where a
+    // reference places them.
     void draw_primitives(DXF_Canvas& canvas, const Map_Function& map_fn) const;
     Point3D get_min_extent() const { return emin; }
     Point3D get_max_extent() const { return emax; }
@@ -51,4 +54,8 @@ public:
     Layer_List layer_lists;
     Point3D emax;
     Point3D emin;
+    // The code page of the texts: the file's after reading; written as it is (UTF-8 as Windows-1252).
+    DXF_Codepage codepage = DXF_Codepage::ANSI_1252;
+    // What a read file holds that the drawing does not show.
+    DXF_Omissions omissions;
 };

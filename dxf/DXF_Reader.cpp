@@ -13,7 +13,8 @@
 #include "dxf/Arc_.h"
 #include "dxf/Attdef_.h"
 #include "dxf/Block_.h"
-#include "dxf/Codepage.h"
+#include "dxf/DXF_Number.h"
+#include "dxf/DXF_Read_Costs.h"
 #include "dxf/DXF_exception.h"
 #include "dxf/Face3D_.h"
 #include "dxf/Insert_.h"
@@ -21,6 +22,8 @@
 #include "dxf/Polyface_mesh_.h"
 #include "dxf/Polygon_mesh_.h"
 #include "dxf/Solid_.h"
+
+using namespace dxf_read;
 
 namespace {
 
@@ -48,43 +51,33 @@ bool parse_number(std::string_view text, T& value) {
     return !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size();
 }
 
+// Group codes are small numbers right-aligned in their line; the common form is read without the general
+// number parser.
+bool parse_code(std::string_view line, int& code) {
+    size_t i = 0;
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i == line.size() || line.size() - i > 6) return parse_number(line, code);
+    int value = 0;
+    for (size_t k = i; k < line.size(); ++k) {
+        const unsigned digit = static_cast<unsigned char>(line[k]) - '0';
+        if (digit > 9) return parse_number(line, code);
+        value = value * 10 + static_cast<int>(digit);
+    }
+    code = value;
+    return true;
+}
+
 const char* const undefined_block_text =
     "Cannot reference an undefined BLOCK\r\n\r\n(File may not have been saved with BLOCKs)\r\n";
+const char* const no_entities_text = "No Entities or invalid Entities section in DXF file";
 
-// What the document holds, about as the allocator sees it: each object with the allocator's overhead and
-// its pointer in a list; texts longer than a string holds inside itself; an entry of a name index; vertices
-// and faces in vectors that may have twice their room.
-constexpr std::size_t allocation_bytes = 16 + sizeof(void*);
-constexpr std::size_t inner_text = 15;
-constexpr std::size_t index_entry_bytes = 3 * sizeof(void*) + sizeof(std::string) + allocation_bytes;
-constexpr std::size_t vertex_bytes = 2 * sizeof(Point3D);
-constexpr std::size_t face_bytes = 2 * sizeof(Polyface_mesh_::Face);
-
-constexpr std::size_t held(std::size_t object) {
-    return object + allocation_bytes;
+bool is_paper_space_block(std::string_view name) {
+    constexpr std::string_view paper = "*paper_space";
+    if (name.size() < paper.size()) return false;
+    for (size_t i = 0; i < paper.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) != paper[i]) return false;
+    return true;
 }
-
-std::size_t text_bytes(const std::string& text) {
-    return text.size() <= inner_text ? 0 : held(text.size() + 1);
-}
-
-struct Kind_Size {
-    std::string_view kind;
-    std::size_t bytes;
-};
-constexpr Kind_Size kind_sizes[] = {
-    {"POINT", sizeof(Point_)},
-    {"LINE", sizeof(Line_)},
-    {"CIRCLE", sizeof(Circle_)},
-    {"ARC", sizeof(Arc_)},
-    {"TEXT", sizeof(Text_)},
-    {"ATTDEF", sizeof(Attdef_)},
-    {"ATTRIB", sizeof(Attrib_)},
-    {"3DFACE", sizeof(Face3D_)},
-    {"SOLID", sizeof(Solid_)},
-    {"INSERT", sizeof(Insert_)},
-    {"BLOCK", sizeof(Block_) + index_entry_bytes},
-    {"POLYLINE", std::max({sizeof(Polyline_), sizeof(Polygon_mesh_), sizeof(Polyface_mesh_)})}};
 
 }  // namespace
 
@@ -105,7 +98,7 @@ bool DXF_Reader::read_group() {
         if (!IO_chan.read_line(fLine)) return false;
     } while (fLine.empty());
     int code = 0;
-    if (!parse_number(fLine, code)) return false;
+    if (!parse_code(fLine, code)) return false;
     if (!IO_chan.read_line(fLine)) return false;
     fCode = code;
     return fCode >= 0;
@@ -113,7 +106,7 @@ bool DXF_Reader::read_group() {
 
 double DXF_Reader::real_value() const {
     double value = 0;
-    if (!parse_number(fLine, value) || !std::isfinite(value)) {
+    if (!dxf_to_double(fLine, value) || !std::isfinite(value)) {
         throw DXF_read_exception("Invalid Floating point conversion", IO_chan.line_number());
     }
     return value;
@@ -126,23 +119,24 @@ int DXF_Reader::int_value() const {
     return value;
 }
 
+long DXF_Reader::long_value() const {
+    long value = 0;
+    if (!parse_number(fLine, value))
+        throw DXF_read_exception("Invalid Integer conversion", IO_chan.line_number());
+    return value;
+}
+
 std::string DXF_Reader::string_value() const {
-    return cp1252_to_utf8(fLine);
+    return text_from_codepage(fLine, codepage_);
 }
 
-void DXF_Reader::skip(const std::string& name) {
-    if (!skipped || skipped_names_.contains(name)) return;
-    charge({0, index_entry_bytes + held(sizeof(std::string)) + 2 * text_bytes(name)});
-    skipped_names_.insert(name);
-    skipped->push_back(name);
-}
-
-bool DXF_Reader::skip_entity_groups() {
+bool DXF_Reader::skip_entity_groups(bool* paper) {
     while (read_group()) {
         if (fCode == 0) {
             push_back();
             return true;
         }
+        if (paper && fCode == 67) *paper = int_value() == 1;
     }
     return false;
 }
@@ -152,7 +146,7 @@ bool DXF_Reader::read_entity_groups(abstract_entity& ae) {
     while (read_group()) {
         if (fCode == 0) {
             push_back();
-            ae.OCS_Z = normalize(ae.OCS_Z);
+            if (!same_point(ae.OCS_Z, WCS_Z)) ae.OCS_Z = normalize(ae.OCS_Z);
             return true;
         }
         store_group(ae);
@@ -200,6 +194,7 @@ void DXF_Reader::store_group(abstract_entity& ae) {
             break;
         case 40:
             ae.rad_hgt = real_value();
+            ae.start_width = ae.rad_hgt;
             break;
         case 50:
             ae.angle1 = real_value();
@@ -209,9 +204,11 @@ void DXF_Reader::store_group(abstract_entity& ae) {
             break;
         case 41:
             ae.fv1 = real_value();
+            ae.end_width = ae.fv1;
             break;
         case 42:
             ae.fv2 = real_value();
+            ae.bulge = ae.fv2;
             break;
         case 43:
             ae.fv3 = real_value();
@@ -221,6 +218,12 @@ void DXF_Reader::store_group(abstract_entity& ae) {
             break;
         case 62:
             ae.colour = int_value();
+            break;
+        case 420:
+            ae.truecolour = long_value();
+            break;
+        case 67:
+            ae.paper = int_value() == 1;
             break;
         case 70:
             ae.flag_70 = int_value();
@@ -269,25 +272,52 @@ void DXF_Reader::store_group(abstract_entity& ae) {
     }
 }
 
+bool DXF_Reader::read_raw_groups() {
+    raw_count_ = 0;
+    while (read_group()) {
+        if (fCode == 0) {
+            push_back();
+            return true;
+        }
+        if (raw_count_ == raw_.size()) raw_.emplace_back();
+        Raw_Group& g = raw_[raw_count_++];
+        g.code = fCode;
+        g.value.assign(fLine);
+    }
+    return false;
+}
+
 // ---- file and sections ----
 
 bool DXF_Reader::read_file() {
+    bool entities_found = false;
     try {
-        DXF_Line_Reader::Mark mark = IO_chan.mark();
-        if (IO_chan.read_line(fLine) && fLine.rfind("AutoCAD Binary DXF", 0) == 0) {
-            throw DXF_read_exception("Binary DXF files cannot be read; please save the drawing as ASCII DXF");
+        if (binary_input()) {
+            unreadable_ = "Binary DXF files cannot be read; please save the drawing as ASCII DXF";
+            return true;
         }
-        restore(mark);
-        if (!(move_to_header_section() && read_header())) restore(mark);
-        mark = IO_chan.mark();
-        if (!(move_to_tables_section() && read_tables())) restore(mark);
-        mark = IO_chan.mark();
-        if (!(move_to_blocks_section() && read_blocks())) restore(mark);
-        if (!(move_to_entity_section() && read_entities())) {
-            throw DXF_read_exception("No Entities or invalid Entities section in DXF file");
+        std::string name;
+        while (next_section(name)) {
+            bool complete = true;
+            if (name == "HEADER") {
+                complete = read_header();
+            } else if (name == "TABLES") {
+                complete = read_tables();
+            } else if (name == "BLOCKS") {
+                complete = read_blocks();
+                link_block_references();
+            } else if (name == "ENTITIES") {
+                entities_found = true;
+                if (!read_entities()) throw DXF_read_exception(no_entities_text);
+            } else {
+                complete = skip_section();
+            }
+            if (!complete) break;
         }
+        if (!entities_found) unreadable_ = no_entities_text;
     } catch (const DXF_exception& e) {
         messages_.show("DXF Read Error", e.what());
+        drop_unlinked_references();
     }
     compute_extents();
     return true;
@@ -298,33 +328,55 @@ void DXF_Reader::compute_extents() {
     for (const auto& layer : DXF_Layers) layer->max_min_extents(max_extents, min_extents);
 }
 
-void DXF_Reader::restore(const DXF_Line_Reader::Mark& mark) {
-    IO_chan.restore(mark);
-    backflag = false;
+bool DXF_Reader::binary_input() {
+    const DXF_Line_Reader::Mark start = IO_chan.mark();
+    std::string_view first;
+    const bool binary = IO_chan.read_line(first) && first.starts_with("AutoCAD Binary DXF");
+    IO_chan.restore(start);
+    return binary;
 }
 
-bool DXF_Reader::move_to_section(const char* name) {
+// The name of the next section; other records on the way are passed over.
+bool DXF_Reader::next_section(std::string& name) {
     while (read_group()) {
-        if (fCode != 0) continue;
-        if (fLine != "SECTION") {
-            skip(fLine);
-            continue;
-        }
+        if (is_marker("EOF")) return false;
+        if (!is_marker("SECTION")) continue;
         if (!read_group()) return false;
-        if (fCode == 2) return fLine == name;
-        skip(fLine);
+        if (fCode == 2) {
+            name = fLine;
+            return true;
+        }
+        push_back();
     }
     return false;
 }
 
-bool DXF_Reader::read_header() {
-    while (read_group()) {
+bool DXF_Reader::skip_section() {
+    while (read_group())
         if (is_marker("ENDSEC")) return true;
+    return false;
+}
+
+bool DXF_Reader::read_header() {
+    std::string codepage_name = "ANSI_1252";
+    while (read_group()) {
+        if (is_marker("ENDSEC")) {
+            codepage_ = version_ >= "AC1021" ? DXF_Codepage::UTF8 : codepage_named(codepage_name);
+            return true;
+        }
         if (fCode != 9) continue;
         if (fLine == "$EXTMAX") {
             if (!read_point_group(max_extents)) return false;
         } else if (fLine == "$EXTMIN") {
             if (!read_point_group(min_extents)) return false;
+        } else if (fLine == "$ACADVER" || fLine == "$DWGCODEPAGE") {
+            std::string& target = fLine == "$ACADVER" ? version_ : codepage_name;
+            if (!read_group()) return false;
+            if (fCode == 0 || fCode == 9) {
+                push_back();
+            } else {
+                target = fLine;
+            }
         }
     }
     return false;
@@ -352,16 +404,7 @@ bool DXF_Reader::read_tables() {
         if (is_marker("ENDSEC")) return true;
         if (!is_marker("TABLE")) continue;
         if (!read_group()) return false;
-        bool complete = false;
-        if (fLine == "LAYER") {
-            complete = read_layer_information();
-        } else if (fLine == "VPORT") {
-            complete = read_vport_information();
-        } else {
-            skip(fLine);
-            complete = skip_table();
-        }
-        if (!complete) return false;
+        if (!(fLine == "LAYER" ? read_layer_information() : skip_table())) return false;
     }
     return false;
 }
@@ -372,25 +415,23 @@ bool DXF_Reader::read_layer_information() {
     while (read_group()) {
         if (fCode != 0) continue;
         if (fLine == "ENDTAB") return true;
-        if (fLine != "LAYER") {
-            skip(fLine);
-            continue;
-        }
+        if (fLine != "LAYER") continue;
         std::optional<std::string> name;
         int colour = 7;
+        long truecolour = -1;
         while (read_group() && fCode != 0) {
             if (fCode == 2) name = string_value();
             if (fCode == 62) colour = int_value();
+            if (fCode == 420) truecolour = long_value();
         }
         if (fCode < 0) return false;
         push_back();
-        if (name) append_layer(*name).layer_colinx = colour;
+        if (!name) continue;
+        DXF_Layer& layer = append_layer(*name);
+        layer.layer_colinx = colour;
+        if (truecolour >= 0) layer.truecolour = from_true_colour(truecolour);
     }
     return false;
-}
-
-bool DXF_Reader::read_vport_information() {
-    return skip_table();
 }
 
 bool DXF_Reader::skip_table() {
@@ -412,12 +453,19 @@ bool DXF_Reader::read_blocks() {
     return false;
 }
 
+// The blocks of a layout's paper space are left out with their content, which the model view never shows.
 bool DXF_Reader::read_block() {
     abstract_entity ae;
     if (!read_entity_groups(ae)) return false;
+    if (is_paper_space_block(ae.namestr)) {
+        paper_block_ = true;
+        const bool complete = read_entities_until("ENDBLK", nullptr);
+        paper_block_ = false;
+        return complete;
+    }
     entity_layer(ae.layer);
     if (layer_num("0") < 0) append_layer("0");
-    charge({0, entity_cost("BLOCK", ae).bytes});
+    charge({0, block_bytes + text_bytes(ae.namestr)});
     auto block = std::make_unique<Block_>(ae.namestr, ae.p1);
     Block_* b = block.get();
     block_index_.try_emplace(ae.namestr, b);
@@ -432,11 +480,12 @@ bool DXF_Reader::read_entities() {
 }
 
 // Entities up to the end marker; inside a block a missing ENDBLK ends the block at ENDSEC.
-bool DXF_Reader::read_entities_until(const char* end_marker, Block_* block) {
+bool DXF_Reader::read_entities_until(std::string_view end_marker, Block_* block) {
+    const bool in_block = end_marker == "ENDBLK";
     while (read_group()) {
         if (fCode != 0) continue;
         if (fLine == end_marker) return true;
-        if (block && fLine == "ENDSEC") {
+        if (in_block && fLine == "ENDSEC") {
             push_back();
             return true;
         }
@@ -456,32 +505,66 @@ bool DXF_Reader::read_entities_until(const char* end_marker, Block_* block) {
 
 // ---- entities ----
 
-void DXF_Reader::read_entity(Block_* block) {
-    static const char* const simple_kinds[] = {"POINT",  "LINE",   "CIRCLE", "ARC",  "TEXT",
-                                               "ATTDEF", "ATTRIB", "3DFACE", "SOLID"};
-    const std::string kind = fLine;
-    abstract_entity ae;
-    if (kind == "INSERT" || kind == "POLYLINE") {
-        read_entity_record(ae, kind);
-        Cost cost = entity_cost(kind, ae);
-        Entity_ptr e = kind == "INSERT" ? read_insert(ae, block, cost) : read_polyline(ae, cost);
-        if (e) add_entity(std::move(e), ae.layer, block, cost);
-        return;
+// Passes over one record together with the vertices, attributes and SEQEND that belong to it.
+void DXF_Reader::skip_entity(std::string_view kind, bool count) {
+    std::string name(kind);
+    bool paper = false;
+    skip_entity_groups(&paper);
+    while (read_group()) {
+        push_back();
+        if (!(is_marker("VERTEX") || is_marker("ATTRIB") || is_marker("SEQEND"))) break;
+        const bool end = is_marker("SEQEND");
+        read_group();
+        skip_entity_groups();
+        if (end) break;
     }
-    for (const char* simple : simple_kinds) {
-        if (kind != simple) continue;
-        read_entity_record(ae, kind);
-        add_entity(make_entity(kind, ae), ae.layer, block, entity_cost(kind, ae));
-        return;
+    if (paper_block_ || paper) {
+        ++omissions_.paper_space;
+    } else if (count) {
+        ++omissions_.kinds[name];
     }
-    skip(kind);
-    skip_entity_groups();
 }
 
-void DXF_Reader::read_entity_record(abstract_entity& ae, const std::string& kind) {
+void DXF_Reader::read_entity(Block_* block) {
+    const Kind kind = kind_of(fLine);
+    if (kind == Kind::Other || paper_block_) {
+        skip_entity(fLine, true);
+        return;
+    }
+    abstract_entity ae;
+    Cost cost;
+    Entity_ptr e;
+    switch (kind) {
+        case Kind::Insert:
+        case Kind::Polyline:
+            read_entity_record(ae, kind);
+            cost = entity_cost(kind, ae);
+            e = kind == Kind::Insert ? read_insert(ae, block, cost) : read_polyline(ae, cost);
+            break;
+        case Kind::LWPolyline:
+        case Kind::MText:
+        case Kind::Ellipse:
+        case Kind::Spline:
+        case Kind::Hatch:
+        case Kind::Dimension:
+            e = read_modern(kind, block, ae, cost);
+            break;
+        default:
+            read_entity_record(ae, kind);
+            cost = entity_cost(kind, ae);
+            e = make_entity(kind, ae);
+    }
+    if (ae.paper && !block) {
+        ++omissions_.paper_space;
+        return;
+    }
+    if (e) add_entity(std::move(e), ae, block, cost);
+}
+
+void DXF_Reader::read_entity_record(abstract_entity& ae, Kind kind) {
     if (!read_entity_groups(ae))
-        throw DXF_read_exception("Error reading " + kind + " entity", IO_chan.line_number());
-    entity_layer(ae.layer);
+        throw DXF_read_exception(std::string("Error reading ") + name_of(kind) + " entity",
+                                 IO_chan.line_number());
 }
 
 namespace {
@@ -492,32 +575,52 @@ std::vector<Point3D> corners(const Point3D& p1, const Point3D& p2, const Point3D
     return {p1, p2, p3, p4};
 }
 
+// The texts of single-line entities with their control codes (%%c for Ø) resolved.
+std::string single_line(const std::string& text) {
+    return without_control_codes(text);
+}
+
 }  // namespace
 
 // Group 1 is the attribute's value and group 2 its tag, as the writer puts them.
 std::unique_ptr<Attrib_> DXF_Reader::make_attrib(const abstract_entity& ae) {
-    return std::make_unique<Attrib_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.namestr, ae.flag_70, ae.flag_72,
-                                     ae.rad_hgt, ae.angle1, ae.colour);
+    auto a = std::make_unique<Attrib_>(ae.OCS_Z, ae.p1, ae.p2, single_line(ae.tagstr), ae.namestr, ae.flag_70,
+                                       ae.flag_72, ae.rad_hgt, ae.angle1, ae.colour);
+    a->vert_align = ae.flag_74;
+    return a;
 }
 
-Entity_ptr DXF_Reader::make_entity(const std::string& kind, const abstract_entity& ae) {
-    if (kind == "POINT") return std::make_unique<Point_>(ae.OCS_Z, ae.p1, ae.colour);
-    if (kind == "LINE") return std::make_unique<Line_>(ae.p1, ae.p2, ae.colour);
-    if (kind == "CIRCLE") return std::make_unique<Circle_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.colour);
-    if (kind == "ARC")
-        return std::make_unique<Arc_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.angle1, ae.angle2, ae.colour);
-    if (kind == "TEXT") {
-        return std::make_unique<Text_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.rad_hgt, ae.angle1, ae.colour,
-                                       ae.flag_72);
+Entity_ptr DXF_Reader::make_entity(Kind kind, const abstract_entity& ae) {
+    Entity_Pool& pool = *pool_;
+    switch (kind) {
+        case Kind::Point:
+            return pool.make<Point_>(ae.OCS_Z, ae.p1, ae.colour);
+        case Kind::Line:
+            return pool.make<Line_>(ae.p1, ae.p2, ae.colour);
+        case Kind::Circle:
+            return pool.make<Circle_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.colour);
+        case Kind::Arc:
+            return pool.make<Arc_>(ae.OCS_Z, ae.p1, ae.rad_hgt, ae.angle1, ae.angle2, ae.colour);
+        case Kind::Text: {
+            Entity_ptr e = pool.make<Text_>(ae.OCS_Z, ae.p1, ae.p2, single_line(ae.tagstr), ae.rad_hgt,
+                                            ae.angle1, ae.colour, ae.flag_72);
+            static_cast<Text_&>(*e).vert_align = ae.flag_73;
+            return e;
+        }
+        case Kind::Attdef: {
+            Entity_ptr e =
+                pool.make<Attdef_>(ae.OCS_Z, ae.p1, ae.p2, single_line(ae.tagstr), ae.namestr, ae.promptstr,
+                                   ae.flag_70, ae.flag_72, ae.rad_hgt, ae.angle1, ae.colour);
+            static_cast<Attdef_&>(*e).vert_align = ae.flag_74;
+            return e;
+        }
+        case Kind::Attrib:
+            return Entity_ptr(make_attrib(ae).release());
+        case Kind::Face3D:
+            return pool.make<Face3D_>(corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, true);
+        default:
+            return pool.make<Solid_>(ae.OCS_Z, corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, ae.thickness);
     }
-    if (kind == "ATTDEF") {
-        return std::make_unique<Attdef_>(ae.OCS_Z, ae.p1, ae.p2, ae.tagstr, ae.namestr, ae.promptstr,
-                                         ae.flag_70, ae.flag_72, ae.rad_hgt, ae.angle1, ae.colour);
-    }
-    if (kind == "ATTRIB") return make_attrib(ae);
-    if (kind == "3DFACE")
-        return std::make_unique<Face3D_>(corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, true);
-    return std::make_unique<Solid_>(ae.OCS_Z, corners(ae.p1, ae.p2, ae.p3, ae.p4), ae.colour, ae.thickness);
 }
 
 // The attributes follow as ATTRIB records up to SEQEND; more than the insert can hold are read
@@ -538,12 +641,12 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block, Cos
             break;
         }
         abstract_entity aa;
-        read_entity_record(aa, "ATTRIB");
+        read_entity_record(aa, Kind::Attrib);
         if (atts.size() == static_cast<size_t>(Insert_::max_attribs)) {
             too_many = true;
         } else {
             atts.push_back(make_attrib(aa));
-            const Cost attrib = entity_cost("ATTRIB", aa);
+            const Cost attrib = entity_cost(Kind::Attrib, aa);
             cost.drawn += attrib.drawn;
             cost.bytes += attrib.bytes;
         }
@@ -551,19 +654,81 @@ Entity_ptr DXF_Reader::read_insert(const abstract_entity& ae, Block_* block, Cos
     if (too_many)
         throw DXF_exception("This version only handles " + std::to_string(Insert_::max_attribs) + " ATTRIBs");
     const Point3D scale{ae.fv1 == 0 ? 1 : ae.fv1, ae.fv2 == 0 ? 1 : ae.fv2, ae.fv3 == 0 ? 1 : ae.fv3};
-    auto insert =
-        std::make_unique<Insert_>(ae.OCS_Z, ae.p1, scale, ae.angle1, ae.colour, std::move(atts), ae.namestr);
-    const auto it = block_index_.find(ae.namestr);
+    Entity_ptr insert =
+        pool_->make<Insert_>(ae.OCS_Z, ae.p1, scale, ae.angle1, ae.colour, std::move(atts), ae.namestr);
+    link_reference(static_cast<Insert_&>(*insert), block, cost);
+    return insert;
+}
+
+void DXF_Reader::link_reference(Insert_& insert, Block_* block, Cost& cost) {
+    if (block) {
+        pending_.push_back({&insert, block, IO_chan.line_number()});
+        return;
+    }
+    const auto it = block_index_.find(insert.blockname);
     if (!blocks_ || it == block_index_.end())
         throw DXF_read_exception(undefined_block_text, IO_chan.line_number());
-    // A block drawn inside itself would never end.
-    if (it->second == block) {
-        throw DXF_read_exception("Block " + ae.namestr + " cannot contain a reference to itself",
-                                 IO_chan.line_number());
+    count_reference(*it->second, nullptr, cost);
+    insert.set_block_link(blocks_, it->second);
+}
+
+// Reading ended before every reference inside a block was linked: those not linked are taken out, as any
+// reference is whose block cannot be found, so nothing draws that was not counted.
+void DXF_Reader::drop_unlinked_references() {
+    for (const Pending_Reference& p : pending_) {
+        if (p.insert && !p.insert->blockptr)
+            std::erase_if(p.owner->entities, [&](const Entity_ptr& e) { return e.get() == p.insert; });
     }
-    count_reference(*it->second, block, cost);
-    insert->set_block_link(blocks_, it->second);
-    return insert;
+    pending_.clear();
+}
+
+// A reference inside a block whose block does not exist, that would draw its own block inside itself or
+// that nests blocks too deep is taken out of its block with an error the user may continue past. What each
+// block draws is counted as the links are made, innermost blocks first; a reference is linked only once
+// what it draws has been counted, so a drawing stopped by the limits never draws more than was counted.
+void DXF_Reader::link_block_references() {
+    std::vector<std::string> errors;
+    const auto drop = [&](Pending_Reference& p, const std::string& text) {
+        std::erase_if(p.owner->entities, [&](const Entity_ptr& e) { return e.get() == p.insert; });
+        p.insert = nullptr;
+        errors.push_back(DXF_read_exception(text, p.line).what());
+    };
+    std::unordered_map<const Block_*, std::vector<std::pair<Pending_Reference*, Block_*>>> refers;
+    for (Pending_Reference& p : pending_) {
+        const auto it = block_index_.find(p.insert->blockname);
+        if (!blocks_ || it == block_index_.end()) {
+            drop(p, undefined_block_text);
+        } else {
+            refers[p.owner].push_back({&p, it->second});
+        }
+    }
+    enum class State { Open, Busy, Done };
+    std::unordered_map<const Block_*, State> state;
+    const auto visit = [&](const auto& self, const Block_* b, int depth) -> void {
+        state[b] = State::Busy;
+        for (const auto& [p, inner] : refers[b]) {
+            if (state[inner] == State::Open && depth < max_block_depth) self(self, inner, depth + 1);
+            const Block_Weight w = block_weight_[inner];
+            if (state[inner] == State::Busy) {
+                drop(*p, "Block " + inner->name + " cannot contain a reference to itself");
+            } else if (state[inner] == State::Open || w.depth + 1 > max_block_depth) {
+                drop(*p, "Blocks are nested more than " + std::to_string(max_block_depth) + " levels deep");
+            } else {
+                charge({w.entities, 0});
+                Block_Weight& outer = block_weight_[b];
+                outer.depth = std::max(outer.depth, w.depth + 1);
+                outer.entities += w.entities;
+                p->insert->set_block_link(blocks_, inner);
+            }
+        }
+        state[b] = State::Done;
+    };
+    for (const Pending_Reference& p : pending_)
+        if (state[p.owner] == State::Open) visit(visit, p.owner, 1);
+    pending_.clear();
+    for (const std::string& error : errors)
+        if (!messages_.ask_continue("DXF read error warning", error))
+            throw DXF_read_exception("User aborted");
 }
 
 namespace {
@@ -581,6 +746,8 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
         return DXF_read_exception("Error reading POLYLINE entity", IO_chan.line_number());
     };
     std::vector<Point3D> points;
+    std::vector<double> bulges;
+    std::vector<std::pair<double, double>> widths;
     std::vector<Polyface_mesh_::Face> faces;
     for (;;) {
         if (!read_group()) throw fail();
@@ -594,6 +761,7 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
             throw fail();
         }
         abstract_entity v;
+        v.start_width = header.start_width;
         if (!read_entity_groups(v)) throw fail();
         const bool position = (v.flag_70 & 64) != 0;
         const bool face = (v.flag_70 & 128) != 0;
@@ -614,6 +782,9 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
                 IO_chan.line_number());
         }
         points.push_back(v.p1);
+        bulges.push_back(v.bulge);
+        // A vertex without widths of its own takes the polyline's default widths.
+        widths.push_back({v.rad_hgt != 0 ? v.rad_hgt : header.rad_hgt, v.fv1 != 0 ? v.fv1 : header.fv1});
     }
     cost.drawn += points.size() + faces.size();
     cost.bytes += points.size() * vertex_bytes + faces.size() * face_bytes;
@@ -621,8 +792,8 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
         const long long m = header.flag_71;
         const long long n = header.flag_72;
         if (m < 1 || n < 1 || m * n != static_cast<long long>(points.size())) return nullptr;
-        return std::make_unique<Polygon_mesh_>(std::move(points), header.flag_71, header.flag_72,
-                                               header.flag_70, header.colour);
+        return pool_->make<Polygon_mesh_>(std::move(points), header.flag_71, header.flag_72, header.flag_70,
+                                          header.colour);
     }
     if (polyface_mesh) {
         // A face naming a vertex that does not exist cannot be drawn.
@@ -631,31 +802,43 @@ Entity_ptr DXF_Reader::read_polyline(const abstract_entity& header, Cost& cost) 
                 if (index >= static_cast<int>(points.size())) throw fail();
             }
         }
-        return std::make_unique<Polyface_mesh_>(std::move(points), std::move(faces), header.colour);
+        return pool_->make<Polyface_mesh_>(std::move(points), std::move(faces), header.colour);
     }
-    return std::make_unique<Polyline_>(header.OCS_Z, std::move(points), header.colour,
-                                       (header.flag_70 & 1) != 0);
+    // A 2D polyline lies at the height of its header (its elevation).
+    if ((header.flag_70 & 8) == 0)
+        for (Point3D& p : points) p.z = header.p1.z;
+    Entity_ptr e =
+        pool_->make<Polyline_>(header.OCS_Z, std::move(points), header.colour, (header.flag_70 & 1) != 0);
+    auto& polyline = static_cast<Polyline_&>(*e);
+    polyline.set_bulges(std::move(bulges));
+    polyline.set_widths(std::move(widths));
+    cost.bytes += polyline.bulges.size() * sizeof(double) + polyline.widths.size() * 2 * sizeof(double);
+    return e;
 }
 
 DXF_Layer& DXF_Reader::append_layer(const std::string& name) {
     charge({0, held(sizeof(DXF_Layer)) + text_bytes(name) + (layer_num(name) < 0 ? index_entry_bytes : 0)});
     DXF_Layers.push_back(std::make_unique<DXF_Layer>(name));
     layer_index_.try_emplace(name, DXF_Layers.size() - 1);
+    last_layer_ = nullptr;
     return *DXF_Layers.back();
 }
 
+// Files name the same layer for long runs of entities: the last one is looked up first.
 DXF_Layer& DXF_Reader::entity_layer(const std::string& name) {
+    if (last_layer_ && last_layer_->layer_name == name) return *last_layer_;
     const int index = layer_num(name);
-    return index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
+    DXF_Layer& layer = index < 0 ? append_layer(name) : *DXF_Layers[static_cast<size_t>(index)];
+    last_layer_ = &layer;
+    return layer;
 }
 
 // The object of its kind, a matrix when it has an extrusion of its own (an insert always has one), and its
 // texts.
-DXF_Reader::Cost DXF_Reader::entity_cost(std::string_view kind, const abstract_entity& ae) {
-    const auto size = std::find_if(std::begin(kind_sizes), std::end(kind_sizes),
-                                   [&](const Kind_Size& k) { return k.kind == kind; });
-    std::size_t bytes = held(size->bytes);
-    if (kind == "INSERT" || !same_point(ae.OCS_Z, WCS_Z)) bytes += held(sizeof(Matrix));
+DXF_Reader::Cost DXF_Reader::entity_cost(Kind kind, const abstract_entity& ae) {
+    std::size_t bytes = held(size_of(kind));
+    if (kind == Kind::Insert || kind == Kind::Dimension || !same_point(ae.OCS_Z, WCS_Z))
+        bytes += held(sizeof(Matrix));
     for (const std::string* text : {&ae.namestr, &ae.tagstr, &ae.promptstr}) bytes += text_bytes(*text);
     return {1, bytes};
 }
@@ -677,7 +860,7 @@ void DXF_Reader::count_reference(const Block_& referenced, const Block_* block, 
 }
 
 // The document's cost is everything drawn when every list is drawn once: entities on layers, and the
-// members of blocks, which draw with their block's definition (and again through each reference).
+// members of blocks, which draw through each reference.
 void DXF_Reader::charge(const Cost& cost) {
     if (document_cost_.drawn + cost.drawn > max_drawn_entities) {
         throw DXF_limit_exception(
@@ -693,16 +876,33 @@ void DXF_Reader::charge(const Cost& cost) {
     document_cost_.bytes += cost.bytes;
 }
 
-void DXF_Reader::add_entity(Entity_ptr entity, const std::string& layer, Block_* block, Cost cost) {
-    DXF_Layer& target = entity_layer(layer);
+// Inside a block, "by block" (and "by layer" on layer "0", which takes the reference's layer) follows the
+// reference; "by layer" on another layer is that layer's colour.
+void DXF_Reader::set_colour(DXF_Entity& e, const abstract_entity& ae, Block_* block) {
+    if (block) {
+        const bool by_layer = ae.colour == 256 || ae.colour < 0;
+        if (ae.colour == 0 || (by_layer && ae.layer == "0")) {
+            e.by_block = ae.truecolour < 0;
+        } else if (by_layer) {
+            const DXF_Layer& layer = entity_layer(ae.layer);
+            e.colour = layer.truecolour ? *layer.truecolour : colour_of_index(layer.layer_colinx);
+        }
+    }
+    if (ae.truecolour >= 0) e.colour = from_true_colour(ae.truecolour);
+}
+
+void DXF_Reader::add_entity(Entity_ptr entity, const abstract_entity& ae, Block_* block, Cost cost) {
+    DXF_Layer& target = entity_layer(ae.layer);
     if (!block && !target.find_list(entity->class_name())) cost.bytes += held(sizeof(Entity_List));
     charge(cost);
+    DXF_Entity& e = *entity;
     if (block) {
         block_weight_[block].entities += cost.drawn;
         block->add_entity(std::move(entity));
     } else {
         target.add_entity_to_layer(std::move(entity));
     }
+    set_colour(e, ae, block);
 }
 
 // ---- queries ----
@@ -712,12 +912,14 @@ Layer_List DXF_Reader::release_control_of_layers() {
     block_index_.clear();
     block_weight_.clear();
     blocks_ = nullptr;
+    last_layer_ = nullptr;
     return std::move(DXF_Layers);
 }
 
 bool DXF_Reader::remove_empty_layers() {
     std::erase_if(DXF_Layers, [](const std::unique_ptr<DXF_Layer>& l) { return l->entity_lists.empty(); });
     layer_index_.clear();
+    last_layer_ = nullptr;
     for (size_t i = DXF_Layers.size(); i-- > 0;) layer_index_[DXF_Layers[i]->layer_name] = i;
     return !DXF_Layers.empty();
 }

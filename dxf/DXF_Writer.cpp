@@ -1,15 +1,9 @@
 #include "dxf/DXF_Writer.h"
 
-#include "datei/DateiErsetzen.h"
-
-DXF_Writer::DXF_Writer(const std::string& aname, const Layer_List& data_list)
-    : file_name_(aname),
-      owned_text_(std::make_unique<std::ostringstream>()),
-      IO_Chan(*owned_text_),
+DXF_Writer::DXF_Writer(std::ostream& out, const Layer_List& data_list, DXF_Codepage codepage)
+    : IO_Chan(out, codepage),
+      codepage_(codepage == DXF_Codepage::UTF8 ? DXF_Codepage::ANSI_1252 : codepage),
       DXF_Layers(data_list) {}
-
-DXF_Writer::DXF_Writer(std::ostream& out, const Layer_List& data_list)
-    : IO_Chan(out), DXF_Layers(data_list) {}
 
 void DXF_Writer::write_file() {
     write_comment();
@@ -19,7 +13,6 @@ void DXF_Writer::write_file() {
     write_entities();
     IO_Chan.write_string(0, "EOF");
     IO_Chan.flush();
-    if (owned_text_) DateiErsetzen(file_name_, std::move(*owned_text_).str());
 }
 
 bool DXF_Writer::write_comment() {
@@ -39,7 +32,7 @@ bool DXF_Writer::write_header() {
     IO_Chan.write_string(9, "$ACADVER");
     IO_Chan.write_string(1, "AC1009");
     IO_Chan.write_string(9, "$DWGCODEPAGE");
-    IO_Chan.write_string(3, "ANSI_1252");
+    IO_Chan.write_string(3, codepage_name(codepage_));
     IO_Chan.write_string(9, "$EXTMIN");
     IO_Chan.write_point(10, min_extents);
     IO_Chan.write_string(9, "$EXTMAX");

@@ -1,22 +1,18 @@
 #pragma once
 
-#include <memory>
 #include <ostream>
-#include <sstream>
-#include <string>
 
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Layer.h"
 
-// Writes a document's layers as a classic ASCII DXF file (Release 12, Windows-1252): comment, HEADER with the
-// version, code page and extents, TABLES (LTYPE, LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are
-// borrowed, never changed.
+// Writes a document's layers as a classic ASCII DXF file (Release 12, texts in Windows-1252 or, for Central
+// European texts, Windows-1250): comment, HEADER with the version, code page and extents, TABLES (LTYPE,
+// LAYER, STYLE), BLOCKS, ENTITIES, EOF. The layers are borrowed, never changed.
 class DXF_Writer {
 public:
-    // Writes to the file `aname` through DateiErsetzen: the file is replaced only by the whole drawing, and
-    // an existing file stays as it was when writing fails.
-    DXF_Writer(const std::string& aname, const Layer_List& data_list);
-    DXF_Writer(std::ostream& out, const Layer_List& data_list);
+    // A UTF-8 code page (a document read from a file of Release 2007 or later) is written as Windows-1252.
+    DXF_Writer(std::ostream& out, const Layer_List& data_list,
+               DXF_Codepage codepage = DXF_Codepage::ANSI_1252);
 
     // Raises std::system_error naming the reason when the output cannot be written.
     void write_file();
@@ -30,9 +26,8 @@ public:
     bool write_entities();
 
 private:
-    std::string file_name_;
-    std::unique_ptr<std::ostringstream> owned_text_;  // the drawing collected for file_name_
     DXF_File IO_Chan;
+    DXF_Codepage codepage_;
     Point3D min_extents{1e10, 1e10, 1e10};
     Point3D max_extents{-1e10, -1e10, -1e10};
     const Layer_List& DXF_Layers;

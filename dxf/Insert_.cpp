@@ -26,8 +26,10 @@ Insert_::Insert_(const Point3D& OCSaxis, const Point3D& p, const Point3D& s_f, d
 void Insert_::init_OCS_WCS_matrix(const Point3D& OCSaxis) {
     OCS_axis = same_point(OCSaxis, Origin) ? WCS_Z : OCSaxis;
     const OCS_Axes axes = ocs_axes(OCS_axis);
-    Matrix m = rotation_matrix(std::cos(-rotation), std::sin(-rotation));
-    m = matrix_mul(m, scale_matrix(scale));
+    // Scaled in the block's own axes before it is turned, as CAD programs place a block: turning first would
+    // stretch a rotated block along the drawing's axes, and its circles into wrongly oriented ellipses.
+    Matrix m = scale_matrix(scale);
+    m = matrix_mul(m, rotation_matrix(std::cos(-rotation), std::sin(-rotation)));
     m = matrix_mul(m, translation_matrix(p1));
     m = matrix_mul(m, axes_matrix(axes.ax, axes.ay, OCS_axis));
     OCS_WCS = std::make_unique<Matrix>(m);
@@ -89,6 +91,30 @@ std::string Insert_::details() const {
 
 void Insert_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
     const Matrix m = OCS ? matrix_mul(*OCS_WCS, *OCS) : *OCS_WCS;
-    for (const auto& a : attribs) a->Draw(canvas, map_fn, &m);
-    if (const Block_* b = lookup_block()) b->Draw(canvas, map_fn, &m);
+    for (const auto& a : attribs) a->Draw(canvas, map_fn, OCS);
+    if (const Block_* b = lookup_block()) {
+        const DXF_Colour outer = canvas.block_colour;
+        canvas.block_colour = drawing_colour(canvas);
+        b->Draw(canvas, map_fn, &m);
+        canvas.block_colour = outer;
+    }
+}
+
+void Insert_::max_min_extents(Point3D& emax, Point3D& emin) const {
+    for (const auto& a : attribs) a->max_min_extents(emax, emin);
+    const Block_* b = lookup_block();
+    Point3D inner_max{-1e300, -1e300, -1e300}, inner_min{1e300, 1e300, 1e300};
+    if (b) b->members_extents(inner_max, inner_min);
+    if (!b || inner_min.x > inner_max.x) {
+        Point_::max_min_extents(emax, emin);
+        return;
+    }
+    const Matrix m = b->OCS_WCS ? matrix_mul(*b->OCS_WCS, *OCS_WCS) : *OCS_WCS;
+    for (int corner = 0; corner < 8; ++corner) {
+        const Point3D p{corner & 1 ? inner_max.x : inner_min.x, corner & 2 ? inner_max.y : inner_min.y,
+                        corner & 4 ? inner_max.z : inner_min.z};
+        const Point3D q = transform_point(m, p);
+        max_bound(emax, q);
+        min_bound(emin, q);
+    }
 }

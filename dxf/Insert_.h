@@ -7,7 +7,7 @@
 
 class Block_;
 
-// Block reference: the block drawn rotated, scaled, moved to p1 and taken from the insert's OCS.
+// Block reference: the block drawn scaled, rotated, moved to p1 and taken from the insert's OCS.
 class Insert_ : public Point_ {
 public:
     static constexpr int max_attribs = 16;
@@ -21,12 +21,16 @@ public:
     Block_* block();
     // Links to a block already looked up (the reader keeps an index of block names).
     void set_block_link(Entity_List* blist, Block_* b);
-    // Always a matrix: rotation, then scale, then translation to p1, then the OCS.
+    // Always a matrix: scale, then rotation, then translation to p1, then the OCS.
     void init_OCS_WCS_matrix(const Point3D& OCSaxis) override;
     // Resolves the name anew in blist; the block's own members are linked by the block.
     void update_block_links(Entity_List* blist) override;
-    // Attributes and block drawn with the insert's matrix followed by OCS; an unresolved block is left out.
+    // The block drawn with the insert's matrix followed by OCS, its members coloured "by block" in the
+    // insert's colour; the attributes, which lie in the drawing's own coordinates, with OCS only. An
+    // unresolved block is left out.
     void Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const override;
+    // What the reference shows: the block's content where it lands, and the attributes.
+    void max_min_extents(Point3D& emax, Point3D& emin) const override;
     void write_to_DXF(DXF_File& file, const std::string& layer) const override;
     std::string details() const override;
 

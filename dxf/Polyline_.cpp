@@ -1,7 +1,10 @@
 #include "dxf/Polyline_.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
+#include "dxf/Curves.h"
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Number.h"
 #include "dxf/DXF_exception.h"
@@ -20,6 +23,35 @@ Polyline_::Polyline_(const Point3D& OCSaxis, std::vector<Point3D> points, int co
     }
 }
 
+namespace {
+
+template <typename T>
+bool all_zero(const std::vector<T>& values) {
+    return std::all_of(values.begin(), values.end(), [](const T& v) { return v == T{}; });
+}
+
+}  // namespace
+
+void Polyline_::set_bulges(std::vector<double> b) {
+    b.resize(polypoints.size());
+    bulges = all_zero(b) ? std::vector<double>{} : std::move(b);
+}
+
+void Polyline_::set_widths(std::vector<std::pair<double, double>> w) {
+    w.resize(polypoints.size());
+    widths = all_zero(w) ? std::vector<std::pair<double, double>>{} : std::move(w);
+}
+
+std::vector<Point3D> Polyline_::outline() const {
+    if (bulges.empty() || polypoints.empty()) return polypoints;
+    std::vector<Point3D> points{polypoints.front()};
+    const size_t n = polypoints.size();
+    for (size_t i = 0; i + 1 < n + (closed ? 1 : 0); ++i)
+        append_bulge_arc(points, polypoints[i], polypoints[(i + 1) % n], bulges[i]);
+    if (closed) points.pop_back();
+    return points;
+}
+
 void Polyline_::translate(const Point3D& t) {
     for (Point3D& p : polypoints) p = vec_add(p, t);
 }
@@ -31,10 +63,15 @@ void Polyline_::quantize_coords(double epsilon, int mask) {
 void Polyline_::write_to_DXF(DXF_File& file, const std::string& layer) const {
     DXF_Entity::write_to_DXF(file, layer);
     file.write_int(70, closed ? 9 : 8);
-    for (const Point3D& p : polypoints) {
+    for (size_t i = 0; i < polypoints.size(); ++i) {
         file.write_string(0, "VERTEX");
         file.write_int(70, 32);
-        write_DXF_Point(file, 10, p);
+        write_DXF_Point(file, 10, polypoints[i]);
+        if (!widths.empty() && (widths[i].first != 0 || widths[i].second != 0)) {
+            file.write_real(40, widths[i].first);
+            file.write_real(41, widths[i].second);
+        }
+        if (!bulges.empty() && bulges[i] != 0) file.write_real(42, bulges[i]);
     }
     file.write_string(0, "SEQEND");
 }
@@ -50,7 +87,7 @@ std::string Polyline_::details() const {
 }
 
 void Polyline_::max_min_extents(Point3D& emax, Point3D& emin) const {
-    for (const Point3D& p : polypoints) {
+    for (const Point3D& p : outline()) {
         max_bound(emax, p);
         min_bound(emin, p);
     }
@@ -127,12 +164,40 @@ std::vector<Screen_Point> Polyline_::mapped(const Map_Function& map_fn, pMatrix 
 }
 
 void Polyline_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
-    const std::vector<Screen_Point> points = mapped(map_fn, begin_drawing(canvas, OCS));
+    const pMatrix m = begin_drawing(canvas, OCS);
+    if (!widths.empty()) {
+        draw_wide(canvas, map_fn, m);
+        return;
+    }
+    std::vector<Screen_Point> points;
+    if (bulges.empty()) {
+        points = mapped(map_fn, m);
+    } else {
+        for (const Point3D& p : outline()) points.push_back(map_fn(p, m));
+    }
     if (closed) {
         canvas.polygon(points);
     } else {
         canvas.polyline(points);
     }
+}
+
+void Polyline_::draw_wide(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix m) const {
+    const Matrix own = m ? *m : Identity;  // m is the shared product, which mapping may not overwrite
+    const size_t n = polypoints.size();
+    const Screen_Point origin = map_fn(Origin, nullptr);
+    for (size_t i = 0; i + 1 < n + (closed ? 1 : 0); ++i) {
+        const double w = (widths[i].first + widths[i].second) / 2;
+        const Point3D across = vec_sub(transform_point(own, {w, 0, 0}), transform_point(own, Origin));
+        const Screen_Point end = map_fn({std::hypot(across.x, across.y), 0, 0}, nullptr);
+        canvas.set_pen_width(std::max(1, std::abs(end.x - origin.x)));
+        std::vector<Point3D> piece{polypoints[i]};
+        append_bulge_arc(piece, polypoints[i], polypoints[(i + 1) % n], bulges.empty() ? 0 : bulges[i]);
+        std::vector<Screen_Point> points;
+        for (const Point3D& p : piece) points.push_back(map_fn(p, &own));
+        canvas.polyline(points);
+    }
+    canvas.set_pen_width(1);
 }
 
 void Polyline_::DrawVertices(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {

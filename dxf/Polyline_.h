@@ -37,8 +37,19 @@ public:
     double get_attrib(int i) const;
     void copy_attribs(const Polyline_& p);
 
+    // The vertices with arc segments (bulges) drawn as fine straight pieces, in the entity's own coordinates.
+    std::vector<Point3D> outline() const;
+    // Bulges and widths are kept only where one is not 0; set them through these so the vertices and their
+    // values stay in step.
+    void set_bulges(std::vector<double> b);
+    void set_widths(std::vector<std::pair<double, double>> w);
+
     bool closed = false;
     std::vector<Point3D> polypoints;
+    // Per vertex, or empty: the bulge of the segment to the next vertex (the tangent of a quarter of its
+    // included angle, positive counter-clockwise), and the segment's start and end width.
+    std::vector<double> bulges;
+    std::vector<std::pair<double, double>> widths;
     int numattrs = 0;
     std::array<double, max_attribs> attribs{};
 
@@ -49,4 +60,8 @@ protected:
     std::string vertex_details() const;
     // Screen points of all vertices.
     std::vector<Screen_Point> mapped(const Map_Function& map_fn, pMatrix m) const;
+
+private:
+    // Segment by segment with the pen as wide as the segment.
+    void draw_wide(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix m) const;
 };

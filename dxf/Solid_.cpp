@@ -1,5 +1,7 @@
 #include "dxf/Solid_.h"
 
+#include <utility>
+
 #include "dxf/DXF_File.h"
 #include "dxf/DXF_Number.h"
 
@@ -17,4 +19,11 @@ void Solid_::write_to_DXF(DXF_File& file, const std::string& layer) const {
 
 std::string Solid_::details() const {
     return Face3D_::details() + CRLF + "Thickness\t" + float_to_str(thickness);
+}
+
+void Solid_::Draw(DXF_Canvas& canvas, const Map_Function& map_fn, pMatrix OCS) const {
+    std::vector<Screen_Point> corners = mapped(map_fn, begin_drawing(canvas, OCS));
+    if (corners.size() == 4) std::swap(corners[2], corners[3]);
+    canvas.fill({corners});
+    canvas.polygon(corners);
 }

@@ -96,6 +96,21 @@ void Zoom_view::Zoom(double factor) {
     c.ymax = c.ymid + screen_h / c.yscale / 2;
 }
 
+void Zoom_view::Zoom_about(double factor, Screen_Point p) {
+    if (!initialized_) return;
+    const Point2D unter = screen_to_real(p);
+    Zoom(factor);
+    const Point2D jetzt = screen_to_real(p);
+    params& c = current_params;
+    const double dx = unter.x - jetzt.x, dy = unter.y - jetzt.y;
+    c.xmid += dx;
+    c.xmin += dx;
+    c.xmax += dx;
+    c.ymid += dy;
+    c.ymin += dy;
+    c.ymax += dy;
+}
+
 void Zoom_view::zoom_reset() {
     if (!initialized_) return;
     const params before = current_params;

@@ -52,6 +52,8 @@ public:
     void Zoom(double factor);
     void zoom_in() { Zoom(1 / zoom_factor); }
     void zoom_out() { Zoom(zoom_factor); }
+    // A zoom step about a screen point (the mouse wheel): the model point under it stays under it.
+    void Zoom_about(double factor, Screen_Point p);
     // Back to the full view; the view before the reset becomes the last view.
     void zoom_reset();
     void Zoom_last();

@@ -10,13 +10,10 @@
 #include "model/Umgebung.h"
 
 void ProjektSpeichern(const TKModell& modell, const std::string& pFileName) {
-    TKDateiTransfer s(modell.GetUmgebung().Dezimaltrenner());
-    try {
-        SchreibeProjekt(s, modell);
-    } catch (const std::system_error& e) {
-        throw std::system_error(e.code(), pFileName);
-    }
-    s.SaveFile(pFileName);
+    Dateiziel ziel(pFileName, TKDateiTransfer::MaxDateigroesse);
+    SchreibeZeilen(ziel, modell.GetUmgebung().Dezimaltrenner(),
+                   [&](Zeilenschreiber& s) { SchreibeProjekt(s, modell); });
+    ziel.Abschliessen();
 }
 
 bool SaveToFile(const TKModell& modell, const std::string& pFileName) {

@@ -7,11 +7,11 @@ class TKModell;
 // The .ZAV project file: the complete project with the results of every position, as lines of the
 // key-value store. Floats use the decimal separator of the model's surroundings.
 
-// Writes the project atomically (an existing file stays untouched on any failure). Throws std::system_error
-// naming the reason when the file cannot be written ("der Datenträger ist voll", "keine
-// Schreibberechtigung", "der Ordner existiert nicht"; EFBIG for a project larger than a file may be, see
-// TKDateiTransfer::MaxDateigroesse), std::invalid_argument for a bill-of-quantities entry with fewer than
-// ten lines.
+// Writes the project atomically (an existing file stays untouched on any failure), line by line into the
+// new file, never holding its text in memory. Throws std::system_error naming the reason when the file cannot
+// be written ("der Datenträger ist voll", "keine Schreibberechtigung", "der Ordner existiert nicht"; EFBIG
+// for a project larger than a file may be, see TKDateiTransfer::MaxDateigroesse), std::invalid_argument for a
+// bill-of-quantities entry with fewer than ten lines.
 void ProjektSpeichern(const TKModell& modell, const std::string& pFileName);
 
 // The same as ProjektSpeichern, reporting any failure as false.

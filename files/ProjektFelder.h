@@ -165,6 +165,7 @@ void DornErgebnisFelder(V& v, E& e) {
 template <class V, class A>
 void AnwendungFelder(V& v, A& a, int p) {
     const std::string nr = std::to_string(p);
+    v.Position(p);
     v.Abschnitt("Position_" + nr);
     PositionFelder(v, a);
     v.Abschnitt("BelastungDesign_" + nr);
@@ -175,6 +176,7 @@ void AnwendungFelder(V& v, A& a, int p) {
     v.Belastung(a.cBelastungCharq);
     v.Abschnitt("Geometrie_" + nr);
     GeometrieFelder(v, a.cGeometrie);
+    v.Ergebnisse();
     v.Abschnitt("Ergebnisse_" + nr);
     ErgebnisFelder(v, a.cErgebnisse);
     v.Abschnitt("ErgGeometrie_" + nr);

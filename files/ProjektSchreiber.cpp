@@ -1,19 +1,11 @@
 #include "files/ProjektSchreiber.h"
 
-#include <cerrno>
 #include <stdexcept>
-#include <system_error>
 
-#include "datei/Dateifehler.h"
 #include "files/ProjektFelder.h"
 #include "files/ProjektTexte.h"
-#include "files/TKDateiTransfer.h"
 #include "model/TKModell.h"
-
-void ProjektSchreiber::Abschnitt(std::string name) {
-    if (s.ZuVieleZeilen()) throw std::system_error(EFBIG, Schreibfehler());
-    section = std::move(name);
-}
+#include "model/Umgebung.h"
 
 void ProjektSchreiber::Positionen(const TKModell& m) {
     s.WriteInteger(section, "TAnzAnwendung", m.GetAnzAnwendung());
@@ -30,13 +22,14 @@ void ProjektSchreiber::Eintraege(const TKStueckliste& stueckliste) {
         if (eintrag.size() < StuecklistenTitel.size())
             throw std::invalid_argument("Stücklisteneintrag mit weniger als zehn Zeilen");
         const std::string nr = std::to_string(n);
-        s.WriteInteger(section, "TStueckliste" + nr, static_cast<int>(eintrag.size()));
+        s.WriteInteger(section, {"TStueckliste", static_cast<std::size_t>(n)},
+                       static_cast<int>(eintrag.size()));
         for (std::size_t k = 0; k < StuecklistenTitel.size(); ++k)
             s.WriteString(section, "TStueckliste" + std::string(StuecklistenTitel[k]) + nr, eintrag[k]);
         const std::string folgeschluessel =
             "TStueckliste" + std::string(StuecklistenTitel[FolgezeilenTitel]) + nr;
         for (std::size_t l = StuecklistenTitel.size(); l < eintrag.size(); ++l)
-            s.WriteString(section, folgeschluessel + std::to_string(l), eintrag[l]);
+            s.WriteString(section, {folgeschluessel, l}, eintrag[l]);
     }
 }
 
@@ -50,8 +43,9 @@ void ProjektSchreiber::Belastung(const TKBelastung& b) {
     s.WriteInteger(section, "AnzbeliebigeLast", b.GetAnzLastPunkte());
     for (int i = 0; i < b.GetAnzLastPunkte(); ++i) {
         const TrFloatPoint punkt = b.GetbeliebigeLast(i);
-        s.WriteFloat(section, "TbeliebigeLast_x" + std::to_string(i), punkt.x);
-        s.WriteFloat(section, "TbeliebigeLast_y" + std::to_string(i), punkt.y);
+        const auto nr = static_cast<std::size_t>(i);
+        s.WriteFloat(section, {"TbeliebigeLast_x", nr}, punkt.x);
+        s.WriteFloat(section, {"TbeliebigeLast_y", nr}, punkt.y);
     }
     s.WriteFloat(section, "TLastLaenge", b.GetLastLaenge());
     s.WriteInteger(section, "TAnzLastPunkte", b.GetAnzLastPunkte());
@@ -61,34 +55,43 @@ void ProjektSchreiber::Belastung(const TKBelastung& b) {
 
 void ProjektSchreiber::AnzDorn(const TKErgebnisse& r, int) {
     for (const TsDorn dorn : Katalog().Typen())
-        s.WriteInteger(section, "TAnzDorn_" + std::to_string(Dateinummer(dorn)), r.GetAnzDorn(dorn));
+        s.WriteInteger(section, {"TAnzDorn_", static_cast<std::size_t>(Dateinummer(dorn))},
+                       r.GetAnzDorn(dorn));
 }
 
 void ProjektSchreiber::VRds(const TKDornDaten& d) {
     const int anzahl = AnzahlWerte<TsFugenbreite>();
     s.WriteInteger(section, "AnzTVRds", anzahl);
     for (int i = 0; i < anzahl; ++i)
-        s.WriteFloat(section, "TVRds_" + std::to_string(i), d.GetVRds(static_cast<TsFugenbreite>(i)));
+        s.WriteFloat(section, {"TVRds_", static_cast<std::size_t>(i)},
+                     d.GetVRds(static_cast<TsFugenbreite>(i)));
 }
 
 void ProjektSchreiber::DornAbstaende(const TKDornErgebnis& e) {
     s.WriteInteger(section, "AnzTDornAbstand", e.GetAnzDornAbstand());
     for (int i = 0; i < e.GetAnzDornAbstand(); ++i) {
-        s.WriteFloat(section, "TDornAbstand_" + std::to_string(i), e.GetDornAbstand(i));
-        s.WriteBool(section, "TDornNotwendig_" + std::to_string(i), e.GetDornNotwendig(i));
+        const auto nr = static_cast<std::size_t>(i);
+        s.WriteFloat(section, {"TDornAbstand_", nr}, e.GetDornAbstand(i));
+        s.WriteBool(section, {"TDornNotwendig_", nr}, e.GetDornNotwendig(i));
     }
 }
 
 void ProjektSchreiber::Meldungen(const TKMeldungen& m) {
     const auto& codes = m.GetMeldungen();
     s.WriteInteger(section, "AnzTMeldungen", static_cast<int>(codes.size()));
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        s.WriteInteger(section, "TMeldungen_" + std::to_string(i), codes[i]);
+    for (std::size_t i = 0; i < codes.size(); ++i) s.WriteInteger(section, {"TMeldungen_", i}, codes[i]);
 }
 
-void SchreibeProjekt(TKDateiTransfer& s, const TKModell& modell) {
+void SchreibeProjekt(Zeilenschreiber& s, const TKModell& modell) {
     s.WriteString("Programm", "Name", ProgrammName);
     s.WriteString("Programm", "Version", DateiVersion);
     ProjektSchreiber schreiber(s);
     ProjektFelder(schreiber, modell);
+}
+
+std::string ProjektInhalt(const TKModell& modell) {
+    Textziel ziel;
+    SchreibeZeilen(ziel, modell.GetUmgebung().Dezimaltrenner(),
+                   [&](Zeilenschreiber& s) { SchreibeProjekt(s, modell); });
+    return std::move(ziel.text);
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "files/Dateiwert.h"
-#include "files/TKDateiTransfer.h"
+#include "files/Zeilenschreiber.h"
 #include "model/Typen.h"
 
 class TKBelastung;
@@ -17,11 +17,11 @@ class TKStueckliste;
 // Writes the key blocks of ProjektFelder.h into a store, in their order.
 class ProjektSchreiber {
 public:
-    explicit ProjektSchreiber(TKDateiTransfer& store) : s(store) {}
+    explicit ProjektSchreiber(Zeilenschreiber& schreiber) : s(schreiber) {}
 
-    // Each section first checks the size: a project too large for a file stops here with EFBIG rather than
-    // after its whole text has been built.
-    void Abschnitt(std::string name);
+    void Abschnitt(std::string name) { section = std::move(name); }
+    void Position(int) {}
+    void Ergebnisse() {}
 
     template <class T, class G, class S>
     void Text(const char* key, const T& o, G get, S) {
@@ -51,15 +51,14 @@ public:
     void Textliste(const char* zaehler, const std::string& praefix, const T& o, G get, S) {
         const auto& zeilen = (o.*get)();
         s.WriteInteger(section, zaehler, static_cast<int>(zeilen.size()));
-        for (std::size_t n = 1; n <= zeilen.size(); ++n)
-            s.WriteString(section, praefix + std::to_string(n), zeilen[n - 1]);
+        for (std::size_t n = 1; n <= zeilen.size(); ++n) s.WriteString(section, {praefix, n}, zeilen[n - 1]);
     }
     template <class T, class G, class S>
     void FloatListe(const std::string& name, const T& o, G get, S) {
         const auto& werte = (o.*get)();
         s.WriteInteger(section, "Anz" + name, static_cast<int>(werte.size()));
-        for (std::size_t i = 0; i < werte.size(); ++i)
-            s.WriteFloat(section, name + "_" + std::to_string(i), werte[i]);
+        const std::string praefix = name + "_";
+        for (std::size_t i = 0; i < werte.size(); ++i) s.WriteFloat(section, {praefix, i}, werte[i]);
     }
     int Anzahl(const char* key, int anzahl, int) {
         s.WriteInteger(section, key, anzahl);
@@ -75,11 +74,13 @@ public:
     void Meldungen(const TKMeldungen& m);
 
 private:
-    TKDateiTransfer& s;
+    Zeilenschreiber& s;
     std::string section;
 };
 
 // Programm.Name and Programm.Version, then every block of the project. Throws std::invalid_argument for a
-// bill-of-quantities entry with fewer than ten lines, which the format cannot hold, and std::system_error
-// (EFBIG) for a project of more lines than a file may have.
-void SchreibeProjekt(TKDateiTransfer& s, const TKModell& modell);
+// bill-of-quantities entry with fewer than ten lines, which the format cannot hold.
+void SchreibeProjekt(Zeilenschreiber& s, const TKModell& modell);
+
+// The bytes of the project's file, in memory.
+std::string ProjektInhalt(const TKModell& modell);

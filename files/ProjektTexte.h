@@ -23,6 +23,11 @@ inline constexpr const char* MeldungZuVielePositionen = QT_TRANSLATE_NOOP(
     "Projektdatei",
     "Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.");
 
+inline constexpr const char* MeldungKeinePositionsanzahl = QT_TRANSLATE_NOOP(
+    "Projektdatei",
+    "Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird "
+    "nicht geöffnet.");
+
 // Column titles of the bill-of-quantities list; the keys of an entry's first ten lines are built from them.
 inline constexpr std::array<const char*, 10> StuecklistenTitel{
     "Position", "Anz. Pos.", "Anz. Dorne",   "Bezeichnung",        "Sum. Dorne",

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "files/Namensindex.h"
+#include "files/Schluessel.h"
+#include "files/Zeilenbestand.h"
 
 // The line store under the project file: a whole file held as lines "Section.Key=Value". Writers append
 // entries in a fixed order; readers ask by section and key with a default. Reading consumes: a value once
@@ -13,72 +15,64 @@
 // without regard to letter case. Floats use the regional decimal separator given at construction.
 class TKDateiTransfer {
 public:
-    // The largest file the store reads or writes: 128 MiB and a line per 32 bytes of that (about 2,000
-    // positions with their results; a position takes about 2,000 lines of 33 bytes on average). Larger files
-    // are refused with EFBIG ("die Datei ist zu groß"), so that reading stays within bounded memory whatever
-    // a file holds, and so that the program never writes a file it could not open again.
-    static constexpr std::size_t MaxDateigroesse = std::size_t{128} << 20;
-    static constexpr std::size_t MaxZeilen = MaxDateigroesse / 32;
+    // The largest file the store reads and the program writes as a project: 4 GiB. The largest project
+    // the program builds, 10,000 positions each designed as a 30 m row of dowels at close spacing, takes
+    // about 2.9 GB. Reading holds the file's bytes and some 32 bytes per section, so a larger file would
+    // take memory beyond any project's; it is refused with EFBIG ("die Datei ist zu groß").
+    static constexpr std::uint64_t MaxDateigroesse = std::uint64_t{4} << 30;
+    // A file's lines in blocks of one section each: at most one block per 16 bytes beyond the first 65,536
+    // blocks, so the blocks of a file of many short lines that change section at every line (which no
+    // project is) never take more memory than twice its size. Such a file is refused with EFBIG.
+    static std::size_t MaxBloecke(std::size_t dateigroesse) { return dateigroesse / 16 + 65536; }
 
     explicit TKDateiTransfer(char pDezimaltrenner = ',') : TDezimaltrenner(pDezimaltrenner) {}
 
     // Replaces all lines by those of the file. Throws std::system_error when it cannot be read, is no
     // regular file (a device or a pipe) or is larger than the maximum.
     void ReadFile(const std::string& FileName);
-    // Creates or atomically replaces the file. Throws std::system_error on failure, naming the reason (also
-    // EFBIG for more than the maximum); an existing file then stays as it was.
+    // Creates or atomically replaces the file. Throws std::system_error on failure, naming the reason; an
+    // existing file then stays as it was.
     void SaveFile(const std::string& FileName) const;
 
     // The same as ReadFile and SaveFile, on the file's bytes. Empty lines hold no entry and are not kept.
-    void SetDateiInhalt(const std::string& bytes);
+    void SetDateiInhalt(std::string bytes);
     std::string GetDateiInhalt() const;
-    // True when the lines written so far are more than a file may hold; writers of long files ask it on the
-    // way, so that they stop before taking the memory of a file that could never be saved.
-    bool ZuVieleZeilen() const { return TDaten.size() > MaxZeilen; }
 
-    void WriteString(std::string_view pSection, std::string_view pValue, std::string_view pString);
-    void WriteInteger(std::string_view pSection, std::string_view pValue, int pInteger);
-    void WriteFloat(std::string_view pSection, std::string_view pValue, double pDouble);
-    void WriteBool(std::string_view pSection, std::string_view pValue, bool pBool);
+    void WriteString(std::string_view pSection, const Schluessel& pValue, std::string_view pString);
+    void WriteInteger(std::string_view pSection, const Schluessel& pValue, int pInteger);
+    void WriteFloat(std::string_view pSection, const Schluessel& pValue, double pDouble);
+    void WriteBool(std::string_view pSection, const Schluessel& pValue, bool pBool);
 
     // An absent entry reads as the empty text and a boolean as false; the lookup itself cannot fail, so
     // `pDefault` of these two never applies. It stays for callers written against the usual signature.
-    std::string ReadString(std::string_view pSection, std::string_view pValue,
+    std::string ReadString(std::string_view pSection, const Schluessel& pValue,
                            const std::string& pDefault = {});
-    bool ReadBool(std::string_view pSection, std::string_view pValue, bool pDefault = false);
+    bool ReadBool(std::string_view pSection, const Schluessel& pValue, bool pDefault = false);
     // An absent entry or a text that is no number gives `pDefault`. Floats accept "," and ".".
-    int ReadInteger(std::string_view pSection, std::string_view pValue, int pDefault);
+    int ReadInteger(std::string_view pSection, const Schluessel& pValue, int pDefault);
+    // An integer entry as it stands: absent (or empty), or present with its number or with a text that is
+    // none.
+    struct Ganzzahl {
+        bool vorhanden = false;
+        std::optional<int> wert;
+        std::string text;  // the text as it stands, for a message about it
+    };
+    Ganzzahl ReadGanzzahl(std::string_view pSection, const Schluessel& pValue);
     // Non-finite values ("NAN", "INF", exponents beyond the range) read as `pDefault`.
-    double ReadFloat(std::string_view pSection, std::string_view pValue, double pDefault);
+    double ReadFloat(std::string_view pSection, const Schluessel& pValue, double pDefault);
     // Whether an unread line of that name exists (also one with an empty value); nothing is consumed.
-    bool Vorhanden(std::string_view pSection, std::string_view pValue);
+    bool Vorhanden(std::string_view pSection, const Schluessel& pValue);
+    // The indices i of the unread keys `pPraefix` i of the section (i in decimal without leading zeros, as
+    // the writer writes them) whose value is not empty, sorted; nothing is consumed.
+    std::vector<std::size_t> Indizes(std::string_view pSection, std::string_view pPraefix);
+    // Whether any unread line may belong to the section; when not, every key of it reads as absent.
+    bool AbschnittOffen(std::string_view pSection) { return TDaten.AbschnittOffen(pSection); }
 
     // The lines not yet consumed by a read, in file order, and their number.
     std::vector<std::string> GetDaten() const;
-    std::size_t GetAnzahlZeilen() const { return TDaten.size() - TAnzVerbraucht; }
+    std::size_t GetAnzahlZeilen() const { return TDaten.AnzahlOffen(); }
 
 private:
-    // A line is a piece of TText; the lines of a file stay in the text as it was read, written lines are
-    // appended to it, so no line has an allocation of its own.
-    struct Zeile {
-        std::size_t anfang;
-        std::size_t laenge;
-        std::uint32_t name = Namensindex::Keine;      // length of the name, once indexed; Keine: no "="
-        std::uint32_t naechste = Namensindex::Keine;  // next unread line of the same name
-        bool verbraucht = false;
-    };
-
-    std::string_view Text(const Zeile& z) const { return std::string_view(TText).substr(z.anfang, z.laenge); }
-    std::string_view TakeValue(std::string_view pSection, std::string_view pValue);
-    void Anhaengen(std::string_view pSection, std::string_view pValue, std::string_view wert);
-    void IndexNachfuehren();
-    void Verketten(std::uint32_t nr, Namensindex::Kette& k);
-
     char TDezimaltrenner;
-    std::string TText;
-    std::vector<Zeile> TDaten;
-    std::size_t TAnzVerbraucht = 0;
-    // The unread occurrences of each name as a chain through Zeile::naechste, oldest first.
-    Namensindex TIndex;
-    std::size_t TIndexiert = 0;  // lines [0, TIndexiert) are in TIndex
+    Zeilenbestand TDaten;
 };

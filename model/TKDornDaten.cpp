@@ -10,10 +10,11 @@ double Summe(const std::vector<double>& werte) {
     return std::accumulate(werte.begin(), werte.end(), 0.0);
 }
 
-// The first `anzahl` spacings of a catalogue position (never negative, never more than stored).
-std::vector<double> Abstaende(const TrBewehrungsPos& pos, int anzahl) {
+// The first `anzahl` spacings of a catalogue position (never negative, never more than stored), in place: a
+// record refilled for every type of every design run keeps its lists' memory.
+void Abstaende(std::vector<double>& ziel, const TrBewehrungsPos& pos, int anzahl) {
     const auto n = static_cast<std::size_t>(std::clamp<int>(anzahl, 0, static_cast<int>(pos.Dist.size())));
-    return {pos.Dist.begin(), pos.Dist.begin() + static_cast<std::ptrdiff_t>(n)};
+    ziel.assign(pos.Dist.begin(), pos.Dist.begin() + static_cast<std::ptrdiff_t>(n));
 }
 }  // namespace
 
@@ -68,14 +69,19 @@ void TKDornDaten::UebernimmMasse(const TrDornMasse& m) {
 void TKDornDaten::UebernimmBewehrung(const TrStandardBewehrung& b) {
     TAnzPosD = b.D.Anz;
     TPosDd = b.D.d;
-    TDistPosD = Abstaende(b.D, (b.D.Anz - 2) / 2);
+    Abstaende(TDistPosD, b.D, (b.D.Anz - 2) / 2);
     TAnzPosA = b.A.Anz;
     TPosAd = b.A.d;
-    TDistPosA = Abstaende(b.A, b.A.Anz / 2);
+    Abstaende(TDistPosA, b.A, b.A.Anz / 2);
     TAnzPosB1 = b.B1.Anz;
     TPosB1d = b.B1.d;
-    TDistPosB1 = Abstaende(b.B1, b.B1.Anz / 2);
+    Abstaende(TDistPosB1, b.B1, b.B1.Anz / 2);
     TAnzPosB2 = b.B2.Anz;
     TPosB2d = b.B2.d;
-    TDistPosB2 = Abstaende(b.B2, b.B2.Anz / 2);
+    Abstaende(TDistPosB2, b.B2, b.B2.Anz / 2);
+}
+
+void TKDornDaten::FuelleDistPosD(std::size_t anzahl, double erster, double weitere) {
+    TDistPosD.assign(anzahl, weitere);
+    if (anzahl > 0) TDistPosD.front() = erster;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -62,16 +64,23 @@ public:
     int GetAnzPosD() const { return TAnzPosD; }
     void SetAnzPosD(int v) { TAnzPosD = v; }
 
-    // The spacing arrays. The setters store the list as given; derived widths are the caller's business
-    // because the reinforcement layout sets them by its own rules.
+    // The spacing arrays. The setters store the list as given (into the memory the array already has);
+    // derived widths are the caller's business because the reinforcement layout sets them by its own rules.
     const std::vector<double>& GetDistPosA() const { return TDistPosA; }
-    void SetDistPosA(std::vector<double> v) { TDistPosA = std::move(v); }
+    void SetDistPosA(const std::vector<double>& v) { TDistPosA = v; }
     const std::vector<double>& GetDistPosB2() const { return TDistPosB2; }
-    void SetDistPosB2(std::vector<double> v) { TDistPosB2 = std::move(v); }
+    void SetDistPosB2(const std::vector<double>& v) { TDistPosB2 = v; }
     const std::vector<double>& GetDistPosB1() const { return TDistPosB1; }
-    void SetDistPosB1(std::vector<double> v) { TDistPosB1 = std::move(v); }
+    void SetDistPosB1(const std::vector<double>& v) { TDistPosB1 = v; }
     const std::vector<double>& GetDistPosD() const { return TDistPosD; }
-    void SetDistPosD(std::vector<double> v) { TDistPosD = std::move(v); }
+    void SetDistPosD(const std::vector<double>& v) { TDistPosD = v; }
+    // The layout of the design run refills the arrays many times per type: in place, keeping their memory.
+    // `anzahl` entries of one spacing (D: the first one differs), or the first `anzahl` entries kept.
+    void FuelleDistPosA(std::size_t anzahl, double abstand) { TDistPosA.assign(anzahl, abstand); }
+    void FuelleDistPosB2(std::size_t anzahl, double abstand) { TDistPosB2.assign(anzahl, abstand); }
+    void FuelleDistPosB1(std::size_t anzahl, double abstand) { TDistPosB1.assign(anzahl, abstand); }
+    void FuelleDistPosD(std::size_t anzahl, double erster, double weitere);
+    void KuerzeDistPosA(std::size_t anzahl) { TDistPosA.resize(std::min(anzahl, TDistPosA.size())); }
 
     double GetDistPosB1Rand() const { return TDistPosB1Rand; }
     void SetDistPosB1Rand(double v) { TDistPosB1Rand = v; }

@@ -16,6 +16,10 @@ TKModell::TKModell(Umgebung& umgebung)
 void TKModell::SetAnzAnwendung(std::uint16_t pAnzAnwendung) {
     const std::uint16_t anzahl = std::max<std::uint16_t>(pAnzAnwendung, 1);
     if (anzahl < cAnwendung.size()) cAnwendung.erase(cAnwendung.begin() + anzahl, cAnwendung.end());
+    // Room for all new positions at once, growing at least twofold, so that adding positions one by one
+    // does not move all of them each time.
+    if (anzahl > cAnwendung.capacity())
+        cAnwendung.reserve(std::max<std::size_t>(anzahl, 2 * cAnwendung.capacity()));
     while (cAnwendung.size() < anzahl) {
         cAnwendung.emplace_back(*umgebung);
         cAnwendung.back().SetPosition(std::to_string(cAnwendung.size()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,10 @@
 
 // 250 -> "250", 12.5 -> "12,5" (with ','), 0.000001 -> "1E-6", 1.5e20 -> "1,5E20".
 std::string FloatText(double wert, char dezimaltrenner);
+// The same text into `ziel`, which has room for MaxFloatZeichen characters; returns its end. For writers of
+// many numbers, without an allocation per number.
+inline constexpr std::size_t MaxFloatZeichen = 32;
+char* FloatZeichen(char* ziel, double wert, char dezimaltrenner);
 
 // A length in millimetres as centimetre text in the shortest form, as drawings and pages label lengths:
 // 125 gives "12,5", 300 gives "30"; a length that is not finite gives "0".

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <string_view>
 
 #include "datei/DateiErsetzen.h"
 #include "datei/Dateifehler.h"
@@ -34,22 +35,23 @@ QByteArray Bytes(Ausgabeformat format, const Ausgabeinhalt& inhalt) {
 
 }  // namespace
 
-QString AusgabeSchreiben(const QString& datei, Ausgabeformat format, const Ausgabeinhalt& inhalt) {
+QString AusgabeSchreiben(const Dateiname& datei, Ausgabeformat format, const Ausgabeinhalt& inhalt) {
     const QByteArray bytes = Bytes(format, inhalt);
     if (bytes.isEmpty())
         return Text(QT_TRANSLATE_NOOP("Ausgabeformat", "der Inhalt konnte nicht erzeugt werden"));
     try {
-        DateiErsetzen(QFile::encodeName(datei).toStdString(), bytes.toStdString());
+        DateiErsetzen(datei.Bytes(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } catch (const std::exception& fehler) {
         return QCoreApplication::translate("Dateifehler", Fehlergrund(fehler).c_str());
     }
     return {};
 }
 
-std::optional<Ausgabeformat> FormatWaehlen(Ausgabe ausgabe, const QString& datei, QString& fehler) {
-    const std::optional<Ausgabeformat> format =
-        FormatDerDatei(ausgabe, QFile::encodeName(datei).toStdString());
-    if (!format) fehler = Text(UnbekannteEndung()).arg(datei, QString::fromStdString(Endungen(ausgabe)));
+std::optional<Ausgabeformat> FormatWaehlen(Ausgabe ausgabe, const Dateiname& datei, QString& fehler) {
+    const std::optional<Ausgabeformat> format = FormatDerDatei(ausgabe, datei.Bytes());
+    if (!format)
+        fehler = Text(UnbekannteEndung()).arg(datei.Anzeige(), QString::fromStdString(Endungen(ausgabe)));
     return format;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "datei/Ausgabeformat.h"
+#include "output/Dateiname.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -27,14 +28,15 @@ struct Ausgabeinhalt {
     std::function<std::string()> text;               // TXT, CSV, JSON: the bytes of the file
 };
 
-// Writes `inhalt` as `format` to `datei` with the one writer of the format's kind; the file is replaced only
-// by the whole content. Returns an empty text on success, otherwise why it failed, translated, without the
-// file's name: content that could not be made, or the reason the file could not be written ("der
-// Datenträger ist voll"); an existing file then stays as it was.
-QString AusgabeSchreiben(const QString& datei, Ausgabeformat format, const Ausgabeinhalt& inhalt);
+// Writes `inhalt` as `format` to `datei` (its bytes, exactly as given) with the one writer of the format's
+// kind; the file is replaced only by the whole content, never a read-only one. Returns an empty text on
+// success, otherwise why it failed, translated, without the file's name: content that could not be made, or
+// the reason the file could not be written ("der Datenträger ist voll"); an existing file then stays as it
+// was.
+QString AusgabeSchreiben(const Dateiname& datei, Ausgabeformat format, const Ausgabeinhalt& inhalt);
 
 // The format of `datei` for `ausgabe`; without one `fehler` says which extensions it takes (translated).
-std::optional<Ausgabeformat> FormatWaehlen(Ausgabe ausgabe, const QString& datei, QString& fehler);
+std::optional<Ausgabeformat> FormatWaehlen(Ausgabe ausgabe, const Dateiname& datei, QString& fehler);
 
 // The choices of a file dialog for `ausgabe` (translated), in the order of Formate(ausgabe).
 QStringList Dateifilter(Ausgabe ausgabe);

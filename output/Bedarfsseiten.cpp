@@ -227,7 +227,7 @@ QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const Q
                          Seitentrenner);
 }
 
-QString BedarfslisteSpeichern(const QString& datei, Ausgabeformat format, const TKModell& modell,
+QString BedarfslisteSpeichern(const Dateiname& datei, Ausgabeformat format, const TKModell& modell,
                               Bedarfsdokument art, const QPageLayout& seite, double dpi) {
     Ausgabeinhalt inhalt;
     inhalt.titel = Bedarfstitel(art);

@@ -30,6 +30,6 @@ QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const Q
 // (files/Bedarfstext.h), all pages as a PDF, or as a picture (SVG, bitmaps) the whole list without page
 // breaks on a page as high as the preview at `dpi`. Returns an error text, empty on success; a failure leaves
 // an existing file untouched.
-QString BedarfslisteSpeichern(const QString& datei, Ausgabeformat format, const TKModell& modell,
+QString BedarfslisteSpeichern(const Dateiname& datei, Ausgabeformat format, const TKModell& modell,
                               Bedarfsdokument art, const QPageLayout& seite = StandardSeite(),
                               double dpi = 96);

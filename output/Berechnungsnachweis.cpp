@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
+#include "model/Ergebnisgrenzen.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
@@ -29,7 +31,12 @@ int ZeilenBis(double start, double ende, double zeile) {
 
 Berechnungsnachweis::Berechnungsnachweis(const TKModell& modell, const TKAnwendung& anwendung,
                                          const TKFarbe& farbe)
-    : modell(modell), anwendung(anwendung), farbe(farbe) {}
+    : modell(modell), anwendung(anwendung), farbe(farbe) {
+    // Reading discards results beyond these bounds; the pages are laid out by the counts.
+    assert(!anwendung.cErgebnisse.GetBerechnet() ||
+           !ErsteGrenzverletzung(anwendung.cErgebnisse, anwendung.cErgebnisse.GetAktDorn()) ||
+           !"results beyond their bounds reach the proof");
+}
 
 const TKDornErgebnis& Berechnungsnachweis::Ergebnis() const {
     return anwendung.cErgebnisse.cDornErgebnis[Ord(anwendung.cErgebnisse.GetAktDorn())];

@@ -79,7 +79,7 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
     return vorschau;
 }
 
-QString NachweisSpeichern(const QString& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
+QString NachweisSpeichern(const Dateiname& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
                           const QPageLayout& seite, double dpi) {
     return AusgabeSchreiben(datei, format, Inhalt(nachweis, seite, dpi));
 }
@@ -88,7 +88,7 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild) {
     QGuiApplication::clipboard()->setImage(seitenbild);
 }
 
-std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei,
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei,
                              Ausgabeformat format) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
         return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
@@ -97,6 +97,5 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const std::st
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
-    return NachweisSpeichern(QString::fromStdString(datei), format, nachweis, StandardSeite(), BildAufloesung)
-        .toStdString();
+    return NachweisSpeichern(datei, format, nachweis, StandardSeite(), BildAufloesung).toStdString();
 }

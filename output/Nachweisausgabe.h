@@ -30,7 +30,7 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
 // The proof as a file of `format` (output/Ausgabe.h): PDF all pages, one page each; SVG the header and
 // first page on the size of the page image; a bitmap the page image itself at `dpi`. Returns an error text,
 // empty on success; a failure leaves an existing file untouched.
-QString NachweisSpeichern(const QString& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
+QString NachweisSpeichern(const Dateiname& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
                           const QPageLayout& seite = StandardSeite(), double dpi = 96);
 
 // Puts the page image on the clipboard, replacing its content.
@@ -38,5 +38,5 @@ void ErgebnisseInZwischenablage(const QImage& seitenbild);
 
 // For the command-line tool, without a display: the proof of position `position` (1-based) of the model
 // into `datei` as `format`, pictures at 96 dpi. Returns an error text, empty on success.
-std::string NachweisAlsDatei(const TKModell& modell, int position, const std::string& datei,
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei,
                              Ausgabeformat format);

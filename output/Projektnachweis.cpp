@@ -224,8 +224,8 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
     return folge.Beenden();
 }
 
-QString ProjektnachweisSpeichern(const QString& datei, Ausgabeformat format, const Projektnachweis& nachweis,
-                                 const QPageLayout& seite) {
+QString ProjektnachweisSpeichern(const Dateiname& datei, Ausgabeformat format,
+                                 const Projektnachweis& nachweis, const QPageLayout& seite) {
     Ausgabeinhalt inhalt;
     inhalt.titel = Nachweis::tr("Berechnungsnachweis");
     inhalt.seite = seite;

@@ -68,5 +68,5 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
 
 // The proof of the project as a file of `format` (output/Ausgabe.h; it offers a PDF of all pages). Returns an
 // error text, empty on success; a failure leaves an existing file untouched.
-QString ProjektnachweisSpeichern(const QString& datei, Ausgabeformat format, const Projektnachweis& nachweis,
-                                 const QPageLayout& seite = StandardSeite());
+QString ProjektnachweisSpeichern(const Dateiname& datei, Ausgabeformat format,
+                                 const Projektnachweis& nachweis, const QPageLayout& seite = StandardSeite());

@@ -84,7 +84,7 @@ void VierSkizzenZeichnen(Skizzenzeichner& zeichner, int seite, const TKAnwendung
     zeichner.SkizzeDornReihe({h, h, seite, seite}, anwendung, true);
 }
 
-QString SkizzeSpeichern(const QString& datei, Ausgabeformat format, const Bildauftrag& auftrag) {
+QString SkizzeSpeichern(const Dateiname& datei, Ausgabeformat format, const Bildauftrag& auftrag) {
     Ausgabeinhalt inhalt;
     inhalt.titel = QStringLiteral("ZAVR");
     if (!auftrag.groesse.isEmpty()) {

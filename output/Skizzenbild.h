@@ -37,7 +37,7 @@ struct Bildauftrag {
 // the whole picture. Needs a QGuiApplication (fonts). Returns an empty text on success, otherwise why it
 // failed (an empty picture, or the reason the file could not be written); an existing file then stays as it
 // was.
-QString SkizzeSpeichern(const QString& datei, Ausgabeformat format, const Bildauftrag& auftrag);
+QString SkizzeSpeichern(const Dateiname& datei, Ausgabeformat format, const Bildauftrag& auftrag);
 
 // Fonts need a QGuiApplication; a tool without a display gets one on the offscreen platform.
 void BildAnwendungSicherstellen();

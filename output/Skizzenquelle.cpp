@@ -1,11 +1,16 @@
 #include "output/Skizzenquelle.h"
 
+#include <cassert>
+
+#include "model/Ergebnisgrenzen.h"
 #include "model/TKAnwendung.h"
 #include "model/TKModell.h"
 
 Skizzenquelle PositionsQuelle(const TKAnwendung& anwendung) {
     const TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
     const TsDorn dorn = ergebnisse.GetAktDorn();
+    // Reading discards results beyond these bounds; the drawing loops over the counts.
+    assert(!ErsteGrenzverletzung(ergebnisse, dorn) && "results beyond their bounds reach a sketch");
     return {anwendung.cGeometrie,
             ergebnisse.cDornDaten[Ord(dorn)],
             ergebnisse.cDornErgebnis[Ord(dorn)],

@@ -5,6 +5,7 @@ ZAVR_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev
   python3-ezdxf fonts-liberation2 xvfb xauth imagemagick poppler-utils
+  desktop-file-utils shared-mime-info
 )
 
 zavr_install_missing() {

@@ -48,9 +48,14 @@ std::string Bewehrungsauswahl::Durchmesserliste() const {
     return "6;8;10;12;14;16;20";
 }
 
+// A recalculation by hand is no new design run: the information on wide spacings, given once per run and
+// type, is not due again because the reinforcement changed.
 bool Bewehrungsauswahl::Neuberechnen() {
-    return TKZAVRBemessung(sitzung_.ArbeitskopieAendern(), sitzung_.GetUmgebung())
-        .BerechneDorn(dorn_, TsCalc::caManuell);
+    const bool abstandMeldung = Ergebnis().GetAbstandMeldung();
+    const bool passt = TKZAVRBemessung(sitzung_.ArbeitskopieAendern(), sitzung_.GetUmgebung())
+                           .BerechneDorn(dorn_, TsCalc::caManuell);
+    ErgebnisRecord().SetAbstandMeldung(abstandMeldung);
+    return passt;
 }
 
 // The layout step refuses what it cannot lay out, among it fewer than two B1 bars, so no division by the

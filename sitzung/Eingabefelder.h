@@ -31,6 +31,8 @@ constexpr int AnzahlFelder = 14;
 
 struct Feldbeschreibung {
     const char* name;          // object name of the field in the window
+    const char* abschnitt;     // where the project file keeps the value: section before the position number
+    const char* schluessel;    // and key
     const char* kurzname;      // name of the field for scripts (zavr-cli set)
     const char* beschriftung;  // label text (context "Eingabebereich"); empty where the group title says it
     const char* schritt;       // name of a change of it for undo (context "Eingabebereich")
@@ -86,6 +88,9 @@ bool FeldRelevant(Feld feld, const TKAnwendung& anwendung);
 // Whether the field takes input: the line-load values of an arbitrary load come from its points, and the end
 // value of a constant load is its start value.
 bool FeldEingebbar(Feld feld, const TKAnwendung& anwendung);
+
+// The key of the field's value in the project file for position `nummer`, e.g. "Geometrie_2.TPlatteDicke".
+std::string Dateischluessel(Feld feld, int nummer);
 
 // The first field of the position, in table order, whose value lies outside its limits.
 struct Feldfehler {

@@ -6,10 +6,15 @@
 #include "model/Zahlentext.h"
 
 Lasttabelle::Lasttabelle(const TKBelastung& last, char dezimaltrenner) {
-    for (int i = 0; i < last.GetAnzLastPunkte(); ++i) {
-        const TrFloatPoint p = last.GetbeliebigeLast(i);
+    std::vector<TrFloatPoint> punkte;
+    for (int i = 0; i < last.GetAnzLastPunkte(); ++i) punkte.push_back(last.GetbeliebigeLast(i));
+    Ersetzen(punkte, dezimaltrenner);
+}
+
+void Lasttabelle::Ersetzen(const std::vector<TrFloatPoint>& punkte, char dezimaltrenner) {
+    zeilen_.clear();
+    for (const TrFloatPoint& p : punkte)
         zeilen_.push_back({FloatText(p.x / 1000, dezimaltrenner), FloatText(p.y, dezimaltrenner)});
-    }
     if (zeilen_.empty()) zeilen_.emplace_back();
 }
 

@@ -22,6 +22,9 @@ public:
     // The points of the load, x / 1000 and q in the program's number texts.
     Lasttabelle(const TKBelastung& last, char dezimaltrenner);
 
+    // The table becomes these points (a table pasted or imported), in their order.
+    void Ersetzen(const std::vector<TrFloatPoint>& punkte, char dezimaltrenner);
+
     const std::vector<Zeile>& Zeilen() const { return zeilen_; }
     // The first row whose x text is exactly `x`, or -1.
     int Suche(const std::string& x) const;

@@ -6,6 +6,7 @@
 #include "calc/TKZAVRBemessung.h"
 #include "datei/Dateifehler.h"
 #include "dxf/DXF_Object.h"
+#include "dxf/DXF_exception.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
@@ -13,6 +14,7 @@
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
 #include "model/Umgebung.h"
+#include "model/Zahlentext.h"
 #include "sitzung/Bedarfsnummern.h"
 
 namespace {
@@ -110,6 +112,7 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
         return Lesefehler(fehler);
     }
     modell_ = std::move(gelesen);
+    EingabenPruefen(1);
     ArbeitskopieAnlegen();
     datei_ = datei;
     verlauf_.Leeren();
@@ -118,13 +121,32 @@ Dateiergebnis Projektsitzung::Oeffnen(const std::string& datei) {
     return {};
 }
 
+// Positions read with a value outside the window's limits are not designed: results stored with them do
+// not count, and the notice names each such position with its key.
+void Projektsitzung::EingabenPruefen(int von) {
+    std::string meldung;
+    for (int nummer = von; nummer <= modell_.GetAnzAnwendung(); ++nummer) {
+        TKAnwendung& a = modell_.cAnwendung[static_cast<std::size_t>(nummer - 1)];
+        const std::optional<std::string> hinweis = Feldhinweis(a, nummer);
+        if (!hinweis) continue;
+        a.cErgebnisse.SetBerechnet(false);
+        meldung += "\n" + Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Position %1 \"%2\": %3")),
+                                    {std::to_string(nummer), a.GetPosition(), *hinweis});
+    }
+    if (!meldung.empty())
+        umgebung_.Meldung(Text(QT_TRANSLATE_NOOP("Projektsitzung",
+                                                 "Werte außerhalb der Grenzen der Eingabe; diese Positionen "
+                                                 "werden nicht bemessen:")) +
+                          meldung);
+}
+
 Dateiergebnis Projektsitzung::Speichern() {
     if (datei_.empty())
         return {false, Text(QT_TRANSLATE_NOOP("Projektsitzung", "Das Projekt hat noch keinen Dateinamen."))};
     return SpeichernUnter(datei_);
 }
 
-Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
+Dateiergebnis Projektsitzung::Schreiben(const std::string& datei) {
     ArbeitskopieZurueckschreiben();
     try {
         ProjektSpeichern(modell_, datei);
@@ -132,10 +154,29 @@ Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
         return {false, datei + Text(QT_TRANSLATE_NOOP("Projektsitzung", " kann nicht gespeichert werden: ")) +
                            Grund(fehler)};
     }
+    return {};
+}
+
+Dateiergebnis Projektsitzung::SpeichernUnter(const std::string& datei) {
+    if (Dateiergebnis ergebnis = Schreiben(datei); !ergebnis) return ergebnis;
     datei_ = datei;
     verlauf_.Gespeichert();
     Melden(Geaendert::Datei);
     return {};
+}
+
+Dateiergebnis Projektsitzung::SicherungSchreiben(const std::string& sicherung) {
+    if (!bearbeitungen_.empty()) return {false, {}, true};
+    return Schreiben(sicherung);
+}
+
+Dateiergebnis Projektsitzung::SicherungOeffnen(const std::string& sicherung, const std::string& datei) {
+    Dateiergebnis ergebnis = Oeffnen(sicherung);
+    if (!ergebnis) return ergebnis;
+    datei_ = datei;
+    verlauf_.Ungespeichert();
+    Melden(Geaendert::Datei);
+    return ergebnis;
 }
 
 std::string Projektsitzung::Dateivorschlag() const {
@@ -186,6 +227,7 @@ Dateiergebnis Projektsitzung::PositionUebernehmen(const std::string& datei, int 
         } catch (const std::system_error& fehler) {
             ergebnis = Lesefehler(fehler);
         }
+        if (ergebnis) EingabenPruefen(modell_.GetAnzAnwendung());
         return ergebnis.ok;
     });
     return ergebnis;
@@ -374,8 +416,22 @@ bool Projektsitzung::PositionLoeschen() {
     return true;
 }
 
-Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
+std::optional<std::string> Projektsitzung::Feldhinweis(const TKAnwendung& anwendung, int nummer) const {
+    const std::optional<Feldfehler> fehler = PositionPruefen(anwendung);
+    if (!fehler) return std::nullopt;
+    const Feldbeschreibung& b = Beschreibung(fehler->feld);
+    return Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "%1 (%2 = %3): %4")),
+                     {umgebung_.translate("Eingabebereich", b.schritt), Dateischluessel(fehler->feld, nummer),
+                      FloatText(b.lesen(anwendung), umgebung_.Dezimaltrenner()),
+                      umgebung_.translate(MeldungKontext(fehler->pruefung), Meldungstext(fehler->pruefung))});
+}
+
+// A value outside the window's limits (from a file or a script) fails first: the checks and the design
+// assume them.
+Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung, int nummer) {
     Berechnung b{PruefeVorBerechnung(anwendung, umgebung_), false};
+    if (std::optional<std::string> hinweis = Feldhinweis(anwendung, nummer))
+        b.pruefung.Hinweise.insert(b.pruefung.Hinweise.begin(), std::move(*hinweis));
     bool bestanden = b.pruefung.Bestanden();
     if (b.pruefung.KonstanterAbstandFrage &&
         umgebung_.Frage(umgebung_.translate("Vorpruefung", FrageKonstanterAbstand), false) != Antwort::Ja) {
@@ -390,7 +446,7 @@ Berechnung Projektsitzung::Pruefen(const TKAnwendung& anwendung) {
 
 // A design run is a step: undoing it brings back the results the position had before.
 Berechnung Projektsitzung::Berechnen() {
-    const Berechnung b = Pruefen(arbeitskopie_);
+    const Berechnung b = Pruefen(arbeitskopie_, modell_.GetAktAnwendung());
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
     Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Berechnung")), Geaendert::Ergebnisse,
@@ -400,7 +456,7 @@ Berechnung Projektsitzung::Berechnen() {
 }
 
 Berechnung Projektsitzung::Vorschau() {
-    const Berechnung b = Pruefen(arbeitskopie_);
+    const Berechnung b = Pruefen(arbeitskopie_, modell_.GetAktAnwendung());
     if (b.abgelehnt) AnsichtEinstellen(TsAnsicht::anEingabe);
     if (!b.bemessen) return b;
     if (ansicht_ != TsAnsicht::anUebersicht)
@@ -412,7 +468,7 @@ Berechnung Projektsitzung::Vorschau() {
 
 Berechnung Projektsitzung::PositionBemessen(int nummer) {
     TKAnwendung& anwendung = modell_.cAnwendung.at(static_cast<std::size_t>(nummer - 1));
-    const Berechnung b = Pruefen(anwendung);
+    const Berechnung b = Pruefen(anwendung, nummer);
     if (b.bemessen) BerechneErgebnis(anwendung, umgebung_);
     return b;
 }
@@ -481,6 +537,10 @@ Dateiergebnis Projektsitzung::DxfLesen(const std::string& datei, DXF_Messages& m
         zeichnung = DXF_Object::create_from_file(datei, meldungen);
     } catch (const std::system_error& e) {
         return Lesefehler(e);
+    } catch (const DXF_read_exception& e) {
+        return {false,
+                Text(QT_TRANSLATE_NOOP("Projektsitzung", "Die Datei enthält keine lesbare DXF-Zeichnung")) +
+                    " (" + e.what() + ")"};
     }
     return {};
 }

@@ -99,6 +99,12 @@ public:
     Dateiergebnis Speichern();
     // Writes the project to `datei`, which then is the project's file.
     Dateiergebnis SpeichernUnter(const std::string& datei);
+    // A copy of the project, with the working copy, in `sicherung` for recovery after a crash: the project's
+    // file and whether it differs from it stay as they are. Refused (verweigert) while a dialog edits the
+    // working copy, whose state is then not the project's.
+    Dateiergebnis SicherungSchreiben(const std::string& sicherung);
+    // Opens such a copy as the project of the file `datei` (empty: a new project), which it differs from.
+    Dateiergebnis SicherungOeffnen(const std::string& sicherung, const std::string& datei);
     // The project name with ".ZAV" as file name for "save as", or empty without a project name.
     std::string Dateivorschlag() const;
     // "Soll der aktuelle Zustand gespeichert werden?" before the project is given up. Yes saves, to the
@@ -181,7 +187,8 @@ public:
     // Writes a drawing to `datei`, ".dxf" appended unless it ends so.
     Dateiergebnis DxfSpeichern(const DXF_Object& zeichnung, const std::string& datei) const;
     // Reads any DXF file; what cannot be read is reported through `meldungen` and the rest is kept. A missing
-    // file fails with "Datei nicht gefunden".
+    // file fails with "Datei nicht gefunden", one that holds no drawing (not DXF, binary, empty) with
+    // "Die Datei enthält keine lesbare DXF-Zeichnung" and the reason.
     Dateiergebnis DxfLesen(const std::string& datei, DXF_Messages& meldungen, DXF_Object& zeichnung) const;
     // The stored drawing of a dowel type, as a DXF file.
     Dateiergebnis DornDxf(TsDorn dorn, const std::string& datei) const;
@@ -203,6 +210,9 @@ public:
     Eingabeergebnis AnwendungsfallSetzen(TsAnwendungsfall fall);
     // A constant load takes its start value as end value.
     Eingabeergebnis LastfallSetzen(TsBelastungsfall fall);
+    // The arbitrary load of a row from a table file of value pairs (see Lastimport), as one step with the
+    // load case; a line that fails the dialog's checks refuses the whole table with the line named.
+    Eingabeergebnis LastdateiUebernehmen(const std::string& datei);
     Eingabeergebnis FugenbreiteSetzen(TsFugenbreite breite);
     // `auswahl`: index in the seven grades offered for the position's country.
     Eingabeergebnis BetongueteSetzen(int auswahl);
@@ -273,10 +283,16 @@ private:
     // The positions `nummern` designed as one step; the current position, the sketch and the view stay.
     std::vector<Berechnung> Bemessen(const std::vector<int>& nummern);
 
-    // The checks before a design, with the question; sets the model's check flag.
-    Berechnung Pruefen(const TKAnwendung& anwendung);
+    // The checks before a design of position `nummer`, with the question; sets the model's check flag.
+    Berechnung Pruefen(const TKAnwendung& anwendung, int nummer);
+    // The hint on the first value of the position outside the window's limits, naming its key in the file.
+    std::optional<std::string> Feldhinweis(const TKAnwendung& anwendung, int nummer) const;
+    // After reading: positions from `von` on with a value outside the limits lose their results' validity.
+    void EingabenPruefen(int von);
     void ArbeitskopieAnlegen();
     Dateiergebnis Lesefehler(const std::system_error& fehler) const;
+    // The project with the working copy into `datei`; the project's file and saved state stay.
+    Dateiergebnis Schreiben(const std::string& datei);
     std::string Text(const char* text) const;
     // The reason of a failed file operation in the user-interface language.
     std::string Grund(const std::exception& fehler) const;

@@ -4,6 +4,7 @@
 
 #include "model/Umgebung.h"
 #include "model/Zahlentext.h"
+#include "sitzung/Lastimport.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -172,6 +173,24 @@ Eingabeergebnis Projektsitzung::LastfallSetzen(TsBelastungsfall fall) {
                        if (fall == TsBelastungsfall::bfKonstanteLast)
                            last.SetLinienLastRechts(last.GetLinienLastLinks());
                        last.SetBelastungsfall(fall);
+                   });
+}
+
+// The whole table or nothing: a bad line leaves the load as it was.
+Eingabeergebnis Projektsitzung::LastdateiUebernehmen(const std::string& datei) {
+    const TsBelastungsfall beliebig = TsBelastungsfall::bfbeliebigeLast;
+    if (!LastfallErlaubt(arbeitskopie_.GetAnwendungsfall(), beliebig)) return LastfallSetzen(beliebig);
+    Lastimport tabelle = LastdateiLesen(datei, arbeitskopie_.cGeometrie.GetFugenlaenge(), umgebung_);
+    if (!tabelle) {
+        Eingabeergebnis ergebnis;
+        ergebnis.pruefung = tabelle.pruefung;
+        ergebnis.meldung = tabelle.fehler;
+        return ergebnis;
+    }
+    return Aendern(Text(QT_TRANSLATE_NOOP("Projektsitzung", "beliebige Last")), Geaendert::Eingaben,
+                   [&](TKAnwendung& a) {
+                       a.cBelastungDesign.SetBelastungsfall(beliebig);
+                       a.cBelastungDesign.SetbeliebigeLast(std::move(tabelle.punkte));
                    });
 }
 

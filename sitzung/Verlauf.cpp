@@ -11,6 +11,9 @@ template <typename... F>
 struct Faelle : F... {
     using F::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17, which the fuzz build uses).
+template <typename... F>
+Faelle(F...) -> Faelle<F...>;
 
 void AnzahlAbgleichen(TKModell& modell) {
     modell.SetAnzAnwendung(static_cast<std::uint16_t>(modell.cAnwendung.size()));

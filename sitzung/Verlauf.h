@@ -69,6 +69,8 @@ public:
     bool Geaendert() const;
     // A new or opened project: no history, nothing changed.
     void Leeren();
+    // A project that differs from its file from the start (one brought back from a copy).
+    void Ungespeichert() { gespeichert_.reset(); }
 
 private:
     std::vector<Schritt> schritte_;

@@ -1,6 +1,8 @@
 #include <algorithm>
 
+#include "dxf/Text_Box.h"
 #include "dxf/zeichnung/BewehrungsBloecke.h"
+#include "dxf/zeichnung/Masskette.h"
 
 // Joint-face view: x runs along the joint, y is the height; the slab spans oy − h/2 to oy + h/2.
 
@@ -76,64 +78,90 @@ void PositionD(const DxfZeichner& s, const M& m, double ox, double oy) {
     paar(u, yb, m.nD % 4 != 0 ? yt : yt - e);
 }
 
-// The A chain above the slab and its spacings below it, growing outwards from the D region.
-void KetteA(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy, double& q, double& r) {
+// The A chain: its top row carries the label over the outer A bars, the spacings of the bars stand in the row
+// below the slab; both grow outwards from the D region.
+struct KettenA {
+    std::vector<TrMassglied> oben, unten;
+    double q = 0, r = 0;  // the outer ends
+};
+
+KettenA KetteA(const TrBewehrungsBlatt& b, double ox) {
     const M& m = b.m;
-    const double ys = oy - m.h / 2 - 150, yo = oy + m.h / 2 + 200;
     const double q0 = ox - (m.bE + m.SD) / 2, r0 = ox + (m.bE + m.SD) / 2;
+    KettenA k;
     double w = 0;
     if (m.nA > 0) {
         w = m.DA[0];
-        s.Mass(q0 - w, r0 + w, yo, yo, b.Marke("A", std::to_string(m.nA), m.dA));
+        k.oben.push_back({q0 - w, r0 + w, b.Marke("A", std::to_string(m.nA), m.dA)});
     }
-    q = q0 - w, r = r0 + w;
+    k.q = q0 - w, k.r = r0 + w;
     const std::string erster = m.nA > 0 ? b.Cm(m.DA[0]) : "";
-    s.Mass(q, q + w, ys, ys, erster);
-    s.Mass(r - w, r, ys, ys, erster);
+    k.unten.push_back({k.q, k.q + w, erster});
+    k.unten.push_back({k.r - w, k.r, erster});
     for (int i = 1; i < m.nA / 2; ++i) {
         w += m.DA[i];
-        const double qa = q, ra = r;
-        q = q0 - w, r = r0 + w;
-        s.Mass(q, qa, yo, yo, "");
-        s.Mass(ra, r, yo, yo, "");
-        s.Mass(q, qa, ys, ys, b.Cm(m.DA[i]));
-        s.Mass(ra, r, ys, ys, b.Cm(m.DA[i]));
+        const double qa = k.q, ra = k.r;
+        k.q = q0 - w, k.r = r0 + w;
+        k.oben.push_back({k.q, qa, ""});
+        k.oben.push_back({ra, k.r, ""});
+        k.unten.push_back({k.q, qa, b.Cm(m.DA[i])});
+        k.unten.push_back({ra, k.r, b.Cm(m.DA[i])});
     }
+    return k;
 }
 
-void KetteD(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
+std::vector<TrMassglied> KetteD(const TrBewehrungsBlatt& b, double ox) {
     const M& m = b.m;
-    const double y = oy + m.h / 2 + 50;
+    std::vector<TrMassglied> glieder;
     double links = ox - m.bE / 2, rechts = ox + m.bE / 2;
     for (int j = 0; j <= m.nD / 2 - 2; ++j) {
         const double w = M::Summe(m.DD, j + 1);
-        s.Mass(ox - m.bE / 2 - w, links, y, y, b.Cm(m.DD[j]));
-        s.Mass(rechts, ox + m.bE / 2 + w, y, y, b.Cm(m.DD[j]));
+        glieder.push_back({ox - m.bE / 2 - w, links, b.Cm(m.DD[j])});
+        glieder.push_back({rechts, ox + m.bE / 2 + w, b.Cm(m.DD[j])});
         links = ox - m.bE / 2 - w, rechts = ox + m.bE / 2 + w;
     }
+    return glieder;
 }
 
+// Above the slab the rows of dimensions grow outwards: the D chain, the width between the inner D bars,
+// the region of A and D, the A bars with their label, then the view's name; each row stands clear of the
+// texts of the row below. Below the slab: the label of the D bars, then the A spacings with the anchoring
+// note.
 void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
     const M& m = b.m;
     // With four B1 bars the inner D pair is measured to the first D spacing. Without such a spacing
     // (only one D pair) the dimension falls back to the load-introduction width instead of reading a
     // value that does not exist.
     const double u0 = (m.nB1 % 4 != 0 || m.DD.empty()) ? m.bE / 2 : (m.bE + m.DD[0]) / 2;
-    s.DxfText(b.texte.Ansicht, 7, ox - m.by / 2, oy + m.h / 2 + 300, 0, 0);
+    const double ob = oy + m.h / 2, ub = oy - m.h / 2;
     const double xh = ox + m.by / 2 + 50;
-    s.Mass(xh, xh, oy + m.h / 2, oy - m.h / 2, b.Cm(m.h), 90);
-    const double ys = oy - m.h / 2 - 150;
-    s.Mass(ox - u0, ox + u0, ys, ys, "Ic");
-    double q = 0, r = 0;
-    KetteA(b, s, ox, oy, q, r);
-    s.Mass(q, r, oy + m.h / 2 + 150, oy + m.h / 2 + 150, b.Cm(m.BA));
-    s.DxfBemassung(4, 1, r, r + Beschriftungsbreite(b.texte.Verankern), ys, ys, 0, b.texte.Verankern, 7);
-    s.Mass(ox - u0, ox + u0, oy + m.h / 2 + 100, oy + m.h / 2 + 100, b.Cm(2 * u0));
-    KetteD(b, s, ox, oy);
+    s.Mass(xh, xh, ob, ub, b.Cm(m.h), 90);
+    const KettenA a = KetteA(b, ox);
+
+    double y = ob + 50;
+    TrKasten texte = WaagerechteKette(s, KetteD(b, ox), y, 1);
+    y = NaechsteZeileDarueber(s, y, texte, 50);
+    texte = WaagerechteKette(s, {{ox - u0, ox + u0, b.Cm(2 * u0)}}, y, 1);
+    y = NaechsteZeileDarueber(s, y, texte, 50);
+    texte = WaagerechteKette(s, {{a.q, a.r, b.Cm(m.BA)}}, y, 1);
+    if (!a.oben.empty()) {
+        y = NaechsteZeileDarueber(s, y, texte, 50);
+        texte = WaagerechteKette(s, a.oben, y, 1);
+    }
+    const double titel =
+        std::max(ob + 300, texte.y2 + Textabstand(s) + text_descent * s.Parameter().DxfTexthoehe);
+    s.DxfText(b.texte.Ansicht, 7, ox - m.by / 2, titel, 0, 0);
+
     const std::string asx1 = b.Marke("Asx1", std::to_string(m.nD), m.dD);
-    const double x = ox + (m.bE + m.SD) / 2, y = oy - m.h / 2 - 100;
-    s.Linie(x, x, oy - m.h / 4, y);
-    s.Beschriftung(x, x + Beschriftungsbreite(asx1), y, y, asx1);
+    const double x = ox + (m.bE + m.SD) / 2, yx = ub - 100;
+    s.Linie(x, x, oy - m.h / 4, yx);
+    const TrKasten bezeichnung = s.Beschriftung(x, x + Beschriftungsbreite(asx1), yx, yx, asx1);
+    // The row of the spacings stands with its texts below the label.
+    const double d = s.Parameter().DxfTexthoehe;
+    const double ys = std::min(ub - 150, bezeichnung.y1 - text_ascent * d - d / 5);
+    std::vector<TrMassglied> unten = a.unten;
+    unten.push_back({ox - u0, ox + u0, "Ic"});
+    Verankerung(s, a.r, ys, b.texte.Verankern, WaagerechteKette(s, unten, ys, -1));
 }
 
 }  // namespace

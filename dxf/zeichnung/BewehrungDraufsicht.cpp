@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "dxf/zeichnung/BewehrungsBloecke.h"
+#include "dxf/zeichnung/Masskette.h"
 
 // Plan view: the joint face lies on y = oy, y grows into the member, x runs along the joint.
 
@@ -84,14 +85,13 @@ void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
     s.Linie(x1, x1, oy + m.rB, oy - 100);
     s.Beschriftung(x1, x1 + Beschriftungsbreite(asy1), oy - 100, oy - 100, asy1);
 
-    const double xk = ox + m.by / 2 + 50;
-    s.Mass(xk, xk, oy + m.rB, oy, b.Cm(m.rB), 90);
-    if (m.nB2 <= 0) return;
+    std::vector<TrMassglied> kette{{oy, oy + m.rB, b.Cm(m.rB)}};
     double y = oy + m.rB;
-    for (int i = 0; i <= m.m2; ++i) {
-        s.Mass(xk, xk, y + m.DB2[i], y, b.Cm(m.DB2[i]), 90);
+    for (int i = 0; m.nB2 > 0 && i <= m.m2; ++i) {
+        kette.push_back({y, y + m.DB2[i], b.Cm(m.DB2[i])});
         y += m.DB2[i];
     }
+    SenkrechteKette(s, kette, ox + m.by / 2 + 50);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <algorithm>
 
+#include "dxf/Text_Box.h"
 #include "dxf/zeichnung/BewehrungsBloecke.h"
+#include "dxf/zeichnung/Masskette.h"
 
 // Section: the joint face lies on x = ox, x grows into the member, y is the height.
 
@@ -78,8 +80,10 @@ void UBuegel(const DxfZeichner& s, const M& m, double ox, double oy) {
     s.DxfBuegel(0, 0, m.dD, xl, xr, yb, yt, 2.0 * m.dD, 1, 7);
 }
 
-// Leaders from the B2 bars of every row to the dowel axes and the two "Pos. Asy2" labels.
-void BeschriftungB2(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
+// Leaders from the B2 bars of every row to the dowel axes and the two "Pos. Asy2" labels. The labels are
+// led out past the section's end, so their texts stand clear of its outline; the upper text stands over its
+// line, the lower one under it, so the two never meet however close the dowel axes are.
+TrKasten BeschriftungB2(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
     const M& m = b.m;
     const std::string asy2 = b.Marke("Asy2", std::to_string(m.nB2 / 2), m.dB2);
     std::vector<double> versatz{0};
@@ -94,42 +98,51 @@ void BeschriftungB2(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox,
         }
     }
     const double xs = ox + m.rB + (m.DB2.size() >= 2 ? 1.5 * m.DB2[0] : 0);
-    s.Linie(xs, xe, oy + m.aD / 2, oy + m.aD / 2);
-    s.Linie(xs, xe, oy - m.aD / 2, oy - m.aD / 2);
-    s.Beschriftung(xe, xe + Beschriftungsbreite(asy2), oy + m.aD / 2, oy + m.aD / 2, asy2);
-    s.Beschriftung(xe, xe + Beschriftungsbreite(asy2), oy - m.aD / 2, oy - m.aD / 2, asy2);
+    const double d = s.Parameter().DxfTexthoehe;
+    const double aussen = std::max(xe, ox + m.W + Textabstand(s));
+    const double breite = Beschriftungsbreite(asy2);
+    s.Linie(xs, aussen, oy + m.aD / 2, oy + m.aD / 2);
+    s.Linie(xs, aussen, oy - m.aD / 2, oy - m.aD / 2);
+    s.Beschriftung(aussen, aussen + breite, oy + m.aD / 2, oy + m.aD / 2, asy2);
+    s.Linie(aussen, aussen + breite, oy - m.aD / 2, oy - m.aD / 2);
+    return s.DxfText(asy2, 7, aussen + breite / 2, oy - m.aD / 2 - d / 5 - text_ascent * d, 0, 1);
 }
 
+// Above the section: the whole chain's length, the stirrup label, the view's name, each clear of the row
+// below. Below it: the chain of the B bars with the anchoring note, clear of the lower B2 label.
 void Beschriftungen(const TrBewehrungsBlatt& b, const DxfZeichner& s, double ox, double oy) {
     const M& m = b.m;
-    const double yd = oy - m.h / 2 - 100;
-    s.DxfText(b.texte.Schnitt, 7, ox - m.L, oy + m.h / 2 + 300, 0, 0);
-    const std::string buegel = b.BuegelText();
-    const double yb = oy + m.h / 2 + 100;
-    s.DxfBemassung(2, 0, ox + m.rC, ox + m.rC + Beschriftungsbreite(buegel), yb, yb, 0, buegel, 7);
-
-    s.Mass(ox, ox + m.rB, yd, yd, b.Cm(m.rB));
+    const double ob = oy + m.h / 2, ub = oy - m.h / 2;
+    const double d = s.Parameter().DxfTexthoehe;
+    const TrKasten b2 = m.nB2 > 0 ? BeschriftungB2(b, s, ox, oy) : TrKasten{};
+    const double yd =
+        b2.Leer() ? ub - 100 : std::min(ub - 100, b2.y1 - Textabstand(s) - text_ascent * d - d / 5);
+    std::vector<TrMassglied> kette{{ox, ox + m.rB, b.Cm(m.rB)}};
     double x = ox + m.rB;
-    if (m.nB2 > 0) {
-        for (int i = 0; i <= m.m2; ++i) {
-            s.Mass(x, x + m.DB2[i], yd, yd, b.Cm(m.DB2[i]));
-            x += m.DB2[i];
-        }
+    for (int i = 0; m.nB2 > 0 && i <= m.m2; ++i) {
+        kette.push_back({x, x + m.DB2[i], b.Cm(m.DB2[i])});
+        x += m.DB2[i];
     }
-    s.DxfBemassung(4, 1, x, x + Beschriftungsbreite(b.texte.Verankern), yd, yd, 0, b.texte.Verankern, 7);
-    s.Mass(ox, x, oy + m.h / 2 + 50, oy + m.h / 2 + 50, b.Cm(x - ox));
+    Verankerung(s, x, yd, b.texte.Verankern, WaagerechteKette(s, kette, yd, -1));
+
+    const TrKasten laenge = WaagerechteKette(s, {{ox, x, b.Cm(x - ox)}}, ob + 50, 1);
+    const std::string buegel = b.BuegelText();
+    const double yb = std::max(ob + 100, laenge.y2 + Textabstand(s) + text_descent * d - d / 5);
+    const TrKasten bezeichnung =
+        s.DxfBemassung(2, 0, ox + m.rC, ox + m.rC + Beschriftungsbreite(buegel), yb, yb, 0, buegel, 7);
+    s.DxfText(b.texte.Schnitt, 7, ox - m.L,
+              std::max(ob + 300, bezeichnung.y2 + Textabstand(s) + text_descent * d), 0, 0);
     const double xh = ox - 1.1 * m.L;
-    s.Mass(xh, xh, oy + m.h / 2, oy - m.h / 2, b.Cm(m.h), 90);
+    s.Mass(xh, xh, ob, ub, b.Cm(m.h), 90);
 
     for (double sr : Reihen(m)) {
-        s.Beschriftung(ox - m.rB, ox + m.rB, oy + m.h / 2 + m.co, Oben(m, oy, m.dB1, sr), "");
-        s.Beschriftung(ox - m.rB, ox + m.rB, oy - m.h / 2 - m.cu - 50, Unten(m, oy, m.dB1, sr), "");
+        s.Beschriftung(ox - m.rB, ox + m.rB, ob + m.co, Oben(m, oy, m.dB1, sr), "");
+        s.Beschriftung(ox - m.rB, ox + m.rB, ub - m.cu - 50, Unten(m, oy, m.dB1, sr), "");
     }
     const std::string asy1 = b.Marke("Asy1", std::to_string(m.k), m.dB1);
     const double breite = Beschriftungsbreite(asy1);
-    s.Beschriftung(ox - m.rB, ox - m.rB - breite, oy - m.h / 2 - m.cu - 50, oy - m.h / 2 - m.cu - 50, asy1);
-    s.Beschriftung(ox - m.rB, ox - m.rB - breite, oy + m.h / 2 + m.co, oy + m.h / 2 + m.co, asy1);
-    if (m.nB2 > 0) BeschriftungB2(b, s, ox, oy);
+    s.Beschriftung(ox - m.rB, ox - m.rB - breite, ub - m.cu - 50, ub - m.cu - 50, asy1);
+    s.Beschriftung(ox - m.rB, ox - m.rB - breite, ob + m.co, ob + m.co, asy1);
 }
 
 }  // namespace

@@ -23,10 +23,21 @@ struct TrBewehrungsBlatt {
     std::string Marke(const char* name, const std::string& anzahl, int durchmesser) const;
 };
 
+// The drawing's title and, for a type that failed a check, the note "nicht zulässig (...)" drawn red below
+// it.
+struct TrTitel {
+    std::string zeile;
+    std::string unzulaessig;
+};
+
 // Each block draws around the origin of its state; the title creates layer "0", the plan view "PosA".
-// The title with the type's name and, when `unzulaessig` is not empty, that note as a red line below it.
-void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const std::string& dornName,
-                  const std::string& unzulaessig);
+void ZeichneTitel(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand, const TrTitel& titel);
 void ZeichneDraufsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneAnsicht(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
 void ZeichneSchnitt(const TrBewehrungsBlatt& blatt, const TrDxfZustand& zustand);
+
+// Where the blocks go: the plan view always at the origin.
+struct TrAnsichtsorte {
+    Point3D titel, ansicht, schnitt;
+};
+TrAnsichtsorte Ansichtsorte(const TrBewehrungsBlatt& blatt, const TrTitel& titel);

@@ -1,10 +1,12 @@
 #include "dxf/zeichnung/BewehrungsMasse.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <initializer_list>
 #include <numeric>
 
+#include "model/Ergebnisgrenzen.h"
 #include "model/TKAnwendung.h"
 #include "model/Uebersetzung.h"
 
@@ -59,6 +61,8 @@ bool LeseBewehrungsMasse(const TKAnwendung& anw, TsDorn dorn, TrBewehrungsMasse&
             "Die Position ist nicht berechnet; der Bewehrungsplan braucht die Ergebnisse einer Berechnung.");
         return false;
     }
+    // Reading discards results beyond these bounds; the drawing loops over the counts.
+    assert(!ErsteGrenzverletzung(erg, dorn) && "results beyond their bounds reach the drawing");
     m = {};
     m.h = anw.cGeometrie.GetPlatteDicke();
     m.co = anw.cGeometrie.GetBetondeckungOben();

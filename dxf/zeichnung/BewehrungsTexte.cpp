@@ -1,9 +1,10 @@
 #include "dxf/zeichnung/BewehrungsTexte.h"
 
+#include "dxf/Text_Box.h"
+#include "model/TKAnwendung.h"
 #include "model/Umgebung.h"
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& u, int anzahlBuegel) {
-    // Translations must keep to letters the 8-bit code page of DXF texts can hold.
     return {u.translate("Bewehrungsplan", "Bauseitige Bewehrung für QUORVEL® Doppelschubdorn "),
             u.translate("Bewehrungsplan", "Draufsicht"),
             u.translate("Bewehrungsplan", "Ansicht"),
@@ -14,13 +15,13 @@ TrBewehrungsTexte BewehrungsTexte(const Umgebung& u, int anzahlBuegel) {
             u.translate("Bewehrungsplan", "nicht zulässig")};
 }
 
-int Zeichenzahl(const std::string& text) {
-    int n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
+double Beschriftungsbreite(const std::string& text) {
+    return text.empty() ? 0 : text_width(text, Texthoehe) + Texthoehe / 3;
 }
 
-double Beschriftungsbreite(const std::string& text) {
-    return Zeichenzahl(text) * 30 * 0.6;
+DXF_Codepage DxfCodepage(const Umgebung& u) {
+    const int sprache = u.IDSprache();
+    return LandAusSprache(static_cast<unsigned long>(sprache < 0 ? 0 : sprache)) == TsLand::plk
+               ? DXF_Codepage::ANSI_1250
+               : DXF_Codepage::ANSI_1252;
 }

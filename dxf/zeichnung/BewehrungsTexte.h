@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "dxf/Codepage.h"
+
 struct Umgebung;
 
 // The words of the reinforcement drawing in the user-interface language.
@@ -16,8 +18,14 @@ struct TrBewehrungsTexte {
 
 TrBewehrungsTexte BewehrungsTexte(const Umgebung& umgebung, int anzahlBuegel);
 
-// Number of characters of a UTF-8 text; the label widths are estimated from it.
-int Zeichenzahl(const std::string& text);
+// The code page a drawing's texts are written in: Central European (Windows-1250) in a Polish run, so that
+// "ą ć ę ł ń ó ś ź ż" survive; Western European (Windows-1252) otherwise. A character the code page lacks
+// (Ø in Windows-1250) goes into the file as the escape CAD programs read.
+DXF_Codepage DxfCodepage(const Umgebung& umgebung);
 
-// Estimated width of a label line: 18 per character, whatever the text height.
+// The text height of the views' labels and dimensions.
+inline constexpr double Texthoehe = 30;
+
+// The length of a label line: the width of its text as CAD programs draw it, and a little more, so the text
+// stands on its line and not beyond it.
 double Beschriftungsbreite(const std::string& text);

@@ -13,7 +13,7 @@
 namespace {
 
 // Product drawings keep their numbers, whatever the user's regional settings; only the words follow the
-// user-interface language (in letters the 8-bit code page of DXF texts can hold).
+// user-interface language.
 constexpr char Komma = ',';
 constexpr double Plattendicke = 4;
 constexpr int Achsfarbe = 1;
@@ -157,6 +157,7 @@ void Texte(const DornBlatt& b, TsDorn dorn, const Umgebung& u) {
 
 DXF_Object DornZeichnung(TsDorn dorn, const Umgebung& umgebung) {
     DXF_Object doc(DornDxfDatei(dorn));
+    doc.codepage = DxfCodepage(umgebung);
     DXF_Layer& achsen = doc.new_layer(DornLayerAchsen, true);
     DXF_Layer& dorn_ = doc.new_layer(DornLayerDorn, true);
     DXF_Layer& masse = doc.new_layer(DornLayerMasse, true);

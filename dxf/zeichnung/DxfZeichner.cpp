@@ -164,15 +164,16 @@ void DxfZeichner::DxfMasslinie(int startTyp, int endTyp, double x1, double x2, d
     Ende(endTyp, e, r.d, vec_scale(r.d, -1), farbe);
 }
 
-void DxfZeichner::DxfText(const std::string& text, int farbe, double x, double y, double winkel,
-                          int ausrichtung) const {
+TrKasten DxfZeichner::DxfText(const std::string& text, int farbe, double x, double y, double winkel,
+                              int ausrichtung) const {
     const Point3D p = P(x, y);
     ziel_.add_entity_to_layer(
         std::make_unique<Text_>(WCS_Z, p, p, text, mass_.DxfTexthoehe, winkel, farbe, ausrichtung));
+    return Textkasten(text, p, mass_.DxfTexthoehe, winkel, ausrichtung);
 }
 
-void DxfZeichner::DxfBemassung(int startTyp, int endTyp, double x1, double x2, double y1, double y2,
-                               double winkel, const std::string& text, int farbe) const {
+TrKasten DxfZeichner::DxfBemassung(int startTyp, int endTyp, double x1, double x2, double y1, double y2,
+                                   double winkel, const std::string& text, int farbe) const {
     DxfMasslinie(startTyp, endTyp, x1, x2, y1, y2, farbe);
     const double e = mass_.DxfTexthoehe / 5;
     Point3D versatz{e, 0, 0};
@@ -186,6 +187,8 @@ void DxfZeichner::DxfBemassung(int startTyp, int endTyp, double x1, double x2, d
     const Point3D mitte = vec_scale(vec_add(s, en), 0.5);
     ziel_.add_entity_to_layer(
         std::make_unique<Text_>(WCS_Z, s, mitte, text, mass_.DxfTexthoehe, winkel, farbe, ausrichtung));
+    // A left-justified text hangs at its insertion point, the others at the alignment point.
+    return Textkasten(text, ausrichtung == 0 ? s : mitte, mass_.DxfTexthoehe, winkel, ausrichtung);
 }
 
 void DxfZeichner::DxfRechteck(int farbe, double x1, double x2, double y1, double y2) const {

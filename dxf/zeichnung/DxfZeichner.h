@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dxf/DXF_Layer.h"
+#include "dxf/zeichnung/Beschriftungsraum.h"
 
 // Tick length A, arrow base width B, arrow length C and text height D of dimensions and texts.
 struct TrDxfMassParameter {
@@ -41,11 +42,12 @@ public:
     // End types: 0 none, 1 arrow, 2 tick, 3 tick and arrow, 4 tick and slash (start type 4 also extends
     // the line by A/4 at both ends).
     void DxfMasslinie(int startTyp, int endTyp, double x1, double x2, double y1, double y2, int farbe) const;
-    // Justification: 0 left, 1 centre, 2 right.
-    void DxfText(const std::string& text, int farbe, double x, double y, double winkel,
-                 int ausrichtung) const;
-    void DxfBemassung(int startTyp, int endTyp, double x1, double x2, double y1, double y2, double winkel,
-                      const std::string& text, int farbe) const;
+    // Justification: 0 left, 1 centre, 2 right. Returns the box the text takes.
+    TrKasten DxfText(const std::string& text, int farbe, double x, double y, double winkel,
+                     int ausrichtung) const;
+    // Returns the box its text takes.
+    TrKasten DxfBemassung(int startTyp, int endTyp, double x1, double x2, double y1, double y2, double winkel,
+                          const std::string& text, int farbe) const;
     void DxfRechteck(int farbe, double x1, double x2, double y1, double y2) const;
     void DxfKreis(int farbe, double x, double y, double r) const;
 
@@ -53,12 +55,13 @@ public:
     void Linie(double x1, double x2, double y1, double y2, int farbe = 7) const {
         DxfMasslinie(0, 0, x1, x2, y1, y2, farbe);
     }
-    void Beschriftung(double x1, double x2, double y1, double y2, const std::string& text,
-                      double winkel = 0) const {
-        DxfBemassung(0, 0, x1, x2, y1, y2, winkel, text, 7);
+    TrKasten Beschriftung(double x1, double x2, double y1, double y2, const std::string& text,
+                          double winkel = 0) const {
+        return DxfBemassung(0, 0, x1, x2, y1, y2, winkel, text, 7);
     }
-    void Mass(double x1, double x2, double y1, double y2, const std::string& text, double winkel = 0) const {
-        DxfBemassung(4, 4, x1, x2, y1, y2, winkel, text, 7);
+    TrKasten Mass(double x1, double x2, double y1, double y2, const std::string& text,
+                  double winkel = 0) const {
+        return DxfBemassung(4, 4, x1, x2, y1, y2, winkel, text, 7);
     }
 
     const TrDxfMassParameter& Parameter() const { return mass_; }

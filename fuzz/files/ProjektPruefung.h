@@ -67,6 +67,11 @@ inline const std::array<Liste, 6> Listen{{
     {"DornErgebnisFehler_1_0.AnzTMeldungen", {"DornErgebnisFehler_1_0."}},
 }};
 
+// The lines of the results of position 1.
+inline const Liste Ergebnisse1{"Ergebnisse_1.",
+                               {"Ergebnisse_1.", "ErgGeometrie_1.", "DornDaten_1_", "DornErgebnis_1_",
+                                "DornErgebnisFehler_1_", "DornErgebnisWarnungen_1_"}};
+
 struct Ergebnis {
     bool gelesen = false;
     int positionen = 0;
@@ -81,9 +86,10 @@ inline Ergebnis Lesen(const std::string& bytes) {
     TKDateiTransfer s(umgebung.Dezimaltrenner());
     s.SetDateiInhalt(bytes);
     if (!LeseProjekt(s, modell)) return {};
+    std::string datei = ProjektInhalt(modell);
     TKDateiTransfer geschrieben(umgebung.Dezimaltrenner());
-    SchreibeProjekt(geschrieben, modell);
-    return {true, modell.GetAnzAnwendung(), geschrieben.GetDateiInhalt(), geschrieben.GetDaten()};
+    geschrieben.SetDateiInhalt(datei);
+    return {true, modell.GetAnzAnwendung(), std::move(datei), geschrieben.GetDaten()};
 }
 
 // The lines that do not belong to the list.
@@ -141,7 +147,14 @@ inline std::string PruefeProjektDatei(const std::string& bytes, std::size_t wahl
     aufgeblaeht.insert(bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0,
                        std::string(liste->zaehler) + "=2000000000\r\n");
     const Ergebnis drittes = Lesen(aufgeblaeht);
-    if (!drittes.gelesen || Uebrige(drittes.zeilen, *liste) != Uebrige(erstes.zeilen, *liste))
+    if (!drittes.gelesen) return std::string("inflating ") + liste->zaehler + " refused the file";
+    if (Uebrige(drittes.zeilen, *liste) == Uebrige(erstes.zeilen, *liste)) return {};
+    // A results list that loses elements behind a gap is damaged: the position's results go, nothing else.
+    if (!std::string_view(liste->zaehler).starts_with("DornErgebnis") ||
+        std::find(drittes.zeilen.begin(), drittes.zeilen.end(), "Ergebnisse_1.TBerechnet=False") ==
+            drittes.zeilen.end() ||
+        Uebrige(Uebrige(drittes.zeilen, *liste), Ergebnisse1) !=
+            Uebrige(Uebrige(erstes.zeilen, *liste), Ergebnisse1))
         return std::string("inflating ") + liste->zaehler + " changed other lists";
     return {};
 }

@@ -445,6 +445,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -586,10 +590,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation type="unfinished"></translation>
     </message>
@@ -611,6 +611,14 @@
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -665,6 +673,31 @@
     <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -961,29 +994,6 @@ Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1197,37 +1207,6 @@ Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argument
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1347,6 +1326,104 @@ Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden
 Dorn (nichts geschrieben);
 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1743,6 +1820,45 @@ Dorn (nichts geschrieben);
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -1872,6 +1988,26 @@ Soll diese überschrieben werden?</source>
         <source>Position aus Tabelle</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1895,6 +2031,21 @@ Dornabstandes unter Optionen - Bemessung:
 
 Die wirtschaftlichere Variante ist abhängig vom Querkraftverlauf in der Fuge und kann nicht 
 vorhergesagt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2107,6 +2258,10 @@ www.quorvel.example</source>
     </message>
     <message>
         <source>&amp;Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2501,6 +2656,14 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <source>&amp;Wiederherstellen: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -2854,6 +3017,10 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3097,6 +3264,34 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
     </message>
     <message>
         <source>beliebige Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -445,6 +445,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation>&amp;Redo</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Recent projects</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -587,10 +591,6 @@
         <translation>the disk is write-protected</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>the file would be too large</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>the file is too large</translation>
     </message>
@@ -613,6 +613,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>The file &quot;%1&quot; could not be written: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>the file would be larger than permitted</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
     </message>
 </context>
 <context>
@@ -666,6 +674,31 @@
     <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>the drawing is too large for a picture</translation>
+    </message>
+    <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>the drawing has too many elements for an SVG or PDF picture; save it as PNG</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object of type %1 not shown</numerusform>
+            <numerusform>%n objects of type %1 not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n object in paper space not shown</numerusform>
+            <numerusform>%n objects in paper space not shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n hatch pattern shown as its boundary only</numerusform>
+            <numerusform>%n hatch patterns shown as their boundaries only</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -984,48 +1017,6 @@ wrong.
         <translation>not designed: the input checks have failed</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o OUTPUT.dxf]
-       zavr-cli dxf render INPUT.dxf -o OUTPUT.png|.svg|.pdf [--size PIXELS]
-
-reinforcement: the on-site reinforcement of a dowel type of a designed position as a DXF drawing.
-  --position N   the position (counted from 1; without it the current position of the project)
-  --type NAME    the dowel type (without it the dowel selected by the design of the position)
-  --force        also draw a dowel type that is not admissible; the drawing then carries the note
-                 &quot;not admissible&quot; with the reason below its title (without --force: exit status 1)
-dowel: the drawing of a dowel type; without -o under the file name of the catalogue.
-render: any DXF file as a picture in the full view of the preview; the extension decides the
-  format, --size the longer side in pixels (default 1000).
-
-An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
-(&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
-
-Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
-(without --force) or the drawing is not possible;
-2 the file cannot be read or written, or the arguments are wrong.
-</translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation>arguments: </translation>
     </message>
@@ -1289,59 +1280,6 @@ Exit status: 0 written; 2 the file cannot be written or the arguments are wrong.
         <translation>zavr-cli: unknown command &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
-
-Draws a sketch of a position as a picture, without a screen.
-  --position N   the position (counted from 1; without it the current position of the project)
-  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
-                 (the four result sketches)
-  --size PIXELS  side of the square picture (default 500, for all 1000)
-  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
-
-Exit status: 0 written; 2 the file cannot be read or written, or the arguments are wrong.
-</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation>Usage: zavr-cli set INPUT.ZAV [--position N] NAME=VALUE ... [-o OUTPUT.ZAV]
-
-Changes inputs of a position with the rules and limits of the program window and saves the project
-in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
-another application case selects the load case it allows, a shorter joint shortens the points of an
-arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
-The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
-Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
-
-  --position N   the position (counted from 1; without it the current position of the project)
-  -o FILE        write the changed project here
-  --help         this description
-</translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1474,12 +1412,161 @@ Only active entries appear.
                  designed first. If a position has no admissible dowel or fails its checks, nothing
                  is written. The project file stays unchanged.
   -o FILE        .txt the text export (80 columns, Windows-1252, CR LF); .pdf the printed pages;
-                 .svg, .png, .jpg, .bmp the whole list as one picture, like the program's picture export
+                 .svg, .png, .jpg, .bmp the whole list as one picture, like the program&apos;s picture export
 
 Exit status: 0 written; 1 a position failed its checks or has no admissible dowel (nothing
 written);
 2 the file cannot be read or written, or the arguments are wrong.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o OUTPUT.dxf]
+       zavr-cli dxf render INPUT.dxf -o OUTPUT.png|.svg|.pdf [--size PIXELS]
+
+reinforcement: the on-site reinforcement of a dowel type of a designed position as a DXF drawing.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --type NAME    the dowel type (without it the dowel selected by the design of the position)
+  --force        also draw a dowel type that is not admissible; the drawing then carries the note
+                 &quot;not admissible&quot; with the reason below its title (without --force: exit status 1)
+dowel: the drawing of a dowel type; without -o under the file name of the catalogue.
+render: any DXF file (Release 12 to 2018) as a picture in the full view of the preview; the extension
+  decides the format, --size the longer side in pixels (default 1000). What the file holds but the picture
+  does not show is named on standard error; a file without a drawing gives 2.
+
+An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
+(&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
+
+Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
+(without --force) or the drawing is not possible;
+2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size needs a number of pixels from 50 to 8000</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation>Usage: zavr-cli set INPUT.ZAV [--position N] NAME=VALUE ... [--last-csv FILE] [-o OUTPUT.ZAV]
+
+Changes inputs of a position with the rules and limits of the program window and saves the project
+in OUTPUT.ZAV (without -o in INPUT.ZAV). The assignments apply in order, like inputs in the window:
+another application case selects the load case it allows, a shorter joint shortens the points of an
+arbitrary load. A value outside its limits ends with the program&apos;s message, and nothing is written.
+The results of a changed position then count as not calculated; `zavr-cli design` designs it again.
+Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
+
+  --position N     the position (counted from 1; without it the current position of the project)
+  --last-csv FILE  an arbitrary line load of the dowel row from a table (after the assignments):
+                   per line x in m and q in kN/m, separated by tab, semicolon or blanks, decimal
+                   comma or point, a header line is skipped. Every line is checked as in the input
+                   window (0 &lt;= x &lt;= joint length, q &gt;= 0); a wrong line is named, and nothing is
+                   written.
+  -o FILE          write the changed project here
+  --help           this description
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
+
+Draws a sketch of a position as a picture, without a screen.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
+                 (the four result sketches)
+  --size PIXELS  side of the square picture (default 500, for all 1000)
+  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
+
+The result sketches of a position without results are drawn after it has been designed, as for the design
+calculation.
+
+Exit status: 0 written; 1 the position failed its checks; 2 the file cannot be read or written,
+or the arguments are wrong.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation>The table holds no value pairs.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation>Nothing was taken over.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation>Line %1 does not hold two numbers (x in m and q in kN/m): &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation>Line %1: x = %2 m is not within the joint (0 to %3 m).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation>Line %1: q = %2 kN/m is less than 0.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation>The table has more than %1 value pairs.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>%1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -1875,6 +1962,45 @@ written);
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation>The file declares more than 10000 positions; a project cannot have more positions.</translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation>%1 = %2 is damaged. The stored results have been discarded; the position is not designed.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation>%1 = %2 is not a count.</translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation>Missing: %1; the load points present have been read.</translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation>%1 and what follows has not been read: the count of the list does not include it.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation>%1 does not match the load points; the %2 present have been read.</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Position %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation>Reading the project found:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation>
+            <numerusform>… and %n more.</numerusform>
+            <numerusform>… and %n more.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation>The file does not state its number of positions legibly (HauptMaske.TAnzAnwendung = %1); it is not opened.</translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -2006,6 +2132,26 @@ Do you want to overwrite it?</translation>
         <source>Position aus Tabelle</source>
         <translation>Position from table</translation>
     </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Position %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation>Values outside the input limits; these positions are not designed:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
+        <translation>%1 (%2 = %3): %4</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>The file holds no readable DXF drawing</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>arbitrary load</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2048,6 +2194,21 @@ under Options - Design:
 
 Which variant is more economical depends on the distribution of the shear force along 
 the joint and cannot be predicted.</translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation>The program was not closed properly. There is an automatic backup of project %2 from %1.</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
+        <translation>Do you want to restore the backup?</translation>
     </message>
 </context>
 <context>
@@ -2271,6 +2432,10 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -2668,6 +2833,14 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>&amp;Wiederherstellen: %1</source>
         <translation>&amp;Redo: %1</translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>&amp;Recent projects</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation>The file %1 was not found. It is removed from the list of recent projects.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -3021,6 +3194,10 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation>The bill of quantities could not be printed.</translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation>A quantity of %1 is not possible (1 to %2); it has been set to %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3265,6 +3442,34 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
     <message>
         <source>beliebige Last</source>
         <translation>Arbitrary load</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation>Paste table|Take value pairs (x in m, q in kN/m) from the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation>Import table|Take value pairs (x in m, q in kN/m) from a CSV or text file</translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation>Import line load</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation>Tables (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,10 @@
         <source>&amp;Wiederherstellen</source>
         <translation>&amp;Ponów</translation>
     </message>
+    <message>
+        <source>Zuletzt geöffnet</source>
+        <translation>Ostatnio otwierane</translation>
+    </message>
 </context>
 <context>
     <name>Bemessung</name>
@@ -588,10 +592,6 @@
         <translation>dysk jest chroniony przed zapisem</translation>
     </message>
     <message>
-        <source>die Datei wäre zu groß</source>
-        <translation>plik byłby zbyt duży</translation>
-    </message>
-    <message>
         <source>die Datei ist zu groß</source>
         <translation>plik jest zbyt duży</translation>
     </message>
@@ -614,6 +614,14 @@
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden: %2</source>
         <translation>Nie można zapisać pliku &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>die Datei wäre größer als erlaubt</source>
+        <translation>plik przekroczyłby dopuszczalny rozmiar</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>plik jest tylko do odczytu</translation>
     </message>
 </context>
 <context>
@@ -667,6 +675,34 @@
     <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>rysunek jest zbyt duży na obraz</translation>
+    </message>
+    <message>
+        <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
+        <translation>rysunek ma zbyt wiele elementów na obraz SVG lub PDF; zapisz go jako PNG</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte vom Typ %1 nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt typu %1 nie został pokazany</numerusform>
+            <numerusform>%n obiekty typu %1 nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów typu %1 nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Objekte im Papierbereich nicht dargestellt</source>
+        <translation>
+            <numerusform>%n obiekt w obszarze papieru nie został pokazany</numerusform>
+            <numerusform>%n obiekty w obszarze papieru nie zostały pokazane</numerusform>
+            <numerusform>%n obiektów w obszarze papieru nie zostało pokazanych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Schraffurmuster nur als Umriss dargestellt</source>
+        <translation>
+            <numerusform>%n wzór kreskowania pokazany tylko jako obrys</numerusform>
+            <numerusform>%n wzory kreskowania pokazane tylko jako obrys</numerusform>
+            <numerusform>%n wzorów kreskowania pokazanych tylko jako obrys</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -985,48 +1021,6 @@ argumenty są błędne.
         <translation>nie zwymiarowano: dane wejściowe nie przeszły kontroli</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
-       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
-       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
-
-reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
-  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
-                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
-dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
-render: eine beliebige DXF-Datei als Bild in der Gesamtansicht der Vorschau; die Endung bestimmt das
-  Format, --size die längere Seite in Pixeln (Vorgabe 1000).
-
-Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
-(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
-
-Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
-2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
-        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o WYJŚCIE.dxf]
-        zavr-cli dxf render WEJŚCIE.dxf -o WYJŚCIE.png|.svg|.pdf [--size PIKSELE]
-
-reinforcement: zbrojenie wykonywane na budowie dla typu trzpienia zwymiarowanej pozycji jako rysunek DXF.
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  --type NAZWA   typ trzpienia (bez tej opcji trzpień wybrany przy wymiarowaniu pozycji)
-  --force        rysuje także typ trzpienia niedopuszczalny; rysunek otrzymuje wtedy pod tytułem
-                 adnotację &quot;niedopuszczalny&quot; z przyczyną (bez --force: kod wyjścia 1)
-dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
-render: dowolny plik DXF jako obraz w widoku całości podglądu; rozszerzenie określa format,
-  --size dłuższy bok w pikselach (domyślnie 1000).
-
-Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
-(&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
-
-Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
-(bez --force) lub rysunek nie jest możliwy;
-2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
-</translation>
-    </message>
-    <message>
         <source>Argumente: </source>
         <translation>argumenty: </translation>
     </message>
@@ -1289,59 +1283,6 @@ Kod wyjścia: 0 zapisano; 2 pliku nie można zapisać lub argumenty są błędne
         <translation>zavr-cli: nieznane polecenie &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Rückgabewert: 0 geschrieben; 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
-sind falsch.
-</source>
-        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
-
-Rysuje szkic pozycji jako obraz, bez ekranu.
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
-                 input (szkic danych) lub all (cztery szkice wyników)
-  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
-  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
-
-Kod wyjścia: 0 zapisano; 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
-</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [-o AUSGABE.ZAV]
-
-Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
-Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
-im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
-kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
-Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
-nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
-
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  -o DATEI       das geänderte Projekt hierhin schreiben
-  --help         diese Beschreibung
-</source>
-        <translation>Użycie: zavr-cli set WEJŚCIE.ZAV [--position N] NAZWA=WARTOŚĆ ... [-o WYJŚCIE.ZAV]
-
-Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje projekt w WYJŚCIE.ZAV
-(bez -o w WEJŚCIE.ZAV). Przypisania obowiązują po kolei, jak dane w oknie: inny przypadek zastosowania
-wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
-obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
-Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
-Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
-
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  -o PLIK        zapisz tutaj zmieniony projekt
-  --help         ten opis
-</translation>
-    </message>
-    <message>
         <source>
 Rückgabewert: 0 geschrieben; 2 ein Wert ist abgelehnt, die Datei ist nicht lesbar oder nicht
 schreibbar, oder die Argumente sind falsch.
@@ -1480,6 +1421,154 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczal
 (nic nie zapisano);
 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
+       zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
+       zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
+
+reinforcement: die bauseitige Bewehrung eines Dorntyps einer bemessenen Position als DXF-Zeichnung.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --type NAME    der Dorntyp (ohne Angabe der bei der Bemessung gewählte Dorn der Position)
+  --force        auch einen Dorntyp zeichnen, der nicht zulässig ist; die Zeichnung trägt dann unter dem
+                 Titel den Vermerk &quot;nicht zulässig&quot; mit dem Grund (ohne --force: Rückgabewert 1)
+dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
+render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
+  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
+  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+
+Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
+(&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
+
+Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
+oder die Zeichnung nicht möglich;
+2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
+        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o WYJŚCIE.dxf]
+        zavr-cli dxf render WEJŚCIE.dxf -o WYJŚCIE.png|.svg|.pdf [--size PIKSELE]
+
+reinforcement: zbrojenie wykonywane na budowie dla typu trzpienia zwymiarowanej pozycji jako rysunek DXF.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --type NAZWA   typ trzpienia (bez tej opcji trzpień wybrany przy wymiarowaniu pozycji)
+  --force        rysuje także typ trzpienia niedopuszczalny; rysunek otrzymuje wtedy pod tytułem
+                 adnotację &quot;niedopuszczalny&quot; z przyczyną (bez --force: kod wyjścia 1)
+dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
+render: dowolny plik DXF (wersje od 12 do 2018) jako obraz w widoku całości podglądu; rozszerzenie
+  określa format, --size dłuższy bok w pikselach (domyślnie 1000). Obiekty pliku, których obraz nie
+  pokazuje, są wymienione na standardowym wyjściu błędów; plik bez rysunku zwraca kod 2.
+
+Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
+(&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
+(bez --force) lub rysunek nie jest możliwy;
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size wymaga liczby pikseli od 50 do 8000</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
+
+Ändert Eingaben einer Position mit den Regeln und Grenzen des Programmfensters und speichert das
+Projekt in AUSGABE.ZAV (ohne -o in EINGABE.ZAV). Die Zuweisungen gelten der Reihe nach, wie Eingaben
+im Fenster: ein anderer Anwendungsfall wählt den Belastungsfall, den er zulässt, eine kürzere Fuge
+kürzt die Punkte einer beliebigen Last. Ein Wert außerhalb seiner Grenzen endet mit der Meldung des
+Programms, und nichts wird geschrieben. Die Ergebnisse einer geänderten Position gelten danach als
+nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; oder &quot;,&quot; als Dezimaltrenner.
+
+  --position N     die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --last-csv DATEI eine beliebige Streckenlast der Dornreihe aus einer Tabelle (nach den Zuweisungen):
+                   je Zeile x in m und q in kN/m, getrennt durch Tabulator, Semikolon oder Leerzeichen,
+                   Dezimalkomma oder -punkt, eine Kopfzeile wird übersprungen. Jede Zeile wird wie im
+                   Eingabefenster geprüft (0 &lt;= x &lt;= Fugenlänge, q &gt;= 0); eine falsche Zeile wird
+                   genannt, und nichts wird geschrieben.
+  -o DATEI         das geänderte Projekt hierhin schreiben
+  --help           diese Beschreibung
+</source>
+        <translation>Użycie: zavr-cli set WEJŚCIE.ZAV [--position N] NAZWA=WARTOŚĆ ... [--last-csv PLIK] [-o WYJŚCIE.ZAV]
+
+Zmienia dane wejściowe pozycji według reguł i granic okna programu i zapisuje projekt w WYJŚCIE.ZAV
+(bez -o w WEJŚCIE.ZAV). Przypisania obowiązują po kolei, jak dane w oknie: inny przypadek zastosowania
+wybiera dopuszczalny dla niego przypadek obciążenia, krótsza szczelina skraca punkty dowolnego
+obciążenia. Wartość spoza granic kończy się komunikatem programu i nic nie zostaje zapisane.
+Wyniki zmienionej pozycji uznaje się następnie za nieobliczone; `zavr-cli design` wymiaruje ją ponownie.
+Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
+
+  --position N     pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --last-csv PLIK  dowolne obciążenie liniowe szeregu trzpieni z tabeli (po przypisaniach):
+                   w każdym wierszu x w m i q w kN/m, rozdzielone tabulatorem, średnikiem lub
+                   spacjami, przecinek lub kropka dziesiętna, wiersz nagłówka jest pomijany. Każdy
+                   wiersz jest sprawdzany jak w oknie wprowadzania (0 &lt;= x &lt;= długość szczeliny,
+                   q &gt;= 0); błędny wiersz zostaje wskazany i nic nie zostaje zapisane.
+  -o PLIK          zapisz tutaj zmieniony projekt
+  --help           ten opis
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
+
+Rysuje szkic pozycji jako obraz, bez ekranu.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
+                 input (szkic danych) lub all (cztery szkice wyników)
+  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
+  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
+
+Szkice wyników pozycji bez wyników są rysowane po jej zwymiarowaniu, tak jak w obliczeniach statycznych.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli; 2 pliku nie można odczytać ani zapisać lub
+argumenty są błędne.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Lastimport</name>
+    <message>
+        <source>Die Tabelle enthält keine Wertepaare.</source>
+        <translation>Tabela nie zawiera par wartości.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation>Niczego nie przejęto.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 enthält nicht zwei Zahlen (x in m und q in kN/m): &quot;%2&quot;</source>
+        <translation>Wiersz %1 nie zawiera dwóch liczb (x w m i q w kN/m): &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Zeile %1: x = %2 m liegt nicht in der Fuge (0 bis %3 m).</source>
+        <translation>Wiersz %1: x = %2 m leży poza szczeliną (od 0 do %3 m).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: q = %2 kN/m ist kleiner als 0.</source>
+        <translation>Wiersz %1: q = %2 kN/m jest mniejsze od 0.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle hat mehr als %1 Wertepaare.</source>
+        <translation>Tabela ma więcej niż %1 par wartości.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1875,6 +1964,46 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczal
         <source>Die Datei gibt mehr als 10000 Positionen an; mehr Positionen kann ein Projekt nicht haben.</source>
         <translation>Plik deklaruje więcej niż 10000 pozycji; projekt nie może mieć więcej pozycji.</translation>
     </message>
+    <message>
+        <source>%1 = %2 ist beschädigt. Die gespeicherten Ergebnisse wurden verworfen; die Position ist nicht bemessen.</source>
+        <translation>%1 = %2 jest uszkodzone. Zapisane wyniki odrzucono; pozycja pozostaje niezwymiarowana.</translation>
+    </message>
+    <message>
+        <source>%1 = %2 ist keine Anzahl.</source>
+        <translation>%1 = %2 nie jest liczbą elementów.</translation>
+    </message>
+    <message>
+        <source>Es fehlen %1; die vorhandenen Lastpunkte wurden gelesen.</source>
+        <translation>Brak: %1; wczytano istniejące punkty obciążenia.</translation>
+    </message>
+    <message>
+        <source>%1 und was folgt wurde nicht gelesen: die Anzahl der Liste umfasst es nicht.</source>
+        <translation>%1 i dalsze wpisy nie zostały wczytane: liczba elementów listy ich nie obejmuje.</translation>
+    </message>
+    <message>
+        <source>%1 passt nicht zu den Lastpunkten; gelesen wurden die %2 vorhandenen.</source>
+        <translation>%1 nie zgadza się z punktami obciążenia; wczytano %2 istniejących.</translation>
+    </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Pozycja %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Beim Lesen des Projekts ist aufgefallen:</source>
+        <translation>Podczas wczytywania projektu stwierdzono:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere.</source>
+        <translation>
+            <numerusform>… i %n dalszy.</numerusform>
+            <numerusform>… i %n dalsze.</numerusform>
+            <numerusform>… i %n dalszych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Die Datei gibt die Zahl ihrer Positionen nicht lesbar an (HauptMaske.TAnzAnwendung = %1); sie wird nicht geöffnet.</source>
+        <translation>Plik nie podaje czytelnie liczby swoich pozycji (HauptMaske.TAnzAnwendung = %1); nie zostanie otwarty.</translation>
+    </message>
 </context>
 <context>
     <name>Projektsitzung</name>
@@ -2006,6 +2135,26 @@ Czy ją zastąpić?</translation>
         <source>Position aus Tabelle</source>
         <translation>Pozycja z tabeli</translation>
     </message>
+    <message>
+        <source>Position %1 &quot;%2&quot;: %3</source>
+        <translation>Pozycja %1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb der Grenzen der Eingabe; diese Positionen werden nicht bemessen:</source>
+        <translation>Wartości poza granicami danych wejściowych; te pozycje nie są wymiarowane:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 = %3): %4</source>
+        <translation>%1 (%2 = %3): %4</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
+    </message>
+    <message>
+        <source>beliebige Last</source>
+        <translation>obciążenie dowolne</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2048,6 +2197,21 @@ rozstawu trzpieni w menu Opcje - Wymiarowanie:
 
 Który wariant jest bardziej ekonomiczny, zależy od rozkładu siły poprzecznej 
 w szczelinie i nie może zostać przewidziane z góry.</translation>
+    </message>
+</context>
+<context>
+    <name>Sicherung</name>
+    <message>
+        <source>Das Programm wurde nicht ordnungsgemäß beendet. Es gibt eine automatische Sicherung vom %1 des Projekts %2.</source>
+        <translation>Program nie został prawidłowo zamknięty. Istnieje automatyczna kopia zapasowa projektu %2 z %1.</translation>
+    </message>
+    <message>
+        <source>unbenannt</source>
+        <translation>bez nazwy</translation>
+    </message>
+    <message>
+        <source>Soll die Sicherung wiederhergestellt werden?</source>
+        <translation>Czy przywrócić kopię zapasową?</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2436,10 @@ www.quorvel.example</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
@@ -2669,6 +2837,14 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>&amp;Wiederherstellen: %1</source>
         <translation>&amp;Ponów: %1</translation>
     </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>Ostatnio ot&amp;wierane</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gefunden. Sie wird aus der Liste der zuletzt geöffneten Projekte entfernt.</source>
+        <translation>Nie znaleziono pliku %1. Zostaje on usunięty z listy ostatnio otwieranych projektów.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmHilfe</name>
@@ -3022,6 +3198,10 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <source>Die Bedarfsliste konnte nicht gedruckt werden.</source>
         <translation>Nie można wydrukować zestawienia materiałów.</translation>
     </message>
+    <message>
+        <source>Die Anzahl %1 ist nicht möglich (1 bis %2); sie wurde auf %3 gesetzt.</source>
+        <translation>Liczba %1 jest niemożliwa (od 1 do %2); ustawiono ją na %3.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmTragfaehigkeitstabellen</name>
@@ -3266,6 +3446,34 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
     <message>
         <source>beliebige Last</source>
         <translation>Obciążenie dowolne</translation>
+    </message>
+    <message>
+        <source>&amp;Einfügen</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>Tabelle einfügen|Wertepaare (x in m, q in kN/m) aus der Zwischenablage übernehmen</source>
+        <translation>Wklej tabelę|Przejmij pary wartości (x w m, q w kN/m) ze schowka</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren…</source>
+        <translation>&amp;Importuj…</translation>
+    </message>
+    <message>
+        <source>Tabelle importieren|Wertepaare (x in m, q in kN/m) aus einer CSV- oder Textdatei übernehmen</source>
+        <translation>Importuj tabelę|Przejmij pary wartości (x w m, q w kN/m) z pliku CSV lub tekstowego</translation>
+    </message>
+    <message>
+        <source>Streckenlast importieren</source>
+        <translation>Import obciążenia liniowego</translation>
+    </message>
+    <message>
+        <source>Tabellen (*.csv *.txt)</source>
+        <translation>Tabele (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>

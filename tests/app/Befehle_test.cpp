@@ -11,6 +11,10 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <filesystem>
+#include <string>
+
+#include "Dateiinhalt.h"
 #include "app/Ergebnisseiten.h"
 #include "app/HauptmaskeTest.h"
 #include "app/Navigationsbaum.h"
@@ -157,6 +161,38 @@ TEST_F(Befehle, speichernInEinenFehlendenOrdnerMeldetDenGrund) {
         QStringLiteral("p.ZAV kann nicht gespeichert werden: der Ordner existiert nicht")))
         << Hinweise().front().toStdString();
     EXPECT_EQ(fenster->windowTitle(), Titel + QStringLiteral("unbenannt"));
+}
+
+// A project opened under a name that is not UTF-8 (from the command line, as the system gave it) is saved
+// under that very name; the caption shows the byte as U+FFFD.
+TEST_F(Befehle, speichernUnterEinemNamenDerKeinUtf8Ist) {
+    const std::string datei = Pfad(QStringLiteral("projekt")).toStdString() + "_\xFF.ZAV";
+    ASSERT_TRUE(SaveToFile(TKModell(umgebung), datei));
+    fenster->Befehlszeile({datei});
+    EXPECT_EQ(fenster->windowTitle(), Titel + Pfad(QStringLiteral("projekt_\uFFFD.ZAV")));
+    Benenne(QStringLiteral("umbenannt"));
+    fenster->Ausfuehren(Befehl::Speichern);
+    EXPECT_TRUE(Hinweise().isEmpty()) << Hinweise().value(0).toStdString();
+    EXPECT_NE(DateiInhalt(datei).find("umbenannt"), std::string::npos);
+    for (const auto& e : std::filesystem::directory_iterator(ordner.path().toStdString()))
+        EXPECT_EQ(e.path().filename().string().find("\xEF\xBF\xBD"), std::string::npos);
+}
+
+// A project file its owner protected is not replaced by the window's save, which names the reason.
+TEST_F(Befehle, geschuetzteProjektdateiBleibt) {
+    WaehleDatei(QStringLiteral("p.ZAV"));
+    fenster->Ausfuehren(Befehl::SpeichernUnter);
+    const std::string datei = Pfad(QStringLiteral("p.ZAV")).toStdString();
+    const std::string vorher = DateiInhalt(datei);
+    ASSERT_FALSE(vorher.empty());
+    std::filesystem::permissions(datei, std::filesystem::perms::owner_read);
+    Benenne(QStringLiteral("umbenannt"));
+    fenster->Ausfuehren(Befehl::Speichern);
+    ASSERT_EQ(Hinweise().size(), 1);
+    EXPECT_TRUE(Hinweise().front().endsWith(
+        QStringLiteral("p.ZAV kann nicht gespeichert werden: die Datei ist schreibgeschützt")))
+        << Hinweise().front().toStdString();
+    EXPECT_EQ(DateiInhalt(datei), vorher);
 }
 
 TEST_F(Befehle, positionenHinzufuegenLoeschenUndWaehlen) {

@@ -1,4 +1,7 @@
+#include <QClipboard>
 #include <QDialog>
+#include <QFile>
+#include <QGuiApplication>
 #include <QTableWidget>
 
 #include "app/HauptmaskeTest.h"
@@ -122,6 +125,51 @@ TEST_F(BeliebigeLast, xAusserhalbDerFugeWirdBeimVerlassenGemeldet) {
     q->setText(QStringLiteral("-1"));
     Verlassen(q);
     EXPECT_EQ(Hinweise(), (QStringList{Groesser, Kleiner}));
+}
+
+// Five rows copied from a spreadsheet with decimal commas, pasted with Ctrl+V in the table: they replace
+// the rows in their order, the load holds them sorted by x (the total by the trapezoidal rule).
+TEST_F(BeliebigeLast, einfuegenEinerTabelleMitDezimalkommas) {
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("x [m]\tq [kN/m]\n0\t40,5\n0,5\t62,25\n1,5\t80\n1\t71,5\n2\t38\n"));
+    auto* raster = Teil<QTableWidget>("sgQuerlastverlauf");
+    raster->setFocus();
+    QTest::keySequence(raster, QKeySequence::Paste);
+    EXPECT_EQ(Tabelle(), (std::vector<Zeile>{
+                             {"0", "40,5"}, {"0,5", "62,25"}, {"1,5", "80"}, {"1", "71,5"}, {"2", "38"}}));
+    EXPECT_EQ(raster->rowCount(), 5);
+    EXPECT_EQ(Punkte(Last()), (std::vector<std::pair<double, double>>{
+                                  {0, 40.5}, {500, 62.25}, {1000, 71.5}, {1500, 80}, {2000, 38}}));
+    // 0,5 × ((40,5 + 62,25) + (62,25 + 71,5) + (71,5 + 80) + (80 + 38)) / 2
+    EXPECT_DOUBLE_EQ(Last().GetGesamtLast(), 126.5);
+    EXPECT_TRUE(dialoge.aufrufe.empty());
+    Knopf("OKBtn");
+    EXPECT_EQ(fenster->Sitzung().NameRueckgaengig(), "beliebige Last");
+}
+
+// A CSV file with a row outside the joint: the row is named, the table and the load stay as they were.
+TEST_F(BeliebigeLast, csvMitFalscherZeileWirdAbgelehnt) {
+    const QString datei = ordner.filePath(QStringLiteral("last.csv"));
+    QFile csv(datei);
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("x;q\n0;50\n1,2;75\n2,4;60\n");
+    csv.close();
+    const auto vorher = Punkte(Last());
+    dialoge.dateien = {Dialogdienst::Dateiwahl{datei, 0}};
+    Knopf("BitBtnImportieren");
+    EXPECT_EQ(Hinweise(),
+              QStringList{QStringLiteral("Zeile 4: x = 2,4 m liegt nicht in der Fuge (0 bis 2 m).\n"
+                                         "Es wurde nichts übernommen.")});
+    EXPECT_EQ(Tabelle(), (std::vector<Zeile>{{"0", "50"}, {"2", "50"}}));
+    EXPECT_EQ(Punkte(Last()), vorher);
+
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("0;50\n1,2;75\n2;60\n");
+    csv.close();
+    dialoge.dateien = {Dialogdienst::Dateiwahl{datei, 0}};
+    Knopf("BitBtnImportieren");
+    EXPECT_EQ(Tabelle(), (std::vector<Zeile>{{"0", "50"}, {"1,2", "75"}, {"2", "60"}}));
+    EXPECT_EQ(Hinweise().size(), 1);
 }
 
 // The points entered in the dialog design the row exactly as the same load read back from a project file.

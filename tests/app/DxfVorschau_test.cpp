@@ -143,3 +143,36 @@ TEST_F(Hauptmaske, dxfDateiAnzeigenLiestDieDateiInDieVorschau) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drawing of a later release: drawn, and what it holds but the preview does not show is named above the
+// drawing. A file without a drawing is refused with a notice, and no preview opens.
+TEST_F(Hauptmaske, dxfDateiAnzeigenNenntWasNichtDargestelltIstOderVerweigert) {
+    const QString datei = QStringLiteral(ZAVR_SOURCE_DIR "/fuzz/dxf/corpus/ezdxf_r2018.dxf");
+    const QString text = ordner.filePath(QStringLiteral("brief.dxf"));
+    QFile brief(text);
+    ASSERT_TRUE(brief.open(QIODevice::WriteOnly));
+    brief.write("Sehr geehrte Damen und Herren,\nanbei die Zeichnung.\n");
+    brief.close();
+    dialoge.dateien = {Dialogdienst::Dateiwahl{text, 0}, Dialogdienst::Dateiwahl{datei, 0}};
+    QString vermerk;
+    DialogBeantworter beantworter([&](QDialog& d) {
+        auto* hinweis = d.findChild<QLabel*>(QStringLiteral("lblNichtDargestellt"));
+        ASSERT_NE(hinweis, nullptr);
+        EXPECT_TRUE(hinweis->isVisible());
+        vermerk = hinweis->text();
+    });
+    fenster->Ausfuehren(Befehl::DxfAnzeigen);
+    ASSERT_EQ(Hinweise().size(), 1);
+    EXPECT_TRUE(Hinweise()[0].startsWith(QStringLiteral("Die Datei enthält keine lesbare DXF-Zeichnung")))
+        << Hinweise()[0].toStdString();
+    EXPECT_TRUE(beantworter.geoeffnet.isEmpty());
+    fenster->Ausfuehren(Befehl::DxfAnzeigen);
+    EXPECT_EQ(beantworter.geoeffnet, QStringList{QStringLiteral("DXF_Anzeige_Form")});
+    EXPECT_TRUE(vermerk.contains(QStringLiteral("2 Objekte vom Typ RAY nicht dargestellt")))
+        << vermerk.toStdString();
+    EXPECT_TRUE(vermerk.contains(QStringLiteral("2 Objekte im Papierbereich nicht dargestellt")));
+}
+
+}  // namespace

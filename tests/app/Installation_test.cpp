@@ -1,9 +1,10 @@
 // An installed tree (cmake --install into a folder of its own) starts, finds its language modules and its
-// help, and has its desktop entry.
+// help, and has its desktop entry and the type of its project files.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -55,6 +56,52 @@ TEST_F(Installation, legtProgrammModuleHilfeUndDesktopEintragAb) {
     EXPECT_EQ(eintrag.value(QStringLiteral("Type")).toString(), QStringLiteral("Application"));
     EXPECT_EQ(eintrag.value(QStringLiteral("Exec")).toString(), QStringLiteral("zavr %f"));
     EXPECT_EQ(eintrag.value(QStringLiteral("Icon")).toString(), QStringLiteral("zavr"));
+}
+
+QString Ausfuehren(const QString& programm, const QStringList& argumente, int& status) {
+    QProcess prozess;
+    prozess.setProcessChannelMode(QProcess::MergedChannels);
+    prozess.start(programm, argumente);
+    if (!prozess.waitForFinished(60000)) return QStringLiteral("no end: ") + programm;
+    status = prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1;
+    return QString::fromLocal8Bit(prozess.readAll());
+}
+
+// A double click on a project in the file manager opens it in the program: the desktop entry is valid and
+// takes the project type, which the MIME database knows by the extension and by the first line, with the
+// program's icon.
+TEST_F(Installation, projektdateienSindEinTypDesProgramms) {
+    int status = -1;
+    const QString entry = Pfad("share/applications/zavr.desktop");
+    const QString pruefung = Ausfuehren(QStringLiteral("desktop-file-validate"), {entry}, status);
+    EXPECT_EQ(status, 0) << pruefung.toStdString();
+    QFile eintrag(entry);  // QSettings would take the list's ";" for a comment
+    ASSERT_TRUE(eintrag.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(eintrag.readAll().contains("\nMimeType=application/x-zavr-projekt;\n"));
+
+    ASSERT_TRUE(QFileInfo::exists(Pfad("share/mime/packages/zavr.xml")));
+    EXPECT_TRUE(
+        QFileInfo::exists(Pfad("share/icons/hicolor/scalable/mimetypes/application-x-zavr-projekt.svg")));
+    // The database built from the installed XML, as the desktop builds it after installation.
+    QTemporaryDir mime;
+    ASSERT_TRUE(QDir(mime.path()).mkpath(QStringLiteral("packages")));
+    ASSERT_TRUE(QFile::copy(Pfad("share/mime/packages/zavr.xml"),
+                            mime.filePath(QStringLiteral("packages/zavr.xml"))));
+    const QString aufbau = Ausfuehren(QStringLiteral("update-mime-database"), {mime.path()}, status);
+    ASSERT_EQ(status, 0) << aufbau.toStdString();
+    QFile typ(mime.filePath(QStringLiteral("application/x-zavr-projekt.xml")));
+    ASSERT_TRUE(typ.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(typ.readAll().contains("ZAVR"));
+    QFile globs(mime.filePath(QStringLiteral("globs2")));
+    ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(globs.readAll().contains("application/x-zavr-projekt:*.ZAV:cs"));
+    QFile magic(mime.filePath(QStringLiteral("magic")));
+    ASSERT_TRUE(magic.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(magic.readAll().contains("Programm.Name=ZAVR"));
+    // The examples begin as the magic expects.
+    QFile beispiel(QStringLiteral(ZAVR_SOURCE_DIR "/examples/Beispiel.ZAV"));
+    ASSERT_TRUE(beispiel.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(beispiel.readLine().startsWith("Programm.Name=ZAVR"));
 }
 
 // The program reached through bin/zavr is the one in lib/zavr: the start window offers the three languages

@@ -90,6 +90,29 @@ TEST_F(Stueckliste, listeZeigtDieEintraege) {
     D().reject();
 }
 
+// A count typed outside 1 … 99999 is corrected to the nearest count with a notice, not cut to its digits.
+TEST_F(Stueckliste, anzahlWirdMitHinweisKorrigiert) {
+    D().show();
+    auto* anzahl = DKind<QSpinBox>("sEditAnzahl");
+    for (const auto& [eingabe, wert] :
+         {std::pair{"-3", 1}, std::pair{"100000", 99999}, std::pair{"12", 12}}) {
+        SCOPED_TRACE(eingabe);
+        anzahl->setFocus();
+        anzahl->selectAll();
+        QTest::keyClicks(anzahl, QString::fromLatin1(eingabe));
+        QTest::keyClick(anzahl, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(anzahl->value(), wert);
+        EXPECT_EQ(Liste()->topLevelItem(0)->text(2), QString::number(wert));
+    }
+    EXPECT_EQ(Hinweise(),
+              (QStringList{
+                  "Die Anzahl -3 ist nicht möglich (1 bis 99999); sie wurde auf 1 gesetzt.",
+                  "Die Anzahl 100000 ist nicht möglich (1 bis 99999); sie wurde auf 99999 gesetzt.",
+              }));
+    D().reject();
+}
+
 // Changes reach the project only through "Zurück" (or preview and print); any other close drops them.
 TEST_F(Stueckliste, zurueckSchreibtAndereSchliessenVerwirft) {
     D().show();

@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "DialogSkript.h"
 #include "SkizzenTestprojekt.h"
@@ -77,4 +79,23 @@ TEST_F(Zoom, kopierenUndExportieren) {
     dialoge.dateien.push_back(Dialogdienst::Dateiwahl{ordner.filePath("zoom.png"), 2});
     zoom.Exportieren();
     EXPECT_EQ(QImage(ordner.filePath("zoom.jpg")).size(), QSize(1000, 1000));
+}
+
+// The wheel zooms about the cursor: the picture point under it stays under it (to the pixel).
+TEST_F(Zoom, radZoomtUmDenMauszeiger) {
+    auto* bereich = zoom.findChild<QScrollArea*>();
+    const QSize start = zoom.GetBildgroesse();
+    const QPoint zeiger(start.width() * 3 / 4, start.height() * 3 / 4);
+    const auto drehen = [&](int winkel) {
+        QWheelEvent rad(zeiger, bereich->viewport()->mapToGlobal(zeiger), {}, {0, winkel}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bereich->viewport(), &rad);
+    };
+    drehen(120);
+    EXPECT_EQ(zoom.GetBildgroesse(), QSize(qRound(start.width() * 1.25), qRound(start.height() * 1.25)));
+    // The point at 3/4 of the picture is still under the cursor: scrolled by a quarter of the growth.
+    EXPECT_NEAR(bereich->horizontalScrollBar()->value(), zeiger.x() * 0.25, 1.5);
+    EXPECT_NEAR(bereich->verticalScrollBar()->value(), zeiger.y() * 0.25, 1.5);
+    drehen(-120);
+    EXPECT_NEAR(zoom.GetBildgroesse().width(), start.width(), 1);
 }

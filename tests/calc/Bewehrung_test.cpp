@@ -319,3 +319,35 @@ TEST(Verminderung3, dPaarWirdAPaar) {
     EXPECT_EQ(z.daten.GetDistPosA().size(), 2u);
     EXPECT_FALSE(ReduziereBewehrung3(z.Kontext()));
 }
+
+// The snapshots of the reinforcement loops keep the catalogue record and the resistance fields only: no step
+// and no resistance may change anything else of a result record. For every type at three thicknesses, each
+// step applied in turn changes a record only where writing back its resistance fields repairs it.
+TEST(Schritte, aendernImErgebnisNurDieWiderstandsfelder) {
+    for (const double h : {200.0, 300.0, 450.0}) {
+        for (int d = 0; d < AnzahlDorne; ++d) {
+            EinDorn z(static_cast<TsDorn>(d), h);
+            z.ergebnis.Setby(600);
+            z.ergebnis.Setbx(300);
+            z.ergebnis.SetIstMinAchs(800);
+            z.ergebnis.AddDornAbstand(400, true);
+            z.ergebnis.cFehler.SetMeldung(2);
+            const auto schritte = {+[](const Dornkontext& k) { OptimiereAufhaengebewehrung(k); },
+                                   +[](const Dornkontext& k) { ErhoeheBewehrung(k); },
+                                   +[](const Dornkontext& k) { ReduziereBewehrung1(k); },
+                                   +[](const Dornkontext& k) { ReduziereBewehrung2(k); },
+                                   +[](const Dornkontext& k) { ReduziereBewehrung3(k); },
+                                   +[](const Dornkontext& k) {
+                                       k.ergebnis.SetVRDct(VRdct(k));
+                                       k.ergebnis.SetVRdce(VRdce(k));
+                                       VRdctMax(k);
+                                   }};
+            for (const auto schritt : schritte) {
+                TKDornErgebnis vorher = z.ergebnis;
+                schritt(z.Kontext());
+                Widerstandswerte::Aus(z.ergebnis).In(vorher);
+                EXPECT_EQ(vorher, z.ergebnis) << "type " << d << ", h = " << h;
+            }
+        }
+    }
+}

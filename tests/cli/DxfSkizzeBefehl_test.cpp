@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "cli/CliTest.h"
@@ -74,7 +75,45 @@ TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
     EXPECT_NE(fehlt.fehler.find("Datei nicht gefunden"), std::string::npos);
     EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.gif")}).status, 2);
     EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.png"), "--size", "7"}).status, 2);
+    // 8,000 pixels square are 256 MB; more would not leave room beside a large drawing.
+    EXPECT_EQ(Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("x.png"), "--size", "8001"}).status, 2);
     EXPECT_FALSE(fs::exists(Pfad("x.png")));
+}
+
+// Drawings of other programs, Release 12 to 2018: drawn, and what is not drawn is named on standard error.
+TEST_F(DxfBefehl, renderZeichnetFremdeZeichnungenUndNenntWasFehlt) {
+    if (OhneQt()) GTEST_SKIP() << "built without Qt: no pictures";
+    for (const std::string version : {"R12", "R2000", "R2010", "R2018"}) {
+        const std::string dxf = Pfad(version + ".dxf"), png = Pfad(version + ".png");
+        ASSERT_EQ(std::system(("/usr/bin/python3 '" + std::string(ZAVR_SOURCE_DIR) +
+                               "/tests/dxf/ezdxf_fremd.py' make " + version + " '" + dxf + "'")
+                                  .c_str()),
+                  0);
+        const Lauf lauf = Dxf({"render", dxf, "-o", png, "--size", "400"});
+        ASSERT_EQ(lauf.status, 0) << version << ": " << lauf.fehler;
+        EXPECT_EQ(PngGroesse(DateiInhalt(png)), std::pair(400, 400)) << version;
+        EXPECT_NE(lauf.fehler.find("2 Objekte im Papierbereich nicht dargestellt"), std::string::npos)
+            << version << ": " << lauf.fehler;
+        const char* fehlt = version == "R12" ? "1 Objekt vom Typ SHAPE nicht dargestellt"
+                                             : "2 Objekte vom Typ RAY nicht dargestellt";
+        EXPECT_NE(lauf.fehler.find(fehlt), std::string::npos) << version << ": " << lauf.fehler;
+    }
+}
+
+// A file without a drawing is an error, and no picture is left behind.
+TEST_F(DxfBefehl, renderOhneZeichnungGibtZweiUndKeinBild) {
+    if (OhneQt()) GTEST_SKIP() << "built without Qt: no pictures";
+    const std::pair<const char*, std::string> dateien[] = {
+        {"text.dxf", "Sehr geehrte Damen und Herren,\nanbei die Zeichnung.\n"},
+        {"binaer.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + std::string(200, '\x07')},
+        {"leer.dxf", ""}};
+    for (const auto& [name, inhalt] : dateien) {
+        std::ofstream(Pfad(name), std::ios::binary) << inhalt;
+        const Lauf lauf = Dxf({"render", Pfad(name), "-o", Pfad("x.png")});
+        EXPECT_EQ(lauf.status, 2) << name;
+        EXPECT_NE(lauf.fehler.find("keine lesbare DXF-Zeichnung"), std::string::npos) << name << lauf.fehler;
+        EXPECT_FALSE(fs::exists(Pfad("x.png"))) << name;
+    }
 }
 
 TEST_F(DxfBefehl, falscheAngabenGebenZwei) {

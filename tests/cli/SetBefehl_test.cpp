@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "cli/CliTest.h"
 #include "files/ProjektDatei.h"
+#include "model/TKBelastung.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
@@ -125,6 +127,31 @@ TEST_F(SetBefehl, regelnDesFenstersUndErgebnisseNichtMehrBerechnet) {
     const TKModell kurz = Lesen(Pfad("kurz.ZAV"));
     const TKBelastung& last = kurz.cAnwendung.at(3).cBelastungDesign;
     EXPECT_DOUBLE_EQ(last.GetbeliebigeLast(last.GetAnzLastPunkte() - 1).x, 1000);
+}
+
+// A load table of a frame analysis for a script: checked against the joint length the assignments leave
+// (3 m here, so x = 3 is the joint end); a bad row is named, exit status 2, and nothing is written.
+TEST_F(SetBefehl, lastAusTabelle) {
+    const std::string tabelle = Pfad("last.csv");
+    std::ofstream(tabelle) << "x [m];q [kN/m]\n0;42,5\n1,5;60\n3;20\n";
+    const std::string datei = Pfad("last.ZAV");
+    const Lauf lauf = Set({Beispiel, "--position", "4", "fugenlaenge=3", "--last-csv", tabelle, "-o", datei});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    const TKModell modell = Lesen(datei);
+    const TKBelastung& last = modell.cAnwendung.at(3).cBelastungDesign;
+    EXPECT_EQ(last.GetBelastungsfall(), TsBelastungsfall::bfbeliebigeLast);
+    ASSERT_EQ(last.GetAnzLastPunkte(), 3);
+    EXPECT_DOUBLE_EQ(last.GetbeliebigeLast(1).x, 1500);
+    EXPECT_DOUBLE_EQ(last.GetGesamtLast(), 1.5 * (42.5 + 60) / 2 + 1.5 * (60 + 20) / 2);
+
+    std::ofstream(tabelle) << "0;42,5\n1,5;-60\n";
+    const std::string original = Pfad("original.ZAV");
+    fs::copy_file(Beispiel, original);
+    const Lauf falsch = Set({original, "--position", "4", "--last-csv", tabelle});
+    EXPECT_EQ(falsch.status, 2);
+    EXPECT_EQ(falsch.fehler, "zavr-cli set: --last-csv " + tabelle +
+                                 ": Zeile 2: q = -60 kN/m ist kleiner als 0.\nEs wurde nichts übernommen.\n");
+    EXPECT_EQ(DateiInhalt(original), DateiInhalt(Beispiel));
 }
 
 TEST_F(SetBefehl, hilfeNenntJedenNamen) {

@@ -95,15 +95,23 @@ inline const std::vector<Schreibfehlerfall> Schreibfehlerfaelle{
     {"Schreibgeschuetzt", Fehlerschicht::Schritt::Anlegen, EROFS, "der Datenträger ist schreibgeschützt"},
     {"DatentraegerFehler", Fehlerschicht::Schritt::Sichern, EIO, "Ein-/Ausgabefehler des Datenträgers"},
     {"UmbenennenVerweigert", Fehlerschicht::Schritt::Umbenennen, EACCES, "keine Schreibberechtigung"},
+    {"GroesserAlsErlaubt", Fehlerschicht::Schritt::Schreiben, EFBIG, "die Datei wäre größer als erlaubt"},
 };
 
 // Runs `speichern`, which writes `datei` (alone in its folder) and returns the reason of a failure or an
-// empty text, under every fault of Schreibfehlerfaelle: each must name its reason, leave the file that was
-// there byte for byte and leave no temporary file behind. Then, without a fault, the file is written.
+// empty text, under every fault of Schreibfehlerfaelle and with the file made read-only: each must name its
+// reason, leave the file that was there byte for byte and leave no temporary file behind. Then, without a
+// fault, the file is written.
 inline void PruefeSchreibfehler(const std::filesystem::path& datei,
                                 const std::function<std::string()>& speichern) {
     const std::string alt = "alter Inhalt, der bleiben muss\r\n";
     std::ofstream(datei, std::ios::binary) << alt;
+    const auto altBleibt = [&] {
+        EXPECT_EQ(DateiInhalt(datei), alt);
+        const auto eintraege = std::distance(std::filesystem::directory_iterator(datei.parent_path()),
+                                             std::filesystem::directory_iterator());
+        EXPECT_EQ(eintraege, 1);
+    };
     for (const Schreibfehlerfall& fall : Schreibfehlerfaelle) {
         SCOPED_TRACE(fall.name);
         Fehlerschicht schicht(fall.schritt, fall.code);
@@ -111,11 +119,14 @@ inline void PruefeSchreibfehler(const std::filesystem::path& datei,
             const DateischichtErsetzen ersetzt(schicht);
             EXPECT_EQ(speichern(), fall.grund);
         }
-        EXPECT_EQ(DateiInhalt(datei), alt);
-        const auto eintraege = std::distance(std::filesystem::directory_iterator(datei.parent_path()),
-                                             std::filesystem::directory_iterator());
-        EXPECT_EQ(eintraege, 1);
+        altBleibt();
     }
+    namespace fs = std::filesystem;
+    const fs::perms lesbar = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(datei, lesbar);
+    EXPECT_EQ(speichern(), "die Datei ist schreibgeschützt");
+    altBleibt();
+    fs::permissions(datei, lesbar | fs::perms::owner_write);
     EXPECT_EQ(speichern(), "");
     EXPECT_NE(DateiInhalt(datei), alt);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,15 +12,16 @@
 // The file text the writer makes of a document.
 inline std::string dxf_text(const DXF_Object& doc) {
     std::ostringstream out;
-    DXF_Writer(out, doc.layer_lists).write_file();
+    DXF_Writer(out, doc.layer_lists, doc.codepage).write_file();
     return out.str();
 }
 
 // The record of one entity as written on a layer.
-inline std::string record_text(const DXF_Entity& e, const std::string& layer = "0") {
+inline std::string record_text(const DXF_Entity& e, const std::string& layer = "0",
+                               DXF_Codepage codepage = DXF_Codepage::ANSI_1252) {
     std::ostringstream out;
     {
-        DXF_File file(out);
+        DXF_File file(out, codepage);
         e.write_to_DXF(file, layer);
         file.flush();
     }
@@ -46,19 +48,25 @@ inline std::string dxf_lines(const std::vector<std::string>& lines, const char* 
 struct Gelesen {
     DXF_Object doc;
     DXF_Message_Log log;
-    std::vector<std::string> skipped;
+    bool readable = true;
+    std::string reason;       // why it is not readable
+    std::uint64_t drawn = 0;  // the units of the drawing bound the reader charged
 };
 
 // Reads a file text as the document would from a file.
 inline Gelesen read_text(const std::string& text, bool continue_on_error = true) {
-    Gelesen g{DXF_Object("test.dxf"), DXF_Message_Log(continue_on_error), {}};
+    Gelesen g{DXF_Object("test.dxf"), DXF_Message_Log(continue_on_error), true, ""};
     std::istringstream in(text);
     DXF_Reader reader(in, g.log);
-    reader.set_skipped_list(&g.skipped);
     reader.read_file();
+    g.readable = reader.readable();
+    g.reason = reader.unreadable_reason();
+    g.drawn = reader.drawn_entities();
     g.doc.layer_lists = reader.release_control_of_layers();
     g.doc.emax = reader.get_max_extent();
     g.doc.emin = reader.get_min_extent();
+    g.doc.codepage = reader.codepage();
+    g.doc.omissions = reader.omissions();
     return g;
 }
 

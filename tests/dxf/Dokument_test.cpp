@@ -34,11 +34,14 @@ TEST(Farben, tabelleUndRueckwaertssuche) {
         DXF_Colour colour;
         int back;  // index setcolour finds for that colour
     };
+    // The AutoCAD colour index: 7 (white on a dark screen) is black on paper, 0 (by block) and 256 (by
+    // layer) are black until the block or the layer gives the colour; 30 is orange, not cyan.
     const Fall faelle[] = {
-        {0, rgb(0, 0, 0), 7},    {1, rgb(255, 0, 0), 1},       {5, rgb(0, 0, 255), 5},
-        {7, rgb(0, 0, 0), 7},    {11, rgb(128, 128, 128), 12}, {12, rgb(128, 128, 128), 12},
-        {14, rgb(255, 0, 0), 1}, {-1, rgb(255, 0, 0), 1},      {-5, rgb(0, 0, 255), 5},
-        {-13, rgb(0, 0, 0), 7},  {256, rgb(255, 0, 255), 9}};
+        {0, rgb(0, 0, 0), 7},           {1, rgb(255, 0, 0), 1},       {5, rgb(0, 0, 255), 5},
+        {7, rgb(0, 0, 0), 7},           {8, rgb(128, 128, 128), 8},   {9, rgb(192, 192, 192), 9},
+        {30, rgb(255, 127, 0), 30},     {140, rgb(0, 191, 255), 140}, {251, rgb(80, 80, 80), 251},
+        {255, rgb(255, 255, 255), 255}, {-1, rgb(255, 0, 0), 1},      {-30, rgb(255, 127, 0), 30},
+        {256, rgb(0, 0, 0), 7},         {300, rgb(0, 0, 0), 7}};
     for (const Fall& f : faelle) {
         Point_ p(WCS_Z, Origin, f.index);
         EXPECT_EQ(p.colinx, f.index);
@@ -51,7 +54,7 @@ TEST(Farben, tabelleUndRueckwaertssuche) {
     EXPECT_EQ(p.colinx, 0);
     EXPECT_EQ(p.colour, rgb(1, 2, 3));
     Point_ extreme(WCS_Z, Origin, std::numeric_limits<int>::min());
-    EXPECT_EQ(extreme.colour, rgb(128, 128, 128));  // INT_MIN % 13 is -11: grey
+    EXPECT_EQ(extreme.colour, rgb(0, 0, 0));
 }
 
 TEST(Ebenen, newLayerUndNamensregeln) {

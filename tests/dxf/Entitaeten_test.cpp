@@ -11,6 +11,7 @@
 #include "dxf/Line_.h"
 #include "dxf/Polygon_mesh_.h"
 #include "dxf/Solid_.h"
+#include "dxf/Text_Box.h"
 
 namespace {
 
@@ -162,11 +163,12 @@ TEST(Einfuegung, hoechstensSechzehnAttribute) {
     }
 }
 
-TEST(Einfuegung, drehenSkalierenVerschiebenInDieserReihenfolge) {
+// The block is scaled in its own axes, then turned, then moved, as CAD programs place it.
+TEST(Einfuegung, skalierenDrehenVerschiebenInDieserReihenfolge) {
     const Insert_ insert(WCS_Z, {10, 0, 0}, {2, 3, 1}, 90, 7, {}, "B");
     ASSERT_NE(insert.OCS_WCS, nullptr);
-    // (1, 0) turned by 90° -> (0, 1), scaled -> (0, 3), moved -> (10, 3)
-    expect_point(transform_point(*insert.OCS_WCS, {1, 0, 0}), 10, 3, 0);
+    // (1, 0) scaled -> (2, 0), turned by 90° -> (0, 2), moved -> (10, 2)
+    expect_point(transform_point(*insert.OCS_WCS, {1, 0, 0}), 10, 2, 0);
     // a mirrored OCS flips x after the move
     const Insert_ mirrored({0, 0, -1}, {10, 0, 0}, {1, 1, 1}, 0, 7, {}, "B");
     expect_point(transform_point(*mirrored.OCS_WCS, {1, 0, 0}), -11, 0, 0);
@@ -224,4 +226,43 @@ TEST(Namen, properNameUndBeschreibung) {
     const Polygon_mesh_ mesh({}, 2, 3, 32, 7);
     EXPECT_NE(mesh.details().find("Polyline_ (polygon mesh)"), std::string::npos);
     EXPECT_NE(mesh.details().find("Closed N\tTRUE"), std::string::npos);
+}
+
+// A text covers its box, as CAD programs draw it (capital height h, Arial widths), not only its insertion
+// point; centred and turned texts too. The title of a drawing is whole in the full view.
+TEST(Text, ausdehnungUmfasstDenTextkasten) {
+    const auto extents = [](const DXF_Entity& e) {
+        std::pair<Point3D, Point3D> box{{-1e10, -1e10, -1e10}, {1e10, 1e10, 1e10}};
+        e.max_min_extents(box.first, box.second);
+        return box;
+    };
+    // "HI": H 0.722 and I 0.277 of the em, the em 1/0.688 of the capital height.
+    const double width = (0.722 + 0.277) / 0.688 * 10;
+    EXPECT_NEAR(text_width("HI", 10), width, 1e-9);
+    const auto left = extents(Text_(WCS_Z, {100, 50, 0}, Origin, "HI", 10, 0, 7, 0));
+    EXPECT_NEAR(left.first.x, 100 + width, 1e-9);
+    EXPECT_NEAR(left.second.x, 100, 1e-9);
+    EXPECT_NEAR(left.first.y, 50 + 12.5, 1e-9);  // capitals with accents
+    EXPECT_NEAR(left.second.y, 50 - 3, 1e-9);    // descenders
+    const auto centred = extents(Text_(WCS_Z, {0, 0, 0}, {100, 50, 0}, "HI", 10, 0, 7, 1));
+    EXPECT_NEAR(centred.first.x, 100 + width / 2, 1e-9);
+    EXPECT_NEAR(centred.second.x, 0, 1e-9);  // the insertion point stays inside
+    const auto turned = extents(Text_(WCS_Z, {0, 0, 0}, Origin, "HI", 10, 90, 7, 0));
+    EXPECT_NEAR(turned.first.y, width, 1e-9);
+    EXPECT_NEAR(turned.second.x, -12.5, 1e-9);
+}
+
+// A block reference covers its block where it lands, not its insertion point.
+TEST(Einfuegung, ausdehnungDesEingefuegtenBlocks) {
+    Entity_List blocks("Block_");
+    auto block = std::make_unique<Block_>("B", Point3D{10, 0, 0});
+    block->add_entity(std::make_unique<Line_>(Point3D{10, 0, 0}, Point3D{12, 1, 0}, 7));
+    blocks.add_entity_to_list(std::move(block));
+    Insert_ insert(WCS_Z, {100, 100, 0}, {1, 3, 1}, 90, 7, {}, "B");
+    insert.update_block_links(&blocks);
+    Point3D emax{-1e10, -1e10, -1e10}, emin{1e10, 1e10, 1e10};
+    insert.max_min_extents(emax, emin);
+    // (0,0)-(2,1) scaled (0,0)-(2,3), turned (0,0)-(-3,2), moved by (100,100)
+    expect_point(emin, 97, 100, 0);
+    expect_point(emax, 100, 102, 0);
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <string_view>
 
 #include "dxf/DXF_Number.h"
 #include "dxf/Matrix.h"
@@ -135,4 +139,23 @@ TEST(Zahltexte, punktUndWahrheitswert) {
     EXPECT_EQ(point_to_str({1.5, 0, 0}, ','), "(1,50, 0,00, 0,00)");
     EXPECT_EQ(bool_to_str(true), "TRUE");
     EXPECT_EQ(bool_to_str(false), "FALSE");
+}
+
+// Plain decimals are read without the general parser; the values must be the same to the last bit.
+TEST(Zahlen, dxfZahlenWieDerAllgemeineLeser) {
+    for (const char* text : {"0", "-0.0", "12.5", "-590.12350", "1234.56800", "0.1", "0.3", "123456.80000",
+                             "9007199254740991", "90071992547409.93", "1.000000E+10", "1.5e2", "+7", ".5",
+                             "  -2.5 ", "3.", "0.0000000000000000000000123", "1e-320"}) {
+        double ours = 0, general = 0;
+        ASSERT_TRUE(dxf_to_double(text, ours)) << text;
+        std::string_view s = text;
+        while (s.front() == ' ') s.remove_prefix(1);
+        while (s.back() == ' ') s.remove_suffix(1);
+        if (s.front() == '+') s.remove_prefix(1);
+        std::from_chars(s.data(), s.data() + s.size(), general);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(ours), std::bit_cast<std::uint64_t>(general)) << text;
+    }
+    double v = 0;
+    for (const char* bad : {"", " ", "1,5", "1.5.2", "12abc", "-", "0x10", "1 2"})
+        EXPECT_FALSE(dxf_to_double(bad, v)) << bad;
 }

@@ -91,14 +91,19 @@ INSTANTIATE_TEST_SUITE_P(Ausrichtung, Writer_Text,
                          ::testing::Values(Textausrichtung{0, false}, Textausrichtung{1, true},
                                            Textausrichtung{2, true}));
 
-TEST(Writer, textInWindows1252) {
+// One byte per character of the code page; a character it lacks goes as the escape CAD programs read.
+TEST(Writer, textImCodepageUndSonstAlsUnicodeEscape) {
     const Text_ text(WCS_Z, {}, {}, "Bügel Ø ® €", 1, 0, 7, 0);
     EXPECT_NE(record_text(text).find("B\xFCgel \xD8 \xAE \x80\r\n"), std::string::npos);
     const Text_ chinese(WCS_Z, {}, {},
                         "a\xE4\xB8\xAD"
                         "b",
                         1, 0, 7, 0);
-    EXPECT_NE(record_text(chinese).find("a?b\r\n"), std::string::npos);
+    EXPECT_NE(record_text(chinese).find("a\\U+4E2Db\r\n"), std::string::npos);
+    const Text_ polish(WCS_Z, {}, {}, "Pręt Ø12 odległość", 1, 0, 7, 0);
+    EXPECT_NE(
+        record_text(polish, "0", DXF_Codepage::ANSI_1250).find("Pr\xEAt \\U+00D812 odleg\xB3o\x9C\xE6\r\n"),
+        std::string::npos);
 }
 
 struct Extrusion {

@@ -153,3 +153,27 @@ TEST(Zoom_view, ausdehnungenVonGespeichertenUndGezeichnetenDokumenten) {
 }
 
 }  // namespace
+
+namespace {
+
+// The wheel zooms about the cursor: the model point under (70, 245), the box's corner (0, 0), stays there
+// while the scale grows by 1.25; the last-view button returns to the view before.
+TEST(Zoom_view, radZoomtUmDenMauszeiger) {
+    Zoom_view v = Ansicht();
+    const Zoom_view::params vorher = v.current();
+    v.Zoom_about(1 / Zoom_view::zoom_factor, {70, 245});
+    EXPECT_DOUBLE_EQ(v.current().xscale, 1.5 * 1.25);
+    EXPECT_EQ(v.real_to_screen({0, 0, 0}, nullptr), (Screen_Point{70, 245}));
+    EXPECT_EQ(v.zoom_text(','), "1,25 : 1");
+    // The window keeps its screen size: 440 pixels at 1.875 pixels per unit.
+    EXPECT_DOUBLE_EQ(v.current().xmax - v.current().xmin, 440 / 1.875);
+    const Point2D unter = v.screen_to_real({370, 95});
+    v.Zoom_about(Zoom_view::zoom_factor, {370, 95});
+    EXPECT_DOUBLE_EQ(v.current().xscale, 1.5);
+    EXPECT_EQ(v.real_to_screen({unter.x, unter.y, 0}, nullptr), (Screen_Point{370, 95}));
+    v.Zoom_last();
+    EXPECT_EQ(v.real_to_screen({0, 0, 0}, nullptr), (Screen_Point{70, 245}));
+    EXPECT_NE(v.current(), vorher);
+}
+
+}  // namespace

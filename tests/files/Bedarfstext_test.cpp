@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "datei/Fehlerschicht.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 

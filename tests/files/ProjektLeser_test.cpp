@@ -10,6 +10,7 @@
 #include "files/ProjektSchreiber.h"
 #include "files/ProjektTexte.h"
 #include "files/TKDateiTransfer.h"
+#include "model/Ergebnisgrenzen.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
 
@@ -25,9 +26,7 @@ std::string Beispiel() {
 }
 
 std::string Geschrieben(const TKModell& modell) {
-    TKDateiTransfer s;
-    SchreibeProjekt(s, modell);
-    return s.GetDateiInhalt();
+    return ProjektInhalt(modell);
 }
 
 class Leser : public ::testing::Test {
@@ -136,6 +135,154 @@ TEST_F(Leser, fehlendeElementeUndUnglaubhafteAnzahlen) {
     EXPECT_EQ(m.cStueckliste.GetEintrag(1).size(), 11u);
     EXPECT_EQ(m.cStueckliste.GetEintrag(1).back(), "weiter");
     EXPECT_EQ(m.cStueckliste.GetEintrag(2).size(), 10u);
+}
+
+// A load list with gaps reads every point present. A missing key takes its default only where the list
+// still reads in order (y as 0, x as 0 at the start); otherwise the point is left out. The notice names the
+// position and the missing keys, or a count that does not match.
+struct Lastliste {
+    const char* name;
+    std::string zeilen;
+    std::vector<TrFloatPoint> punkte;
+    const char* hinweis;  // part of the notice; empty: none
+};
+
+class Lastpunkte : public Leser, public ::testing::WithParamInterface<Lastliste> {};
+
+TEST_P(Lastpunkte, vorhandeneWerdenGelesenFehlendeGenannt) {
+    const TKModell m = Gelesen(Kopf + "BelastungDesign_1.TBelastungsfall=3\r\n" + GetParam().zeilen);
+    const TKBelastung& last = m.cAnwendung[0].cBelastungDesign;
+    ASSERT_EQ(last.GetAnzLastPunkte(), static_cast<int>(GetParam().punkte.size()));
+    for (int i = 0; i < last.GetAnzLastPunkte(); ++i)
+        EXPECT_EQ(last.GetbeliebigeLast(i), GetParam().punkte[static_cast<std::size_t>(i)]) << i;
+    if (*GetParam().hinweis == 0) {
+        EXPECT_TRUE(umgebung.meldungen.empty());
+        return;
+    }
+    ASSERT_EQ(umgebung.meldungen.size(), 1u);
+    EXPECT_NE(umgebung.meldungen[0].find("Position 1 \"\": "), std::string::npos) << umgebung.meldungen[0];
+    EXPECT_NE(umgebung.meldungen[0].find(GetParam().hinweis), std::string::npos) << umgebung.meldungen[0];
+}
+
+std::string Punkte(int von, int bis, bool x = true, bool y = true) {
+    std::string zeilen;
+    for (int i = von; i < bis; ++i) {
+        if (x)
+            zeilen += "BelastungDesign_1.TbeliebigeLast_x" + std::to_string(i) + "=" +
+                      std::to_string(100 * i) + "\r\n";
+        if (y)
+            zeilen += "BelastungDesign_1.TbeliebigeLast_y" + std::to_string(i) + "=" + std::to_string(i + 1) +
+                      "\r\n";
+    }
+    return zeilen;
+}
+
+std::vector<TrFloatPoint> Erwartet(std::initializer_list<int> indizes) {
+    std::vector<TrFloatPoint> punkte;
+    for (int i : indizes) punkte.push_back({100.0 * i, i + 1.0});
+    return punkte;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Lastpunkte,
+    ::testing::Values(
+        Lastliste{"vollstaendig", "BelastungDesign_1.AnzbeliebigeLast=3\r\n" + Punkte(0, 3),
+                  Erwartet({0, 1, 2}), ""},
+        Lastliste{"ersteZwanzigFehlen", "BelastungDesign_1.AnzbeliebigeLast=30\r\n" + Punkte(20, 30),
+                  Erwartet({20, 21, 22, 23, 24, 25, 26, 27, 28, 29}),
+                  "Es fehlen BelastungDesign_1.TbeliebigeLast_x0 … TbeliebigeLast_x19, "
+                  "BelastungDesign_1.TbeliebigeLast_y0 … TbeliebigeLast_y19; die vorhandenen Lastpunkte"},
+        Lastliste{"yFehlt",
+                  "BelastungDesign_1.AnzbeliebigeLast=3\r\n" + Punkte(0, 1) + Punkte(1, 2, true, false) +
+                      Punkte(2, 3),
+                  {{0, 1}, {100, 0}, {200, 3}},
+                  "Es fehlen BelastungDesign_1.TbeliebigeLast_y1;"},
+        Lastliste{"xFehltInDerMitte",
+                  "BelastungDesign_1.AnzbeliebigeLast=4\r\n" + Punkte(0, 2) + Punkte(2, 3, false, true) +
+                      Punkte(3, 4),
+                  Erwartet({0, 1, 3}), "Es fehlen BelastungDesign_1.TbeliebigeLast_x2;"},
+        Lastliste{"anzahlKeineZahl", "BelastungDesign_1.AnzbeliebigeLast=drei\r\n" + Punkte(0, 3),
+                  Erwartet({0, 1, 2}), "BelastungDesign_1.AnzbeliebigeLast = drei ist keine Anzahl."},
+        Lastliste{"mehrAlsAngegeben", "BelastungDesign_1.AnzbeliebigeLast=2\r\n" + Punkte(0, 4),
+                  Erwartet({0, 1, 2, 3}),
+                  "BelastungDesign_1.AnzbeliebigeLast passt nicht zu den Lastpunkten; "
+                  "gelesen wurden die 4 vorhandenen."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A number of positions that is no number is refused with a notice naming it: which positions the file
+// has is unknown, and reading it as one would drop the others without a word.
+TEST_F(Leser, positionsanzahlDieKeineZahlIstWirdAbgelehnt) {
+    for (const char* wert : {"2147483648", "1e20", "x", "2,5"}) {
+        TKModell modell(umgebung);
+        EXPECT_FALSE(
+            Lies(Kopf + "HauptMaske.TAnzAnwendung=" + wert + "\r\nPosition_1.TPosition=A\r\n", modell));
+        ASSERT_EQ(umgebung.meldungen.size(), 1u) << wert;
+        EXPECT_NE(umgebung.meldungen[0].find(std::string("(HauptMaske.TAnzAnwendung = ") + wert + ")"),
+                  std::string::npos)
+            << umgebung.meldungen[0];
+        EXPECT_EQ(modell.cAnwendung[0].GetPosition(), "1");  // unchanged
+    }
+}
+
+// Stored results a design cannot hold make their position not designed (inputs kept, results discarded);
+// the notice names the key and its value, the other positions keep their results.
+struct Ergebnisschaden {
+    const char* schluessel;
+    const char* wert;
+    const char* genannt;  // the key the notice names
+};
+
+class Ergebnisschaeden : public Leser, public ::testing::WithParamInterface<Ergebnisschaden> {};
+
+TEST_P(Ergebnisschaeden, positionIstNichtBemessen) {
+    std::string text = Beispiel();
+    const std::string suche = "\r\n" + std::string(GetParam().schluessel) + "=";
+    const std::size_t stelle = text.find(suche);
+    if (stelle == std::string::npos)
+        text += std::string(GetParam().schluessel) + "=" + GetParam().wert + "\r\n";
+    else
+        text.replace(stelle + 2, text.find("\r\n", stelle + 2) - stelle - 2,
+                     std::string(GetParam().schluessel) + "=" + GetParam().wert);
+    const TKModell vorher = Gelesen(Beispiel());
+    const TKModell m = Gelesen(text);
+    ASSERT_EQ(m.GetAnzAnwendung(), 5);
+    EXPECT_FALSE(m.cAnwendung[3].cErgebnisse.GetBerechnet());
+    EXPECT_FALSE(ErsteGrenzverletzung(m.cAnwendung[3].cErgebnisse));
+    EXPECT_EQ(m.cAnwendung[3].cErgebnisse.GetAktDorn(), vorher.cAnwendung[3].cErgebnisse.GetAktDorn());
+    EXPECT_EQ(m.cAnwendung[3].cGeometrie, vorher.cAnwendung[3].cGeometrie);
+    for (int p : {0, 1, 2, 4}) EXPECT_EQ(m.cAnwendung[p], vorher.cAnwendung[p]) << p;
+    ASSERT_EQ(umgebung.meldungen.size(), 1u);
+    EXPECT_NE(umgebung.meldungen[0].find(std::string("Position 4 \"Deckenfuge D\": ") + GetParam().genannt),
+              std::string::npos)
+        << umgebung.meldungen[0];
+    EXPECT_NE(umgebung.meldungen[0].find("die Position ist nicht bemessen"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beispiel, Ergebnisschaeden,
+    ::testing::Values(
+        Ergebnisschaden{"DornDaten_4_4.TAnzPosC", "2147483647", "DornDaten_4_4.TAnzPosC = 2147483647"},
+        Ergebnisschaden{"DornDaten_4_0.TAnzPosD", "10", "DornDaten_4_0.TAnzPosD = 10"},
+        Ergebnisschaden{"DornDaten_4_7.TAnzPosA", "-2", "DornDaten_4_7.TAnzPosA = -2"},
+        Ergebnisschaden{"Ergebnisse_4.TAnzDorn_4", "30000", "Ergebnisse_4.TAnzDorn_4 = 30000"},
+        Ergebnisschaden{"Ergebnisse_4.TAnzDorn_9", "70000", "Ergebnisse_4.TAnzDorn_9 = 70000"},
+        Ergebnisschaden{"DornErgebnis_4_2.TStatus", "12", "DornErgebnis_4_2.TStatus = 12"},
+        Ergebnisschaden{"DornErgebnisFehler_4_6.TMeldungen_0", "4000",
+                        "DornErgebnisFehler_4_6.TMeldungen_0 = 4000"},
+        Ergebnisschaden{"DornErgebnis_4_4.AnzTDornAbstand", "zwei",
+                        "DornErgebnis_4_4.AnzTDornAbstand = zwei"},
+        // An element behind a gap the count does not bear out is lost: the chain is damaged.
+        Ergebnisschaden{"DornErgebnis_4_4.TDornAbstand_500", "100", "DornErgebnis_4_4.TDornAbstand_500"}));
+
+// Elements of a text list that its count does not take are named; they are not read.
+TEST_F(Leser, nichtGeleseneElementeWerdenGenannt) {
+    const TKModell m =
+        Gelesen(Kopf + "ProjektDaten.TFirmaZeilen=1\r\nProjektDaten.TFirma1=A\r\nProjektDaten.TFirma7=G\r\n");
+    EXPECT_EQ(m.cProjektdaten.GetFirma(), std::vector<std::string>{"A"});
+    ASSERT_EQ(umgebung.meldungen.size(), 1u);
+    EXPECT_NE(umgebung.meldungen[0].find("ProjektDaten.TFirma7 und was folgt wurde nicht gelesen"),
+              std::string::npos)
+        << umgebung.meldungen[0];
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "datei/Fehlerschicht.h"
+#include "files/Zeilenschreiber.h"
 
 namespace {
 
@@ -231,14 +232,17 @@ TEST(DateiLaden, leereZeilenWerdenUebergangen) {
     EXPECT_EQ(s.GetAnzahlZeilen(), 2u);
 }
 
-// More lines than a file may hold are refused as reading them would take memory beyond the bound.
-TEST(DateiLaden, hoechstensMaxZeilen) {
+// A file whose short lines change section at every line needs a block per line; more blocks than the bound
+// for its size are refused, as reading them would take memory beyond the bound. 87,381 lines of four bytes
+// are exactly the bound (349,524 / 16 + 65,536).
+TEST(DateiLaden, hoechstensMaxBloecke) {
     std::string zeilen;
-    for (std::size_t i = 0; i < TKDateiTransfer::MaxZeilen; ++i) zeilen += "x\n";
-    EXPECT_EQ(Store(zeilen).GetAnzahlZeilen(), TKDateiTransfer::MaxZeilen);
+    for (int i = 0; i < 87381; ++i) zeilen += i % 2 == 0 ? "A.=\n" : "B.=\n";
+    ASSERT_EQ(TKDateiTransfer::MaxBloecke(zeilen.size()), 87381u);
+    EXPECT_EQ(Store(zeilen).GetAnzahlZeilen(), 87381u);
     try {
-        Store(zeilen + "y");
-        FAIL() << "more lines than a file may hold";
+        Store(zeilen + "B.=\n");
+        FAIL() << "more blocks than a file may need";
     } catch (const std::system_error& e) {
         EXPECT_EQ(e.code(), std::errc::file_too_large);
         EXPECT_EQ(e.code().message(), "die Datei ist zu groß");
@@ -293,18 +297,21 @@ TEST_F(TempOrdner, geraetePipesUndZuGrosseDateienWerdenNichtGelesen) {
     EXPECT_EQ(grund(ordner / "gross.ZAV"), "die Datei ist zu groß");
 }
 
-// A store of more lines than a file may hold is not saved: it could not be read again.
+// A file larger than the bound is not written: it could not be read again. The old file stays.
 TEST_F(TempOrdner, zuGrosseDateiWirdNichtGeschrieben) {
-    TKDateiTransfer s;
-    for (std::size_t i = 0; i <= TKDateiTransfer::MaxZeilen; ++i) s.WriteBool("A", "b", true);
-    EXPECT_TRUE(s.ZuVieleZeilen());
+    Schreiben(ordner / "p.ZAV", "alt\r\n");
+    const std::string pfad = ordner / "p.ZAV";
+    Dateiziel ziel(pfad, 1000);
     try {
-        s.SaveFile(ordner / "p.ZAV");
-        FAIL() << "more lines than a file may hold";
+        SchreibeZeilen(ziel, ',', [](Zeilenschreiber& s) {
+            for (int i = 0; i < 101; ++i) s.WriteBool("A", "b", true);  // ten bytes each
+        });
+        ziel.Abschliessen();
+        FAIL() << "more bytes than a file may hold";
     } catch (const std::system_error& e) {
-        EXPECT_EQ(e.code().message(), "die Datei wäre zu groß");
+        EXPECT_EQ(e.code().message(), "die Datei wäre größer als erlaubt");
     }
-    EXPECT_TRUE(fs::is_empty(ordner));
+    EXPECT_EQ(DateiInhalt(pfad), "alt\r\n");
 }
 
 // The disk fills up while the new content is written: the old file must survive unchanged, and no

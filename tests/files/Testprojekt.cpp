@@ -1,5 +1,6 @@
 #include "Testprojekt.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -15,14 +16,18 @@ public:
     explicit Befueller(int kette) : kette(kette) {}
 
     void Abschnitt(const std::string&) {}
+    void Position(int) {}
+    void Ergebnisse() {}
 
     template <class T, class G, class S>
     void Text(const char*, T& o, G get, S set) {
         (o.*set)((o.*get)() + " Süd=" + std::to_string(++k));
     }
+    // Counts, diameters and the status stay within what a design can store (at most 8 suspension bars,
+    // codes up to 9), so the results read back as stored.
     template <class T, class G, class S>
     void Zahl(const char*, T& o, G get, S set) {
-        (o.*set)(static_cast<decltype((o.*get)())>((o.*get)() + 1 + ++k % 50));
+        (o.*set)(static_cast<decltype((o.*get)())>(1 + ((o.*get)() + ++k) % 8));
     }
     template <class T, class G, class S, class... Vorgabe>
     void Enum(const char*, T& o, G get, S set, Vorgabe...) {
@@ -78,7 +83,8 @@ public:
     }
     void AnzDorn(TKErgebnisse& r, int anzahl) {
         for (int d = 0; d < anzahl; ++d)
-            r.SetAnzDorn(static_cast<TsDorn>(d), static_cast<std::uint16_t>(3 + d + k % 7));
+            r.SetAnzDorn(static_cast<TsDorn>(d),
+                         static_cast<std::uint16_t>(std::max(kette - 1, 2) - (d + k) % 2));
     }
     void VRds(TKDornDaten& d) {
         for (int i = 0; i < AnzahlWerte<TsFugenbreite>(); ++i)

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -76,6 +81,71 @@ TEST(FloatText, RundreiseFuenfzehnStellen) {
             ASSERT_TRUE(gelesen.has_value()) << FloatText(wert, trenner);
             EXPECT_EQ(*gelesen, wert) << FloatText(wert, trenner);
         }
+    }
+}
+
+// The form the format describes, built from printf's 15 significant digits: trailing zeros dropped, fixed
+// notation from 1E-5 to below 1E15, otherwise the mantissa and "E" with the exponent.
+std::string NachPrintf(double wert, char trenner) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.14e", std::fabs(wert));
+    std::string ziffern = std::string(1, text[0]) + std::string(text + 2, 14);
+    const int exponent = std::atoi(text + 17);
+    while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+    std::string ergebnis = wert < 0 ? "-" : "";
+    if (exponent < -5 || exponent >= 15) {
+        ergebnis += ziffern.substr(0, 1);
+        if (ziffern.size() > 1) ergebnis += trenner + ziffern.substr(1);
+        return ergebnis + "E" + std::to_string(exponent);
+    }
+    if (exponent < 0) return ergebnis + "0" + trenner + std::string(-exponent - 1, '0') + ziffern;
+    const auto vorKomma = static_cast<std::size_t>(exponent) + 1;
+    if (ziffern.size() <= vorKomma) return ergebnis + ziffern + std::string(vorKomma - ziffern.size(), '0');
+    return ergebnis + ziffern.substr(0, vorKomma) + trenner + ziffern.substr(vorKomma);
+}
+
+// Any double, subnormals included, and the exact halves between two 15-digit numbers (16-digit integers
+// ending in 5, where printf rounds to even).
+TEST(FloatText, wiePrintfMitFuenfzehnStellen) {
+    std::mt19937_64 g(11);
+    for (int i = 0; i < 100000; ++i) {
+        double wert = 0;
+        const std::uint64_t bits = g();
+        std::memcpy(&wert, &bits, sizeof wert);
+        if (!std::isfinite(wert) || wert == 0) continue;
+        ASSERT_EQ(FloatText(wert, ','), NachPrintf(wert, ',')) << bits;
+    }
+    for (int i = 0; i < 10000; ++i) {
+        const double haelfte = 1e15 + 10.0 * static_cast<double>(g() % 800000000000000ULL) + 5;
+        ASSERT_EQ(FloatText(haelfte, '.'), NachPrintf(haelfte, '.'));
+    }
+}
+
+// Numbers as files hold them and beyond (more digits, larger exponents), with either separator, as strtod
+// reads them with a point.
+TEST(FloatLesen, wieStrtod) {
+    std::mt19937 g(5);
+    const auto ziffern = [&](int n) {
+        std::string z;
+        for (int i = 0; i < n; ++i) z += static_cast<char>('0' + g() % 10);
+        return z;
+    };
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = g() % 3 == 0 ? "-" : "";
+        text += ziffern(static_cast<int>(g() % 12));
+        if (g() % 2 == 0) text += (g() % 2 == 0 ? "." : ",") + ziffern(static_cast<int>(g() % 12));
+        if (g() % 3 == 0)
+            text += std::string(g() % 2 == 0 ? "E" : "e") + (g() % 2 == 0 ? "-" : "") + ziffern(1 + g() % 2);
+        std::string punkt = text;
+        std::replace(punkt.begin(), punkt.end(), ',', '.');
+        char* ende = nullptr;
+        const double erwartet = std::strtod(punkt.c_str(), &ende);
+        const bool gueltig = !punkt.empty() && ende == punkt.c_str() + punkt.size();
+        const std::optional<double> gelesen = LeseFloat(text);
+        ASSERT_EQ(gelesen.has_value(), gueltig) << text;
+        if (!gueltig) continue;
+        ASSERT_EQ(std::signbit(*gelesen), std::signbit(erwartet)) << text;
+        ASSERT_EQ(*gelesen, erwartet) << text;
     }
 }
 

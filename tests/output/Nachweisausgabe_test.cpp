@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "Nachweistestdaten.h"
+#include "datei/Fehlerschicht.h"
 
 namespace {
 

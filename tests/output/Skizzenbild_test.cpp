@@ -39,6 +39,23 @@ TEST_F(Bilddatei, schreibtVektorUndBitmapsInDerVerlangtenGroesse) {
     }
 }
 
+// A PNG holds every pixel as drawn, the uncompressed bitmap being the reference: written with a palette
+// (the plan view has fewer than 256 colours) or without (the four sketches have more), and the palette
+// only where it holds every colour.
+TEST_F(Bilddatei, pngGleichtDerBitmapPixelFuerPixel) {
+    for (const bool alleVier : {false, true}) {
+        const Bildauftrag auftrag{p.modell, p.anwendung,    farbe, TsSkizzeTyp::stDraufsicht,
+                                  alleVier, QSize(600, 600)};
+        ASSERT_EQ(SkizzeSpeichern(ordner.filePath("a.png"), Ausgabeformat::Png, auftrag), "");
+        ASSERT_EQ(SkizzeSpeichern(ordner.filePath("a.bmp"), Ausgabeformat::Bmp, auftrag), "");
+        const QImage png(ordner.filePath("a.png"));
+        EXPECT_EQ(png.format() == QImage::Format_Indexed8, !alleVier);
+        EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+                  QImage(ordner.filePath("a.bmp")).convertToFormat(QImage::Format_RGB32))
+            << alleVier;
+    }
+}
+
 TEST_F(Bilddatei, leeresBildWirdNichtGeschrieben) {
     const Bildauftrag leer{p.modell, p.anwendung, farbe, TsSkizzeTyp::stAnsicht, false, QSize(0, 10)};
     for (const Ausgabeformat format : {Ausgabeformat::Png, Ausgabeformat::Svg})

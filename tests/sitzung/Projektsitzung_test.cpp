@@ -96,6 +96,35 @@ TEST_F(Sitzung, oeffnenOhneProjektBehaeltDasOffene) {
     EXPECT_EQ(A().GetPosition(), "in Arbeit");
 }
 
+// A designed position whose stored load lies below the window's minimum: its results do not count after
+// opening, the notice and the checks name the key, and it is not designed again until the value is mended.
+TEST_F(Sitzung, wertAusserhalbDerGrenzenAusDerDatei) {
+    Reihe(A(), "Achse A", 60);
+    ASSERT_TRUE(s.Berechnen().bemessen);
+    ASSERT_TRUE(s.SpeichernUnter(Pfad("a.ZAV")));
+    std::string text = DateiInhalt(Pfad("a.ZAV"));
+    const std::string links = "BelastungDesign_1.TLinienLastLinks=";
+    const std::size_t stelle = text.find(links) + links.size();
+    text.replace(stelle, text.find("\r\n", stelle) - stelle, "-40");
+    std::ofstream(Pfad("b.ZAV"), std::ios::binary) << text;
+
+    ASSERT_TRUE(s.Oeffnen(Pfad("b.ZAV")));
+    EXPECT_FALSE(A().cErgebnisse.GetBerechnet());
+    const std::string hinweis =
+        "Querkraft links (BelastungDesign_1.TLinienLastLinks = -40): Der eingegebene Wert ist kleiner als "
+        "erlaubt!";
+    ASSERT_EQ(u.meldungen.size(), 1u);
+    EXPECT_NE(u.meldungen[0].find("Position 1 \"Achse A\": " + hinweis), std::string::npos) << u.meldungen[0];
+    const Berechnung b = s.PositionBerechnen(1);
+    EXPECT_FALSE(b.bemessen);
+    ASSERT_FALSE(b.pruefung.Hinweise.empty());
+    EXPECT_EQ(b.pruefung.Hinweise[0], hinweis);
+    EXPECT_FALSE(s.Position(1).cErgebnisse.GetBerechnet());
+
+    ASSERT_TRUE(s.FeldSetzen(Feld::LinienlastLinks, "30"));
+    EXPECT_TRUE(s.Berechnen().bemessen);
+}
+
 TEST_F(Sitzung, speichernOhneDateiOderInFehlendenOrdnerSchlaegtFehl) {
     EXPECT_FALSE(s.Speichern());
     const Dateiergebnis e = s.SpeichernUnter(Pfad("fehlt/p.ZAV"));
@@ -231,7 +260,10 @@ TEST_F(Sitzung, vorschau) {
     A().cGeometrie.SetPlatteDicke(120);
     const Berechnung b = s.Vorschau();
     EXPECT_FALSE(b.bemessen);
-    EXPECT_EQ(b.pruefung.Hinweise.size(), 1u);
+    // The field's limit (named by its key, as a value from a file is) and the check on the slab thickness.
+    ASSERT_EQ(b.pruefung.Hinweise.size(), 2u);
+    EXPECT_EQ(b.pruefung.Hinweise[0],
+              "Plattendicke (Geometrie_1.TPlatteDicke = 120): Der eingegebene Wert ist kleiner als erlaubt!");
     EXPECT_FALSE(M().GetCalcFlag());
 }
 

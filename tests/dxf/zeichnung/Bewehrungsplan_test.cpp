@@ -13,6 +13,8 @@
 #include "DxfTestHilfen.h"
 #include "dxf/Arc_.h"
 #include "dxf/Circle_.h"
+#include "dxf/zeichnung/BewehrungsBloecke.h"
+#include "model/Katalog.h"
 
 namespace {
 
@@ -46,6 +48,17 @@ DXF_Object Zeichnung(const TKAnwendung& anw, TsDorn dorn = Z60, char trenner = '
     std::string fehler;
     EXPECT_TRUE(BewehrungsZeichnung(anw, dorn, u, doc, fehler)) << fehler;
     return doc;
+}
+
+// Where the drawing puts its views for the position and type.
+TrAnsichtsorte Orte(const TKAnwendung& anw, TsDorn dorn = Z60) {
+    TrBewehrungsMasse m;
+    std::string fehler;
+    EXPECT_TRUE(LeseBewehrungsMasse(anw, dorn, m, fehler));
+    const StandardUmgebung u;
+    DXF_Object doc;
+    const TrBewehrungsBlatt blatt{doc, m, BewehrungsTexte(u, m.nC), ','};
+    return Ansichtsorte(blatt, {blatt.texte.Titel + DornName(dorn), ""});
 }
 
 bool Gleich(double a, double b) {
@@ -186,9 +199,11 @@ TEST(Bewehrungsplan, sammellinienAsy2MitEinemB2Abstand) {
     d.SetAnzPosB2(4);
     d.SetDistPosB2({80});
     const DXF_Object doc = Zeichnung(anw);
-    const double L = d.GetDornLaenge(), h = 300;
-    const double ox = 600 + 2 * L, oy = -h - 2 * L;
-    const double xs = ox + d.GetDistPosB1Rand(), xe = xs + 80 + 40;
+    const TrAnsichtsorte orte = Orte(anw);
+    const double ox = orte.schnitt.x, oy = orte.schnitt.y;
+    const double W = 2 * anw.cGeometrie.GetBetondeckungVorn() + d.GetDistPosB1Rand() + 80;
+    // The lines run on past the section's end, where the labels stand.
+    const double xs = ox + d.GetDistPosB1Rand(), xe = std::max(xs + 80 + 40, ox + W + 10);
     for (double y : {oy + d.GetDornAbstand() / 2, oy - d.GetDornAbstand() / 2}) {
         const auto& linien = Alle<Line_>(doc, "0");
         const bool gefunden = std::any_of(linien.begin(), linien.end(), [&](const Line_* l) {
@@ -205,39 +220,49 @@ TEST(Bewehrungsplan, ohneAStaebeLeereNullmasseUndKeinPosAMass) {
     const DXF_Object doc = Zeichnung(anw);
     EXPECT_FALSE(HatTextMitAnfang(doc, "Pos. A ("));
     EXPECT_TRUE(Alle<Line_>(doc, "PosA").empty());
-    // Two dimensions of zero length at ys = −h − 2L − h/2 − 150, each of five zero-length lines; having
+    // Two dimensions of zero length at ys = oy − h/2 − 150, each of five zero-length lines; having
     // equal x values, their texts sit at ys itself.
     int null = 0;
     for (const Line_* l : Alle<Line_>(doc))
         if (same_point(l->p1, l->p2)) ++null;
     EXPECT_EQ(null, 10);
+    const double ys = Orte(anw).ansicht.y - 150 - 150;
     int leer = 0;
     for (const Text_* t : Alle<Text_>(doc))
-        if (t->textstr.empty() && Gleich(t->p1.y, -300 - 310 - 150 - 150)) ++leer;
+        if (t->textstr.empty() && Gleich(t->p1.y, ys)) ++leer;
     EXPECT_EQ(leer, 2);
 }
 
-// Texts on the D chain line y = oy + h/2 + 50 of the joint-face view (the section to its right has a
-// dimension at the same height).
-int TexteDerDKette(const DXF_Object& doc) {
-    int n = 0;
+// Texts of the D chain on the line y = oy + h/2 + 50 of the joint-face view, over it or one text row higher
+// (the section to its right has a dimension at the same height).
+std::vector<std::pair<std::string, double>> TexteDerDKette(const TKAnwendung& anw) {
+    const TrAnsichtsorte orte = Orte(anw);
+    const DXF_Object doc = Zeichnung(anw);
+    const double y = orte.ansicht.y + 150 + 50 + 6;
+    std::vector<std::pair<std::string, double>> texte;
     for (const Text_* t : Alle<Text_>(doc))
-        if (t->p1.x < 600 && Gleich(t->p1.y, -610 + 150 + 50 + 6)) ++n;
-    return n;
+        if (t->p1.x < orte.schnitt.x - 300 && t->p1.y > y - 1e-9 && t->p1.y < y + 60)
+            texte.emplace_back(t->textstr, t->p1.y - y);
+    std::sort(texte.begin(), texte.end());
+    return texte;
 }
 
+// Spacings 36 and 50 on both sides: "3,6" is wider than its dimension and would run into "5" ("53,6"), so
+// the outer "5" stands a text row higher, on both sides alike.
 TEST(Bewehrungsplan, zweiDStaebeGebenEinPaarUndKeineDKette) {
     TKAnwendung anw = HandPosition(Z60, 300);
-    EXPECT_EQ(TexteDerDKette(Zeichnung(anw)), 4);  // spacings 36 and 50 on both sides
+    const double zeile = 1.55 * 30 + 10;
+    EXPECT_EQ(TexteDerDKette(anw), (std::vector<std::pair<std::string, double>>{
+                                       {"3,6", 0}, {"3,6", 0}, {"5", zeile}, {"5", zeile}}));
     Daten(anw).SetAnzPosD(2);
     Daten(anw).SetDistPosD({});
+    for (const auto& [text, hoeher] : TexteDerDKette(anw)) EXPECT_TRUE(text != "3,6" && text != "5") << text;
     const DXF_Object doc = Zeichnung(anw);
     std::vector<double> d;
     for (const Line_* l : Alle<Line_>(doc, "0"))
         if (Gleich(l->p1.x, l->p2.x) && Gleich(l->p1.y, 38) && Gleich(l->p2.y, 270)) d.push_back(l->p1.x);
     std::sort(d.begin(), d.end());
     EXPECT_EQ(d, (std::vector<double>{-40.5, -24.5, 24.5, 40.5}));
-    EXPECT_EQ(TexteDerDKette(doc), 0);
     EXPECT_TRUE(HatTextMitAnfang(doc, "Pos. Asx1 (2Ø16)"));
 }
 
@@ -245,12 +270,13 @@ TEST(Bewehrungsplan, ohneBuegelanzahlTrotzdemEinBuegelInDraufsichtUndSchnitt) {
     TKAnwendung anw = HandPosition(Z60, 300);
     Daten(anw).SetAnzPosC(0);
     const DXF_Object doc = Zeichnung(anw);
+    const double ox = Orte(anw).schnitt.x;
     // Plan view: the stirrup at y = rC = 155 as a double line of 8 mm.
     int draufsicht = 0, schnitt = 0;
     for (const Line_* l : Alle<Line_>(doc, "0")) {
         if (Gleich(l->p1.y, l->p2.y) && (Gleich(l->p1.y, 151) || Gleich(l->p1.y, 159))) ++draufsicht;
-        // Section: x = by + 2L + rC ± 4 = 600 + 310 + 155 ± 4.
-        if (Gleich(l->p1.x, l->p2.x) && (Gleich(l->p1.x, 1061) || Gleich(l->p1.x, 1069))) ++schnitt;
+        // Section: x = ox + rC ± 4.
+        if (Gleich(l->p1.x, l->p2.x) && (Gleich(l->p1.x, ox + 151) || Gleich(l->p1.x, ox + 159))) ++schnitt;
     }
     EXPECT_EQ(draufsicht, 2);
     EXPECT_EQ(schnitt, 2);

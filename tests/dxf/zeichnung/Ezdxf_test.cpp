@@ -3,14 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "DxfTestHilfen.h"
 #include "calc/TKZAVRBemessung.h"
+#include "dxf/DXF_Messages.h"
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
+#include "dxf/zeichnung/Dornzeichnung.h"
 #include "dxf/zeichnung/DxfDateiname.h"
 #include "files/ProjektDatei.h"
 #include "model/Katalog.h"
@@ -117,6 +121,64 @@ TEST(Ezdxf, meldetEineKaputteDatei) {
         DornDxfSchreiben(TsDorn::ZAVR30HF, (ordner / "dorn_30.dxf").string(), fehler, StandardUmgebung()));
     fs::resize_file(ordner / "dorn_30.dxf", 2000);
     EXPECT_NE(Skript(ordner), 0);
+}
+
+// A drawing written in a Polish run is Central European (Windows-1250): ezdxf reads its Polish letters; the
+// diameter sign, which that code page lacks, goes as the escape CAD programs show as "Ø". Our reader reads
+// the same texts back.
+TEST(Ezdxf, polnischeZeichnungInWindows1250) {
+    struct Polnisch : StandardUmgebung {
+        std::string translate(const char*, const char* text) const override {
+            static const std::map<std::string, std::string> katalog{
+                {"Bauseitige Bewehrung für QUORVEL® Doppelschubdorn ",
+                 "Zbrojenie na budowie dla podwójnego trzpienia ścinanego QUORVEL® "},
+                {"mit lb,net verankern", "zakotwić na długości lb,net"},
+                {"Stab %1: Ø%2, l = %3, Abstand zur Fuge %4",
+                 "Pręt %1: Ø%2, l = %3, odległość od szczeliny %4"},
+                {"Ankerplatte: %1 x %2 x %3, Steg %4", "Płyta kotwiąca: %1 x %2 x %3, środnik %4"}};
+            const auto gefunden = katalog.find(text);
+            return gefunden == katalog.end() ? text : gefunden->second;
+        }
+    } u;
+    u.idSprache = 21;
+    const fs::path ordner = Ordner("polnisch");
+    std::string fehler;
+    DXF_Object plan;
+    ASSERT_TRUE(BewehrungsZeichnung(HandPosition(TsDorn::ZAVR60HF, 300), TsDorn::ZAVR60HF, u, plan, fehler));
+    ASSERT_TRUE(SpeichereDxf(plan, (ordner / "plan.dxf").string(), fehler, u)) << fehler;
+    ASSERT_TRUE(DornDxfSchreiben(TsDorn::ZAVR60HF, (ordner / "dorn.dxf").string(), fehler, u)) << fehler;
+    const auto ezdxf = [](const fs::path& datei) {
+        std::string ausgabe;
+        FILE* pipe = popen(("PYTHONIOENCODING=utf-8 /usr/bin/python3 " + std::string(ZAVR_SOURCE_DIR) +
+                            "/tests/dxf/zeichnung/ezdxf_texte.py \"" + datei.string() + "\"")
+                               .c_str(),
+                           "r");
+        char puffer[4096];
+        for (std::size_t n; pipe && (n = fread(puffer, 1, sizeof puffer, pipe)) > 0;)
+            ausgabe.append(puffer, n);
+        if (pipe) pclose(pipe);
+        return ausgabe;
+    };
+    const std::string imPlan = ezdxf(ordner / "plan.dxf"), imDorn = ezdxf(ordner / "dorn.dxf");
+    EXPECT_TRUE(imPlan.starts_with("ANSI_1250\n")) << imPlan;
+    EXPECT_NE(imPlan.find("\nZbrojenie na budowie dla podwójnego trzpienia ścinanego QUORVEL® ZAVR 60 HF\n"),
+              std::string::npos)
+        << imPlan;
+    EXPECT_NE(imPlan.find("\nzakotwić na długości lb,net\n"), std::string::npos);
+    EXPECT_NE(imPlan.find(" \\U+00D8"), std::string::npos);  // "Pos. 1 (... Ø8)"
+    EXPECT_TRUE(imDorn.starts_with("ANSI_1250\n")) << imDorn;
+    EXPECT_NE(imDorn.find("\nPręt 1: \\U+00D8"), std::string::npos) << imDorn;
+    EXPECT_NE(imDorn.find("odległość od szczeliny"), std::string::npos);
+    EXPECT_NE(imDorn.find("\nPłyta kotwiąca: "), std::string::npos);
+    DXF_Message_Log log;
+    const DXF_Object zurueck = DXF_Object::create_from_file((ordner / "dorn.dxf").string(), log);
+    EXPECT_EQ(zurueck.codepage, DXF_Codepage::ANSI_1250);
+    EXPECT_TRUE(HatTextMitAnfang(zurueck, "Pręt 1: Ø"));
+    // German and English runs stay Western European.
+    StandardUmgebung deutsch;
+    EXPECT_EQ(DornZeichnung(TsDorn::ZAVR60HF, deutsch).codepage, DXF_Codepage::ANSI_1252);
+    deutsch.idSprache = 2057;
+    EXPECT_EQ(DornZeichnung(TsDorn::ZAVR60HF, deutsch).codepage, DXF_Codepage::ANSI_1252);
 }
 
 }  // namespace
