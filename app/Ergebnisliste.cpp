@@ -32,12 +32,12 @@ constexpr std::array<Spalte, 6> spalten{{
 }  // namespace
 
 int ZeileVon(TsDorn dorn) {
-    return static_cast<int>(std::find(Zeilenfolge.begin(), Zeilenfolge.end(), Ord(dorn)) -
-                            Zeilenfolge.begin());
+    const std::vector<TsDorn>& folge = Katalog().Zeilenfolge();
+    return static_cast<int>(std::find(folge.begin(), folge.end(), dorn) - folge.begin());
 }
 
 TsDorn DornInZeile(int zeile) {
-    return static_cast<TsDorn>(Zeilenfolge.at(static_cast<std::size_t>(zeile)));
+    return Katalog().Zeilenfolge().at(static_cast<std::size_t>(zeile));
 }
 
 Ergebniskopf::Ergebniskopf(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}

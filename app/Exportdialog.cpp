@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/Dialogdienst.h"
+#include "output/Ausgabe.h"
 
 namespace {
 
@@ -11,17 +12,20 @@ QString Text(const char* text) {
     return QCoreApplication::translate("Exportdialog", text);
 }
 
-QStringList Bildfilter() {
-    return {Text(QT_TRANSLATE_NOOP("Exportdialog", "Exportieren in SVG Format (*.svg)")),
-            Text(QT_TRANSLATE_NOOP("Exportdialog", "Exportieren in Bitmap Format (*.bmp)")),
-            Text(QT_TRANSLATE_NOOP("Exportdialog", "Exportieren in JPeg Format (*.jpg)"))};
-}
-
 std::optional<Dialogdienst::Dateiwahl> Waehlen(QWidget* parent, Dialogdienst& dienst, const QString& titel,
-                                               const QStringList& filter) {
-    const auto wahl = dienst.DateiSpeichern(parent, titel, "*." + Endung(Bildtyp::Vektor), filter, 0);
+                                               Ausgabe ausgabe) {
+    const QString vorschlag = QStringLiteral("*.") + Format(Formate(ausgabe).front()).endung;
+    const auto wahl = dienst.DateiSpeichern(parent, titel, vorschlag, Dateifilter(ausgabe), 0);
     if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
     return wahl;
+}
+
+// The format of the chosen filter; any other index counts as the bitmap, the fallback of a picture export.
+Ausgabeformat GewaehltesFormat(Ausgabe ausgabe, int filter) {
+    const std::vector<Ausgabeformat>& formate = Formate(ausgabe);
+    return filter >= 0 && filter < static_cast<int>(formate.size())
+               ? formate[static_cast<std::size_t>(filter)]
+               : Ausgabeformat::Bmp;
 }
 
 // Only the file's own name counts: a dot in a folder name is no extension.
@@ -39,22 +43,19 @@ std::optional<Exportwahl> ExportdateiWaehlen(QWidget* parent, Dialogdienst& dien
         Waehlen(parent, dienst,
                 Text(QT_TRANSLATE_NOOP("Exportdialog",
                                        "QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren")),
-                Bildfilter());
+                Ausgabe::Bildexport);
     if (!wahl) return std::nullopt;
-    const Bildtyp typ = BildtypAusFilter(wahl->filter);
-    return Exportwahl{ExportDateiname(wahl->datei, typ), typ};
+    const Ausgabeformat format = GewaehltesFormat(Ausgabe::Bildexport, wahl->filter);
+    return Exportwahl{MitEndung(wahl->datei, format), format};
 }
 
-std::optional<Bedarfsexportwahl> BedarfsexportWaehlen(QWidget* parent, Dialogdienst& dienst) {
-    constexpr int TextFilter = 3;
+std::optional<Exportwahl> BedarfsexportWaehlen(QWidget* parent, Dialogdienst& dienst) {
     const auto wahl = Waehlen(
         parent, dienst, Text(QT_TRANSLATE_NOOP("Exportdialog", "QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ")),
-        Bildfilter() << Text(QT_TRANSLATE_NOOP("Exportdialog", "Exportieren in Text Format (*.txt)")));
+        Ausgabe::Bedarfsexport);
     if (!wahl) return std::nullopt;
-    if (wahl->filter == TextFilter)
-        return Bedarfsexportwahl{NachErstemPunkt(wahl->datei, QStringLiteral("txt")), {}};
-    const Bildtyp typ = BildtypAusFilter(wahl->filter);
-    return Bedarfsexportwahl{NachErstemPunkt(wahl->datei, Endung(typ)), typ};
+    const Ausgabeformat format = GewaehltesFormat(Ausgabe::Bedarfsexport, wahl->filter);
+    return Exportwahl{NachErstemPunkt(wahl->datei, QLatin1String(Format(format).endung)), format};
 }
 
 QString DateifehlerText(const QString& datei, const QString& grund) {

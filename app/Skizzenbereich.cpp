@@ -92,14 +92,12 @@ void SkizzeExportieren(QWidget* parent, Dialogdienst& dienst, const TKModell& mo
                        char dezimaltrenner) {
     const auto wahl = ExportdateiWaehlen(parent, dienst);
     if (!wahl) return;
-    const Bildtyp typ = wahl->typ;
     const QString& datei = wahl->datei;
     const bool eingabe = modell.GetSkizzeAnzeige() == TsSkizzeTyp::stEingabe;
-    const QSize groesse = !eingabe                 ? QSize(1000, 1000)
-                          : typ == Bildtyp::Vektor ? vektorgroesse
-                                                   : QSize(500, 500);
+    const bool vektor = Format(wahl->format).art == Schreibart::Vektorbild;
+    const QSize groesse = !eingabe ? QSize(1000, 1000) : vektor ? vektorgroesse : QSize(500, 500);
     const Bildauftrag auftrag{modell,   anwendung, farbe,         TsSkizzeTyp::stEingabe,
                               !eingabe, groesse,   dezimaltrenner};
-    if (const std::string fehler = SkizzeSpeichern(datei, auftrag); !fehler.empty())
-        dienst.Hinweis(parent, DateifehlerText(datei, QString::fromStdString(fehler)));
+    if (const QString fehler = SkizzeSpeichern(datei, wahl->format, auftrag); !fehler.isEmpty())
+        dienst.Hinweis(parent, DateifehlerText(datei, fehler));
 }

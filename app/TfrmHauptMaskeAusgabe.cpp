@@ -1,6 +1,5 @@
 // The main window's output commands: the proof on paper, as PDF and as pictures, the bill of quantities and
 // the DXF drawings.
-#include <QFileInfo>
 #include <QPrinter>
 
 #include "app/DesktopUmgebung.h"
@@ -40,18 +39,17 @@ void TfrmHauptMaske::Drucken() {
 
 std::optional<QString> TfrmHauptMaske::PdfDateiWaehlen() {
     const auto wahl = umgebung_.Dialoge().DateiSpeichern(this, tr("QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ"),
-                                                         QString(), {tr("PDF-Dokument (*.pdf)")}, 0);
+                                                         QString(), Dateifilter(Ausgabe::PdfExport), 0);
     if (!wahl || wahl->datei.isEmpty()) return std::nullopt;
-    QString datei = wahl->datei;
-    if (QFileInfo(datei).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
-        datei += QStringLiteral(".pdf");
-    return datei;
+    return MitPassenderEndung(wahl->datei, Ausgabe::PdfExport);
 }
 
 void TfrmHauptMaske::AlsPdf() {
     const std::optional<QString> datei = PdfDateiWaehlen();
     if (!datei) return;
-    if (const QString fehler = NachweisAlsPdf(*datei, Nachweis(), drucker_->pageLayout()); !fehler.isEmpty())
+    if (const QString fehler =
+            NachweisSpeichern(*datei, Ausgabeformat::Pdf, Nachweis(), drucker_->pageLayout());
+        !fehler.isEmpty())
         Melden(DateifehlerText(*datei, fehler));
 }
 
@@ -78,7 +76,8 @@ void TfrmHauptMaske::ProjektAlsPdf() {
     if (!datei) return;
     const Projektnachweis nachweis(Modell(), ProjektBemessen(), farbe_);
     const Sanduhr sanduhr;
-    if (const QString fehler = ProjektnachweisAlsPdf(*datei, nachweis, drucker_->pageLayout());
+    if (const QString fehler =
+            ProjektnachweisSpeichern(*datei, Ausgabeformat::Pdf, nachweis, drucker_->pageLayout());
         !fehler.isEmpty())
         Melden(DateifehlerText(*datei, fehler));
 }
@@ -86,8 +85,8 @@ void TfrmHauptMaske::ProjektAlsPdf() {
 void TfrmHauptMaske::ErgebnisseExportieren() {
     const auto wahl = ExportdateiWaehlen(this, umgebung_.Dialoge());
     if (!wahl) return;
-    const QString fehler = ::ErgebnisseExportieren(wahl->datei, wahl->typ, Nachweis(), drucker_->pageLayout(),
-                                                   Bildschirmaufloesung());
+    const QString fehler = NachweisSpeichern(wahl->datei, wahl->format, Nachweis(), drucker_->pageLayout(),
+                                             Bildschirmaufloesung());
     if (!fehler.isEmpty()) Melden(DateifehlerText(wahl->datei, fehler));
 }
 

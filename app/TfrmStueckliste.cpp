@@ -350,14 +350,12 @@ void TfrmStueckliste::Drucken() {
 void TfrmStueckliste::Exportieren() {
     const auto wahl = BedarfsexportWaehlen(this, dialoge_);
     if (!wahl) return;
-    if (!wahl->bild) {
-        const Dateiergebnis ergebnis = sitzung_.BedarfslisteExportieren(art_, Dateiname(wahl->datei).Bytes());
-        if (!ergebnis) dialoge_.Hinweis(this, Q(ergebnis.grund));
-        return;
-    }
-    const QString fehler = BedarfslisteBildExport(wahl->datei, *wahl->bild, sitzung_.Modell(), art_,
-                                                  drucker_.pageLayout(), logicalDpiX());
-    if (!fehler.isEmpty()) dialoge_.Hinweis(this, DateifehlerText(wahl->datei, fehler));
+    const QString fehler = BedarfslisteSpeichern(wahl->datei, wahl->format, sitzung_.Modell(), art_,
+                                                 drucker_.pageLayout(), logicalDpiX());
+    if (fehler.isEmpty()) return;
+    // The text export names its failure in words of its own.
+    dialoge_.Hinweis(
+        this, Format(wahl->format).art == Schreibart::Text ? fehler : DateifehlerText(wahl->datei, fehler));
 }
 
 void TfrmStueckliste::Hilfe() {

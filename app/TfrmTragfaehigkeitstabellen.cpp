@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,11 +40,6 @@ QString T(const char* text) {
 }
 
 constexpr int Gueten = 7;  // grades offered per country, as in the input window
-
-QString Mit(const QString& datei, const char* endung) {
-    if (QFileInfo(datei).suffix().compare(QLatin1String(endung), Qt::CaseInsensitive) == 0) return datei;
-    return datei + QLatin1Char('.') + QLatin1String(endung);
-}
 
 }  // namespace
 
@@ -115,7 +109,7 @@ QListWidget* TfrmTragfaehigkeitstabellen::Ankreuzliste(const char* name, const Q
 QWidget* TfrmTragfaehigkeitstabellen::BaueAuswahl() {
     const TKAnwendung& position = sitzung_.Arbeitskopie();
     QStringList namen;
-    for (int d = 0; d < AnzahlDorne; ++d) namen << Q(DornName(static_cast<TsDorn>(d)));
+    for (const TsDorn dorn : Katalog().Typen()) namen << Q(DornName(dorn));
     dorne_ = Ankreuzliste("lstDorne", namen);
     connect(dorne_, &QListWidget::currentRowChanged, this, &TfrmTragfaehigkeitstabellen::Anzeigen);
 
@@ -174,7 +168,7 @@ QWidget* TfrmTragfaehigkeitstabellen::BaueAuswahl() {
 // All types, so that the view can show any of them; the exports take the checked ones.
 Tabellenauswahl TfrmTragfaehigkeitstabellen::Auswahl() const {
     Tabellenauswahl a;
-    for (int d = 0; d < AnzahlDorne; ++d) a.dorne.push_back(static_cast<TsDorn>(d));
+    for (const TsDorn dorn : Katalog().Typen()) a.dorne.push_back(dorn);
     for (int g = 0; g < gueteListe_->count(); ++g)
         if (gueteListe_->item(g)->checkState() == Qt::Checked) a.gueten.push_back(gueten_[g]);
     if (!abMindestdicke_->isChecked()) a.hVon = von_->value() * 10;
@@ -306,11 +300,13 @@ void TfrmTragfaehigkeitstabellen::AlsPdf() {
     const std::vector<Tabellenzelle> zellen = Angekreuzte();
     if (zellen.empty()) return;
     const auto wahl = dialoge_.DateiSpeichern(this, windowTitle(), tr("Tragfaehigkeitstabellen.pdf"),
-                                              {tr("PDF-Dokument (*.pdf)")}, 0);
+                                              Dateifilter(Ausgabe::PdfExport), 0);
     if (!wahl || wahl->datei.isEmpty()) return;
-    const QString datei = Mit(wahl->datei, "pdf");
-    const QString fehler = TabellenAlsPdf(datei, zellen, ProjektKopf(sitzung_.Modell()),
-                                          sitzung_.GetUmgebung().Dezimaltrenner(), drucker_.pageLayout());
+    const QString datei = MitPassenderEndung(wahl->datei, Ausgabe::PdfExport);
+    const QString fehler =
+        AusgabeSchreiben(datei, Ausgabeformat::Pdf,
+                         TabellenInhalt(zellen, ProjektKopf(sitzung_.Modell()),
+                                        sitzung_.GetUmgebung().Dezimaltrenner(), drucker_.pageLayout()));
     if (!fehler.isEmpty()) dialoge_.Hinweis(this, DateifehlerText(datei, fehler));
 }
 
@@ -318,10 +314,11 @@ void TfrmTragfaehigkeitstabellen::AlsCsv() {
     const std::vector<Tabellenzelle> zellen = Angekreuzte();
     if (zellen.empty()) return;
     const auto wahl = dialoge_.DateiSpeichern(this, windowTitle(), tr("Tragfaehigkeitstabellen.csv"),
-                                              {tr("CSV-Datei (*.csv)")}, 0);
+                                              Dateifilter(Ausgabe::TabellenCsvExport), 0);
     if (!wahl || wahl->datei.isEmpty()) return;
-    const QString datei = Mit(wahl->datei, "csv");
-    const Dateiergebnis ergebnis =
-        TabelleCsvSchreiben(zellen, Dateiname(datei).Bytes(), sitzung_.GetUmgebung());
-    if (!ergebnis) dialoge_.Hinweis(this, DateifehlerText(datei, Q(ergebnis.grund)));
+    const QString datei = MitPassenderEndung(wahl->datei, Ausgabe::TabellenCsvExport);
+    Ausgabeinhalt inhalt;
+    inhalt.text = [&] { return TabellenCsvDatei(zellen, sitzung_.GetUmgebung()); };
+    if (const QString fehler = AusgabeSchreiben(datei, Ausgabeformat::Csv, inhalt); !fehler.isEmpty())
+        dialoge_.Hinweis(this, DateifehlerText(datei, fehler));
 }

@@ -285,7 +285,7 @@ bool ReduziereBewehrung1(const Dornkontext& k) {
     TKDornDaten& r = k.daten;
     const TsDorn dorn = r.GetDorn();
     const TrStandardBewehrung& katalog =
-        DornStandardBewehrung[Ord(dorn)][DickenKlasse(dorn, k.geometrie.GetPlatteDicke()) - 1];
+        Katalog()[dorn].Standardbewehrung[DickenKlasse(dorn, k.geometrie.GetPlatteDicke()) - 1];
     bool ergebnis = false;
     if (r.GetAnzPosB2() > katalog.B2.Anz) {
         ergebnis = WenigerB2(k);

@@ -1,9 +1,7 @@
 #include "calc/TKZAVRBemessung.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <utility>
 
 #include "calc/Dornverteilung.h"
 #include "calc/Ganzzahl.h"
@@ -17,19 +15,6 @@
 namespace {
 
 constexpr double Theta = 0.5759586531581287604;  // 33°, slope of the concrete failure cone
-
-template <std::size_t... I>
-std::array<TKDornErgebnis, AnzahlDorne> FrischeErgebnisse(std::index_sequence<I...>) {
-    return {TKDornErgebnis(static_cast<TsDorn>(I))...};
-}
-
-// The result record each type starts from, copied into the container's record so that its lists keep
-// their memory.
-const TKDornErgebnis& FrischesErgebnis(TsDorn dorn) {
-    static const std::array<TKDornErgebnis, AnzahlDorne> frisch =
-        FrischeErgebnisse(std::make_index_sequence<AnzahlDorne>{});
-    return frisch[Ord(dorn)];
-}
 
 // Without the 30 mm front cover no bar of more than 20 mm may be used.
 void BegrenzeDurchmesser(TKDornDaten& daten) {
@@ -47,7 +32,7 @@ double Lastfaktor(const TKBelastung& last) {
 }
 
 TKZAVRBemessung::TKZAVRBemessung(TKAnwendung& anwendung, Umgebung& umgebung)
-    : anwendung(anwendung), umgebung(umgebung) {}
+    : anwendung(anwendung), umgebung(umgebung), abgebrochen(anwendung.cErgebnisse.cDornErgebnis.size()) {}
 
 Dornkontext TKZAVRBemessung::Kontext(TsDorn dorn) {
     TKErgebnisse& ergebnisse = anwendung.cErgebnisse;
@@ -69,7 +54,7 @@ void TKZAVRBemessung::Berechne() {
     ergebnisse.cGeometrie = anwendung.cGeometrie;
     ergebnisse.SetBerechnet(true);
     reihenlast.reset();
-    for (int i = 0; i < AnzahlDorne; ++i) DornAufteilung(static_cast<TsDorn>(i));
+    for (const TsDorn dorn : Katalog().Typen()) DornAufteilung(dorn);
     ergebnisse.SetAktDorn(WirtschaftlichsterDorn(anwendung).value_or(TsDorn::ZAVR20HF));
 }
 
@@ -79,7 +64,7 @@ void TKZAVRBemessung::DornAufteilung(TsDorn pDorn) {
     ergebnisse.ResetAktDorn(pDorn);
     abgebrochen[Ord(pDorn)] = false;
     // Every run starts from a fresh result record, so recalculating gives the result of the first run.
-    ergebnisse.cDornErgebnis[Ord(pDorn)] = FrischesErgebnis(pDorn);
+    ergebnisse.cDornErgebnis[Ord(pDorn)].Erneuern(pDorn);
     if (ergebnisse.cGeometrie.GetBetondeckungVorn() < 30 &&
         anwendung.GetBewehrungCalc() == TsBewehrungCalc::bcOptimal)
         BegrenzeDurchmesser(ergebnisse.cDornDaten[Ord(pDorn)]);
@@ -291,9 +276,8 @@ void BerechneErgebnis(TKAnwendung& anwendung, Umgebung& umgebung) {
 
 std::string OptimalenDornAnzeigen(TKAnwendung& anwendung, int pDornTyp, Umgebung& umgebung) {
     if (!anwendung.cErgebnisse.GetBerechnet()) BerechneErgebnis(anwendung, umgebung);
-    const int ersterQ = Ord(TsDorn::ZAVRQ25HF);
-    const std::optional<TsDorn> dorn = pDornTyp == 1 ? GuenstigsterDorn(anwendung, 0, ersterQ - 1)
-                                                     : GuenstigsterDorn(anwendung, ersterQ, AnzahlDorne - 1);
+    const std::optional<TsDorn> dorn =
+        GuenstigsterDorn(anwendung, pDornTyp == 1 ? TsDornFamilie::ZAVR : TsDornFamilie::ZAVRQ);
     if (!dorn) return umgebung.translate("Bemessung", "Kein gültiger Dorn gefunden");
     return DornName(*dorn);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -56,8 +56,9 @@ private:
 
     TKAnwendung& anwendung;
     Umgebung& umgebung;
-    // Types whose design reached an iteration bound in this run; they become inadmissible.
-    std::array<bool, AnzahlDorne> abgebrochen{};
+    // Types whose design reached an iteration bound in this run; they become inadmissible. (A deque: the
+    // steps take its elements as bool&.)
+    std::deque<bool> abgebrochen;
     // The design load as the row passes of this run walk it, prepared by the first of them.
     std::optional<Verteilungslast> reihenlast;
     Dornsicherung sicherungskopie;

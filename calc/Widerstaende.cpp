@@ -43,10 +43,6 @@ constexpr std::array<Betonwerte, 14> Beton{{
     {60, 4.5},  // PB25 … PB60
 }};
 
-bool IstZAVRQ(TsDorn dorn) {
-    return Ord(dorn) >= Ord(TsDorn::ZAVRQ25HF);
-}
-
 // Bars perpendicular to the joint inside b_y: the first D pair always, then further D pairs and the A
 // pairs as long as they stay inside the width.
 double FlaecheQuer(const TKDornDaten& daten, double by) {
@@ -241,7 +237,7 @@ double VRdce(const Dornkontext& k) {
     const double v1 = std::sqrt(Fck(k.betonguete) / 30) * (178.5 / GammaC) * 2 * sA / 1000;
     const double v2 = r.GetAnzPosD() * aS * Fyk / GammaS / 1000;
     double v = v1 + sB < v2 ? v1 + sB : v2;
-    if (IstZAVRQ(r.GetDorn())) v = v * 0.9;
+    if (Familie(r.GetDorn()) == TsDornFamilie::ZAVRQ) v = v * 0.9;
     return v;
 }
 

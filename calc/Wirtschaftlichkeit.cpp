@@ -15,9 +15,8 @@ double Kosten(const TKAnwendung& anwendung, TsDorn dorn) {
 std::optional<TsDorn> WirtschaftlichsterDorn(const TKAnwendung& anwendung) {
     std::optional<TsDorn> gewaehlt;
     double beste = -1;
-    for (int i = 0; i < AnzahlDorne; ++i) {
-        const auto dorn = static_cast<TsDorn>(i);
-        const TKDornErgebnis& ergebnis = anwendung.cErgebnisse.cDornErgebnis[i];
+    for (const TsDorn dorn : Katalog().Typen()) {
+        const TKDornErgebnis& ergebnis = anwendung.cErgebnisse.cDornErgebnis[Ord(dorn)];
         if (ergebnis.GetEtaQ() > 1) continue;
         if (ergebnis.GetStatus() != 0) {
             if (gewaehlt) break;
@@ -32,12 +31,12 @@ std::optional<TsDorn> WirtschaftlichsterDorn(const TKAnwendung& anwendung) {
     return gewaehlt;
 }
 
-std::optional<TsDorn> GuenstigsterDorn(const TKAnwendung& anwendung, int von, int bis) {
+std::optional<TsDorn> GuenstigsterDorn(const TKAnwendung& anwendung, TsDornFamilie familie) {
     std::optional<TsDorn> gewaehlt;
     double beste = -1;
-    for (int i = von; i <= bis; ++i) {
-        const auto dorn = static_cast<TsDorn>(i);
-        if (anwendung.cErgebnisse.cDornErgebnis[i].GetStatus() != 0) continue;
+    for (const TsDorn dorn : Katalog().Typen()) {
+        if (Familie(dorn) != familie || anwendung.cErgebnisse.cDornErgebnis[Ord(dorn)].GetStatus() != 0)
+            continue;
         const double kosten = Kosten(anwendung, dorn);
         if (kosten <= beste || beste < 0) {
             beste = kosten;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Typen.h"
 
@@ -17,9 +18,9 @@ double Kosten(const TKAnwendung& anwendung, TsDorn dorn);
 // over; of equal costs the later type wins. Empty when no type is admissible.
 std::optional<TsDorn> WirtschaftlichsterDorn(const TKAnwendung& anwendung);
 
-// The cheapest admissible type among the ordinals [von, bis] (later type on equal costs), without the early
-// stop and the TEtaQ test of the design run's choice.
-std::optional<TsDorn> GuenstigsterDorn(const TKAnwendung& anwendung, int von, int bis);
+// The cheapest admissible type of one family (later type on equal costs), without the early stop and the
+// TEtaQ test of the design run's choice.
+std::optional<TsDorn> GuenstigsterDorn(const TKAnwendung& anwendung, TsDornFamilie familie);
 
 // What a position delivers as its dowel. Only an admissible selected type is a choice: shown as chosen,
 // drawn without a note, ordered in the bill of quantities.

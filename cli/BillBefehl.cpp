@@ -17,7 +17,8 @@ namespace {
 
 constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
     "Kommandozeile",
-    "Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf\n"
+    "Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o "
+    "AUSGABE.txt|.pdf|.png\n"
     "\n"
     "Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.\n"
     "Nur aktive Einträge erscheinen.\n"
@@ -27,7 +28,8 @@ constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
     "                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst\n"
     "                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die\n"
     "                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.\n"
-    "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten\n"
+    "  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;\n"
+    "                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms\n"
     "\n"
     "Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen\n"
     "Dorn (nichts geschrieben);\n"
@@ -41,18 +43,6 @@ std::optional<Bedarfsdokument> Dokumentart(const std::string& text) {
     if (text == "stueckliste" || text == "parts-list") return Bedarfsdokument::Stueckliste;
     if (text == "ausschreibung" || text == "tender-text") return Bedarfsdokument::Ausschreibungstext;
     return std::nullopt;
-}
-
-std::string Schreiben(const Projektsitzung& sitzung, Bedarfsdokument art, const std::string& datei) {
-    const QString endung = Dateiname(datei).Endung();
-    if (endung == QLatin1String("txt")) {
-        const Dateiergebnis ergebnis = sitzung.BedarfslisteExportieren(art, datei);
-        return ergebnis ? std::string() : ergebnis.grund;
-    }
-    if (endung != QLatin1String("pdf"))
-        return Einsetzen(translate("Kommandozeile", "unbekannte Endung von %1 (.txt oder .pdf)"), {datei});
-    BildAnwendungSicherstellen();
-    return BedarfslisteAlsPdf(datei, sitzung.Modell(), art).toStdString();
 }
 
 // Names every position that kept the bill from being written, and why.
@@ -84,6 +74,10 @@ int BillBefehl(const std::vector<std::string>& argumente) {
     if (!ausgabe) return Fehler(translate("Kommandozeile", "-o ist nötig"));
     const auto art = Dokumentart(a.Wert("--kind").value_or(""));
     if (!art) return Fehler(translate("Kommandozeile", "--kind braucht stueckliste oder ausschreibung"));
+    const Dateiname datei(*ausgabe);
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Bedarfsliste, datei, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
 
     KonsolenUmgebung umgebung;
     Projektsitzung sitzung(umgebung);
@@ -103,6 +97,7 @@ int BillBefehl(const std::vector<std::string>& argumente) {
             return ExitPruefungFehlgeschlagen;
         }
     }
-    const std::string fehler = Schreiben(sitzung, *art, *ausgabe);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    BildAnwendungSicherstellen();
+    const QString fehler = BedarfslisteSpeichern(datei, *format, sitzung.Modell(), *art);
+    return fehler.isEmpty() ? ExitOk : Fehler(*ausgabe + ": " + fehler.toStdString());
 }

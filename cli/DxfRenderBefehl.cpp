@@ -22,6 +22,9 @@ int DxfRender(const Argumente& a) {
     if (a.worte.size() != 2) return fehler(translate("Kommandozeile", "genau eine DXF-Datei angeben"));
     const auto ausgabe = a.Wert("--output");
     if (!ausgabe) return fehler(translate("Kommandozeile", "-o AUSGABE.png|.svg|.pdf fehlt"));
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::DxfBild, *ausgabe, formatfehler);
+    if (!format) return fehler(formatfehler.toStdString());
     int pixel = 1000;
     // A bitmap of 8,000 pixels square takes 256 MB, which leaves room beside a drawing as large as the
     // reader takes.
@@ -43,6 +46,6 @@ int DxfRender(const Argumente& a) {
     BildAnwendungSicherstellen();
     for (const QString& zeile : DxfNichtDargestellt(zeichnung.omissions))
         std::cerr << "zavr-cli dxf render: " << zeile.toStdString() << '\n';
-    const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, pixel);
+    const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, *format, pixel);
     return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -80,14 +80,13 @@ void Bewehrung(Json& j, const TKDornDaten& d) {
 
 Json Dorne(const TKErgebnisse& ergebnisse, const Umgebung& umgebung) {
     Json dorne = Json::array();
-    for (int d = 0; d < AnzahlDorne; ++d) {
-        const auto dorn = static_cast<TsDorn>(d);
+    for (const TsDorn dorn : Katalog().Typen()) {
         Json j;
-        j["TDorn"] = d;
+        j["TDorn"] = Dateinummer(dorn);  // the number that stands for the type in project files
         j["Name"] = DornName(dorn);
         j["TAnzDorn"] = ergebnisse.GetAnzDorn(dorn);
-        Ergebnis(j, ergebnisse.cDornErgebnis[d], umgebung);
-        Bewehrung(j, ergebnisse.cDornDaten[d]);
+        Ergebnis(j, ergebnisse.cDornErgebnis[Ord(dorn)], umgebung);
+        Bewehrung(j, ergebnisse.cDornDaten[Ord(dorn)]);
         dorne.push_back(std::move(j));
     }
     return dorne;

@@ -42,9 +42,7 @@ int Fehler(const std::string& text) {
 
 // The whole project: positions without results are designed first; one that fails its checks is named
 // here and on the cover page.
-int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
-    if (Dateiname(ausgabe).Endung() != QLatin1String("pdf"))
-        return Fehler(translate("Kommandozeile", "--all schreibt ein PDF-Dokument: -o AUSGABE.pdf"));
+int Projekt(Projektsitzung& sitzung, const std::string& ausgabe, Ausgabeformat format) {
     const std::vector<Berechnung> berechnungen = sitzung.AlleBemessen();
     std::vector<Projektposition> positionen;
     bool bestanden = true;
@@ -60,8 +58,8 @@ int Projekt(Projektsitzung& sitzung, const std::string& ausgabe) {
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Projektnachweis nachweis(sitzung.Modell(), std::move(positionen), farbe);
-    const QString fehler = ProjektnachweisAlsPdf(ausgabe, nachweis);
-    if (!fehler.isEmpty()) return Fehler(fehler.toStdString());
+    const QString fehler = ProjektnachweisSpeichern(ausgabe, format, nachweis);
+    if (!fehler.isEmpty()) return Fehler(ausgabe + ": " + fehler.toStdString());
     return bestanden ? ExitOk : ExitPruefungFehlgeschlagen;
 }
 
@@ -80,8 +78,12 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
     Projektsitzung sitzung(umgebung);
     if (a.Hat("--all") && a.Wert("--position"))
         return Fehler(translate("Kommandozeile", "--all und --position schließen sich aus"));
+    QString formatfehler;
+    const auto format =
+        FormatWaehlen(a.Hat("--all") ? Ausgabe::Projektnachweis : Ausgabe::Nachweis, *ausgabe, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
     if (!LadeProjekt(sitzung, a.worte.front(), "report")) return ExitDateiFehler;
-    if (a.Hat("--all")) return Projekt(sitzung, *ausgabe);
+    if (a.Hat("--all")) return Projekt(sitzung, *ausgabe, *format);
     const int nummer = WaehlePosition(sitzung, *position, "report");
     if (nummer == 0) return ExitDateiFehler;
     // As the preview command of the program: a position without results is checked and designed first.
@@ -90,6 +92,6 @@ int ReportBefehl(const std::vector<std::string>& argumente) {
         MeldePruefung("zavr-cli report: ", berechnung);
         if (!berechnung.bemessen) return ExitPruefungFehlgeschlagen;
     }
-    const std::string fehler = NachweisAlsDatei(sitzung.Modell(), nummer, *ausgabe);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    const std::string fehler = NachweisAlsDatei(sitzung.Modell(), nummer, *ausgabe, *format);
+    return fehler.empty() ? ExitOk : Fehler(*ausgabe + ": " + fehler);
 }

@@ -66,6 +66,9 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const auto ansicht = a.Wert("--view");
     const auto ausgabe = a.Wert("--output");
     if (!ansicht || !ausgabe) return Fehler(translate("Kommandozeile", "--view und -o sind nötig"));
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Skizze, *ausgabe, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
     const auto wahl = std::find_if(Ansichten.begin(), Ansichten.end(),
                                    [&](const Ansichtsname& name) { return name.name == *ansicht; });
     if (wahl == Ansichten.end())
@@ -101,9 +104,9 @@ int SkizzeBefehl(const std::vector<std::string>& argumente) {
     const TKFarbe farbe;
     const Bildauftrag auftrag{sitzung.Modell(),    sitzung.Position(nummer), farbe, wahl->typ, wahl->alleVier,
                               QSize(seite, seite), umgebung.Dezimaltrenner()};
-    const std::string fehler = SkizzeSpeichern(*ausgabe, auftrag);
-    return fehler.empty()
+    const QString fehler = SkizzeSpeichern(*ausgabe, *format, auftrag);
+    return fehler.isEmpty()
                ? ExitOk
                : Fehler(Einsetzen(translate("Kommandozeile", "Bild konnte nicht geschrieben werden: %1: %2"),
-                                  {*ausgabe, fehler}));
+                                  {*ausgabe, fehler.toStdString()}));
 }

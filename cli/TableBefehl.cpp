@@ -11,8 +11,6 @@
 #include "cli/Befehlsanfang.h"
 #include "cli/Kommandozeile.h"
 #include "cli/KonsolenUmgebung.h"
-#include "datei/DateiErsetzen.h"
-#include "datei/Dateifehler.h"
 #include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/Texte.h"
@@ -129,7 +127,7 @@ bool LeseDicken(const std::string& text, Tabellenauswahl& auswahl) {
 
 std::optional<Tabellenauswahl> Auswahl(const Argumente& a, std::string& fehler) {
     Tabellenauswahl auswahl;
-    for (int d = 0; d < AnzahlDorne; ++d) auswahl.dorne.push_back(static_cast<TsDorn>(d));
+    for (const TsDorn dorn : Katalog().Typen()) auswahl.dorne.push_back(dorn);
     // The seven grades the input window offers in the language of the run (Polish: with the old classes).
     const int erste = LandAusSprache(static_cast<unsigned long>(Sprache().kennung)) == TsLand::plk ? 7 : 0;
     for (int g = erste; g < erste + 7; ++g) auswahl.gueten.push_back(static_cast<TsBetonguete>(g));
@@ -199,25 +197,17 @@ std::string JsonText(const std::vector<Tabellenzelle>& zellen, const Umgebung& u
     return j.dump(2) + "\n";
 }
 
-std::string Schreiben(const std::vector<Tabellenzelle>& zellen, const std::string& datei,
-                      const KonsolenUmgebung& umgebung) {
-    const QString endung = Dateiname(datei).Endung();
-    if (endung == QLatin1String("csv")) return TabelleCsvSchreiben(zellen, datei, umgebung).grund;
-    if (endung == QLatin1String("json")) {
-        try {
-            DateiErsetzen(datei, JsonText(zellen, umgebung));
-        } catch (const std::exception& fehler) {
-            return Fehlergrund(fehler);
-        }
-        return {};
-    }
-    if (endung != QLatin1String("pdf"))
-        return Einsetzen(translate("Kommandozeile", "unbekannte Endung von %1 (.csv, .pdf oder .json)"),
-                         {datei});
+QString Schreiben(const std::vector<Tabellenzelle>& zellen, const Dateiname& datei, Ausgabeformat format,
+                  const KonsolenUmgebung& umgebung) {
     BildAnwendungSicherstellen();
     Kopfdaten kopf;
     kopf.heute = QString::fromStdString(umgebung.HeuteKurz());
-    return TabellenAlsPdf(datei, zellen, kopf, umgebung.Dezimaltrenner()).toStdString();
+    Ausgabeinhalt inhalt = TabellenInhalt(zellen, kopf, umgebung.Dezimaltrenner());
+    inhalt.text = [&] {
+        return format == Ausgabeformat::Json ? JsonText(zellen, umgebung)
+                                             : TabellenCsvDatei(zellen, umgebung);
+    };
+    return AusgabeSchreiben(datei, format, inhalt);
 }
 
 }  // namespace
@@ -240,8 +230,13 @@ int TableBefehl(const std::vector<std::string>& argumente) {
     const std::optional<Tabellenauswahl> auswahl = Auswahl(a, fehler);
     if (!auswahl) return Fehler(fehler);
 
+    const Dateiname datei(*ausgabe);
+    QString formatfehler;
+    const auto format = FormatWaehlen(Ausgabe::Tabellen, datei, formatfehler);
+    if (!format) return Fehler(formatfehler.toStdString());
+
     KonsolenUmgebung umgebung;
     const std::vector<Tabellenzelle> zellen = BerechneTabelle(*auswahl, umgebung);
-    fehler = Schreiben(zellen, *ausgabe, umgebung);
-    return fehler.empty() ? ExitOk : Fehler(fehler);
+    const QString grund = Schreiben(zellen, datei, *format, umgebung);
+    return grund.isEmpty() ? ExitOk : Fehler(*ausgabe + ": " + grund.toStdString());
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "datei/DateiErsetzen.h"
 #include "files/Zeichensatz.h"
 #include "model/TKModell.h"
 #include "model/Umgebung.h"
@@ -176,8 +175,8 @@ std::vector<std::string> BedarfslisteText(const TKModell& modell, Bedarfsdokumen
     return art == Bedarfsdokument::Stueckliste ? text.Stueckliste() : text.Ausschreibung();
 }
 
-void BedarfslisteTextSchreiben(const TKModell& modell, Bedarfsdokument art, const std::string& datei) {
+std::string BedarfslisteDatei(const TKModell& modell, Bedarfsdokument art) {
     std::string text;
     for (const std::string& zeile : BedarfslisteText(modell, art)) text.append(zeile).append("\r\n");
-    DateiErsetzen(datei, Utf8AlsDateiText(text));
+    return Utf8AlsDateiText(text);
 }

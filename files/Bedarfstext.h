@@ -13,7 +13,6 @@ class TKModell;
 // in the language of the model's surroundings, the date is today's.
 std::vector<std::string> BedarfslisteText(const TKModell& modell, Bedarfsdokument art);
 
-// Writes the text export to `datei` in Windows-1252 with CR LF after every line (UTF-8 with a byte-order
-// mark when a text has a character Windows-1252 lacks). Replaces the file in one step; a failure throws
-// std::system_error in the category Schreibfehler() and leaves an existing file as it was.
-void BedarfslisteTextSchreiben(const TKModell& modell, Bedarfsdokument art, const std::string& datei);
+// The bytes of the text export's file: the lines in Windows-1252 with CR LF after every line (UTF-8 with a
+// byte-order mark when a text has a character Windows-1252 lacks).
+std::string BedarfslisteDatei(const TKModell& modell, Bedarfsdokument art);

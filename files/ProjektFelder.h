@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Katalog.h"
 #include "model/TKAnwendung.h"
 #include "model/TKDornDaten.h"
 #include "model/TKDornErgebnis.h"
@@ -72,7 +73,9 @@ void ErgebnisFelder(V& v, R& r) {
     using T = TKErgebnisse;
     v.Enum("TAktDorn", r, &T::GetAktDorn, &T::SetAktDorn, TsDorn::ZAVR20HF);
     v.Flag("TBerechnet", r, &T::GetBerechnet, &T::SetBerechnet);
-    const int anzahl = v.Anzahl("AnzTAnzDorn", AnzahlDorne, AnzahlDorne);
+    // The counts are keyed by the types' file numbers (model/Katalog.h), like the sections below.
+    const int nummern = Katalog().NaechsteDateinummer();
+    const int anzahl = v.Anzahl("AnzTAnzDorn", nummern, nummern);
     v.Enum("TErgebnisAnzeige", r, &T::GetErgebnisAnzeige, &T::SetErgebnisAnzeige);
     v.AnzDorn(r, anzahl);
 }
@@ -178,13 +181,14 @@ void AnwendungFelder(V& v, A& a, int p) {
     ErgebnisFelder(v, a.cErgebnisse);
     v.Abschnitt("ErgGeometrie_" + nr);
     GeometrieFelder(v, a.cErgebnisse.cGeometrie);
-    for (int d = 0; d < AnzahlDorne; ++d) {
-        v.Abschnitt("DornDaten_" + nr + "_" + std::to_string(d));
-        DornDatenFelder(v, a.cErgebnisse.cDornDaten[d]);
+    // A type's sections carry its file number, which stays the same whatever the catalogue's order.
+    for (const TsDorn dorn : Katalog().Typen()) {
+        v.Abschnitt("DornDaten_" + nr + "_" + std::to_string(Dateinummer(dorn)));
+        DornDatenFelder(v, a.cErgebnisse.cDornDaten[Ord(dorn)]);
     }
-    for (int d = 0; d < AnzahlDorne; ++d) {
-        const std::string suffix = nr + "_" + std::to_string(d);
-        auto& ergebnis = a.cErgebnisse.cDornErgebnis[d];
+    for (const TsDorn dorn : Katalog().Typen()) {
+        const std::string suffix = nr + "_" + std::to_string(Dateinummer(dorn));
+        auto& ergebnis = a.cErgebnisse.cDornErgebnis[Ord(dorn)];
         v.Abschnitt("DornErgebnis_" + suffix);
         DornErgebnisFelder(v, ergebnis);
         v.Abschnitt("DornErgebnisFehler_" + suffix);

@@ -174,12 +174,13 @@ void ProjektLeser::Lastpunkte(TKBelastung& b) {
 }
 
 void ProjektLeser::AnzDorn(TKErgebnisse& r, int anzahl) {
-    for (int d = 0; d < anzahl; ++d) {
+    for (const TsDorn dorn : Katalog().Typen()) {
+        const int d = Dateinummer(dorn);
+        if (d >= anzahl) continue;
         const int wert = LiesZahl({"TAnzDorn_", Nr(d)}, 0);
         if (!std::in_range<std::uint16_t>(wert))
             Beschaedigt("TAnzDorn_" + std::to_string(d), std::to_string(wert));
-        r.SetAnzDorn(static_cast<TsDorn>(d),
-                     std::in_range<std::uint16_t>(wert) ? static_cast<std::uint16_t>(wert) : 0);
+        r.SetAnzDorn(dorn, std::in_range<std::uint16_t>(wert) ? static_cast<std::uint16_t>(wert) : 0);
     }
 }
 
@@ -237,7 +238,7 @@ void ErgebnisseVerwerfen(TKModell& modell, std::vector<Lesebefund>& befunde) {
         if (!gelesen && !grenze) continue;
         if (grenze) {
             const std::string nr = std::to_string(p);
-            const std::string dorn = grenze->dorn ? "_" + std::to_string(Ord(*grenze->dorn)) : "";
+            const std::string dorn = grenze->dorn ? "_" + std::to_string(Dateinummer(*grenze->dorn)) : "";
             befunde.push_back({Lesebefund::Art::Beschaedigt, p,
                                grenze->abschnitt + nr + dorn + "." + grenze->schluessel,
                                std::to_string(grenze->wert)});

@@ -5,8 +5,9 @@
 #include <string>
 #include <type_traits>
 #include <utility>
-
 #include <vector>
+
+#include "files/Dateiwert.h"
 #include "files/TKDateiTransfer.h"
 #include "model/Typen.h"
 
@@ -96,7 +97,7 @@ public:
     }
     template <class T, class G, class S, class E>
     [[gnu::always_inline]] void Enum(const char* key, T& o, G, S set, E vorgabe) {
-        (o.*set)(AusOrdinal(LiesZahl(key, Ord(vorgabe)), vorgabe));
+        (o.*set)(AusDateiwert(LiesZahl(key, Dateiwert(vorgabe)), vorgabe));
     }
     template <class T, class G, class S>
     [[gnu::always_inline]] void Float(const char* key, T& o, G get, S set) {

@@ -53,10 +53,10 @@ void ProjektSchreiber::Belastung(const TKBelastung& b) {
     s.WriteFloat(section, "TLinienLastRechts", b.GetLinienLastRechts());
 }
 
-void ProjektSchreiber::AnzDorn(const TKErgebnisse& r, int anzahl) {
-    for (int d = 0; d < anzahl; ++d)
-        s.WriteInteger(section, {"TAnzDorn_", static_cast<std::size_t>(d)},
-                       r.GetAnzDorn(static_cast<TsDorn>(d)));
+void ProjektSchreiber::AnzDorn(const TKErgebnisse& r, int) {
+    for (const TsDorn dorn : Katalog().Typen())
+        s.WriteInteger(section, {"TAnzDorn_", static_cast<std::size_t>(Dateinummer(dorn))},
+                       r.GetAnzDorn(dorn));
 }
 
 void ProjektSchreiber::VRds(const TKDornDaten& d) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/Dateiwert.h"
 #include "files/Zeilenschreiber.h"
 #include "model/Typen.h"
 
@@ -32,7 +33,7 @@ public:
     }
     template <class T, class G, class S, class... Vorgabe>
     void Enum(const char* key, const T& o, G get, S, Vorgabe...) {
-        s.WriteInteger(section, key, Ord((o.*get)()));
+        s.WriteInteger(section, key, Dateiwert((o.*get)()));
     }
     template <class T, class G, class S>
     void Float(const char* key, const T& o, G get, S) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Katalog.h"
 #include "model/TKErgebnisse.h"
 
 namespace {
@@ -46,7 +47,7 @@ void Dorn(Pruefer& p, const TKErgebnisse& r, TsDorn dorn) {
     Codes(p, "DornErgebnisWarnungen_", e.cWarnungen);
     p.dorn.reset();
     // The count belongs to the section of the position; it names the type by its key.
-    p.Bereich("Ergebnisse_", ("TAnzDorn_" + std::to_string(Ord(dorn))).c_str(), r.GetAnzDorn(dorn),
+    p.Bereich("Ergebnisse_", ("TAnzDorn_" + std::to_string(Dateinummer(dorn))).c_str(), r.GetAnzDorn(dorn),
               std::max<long long>(kette - 1, 2));
 }
 
@@ -59,7 +60,7 @@ std::optional<Grenzverletzung> ErsteGrenzverletzung(const TKErgebnisse& ergebnis
 }
 
 std::optional<Grenzverletzung> ErsteGrenzverletzung(const TKErgebnisse& ergebnisse) {
-    for (int d = 0; d < AnzahlDorne; ++d)
-        if (auto v = ErsteGrenzverletzung(ergebnisse, static_cast<TsDorn>(d))) return v;
+    for (const TsDorn dorn : Katalog().Typen())
+        if (auto v = ErsteGrenzverletzung(ergebnisse, dorn)) return v;
     return std::nullopt;
 }

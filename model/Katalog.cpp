@@ -1,12 +1,76 @@
 #include "model/Katalog.h"
 
+#include <algorithm>
 #include <cctype>
+#include <set>
+#include <stdexcept>
 
 namespace {
-const TrDornKennung& Kennung(TsDorn dorn) {
-    return DornKennung[Ord(dorn)];
+
+// Name without blanks, in capitals: the key under which a typed name finds its type.
+std::string Namensschluessel(std::string_view text) {
+    std::string schluessel;
+    for (const char c : text)
+        if (c != ' ') schluessel += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return schluessel;
 }
+
+const Dornkatalog* aktiv = nullptr;
+
+const TrDornTyp& Typ(TsDorn dorn) {
+    return Katalog()[dorn];
+}
+
 }  // namespace
+
+Dornkatalog::Dornkatalog(std::vector<TrDornTyp> typen) : typen_(std::move(typen)) {
+    std::set<int> nummern;
+    std::set<std::string> namen;
+    for (const TrDornTyp& t : typen_) {
+        if (t.Name == nullptr || *t.Name == '\0') throw std::invalid_argument("a dowel type without a name");
+        if (t.Dateinummer < 0 || !nummern.insert(t.Dateinummer).second)
+            throw std::invalid_argument(std::string("file number of ") + t.Name + " negative or taken");
+        if (!namen.insert(Namensschluessel(t.Name)).second)
+            throw std::invalid_argument(std::string("name ") + t.Name + " taken");
+    }
+    auto typen_der_reihe = Typen();
+    zeilenfolge_.assign(typen_der_reihe.begin(), typen_der_reihe.end());
+    std::stable_sort(zeilenfolge_.begin(), zeilenfolge_.end(), [this](TsDorn a, TsDorn b) {
+        return (*this)[a].Anzeigefolge < (*this)[b].Anzeigefolge;
+    });
+}
+
+std::optional<TsDorn> Dornkatalog::AusDateinummer(long long nummer) const {
+    for (const TsDorn dorn : Typen())
+        if ((*this)[dorn].Dateinummer == nummer) return dorn;
+    return std::nullopt;
+}
+
+int Dornkatalog::NaechsteDateinummer() const {
+    int naechste = 0;
+    for (const TrDornTyp& t : typen_) naechste = std::max(naechste, t.Dateinummer + 1);
+    return naechste;
+}
+
+std::optional<TsDorn> Dornkatalog::AusName(std::string_view name) const {
+    const std::string gesucht = Namensschluessel(name);
+    for (const TsDorn dorn : Typen())
+        if (Namensschluessel((*this)[dorn].Name) == gesucht) return dorn;
+    return std::nullopt;
+}
+
+const Dornkatalog& Katalog() {
+    static const Dornkatalog standard(StandardDorntypen());
+    return aktiv ? *aktiv : standard;
+}
+
+KatalogErsatz::KatalogErsatz(const Dornkatalog& katalog) : vorher_(aktiv) {
+    aktiv = &katalog;
+}
+
+KatalogErsatz::~KatalogErsatz() {
+    aktiv = vorher_;
+}
 
 double Querschnitt(int durchmesser) {
     for (std::size_t i = 0; i < StabDurchmesser.size(); ++i)
@@ -15,45 +79,44 @@ double Querschnitt(int durchmesser) {
 }
 
 int DickenKlasse(TsDorn dorn, double bauteildicke) {
-    const auto& schwellen = Kennung(dorn).Dickenschwellen;
+    const auto& schwellen = Typ(dorn).Kennung.Dickenschwellen;
     if (bauteildicke >= schwellen[2]) return 3;
     if (bauteildicke >= schwellen[1]) return 2;
     return 1;
 }
 
 std::string DornName(TsDorn dorn) {
-    return Kennung(dorn).Name;
+    return Typ(dorn).Name;
 }
 std::optional<TsDorn> DornAusName(std::string_view name) {
-    const auto Schluessel = [](std::string_view text) {
-        std::string ohneLeer;
-        for (const char c : text)
-            if (c != ' ') ohneLeer += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        return ohneLeer;
-    };
-    const std::string gesucht = Schluessel(name);
-    for (int d = 0; d < AnzahlDorne; ++d)
-        if (Schluessel(DornName(static_cast<TsDorn>(d))) == gesucht) return static_cast<TsDorn>(d);
-    return std::nullopt;
+    return Katalog().AusName(name);
 }
-
+TsDornFamilie Familie(TsDorn dorn) {
+    return Typ(dorn).Familie;
+}
+int Dateinummer(TsDorn dorn) {
+    return Typ(dorn).Dateinummer;
+}
+std::optional<TsDorn> DornAusDateinummer(long long nummer) {
+    return Katalog().AusDateinummer(nummer);
+}
 std::string DornDxfDatei(TsDorn dorn) {
-    return Kennung(dorn).DxfDatei;
+    return Typ(dorn).Kennung.DxfDatei;
 }
 int DornZeichnungNr(TsDorn dorn) {
-    return Kennung(dorn).ZeichnungNr;
+    return Typ(dorn).Kennung.ZeichnungNr;
 }
 double DornPreis(TsDorn dorn) {
-    return Kennung(dorn).Preis;
+    return Typ(dorn).Kennung.Preis;
 }
 double ManschettenPreis(TsDorn dorn) {
-    return Kennung(dorn).ManschettenPreis;
+    return Typ(dorn).Kennung.ManschettenPreis;
 }
 double StandardBereichPosA(TsDorn dorn) {
-    return Kennung(dorn).BereichPosA;
+    return Typ(dorn).Kennung.BereichPosA;
 }
 int MinStabDurchmesser(TsDorn dorn) {
-    return Kennung(dorn).MinStabDurchmesser;
+    return Typ(dorn).Kennung.MinStabDurchmesser;
 }
 
 std::string ManschettenName(TsFugenbreite fugenbreite) {

@@ -25,16 +25,16 @@ TKDornDaten::TKDornDaten(TsLand land) : TVRds_Data(land) {
 }
 
 void TKDornDaten::SetDorn(TsDorn pDorn, TsFugenbreite, double pPlattendicke) {
-    const int i = Ord(pDorn);
+    const TrDornTyp& typ = Katalog()[pDorn];
     TDorn = pDorn;
-    UebernimmKennung(DornKennung[i]);
-    UebernimmMasse(DornMasse[i]);
-    TPosCd = DornBuegel[i].PosCd;
-    TAnzPosC = DornBuegel[i].AnzPosC;
-    TDistPosCRand = DornBuegel[i].DistPosCRand;
-    TDistPosB1Rand = DornBuegel[i].DistPosB1Rand;
-    TVRds = DornVRds[i];
-    UebernimmBewehrung(DornStandardBewehrung[i][DickenKlasse(pDorn, pPlattendicke) - 1]);
+    UebernimmKennung(typ.Kennung);
+    UebernimmMasse(typ.Masse);
+    TPosCd = typ.Buegel.PosCd;
+    TAnzPosC = typ.Buegel.AnzPosC;
+    TDistPosCRand = typ.Buegel.DistPosCRand;
+    TDistPosB1Rand = typ.Buegel.DistPosB1Rand;
+    TVRds = typ.VRds;
+    UebernimmBewehrung(typ.Standardbewehrung[DickenKlasse(pDorn, pPlattendicke) - 1]);
     TBereichPosA = TEinflussBereich + 2 * Summe(TDistPosD) + 2 * Summe(TDistPosA);
     TEinflussPosB = TDistPosB1Rand + Summe(TDistPosB2);
 }

@@ -1,11 +1,33 @@
 #include "model/TKDornErgebnis.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Katalog.h"
 
 TKDornErgebnis::TKDornErgebnis(TsDorn pDorn) {
-    const TrDornKennung& katalog = DornKennung[Ord(pDorn)];
+    Anfangswerte(pDorn);
+}
+
+void TKDornErgebnis::Erneuern(TsDorn pDorn) {
+    std::vector<double> abstand = std::move(TDornAbstand);
+    std::vector<bool> notwendig = std::move(TDornNotwendig);
+    TKMeldungen fehler = std::move(cFehler);
+    TKMeldungen warnungen = std::move(cWarnungen);
+    *this = TKDornErgebnis();
+    abstand.clear();
+    notwendig.clear();
+    fehler.Reset();
+    warnungen.Reset();
+    TDornAbstand = std::move(abstand);
+    TDornNotwendig = std::move(notwendig);
+    cFehler = std::move(fehler);
+    cWarnungen = std::move(warnungen);
+    Anfangswerte(pDorn);
+}
+
+void TKDornErgebnis::Anfangswerte(TsDorn pDorn) {
+    const TrDornKennung& katalog = Katalog()[pDorn].Kennung;
     AddDornAbstand(katalog.MinAchsabstand, true);
     TDornPaarAbstand = katalog.MinAchsabstand;
     TAbstandLinks = katalog.MinRandSeite;

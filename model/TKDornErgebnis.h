@@ -11,6 +11,9 @@
 class TKDornErgebnis {
 public:
     explicit TKDornErgebnis(TsDorn pDorn);  // spacings and edge distances start at the catalogue minima
+    // The record as constructed for `pDorn`, in place: a record refilled for every type of every design run
+    // keeps the memory of its lists.
+    void Erneuern(TsDorn pDorn);
 
     TsDornAnordnung GetDornAnordnung() const { return TDornAnordnung; }
     void SetDornAnordnung(TsDornAnordnung v) { TDornAnordnung = v; }
@@ -87,6 +90,8 @@ public:
     bool operator==(const TKDornErgebnis&) const = default;
 
 private:
+    TKDornErgebnis() = default;
+    void Anfangswerte(TsDorn pDorn);
     void BestimmeVRdzul();
 
     TsDornAnordnung TDornAnordnung = TsDornAnordnung::daEinzelDorn;

@@ -1,24 +1,17 @@
 #include "model/TKErgebnisse.h"
 
-#include <utility>
+#include "model/Katalog.h"
 
-namespace {
-
-template <std::size_t... I>
-std::array<TKDornErgebnis, AnzahlDorne> DornErgebnisse(std::index_sequence<I...>) {
-    return {TKDornErgebnis(static_cast<TsDorn>(I))...};
-}
-
-}  // namespace
-
-TKErgebnisse::TKErgebnisse(TsLand pLand)
-    : cDornErgebnis(DornErgebnisse(std::make_index_sequence<AnzahlDorne>{})) {
-    for (int d = 0; d < AnzahlDorne; ++d) {
-        cDornDaten[d].SetVRds_Data(pLand);
-        cDornDaten[d].SetDorn(static_cast<TsDorn>(d), cGeometrie.GetFugenbreite(),
-                              cGeometrie.GetPlatteDicke());
+TKErgebnisse::TKErgebnisse(TsLand pLand) {
+    const Dornkatalog& katalog = Katalog();
+    cDornDaten.reserve(static_cast<std::size_t>(katalog.Anzahl()));
+    cDornErgebnis.reserve(static_cast<std::size_t>(katalog.Anzahl()));
+    for (const TsDorn dorn : katalog.Typen()) {
+        cDornDaten.emplace_back(pLand);
+        cDornDaten.back().SetDorn(dorn, cGeometrie.GetFugenbreite(), cGeometrie.GetPlatteDicke());
+        cDornErgebnis.emplace_back(dorn);
     }
-    TAnzDorn.fill(1);
+    TAnzDorn.assign(static_cast<std::size_t>(katalog.Anzahl()), 1);
 }
 
 void TKErgebnisse::ResetAktDorn(TsDorn pAktDorn) {

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/TKDornDaten.h"
 #include "model/TKDornErgebnis.h"
 #include "model/TKGeometrie.h"
 #include "model/Typen.h"
 
-// Results of one position: per dowel type the working catalogue record, the result record and the dowel
-// count, plus the selected type and whether a design run filled the container.
+// Results of one position: per dowel type of the catalogue (model/Katalog.h) the working catalogue record,
+// the result record and the dowel count, indexed by TsDorn, plus the selected type and whether a design run
+// filled the container.
 class TKErgebnisse {
 public:
     explicit TKErgebnisse(TsLand pLand);
@@ -28,8 +29,8 @@ public:
     void ResetAktDorn(TsDorn pAktDorn);
 
     TKGeometrie cGeometrie;  // the geometry the results were computed for
-    std::array<TKDornDaten, AnzahlDorne> cDornDaten;
-    std::array<TKDornErgebnis, AnzahlDorne> cDornErgebnis;
+    std::vector<TKDornDaten> cDornDaten;
+    std::vector<TKDornErgebnis> cDornErgebnis;
 
     bool operator==(const TKErgebnisse&) const = default;
 
@@ -37,5 +38,5 @@ private:
     TsDorn TAktDorn = TsDorn::ZAVR120HF;
     bool TBerechnet = false;
     TsSkizzeTyp TErgebnisAnzeige = TsSkizzeTyp::stAnsicht;
-    std::array<std::uint16_t, AnzahlDorne> TAnzDorn;
+    std::vector<std::uint16_t> TAnzDorn;
 };

@@ -6,7 +6,7 @@
 #include "model/Katalog.h"
 
 std::vector<double> Dicken(const Tabellenauswahl& auswahl, TsDorn dorn) {
-    const double hMin = DornKennung[Ord(dorn)].MinBauteildicke;
+    const double hMin = Katalog()[dorn].Kennung.MinBauteildicke;
     const double von = auswahl.hVon.value_or(hMin);
     const double bis = auswahl.hBis.value_or(std::max(500.0, hMin + 200));
     std::vector<double> dicken;

@@ -1,8 +1,11 @@
 #pragma once
 
 // Enumerations of the design model. Project files store them as ordinals, so the order of the values is
-// part of the file format and must never change.
+// part of the file format and must never change; the dowel types are the exception (see below).
 
+// A dowel type: its place in the design order of the catalogue (model/Katalog.h). The names are those of
+// the catalogue the program is built with; project files key the types by the number the catalogue gives
+// each of them, not by this place.
 enum class TsDorn {
     ZAVR20HF,
     ZAVR25HF,
@@ -26,7 +29,7 @@ enum class TsDorn {
     ZAVRQ400,
     ZAVRQ450
 };
-constexpr int AnzahlDorne = 21;
+constexpr int AnzahlDorne = 21;  // types of the catalogue the program is built with
 
 enum class TsFugenbreite { fb0bis20, fb20bis30, fb30bis40, fb40bis50, fb50bis60 };
 enum class TsLand { deu, eng, plk };

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "files/Bedarfstext.h"
 #include "model/TKModell.h"
-#include "output/Dateiausgabe.h"
 #include "output/Seitenfolge.h"
 #include "output/Seitenkopf.h"
 #include "output/Seitenmaler.h"
@@ -227,22 +227,30 @@ QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const Q
                          Seitentrenner);
 }
 
-QString BedarfslisteAlsPdf(const Dateiname& datei, const TKModell& modell, Bedarfsdokument art,
-                           const QPageLayout& seite) {
-    return ErzeugtesSchreiben(datei, PdfDaten(Bedarfstitel(art), seite, [&](QPagedPaintDevice& pdf) {
-                                  return BedarfslisteDrucken(pdf, modell, art);
-                              }));
-}
-
-QString BedarfslisteBildExport(const Dateiname& datei, Bildtyp typ, const TKModell& modell,
-                               Bedarfsdokument art, const QPageLayout& seite, double dpi) {
+QString BedarfslisteSpeichern(const Dateiname& datei, Ausgabeformat format, const TKModell& modell,
+                              Bedarfsdokument art, const QPageLayout& seite, double dpi) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = Bedarfstitel(art);
+    inhalt.text = [&] { return BedarfslisteDatei(modell, art); };
+    inhalt.seite = seite;
+    inhalt.seiten = [&](QPagedPaintDevice& pdf) { return BedarfslisteDrucken(pdf, modell, art); };
+    if (Format(format).art == Schreibart::Text) {
+        const QString fehler = AusgabeSchreiben(datei, format, inhalt);
+        if (fehler.isEmpty()) return fehler;
+        return T(QT_TRANSLATE_NOOP("Bedarfsliste",
+                                   "Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen "
+                                   "Sie den Schreibzugriff auf dem Datenträger")) +
+               " (" + fehler + ")";
+    }
+    if (Format(format).art == Schreibart::Seiten) return AusgabeSchreiben(datei, format, inhalt);
+    // Only the pictures need the height of the whole list.
     const Seitenmasse masse = Bildseite(modell, art, seite, dpi);
-    if (typ == Bildtyp::Vektor)
-        return ErzeugtesSchreiben(
-            datei, SvgDaten(Bedarfstitel(art), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
-                const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
-                DokumentZeichnen(canvas, layout, modell, art, nullptr);
-            }));
-    const QImage bild = Bildseitenfolge(modell, art, masse, dpi, false).front();
-    return ErzeugtesSchreiben(datei, Bilddaten(bild, typ == Bildtyp::JPeg ? "JPG" : "BMP"));
+    inhalt.bitmap = [&] { return Bildseitenfolge(modell, art, masse, dpi, false).front(); };
+    inhalt.vektorgroesse = Bildgroesse(masse, dpi);
+    inhalt.dpi = dpi;
+    inhalt.vektor = [&](QPainter& canvas) {
+        const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
+        DokumentZeichnen(canvas, layout, modell, art, nullptr);
+    };
+    return AusgabeSchreiben(datei, format, inhalt);
 }

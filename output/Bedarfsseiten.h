@@ -5,9 +5,8 @@
 #include <QString>
 
 #include "model/Bedarfsliste.h"
-#include "output/Dateiname.h"
+#include "output/Ausgabe.h"
 #include "output/Seitenlayout.h"
-#include "output/Skizzenbild.h"
 
 class QPagedPaintDevice;
 class TKModell;
@@ -27,11 +26,10 @@ bool BedarfslisteDrucken(QPagedPaintDevice& drucker, const TKModell& modell, Bed
 QImage BedarfslisteVorschau(const TKModell& modell, Bedarfsdokument art, const QPageLayout& seite,
                             double dpi);
 
-// All pages as a vector PDF. Returns an error text, empty on success.
-QString BedarfslisteAlsPdf(const Dateiname& datei, const TKModell& modell, Bedarfsdokument art,
-                           const QPageLayout& seite = StandardSeite());
-
-// The picture export: the whole list without page breaks on a picture of the preview's size, as SVG,
-// bitmap or JPEG. Returns an error text, empty on success.
-QString BedarfslisteBildExport(const Dateiname& datei, Bildtyp typ, const TKModell& modell,
-                               Bedarfsdokument art, const QPageLayout& seite, double dpi);
+// The bill of quantities as a file of `format` (output/Ausgabe.h): the 80-column text export
+// (files/Bedarfstext.h), all pages as a PDF, or as a picture (SVG, bitmaps) the whole list without page
+// breaks on a page as high as the preview at `dpi`. Returns an error text, empty on success; a failure leaves
+// an existing file untouched.
+QString BedarfslisteSpeichern(const Dateiname& datei, Ausgabeformat format, const TKModell& modell,
+                              Bedarfsdokument art, const QPageLayout& seite = StandardSeite(),
+                              double dpi = 96);

@@ -144,7 +144,7 @@ Skizzenzeichner Berechnungsnachweis::Zeichner(Seitenmaler& seite) const {
 
 double MinRandabstandStuetze(TsDorn dorn) {
     // The catalogue's second edge-distance column holds exactly these values.
-    return DornKennung[Ord(dorn)].MinRandSeiteL;
+    return Katalog()[dorn].Kennung.MinRandSeiteL;
 }
 
 void ZwischenergebnisBewehrung(QPainter& canvas, const TKDornErgebnis& ergebnis, char dezimaltrenner) {

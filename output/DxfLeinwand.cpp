@@ -1,13 +1,11 @@
 #include "output/DxfLeinwand.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 #include <QStaticText>
-#include <QSvgGenerator>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -16,7 +14,6 @@
 #include "dxf/DXF_Object.h"
 #include "dxf/DXF_Omissions.h"
 #include "dxf/Zoom_view.h"
-#include "output/Dateiausgabe.h"
 
 namespace {
 
@@ -54,41 +51,40 @@ double Winkel(const QRect& box, Screen_Point p) {
     return qRadiansToDegrees(std::atan2(mitte.y() - p.y, p.x - mitte.x()));
 }
 
-// Draws on a painter begun on the picture's device; false when the painter could not begin.
-template <typename Geraet>
-bool Malen(Geraet& geraet, const DXF_Object& doc, const Zoom_view& ansicht, bool fuellen,
-           std::int64_t bytes = std::numeric_limits<std::int64_t>::max()) {
-    QPainter painter;
-    if (!painter.begin(&geraet)) return false;
+// The document in the view, on a white ground where the picture has none of its own; a vector picture
+// bounded by `bytes`.
+void Zeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansicht, bool fuellen,
+              std::int64_t bytes = std::numeric_limits<std::int64_t>::max()) {
     if (fuellen)
         painter.fillRect(QRect(QPoint(0, 0), QSize(ansicht.area_width(), ansicht.area_height())), Qt::white);
     DxfZeichnen(painter, doc, ansicht, bytes);
-    return painter.end();
 }
 
-QByteArray Bytes(const QString& endung, const DXF_Object& doc, const Zoom_view& ansicht) {
+Ausgabeinhalt Inhalt(const DXF_Object& doc, const Zoom_view& ansicht) {
     const QSize groesse(ansicht.area_width(), ansicht.area_height());
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    if (!puffer.open(QIODevice::WriteOnly)) return {};
-    if (endung == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&puffer);
-        svg.setSize(groesse);
-        svg.setViewBox(QRect(QPoint(0, 0), groesse));
-        svg.setResolution(Aufloesung);
-        return Malen(svg, doc, ansicht, true, Vektorbildgrenze) ? bytes : QByteArray();
-    }
-    if (endung == QLatin1String("pdf")) {
-        QPdfWriter pdf(&puffer);
-        pdf.setResolution(Aufloesung);
-        pdf.setPageSize(QPageSize(QSizeF(groesse) * 72.0 / Aufloesung, QPageSize::Point));
-        pdf.setPageMargins(QMarginsF());
-        return Malen(pdf, doc, ansicht, false, Vektorbildgrenze) ? bytes : QByteArray();
-    }
-    QImage bild(groesse, QImage::Format_RGB32);
-    if (bild.isNull() || !Malen(bild, doc, ansicht, true)) return {};
-    return bild.save(&puffer, endung == QLatin1String("png") ? "PNG" : "JPG") ? bytes : QByteArray();
+    Ausgabeinhalt inhalt;
+    inhalt.bitmap = [&doc, &ansicht, groesse] {
+        QImage bild(groesse, QImage::Format_RGB32);
+        QPainter painter;
+        if (bild.isNull() || !painter.begin(&bild)) return QImage();
+        Zeichnen(painter, doc, ansicht, true);
+        return painter.end() ? bild : QImage();
+    };
+    inhalt.vektorgroesse = groesse;
+    inhalt.dpi = Aufloesung;
+    inhalt.vektor = [&doc, &ansicht](QPainter& painter) {
+        Zeichnen(painter, doc, ansicht, true, Vektorbildgrenze);
+    };
+    inhalt.seite = QPageLayout(QPageSize(QSizeF(groesse) * 72.0 / Aufloesung, QPageSize::Point),
+                               QPageLayout::Portrait, QMarginsF());
+    inhalt.pdfAufloesung = Aufloesung;
+    inhalt.seiten = [&doc, &ansicht](QPagedPaintDevice& pdf) {
+        QPainter painter;
+        if (!painter.begin(&pdf)) return false;
+        Zeichnen(painter, doc, ansicht, false, Vektorbildgrenze);
+        return painter.end();
+    };
+    return inhalt;
 }
 
 }  // namespace
@@ -244,19 +240,13 @@ void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansi
                         [&ansicht](const Point3D& p, pMatrix m) { return ansicht.real_to_screen(p, m); });
 }
 
-QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixel) {
-    const QString endung = datei.Endung();
-    static const QStringList endungen{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                      QStringLiteral("svg"), QStringLiteral("pdf")};
-    if (!endungen.contains(endung))
-        return QCoreApplication::translate("DxfLeinwand", "unbekannte Endung (.png, .jpg, .svg oder .pdf)");
+QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, Ausgabeformat format, int pixel) {
     const View_extents e = stored_extents(doc);
     Zoom_view ansicht;
     ansicht.set_area(pixel, pixel);
     ansicht.set_parameters(e.emin.x, e.emax.x, e.emin.y, e.emax.y, Rand, Rand);
-    QByteArray bytes;
     try {
-        bytes = Bytes(endung, doc, ansicht);
+        return AusgabeSchreiben(datei, format, Inhalt(doc, ansicht));
     } catch (const Screen_range_error&) {
         return QCoreApplication::translate("DxfLeinwand", "die Zeichnung ist zu groß für ein Bild");
     } catch (const Vektorbild_zu_gross&) {
@@ -264,9 +254,6 @@ QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixe
             "DxfLeinwand",
             "die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern");
     }
-    if (bytes.isEmpty())
-        return QCoreApplication::translate("DxfLeinwand", "das Bild konnte nicht erzeugt werden");
-    return DateiSchreiben(datei, bytes);
 }
 
 namespace {

@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "dxf/DXF_Canvas.h"
-#include "output/Dateiname.h"
+#include "output/Ausgabe.h"
 
 class QPainter;
 class DXF_Object;
@@ -72,12 +72,12 @@ void DxfZeichnen(QPainter& painter, const DXF_Object& doc, const Zoom_view& ansi
 // spare beside a drawing as large as the reader takes.
 inline constexpr std::int64_t Vektorbildgrenze = std::int64_t{64} << 20;
 
-// The document in its full view (stored extents, margins of 20 pixels) as a picture file, typed by its
-// extension: ".png" and ".jpg" bitmaps, ".svg" vector, ".pdf" one page, each a square of `pixel` pixels
-// as the full view fits the drawing into one. A vector picture that would exceed Vektorbildgrenze is not
-// written. Needs a QGuiApplication (fonts); the file goes through the one
-// atomic writer. Returns an error text, empty on success.
-QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, int pixel);
+// The document in its full view (stored extents, margins of 20 pixels) as a picture file of `format`
+// (output/Ausgabe.h): a square of `pixel` pixels as the full view fits the drawing into one, a PDF of one
+// page that size. A vector picture (SVG, PDF) that would exceed Vektorbildgrenze is not written. Needs a
+// QGuiApplication (fonts); the file goes through the one atomic writer. Returns an error text, empty on
+// success.
+QString DxfBildSpeichern(const DXF_Object& doc, const Dateiname& datei, Ausgabeformat format, int pixel);
 
 // What a read drawing holds and does not show, one line per kind: "12 Objekte vom Typ ACAD_TABLE nicht
 // dargestellt", the entities of paper space, hatch patterns shown by their boundary.

@@ -267,7 +267,7 @@ Berechnungsnachweis::Teilende Berechnungsnachweis::Widerstaende(Seitenmaler& sei
         Nachweis::tr("Ermittlung der Bemessungswiderstände unter Berücksichtigung von Längs-") + " ");
     seite.Schrift(10, Fett | Unterstrichen);
     x = seite.Text(x, nachweis.y,
-                   Ord(dorn) >= Ord(TsDorn::ZAVRQ25HF) ? Nachweis::tr("und") : Nachweis::tr("oder"));
+                   Familie(dorn) == TsDornFamilie::ZAVRQ ? Nachweis::tr("und") : Nachweis::tr("oder"));
     seite.Schrift(10, Fett);
     seite.Text(x, nachweis.y, " " + Nachweis::tr("Querverschiebung"));
     nachweis.y += 2 * zeile;

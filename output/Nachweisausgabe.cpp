@@ -4,14 +4,13 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
-#include <algorithm>
-#include <iterator>
 
 #include "model/TKModell.h"
 #include "output/Berechnungsnachweis.h"
 #include "output/Dateiausgabe.h"
 #include "output/Nachweistext.h"
 #include "output/Seitenfolge.h"
+#include "output/Skizzenbild.h"
 #include "output/TKFarbe.h"
 
 namespace {
@@ -33,19 +32,21 @@ QImage ErsteSeite(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
     return folge.Beenden().front();
 }
 
-QByteArray Svg(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
+Ausgabeinhalt Inhalt(const Berechnungsnachweis& nachweis, const QPageLayout& seite, double dpi) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = Nachweis::tr("Berechnungsnachweis");
+    inhalt.bitmap = [&nachweis, seite, dpi] { return ErsteSeite(nachweis, seite, dpi); };
     const Seitenmasse masse = SeitenmasseSetzen(seite);
-    return SvgDaten(Nachweis::tr("Berechnungsnachweis"), Bildgroesse(masse, dpi), dpi, [&](QPainter& canvas) {
+    inhalt.vektorgroesse = Bildgroesse(masse, dpi);
+    inhalt.dpi = dpi;
+    inhalt.vektor = [&nachweis, masse](QPainter& canvas) {
         const Seitenlayout layout(canvas, masse, Ausgabeziel::Bildschirm);
         ErsteSeiteZeichnen(canvas, layout, nachweis);
-    });
+    };
+    inhalt.seite = seite;
+    inhalt.seiten = [&nachweis](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); };
+    return inhalt;
 }
-
-struct Bildformat {
-    const char* endung;
-    const char* format;
-};
-constexpr Bildformat Bildformate[] = {{"png", "PNG"}, {"jpg", "JPG"}, {"jpeg", "JPG"}, {"bmp", "BMP"}};
 
 }  // namespace
 
@@ -78,25 +79,17 @@ std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const 
     return vorschau;
 }
 
-QString NachweisAlsPdf(const Dateiname& datei, const Berechnungsnachweis& nachweis,
-                       const QPageLayout& seite) {
-    return ErzeugtesSchreiben(
-        datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
-                        [&](QPagedPaintDevice& pdf) { return NachweisDrucken(pdf, nachweis); }));
-}
-
-QString ErgebnisseExportieren(const Dateiname& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
-                              const QPageLayout& seite, double dpi) {
-    if (typ == Bildtyp::Vektor) return ErzeugtesSchreiben(datei, Svg(nachweis, seite, dpi));
-    return ErzeugtesSchreiben(
-        datei, Bilddaten(ErsteSeite(nachweis, seite, dpi), typ == Bildtyp::JPeg ? "JPG" : "BMP"));
+QString NachweisSpeichern(const Dateiname& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
+                          const QPageLayout& seite, double dpi) {
+    return AusgabeSchreiben(datei, format, Inhalt(nachweis, seite, dpi));
 }
 
 void ErgebnisseInZwischenablage(const QImage& seitenbild) {
     QGuiApplication::clipboard()->setImage(seitenbild);
 }
 
-std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei) {
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei,
+                             Ausgabeformat format) {
     if (position < 1 || position > static_cast<int>(modell.cAnwendung.size()))
         return QCoreApplication::translate("Nachweis", "keine Position %1 im Projekt")
             .arg(position)
@@ -104,23 +97,5 @@ std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateina
     BildAnwendungSicherstellen();
     const TKFarbe farbe;
     const Berechnungsnachweis nachweis(modell, modell.cAnwendung[position - 1], farbe);
-    const QString endung = datei.Endung();
-    QString fehler;
-    if (endung == QLatin1String("pdf")) {
-        fehler = NachweisAlsPdf(datei, nachweis);
-    } else if (endung == QLatin1String("svg")) {
-        fehler = ErgebnisseExportieren(datei, Bildtyp::Vektor, nachweis, StandardSeite(), BildAufloesung);
-    } else {
-        const auto bild =
-            std::find_if(std::begin(Bildformate), std::end(Bildformate),
-                         [&](const Bildformat& f) { return endung == QLatin1String(f.endung); });
-        if (bild == std::end(Bildformate))
-            return QCoreApplication::translate("Nachweis",
-                                               "unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)")
-                .arg(datei.Anzeige())
-                .toStdString();
-        fehler = ErzeugtesSchreiben(
-            datei, Bilddaten(ErsteSeite(nachweis, StandardSeite(), BildAufloesung), bild->format));
-    }
-    return fehler.toStdString();
+    return NachweisSpeichern(datei, format, nachweis, StandardSeite(), BildAufloesung).toStdString();
 }

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "output/Dateiname.h"
+#include "output/Ausgabe.h"
 #include "output/Seitenlayout.h"
-#include "output/Skizzenbild.h"
 
 class Berechnungsnachweis;
 class QPagedPaintDevice;
@@ -28,20 +27,16 @@ bool NachweisDrucken(QPagedPaintDevice& drucker, const Berechnungsnachweis& nach
 std::vector<QImage> NachweisVorschau(const Berechnungsnachweis& nachweis, const QPageLayout& seite,
                                      double dpi);
 
-// "Als PDF speichern…": all pages as a vector PDF, one page each. Returns an error text, empty on success;
-// a failure leaves an existing file untouched.
-QString NachweisAlsPdf(const Dateiname& datei, const Berechnungsnachweis& nachweis,
-                       const QPageLayout& seite = StandardSeite());
-
-// Export of the result pages: as vector picture (SVG) the header and first page on the size of the page
-// image, as bitmap or JPEG the page image itself. The file name is used as given (see ExportDateiname).
-QString ErgebnisseExportieren(const Dateiname& datei, Bildtyp typ, const Berechnungsnachweis& nachweis,
-                              const QPageLayout& seite, double dpi);
+// The proof as a file of `format` (output/Ausgabe.h): PDF all pages, one page each; SVG the header and
+// first page on the size of the page image; a bitmap the page image itself at `dpi`. Returns an error text,
+// empty on success; a failure leaves an existing file untouched.
+QString NachweisSpeichern(const Dateiname& datei, Ausgabeformat format, const Berechnungsnachweis& nachweis,
+                          const QPageLayout& seite = StandardSeite(), double dpi = 96);
 
 // Puts the page image on the clipboard, replacing its content.
 void ErgebnisseInZwischenablage(const QImage& seitenbild);
 
 // For the command-line tool, without a display: the proof of position `position` (1-based) of the model
-// into `datei`, typed by its extension: ".pdf" all pages, ".svg" header and first page, ".png", ".jpg",
-// ".bmp" the first page image at 96 dpi. Returns an error text, empty on success.
-std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei);
+// into `datei` as `format`, pictures at 96 dpi. Returns an error text, empty on success.
+std::string NachweisAlsDatei(const TKModell& modell, int position, const Dateiname& datei,
+                             Ausgabeformat format);

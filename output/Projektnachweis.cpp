@@ -67,7 +67,7 @@ Projektnachweis::Spalten Projektnachweis::Spaltenlage(Seitenmaler& seite) const 
         return b + Spaltenabstand;
     };
     QStringList dorne{Nachweis::tr("Dorn")};
-    for (int d = 0; d < AnzahlDorne; ++d) dorne << Q(DornName(static_cast<TsDorn>(d)));
+    for (const TsDorn dorn : Katalog().Typen()) dorne << Q(DornName(dorn));
     const double nummer = breite({Nachweis::tr("Pos."), QStringLiteral("9999")});
     const double dorn = breite(dorne);
     const double anzahl = breite({Nachweis::tr("Anzahl"), QStringLiteral("999")});
@@ -224,9 +224,11 @@ bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& n
     return folge.Beenden();
 }
 
-QString ProjektnachweisAlsPdf(const Dateiname& datei, const Projektnachweis& nachweis,
-                              const QPageLayout& seite) {
-    return ErzeugtesSchreiben(
-        datei, PdfDaten(Nachweis::tr("Berechnungsnachweis"), seite,
-                        [&](QPagedPaintDevice& pdf) { return ProjektnachweisDrucken(pdf, nachweis); }));
+QString ProjektnachweisSpeichern(const Dateiname& datei, Ausgabeformat format,
+                                 const Projektnachweis& nachweis, const QPageLayout& seite) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel = Nachweis::tr("Berechnungsnachweis");
+    inhalt.seite = seite;
+    inhalt.seiten = [&](QPagedPaintDevice& pdf) { return ProjektnachweisDrucken(pdf, nachweis); };
+    return AusgabeSchreiben(datei, format, inhalt);
 }

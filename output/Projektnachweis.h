@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "output/Ausgabe.h"
 #include "output/Berechnungsnachweis.h"
-#include "output/Dateiname.h"
 #include "output/Seitenkopf.h"
 #include "output/Seitenlayout.h"
 
@@ -66,7 +66,7 @@ private:
 // Prints all pages as one job; false when the device cannot be painted on or reports a failure.
 bool ProjektnachweisDrucken(QPagedPaintDevice& drucker, const Projektnachweis& nachweis);
 
-// All pages as a vector PDF. Returns an error text, empty on success; a failure leaves an existing file
-// untouched.
-QString ProjektnachweisAlsPdf(const Dateiname& datei, const Projektnachweis& nachweis,
-                              const QPageLayout& seite = StandardSeite());
+// The proof of the project as a file of `format` (output/Ausgabe.h; it offers a PDF of all pages). Returns an
+// error text, empty on success; a failure leaves an existing file untouched.
+QString ProjektnachweisSpeichern(const Dateiname& datei, Ausgabeformat format,
+                                 const Projektnachweis& nachweis, const QPageLayout& seite = StandardSeite());

@@ -2,11 +2,9 @@
 
 #include <QSize>
 #include <QString>
-#include <string>
-#include <string_view>
 
 #include "model/Typen.h"
-#include "output/Dateiname.h"
+#include "output/Ausgabe.h"
 #include "output/TrDaten.h"
 
 class QPainter;
@@ -35,19 +33,11 @@ struct Bildauftrag {
     char dezimaltrenner = ',';
 };
 
-// Writes the picture through DateiErsetzen: the file is replaced only by the whole picture. The file type
-// follows the extension: ".svg" vector, ".png", ".jpg"/".jpeg", ".bmp" bitmap. Needs a QGuiApplication
-// (fonts). Returns an empty text on success, otherwise why it failed: an unknown extension, an
-// empty picture, or the reason the file could not be written ("der Datenträger ist voll"); an existing file
-// then stays as it was.
-std::string SkizzeSpeichern(const Dateiname& datei, const Bildauftrag& auftrag);
-
-// The three picture types of the export dialog and the extension each gives the chosen file name.
-enum class Bildtyp { Vektor, Bitmap, JPeg };
-Bildtyp BildtypAusFilter(int filter);  // dialog filter index 0, 1, 2; any other index counts as bitmap
-QString Endung(Bildtyp typ);           // "svg", "bmp", "jpg"
-// The file name with its extension replaced by that of the picture type: plan.png as bitmap gives plan.bmp.
-QString ExportDateiname(const QString& datei, Bildtyp typ);
+// Writes the picture as `format` (a vector or bitmap format, output/Ausgabe.h): the file is replaced only by
+// the whole picture. Needs a QGuiApplication (fonts). Returns an empty text on success, otherwise why it
+// failed (an empty picture, or the reason the file could not be written); an existing file then stays as it
+// was.
+QString SkizzeSpeichern(const Dateiname& datei, Ausgabeformat format, const Bildauftrag& auftrag);
 
 // Fonts need a QGuiApplication; a tool without a display gets one on the offscreen platform.
 void BildAnwendungSicherstellen();

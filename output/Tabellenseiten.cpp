@@ -203,11 +203,14 @@ bool TabellenDrucken(QPagedPaintDevice& drucker, const std::vector<Tabellenzelle
     return folge.Beenden();
 }
 
-QString TabellenAlsPdf(const Dateiname& datei, const std::vector<Tabellenzelle>& zellen,
-                       const Kopfdaten& kopf, char dezimaltrenner, const QPageLayout& seite) {
-    const QString titel =
+Ausgabeinhalt TabellenInhalt(const std::vector<Tabellenzelle>& zellen, const Kopfdaten& kopf,
+                             char dezimaltrenner, const QPageLayout& seite) {
+    Ausgabeinhalt inhalt;
+    inhalt.titel =
         zellen.empty() ? T(Tabellentexte::Titel).arg(QString()) : Tabellentitel(zellen.front().punkt.dorn);
-    return ErzeugtesSchreiben(datei, PdfDaten(titel, seite, [&](QPagedPaintDevice& pdf) {
-                                  return TabellenDrucken(pdf, zellen, kopf, dezimaltrenner);
-                              }));
+    inhalt.seite = seite;
+    inhalt.seiten = [&zellen, kopf, dezimaltrenner](QPagedPaintDevice& pdf) {
+        return TabellenDrucken(pdf, zellen, kopf, dezimaltrenner);
+    };
+    return inhalt;
 }

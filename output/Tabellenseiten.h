@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/Tabellenzelle.h"
-#include "output/Dateiname.h"
+#include "output/Ausgabe.h"
 #include "output/Seitenlayout.h"
 
 class QPagedPaintDevice;
@@ -26,7 +26,7 @@ QString Tabellentitel(TsDorn dorn);
 bool TabellenDrucken(QPagedPaintDevice& drucker, const std::vector<Tabellenzelle>& zellen,
                      const Kopfdaten& kopf, char dezimaltrenner);
 
-// All blocks as a vector PDF. Returns an error text, empty on success.
-QString TabellenAlsPdf(const Dateiname& datei, const std::vector<Tabellenzelle>& zellen,
-                       const Kopfdaten& kopf, char dezimaltrenner,
-                       const QPageLayout& seite = StandardSeite());
+// The tables for the file writer (output/Ausgabe.h): all blocks as the pages of a PDF. The text formats
+// (CSV, JSON) are added by their makers.
+Ausgabeinhalt TabellenInhalt(const std::vector<Tabellenzelle>& zellen, const Kopfdaten& kopf,
+                             char dezimaltrenner, const QPageLayout& seite = StandardSeite());

@@ -11,9 +11,8 @@ std::vector<Ergebniszeile> Ergebniszeilen(const TKAnwendung& anwendung, const Um
     const std::vector<std::string> status = Textliste(TextListe::StatusKurz, umgebung);
     const char trenner = umgebung.Dezimaltrenner();
     std::vector<Ergebniszeile> zeilen;
-    for (const int ordinal : Zeilenfolge) {
-        const auto dorn = static_cast<TsDorn>(ordinal);
-        const TKDornErgebnis& e = ergebnisse.cDornErgebnis[static_cast<std::size_t>(ordinal)];
+    for (const TsDorn dorn : Katalog().Zeilenfolge()) {
+        const TKDornErgebnis& e = ergebnisse.cDornErgebnis[static_cast<std::size_t>(Ord(dorn))];
         const int code = e.GetStatus();
         zeilen.push_back(
             {dorn, DornName(dorn), AusnutzungText(e.GetVRdIst(), e.GetVRds(), trenner),

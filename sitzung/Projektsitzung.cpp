@@ -10,7 +10,6 @@
 #include "dxf/zeichnung/Bewehrungsplan.h"
 #include "dxf/zeichnung/DornDxfExport.h"
 #include "dxf/zeichnung/DxfDateiname.h"
-#include "files/Bedarfstext.h"
 #include "files/ProjektDatei.h"
 #include "files/ProjektTexte.h"
 #include "model/Uebersetzung.h"
@@ -350,19 +349,6 @@ void Projektsitzung::BedarfslisteErsetzen(const TKStueckliste& liste, TKStueckli
     SchrittAufnehmen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Bedarfsliste")), std::move(teile),
                      modell_.GetAktAnwendung());
     Melden(Geaendert::Bedarfsliste);
-}
-
-Dateiergebnis Projektsitzung::BedarfslisteExportieren(Bedarfsdokument art, const std::string& datei) const {
-    try {
-        BedarfslisteTextSchreiben(modell_, art, datei);
-    } catch (const std::exception& fehler) {
-        return {false,
-                Text(QT_TRANSLATE_NOOP("Projektsitzung",
-                                       "Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen "
-                                       "Sie den Schreibzugriff auf dem Datenträger")) +
-                    " (" + Grund(fehler) + ")"};
-    }
-    return {};
 }
 
 bool Projektsitzung::PositionWaehlen(int nummer) {

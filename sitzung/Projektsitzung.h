@@ -148,8 +148,6 @@ public:
     Sammelaufnahme AllePositionenAufnehmen(const std::vector<Berechnung>& berechnungen);
     // The bill of quantities as the dialog edited it: entries, their order and the remarks.
     void BedarfslisteSetzen(const TKStueckliste& liste);
-    // The text export of a document of the bill into `datei`; a failure gives the export's message.
-    Dateiergebnis BedarfslisteExportieren(Bedarfsdokument art, const std::string& datei) const;
 
     // The working copy replaces the stored current position.
     void ArbeitskopieZurueckschreiben();

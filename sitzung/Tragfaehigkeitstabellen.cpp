@@ -1,8 +1,6 @@
 #include "sitzung/Tragfaehigkeitstabellen.h"
 
 #include "calc/Tragfaehigkeitstabelle.h"
-#include "datei/DateiErsetzen.h"
-#include "datei/Dateifehler.h"
 #include "files/Zeichensatz.h"
 #include "model/Katalog.h"
 #include "model/Texte.h"
@@ -92,16 +90,10 @@ std::vector<std::string> TabellenCsv(const std::vector<Tabellenzelle>& zellen, c
     return zeilen;
 }
 
-Dateiergebnis TabelleCsvSchreiben(const std::vector<Tabellenzelle>& zellen, const std::string& datei,
-                                  const Umgebung& umgebung) {
+std::string TabellenCsvDatei(const std::vector<Tabellenzelle>& zellen, const Umgebung& umgebung) {
     std::string text;
     for (const std::string& zeile : TabellenCsv(zellen, umgebung)) text += zeile + "\r\n";
-    try {
-        DateiErsetzen(datei, Utf8AlsDateiText(text));
-    } catch (const std::exception& fehler) {
-        return {false, umgebung.translate("Dateifehler", Fehlergrund(fehler).c_str())};
-    }
-    return {};
+    return Utf8AlsDateiText(text);
 }
 
 bool Projektsitzung::PositionAusTabelle(const Tabellenzelle& zelle) {

@@ -14,10 +14,9 @@ struct Umgebung;
 // separator, lengths in cm, forces in kN, headers in the user-interface language.
 std::vector<std::string> TabellenCsv(const std::vector<Tabellenzelle>& zellen, const Umgebung& umgebung);
 
-// Writes TabellenCsv to `datei`, each line ended by CR LF, in Windows-1252 (UTF-8 with a byte-order mark when
-// a text needs it), replacing the file in one step.
-Dateiergebnis TabelleCsvSchreiben(const std::vector<Tabellenzelle>& zellen, const std::string& datei,
-                                  const Umgebung& umgebung);
+// The bytes of the CSV file: TabellenCsv, each line ended by CR LF, in Windows-1252 (UTF-8 with a
+// byte-order mark when a text needs it).
+std::string TabellenCsvDatei(const std::vector<Tabellenzelle>& zellen, const Umgebung& umgebung);
 
 // The texts of a grid point in the user-interface language: grade, joint width class, fire protection,
 // method and, for an admissible cell, the governing check.

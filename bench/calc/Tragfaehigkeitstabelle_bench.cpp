@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/Tragfaehigkeitstabelle.h"
+#include "model/Katalog.h"
 #include "model/Umgebung.h"
 
 // The full capacity table of all 21 types, thicknesses 16 to 50 cm in steps of 1 cm and one joint width
@@ -10,7 +11,7 @@ namespace {
 
 void VolleTabelle(benchmark::State& state, int gueten, TsBewehrungCalc methode) {
     Tabellenauswahl a;
-    for (int d = 0; d < AnzahlDorne; ++d) a.dorne.push_back(static_cast<TsDorn>(d));
+    for (const TsDorn dorn : Katalog().Typen()) a.dorne.push_back(dorn);
     for (int g = 0; g < gueten; ++g) a.gueten.push_back(static_cast<TsBetonguete>(g));
     a.hVon = 160;
     a.hBis = 500;

@@ -91,19 +91,18 @@ std::vector<TKAnwendung> designed_positions(StandardUmgebung& u) {
     return positions;
 }
 
-// The drawings of one round: every type's reinforcement drawing for every designed position, and the 21
-// dowel drawings.
+// The drawings of one round: every type's reinforcement drawing for every designed position, and the
+// dowel drawings of every type.
 std::vector<DXF_Object> one_round(StandardUmgebung& u) {
     std::vector<DXF_Object> parts;
     for (const TKAnwendung& a : designed_positions(u)) {
-        for (int t = 0; t < AnzahlDorne; ++t) {
+        for (const TsDorn dorn : Katalog().Typen()) {
             DXF_Object part;
             std::string fehler;
-            if (BewehrungsZeichnung(a, static_cast<TsDorn>(t), u, part, fehler))
-                parts.push_back(std::move(part));
+            if (BewehrungsZeichnung(a, dorn, u, part, fehler)) parts.push_back(std::move(part));
         }
     }
-    for (int t = 0; t < AnzahlDorne; ++t) parts.push_back(DornZeichnung(static_cast<TsDorn>(t), u));
+    for (const TsDorn dorn : Katalog().Typen()) parts.push_back(DornZeichnung(dorn, u));
     return parts;
 }
 

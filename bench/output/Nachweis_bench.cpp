@@ -59,7 +59,7 @@ void Pdf(benchmark::State& state) {
     QTemporaryDir ordner;
     const QString datei = ordner.filePath("nachweis.pdf");
     for (auto _ : state) {
-        const QString fehler = NachweisAlsPdf(datei, nachweis);
+        const QString fehler = NachweisSpeichern(datei, Ausgabeformat::Pdf, nachweis);
         if (!fehler.isEmpty()) state.SkipWithError(fehler.toStdString().c_str());
     }
 }

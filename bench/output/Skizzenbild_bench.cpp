@@ -30,7 +30,7 @@ void Png(benchmark::State& state, TsSkizzeTyp typ, bool alleVier, int seite) {
     QTemporaryDir ordner;
     const QString datei = ordner.filePath("skizze.png");
     for (auto _ : state)
-        if (!SkizzeSpeichern(datei, auftrag).empty()) state.SkipWithError("not saved");
+        if (!SkizzeSpeichern(datei, Ausgabeformat::Png, auftrag).isEmpty()) state.SkipWithError("not saved");
 }
 
 void Ansicht(benchmark::State& state) {

@@ -164,7 +164,7 @@ DXF_Object DornZeichnung(TsDorn dorn, const Umgebung& umgebung) {
     DXF_Layer& text = doc.new_layer(DornLayerText, true);
     masse.layer_colinx = 3;
 
-    const TrDornMasse& d = DornMasse[Ord(dorn)];
+    const TrDornMasse& d = Katalog()[dorn].Masse;
     const double s = std::ceil(d.Hoehe / 100);
     const TrDxfMassParameter mass{4 * s, 1.5 * s, 4 * s, 5 * s};
     TrDxfMassParameter titel = mass;

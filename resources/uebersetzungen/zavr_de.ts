@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -101,6 +144,10 @@
     </message>
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -624,19 +671,11 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -862,18 +901,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation type="unfinished"></translation>
     </message>
@@ -883,10 +910,6 @@
     </message>
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -902,10 +925,6 @@
     </message>
     <message>
         <source>genau eine Eingabedatei angeben</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unbekannte Endung von %1 (.txt oder .pdf)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1019,10 +1038,6 @@ Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1058,10 +1073,6 @@ Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden
 Dokument trotzdem geschrieben); 2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente
 sind falsch.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--all schreibt ein PDF-Dokument: -o AUSGABE.pdf</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1124,10 +1135,6 @@ Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argument
     </message>
     <message>
         <source>die Auswahl enthält keine Tabellenwerte</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unbekannte Endung von %1 (.csv, .pdf oder .json)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1197,24 +1204,6 @@ Rückgabewert: 0 geschrieben; 2 die Datei ist nicht schreibbar oder die Argument
     </message>
     <message>
         <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf
-
-Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
-Nur aktive Einträge erscheinen.
-  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
-  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
-                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
-                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
-                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
-  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten
-
-Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
-Dorn (nichts geschrieben);
-2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1317,6 +1306,29 @@ schreibbar, oder die Argumente sind falsch.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
        zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
@@ -1341,25 +1353,7 @@ oder die Zeichnung nicht möglich;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
-gezeichnet.
-
-Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
-lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1380,6 +1374,24 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
                    genannt, und nichts wird geschrieben.
   -o DATEI         das geänderte Projekt hierhin schreiben
   --help           diese Beschreibung
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1658,10 +1670,6 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1801,10 +1809,6 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
         <source>keine Position %1 im Projekt</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -1890,10 +1894,6 @@ nicht berechnet; `zavr-cli design` bemisst sie neu. Zahlen mit &quot;.&quot; ode
         <source>Die aktuelle Position ist schon in der Bedarfsliste vorhanden
 
 Soll diese überschrieben werden?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1989,10 +1989,6 @@ Soll diese überschrieben werden?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Position %1 &quot;%2&quot;: %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2002,6 +1998,10 @@ Soll diese überschrieben werden?</source>
     </message>
     <message>
         <source>%1 (%2 = %3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2095,17 +2095,6 @@ vorhergesagt werden.</source>
     </message>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Skizzenbild</name>
-    <message>
-        <source>unbekannte Endung (.svg, .png, .jpg oder .bmp)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2636,10 +2625,6 @@ www.quorvel.example</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3132,15 +3117,7 @@ Soll die Bewehrungszeichnung von %2 trotzdem erstellt werden? Sie erhält unter 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation>Export in SVG format (*.svg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation>Export in PNG format (*.png)</translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation>Export in JPEG format (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation>Export in bitmap format (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation>Export as text (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation>JSON file (*.json)</translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation>unknown extension of %1 (possible: %2)</translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation>the content could not be created</translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -102,6 +145,10 @@
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
         <translation>installed as directed by the structural engineer.</translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
+        <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
 </context>
 <context>
@@ -625,20 +672,12 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation>unknown extension (.png, .jpg, .svg or .pdf)</translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>the drawing is too large for a picture</translation>
     </message>
     <message>
         <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
         <translation>the drawing has too many elements for an SVG or PDF picture; save it as PNG</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>the picture could not be created</translation>
     </message>
     <message numerus="yes">
         <source>%n Objekte vom Typ %1 nicht dargestellt</source>
@@ -863,18 +902,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation>Export in SVG format (*.svg)</translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation>Export in bitmap format (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation>Export in JPEG format (*.jpg)</translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ - export results</translation>
     </message>
@@ -885,10 +912,6 @@
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation>QUORVEL® - double shear dowel ZAVR / ZAVRQ</translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
-        <translation>Export as text (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -904,10 +927,6 @@
     <message>
         <source>genau eine Eingabedatei angeben</source>
         <translation>give exactly one input file</translation>
-    </message>
-    <message>
-        <source>unbekannte Endung von %1 (.txt oder .pdf)</source>
-        <translation>unknown extension of %1 (.txt or .pdf)</translation>
     </message>
     <message>
         <source>Position %1 &quot;%2&quot;</source>
@@ -1042,10 +1061,6 @@ wrong.
         <translation>-o OUTPUT.png|.svg|.pdf is missing</translation>
     </message>
     <message>
-        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
-        <translation>--size needs a number of pixels from 50 to 8000</translation>
-    </message>
-    <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
         <translation>--size needs a number of pixels from 50 to 10000</translation>
     </message>
@@ -1099,10 +1114,6 @@ Texts and numbers follow the language and the decimal separator of the call (see
 Exit status: 0 written; 1 a position failed its checks (with --all the document is written all the
 same); 2 the file cannot be read or written, or the arguments are wrong.
 </translation>
-    </message>
-    <message>
-        <source>--all schreibt ein PDF-Dokument: -o AUSGABE.pdf</source>
-        <translation>--all writes a PDF document: -o OUTPUT.pdf</translation>
     </message>
     <message>
         <source>--all und --position schließen sich aus</source>
@@ -1191,10 +1202,6 @@ Exit status: 0 written; 2 the file cannot be written or the arguments are wrong.
         <translation>the selection contains no table values</translation>
     </message>
     <message>
-        <source>unbekannte Endung von %1 (.csv, .pdf oder .json)</source>
-        <translation>unknown extension of %1 (.csv, .pdf or .json)</translation>
-    </message>
-    <message>
         <source>unerwartetes Argument &quot;%1&quot;</source>
         <translation>unexpected argument &quot;%1&quot;</translation>
     </message>
@@ -1271,38 +1278,6 @@ Exit status: 0 written; 2 the file cannot be written or the arguments are wrong.
     <message>
         <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
         <translation>zavr-cli: unknown command &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf
-
-Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
-Nur aktive Einträge erscheinen.
-  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
-  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
-                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
-                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
-                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
-  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten
-
-Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
-Dorn (nichts geschrieben);
-2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Usage: zavr-cli bill INPUT.ZAV --kind parts-list|tender-text [--add-all] -o OUTPUT.txt|.pdf
-
-Writes the parts list or the tender text of the bill of quantities of a project, without a screen.
-Only active entries appear.
-  --kind KIND    parts-list or tender-text
-  --add-all      first adds every position in turn, with its number, to the bill of quantities; an
-                 entry with the same number is replaced. Positions without results are checked and
-                 designed first. If a position has no admissible dowel or fails its checks, nothing
-                 is written. The project file stays unchanged.
-  -o FILE        .txt the text export (80 columns, Windows-1252, CR LF); .pdf the printed pages
-
-Exit status: 0 written; 1 a position failed its checks or has no admissible dowel (nothing
-written);
-2 the file cannot be read or written, or the arguments are wrong.
-</translation>
     </message>
     <message>
         <source>
@@ -1407,6 +1382,44 @@ are wrong.
         <translation>change inputs of a position within the program&apos;s limits</translation>
     </message>
     <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli bill INPUT.ZAV --kind parts-list|tender-text [--add-all] -o OUTPUT.txt|.pdf|.png
+
+Writes the parts list or the tender text of the bill of quantities of a project, without a screen.
+Only active entries appear.
+  --kind KIND    parts-list or tender-text
+  --add-all      first adds every position in turn, with its number, to the bill of quantities; an
+                 entry with the same number is replaced. Positions without results are checked and
+                 designed first. If a position has no admissible dowel or fails its checks, nothing
+                 is written. The project file stays unchanged.
+  -o FILE        .txt the text export (80 columns, Windows-1252, CR LF); .pdf the printed pages;
+                 .svg, .png, .jpg, .bmp the whole list as one picture, like the program&apos;s picture export
+
+Exit status: 0 written; 1 a position failed its checks or has no admissible dowel (nothing
+written);
+2 the file cannot be read or written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
         <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
        zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
@@ -1451,40 +1464,8 @@ Exit status: 0 written; 1 the position has not been designed, the dowel type is 
 </translation>
     </message>
     <message>
-        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
-        <translation>(%1 is the whole line load for a constant load; %2 applies to a linear load only.)</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
-gezeichnet.
-
-Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
-lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
-
-Draws a sketch of a position as a picture, without a screen.
-  --position N   the position (counted from 1; without it the current position of the project)
-  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
-                 (the four result sketches)
-  --size PIXELS  side of the square picture (default 500, for all 1000)
-  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
-
-The result sketches of a position without results are drawn after it has been designed, as for the design
-calculation.
-
-Exit status: 0 written; 1 the position failed its checks; 2 the file cannot be read or written,
-or the arguments are wrong.
-</translation>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size needs a number of pixels from 50 to 8000</translation>
     </message>
     <message>
         <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
@@ -1522,6 +1503,38 @@ Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
                    written.
   -o FILE          write the changed project here
   --help           this description
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Usage: zavr-cli sketch INPUT.ZAV [--position N] --view VIEW [--size PIXELS] -o OUTPUT.png|.svg|.jpg
+
+Draws a sketch of a position as a picture, without a screen.
+  --position N   the position (counted from 1; without it the current position of the project)
+  --view         elevation, plan (plan view), section, row (dowel row), input (input sketch) or all
+                 (the four result sketches)
+  --size PIXELS  side of the square picture (default 500, for all 1000)
+  -o FILE        the picture file; the extension decides the format (.png, .svg, .jpg, .bmp)
+
+The result sketches of a position without results are drawn after it has been designed, as for the design
+calculation.
+
+Exit status: 0 written; 1 the position failed its checks; 2 the file cannot be read or written,
+or the arguments are wrong.
 </translation>
     </message>
 </context>
@@ -1799,10 +1812,6 @@ Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
         <translation>Design calculation</translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation>Content could not be created</translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation>Design calculation for </translation>
     </message>
@@ -1942,10 +1951,6 @@ Numbers with &quot;.&quot; or &quot;,&quot; as decimal separator.
         <source>keine Position %1 im Projekt</source>
         <translation>no position %1 in the project</translation>
     </message>
-    <message>
-        <source>unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)</source>
-        <translation>unknown extension of %1 (.pdf, .svg, .png, .jpg or .bmp)</translation>
-    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -2034,10 +2039,6 @@ Soll diese überschrieben werden?</source>
         <translation>The current position is already in the bill of quantities
 
 Do you want to overwrite it?</translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation>The bill of quantities could not be exported - please check write access to the storage medium</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
@@ -2132,10 +2133,6 @@ Do you want to overwrite it?</translation>
         <translation>Position from table</translation>
     </message>
     <message>
-        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
-        <translation>The file holds no readable DXF drawing</translation>
-    </message>
-    <message>
         <source>Position %1 &quot;%2&quot;: %3</source>
         <translation>Position %1 &quot;%2&quot;: %3</translation>
     </message>
@@ -2146,6 +2143,10 @@ Do you want to overwrite it?</translation>
     <message>
         <source>%1 (%2 = %3): %4</source>
         <translation>%1 (%2 = %3): %4</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>The file holds no readable DXF drawing</translation>
     </message>
     <message>
         <source>beliebige Last</source>
@@ -2257,17 +2258,6 @@ the joint and cannot be predicted.</translation>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
         <translation>Show sketch f&amp;ull screen</translation>
-    </message>
-</context>
-<context>
-    <name>Skizzenbild</name>
-    <message>
-        <source>unbekannte Endung (.svg, .png, .jpg oder .bmp)</source>
-        <translation>unknown extension (.svg, .png, .jpg or .bmp)</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>the picture could not be created</translation>
     </message>
 </context>
 <context>
@@ -2808,10 +2798,6 @@ www.quorvel.example</translation>
         <translation>The design calculation could not be printed.</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation>Reinforcement</translation>
     </message>
@@ -3308,16 +3294,8 @@ Create the reinforcement drawing of %2 all the same? It will carry the note &quo
         <translation>Load_capacity_tables.pdf</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
         <translation>Load_capacity_tables.csv</translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
     </message>
 </context>
 <context>

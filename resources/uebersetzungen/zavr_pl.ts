@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="de_DE">
 <context>
+    <name>Ausgabeformat</name>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exportieren in SVG Format (*.svg)</source>
+        <translation>Eksport w formacie SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in PNG Format (*.png)</source>
+        <translation>Eksport w formacie PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Exportieren in JPeg Format (*.jpg)</source>
+        <translation>Eksport w formacie JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Bitmap Format (*.bmp)</source>
+        <translation>Eksport w formacie bitmapy (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Exportieren in Text Format (*.txt)</source>
+        <translation>Eksport do pliku tekstowego (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV-Datei (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON-Datei (*.json)</source>
+        <translation>Plik JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>unbekannte Endung von %1 (möglich: %2)</source>
+        <translation>nieznane rozszerzenie pliku %1 (możliwe: %2)</translation>
+    </message>
+    <message>
+        <source>der Inhalt konnte nicht erzeugt werden</source>
+        <translation>nie można utworzyć zawartości</translation>
+    </message>
+</context>
+<context>
     <name>Bedarfsliste</name>
     <message>
         <source>QUORVEL® Doppelschubdorn nach Zulassung Z-98.6-341</source>
@@ -102,6 +145,10 @@
     <message>
         <source>nach Angabe des Tragwerksplaners einbauen.</source>
         <translation>dostarczyć i wbudować zgodnie z projektem konstrukcji.</translation>
+    </message>
+    <message>
+        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
+        <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
 </context>
 <context>
@@ -472,7 +519,7 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
-        <translation>zakotwić na długości lb,net</translation>
+        <translation>zakotwic na dlugosci lb,net</translation>
     </message>
     <message>
         <source>nicht zulässig</source>
@@ -588,11 +635,11 @@
     <name>Dornzeichnung</name>
     <message>
         <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
-        <translation>Pręt %1: Ø%2, l = %3, odległość od szczeliny %4</translation>
+        <translation>Pret %1: Ø%2, l = %3, odleglosc od szczeliny %4</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn %1</source>
-        <translation>QUORVEL® podwójny trzpień ścinany %1</translation>
+        <translation>QUORVEL® podwójny trzpien scinany %1</translation>
     </message>
     <message>
         <source>Zeichnung Nr. %1</source>
@@ -608,7 +655,7 @@
     </message>
     <message>
         <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
-        <translation>Trzpień ścinany: 2 x Ø%1, rozstaw osiowy %2</translation>
+        <translation>Trzpien scinany: 2 x Ø%1, rozstaw osiowy %2</translation>
     </message>
     <message>
         <source>Hülsenrohr: %1 x %2</source>
@@ -616,7 +663,7 @@
     </message>
     <message>
         <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
-        <translation>Płyta kotwiąca: %1 x %2 x %3, środnik %4</translation>
+        <translation>Plyta kotwiaca: %1 x %2 x %3, srodnik %4</translation>
     </message>
     <message>
         <source>Maße in mm</source>
@@ -626,20 +673,12 @@
 <context>
     <name>DxfLeinwand</name>
     <message>
-        <source>unbekannte Endung (.png, .jpg, .svg oder .pdf)</source>
-        <translation>nieznane rozszerzenie (.png, .jpg, .svg lub .pdf)</translation>
-    </message>
-    <message>
         <source>die Zeichnung ist zu groß für ein Bild</source>
         <translation>rysunek jest zbyt duży na obraz</translation>
     </message>
     <message>
         <source>die Zeichnung hat zu viele Elemente für ein SVG- oder PDF-Bild; als PNG speichern</source>
         <translation>rysunek ma zbyt wiele elementów na obraz SVG lub PDF; zapisz go jako PNG</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>nie można utworzyć obrazu</translation>
     </message>
     <message numerus="yes">
         <source>%n Objekte vom Typ %1 nicht dargestellt</source>
@@ -867,18 +906,6 @@
 <context>
     <name>Exportdialog</name>
     <message>
-        <source>Exportieren in SVG Format (*.svg)</source>
-        <translation>Eksport w formacie SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>Exportieren in Bitmap Format (*.bmp)</source>
-        <translation>Eksport w formacie bitmapy (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Exportieren in JPeg Format (*.jpg)</source>
-        <translation>Eksport w formacie JPEG (*.jpg)</translation>
-    </message>
-    <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ - Ergebnisse Exportieren</source>
         <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ - eksport wyników</translation>
     </message>
@@ -889,10 +916,6 @@
     <message>
         <source>QUORVEL® - Doppelschubdorn ZAVR / ZAVRQ</source>
         <translation>QUORVEL® - podwójny trzpień ścinany ZAVR / ZAVRQ</translation>
-    </message>
-    <message>
-        <source>Exportieren in Text Format (*.txt)</source>
-        <translation>Eksport do pliku tekstowego (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -908,10 +931,6 @@
     <message>
         <source>genau eine Eingabedatei angeben</source>
         <translation>podaj dokładnie jeden plik wejściowy</translation>
-    </message>
-    <message>
-        <source>unbekannte Endung von %1 (.txt oder .pdf)</source>
-        <translation>nieznane rozszerzenie pliku %1 (.txt lub .pdf)</translation>
     </message>
     <message>
         <source>Position %1 &quot;%2&quot;</source>
@@ -1046,10 +1065,6 @@ argumenty są błędne.
         <translation>brak opcji -o WYJŚCIE.png|.svg|.pdf</translation>
     </message>
     <message>
-        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
-        <translation>--size wymaga liczby pikseli od 50 do 8000</translation>
-    </message>
-    <message>
         <source>--size braucht eine Pixelzahl von 50 bis 10000</source>
         <translation>--size wymaga liczby pikseli od 50 do 10000</translation>
     </message>
@@ -1103,10 +1118,6 @@ Teksty i liczby są w języku i z separatorem dziesiętnym wywołania (zob. `zav
 Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli (z --all dokument i tak zostaje zapisany);
 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
 </translation>
-    </message>
-    <message>
-        <source>--all schreibt ein PDF-Dokument: -o AUSGABE.pdf</source>
-        <translation>--all zapisuje dokument PDF: -o WYJŚCIE.pdf</translation>
     </message>
     <message>
         <source>--all und --position schließen sich aus</source>
@@ -1194,10 +1205,6 @@ Kod wyjścia: 0 zapisano; 2 pliku nie można zapisać lub argumenty są błędne
         <translation>wybór nie zawiera żadnych wartości tablicy</translation>
     </message>
     <message>
-        <source>unbekannte Endung von %1 (.csv, .pdf oder .json)</source>
-        <translation>nieznane rozszerzenie pliku %1 (.csv, .pdf lub .json)</translation>
-    </message>
-    <message>
         <source>unerwartetes Argument &quot;%1&quot;</source>
         <translation>nieoczekiwany argument &quot;%1&quot;</translation>
     </message>
@@ -1274,38 +1281,6 @@ Kod wyjścia: 0 zapisano; 2 pliku nie można zapisać lub argumenty są błędne
     <message>
         <source>zavr-cli: unbekannter Befehl &quot;%1&quot;</source>
         <translation>zavr-cli: nieznane polecenie &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf
-
-Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
-Nur aktive Einträge erscheinen.
-  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
-  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
-                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
-                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
-                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
-  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten
-
-Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
-Dorn (nichts geschrieben);
-2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Użycie: zavr-cli bill WEJŚCIE.ZAV --kind parts-list|tender-text [--add-all] -o WYJŚCIE.txt|.pdf
-
-Zapisuje zestawienie elementów lub opis przetargowy z zestawienia materiałów projektu, bez ekranu.
-Uwzględniane są tylko aktywne wpisy.
-  --kind RODZAJ  parts-list (zestawienie elementów) lub tender-text (opis przetargowy)
-  --add-all      najpierw dodaje do zestawienia kolejno każdą pozycję z jej numerem; wpis o tym
-                 samym numerze zostaje zastąpiony. Pozycje bez wyników są najpierw sprawdzane
-                 i wymiarowane. Jeśli pozycja nie ma dopuszczalnego trzpienia lub nie przechodzi
-                 kontroli, nic nie zostaje zapisane. Plik projektu pozostaje bez zmian.
-  -o PLIK        .txt eksport tekstowy (80 kolumn, Windows-1252, CR LF); .pdf strony wydruku
-
-Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczalnego trzpienia
-(nic nie zapisano);
-2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
-</translation>
     </message>
     <message>
         <source>
@@ -1410,6 +1385,44 @@ są błędne.
         <translation>zmienić dane wejściowe pozycji w granicach programu</translation>
     </message>
     <message>
+        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
+        <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli bill EINGABE.ZAV --kind stueckliste|ausschreibung [--add-all] -o AUSGABE.txt|.pdf|.png
+
+Schreibt die Stückliste oder den Ausschreibungstext der Bedarfsliste eines Projekts, ohne Bildschirm.
+Nur aktive Einträge erscheinen.
+  --kind ART     stueckliste oder ausschreibung (englisch parts-list oder tender-text)
+  --add-all      nimmt zuerst jede Position der Reihe nach mit ihrer Nummer in die Bedarfsliste auf; ein
+                 Eintrag mit derselben Nummer wird ersetzt. Positionen ohne Ergebnisse werden zuerst
+                 geprüft und bemessen. Hat eine Position keinen zulässigen Dorn oder besteht sie die
+                 Prüfungen nicht, wird nichts geschrieben. Die Projektdatei bleibt unverändert.
+  -o DATEI       .txt der Textexport (80 Spalten, Windows-1252, CR LF); .pdf die gedruckten Seiten;
+                 .svg, .png, .jpg, .bmp die ganze Liste als ein Bild wie der Bildexport des Programms
+
+Rückgabewert: 0 geschrieben; 1 eine Position hat die Prüfungen nicht bestanden oder keinen zulässigen
+Dorn (nichts geschrieben);
+2 die Datei ist nicht lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli bill WEJŚCIE.ZAV --kind parts-list|tender-text [--add-all] -o WYJŚCIE.txt|.pdf|.png
+
+Zapisuje zestawienie elementów lub opis przetargowy z zestawienia materiałów projektu, bez ekranu.
+Uwzględniane są tylko aktywne wpisy.
+  --kind RODZAJ  parts-list (zestawienie elementów) lub tender-text (opis przetargowy)
+  --add-all      najpierw dodaje do zestawienia kolejno każdą pozycję z jej numerem; wpis o tym
+                 samym numerze zostaje zastąpiony. Pozycje bez wyników są najpierw sprawdzane
+                 i wymiarowane. Jeśli pozycja nie ma dopuszczalnego trzpienia lub nie przechodzi
+                 kontroli, nic nie zostaje zapisane. Plik projektu pozostaje bez zmian.
+  -o PLIK        .txt eksport tekstowy (80 kolumn, Windows-1252, CR LF); .pdf strony wydruku;
+                 .svg, .png, .jpg, .bmp całe zestawienie jako jeden obraz, jak eksport obrazu w programie
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli lub nie ma dopuszczalnego trzpienia
+(nic nie zapisano);
+2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
+</translation>
+    </message>
+    <message>
         <source>Aufruf: zavr-cli dxf reinforcement EINGABE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o AUSGABE.dxf
        zavr-cli dxf dowel --type &quot;ZAVRQ 30 HF&quot; [-o AUSGABE.dxf]
        zavr-cli dxf render EINGABE.dxf -o AUSGABE.png|.svg|.pdf [--size PIXEL]
@@ -1454,39 +1467,8 @@ Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest ni
 </translation>
     </message>
     <message>
-        <source>(%1 ist bei konstanter Last die ganze Streckenlast, %2 gilt nur bei linearer Last.)</source>
-        <translation>(%1 to całe obciążenie liniowe przy obciążeniu równomiernym; %2 dotyczy tylko obciążenia trapezowego.)</translation>
-    </message>
-    <message>
-        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
-
-Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
-  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
-  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
-                 ebenso die englischen Namen elevation, plan, section, row, input und all
-  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
-  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
-
-Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
-gezeichnet.
-
-Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
-lesbar oder nicht schreibbar oder die Argumente sind falsch.
-</source>
-        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
-
-Rysuje szkic pozycji jako obraz, bez ekranu.
-  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
-  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
-                 input (szkic danych) lub all (cztery szkice wyników)
-  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
-  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
-
-Szkice wyników pozycji bez wyników są rysowane po jej zwymiarowaniu, tak jak w obliczeniach statycznych.
-
-Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli; 2 pliku nie można odczytać ani zapisać lub
-argumenty są błędne.
-</translation>
+        <source>--size braucht eine Pixelzahl von 50 bis 8000</source>
+        <translation>--size wymaga liczby pikseli od 50 do 8000</translation>
     </message>
     <message>
         <source>Aufruf: zavr-cli set EINGABE.ZAV [--position N] NAME=WERT ... [--last-csv DATEI] [-o AUSGABE.ZAV]
@@ -1524,6 +1506,37 @@ Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
                    q &gt;= 0); błędny wiersz zostaje wskazany i nic nie zostaje zapisane.
   -o PLIK          zapisz tutaj zmieniony projekt
   --help           ten opis
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: zavr-cli sketch EINGABE.ZAV [--position N] --view ANSICHT [--size PIXEL] -o AUSGABE.png|.svg|.jpg
+
+Zeichnet eine Skizze einer Position als Bild, ohne Bildschirm.
+  --position N   die Position (gezählt ab 1; ohne Angabe die aktuelle Position des Projekts)
+  --view         ansicht, draufsicht, schnitt, reihe, eingabe oder alle (die vier Ergebnisskizzen);
+                 ebenso die englischen Namen elevation, plan, section, row, input und all
+  --size PIXEL   Seitenlänge des quadratischen Bildes (Vorgabe 500, für alle 1000)
+  -o DATEI       die Bilddatei; die Endung bestimmt das Format (.png, .svg, .jpg, .bmp)
+
+Die Ergebnisskizzen einer Position ohne Ergebnisse werden wie beim Nachweis nach ihrer Bemessung
+gezeichnet.
+
+Rückgabewert: 0 geschrieben; 1 die Position hat die Prüfungen nicht bestanden; 2 die Datei ist nicht
+lesbar oder nicht schreibbar oder die Argumente sind falsch.
+</source>
+        <translation>Użycie: zavr-cli sketch WEJŚCIE.ZAV [--position N] --view WIDOK [--size PIKSELE] -o WYJŚCIE.png|.svg|.jpg
+
+Rysuje szkic pozycji jako obraz, bez ekranu.
+  --position N   pozycja (liczona od 1; bez tej opcji bieżąca pozycja projektu)
+  --view         elevation (widok), plan (widok z góry), section (przekrój), row (szereg trzpieni),
+                 input (szkic danych) lub all (cztery szkice wyników)
+  --size PIKSELE bok kwadratowego obrazu (domyślnie 500, dla all 1000)
+  -o PLIK        plik obrazu; rozszerzenie określa format (.png, .svg, .jpg, .bmp)
+
+Szkice wyników pozycji bez wyników są rysowane po jej zwymiarowaniu, tak jak w obliczeniach statycznych.
+
+Kod wyjścia: 0 zapisano; 1 pozycja nie przeszła kontroli; 2 pliku nie można odczytać ani zapisać lub
+argumenty są błędne.
 </translation>
     </message>
 </context>
@@ -1801,10 +1814,6 @@ Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
         <translation>Obliczenia statyczne</translation>
     </message>
     <message>
-        <source>Inhalt konnte nicht erzeugt werden</source>
-        <translation>Nie można utworzyć zawartości</translation>
-    </message>
-    <message>
         <source>Berechnungsnachweis für </source>
         <translation>Obliczenia statyczne dla </translation>
     </message>
@@ -1944,10 +1953,6 @@ Liczby z &quot;.&quot; lub &quot;,&quot; jako separatorem dziesiętnym.
         <source>keine Position %1 im Projekt</source>
         <translation>brak pozycji %1 w projekcie</translation>
     </message>
-    <message>
-        <source>unbekannte Endung von %1 (.pdf, .svg, .png, .jpg oder .bmp)</source>
-        <translation>nieznane rozszerzenie pliku %1 (.pdf, .svg, .png, .jpg lub .bmp)</translation>
-    </message>
 </context>
 <context>
     <name>Projektdatei</name>
@@ -2037,10 +2042,6 @@ Soll diese überschrieben werden?</source>
         <translation>Bieżąca pozycja jest już w zestawieniu materiałów
 
 Czy ją zastąpić?</translation>
-    </message>
-    <message>
-        <source>Die Bedarfsliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger</source>
-        <translation>Nie można wyeksportować zestawienia materiałów - sprawdź prawo zapisu na nośniku danych</translation>
     </message>
     <message>
         <source>Datei nicht gefunden</source>
@@ -2135,10 +2136,6 @@ Czy ją zastąpić?</translation>
         <translation>Pozycja z tabeli</translation>
     </message>
     <message>
-        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
-        <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
-    </message>
-    <message>
         <source>Position %1 &quot;%2&quot;: %3</source>
         <translation>Pozycja %1 &quot;%2&quot;: %3</translation>
     </message>
@@ -2149,6 +2146,10 @@ Czy ją zastąpić?</translation>
     <message>
         <source>%1 (%2 = %3): %4</source>
         <translation>%1 (%2 = %3): %4</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine lesbare DXF-Zeichnung</source>
+        <translation>Plik nie zawiera czytelnego rysunku DXF</translation>
     </message>
     <message>
         <source>beliebige Last</source>
@@ -2261,17 +2262,6 @@ w szczelinie i nie może zostać przewidziane z góry.</translation>
     <message>
         <source>Skizze als &amp;Vollbild darstellen</source>
         <translation>Pokaż szkic na pełnym &amp;ekranie</translation>
-    </message>
-</context>
-<context>
-    <name>Skizzenbild</name>
-    <message>
-        <source>unbekannte Endung (.svg, .png, .jpg oder .bmp)</source>
-        <translation>nieznane rozszerzenie (.svg, .png, .jpg lub .bmp)</translation>
-    </message>
-    <message>
-        <source>das Bild konnte nicht erzeugt werden</source>
-        <translation>nie można utworzyć obrazu</translation>
     </message>
 </context>
 <context>
@@ -2812,10 +2802,6 @@ www.quorvel.example</translation>
         <translation>Nie można wydrukować obliczeń statycznych.</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>Dokument PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Bewehrung</source>
         <translation>Zbrojenie</translation>
     </message>
@@ -3312,16 +3298,8 @@ Czy mimo to utworzyć rysunek zbrojenia dla %2? Pod tytułem otrzyma adnotację 
         <translation>Tablice_nosnosci.pdf</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
-        <translation>Dokument PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Tragfaehigkeitstabellen.csv</source>
         <translation>Tablice_nosnosci.csv</translation>
-    </message>
-    <message>
-        <source>CSV-Datei (*.csv)</source>
-        <translation>Plik CSV (*.csv)</translation>
     </message>
 </context>
 <context>

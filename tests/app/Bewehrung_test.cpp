@@ -199,7 +199,8 @@ TEST_F(Bewehrung, nachOkZeigtDerNachweisDieGeaenderteBewehrung) {
     ASSERT_EQ(Daten().GetAnzPosA(), anzahl->value());
     TKFarbe farbe;
     const QString pdf = ordner.filePath(QStringLiteral("nachweis.pdf"));
-    ASSERT_EQ(NachweisAlsPdf(pdf, Berechnungsnachweis(fenster->Modell(), A(), farbe)), QString());
+    ASSERT_EQ(NachweisSpeichern(pdf, Ausgabeformat::Pdf, Berechnungsnachweis(fenster->Modell(), A(), farbe)),
+              QString());
     EXPECT_TRUE(PdfText(pdf).contains(zeile)) << zeile.toStdString();
     EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("Bewehrungmanuellgewählt")));
 
@@ -210,7 +211,8 @@ TEST_F(Bewehrung, nachOkZeigtDerNachweisDieGeaenderteBewehrung) {
     Projektsitzung wieder(u);
     ASSERT_TRUE(wieder.Oeffnen(datei));
     const QString gelesen = ordner.filePath(QStringLiteral("gelesen.pdf"));
-    ASSERT_EQ(NachweisAlsPdf(gelesen, Berechnungsnachweis(wieder.Modell(), wieder.Arbeitskopie(), farbe)),
+    ASSERT_EQ(NachweisSpeichern(gelesen, Ausgabeformat::Pdf,
+                                Berechnungsnachweis(wieder.Modell(), wieder.Arbeitskopie(), farbe)),
               QString());
     EXPECT_TRUE(PdfText(gelesen).contains(QStringLiteral("Bewehrungmanuellgewählt")));
 }

@@ -133,7 +133,9 @@ QStringList Skizzentexte(const TKModell& modell, const TKAnwendung& anwendung) {
                             TsSkizzeTyp::stDornReihe, TsSkizzeTyp::stEingabe}) {
         QTemporaryDir ordner;
         const QString datei = ordner.filePath(QStringLiteral("skizze.svg"));
-        EXPECT_EQ(SkizzeSpeichern(datei, {modell, anwendung, farbe, typ, false, {600, 600}, ','}), "");
+        EXPECT_EQ(SkizzeSpeichern(datei, Ausgabeformat::Svg,
+                                  {modell, anwendung, farbe, typ, false, {600, 600}, ','}),
+                  "");
         QFile svg(datei);
         EXPECT_TRUE(svg.open(QIODevice::ReadOnly));
         texte << SvgTexte(svg.readAll());
@@ -260,8 +262,7 @@ TEST_P(Sprachlauf, bedarfslisteZeigtKeinDeutsch) {
     QTemporaryDir ordner;
     for (Bedarfsdokument art : {Bedarfsdokument::Stueckliste, Bedarfsdokument::Ausschreibungstext}) {
         const QString datei = ordner.filePath(QStringLiteral("liste.svg"));
-        ASSERT_EQ(BedarfslisteBildExport(datei, Bildtyp::Vektor, fenster->Modell(), art, StandardSeite(), 96),
-                  "");
+        ASSERT_EQ(BedarfslisteSpeichern(datei, Ausgabeformat::Svg, fenster->Modell(), art), "");
         QFile svg(datei);
         ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
         Pruefe(SvgTexte(svg.readAll()), "bill pages");
@@ -293,7 +294,9 @@ TEST_P(Sprachlauf, tragfaehigkeitstabellenZeigenKeinDeutsch) {
     Pruefe(zeilen, "capacity tables CSV");
     QTemporaryDir ordner;
     const QString pdf = ordner.filePath(QStringLiteral("t.pdf"));
-    ASSERT_EQ(TabellenAlsPdf(pdf, zellen, ProjektKopf(fenster->Modell()), ','), "");
+    ASSERT_EQ(AusgabeSchreiben(pdf, Ausgabeformat::Pdf,
+                               TabellenInhalt(zellen, ProjektKopf(fenster->Modell()), ',')),
+              "");
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(pdftotext.waitForFinished());

@@ -430,7 +430,7 @@ TEST(Wirtschaftlichkeit, gleicheKostenSpaetererTypUndManschetten) {
         erg.SetAnzDorn(d, 0);
     }
     EXPECT_EQ(WirtschaftlichsterDorn(l.anwendung), TsDorn::ZAVR25HF);
-    EXPECT_EQ(GuenstigsterDorn(l.anwendung, 0, 10), TsDorn::ZAVR25HF);
+    EXPECT_EQ(GuenstigsterDorn(l.anwendung, TsDornFamilie::ZAVR), TsDorn::ZAVR25HF);
     erg.SetAnzDorn(TsDorn::ZAVR25HF, 2);
     EXPECT_DOUBLE_EQ(Kosten(l.anwendung, TsDorn::ZAVR25HF), 2 * 96.45);
     l.anwendung.SetFeuerwiderstand(TsFeuerwiderstand::F90);
@@ -451,7 +451,7 @@ TEST(OptimalenDorn, rechnetZuerstWennNochNichtBerechnet) {
     l.Linienlast(50, 50);
     const std::string zavr = OptimalenDornAnzeigen(l.anwendung, 1, l.umgebung);
     EXPECT_TRUE(l.anwendung.cErgebnisse.GetBerechnet());
-    const auto gewaehlt = GuenstigsterDorn(l.anwendung, 0, 10);
+    const auto gewaehlt = GuenstigsterDorn(l.anwendung, TsDornFamilie::ZAVR);
     ASSERT_TRUE(gewaehlt.has_value());
     EXPECT_EQ(zavr, DornName(*gewaehlt));
 }

@@ -185,7 +185,7 @@ TEST(Tabellenzelle, brandschutzAendertNichtsStahlAusDemKatalog) {
         const Tabellenzelle mit = BerechneZelle(p, u);
         EXPECT_EQ(ohne.VRd, mit.VRd);
         EXPECT_EQ(ohne.minRand, mit.minRand);
-        EXPECT_EQ(ohne.VRds, DornVRds[Ord(TsDorn::ZAVR30HF)][Ord(fuge)]);
+        EXPECT_EQ(ohne.VRds, Katalog()[TsDorn::ZAVR30HF].VRds[Ord(fuge)]);
         EXPECT_EQ(ohne.VRd, ohne.VRds);
         EXPECT_EQ(ohne.massgebend, Massgebend::Stahl);
     }

@@ -34,14 +34,15 @@ TEST_P(StoredCount, jedeAusgabeNenntDenSchluesselUndBleibtBegrenzt) {
     EXPECT_FALSE(fs::exists(Pfad("plan.dxf")));
 
     // The outputs that design a position without results design it anew: the count is the engine's.
-    const Lauf report = Cli({"report", datei, "--position", "4", "-o", Pfad("nachweis.pdf")});
-    EXPECT_EQ(report.status, 0) << report.fehler;
-    EXPECT_NE(report.fehler.find(meldung), std::string::npos);
     const Lauf design = Cli({"design", datei, "--position", "4", "--json"});
     EXPECT_EQ(design.status, 0) << design.fehler;
     EXPECT_NE(design.fehler.find(meldung), std::string::npos);
     EXPECT_EQ(design.aus.find(std::string("\"") + GetParam().wert), std::string::npos);
     EXPECT_EQ(design.aus.find(std::string(": ") + GetParam().wert + ","), std::string::npos);
+    if (OhneQt()) return;
+    const Lauf report = Cli({"report", datei, "--position", "4", "-o", Pfad("nachweis.pdf")});
+    EXPECT_EQ(report.status, 0) << report.fehler;
+    EXPECT_NE(report.fehler.find(meldung), std::string::npos);
     const Lauf skizze =
         Cli({"sketch", datei, "--position", "4", "--view", "all", "--size", "200", "-o", Pfad("s.png")});
     EXPECT_EQ(skizze.status, 0) << skizze.fehler;
@@ -72,6 +73,7 @@ TEST_F(Beschaedigt, wertAusserhalbDerGrenzenWirdNichtBemessen) {
     const Lauf dxf = Cli({"dxf", "reinforcement", datei, "--position", "3", "-o", Pfad("plan.dxf")});
     EXPECT_EQ(dxf.status, 1);
     EXPECT_FALSE(fs::exists(Pfad("plan.dxf")));
+    if (OhneQt()) return;
     const Lauf skizze = Cli({"sketch", datei, "--position", "3", "--view", "section", "-o", Pfad("s.png")});
     EXPECT_EQ(skizze.status, 1);
     EXPECT_NE(skizze.fehler.find("BelastungDesign_3.TLinienLastLinks = -40"), std::string::npos);

@@ -63,7 +63,7 @@ TEST_F(BillBefehl, falscheArgumente) {
     for (const std::vector<std::string>& argumente :
          {std::vector<std::string>{"--kind", "liste", "-o", Pfad("a.txt")},
           std::vector<std::string>{"--kind", "stueckliste"},
-          std::vector<std::string>{"--kind", "stueckliste", "-o", Pfad("a.png")},
+          std::vector<std::string>{"--kind", "stueckliste", "-o", Pfad("a.gif")},
           std::vector<std::string>{"--kind", "stueckliste", "-o", Pfad("fehlt/a.txt")}}) {
         const Lauf lauf = Bill(argumente);
         EXPECT_EQ(lauf.status, 2) << argumente.back();
@@ -72,4 +72,14 @@ TEST_F(BillBefehl, falscheArgumente) {
     EXPECT_NE(Bill({"--kind", "stueckliste", "-o", Pfad("fehlt/a.txt")})
                   .fehler.find("Die Bedarfsliste konnte nicht exportiert werden"),
               std::string::npos);
+    EXPECT_NE(Bill({"--kind", "stueckliste", "-o", Pfad("a.gif")})
+                  .fehler.find("a.gif (möglich: .txt, .pdf, .svg, .png, .jpg, .jpeg, .bmp)"),
+              std::string::npos);
+}
+
+// The bill takes every format of the program's export: here the picture of the whole list.
+TEST_F(BillBefehl, bildDerListe) {
+    const Lauf lauf = Bill({"--kind", "ausschreibung", "-o", Pfad("liste.png")});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
+    EXPECT_EQ(DateiInhalt(Pfad("liste.png")).substr(1, 3), "PNG");
 }

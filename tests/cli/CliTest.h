@@ -47,6 +47,9 @@ protected:
 
     std::string Pfad(const std::string& name) const { return (ordner / name).string(); }
 
+    // A tool built without Qt has no sketch, proof, bill or table commands.
+    bool OhneQt() const { return Starte(ZAVR_CLI, {"--help"}).aus.find("sketch") == std::string::npos; }
+
     // Runs a program with the given locale and further environment ("LANG=pl_PL.UTF-8"); arguments are
     // quoted for the shell. The user's folders are the test's own, so no settings of the user's reach it.
     Lauf Starte(const std::string& programm, const std::vector<std::string>& argumente,

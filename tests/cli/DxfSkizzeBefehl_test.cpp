@@ -60,7 +60,7 @@ TEST_F(DxfBefehl, unbemessenePositionGibtEinsUndSchreibtNichts) {
 // End to end: the reinforcement drawing written by the tool, read back and drawn in its full view.
 TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
     if (Starte(ZAVR_CLI, {"--help"}).aus.find("sketch") == std::string::npos)
-        GTEST_SKIP() << "built without Qt: no dxf render";
+        GTEST_SKIP() << "built without Qt: no pictures";
     ASSERT_EQ(Dxf({"reinforcement", Beispiel, "--position", "4", "-o", Pfad("plan.dxf")}).status, 0);
     const Lauf svg = Dxf({"render", Pfad("plan.dxf"), "-o", Pfad("plan.svg")});
     ASSERT_EQ(svg.status, 0) << svg.fehler;
@@ -82,6 +82,7 @@ TEST_F(DxfBefehl, renderZeichnetEineGeschriebeneZeichnung) {
 
 // Drawings of other programs, Release 12 to 2018: drawn, and what is not drawn is named on standard error.
 TEST_F(DxfBefehl, renderZeichnetFremdeZeichnungenUndNenntWasFehlt) {
+    if (OhneQt()) GTEST_SKIP() << "built without Qt: no pictures";
     for (const std::string version : {"R12", "R2000", "R2010", "R2018"}) {
         const std::string dxf = Pfad(version + ".dxf"), png = Pfad(version + ".png");
         ASSERT_EQ(std::system(("/usr/bin/python3 '" + std::string(ZAVR_SOURCE_DIR) +
@@ -101,6 +102,7 @@ TEST_F(DxfBefehl, renderZeichnetFremdeZeichnungenUndNenntWasFehlt) {
 
 // A file without a drawing is an error, and no picture is left behind.
 TEST_F(DxfBefehl, renderOhneZeichnungGibtZweiUndKeinBild) {
+    if (OhneQt()) GTEST_SKIP() << "built without Qt: no pictures";
     const std::pair<const char*, std::string> dateien[] = {
         {"text.dxf", "Sehr geehrte Damen und Herren,\nanbei die Zeichnung.\n"},
         {"binaer.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) + std::string(200, '\x07')},

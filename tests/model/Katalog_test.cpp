@@ -2,15 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <set>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr TsDorn Alle(int i) {
     return static_cast<TsDorn>(i);
+}
+
+const TrDornTyp& Typ(int i) {
+    return Katalog()[Alle(i)];
 }
 
 // --- Thickness classes -----------------------------------------------------------------------------------
@@ -78,7 +85,7 @@ TEST(Katalog, jederTypHatSeineSchwellenAufsteigendGeordnet) {
     ASSERT_EQ(std::size(kSchwellen), static_cast<std::size_t>(AnzahlDorne));
     for (int i = 0; i < AnzahlDorne; ++i) {
         EXPECT_EQ(kSchwellen[i].typ, Alle(i));
-        const auto& t = DornKennung[i].Dickenschwellen;
+        const auto& t = Typ(i).Kennung.Dickenschwellen;
         EXPECT_LE(t[0], t[1]) << i;
         EXPECT_LE(t[1], t[2]) << i;
     }
@@ -156,21 +163,21 @@ protected:
 };
 
 TEST_P(ZavrqVariante, teiltBewehrungUndGrenzenMitDemZavrTyp) {
-    const auto &kz = DornKennung[z()], &kq = DornKennung[q()];
+    const auto &kz = Typ(z()).Kennung, &kq = Typ(q()).Kennung;
     EXPECT_EQ(kq.Dickenschwellen, kz.Dickenschwellen);
     EXPECT_EQ(kq.EinflussBereich, kz.EinflussBereich);
     EXPECT_EQ(kq.BereichPosA, kz.BereichPosA);
     EXPECT_EQ(kq.MinRandSeite, kz.MinRandSeite);
     EXPECT_EQ(kq.MinRandSeiteL, kz.MinRandSeiteL);
     EXPECT_EQ(kq.MinStabDurchmesser, kz.MinStabDurchmesser);
-    EXPECT_EQ(DornMasse[q()].Durchmesser, DornMasse[z()].Durchmesser);
-    EXPECT_EQ(DornMasse[q()].Abstand, DornMasse[z()].Abstand);
-    EXPECT_EQ(DornMasse[q()].Plattel, DornMasse[z()].Plattel);
-    EXPECT_EQ(DornMasse[q()].Stab1d, DornMasse[z()].Stab1d);
-    EXPECT_EQ(DornBuegel[q()].PosCd, DornBuegel[z()].PosCd);
-    EXPECT_EQ(DornBuegel[q()].DistPosB1Rand, DornBuegel[z()].DistPosB1Rand);
+    EXPECT_EQ(Typ(q()).Masse.Durchmesser, Typ(z()).Masse.Durchmesser);
+    EXPECT_EQ(Typ(q()).Masse.Abstand, Typ(z()).Masse.Abstand);
+    EXPECT_EQ(Typ(q()).Masse.Plattel, Typ(z()).Masse.Plattel);
+    EXPECT_EQ(Typ(q()).Masse.Stab1d, Typ(z()).Masse.Stab1d);
+    EXPECT_EQ(Typ(q()).Buegel.PosCd, Typ(z()).Buegel.PosCd);
+    EXPECT_EQ(Typ(q()).Buegel.DistPosB1Rand, Typ(z()).Buegel.DistPosB1Rand);
     for (int k = 0; k < 3; ++k) {
-        const auto &bz = DornStandardBewehrung[z()][k], &bq = DornStandardBewehrung[q()][k];
+        const auto &bz = Typ(z()).Standardbewehrung[k], &bq = Typ(q()).Standardbewehrung[k];
         for (auto [pz, pq] : {std::pair{bz.D, bq.D}, {bz.A, bq.A}, {bz.B1, bq.B1}, {bz.B2, bq.B2}}) {
             EXPECT_EQ(pq.Anz, pz.Anz) << "Klasse " << k + 1;
             EXPECT_EQ(pq.d, pz.d) << "Klasse " << k + 1;
@@ -180,20 +187,20 @@ TEST_P(ZavrqVariante, teiltBewehrungUndGrenzenMitDemZavrTyp) {
 }
 
 TEST_P(ZavrqVariante, hatNeunZehntelDerStahltragfaehigkeit) {
-    for (int fb = 0; fb < 5; ++fb) EXPECT_NEAR(DornVRds[q()][fb], 0.9 * DornVRds[z()][fb], 0.1) << fb;
+    for (int fb = 0; fb < 5; ++fb) EXPECT_NEAR(Typ(q()).VRds[fb], 0.9 * Typ(z()).VRds[fb], 0.1) << fb;
 }
 
 // The square variant carries two identical bars and reaches deeper into the member.
 TEST_P(ZavrqVariante, hatZweiGleicheStaebe) {
-    const auto& m = DornMasse[q()];
+    const auto& m = Typ(q()).Masse;
     EXPECT_EQ(m.Stab1l, m.Stab2l);
     EXPECT_EQ(m.Stab1a, m.Stab2a);
-    EXPECT_GT(m.Laenge, DornMasse[z()].Laenge);
+    EXPECT_GT(m.Laenge, Typ(z()).Masse.Laenge);
 }
 
 TEST_P(ZavrqVariante, istTeurerAlsDerZavrTyp) {
-    EXPECT_GT(DornKennung[q()].Preis, DornKennung[z()].Preis);
-    EXPECT_GT(DornKennung[q()].ManschettenPreis, DornKennung[z()].ManschettenPreis);
+    EXPECT_GT(Typ(q()).Kennung.Preis, Typ(z()).Kennung.Preis);
+    EXPECT_GT(Typ(q()).Kennung.ManschettenPreis, Typ(z()).Kennung.ManschettenPreis);
 }
 
 INSTANTIATE_TEST_SUITE_P(Typen, ZavrqVariante, ::testing::Range(1, 11));
@@ -210,24 +217,24 @@ TEST(Katalog, preiseSteigenInnerhalbJederFamilie) {
 
 TEST(Katalog, stahltragfaehigkeitFaelltMitDerFugenbreite) {
     for (int i = 0; i < AnzahlDorne; ++i)
-        for (int fb = 0; fb < 4; ++fb) EXPECT_GT(DornVRds[i][fb], DornVRds[i][fb + 1]) << i << " " << fb;
+        for (int fb = 0; fb < 4; ++fb) EXPECT_GT(Typ(i).VRds[fb], Typ(i).VRds[fb + 1]) << i << " " << fb;
 }
 
 TEST(Katalog, achsabstandIstDoppelterRandabstand) {
     for (int i = 0; i < AnzahlDorne; ++i) {
         if (Alle(i) == TsDorn::ZAVRQ25HF) continue;  // the only type with a wider axis spacing, 255
-        EXPECT_DOUBLE_EQ(DornKennung[i].MinAchsabstand, 2 * DornKennung[i].MinRandSeite) << i;
+        EXPECT_DOUBLE_EQ(Typ(i).Kennung.MinAchsabstand, 2 * Typ(i).Kennung.MinRandSeite) << i;
     }
-    EXPECT_DOUBLE_EQ(DornKennung[Ord(TsDorn::ZAVRQ25HF)].MinAchsabstand, 255);
+    EXPECT_DOUBLE_EQ(Typ(Ord(TsDorn::ZAVRQ25HF)).Kennung.MinAchsabstand, 255);
 }
 
 // The stirrup sits just behind the dowel; both bars of a dowel have the same diameter.
 TEST(Katalog, buegelLiegtAmDornende) {
     for (int i = 0; i < AnzahlDorne; ++i) {
-        EXPECT_DOUBLE_EQ(DornBuegel[i].DistPosCRand, DornMasse[i].Laenge) << i;
-        EXPECT_EQ(DornBuegel[i].AnzPosC, 1) << i;
-        EXPECT_EQ(DornMasse[i].Stab1d, DornMasse[i].Stab2d) << i;
-        EXPECT_GE(DornMasse[i].RERohrh, DornMasse[i].Durchmesser) << i;
+        EXPECT_DOUBLE_EQ(Typ(i).Buegel.DistPosCRand, Typ(i).Masse.Laenge) << i;
+        EXPECT_EQ(Typ(i).Buegel.AnzPosC, 1) << i;
+        EXPECT_EQ(Typ(i).Masse.Stab1d, Typ(i).Masse.Stab2d) << i;
+        EXPECT_GE(Typ(i).Masse.RERohrh, Typ(i).Masse.Durchmesser) << i;
     }
 }
 
@@ -241,7 +248,7 @@ TEST(Katalog, standardbewehrungHatZuJedemPaarEinenAbstand) {
     };
     for (int i = 0; i < AnzahlDorne; ++i)
         for (int k = 0; k < 3; ++k) {
-            const auto& b = DornStandardBewehrung[i][k];
+            const auto& b = Typ(i).Standardbewehrung[k];
             SCOPED_TRACE(testing::Message() << DornName(Alle(i)) << " Klasse " << k + 1);
             EXPECT_EQ(belegt(b.D), (b.D.Anz - 2) / 2);
             EXPECT_EQ(belegt(b.A), b.A.Anz / 2);
@@ -249,8 +256,94 @@ TEST(Katalog, standardbewehrungHatZuJedemPaarEinenAbstand) {
             EXPECT_EQ(b.B1.Anz, 2);
             EXPECT_EQ(b.B1.Dist, (std::array<double, 5>{}));
             for (const auto* p : {&b.D, &b.A, &b.B1, &b.B2}) EXPECT_EQ(p->Anz % 2, 0);
-            for (const auto* p : {&b.D, &b.B1, &b.B2}) EXPECT_GE(p->d, DornKennung[i].MinStabDurchmesser);
+            for (const auto* p : {&b.D, &b.B1, &b.B2}) EXPECT_GE(p->d, Typ(i).Kennung.MinStabDurchmesser);
         }
+}
+
+// --- One record per type: family, file number, row
+// ----------------------------------------------------------
+
+// The numbers the types have in every project file saved so far, typed in from the file format.
+const std::pair<const char*, int> kDateinummern[] = {
+    {"ZAVR 20 HF", 0},   {"ZAVR 25 HF", 1},    {"ZAVR 30 HF", 2},   {"ZAVR 45 HF", 3},   {"ZAVR 60 HF", 4},
+    {"ZAVR 90 HF", 5},   {"ZAVR 120 HF", 6},   {"ZAVR 130", 7},     {"ZAVR 150", 8},     {"ZAVR 400", 9},
+    {"ZAVR 450", 10},    {"ZAVRQ 25 HF", 11},  {"ZAVRQ 30 HF", 12}, {"ZAVRQ 45 HF", 13}, {"ZAVRQ 60 HF", 14},
+    {"ZAVRQ 90 HF", 15}, {"ZAVRQ 120 HF", 16}, {"ZAVRQ 130", 17},   {"ZAVRQ 150", 18},   {"ZAVRQ 400", 19},
+    {"ZAVRQ 450", 20}};
+
+TEST(Dateinummer, jederTypBehaeltSeineGespeicherteNummer) {
+    ASSERT_EQ(Katalog().Anzahl(), static_cast<int>(std::size(kDateinummern)));
+    for (const auto& [name, nummer] : kDateinummern) {
+        const std::optional<TsDorn> dorn = DornAusName(name);
+        ASSERT_TRUE(dorn) << name;
+        EXPECT_EQ(Dateinummer(*dorn), nummer) << name;
+        EXPECT_EQ(DornAusDateinummer(nummer), dorn) << name;
+    }
+    EXPECT_EQ(Katalog().NaechsteDateinummer(), 21);
+    for (long long fremd : {-1LL, 21LL, 65536LL, 1LL << 40}) EXPECT_FALSE(DornAusDateinummer(fremd)) << fremd;
+}
+
+// The family is the record's, and the names tell it independently.
+TEST(Katalog, familieStehtImNamen) {
+    int zavrq = 0;
+    for (const TsDorn dorn : Katalog().Typen()) {
+        const bool q = DornName(dorn).starts_with("ZAVRQ ");
+        EXPECT_EQ(Familie(dorn), q ? TsDornFamilie::ZAVRQ : TsDornFamilie::ZAVR) << DornName(dorn);
+        zavrq += q;
+    }
+    EXPECT_EQ(zavrq, 10);
+}
+
+TEST(Katalog, zeilenfolgeStelltJedeGroesseVorIhreQVariante) {
+    std::vector<std::string> namen;
+    for (const TsDorn dorn : Katalog().Zeilenfolge()) namen.push_back(DornName(dorn));
+    EXPECT_EQ(namen,
+              (std::vector<std::string>{
+                  "ZAVR 20 HF",   "ZAVR 25 HF", "ZAVRQ 25 HF", "ZAVR 30 HF", "ZAVRQ 30 HF", "ZAVR 45 HF",
+                  "ZAVRQ 45 HF",  "ZAVR 60 HF", "ZAVRQ 60 HF", "ZAVR 90 HF", "ZAVRQ 90 HF", "ZAVR 120 HF",
+                  "ZAVRQ 120 HF", "ZAVR 130",   "ZAVRQ 130",   "ZAVR 150",   "ZAVRQ 150",   "ZAVR 400",
+                  "ZAVRQ 400",    "ZAVR 450",   "ZAVRQ 450"}));
+}
+
+TEST(Katalog, namenOhneLeerzeichenUndGrossschreibung) {
+    EXPECT_EQ(DornAusName("zavrq30hf"), TsDorn::ZAVRQ30HF);
+    EXPECT_EQ(DornAusName(" ZAVR 450 "), TsDorn::ZAVR450);
+    EXPECT_FALSE(DornAusName("ZAVR 99"));
+    EXPECT_FALSE(DornAusName(""));
+}
+
+// A catalogue in which two types would share a number or a name, or a type has no name, cannot be made: the
+// files and the lookups by name would mix them up.
+TEST(Dornkatalog, verweigertDoppelteNummernUndNamen) {
+    const auto mit = [](auto aendern) {
+        std::vector<TrDornTyp> typen = StandardDorntypen();
+        aendern(typen);
+        return typen;
+    };
+    EXPECT_THROW(Dornkatalog(mit([](auto& t) { t[5].Dateinummer = 3; })), std::invalid_argument);
+    EXPECT_THROW(Dornkatalog(mit([](auto& t) { t[5].Dateinummer = -1; })), std::invalid_argument);
+    EXPECT_THROW(Dornkatalog(mit([](auto& t) { t[5].Name = "zavr 20hf"; })), std::invalid_argument);
+    EXPECT_THROW(Dornkatalog(mit([](auto& t) { t[5].Name = ""; })), std::invalid_argument);
+    EXPECT_NO_THROW(Dornkatalog(mit([](auto& t) { t[5].Dateinummer = 40; })));
+}
+
+// Another design order leaves names, numbers and rows with their types, and the program's catalogue comes
+// back when the stand-in ends.
+TEST(Dornkatalog, andereReihenfolgeBehaeltNummernUndZeilen) {
+    std::vector<TrDornTyp> typen = StandardDorntypen();
+    std::reverse(typen.begin(), typen.end());
+    const Dornkatalog umgekehrt(typen);
+    {
+        const KatalogErsatz ersatz(umgekehrt);
+        EXPECT_EQ(DornName(TsDorn::ZAVR20HF), "ZAVRQ 450");
+        for (const auto& [name, nummer] : kDateinummern)
+            EXPECT_EQ(DornName(*DornAusDateinummer(nummer)), name);
+        std::vector<std::string> namen;
+        for (const TsDorn dorn : Katalog().Zeilenfolge()) namen.push_back(DornName(dorn));
+        EXPECT_EQ(namen.front(), "ZAVR 20 HF");
+        EXPECT_EQ(namen[2], "ZAVRQ 25 HF");
+    }
+    EXPECT_EQ(DornName(TsDorn::ZAVR20HF), "ZAVR 20 HF");
 }
 
 TEST(Katalog, standardBereichPosAUndKleinsterStab) {

@@ -28,6 +28,19 @@ INSTANTIATE_TEST_SUITE_P(Katalog, TKDornErgebnisAnfang,
                                            Anfang{TsDorn::ZAVR130, 525, 262.5},
                                            Anfang{TsDorn::ZAVRQ450, 975, 487.5}));
 
+// A record renewed for another type after a design run is that type's fresh record in every value, its
+// lists and messages included.
+TEST_P(TKDornErgebnisAnfang, erneuertGleichtDemNeuen) {
+    TKDornErgebnis e(TsDorn::ZAVR60HF);
+    for (double abstand : {300.0, 310.0, 320.0}) e.AddDornAbstand(abstand, false);
+    e.SetStatus(4);
+    e.SetVRdce(12.5);
+    e.cFehler.SetMeldung(4);
+    e.cWarnungen.SetMeldung(2);
+    e.Erneuern(GetParam().typ);
+    EXPECT_TRUE(e == TKDornErgebnis(GetParam().typ));
+}
+
 TKDornErgebnis Kette(const std::vector<std::pair<double, bool>>& glieder) {
     TKDornErgebnis e(TsDorn::ZAVR60HF);
     e.ResetDornAbstand();

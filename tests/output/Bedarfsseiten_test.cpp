@@ -39,7 +39,7 @@ protected:
     // The pages of the PDF, each as its text.
     std::vector<std::string> Seiten(Bedarfsdokument art) {
         const QString datei = ordner.filePath("liste.pdf");
-        EXPECT_EQ(BedarfslisteAlsPdf(datei, modell, art).toStdString(), "");
+        EXPECT_EQ(BedarfslisteSpeichern(datei, Ausgabeformat::Pdf, modell, art).toStdString(), "");
         const QString text =
             QString::fromStdString(Ausgabe("pdftotext -layout '" + datei.toStdString() + "' -"));
         std::vector<std::string> seiten;
@@ -107,10 +107,9 @@ TEST_F(Bedarfsseiten, bildexportOhneSeitenumbruch) {
     Eintraege(40);
     const QImage vorschau = BedarfslisteVorschau(modell, Bedarfsdokument::Stueckliste, StandardSeite(), 96);
     const QString datei = ordner.filePath("liste.bmp");
-    ASSERT_EQ(BedarfslisteBildExport(datei, Bildtyp::Bitmap, modell, Bedarfsdokument::Stueckliste,
-                                     StandardSeite(), 96)
-                  .toStdString(),
-              "");
+    ASSERT_EQ(
+        BedarfslisteSpeichern(datei, Ausgabeformat::Bmp, modell, Bedarfsdokument::Stueckliste).toStdString(),
+        "");
     const QImage bild(datei);
     // The preview: whole pages, each new one below a 2-pixel grey line.
     const int seite = Bildgroesse(SeitenmasseSetzen(StandardSeite()), 96).height();
@@ -121,10 +120,9 @@ TEST_F(Bedarfsseiten, bildexportOhneSeitenumbruch) {
     EXPECT_EQ(vorschau.pixelColor(vorschau.width() / 2, seite + 1), QColor(192, 192, 192));
     EXPECT_EQ(bild.size(), vorschau.size());
     const QString svg = ordner.filePath("liste.svg");
-    ASSERT_EQ(BedarfslisteBildExport(svg, Bildtyp::Vektor, modell, Bedarfsdokument::Stueckliste,
-                                     StandardSeite(), 96)
-                  .toStdString(),
-              "");
+    ASSERT_EQ(
+        BedarfslisteSpeichern(svg, Ausgabeformat::Svg, modell, Bedarfsdokument::Stueckliste).toStdString(),
+        "");
     QFile f(svg);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const std::string inhalt = f.readAll().toStdString();

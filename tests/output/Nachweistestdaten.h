@@ -81,8 +81,9 @@ struct PdfNachweis {
 
     explicit PdfNachweis(const Berechnungsnachweis& nachweis) : datei(ordner.filePath("nachweis.pdf")) {
         BildAnwendung();
-        fehler = NachweisAlsPdf(datei, nachweis).toStdString();
-        const QString text = QString::fromStdString(Ausgabe("pdftotext -layout '" + datei.toStdString() + "' -"));
+        fehler = NachweisSpeichern(datei, Ausgabeformat::Pdf, nachweis).toStdString();
+        const QString text =
+            QString::fromStdString(Ausgabe("pdftotext -layout '" + datei.toStdString() + "' -"));
         for (const QString& seite : text.split('\f')) {
             QStringList zeilen;
             for (const QString& zeile : seite.split('\n')) zeilen << zeile.simplified();
