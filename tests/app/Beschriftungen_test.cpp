@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -26,8 +29,10 @@
 #include <memory>
 
 #include "app/DialogSkript.h"
+#include "app/Dialogdienst.h"
 #include "app/HauptmaskeTest.h"
 #include "app/Hilfe.h"
+#include "app/Katalogdatei.h"
 #include "app/Sprachmodule.h"
 #include "app/TDXF_Anzeige_Form.h"
 #include "app/Textaufnahme.h"
@@ -105,8 +110,21 @@ QStringList Kuerzelkonflikte(QWidget& fenster) {
     return konflikte;
 }
 
+bool NurZumLesen(const QWidget& w) {
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(&w)) return memo->isReadOnly();
+    if (const auto* memo = qobject_cast<const QTextEdit*>(&w)) return memo->isReadOnly();
+    return false;
+}
+
+QString Textanfang(const QWidget& w) {
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(&w)) return memo->toPlainText().left(40);
+    if (const auto* memo = qobject_cast<const QTextEdit*>(&w)) return memo->toPlainText().left(40);
+    return {};
+}
+
 // Captions narrower than their text in a shown window: a label, button or group box narrower than it asks
-// for, a column narrower than its title, an entry of a list of topics wider than its list.
+// for, a column narrower than its title, an entry of a list of topics wider than its list; a wrapped label
+// lower than its lines, read-only text that scrolls sideways or hides lines without a scroll bar.
 QStringList Abgeschnitten(QWidget& fenster) {
     QStringList kurz;
     const auto melde = [&](const QWidget* w, const QString& text, int hat, int braucht) {
@@ -121,6 +139,17 @@ QStringList Abgeschnitten(QWidget& fenster) {
                                                     label->pixmap().isNull() &&
                                                     label->width() < label->sizeHint().width())
             melde(w, label->text(), label->width(), label->sizeHint().width());
+        if (auto* label = qobject_cast<QLabel*>(w);
+            label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+            melde(w, label->text(), label->height(), label->heightForWidth(label->width()));
+        if (auto* flaeche = qobject_cast<QAbstractScrollArea*>(w); flaeche && NurZumLesen(*w))
+            for (const QScrollBar* leiste : {flaeche->horizontalScrollBar(), flaeche->verticalScrollBar()}) {
+                // Read-only text scrolls at most downwards, and only where a scroll bar can show it.
+                const bool erlaubt = leiste->orientation() == Qt::Vertical &&
+                                     flaeche->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+                if (leiste->maximum() > 0 && !erlaubt)
+                    melde(w, Textanfang(*w), leiste->pageStep(), leiste->pageStep() + leiste->maximum());
+            }
         if (auto* knopf = qobject_cast<QAbstractButton*>(w); knopf && !knopf->text().isEmpty()) {
             // A push button's size hint holds a minimum width beyond its text: compare the text with the
             // part of the button the style draws it in.
@@ -284,6 +313,59 @@ TEST_P(Beschriftungen, fensterZeigenJedeBeschriftungGanz) {
     EXPECT_TRUE(kurz.isEmpty()) << GetParam().name << ":\n" << kurz.join(QLatin1Char('\n')).toStdString();
 }
 
+// The longest message of the language's catalogue (in German its longest source text): every notice the
+// program shows is one of its messages.
+QString LaengsteMeldung(int kennung) {
+    const QString sprache = kennung == 1031 ? QStringLiteral("de")
+                            : kennung == 21 ? QStringLiteral("pl")
+                                            : QStringLiteral("en");
+    QString laengste;
+    for (const Katalogeintrag& e :
+         KatalogLesen(QStringLiteral(ZAVR_SOURCE_DIR "/resources/uebersetzungen/zavr_%1.ts").arg(sprache))) {
+        const QString& text = kennung == 1031 ? e.quelle : e.uebersetzung;
+        if (text.size() > laengste.size()) laengste = text;
+    }
+    return laengste;
+}
+
+// Each kind of message box shows the longest message of the language whole, and so does one that names a
+// file deep in folders, whose path has no place to break: the text wraps, the box stays on the screen.
+TEST_P(Beschriftungen, meldungenZeigenIhrenTextGanz) {
+    const QString meldung = LaengsteMeldung(GetParam().kennung);
+    ASSERT_GT(meldung.size(), 500);
+    const QString pfad =
+        QStringLiteral("/home/planer/") +
+        QStringList(8, QStringLiteral("Bauvorhaben_Halle_3_Dehnfuge")).join(QLatin1Char('/')) +
+        QStringLiteral("/Halle.ZAV");
+    QtDialogdienst dienst;
+    QWidget* ueber = fenster.get();
+    const std::pair<const char*, std::function<void(const QString&)>> arten[] = {
+        {"Hinweis", [&](const QString& t) { dienst.Hinweis(ueber, t); }},
+        {"Frage", [&](const QString& t) { dienst.Frage(ueber, t); }},
+        {"FrageMitAbbrechen", [&](const QString& t) { dienst.FrageMitAbbrechen(ueber, t); }},
+        {"Bestaetigung", [&](const QString& t) { dienst.Bestaetigung(ueber, t); }},
+    };
+    const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const auto& [art, zeige] : arten)
+        for (const QString& text : {meldung, meldung + QStringLiteral("\n\n") + pfad}) {
+            SCOPED_TRACE(art);
+            QStringList kurz;
+            QString gezeigt;
+            QRect rahmen;
+            DialogBeantworter beantworter([&](QDialog& box) {
+                kurz << Abgeschnitten(box);
+                gezeigt = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                rahmen = box.frameGeometry();
+            });
+            zeige(text);
+            EXPECT_EQ(beantworter.geoeffnet.size(), 1);
+            EXPECT_EQ(gezeigt, text);
+            EXPECT_TRUE(kurz.isEmpty()) << GetParam().name << ":\n"
+                                        << kurz.join(QLatin1Char('\n')).toStdString();
+            EXPECT_LE(rahmen.width(), bildschirm.width());
+        }
+}
+
 // The proof pages of a single dowel and of a row under an arbitrary load: each text within the page's
 // frame, none over another.
 TEST_P(Beschriftungen, nachweisseitenHaltenIhreSpalten) {
@@ -365,6 +447,31 @@ TEST(Beschriftungspruefung, findetDoppelteKuerzelUndUeberlappendeTexte) {
                                           {QStringLiteral("Bügel"), QRectF(0, 14, 40, 12), 10}};
     EXPECT_EQ(Ueberlappend(texte, QStringLiteral("s")).size(), 1);
     EXPECT_EQ(Ausserhalb(texte, 0, 120, QStringLiteral("s")).size(), 1);
+}
+
+// A wrapped label too low for its lines, read-only text that scrolls sideways and read-only text that hides
+// lines without a scroll bar are found (the sideways one by its line and by its scroll bar); the same
+// texts with room are not.
+TEST(Beschriftungspruefung, findetAbgeschnitteneMeldungen) {
+    const QString text = QStringList(40, QStringLiteral("Dornabstand")).join(QLatin1Char(' '));
+    const auto gefunden = [&](bool eng) {
+        QWidget fenster;
+        auto* label = new QLabel(text, &fenster);
+        label->setWordWrap(true);
+        auto* seitlich = new QPlainTextEdit(text, &fenster);
+        seitlich->setLineWrapMode(QPlainTextEdit::NoWrap);
+        auto* ohneLeiste = new QPlainTextEdit(text, &fenster);
+        ohneLeiste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (QPlainTextEdit* memo : {seitlich, ohneLeiste}) memo->setReadOnly(true);
+        label->setGeometry(0, 0, 300, eng ? 20 : label->heightForWidth(300));
+        seitlich->setGeometry(0, 0, eng ? 300 : 4000, 60);
+        ohneLeiste->setGeometry(0, 0, 300, eng ? 30 : 600);
+        fenster.show();
+        QCoreApplication::sendPostedEvents();
+        return Abgeschnitten(fenster).size();
+    };
+    EXPECT_EQ(gefunden(true), 4);
+    EXPECT_EQ(gefunden(false), 0);
 }
 
 }  // namespace

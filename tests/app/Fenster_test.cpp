@@ -215,6 +215,25 @@ TEST_F(Hauptmaske, bemessungHatHilfe) {
     EXPECT_EQ(Hinweise(), QStringList{QStringLiteral("Für dieses Programm ist keine Hilfe installiert.")});
 }
 
+// "Ökonom. Dorn" and "Bewehrung" beside the results list are framed push buttons, not captions; a click
+// opens the dialog each names.
+TEST_F(Hauptmaske, knoepfeNebenDerErgebnisliste) {
+    Klick("btnBerechnen");
+    ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
+    for (const auto& [name, dialog] :
+         {std::pair{"btnOptimalerDorn", "frmOptimalerDorn"}, std::pair{"BitBtnBewehrung", "frmBewehrung"}}) {
+        SCOPED_TRACE(name);
+        auto* knopf = Kind<QPushButton>(name);
+        ASSERT_NE(knopf, nullptr);
+        EXPECT_FALSE(knopf->isFlat());
+        EXPECT_TRUE(Sichtbar(knopf));
+        EXPECT_TRUE(knopf->isEnabled());
+        DialogBeantworter beantworter;
+        Klick(name);
+        EXPECT_EQ(beantworter.geoeffnet, QStringList{QString::fromLatin1(dialog)});
+    }
+}
+
 // Autosave: a changed project is copied beside the settings; a run that ends without closing the window
 // (a crash) leaves it, and the next start offers it with its time and file; restored, the project has the
 // change, keeps its file and counts as unsaved. A normal close removes the copy.

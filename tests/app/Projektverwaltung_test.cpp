@@ -198,6 +198,41 @@ TEST_F(Projektverwaltung, ordnerwechselWirdGemerkt) {
     });
 }
 
+// One click on a folder opens it, as in the desktop's file managers. One click on a project only chooses
+// it: opening it still takes "Projekt öffnen".
+TEST_F(Projektverwaltung, einKlickOeffnetOrdnerAberKeinProjekt) {
+    const auto klicke = [](QAbstractItemView* liste, const QModelIndex& eintrag) {
+        ASSERT_TRUE(eintrag.isValid());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(eintrag).center());
+    };
+    const int ergebnis = Browser([&](TfrmProjektverwaltung& d) {
+        QListWidget* dateien = Dateiliste(d);
+        QListWidgetItem* stuetze = dateien->findItems(QStringLiteral("B.zav"), Qt::MatchExactly).value(0);
+        klicke(dateien, dateien->indexFromItem(stuetze));
+        EXPECT_EQ(dateien->currentItem(), stuetze);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(fenster->Modell().GetAnzAnwendung(), 1);
+        EXPECT_TRUE(dialoge.aufrufe.empty());
+
+        auto* ordnerliste = d.findChild<QTreeWidget*>(QStringLiteral("DirectoryListBox"));
+        QTreeWidgetItem* archiv =
+            ordnerliste->findItems(QStringLiteral("Archiv"), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        ASSERT_NE(archiv, nullptr);
+        klicke(ordnerliste, ordnerliste->indexFromItem(archiv));
+        EXPECT_EQ(d.Verzeichnis(), Pfad("Archiv"));
+        EXPECT_TRUE(Dateien(d).isEmpty());
+        EXPECT_TRUE(d.isVisible());
+
+        d.VerzeichnisWechseln(projekte);
+        klicke(dateien, dateien->indexFromItem(
+                            dateien->findItems(QStringLiteral("B.zav"), Qt::MatchExactly).value(0)));
+        Knopf(d, "Button1")->click();
+    });
+    EXPECT_EQ(ergebnis, TfrmProjektverwaltung::ProjektGeoeffnet);
+    EXPECT_EQ(fenster->Sitzung().Datei(), Pfad("B.zav").toStdString());
+    EXPECT_EQ(A().GetPosition(), "Stütze");
+}
+
 // A double click on the second row appends position 2 of the file with its results as the new last,
 // current position; designed again it gives the same results.
 TEST_F(Projektverwaltung, positionUebernehmen) {
