@@ -2050,7 +2050,7 @@ Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>Position übernehmen</source>
-        <translation>Take over position</translation>
+        <translation>Import position</translation>
     </message>
     <message>
         <source>Projektdaten</source>
@@ -2695,11 +2695,11 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>E&amp;xportieren</source>
-        <translation>E&amp;xport</translation>
+        <translation>Export to fil&amp;e</translation>
     </message>
     <message>
         <source>In &amp;Zwischenablage</source>
-        <translation>To &amp;clipboard</translation>
+        <translation>To c&amp;lipboard</translation>
     </message>
     <message>
         <source>&amp;Berechnen</source>

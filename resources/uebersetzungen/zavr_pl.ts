@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>mit lb,net verankern</source>
-        <translation>zakotwic na dlugosci lb,net</translation>
+        <translation>zakotwić na długości lb,net</translation>
     </message>
     <message>
         <source>nicht zulässig</source>
@@ -635,11 +635,11 @@
     <name>Dornzeichnung</name>
     <message>
         <source>Stab %1: Ø%2, l = %3, Abstand zur Fuge %4</source>
-        <translation>Pret %1: Ø%2, l = %3, odleglosc od szczeliny %4</translation>
+        <translation>Pręt %1: Ø%2, l = %3, odległość od szczeliny %4</translation>
     </message>
     <message>
         <source>QUORVEL® Doppelschubdorn %1</source>
-        <translation>QUORVEL® podwójny trzpien scinany %1</translation>
+        <translation>QUORVEL® podwójny trzpień ścinany %1</translation>
     </message>
     <message>
         <source>Zeichnung Nr. %1</source>
@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>Schubdorn: 2 x Ø%1, Achsabstand %2</source>
-        <translation>Trzpien scinany: 2 x Ø%1, rozstaw osiowy %2</translation>
+        <translation>Trzpień ścinany: 2 x Ø%1, rozstaw osiowy %2</translation>
     </message>
     <message>
         <source>Hülsenrohr: %1 x %2</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>Ankerplatte: %1 x %2 x %3, Steg %4</source>
-        <translation>Plyta kotwiaca: %1 x %2 x %3, srodnik %4</translation>
+        <translation>Płyta kotwiąca: %1 x %2 x %3, środnik %4</translation>
     </message>
     <message>
         <source>Maße in mm</source>
@@ -2053,7 +2053,7 @@ Czy ją zastąpić?</translation>
     </message>
     <message>
         <source>Position übernehmen</source>
-        <translation>Przejęcie pozycji</translation>
+        <translation>Dołączenie pozycji</translation>
     </message>
     <message>
         <source>Projektdaten</source>
@@ -2699,7 +2699,7 @@ www.quorvel.example</translation>
     </message>
     <message>
         <source>E&amp;xportieren</source>
-        <translation>&amp;Eksportuj</translation>
+        <translation>Eksport&amp;uj</translation>
     </message>
     <message>
         <source>In &amp;Zwischenablage</source>

@@ -270,9 +270,10 @@ protected:
     QTranslator qtTexte;
 };
 
-// The German captions are the specified ones; five of them share a letter with another caption of their
-// window. English and Polish have no such pair.
+// The German captions are the program's own texts and stay as they are; six of them share a letter with
+// another caption of their window. English and Polish have no such pair.
 const QStringList DeutscheVorgaben{QStringLiteral("frmHauptMaske: &beliebig / &Berechnen"),
+                                   QStringLiteral("frmHauptMaske: E&xportieren / E&xport"),
                                    QStringLiteral("frmHauptMaske: zu Bedarfsliste &hinzufügen / &Hilfe"),
                                    QStringLiteral("frmStueckliste: Position &löschen / &Liste"),
                                    QStringLiteral("frmStueckliste: &ZW Ablage / &Zurück"),
@@ -281,7 +282,8 @@ const QStringList DeutscheVorgaben{QStringLiteral("frmHauptMaske: &beliebig / &B
 TEST_P(Beschriftungen, keinKuerzelDoppeltInMenueOderFenster) {
     QStringList konflikte;
     JedesFenster([&](QWidget& w) { konflikte << Kuerzelkonflikte(w); });
-    // The results view shows other buttons than the input view; the bill of quantities has two modes.
+    // The results view and the preview show other buttons than the input view; the bill of quantities has two
+    // modes.
     Klick("btnBerechnen");
     ASSERT_TRUE(A().cErgebnisse.GetBerechnet());
     konflikte << Kuerzelkonflikte(*fenster);
@@ -289,6 +291,8 @@ TEST_P(Beschriftungen, keinKuerzelDoppeltInMenueOderFenster) {
     TfrmStueckliste& liste = fenster->Stueckliste();
     liste.findChild<QPushButton*>(QStringLiteral("btnStueckliste"))->click();
     konflikte << Kuerzelkonflikte(liste);
+    fenster->Ausfuehren(Befehl::Vorschau);
+    konflikte << Kuerzelkonflikte(*fenster);
     konflikte.removeDuplicates();
     if (GetParam().kennung == 1031) {
         for (const QString& vorgabe : DeutscheVorgaben)
