@@ -135,7 +135,7 @@ void TfrmHauptMaske::BaueDialoge() {
     frmProjektverwaltung_ =
         new TfrmProjektverwaltung(Sitzung(), umgebung_.Einstellungen(),
                                   {[this] { return Speicherfrage(); },
-                                   [this](const QString& datei) { return ProjektOeffnen(datei); }, hilfe},
+                                   [this](const Dateiname& datei) { return ProjektOeffnen(datei); }, hilfe},
                                   this);
     frmAbout_ = new TfrmAbout(DieseVersion, this);
     frmFarbeinstellung_ = new TfrmFarbeinstellung(farbe_, this);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileIconProvider>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -18,8 +19,8 @@
 #include <array>
 
 #include "app/Sanduhr.h"
+#include "files/Ordnerliste.h"
 #include "model/Umgebung.h"
-#include "output/Dateiname.h"
 #include "sitzung/Projektsitzung.h"
 
 namespace {
@@ -54,8 +55,27 @@ void Hinweis(QWidget* control, const QString& kurz, const QString& lang) {
     control->setStatusTip(lang);
 }
 
-QString Pfad(const QTreeWidgetItem* eintrag) {
-    return eintrag->data(0, Pfadrolle).toString();
+namespace fs = std::filesystem;
+
+// Paths ride in the items as their bytes, so a name that is no UTF-8 is opened as it stands.
+QVariant Pfaddaten(const fs::path& pfad) {
+    return QByteArray::fromStdString(pfad.native());
+}
+fs::path Pfad(const QVariant& daten) {
+    return daten.toByteArray().toStdString();
+}
+fs::path Pfad(const QTreeWidgetItem* eintrag) {
+    return Pfad(eintrag->data(0, Pfadrolle));
+}
+QString Anzeige(const fs::path& pfad) {
+    return Dateiname(pfad.native()).Anzeige();
+}
+
+// The folder as Qt's file dialogs name it: absolute, without "." or "..", no trailing "/".
+fs::path Ordnerpfad(const fs::path& ordner) {
+    std::error_code fehler;
+    const fs::path pfad = fs::absolute(ordner, fehler).lexically_normal();
+    return pfad.has_relative_path() && !pfad.has_filename() ? pfad.parent_path() : pfad;
 }
 
 }  // namespace
@@ -123,8 +143,9 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektsitzung& sitzung, Anwenderei
     spalte->addWidget(knoepfe);
     spalte->addWidget(sbInfo_);
 
-    const QString gespeichert = einstellungen_.LeseText(SchluesselVerzeichnis, QDir::currentPath());
-    verzeichnis_ = QDir(QFileInfo(gespeichert).isDir() ? gespeichert : QDir::currentPath());
+    const fs::path gespeichert = Dateiname(einstellungen_.LeseText(SchluesselVerzeichnis, QString())).Bytes();
+    std::error_code fehler;
+    verzeichnis_ = Ordnerpfad(fs::is_directory(gespeichert, fehler) ? gespeichert : fs::current_path(fehler));
     EnterWeiterschalten();
 }
 
@@ -143,11 +164,11 @@ QWidget* TfrmProjektverwaltung::BaueOrdnerwahl() {
     lbProjekt_->setObjectName(QStringLiteral("FileListBox"));
     Hinweis(lbProjekt_, tr("Projektdatei auswählen"), tr("bestehende Projektdatei auswählen"));
     connect(cbLaufwerk_, &QComboBox::activated, this,
-            [this](int index) { VerzeichnisWechseln(cbLaufwerk_->itemData(index).toString()); });
+            [this](int index) { OrdnerWechseln(Pfad(cbLaufwerk_->itemData(index))); });
     // One click opens a folder, as in the desktop's file managers; Enter does it from the keyboard.
     for (const auto signal : {&QTreeWidget::itemActivated, &QTreeWidget::itemClicked})
         connect(lbVerzeichnis_, signal, this,
-                [this](QTreeWidgetItem* eintrag) { VerzeichnisWechseln(Pfad(eintrag)); });
+                [this](QTreeWidgetItem* eintrag) { OrdnerWechseln(Pfad(eintrag)); });
     connect(lbProjekt_, &QListWidget::itemSelectionChanged, this, &TfrmProjektverwaltung::DateiGewaehlt);
 
     auto* raster = new QGridLayout(bereich);
@@ -178,7 +199,7 @@ bool TfrmProjektverwaltung::event(QEvent* event) {
 // In the folder list Enter opens the highlighted folder, the only way there without a mouse.
 bool TfrmProjektverwaltung::eventFilter(QObject* objekt, QEvent* event) {
     if (objekt == lbVerzeichnis_ && IstEnter(event)) {
-        if (auto* eintrag = lbVerzeichnis_->currentItem()) VerzeichnisWechseln(Pfad(eintrag));
+        if (auto* eintrag = lbVerzeichnis_->currentItem()) OrdnerWechseln(Pfad(eintrag));
         return true;
     }
     return Enterdialog::eventFilter(objekt, event);
@@ -195,10 +216,18 @@ void TfrmProjektverwaltung::showEvent(QShowEvent* event) {
     lbProjekt_->setFocus();
 }
 
+QString TfrmProjektverwaltung::Verzeichnis() const {
+    return Anzeige(verzeichnis_);
+}
+
 void TfrmProjektverwaltung::VerzeichnisWechseln(const QString& pfad) {
-    const QFileInfo ordner(pfad);
-    if (!ordner.isDir()) return;
-    verzeichnis_ = QDir(ordner.absoluteFilePath());
+    OrdnerWechseln(Dateiname(pfad).Bytes());
+}
+
+void TfrmProjektverwaltung::OrdnerWechseln(const fs::path& ordner) {
+    std::error_code fehler;
+    if (!fs::is_directory(ordner, fehler)) return;
+    verzeichnis_ = Ordnerpfad(ordner);
     Zeigen();
     einstellungen_.SchreibeText(SchluesselVerzeichnis, Verzeichnis());
     DateiGewaehlt();
@@ -215,7 +244,8 @@ void TfrmProjektverwaltung::LaufwerkeFuellen() {
     const QSignalBlocker sperre(cbLaufwerk_);
     cbLaufwerk_->clear();
     for (const QFileInfo& laufwerk : QDir::drives()) {
-        cbLaufwerk_->addItem(QDir::toNativeSeparators(laufwerk.absolutePath()), laufwerk.absolutePath());
+        cbLaufwerk_->addItem(QDir::toNativeSeparators(laufwerk.absolutePath()),
+                             Pfaddaten(Dateiname(laufwerk.absolutePath()).Bytes()));
         if (Verzeichnis().startsWith(laufwerk.absolutePath(), Qt::CaseInsensitive))
             cbLaufwerk_->setCurrentIndex(cbLaufwerk_->count() - 1);
     }
@@ -224,55 +254,50 @@ void TfrmProjektverwaltung::LaufwerkeFuellen() {
 // The folders from the drive down to the one shown, each opened, then the folders in it.
 void TfrmProjektverwaltung::VerzeichnisseFuellen() {
     lbVerzeichnis_->clear();
-    QStringList kette;
-    for (QDir ordner = verzeichnis_;;) {
-        kette.prepend(ordner.absolutePath());
-        if (!ordner.cdUp()) break;
-    }
+    std::vector<fs::path> kette{verzeichnis_};
+    while (kette.back().has_relative_path()) kette.push_back(kette.back().parent_path());
     const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
     QTreeWidgetItem* eltern = nullptr;
-    for (const QString& pfad : kette) {
+    for (auto pfad = kette.rbegin(); pfad != kette.rend(); ++pfad) {
         auto* eintrag = eltern ? new QTreeWidgetItem(eltern) : new QTreeWidgetItem(lbVerzeichnis_);
-        const QString name = QDir(pfad).dirName();
-        eintrag->setText(0, name.isEmpty() || QDir(pfad).isRoot() ? QDir::toNativeSeparators(pfad) : name);
+        eintrag->setText(
+            0, QDir::toNativeSeparators(Anzeige(pfad->has_relative_path() ? pfad->filename() : *pfad)));
         eintrag->setIcon(0, offen);
-        eintrag->setData(0, Pfadrolle, pfad);
+        eintrag->setData(0, Pfadrolle, Pfaddaten(*pfad));
         eintrag->setExpanded(true);
         eltern = eintrag;
     }
-    for (const QFileInfo& ordner :
-         verzeichnis_.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    for (const fs::path& ordner : OrdnerLesen(verzeichnis_).ordner) {
         auto* eintrag = new QTreeWidgetItem(eltern);
-        eintrag->setText(0, ordner.fileName());
+        eintrag->setText(0, Anzeige(ordner.filename()));
         eintrag->setIcon(0, zu);
-        eintrag->setData(0, Pfadrolle, ordner.absoluteFilePath());
+        eintrag->setData(0, Pfadrolle, Pfaddaten(ordner));
     }
     lbVerzeichnis_->setCurrentItem(eltern);
 }
 
-// Project files end in .ZAV in any letter case.
 void TfrmProjektverwaltung::DateienFuellen() {
     const QSignalBlocker sperre(lbProjekt_);
     lbProjekt_->clear();
     const QFileIconProvider symbole;
-    for (const QFileInfo& datei :
-         verzeichnis_.entryInfoList({QStringLiteral("*.zav")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-        auto* eintrag = new QListWidgetItem(symbole.icon(datei), datei.fileName(), lbProjekt_);
-        eintrag->setData(Pfadrolle, datei.absoluteFilePath());
+    for (const fs::path& datei : OrdnerLesen(verzeichnis_).projekte) {
+        auto* eintrag = new QListWidgetItem(symbole.icon(QFileInfo(Anzeige(datei))),
+                                            Anzeige(datei.filename()), lbProjekt_);
+        eintrag->setData(Pfadrolle, Pfaddaten(datei));
     }
 }
 
-QString TfrmProjektverwaltung::GewaehlteDatei() const {
+std::string TfrmProjektverwaltung::GewaehlteDatei() const {
     const auto gewaehlt = lbProjekt_->selectedItems();
-    return gewaehlt.isEmpty() ? QString() : gewaehlt.front()->data(Pfadrolle).toString();
+    return gewaehlt.isEmpty() ? std::string() : Pfad(gewaehlt.front()->data(Pfadrolle)).native();
 }
 
 void TfrmProjektverwaltung::DateiGewaehlt() {
     lvProjektinhalte_->clear();
-    const QString datei = GewaehlteDatei();
-    if (!datei.isEmpty()) {
-        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(Dateiname(datei).Bytes());
+    const std::string datei = GewaehlteDatei();
+    if (!datei.empty()) {
+        const Projektinhalt inhalt = sitzung_.ProjektinhaltLesen(datei);
         int nummer = 0;
         for (const TKExplorer::Projekt& position : inhalt.positionen) {
             auto* zeile = new QTreeWidgetItem(lvProjektinhalte_);
@@ -286,7 +311,7 @@ void TfrmProjektverwaltung::DateiGewaehlt() {
 }
 
 void TfrmProjektverwaltung::KnoepfeSetzen() {
-    btnOeffnen_->setEnabled(!GewaehlteDatei().isEmpty());
+    btnOeffnen_->setEnabled(!GewaehlteDatei().empty());
     btnUebernehmen_->setEnabled(!lvProjektinhalte_->selectedItems().isEmpty());
 }
 
@@ -300,7 +325,7 @@ void TfrmProjektverwaltung::Uebernehmen() {
     Dateiergebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = sitzung_.PositionUebernehmen(Dateiname(GewaehlteDatei()).Bytes(),
+        ergebnis = sitzung_.PositionUebernehmen(GewaehlteDatei(),
                                                 lvProjektinhalte_->indexOfTopLevelItem(gewaehlt.front()));
     }
     if (ergebnis) {
@@ -312,7 +337,7 @@ void TfrmProjektverwaltung::Uebernehmen() {
 
 // A cancelled save question leaves the browser open, as does a file that could not be read.
 void TfrmProjektverwaltung::Oeffnen() {
-    const QString datei = GewaehlteDatei();
-    if (datei.isEmpty() || !hauptfenster_.speicherfrage()) return;
+    const std::string datei = GewaehlteDatei();
+    if (datei.empty() || !hauptfenster_.speicherfrage()) return;
     if (hauptfenster_.projektOeffnen(datei)) done(ProjektGeoeffnet);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QDir>
+#include <QString>
+#include <filesystem>
 #include <functional>
+#include <string>
 
 #include "app/Anwendereinstellungen.h"
 #include "app/Enterdialog.h"
+#include "output/Dateiname.h"
 
 class QComboBox;
 class QLabel;
@@ -24,16 +27,16 @@ class TfrmProjektverwaltung : public Enterdialog {
 public:
     // What the browser asks of the main window.
     struct Hauptfenster {
-        std::function<bool()> speicherfrage;                 // true when the open project may be given up
-        std::function<bool(const QString&)> projektOeffnen;  // opens without asking; true when it was read
-        std::function<void(const QString&)> hilfe;           // opens a help topic by name
+        std::function<bool()> speicherfrage;                   // true when the open project may be given up
+        std::function<bool(const Dateiname&)> projektOeffnen;  // opens without asking; true when it was read
+        std::function<void(const QString&)> hilfe;             // opens a help topic by name
     };
     static constexpr int ProjektGeoeffnet = 2;
 
     TfrmProjektverwaltung(Projektsitzung& sitzung, Anwendereinstellungen einstellungen,
                           Hauptfenster hauptfenster, QWidget* parent = nullptr);
 
-    QString Verzeichnis() const { return verzeichnis_.absolutePath(); }
+    QString Verzeichnis() const;
     // Shows the folder and remembers it; a folder that does not exist changes nothing.
     void VerzeichnisWechseln(const QString& pfad);
 
@@ -48,16 +51,17 @@ private:
     void LaufwerkeFuellen();
     void VerzeichnisseFuellen();
     void DateienFuellen();
+    void OrdnerWechseln(const std::filesystem::path& ordner);
     void DateiGewaehlt();
     void KnoepfeSetzen();
     void Uebernehmen();
     void Oeffnen();
-    QString GewaehlteDatei() const;
+    std::string GewaehlteDatei() const;  // its bytes; empty when none is chosen
 
     Projektsitzung& sitzung_;
     Anwendereinstellungen einstellungen_;
     Hauptfenster hauptfenster_;
-    QDir verzeichnis_;
+    std::filesystem::path verzeichnis_;  // absolute; names are the system's bytes
     QComboBox* cbLaufwerk_;
     QLabel* lblVerzeichnis_;
     QTreeWidget* lbVerzeichnis_;

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "app/HauptmaskeTest.h"
 #include "app/Navigationsbaum.h"
@@ -317,4 +318,42 @@ TEST_F(Projektverwaltung, enterUndHilfe) {
     });
     EXPECT_EQ(ergebnis, QDialog::Rejected);
     EXPECT_EQ(Hinweise(), QStringList{QStringLiteral("Für dieses Programm ist keine Hilfe installiert.")});
+}
+
+// A name that is not UTF-8 (legal on Linux, common on old shares) is listed, read, taken over and opened
+// under its own bytes, in a folder whose name is not UTF-8 either.
+TEST_F(Projektverwaltung, namenDieKeinUtf8Sind) {
+    namespace fs = std::filesystem;
+    const fs::path alt = fs::path(projekte.toStdString()) / "alt_\xfe";
+    const fs::path datei = alt / "Halle_\xff.ZAV";
+    fs::create_directory(alt);
+    fs::copy_file(Pfad("a.ZAV").toStdString(), datei);
+    const QString anzeige = QStringLiteral("Halle_\uFFFD.ZAV");
+    int geoeffnet = Browser([&](TfrmProjektverwaltung& d) {
+        auto* ordnerliste = d.findChild<QTreeWidget*>(QStringLiteral("DirectoryListBox"));
+        const auto alte =
+            ordnerliste->findItems(QStringLiteral("alt_\uFFFD"), Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(alte.size(), 1);
+        QTest::mouseClick(ordnerliste->viewport(), Qt::LeftButton, {},
+                          ordnerliste->visualRect(ordnerliste->indexFromItem(alte.front())).center());
+        EXPECT_EQ(Dateien(d), QStringList{anzeige});
+        Waehle(d, anzeige);
+        ASSERT_EQ(Inhalte(d)->topLevelItemCount(), 3);
+        Inhalte(d)->setCurrentItem(Inhalte(d)->topLevelItem(1));
+        Knopf(d, "OKBtn")->click();
+    });
+    EXPECT_EQ(geoeffnet, QDialog::Accepted);
+    EXPECT_EQ(fenster->Modell().GetAnzAnwendung(), 2);
+    EXPECT_EQ(fenster->Modell().cAnwendung[1].GetPosition(), "Achse B");
+
+    dialoge.dreiAntworten = {Antwort::Nein};
+    geoeffnet = Browser([&](TfrmProjektverwaltung& d) {
+        Waehle(d, anzeige);
+        Knopf(d, "Button1")->click();
+    });
+    EXPECT_EQ(geoeffnet, TfrmProjektverwaltung::ProjektGeoeffnet);
+    EXPECT_EQ(fenster->Sitzung().Datei(), datei.native());
+    EXPECT_EQ(fenster->Modell().GetAnzAnwendung(), 3);
+    EXPECT_TRUE(Hinweise().isEmpty()) << Hinweise().join('\n').toStdString();
+    fs::remove_all(alt);  // QTemporaryDir cannot remove a name that is not UTF-8
 }
