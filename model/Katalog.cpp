@@ -33,8 +33,8 @@ Dornkatalog::Dornkatalog(std::vector<TrDornTyp> typen) : typen_(std::move(typen)
         if (!namen.insert(Namensschluessel(t.Name)).second)
             throw std::invalid_argument(std::string("name ") + t.Name + " taken");
     }
-    auto typen_der_reihe = Typen();
-    zeilenfolge_.assign(typen_der_reihe.begin(), typen_der_reihe.end());
+    for (int i = 0; i < Anzahl(); ++i) designfolge_.push_back(static_cast<TsDorn>(i));
+    zeilenfolge_ = designfolge_;
     std::stable_sort(zeilenfolge_.begin(), zeilenfolge_.end(), [this](TsDorn a, TsDorn b) {
         return (*this)[a].Anzeigefolge < (*this)[b].Anzeigefolge;
     });

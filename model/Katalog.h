@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,10 +83,7 @@ public:
     int Anzahl() const { return static_cast<int>(typen_.size()); }
     const TrDornTyp& operator[](TsDorn dorn) const { return typen_.at(static_cast<std::size_t>(Ord(dorn))); }
     // Every type in design order.
-    auto Typen() const {
-        return std::views::iota(0, Anzahl()) |
-               std::views::transform([](int i) { return static_cast<TsDorn>(i); });
-    }
+    const std::vector<TsDorn>& Typen() const { return designfolge_; }
     // The types in the order of the results list.
     const std::vector<TsDorn>& Zeilenfolge() const { return zeilenfolge_; }
     std::optional<TsDorn> AusDateinummer(long long nummer) const;
@@ -98,6 +94,7 @@ public:
 
 private:
     std::vector<TrDornTyp> typen_;
+    std::vector<TsDorn> designfolge_;
     std::vector<TsDorn> zeilenfolge_;
 };
 
