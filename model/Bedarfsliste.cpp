@@ -9,6 +9,7 @@
 namespace {
 
 const std::string Leer;
+const std::string EinePosition = "1";  // an entry is made for one position; the user may raise it
 
 }  // namespace
 
@@ -23,7 +24,7 @@ TKStueckliste::Eintrag Bedarfseintrag(const TKAnwendung& anwendung, const std::s
     const std::string dorne = std::to_string(ergebnisse.GetAnzDorn(dorn));
     TKStueckliste::Eintrag eintrag(Bedarfszeile::Anzahl);
     eintrag[Bedarfszeile::Position] = anwendung.GetPosition();
-    eintrag[Bedarfszeile::AnzPos] = "1";
+    eintrag[Bedarfszeile::AnzPos] = EinePosition;
     eintrag[Bedarfszeile::AnzDorne] = dorne;
     eintrag[Bedarfszeile::Bezeichnung] = DornName(dorn);
     eintrag[Bedarfszeile::SumDorne] = dorne;

@@ -130,8 +130,9 @@ void Projektsitzung::EingabenPruefen(int von) {
         const std::optional<std::string> hinweis = Feldhinweis(a, nummer);
         if (!hinweis) continue;
         a.cErgebnisse.SetBerechnet(false);
-        meldung += "\n" + Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Position %1 \"%2\": %3")),
-                                    {std::to_string(nummer), a.GetPosition(), *hinweis});
+        meldung += '\n';
+        meldung += Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung", "Position %1 \"%2\": %3")),
+                             {std::to_string(nummer), a.GetPosition(), *hinweis});
     }
     if (!meldung.empty())
         umgebung_.Meldung(Text(QT_TRANSLATE_NOOP("Projektsitzung",

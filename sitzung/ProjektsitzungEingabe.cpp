@@ -133,8 +133,8 @@ std::string Projektsitzung::Lastpunkthinweis(const std::vector<Lastpunktaenderun
         {FloatText(arbeitskopie_.cGeometrie.GetFugenlaenge() / 1000, t)});
     for (const Lastpunktaenderung& p : punkte) {
         const std::string x = FloatText(p.punkt.x / 1000, t), q = FloatText(p.punkt.y, t);
+        hinweis += '\n';
         hinweis +=
-            "\n" +
             (p.neuesX
                  ? Einsetzen(Text(QT_TRANSLATE_NOOP("Projektsitzung",
                                                     "x = %1 m (q = %2 kN/m): jetzt bei x = %3 m")),
