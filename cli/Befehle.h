@@ -22,5 +22,5 @@ int DxfRender(const Argumente& argumente);  // `dxf render`, only in builds with
 
 // Exit statuses shared by the commands.
 constexpr int ExitOk = 0;
-constexpr int ExitPruefungFehlgeschlagen = 1;  // a position failed its checks
+constexpr int ExitPruefungFehlgeschlagen = 1;  // a position failed its checks; a drawing was read in part
 constexpr int ExitDateiFehler = 2;             // file unreadable, foreign or not writable; wrong arguments

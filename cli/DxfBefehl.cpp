@@ -27,15 +27,17 @@ constexpr const char* Hilfe = QT_TRANSLATE_NOOP(
     "                 Titel den Vermerk \"nicht zulässig\" mit dem Grund (ohne --force: Rückgabewert 1)\n"
     "dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.\n"
     "render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die\n"
-    "  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,\n"
+    "  Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei "
+    "enthält,\n"
     "  das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.\n"
+    "  Ist die Datei nur zum Teil lesbar, zeigt das Bild den gelesenen Teil; der Rückgabewert ist dann 1.\n"
     "\n"
     "Eine Ausgabedatei ohne die Endung \".dxf\" erhält sie. Dorntypen werden wie im Programm geschrieben\n"
     "(\"ZAVR 60 HF\"); Groß- und Kleinschreibung und Leerzeichen sind beliebig.\n"
     "\n"
     "Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne "
     "--force)\n"
-    "oder die Zeichnung nicht möglich;\n"
+    "oder die Zeichnung nicht möglich oder nur zum Teil gelesen;\n"
     "2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.\n");
 
 int Fehler(const std::string& text, int status) {

@@ -12,8 +12,9 @@
 #include "sitzung/Projektsitzung.h"
 
 // What the reader could not take, and what the file holds but the picture does not show, is listed on
-// standard error and the rest of the file is drawn, as the preview does it. A file without a drawing is an
-// error: exit 2 and no picture.
+// standard error and the rest of the file is drawn, as the preview does it. A drawing read only in part is
+// written but ends with 1, so that a script does not take it for the whole drawing. A file without a
+// drawing is an error: exit 2 and no picture.
 int DxfRender(const Argumente& a) {
     const auto fehler = [](const std::string& text) {
         std::cerr << "zavr-cli dxf render: " << text << '\n';
@@ -47,5 +48,6 @@ int DxfRender(const Argumente& a) {
     for (const QString& zeile : DxfNichtDargestellt(zeichnung.omissions))
         std::cerr << "zavr-cli dxf render: " << zeile.toStdString() << '\n';
     const QString grund = DxfBildSpeichern(zeichnung, *ausgabe, *format, pixel);
-    return grund.isEmpty() ? ExitOk : fehler(*ausgabe + ": " + grund.toStdString());
+    if (!grund.isEmpty()) return fehler(*ausgabe + ": " + grund.toStdString());
+    return meldungen.entries.empty() ? ExitOk : ExitPruefungFehlgeschlagen;
 }

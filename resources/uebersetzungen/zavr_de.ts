@@ -1342,12 +1342,13 @@ dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
 render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
   Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
   das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+  Ist die Datei nur zum Teil lesbar, zeigt das Bild den gelesenen Teil; der Rückgabewert ist dann 1.
 
 Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
 (&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
 
 Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
+oder die Zeichnung nicht möglich oder nur zum Teil gelesen;
 2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
 </source>
         <translation type="unfinished"></translation>

@@ -1433,12 +1433,13 @@ dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
 render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
   Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
   das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+  Ist die Datei nur zum Teil lesbar, zeigt das Bild den gelesenen Teil; der Rückgabewert ist dann 1.
 
 Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
 (&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
 
 Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
+oder die Zeichnung nicht möglich oder nur zum Teil gelesen;
 2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
 </source>
         <translation>Usage: zavr-cli dxf reinforcement INPUT.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o OUTPUT.dxf
@@ -1454,12 +1455,13 @@ dowel: the drawing of a dowel type; without -o under the file name of the catalo
 render: any DXF file (Release 12 to 2018) as a picture in the full view of the preview; the extension
   decides the format, --size the longer side in pixels (default 1000). What the file holds but the picture
   does not show is named on standard error; a file without a drawing gives 2.
+  When the file could be read only in part, the picture shows that part and the status is 1.
 
 An output file without the extension &quot;.dxf&quot; is given it. Dowel types are written as in the program
 (&quot;ZAVR 60 HF&quot;); upper and lower case and blanks do not matter.
 
 Exit status: 0 written; 1 the position has not been designed, the dowel type is not admissible
-(without --force) or the drawing is not possible;
+(without --force), the drawing is not possible or was read only in part;
 2 the file cannot be read or written, or the arguments are wrong.
 </translation>
     </message>

@@ -1436,12 +1436,13 @@ dowel: die Zeichnung eines Dorntyps; ohne -o unter dem Dateinamen des Katalogs.
 render: eine beliebige DXF-Datei (Release 12 bis 2018) als Bild in der Gesamtansicht der Vorschau; die
   Endung bestimmt das Format, --size die längere Seite in Pixeln (Vorgabe 1000). Was die Datei enthält,
   das Bild aber nicht zeigt, steht auf der Standardfehlerausgabe; eine Datei ohne Zeichnung gibt 2.
+  Ist die Datei nur zum Teil lesbar, zeigt das Bild den gelesenen Teil; der Rückgabewert ist dann 1.
 
 Eine Ausgabedatei ohne die Endung &quot;.dxf&quot; erhält sie. Dorntypen werden wie im Programm geschrieben
 (&quot;ZAVR 60 HF&quot;); Groß- und Kleinschreibung und Leerzeichen sind beliebig.
 
 Rückgabewert: 0 geschrieben; 1 die Position ist nicht bemessen, der Dorntyp nicht zulässig (ohne --force)
-oder die Zeichnung nicht möglich;
+oder die Zeichnung nicht möglich oder nur zum Teil gelesen;
 2 die Datei ist nicht lesbar, nicht schreibbar oder die Argumente sind falsch.
 </source>
         <translation>Użycie: zavr-cli dxf reinforcement WEJŚCIE.ZAV [--position N] [--type &quot;ZAVR 60 HF&quot;] -o WYJŚCIE.dxf
@@ -1457,12 +1458,13 @@ dowel: rysunek typu trzpienia; bez -o pod nazwą pliku z katalogu.
 render: dowolny plik DXF (wersje od 12 do 2018) jako obraz w widoku całości podglądu; rozszerzenie
   określa format, --size dłuższy bok w pikselach (domyślnie 1000). Obiekty pliku, których obraz nie
   pokazuje, są wymienione na standardowym wyjściu błędów; plik bez rysunku zwraca kod 2.
+  Gdy plik udało się odczytać tylko częściowo, obraz pokazuje odczytaną część, a kod wynosi 1.
 
 Plik wyjściowy bez rozszerzenia &quot;.dxf&quot; otrzymuje je. Typy trzpieni zapisuje się jak w programie
 (&quot;ZAVR 60 HF&quot;); wielkość liter i spacje nie mają znaczenia.
 
 Kod wyjścia: 0 zapisano; 1 pozycja nie jest zwymiarowana, typ trzpienia jest niedopuszczalny
-(bez --force) lub rysunek nie jest możliwy;
+(bez --force), rysunek nie jest możliwy lub odczytano go tylko częściowo;
 2 pliku nie można odczytać ani zapisać lub argumenty są błędne.
 </translation>
     </message>

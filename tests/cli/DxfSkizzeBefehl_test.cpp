@@ -116,6 +116,21 @@ TEST_F(DxfBefehl, renderOhneZeichnungGibtZweiUndKeinBild) {
     }
 }
 
+// What the reader could not take is named and the rest drawn, but the status says that the picture is not
+// the whole drawing.
+TEST_F(DxfBefehl, renderEinerNurZumTeilGelesenenZeichnungGibtEins) {
+    if (OhneQt()) GTEST_SKIP() << "built without Qt: no pictures";
+    const auto linie = [](const char* x) {
+        return std::string("0\nLINE\n8\n0\n10\n") + x + "\n20\n0\n30\n0\n11\n5\n21\n5\n31\n0\n";
+    };
+    std::ofstream(Pfad("teil.dxf")) << "0\nSECTION\n2\nENTITIES\n"
+                                    << linie("0") << linie("abc") << linie("1") << "0\nENDSEC\n0\nEOF\n";
+    const Lauf lauf = Dxf({"render", Pfad("teil.dxf"), "-o", Pfad("teil.png")});
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_NE(lauf.fehler.find("line number 26"), std::string::npos) << lauf.fehler;  // the "abc"
+    EXPECT_TRUE(fs::exists(Pfad("teil.png")));
+}
+
 TEST_F(DxfBefehl, falscheAngabenGebenZwei) {
     EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--type", "ZAVR 99", "-o", Pfad("x.dxf")}).status, 2);
     EXPECT_EQ(Dxf({"reinforcement", Beispiel, "--position", "9", "-o", Pfad("x.dxf")}).status, 2);
