@@ -130,18 +130,24 @@ double KritischerUmfang(const Dornkontext& k, double d) {
            Seitenumfang(e.GetAbstandRechts(), d, bE, cv, k.umgebung);
 }
 
-// The cube root of the punching formula, as std::pow gives it. A design run evaluates the same state again
-// and again (every step it undoes is evaluated once more), so the root of the last argument is kept.
+// The cube root of the punching formula, as std::pow gives it. A design run evaluates the same states again
+// and again (a step it undoes, and the state before it, are each evaluated once more), so the roots of the
+// last two arguments are kept.
 double DritteWurzel(double x) {
-    struct Letzte {
+    struct Wurzel {
         std::uint64_t argument;
-        double wurzel;
+        double wert;
         bool gueltig = false;
     };
-    thread_local Letzte letzte;
+    thread_local std::array<Wurzel, 2> letzte;
+    thread_local std::size_t aeltere = 0;
     const auto bits = std::bit_cast<std::uint64_t>(x);
-    if (!letzte.gueltig || letzte.argument != bits) letzte = {bits, std::pow(x, 1.0 / 3), true};
-    return letzte.wurzel;
+    for (const Wurzel& w : letzte)
+        if (w.gueltig && w.argument == bits) return w.wert;
+    Wurzel& neu = letzte[aeltere];
+    neu = {bits, std::pow(x, 1.0 / 3), true};
+    aeltere = 1 - aeltere;
+    return neu.wert;
 }
 
 struct Durchstanzgroessen {

@@ -15,8 +15,6 @@ std::string Namensschluessel(std::string_view text) {
     return schluessel;
 }
 
-const Dornkatalog* aktiv = nullptr;
-
 const TrDornTyp& Typ(TsDorn dorn) {
     return Katalog()[dorn];
 }
@@ -59,30 +57,20 @@ std::optional<TsDorn> Dornkatalog::AusName(std::string_view name) const {
     return std::nullopt;
 }
 
-const Dornkatalog& Katalog() {
+const Dornkatalog* katalog_intern::aktiv = nullptr;
+
+const Dornkatalog& katalog_intern::Standard() {
     static const Dornkatalog standard(StandardDorntypen());
-    return aktiv ? *aktiv : standard;
+    aktiv = &standard;
+    return standard;
 }
 
-KatalogErsatz::KatalogErsatz(const Dornkatalog& katalog) : vorher_(aktiv) {
-    aktiv = &katalog;
+KatalogErsatz::KatalogErsatz(const Dornkatalog& katalog) : vorher_(katalog_intern::aktiv) {
+    katalog_intern::aktiv = &katalog;
 }
 
 KatalogErsatz::~KatalogErsatz() {
-    aktiv = vorher_;
-}
-
-double Querschnitt(int durchmesser) {
-    for (std::size_t i = 0; i < StabDurchmesser.size(); ++i)
-        if (StabDurchmesser[i] == durchmesser) return StabQuerschnitt[i];
-    return StabQuerschnitt.back();
-}
-
-int DickenKlasse(TsDorn dorn, double bauteildicke) {
-    const auto& schwellen = Typ(dorn).Kennung.Dickenschwellen;
-    if (bauteildicke >= schwellen[2]) return 3;
-    if (bauteildicke >= schwellen[1]) return 2;
-    return 1;
+    katalog_intern::aktiv = vorher_;
 }
 
 std::string DornName(TsDorn dorn) {
@@ -90,9 +78,6 @@ std::string DornName(TsDorn dorn) {
 }
 std::optional<TsDorn> DornAusName(std::string_view name) {
     return Katalog().AusName(name);
-}
-TsDornFamilie Familie(TsDorn dorn) {
-    return Typ(dorn).Familie;
 }
 int Dateinummer(TsDorn dorn) {
     return Typ(dorn).Dateinummer;
@@ -114,9 +99,6 @@ double ManschettenPreis(TsDorn dorn) {
 }
 double StandardBereichPosA(TsDorn dorn) {
     return Typ(dorn).Kennung.BereichPosA;
-}
-int MinStabDurchmesser(TsDorn dorn) {
-    return Typ(dorn).Kennung.MinStabDurchmesser;
 }
 
 std::string ManschettenName(TsFugenbreite fugenbreite) {

@@ -98,8 +98,16 @@ private:
     std::vector<TsDorn> zeilenfolge_;
 };
 
-// The program's catalogue: the standard one, unless a KatalogErsatz stands in for it.
-const Dornkatalog& Katalog();
+namespace katalog_intern {
+extern const Dornkatalog* aktiv;  // the program's catalogue once asked for, or the one standing in for it
+const Dornkatalog& Standard();    // the standard catalogue, made the program's on first use
+}  // namespace katalog_intern
+
+// The program's catalogue: the standard one, unless a KatalogErsatz stands in for it. Inline, as the design
+// run asks for it at every step.
+inline const Dornkatalog& Katalog() {
+    return katalog_intern::aktiv ? *katalog_intern::aktiv : katalog_intern::Standard();
+}
 
 // Makes another catalogue the program's for as long as it lives: a changed catalogue is tried out without
 // building another program.
@@ -118,17 +126,35 @@ private:
 inline constexpr std::array<int, 9> StabDurchmesser{6, 8, 10, 12, 14, 16, 20, 25, 28};
 inline constexpr std::array<double, 9> StabQuerschnitt{28.3, 50.3, 78.5, 113.1, 154, 201, 314, 491, 616};
 
-// Cross-section of one bar in mm²; a diameter outside the list counts as the largest bar.
-double Querschnitt(int durchmesser);
+// Cross-section of one bar in mm²; a diameter outside the list counts as the largest bar. Inline and by
+// index: the resistances ask for it at every step of a design run.
+inline double Querschnitt(int durchmesser) {
+    static constexpr auto nachDurchmesser = [] {
+        std::array<double, StabDurchmesser.back() + 1> t{};
+        t.fill(StabQuerschnitt.back());
+        for (std::size_t i = 0; i < StabDurchmesser.size(); ++i) t[StabDurchmesser[i]] = StabQuerschnitt[i];
+        return t;
+    }();
+    return durchmesser >= 0 && durchmesser < static_cast<int>(nachDurchmesser.size())
+               ? nachDurchmesser[static_cast<std::size_t>(durchmesser)]
+               : StabQuerschnitt.back();
+}
 
 // Reinforcement class 1 to 3 of `dorn` for the member thickness `bauteildicke`; thinner than the first
 // threshold is class 1 as well.
-int DickenKlasse(TsDorn dorn, double bauteildicke);
+inline int DickenKlasse(TsDorn dorn, double bauteildicke) {
+    const auto& schwellen = Katalog()[dorn].Kennung.Dickenschwellen;
+    if (bauteildicke >= schwellen[2]) return 3;
+    if (bauteildicke >= schwellen[1]) return 2;
+    return 1;
+}
 
 // Shorthands for the record of a type in the program's catalogue.
 std::string DornName(TsDorn dorn);
 std::optional<TsDorn> DornAusName(std::string_view name);
-TsDornFamilie Familie(TsDorn dorn);
+inline TsDornFamilie Familie(TsDorn dorn) {
+    return Katalog()[dorn].Familie;
+}
 int Dateinummer(TsDorn dorn);
 std::optional<TsDorn> DornAusDateinummer(long long nummer);
 std::string DornDxfDatei(TsDorn dorn);
@@ -138,4 +164,6 @@ double ManschettenPreis(TsDorn dorn);
 // Fire-protection sleeve that fits the joint width class.
 std::string ManschettenName(TsFugenbreite fugenbreite);
 double StandardBereichPosA(TsDorn dorn);
-int MinStabDurchmesser(TsDorn dorn);
+inline int MinStabDurchmesser(TsDorn dorn) {
+    return Katalog()[dorn].Kennung.MinStabDurchmesser;
+}
