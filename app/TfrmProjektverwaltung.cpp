@@ -236,8 +236,9 @@ void TfrmProjektverwaltung::OrdnerWechseln(const fs::path& ordner) {
 void TfrmProjektverwaltung::Zeigen() {
     lblVerzeichnis_->setText(QDir::toNativeSeparators(Verzeichnis()));
     LaufwerkeFuellen();
-    VerzeichnisseFuellen();
-    DateienFuellen();
+    const Ordnerliste inhalt = OrdnerLesen(verzeichnis_);
+    VerzeichnisseFuellen(inhalt.ordner);
+    DateienFuellen(inhalt.projekte);
 }
 
 void TfrmProjektverwaltung::LaufwerkeFuellen() {
@@ -252,7 +253,7 @@ void TfrmProjektverwaltung::LaufwerkeFuellen() {
 }
 
 // The folders from the drive down to the one shown, each opened, then the folders in it.
-void TfrmProjektverwaltung::VerzeichnisseFuellen() {
+void TfrmProjektverwaltung::VerzeichnisseFuellen(const std::vector<fs::path>& unterordner) {
     lbVerzeichnis_->clear();
     std::vector<fs::path> kette{verzeichnis_};
     while (kette.back().has_relative_path()) kette.push_back(kette.back().parent_path());
@@ -268,7 +269,7 @@ void TfrmProjektverwaltung::VerzeichnisseFuellen() {
         eintrag->setExpanded(true);
         eltern = eintrag;
     }
-    for (const fs::path& ordner : OrdnerLesen(verzeichnis_).ordner) {
+    for (const fs::path& ordner : unterordner) {
         auto* eintrag = new QTreeWidgetItem(eltern);
         eintrag->setText(0, Anzeige(ordner.filename()));
         eintrag->setIcon(0, zu);
@@ -277,11 +278,11 @@ void TfrmProjektverwaltung::VerzeichnisseFuellen() {
     lbVerzeichnis_->setCurrentItem(eltern);
 }
 
-void TfrmProjektverwaltung::DateienFuellen() {
+void TfrmProjektverwaltung::DateienFuellen(const std::vector<fs::path>& projekte) {
     const QSignalBlocker sperre(lbProjekt_);
     lbProjekt_->clear();
     const QFileIconProvider symbole;
-    for (const fs::path& datei : OrdnerLesen(verzeichnis_).projekte) {
+    for (const fs::path& datei : projekte) {
         auto* eintrag = new QListWidgetItem(symbole.icon(QFileInfo(Anzeige(datei))),
                                             Anzeige(datei.filename()), lbProjekt_);
         eintrag->setData(Pfadrolle, Pfaddaten(datei));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/Anwendereinstellungen.h"
 #include "app/Enterdialog.h"
@@ -49,8 +50,8 @@ private:
     QWidget* BaueOrdnerwahl();
     void Zeigen();
     void LaufwerkeFuellen();
-    void VerzeichnisseFuellen();
-    void DateienFuellen();
+    void VerzeichnisseFuellen(const std::vector<std::filesystem::path>& unterordner);
+    void DateienFuellen(const std::vector<std::filesystem::path>& projekte);
     void OrdnerWechseln(const std::filesystem::path& ordner);
     void DateiGewaehlt();
     void KnoepfeSetzen();
