@@ -283,8 +283,11 @@ void TfrmProjektverwaltung::DateienFuellen(const std::vector<fs::path>& projekte
     lbProjekt_->clear();
     const QFileIconProvider symbole;
     for (const fs::path& datei : projekte) {
-        auto* eintrag = new QListWidgetItem(symbole.icon(QFileInfo(Anzeige(datei))),
-                                            Anzeige(datei.filename()), lbProjekt_);
+        // A name Qt cannot hold names no file for it; such a project gets the plain file icon.
+        const QFileInfo info(Anzeige(datei));
+        auto* eintrag =
+            new QListWidgetItem(info.exists() ? symbole.icon(info) : symbole.icon(QFileIconProvider::File),
+                                Anzeige(datei.filename()), lbProjekt_);
         eintrag->setData(Pfadrolle, Pfaddaten(datei));
     }
 }

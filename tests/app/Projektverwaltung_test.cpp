@@ -337,6 +337,7 @@ TEST_F(Projektverwaltung, namenDieKeinUtf8Sind) {
         QTest::mouseClick(ordnerliste->viewport(), Qt::LeftButton, {},
                           ordnerliste->visualRect(ordnerliste->indexFromItem(alte.front())).center());
         EXPECT_EQ(Dateien(d), QStringList{anzeige});
+        EXPECT_FALSE(Dateiliste(d)->item(0)->icon().isNull());  // a file icon like every project
         Waehle(d, anzeige);
         ASSERT_EQ(Inhalte(d)->topLevelItemCount(), 3);
         Inhalte(d)->setCurrentItem(Inhalte(d)->topLevelItem(1));
