@@ -14,6 +14,8 @@ namespace {
 // nothing but this type's catalogue record and the resistance fields of its result record, so restoring
 // these restores the whole container; the records are assigned in place, so references to them stay valid.
 // The copies live in the run's storage (`kopie`), whose lists keep their memory from type to type.
+// Snapshots are taken only where the stored resistances belong to the catalogue record, so a restored
+// state needs no new evaluation.
 class Sicherung {
 public:
     Sicherung(TKErgebnisse& ergebnisse, TsDorn dorn, Dornsicherung& kopie)
@@ -58,7 +60,6 @@ bool TKZAVRBemessung::BerechneDorn(TsDorn pDorn, TsCalc pCalc) {
         else
             Vermindere(pDorn);
     }
-    SpeichereVRdctVRdce(pDorn);
     PruefeStatus(anwendung, pDorn, abgebrochen[Ord(pDorn)]);
     return PasstBewehrung(pDorn);
 }
@@ -112,6 +113,5 @@ void TKZAVRBemessung::Vermindere(TsDorn dorn) {
             if (reichtAus()) sicherung.Nimm();
         }
         sicherung.StelleWiederHer();
-        SpeichereVRdctVRdce(dorn);
     }
 }
