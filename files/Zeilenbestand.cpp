@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <numeric>
 
 #include "files/Zeichensatz.h"
 
@@ -121,11 +122,16 @@ bool Zeilenbestand::Laden(std::string bytes, std::size_t hoechstensBloecke) {
     bloecke.clear();
     abschnitte.assign(1, Abschnitt{0, 0, 0, Keine, Keine});
     plaetze.assign(16, Frei);
+    verschiebung = 60;
+    gesammelt = 0;
     offen = 0;
     letzteGueltig = false;
     index = {};
+    sammeln = true;
     Einteilen(anfang);
+    sammeln = false;
     if (bloecke.size() > hoechstensBloecke) return false;
+    Verzeichnen(std::bit_ceil(std::max<std::size_t>(16, 2 * abschnitte.size())));
     cursor = {0, 0, bloecke.empty() ? 0 : bloecke[0].anfang};
     CursorAufOffen();
     vorschau = cursor;
@@ -206,11 +212,11 @@ void Zeilenbestand::NeueZeile(std::uint64_t pos, std::uint64_t ende, bool anschl
     if (a == index.abschnitt) index = {};
 }
 
-// Linear probing from the hash's slot to the slot of the section or the first free one.
+// Linear probing from the hash's home place to the place of the section or the first free one.
 std::uint64_t* Zeilenbestand::Platz(std::uint64_t hash, std::string_view name, bool windows1252) {
     const std::size_t maske = plaetze.size() - 1;
     const std::uint64_t marke = Eintrag(hash, 0);
-    for (std::size_t i = hash & maske;; i = (i + 1) & maske) {
+    for (std::size_t i = Heimat(hash);; i = (i + 1) & maske) {
         std::uint64_t& p = plaetze[i];
         if (p == Frei) return &p;
         if (Eintrag(p, 0) != marke) continue;
@@ -221,25 +227,92 @@ std::uint64_t* Zeilenbestand::Platz(std::uint64_t hash, std::string_view name, b
     }
 }
 
+// While a file is divided, a section goes on as long as its lines follow each other; whether a name came
+// before is left to the table built afterwards. Probing the table for every new section would visit memory
+// at random, once per section of a large file.
 std::uint32_t Zeilenbestand::AbschnittFuerZeile(std::uint64_t pos, std::uint32_t laenge) {
     const std::string_view name = std::string_view(text).substr(pos, laenge);
+    if (sammeln) {
+        const Abschnitt& letzter = abschnitte[gesammelt];
+        if (gesammelt == 0 || letzter.laenge != laenge ||
+            std::memcmp(text.data() + letzter.name, name.data(), laenge) != 0)
+            gesammelt = NeuerAbschnitt(pos, laenge, Hash(name, Windows1252(pos)));
+        return gesammelt;
+    }
+    if (2 * (abschnitte.size() + 1) > plaetze.size()) Verzeichnen(2 * plaetze.size());
     const std::uint64_t hash = Hash(name, Windows1252(pos));
     std::uint64_t* p = Platz(hash, name, Windows1252(pos));
     if (*p != Frei) return static_cast<std::uint32_t>(*p);
-    const auto nr = static_cast<std::uint32_t>(abschnitte.size());
+    const std::uint32_t nr = NeuerAbschnitt(pos, laenge, hash);
     *p = Eintrag(hash, nr);
+    return nr;
+}
+
+std::uint32_t Zeilenbestand::NeuerAbschnitt(std::uint64_t pos, std::uint32_t laenge, std::uint64_t hash) {
+    const auto nr = static_cast<std::uint32_t>(abschnitte.size());
     abschnitte.push_back({hash, pos, laenge, Keine, Keine});
     letzteGueltig = false;
-    if (2 * abschnitte.size() > plaetze.size()) {
-        plaetze.assign(2 * plaetze.size(), Frei);
-        for (std::uint32_t i = 1; i < abschnitte.size(); ++i) {
-            const std::size_t maske = plaetze.size() - 1;
-            std::size_t s = abschnitte[i].hash & maske;
-            while (plaetze[s] != Frei) s = (s + 1) & maske;
-            plaetze[s] = Eintrag(abschnitte[i].hash, i);
+    return nr;
+}
+
+// The table is filled in the order of the home places: the sections are first sorted by the top bits of
+// their hashes (a counting sort into 2,048 runs, which keeps file order within a run), so that its memory is
+// written from front to back. A section whose name comes back joins its first occurrence.
+void Zeilenbestand::Verzeichnen(std::size_t groesse) {
+    plaetze.assign(groesse, Frei);
+    verschiebung = 64 - std::countr_zero(groesse);
+    const int fachBits = std::min(11, std::countr_zero(groesse));
+    const auto fach = [&](std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - fachBits)); };
+    std::vector<std::uint32_t> grenzen((std::size_t{1} << fachBits) + 1, 0);
+    // A section without blocks has joined another one.
+    for (std::size_t i = 1; i < abschnitte.size(); ++i)
+        if (abschnitte[i].ersterBlock != Keine) ++grenzen[fach(abschnitte[i].hash) + 1];
+    std::partial_sum(grenzen.begin(), grenzen.end(), grenzen.begin());
+    struct Neu {
+        std::uint64_t hash;
+        std::uint32_t nr;
+    };
+    std::vector<Neu> folge(grenzen.back());
+    for (std::size_t i = 1; i < abschnitte.size(); ++i)
+        if (abschnitte[i].ersterBlock != Keine)
+            folge[grenzen[fach(abschnitte[i].hash)]++] = {abschnitte[i].hash, static_cast<std::uint32_t>(i)};
+    const std::size_t maske = groesse - 1;
+    for (const auto [hash, nr] : folge) {
+        for (std::size_t i = Heimat(hash);; i = (i + 1) & maske) {
+            const std::uint64_t p = plaetze[i];
+            if (p == Frei) {
+                plaetze[i] = Eintrag(hash, nr);
+                break;
+            }
+            if (Eintrag(p, 0) == Eintrag(hash, 0) && GleicherName(static_cast<std::uint32_t>(p), nr)) {
+                Vereinige(static_cast<std::uint32_t>(p), nr);
+                break;
+            }
         }
     }
-    return nr;
+    letzteGueltig = false;
+}
+
+bool Zeilenbestand::GleicherName(std::uint32_t a, std::uint32_t b) const {
+    const Abschnitt& x = abschnitte[a];
+    const Abschnitt& y = abschnitte[b];
+    return x.hash == y.hash &&
+           GleichGefaltet(std::string_view(text).substr(x.name, x.laenge), Windows1252(x.name),
+                          std::string_view(text).substr(y.name, y.laenge), Windows1252(y.name));
+}
+
+// The later section's blocks follow the earlier one's, all of which stand before them in the file.
+void Zeilenbestand::Vereinige(std::uint32_t frueher, std::uint32_t spaeter) {
+    Abschnitt& ziel = abschnitte[frueher];
+    Abschnitt& quelle = abschnitte[spaeter];
+    for (std::uint32_t b = quelle.ersterBlock; b != Keine; b = bloecke[b].naechster)
+        bloecke[b].abschnitt = frueher;
+    bloecke[ziel.letzterBlock].naechster = quelle.ersterBlock;
+    ziel.letzterBlock = quelle.letzterBlock;
+    ziel.zeilen += quelle.zeilen;
+    ziel.offen += quelle.offen;
+    ziel.rueckstand += quelle.rueckstand;
+    quelle = Abschnitt{quelle.hash, quelle.name, quelle.laenge, Keine, Keine};
 }
 
 // The last section asked for is kept, found or not, as readers ask for many keys of one section in a row.

@@ -106,6 +106,11 @@ private:
         return (hash & ~std::uint64_t{Keine}) | nr;
     }
     std::uint64_t* Platz(std::uint64_t hash, std::string_view name, bool windows1252);
+    std::size_t Heimat(std::uint64_t hash) const { return hash >> verschiebung; }
+    std::uint32_t NeuerAbschnitt(std::uint64_t pos, std::uint32_t laenge, std::uint64_t hash);
+    void Verzeichnen(std::size_t groesse);
+    bool GleicherName(std::uint32_t a, std::uint32_t b) const;
+    void Vereinige(std::uint32_t frueher, std::uint32_t spaeter);
     // A lookup: the section found and the key, which is plain ASCII or not.
     struct Anfrage {
         std::uint32_t abschnitt;
@@ -128,6 +133,9 @@ private:
     std::vector<Block> bloecke;
     std::vector<Abschnitt> abschnitte;   // entry 0: lines without a name, never found
     std::vector<std::uint64_t> plaetze;  // open addressing into abschnitte
+    int verschiebung = 60;               // the top bits of a hash give its home place
+    bool sammeln = false;                // while a file is divided: sections without the table
+    std::uint32_t gesammelt = 0;         // the section last collected
     std::size_t offen = 0;
     Ort cursor;
     Ort vorschau;  // where Vorhanden looks first: behind its last find

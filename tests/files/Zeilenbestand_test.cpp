@@ -149,4 +149,30 @@ TEST(Zeilenbestand, grosserAbschnittRueckwaerts) {
     EXPECT_FALSE(store.AbschnittOffen("Last"));
 }
 
+// Many sections, each of which comes back later in the file in another letter case and out of order, and
+// sections added after reading: every read answers from the section's lines in file order, whichever of its
+// occurrences they stand in.
+TEST(Zeilenbestand, vieleAbschnitteDieWiederkommen) {
+    constexpr int Anzahl = 20000;
+    std::string text;
+    for (int i = 0; i < Anzahl; ++i) text += "Position_" + std::to_string(i) + ".k=" + std::to_string(i) + "\n";
+    for (int i = Anzahl - 1; i >= 0; i -= 3) {
+        text += "POSITION_" + std::to_string(i) + ".K=" + std::to_string(-i) + "\n";
+        text += "position_" + std::to_string(i) + ".z=" + std::to_string(2 * i) + "\n";
+    }
+    TKDateiTransfer store;
+    store.SetDateiInhalt(text);
+    for (int i = 0; i < Anzahl; ++i) store.WriteInteger("Neu_" + std::to_string(i), "k", i);
+    for (int i = 0; i < Anzahl; ++i) {
+        const std::string section = "position_" + std::to_string(i);
+        const bool wieder = (Anzahl - 1 - i) % 3 == 0;
+        ASSERT_EQ(store.ReadInteger(section, "K", 1), i) << i;
+        ASSERT_EQ(store.ReadInteger(section, "k", 1), wieder ? -i : 1) << i;
+        ASSERT_EQ(store.ReadInteger(section, "Z", -1), wieder ? 2 * i : -1) << i;
+        ASSERT_FALSE(store.AbschnittOffen(section)) << i;
+        ASSERT_EQ(store.ReadInteger("NEU_" + std::to_string(i), "K", -1), i) << i;
+    }
+    EXPECT_EQ(store.GetAnzahlZeilen(), 0u);
+}
+
 }  // namespace
