@@ -88,18 +88,30 @@ void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
 // The length comes before the points (setting it later would pull points beyond it back onto it); shape and
 // total load come last, as stored, because the points recompute both (a joint cut by PruefeFugenlaenge
 // keeps its old total). TAnzLastPunkte follows from the points and is not read.
+// The file holds the shape and the total load before the points and the length after them; the setters need
+// the length before the points (setting it later would pull points beyond it back onto it) and shape and
+// total load last, as stored, because the points recompute both (a joint cut by PruefeFugenlaenge keeps its
+// old total). So the values are read in the file's order and set in the setters'. TAnzLastPunkte follows
+// from the points: it is taken from the file unused, so that the lines after it are read where they stand.
 void ProjektLeser::Belastung(TKBelastung& b) {
     using T = TKBelastung;
     Enum("TBelastungsfall", b, &T::GetBelastungsfall, &T::SetBelastungsfall);
     Float("TLastverteilung", b, &T::GetLastverteilung, &T::SetLastverteilung);
     Float("TPunktLast", b, &T::GetPunktLast, &T::SetPunktLast);
     Float("TGammaf", b, &T::GetGammaf, &T::SetGammaf);
-    Float("TLastLaenge", b, &T::GetLastLaenge, &T::SetLastLaenge);
-    Lastpunkte(b);
-    Float("TLinienLastLinks", b, &T::GetLinienLastLinks, &T::SetLinienLastLinks);
-    Float("TLinienLastRechts", b, &T::GetLinienLastRechts, &T::SetLinienLastRechts);
-    Enum("TLinienlast", b, &T::GetLinienlast, &T::SetLinienlast);
-    Float("TGesamtLast", b, &T::GetGesamtLast, &T::SetGesamtLast);
+    const std::optional<double> gesamt = FloatWert("TGesamtLast");
+    const std::optional<int> linienlast = ZahlWert("TLinienlast");
+    std::vector<TrFloatPoint> punkte = Lastpunkte();
+    const std::optional<double> laenge = FloatWert("TLastLaenge");
+    ZahlWert("TAnzLastPunkte");
+    const std::optional<double> links = FloatWert("TLinienLastLinks");
+    const std::optional<double> rechts = FloatWert("TLinienLastRechts");
+    b.SetLastLaenge(laenge.value_or(b.GetLastLaenge()));
+    b.SetbeliebigeLast(std::move(punkte));
+    b.SetLinienLastLinks(links.value_or(b.GetLinienLastLinks()));
+    b.SetLinienLastRechts(rechts.value_or(b.GetLinienLastRechts()));
+    b.SetLinienlast(AusDateiwert(linienlast.value_or(Dateiwert(b.GetLinienlast())), b.GetLinienlast()));
+    b.SetGesamtLast(gesamt.value_or(b.GetGesamtLast()));
 }
 
 namespace {
@@ -134,13 +146,10 @@ bool Lueckenlos(const std::vector<std::size_t>& indizes, std::size_t anzahl) {
 // Every point present is read, also beyond the count. A missing key takes its default only where the list
 // still reads in order: y as 0, x as 0 while no point before lies further right; a point whose x is missing
 // later on is left out. The notice names the missing keys, and a count that does not match the points.
-void ProjektLeser::Lastpunkte(TKBelastung& b) {
+std::vector<TrFloatPoint> ProjektLeser::Lastpunkte() {
     constexpr std::string_view x = "TbeliebigeLast_x";
     constexpr std::string_view y = "TbeliebigeLast_y";
-    if (leer) {
-        b.SetbeliebigeLast({});
-        return;
-    }
+    if (leer) return {};
     const auto anzahl = static_cast<std::size_t>(std::max(LiesAnzahl("AnzbeliebigeLast"), 0));
     const std::vector<std::size_t> xs = s.Indizes(section, x);
     const std::vector<std::size_t> ys = s.Indizes(section, y);
@@ -148,8 +157,7 @@ void ProjektLeser::Lastpunkte(TKBelastung& b) {
     if (Lueckenlos(xs, anzahl) && Lueckenlos(ys, anzahl)) {
         punkte.resize(anzahl);
         for (std::size_t i = 0; i < anzahl; ++i) punkte[i] = {LiesFloat({x, i}, 0), LiesFloat({y, i}, 0)};
-        b.SetbeliebigeLast(std::move(punkte));
-        return;
+        return punkte;
     }
     std::vector<std::size_t> alle;
     std::set_union(xs.begin(), xs.end(), ys.begin(), ys.end(), std::back_inserter(alle));
@@ -170,7 +178,7 @@ void ProjektLeser::Lastpunkte(TKBelastung& b) {
     if (!text.empty()) befunde.push_back({Lesebefund::Art::Fehlend, position, text, {}});
     if (fehlend.empty() && punkte.size() != anzahl)
         Befund(Lesebefund::Art::NichtGelesen, "AnzbeliebigeLast", std::to_string(punkte.size()));
-    b.SetbeliebigeLast(std::move(punkte));
+    return punkte;
 }
 
 void ProjektLeser::AnzDorn(TKErgebnisse& r, int anzahl) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -203,7 +204,15 @@ private:
     }
     bool LiesFlag(const Schluessel& key) { return LiesFlag<Schluessel>(key); }
     bool Da(const Schluessel& key) { return !leer && s.Vorhanden(section, key); }
-    void Lastpunkte(TKBelastung& b);
+    // A value read where it stands in the file but set later, where the setters need another order than the
+    // file's: empty when the key is absent or its value unreadable.
+    std::optional<double> FloatWert(const char* key) {
+        return leer ? std::nullopt : s.ReadFloat(section, key);
+    }
+    std::optional<int> ZahlWert(const char* key) {
+        return leer ? std::nullopt : s.ReadGanzzahl(section, key).wert;
+    }
+    std::vector<TrFloatPoint> Lastpunkte();
 
     TKDateiTransfer& s;
     std::string section;

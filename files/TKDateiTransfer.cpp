@@ -136,9 +136,14 @@ std::vector<std::size_t> TKDateiTransfer::Indizes(std::string_view pSection, std
 }
 
 double TKDateiTransfer::ReadFloat(std::string_view pSection, const Schluessel& pValue, double pDefault) {
+    return ReadFloat(pSection, pValue).value_or(pDefault);
+}
+
+std::optional<double> TKDateiTransfer::ReadFloat(std::string_view pSection, const Schluessel& pValue) {
     const std::optional<Zeilenbestand::Wert> wert = TDaten.Nimm(pSection, pValue.Text());
     const std::optional<double> zahl = wert ? LeseFloat(wert->bytes) : std::nullopt;
-    return zahl && std::isfinite(*zahl) ? *zahl : pDefault;
+    if (zahl && std::isfinite(*zahl)) return zahl;
+    return std::nullopt;
 }
 
 bool TKDateiTransfer::Vorhanden(std::string_view pSection, const Schluessel& pValue) {

@@ -60,6 +60,8 @@ public:
     Ganzzahl ReadGanzzahl(std::string_view pSection, const Schluessel& pValue);
     // Non-finite values ("NAN", "INF", exponents beyond the range) read as `pDefault`.
     double ReadFloat(std::string_view pSection, const Schluessel& pValue, double pDefault);
+    // The same without a default: empty when the key is absent or its value no finite number.
+    std::optional<double> ReadFloat(std::string_view pSection, const Schluessel& pValue);
     // Whether an unread line of that name exists (also one with an empty value); nothing is consumed.
     bool Vorhanden(std::string_view pSection, const Schluessel& pValue);
     // The indices i of the unread keys `pPraefix` i of the section (i in decimal without leading zeros, as

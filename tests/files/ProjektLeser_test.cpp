@@ -209,6 +209,29 @@ INSTANTIATE_TEST_SUITE_P(
                   "gelesen wurden die 4 vorhandenen."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A load as stored, although its setters recompute parts of it: a total load and a shape other than the
+// points and end values give, a point beyond the length. Every line of the section is taken.
+TEST_F(Leser, belastungWieGespeichert) {
+    std::string zeilen = Kopf;
+    for (const char* zeile :
+         {"TBelastungsfall=3", "TGesamtLast=123,5", "TLinienlast=1", "AnzbeliebigeLast=2",
+          "TbeliebigeLast_x0=0", "TbeliebigeLast_y0=10", "TbeliebigeLast_x1=1500", "TbeliebigeLast_y1=20",
+          "TLastLaenge=1000", "TAnzLastPunkte=2", "TLinienLastLinks=10", "TLinienLastRechts=20"})
+        zeilen += "BelastungDesign_1." + std::string(zeile) + "\r\n";
+    TKDateiTransfer s;
+    s.SetDateiInhalt(zeilen);
+    TKModell m(umgebung);
+    ASSERT_TRUE(LeseProjekt(s, m));
+    const TKBelastung& last = m.cAnwendung[0].cBelastungDesign;
+    EXPECT_EQ(last.GetGesamtLast(), 123.5);
+    EXPECT_EQ(last.GetLinienlast(), TsLinienlast::llLiglRE);
+    EXPECT_EQ(last.GetLastLaenge(), 1000);
+    ASSERT_EQ(last.GetAnzLastPunkte(), 2);
+    EXPECT_EQ(last.GetbeliebigeLast(1), (TrFloatPoint{1500, 20}));
+    EXPECT_EQ(last.GetLinienLastRechts(), 20);
+    EXPECT_FALSE(s.AbschnittOffen("BelastungDesign_1"));
+}
+
 // A number of positions that is no number is refused with a notice naming it: which positions the file
 // has is unknown, and reading it as one would drop the others without a word.
 TEST_F(Leser, positionsanzahlDieKeineZahlIstWirdAbgelehnt) {
