@@ -32,6 +32,17 @@ int ProjektLeser::LiesAnzahl(const Schluessel& key) {
     return anzahl.wert.value_or(0);
 }
 
+int ProjektLeser::Listenlaenge(const Schluessel& key, std::initializer_list<std::string_view> praefixe,
+                               int von) {
+    const int anzahl = LiesAnzahl(key);
+    if (anzahl > 0 && !leer && s.Folgen(section, praefixe, Nr(von), Nr(anzahl))) return anzahl;
+    return Glaubhaft(anzahl, [&](int i) {
+        return std::any_of(praefixe.begin(), praefixe.end(), [&](std::string_view praefix) {
+            return Da({praefix, Nr(i + von)});
+        });
+    });
+}
+
 // Elements a list's count did not take are lost to the project: in the results that makes them damaged,
 // elsewhere the notice names the first of them.
 void ProjektLeser::ListenPruefen() {
@@ -66,7 +77,7 @@ void ProjektLeser::Positionen(TKModell& m) {
 // language); only the continuation lines depend on the stored count.
 void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
     stueckliste.ResetEintraege();
-    const int anzahl = Listenlaenge("TStueckliste", [&](int i) { return Da({"TStueckliste", Nr(i + 1)}); });
+    const int anzahl = Listenlaenge("TStueckliste", {"TStueckliste"}, 1);
     const int titelzeilen = static_cast<int>(StuecklistenTitel.size());
     for (int n = 1; n <= anzahl; ++n) {
         const std::string nr = std::to_string(n);
@@ -203,9 +214,7 @@ void ProjektLeser::VRds(TKDornDaten& d) {
 void ProjektLeser::DornAbstaende(TKDornErgebnis& e) {
     constexpr std::string_view abstand = "TDornAbstand_";
     constexpr std::string_view notwendig = "TDornNotwendig_";
-    const int anzahl = Listenlaenge("AnzTDornAbstand", [&](int i) {
-        return Da({abstand, Nr(i)}) || Da({notwendig, Nr(i)});
-    });
+    const int anzahl = Listenlaenge("AnzTDornAbstand", {abstand, notwendig});
     Liste(std::string(abstand));
     Liste(std::string(notwendig));
     e.ResetDornAbstand();
@@ -217,7 +226,7 @@ void ProjektLeser::DornAbstaende(TKDornErgebnis& e) {
 
 void ProjektLeser::Meldungen(TKMeldungen& m) {
     constexpr std::string_view meldung = "TMeldungen_";
-    const int anzahl = Listenlaenge("AnzTMeldungen", [&](int i) { return Da({meldung, Nr(i)}); });
+    const int anzahl = Listenlaenge("AnzTMeldungen", {meldung});
     Liste(std::string(meldung));
     m.Reset();
     // Codes without a text are damaged; they are not taken, so a long list of them costs no more than its

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -114,7 +115,7 @@ public:
     }
     template <class T, class G, class S>
     void Textliste(const char* zaehler, const std::string& praefix, T& o, G, S set) {
-        const int anzahl = Listenlaenge(zaehler, [&](int i) { return Da({praefix, Nr(i + 1)}); });
+        const int anzahl = Listenlaenge(zaehler, {praefix}, 1);
         Liste(praefix);
         std::vector<std::string> zeilen;
         zeilen.reserve(anzahl);
@@ -128,9 +129,7 @@ public:
             return;
         }
         const std::string praefix = name + "_";
-        std::vector<double> werte(static_cast<std::size_t>(Listenlaenge("Anz" + name, [&](int i) {
-            return Da({praefix, Nr(i)});
-        })));
+        std::vector<double> werte(static_cast<std::size_t>(Listenlaenge("Anz" + name, {praefix})));
         Liste(praefix);
         for (std::size_t i = 0; i < werte.size(); ++i) werte[i] = LiesFloat({praefix, i}, 0);
         (o.*set)(std::move(werte));
@@ -168,12 +167,11 @@ private:
         }
         return std::max(anzahl, 0);
     }
-    // A list count that is no number reads none of the list's elements; the finding names it, and the
-    // elements present are named as not read.
-    template <class Vorhanden>
-    int Listenlaenge(const Schluessel& key, Vorhanden vorhanden) {
-        return Glaubhaft(LiesAnzahl(key), vorhanden);
-    }
+    // The length of the lists whose element i has the keys `praefixe` i+von; they are read in turn, element
+    // i of each before element i+1. Lists as the writer writes them are taken whole at once; others are
+    // judged by Glaubhaft. A list count that is no number reads none of the list's elements; the finding
+    // names it, and the elements present are named as not read.
+    int Listenlaenge(const Schluessel& key, std::initializer_list<std::string_view> praefixe, int von = 0);
     int LiesAnzahl(const Schluessel& key);
     // The list of elements `praefix` i of the current section: elements the reading left are reported when
     // the section ends.

@@ -67,6 +67,12 @@ public:
     // The indices i of the unread keys `pPraefix` i of the section (i in decimal without leading zeros, as
     // the writer writes them) whose value is not empty, sorted; nothing is consumed.
     std::vector<std::size_t> Indizes(std::string_view pSection, std::string_view pPraefix);
+    // Whether the unread lines from the last one read on are the elements von … von+anzahl-1 of the lists
+    // `pPraefixe`, interleaved, as the writer writes them; nothing is consumed.
+    bool Folgen(std::string_view pSection, std::span<const std::string_view> pPraefixe, std::size_t von,
+                std::size_t anzahl) {
+        return TDaten.Folgen(pSection, pPraefixe, von, anzahl);
+    }
     // Whether any unread line may belong to the section; when not, every key of it reads as absent.
     bool AbschnittOffen(std::string_view pSection) { return TDaten.AbschnittOffen(pSection); }
 

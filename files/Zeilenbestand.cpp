@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cstring>
 #include <numeric>
 
@@ -509,6 +510,40 @@ std::optional<Zeilenbestand::Wert> Zeilenbestand::Nimm(std::string_view section,
     if (!dahinter) CursorHinter(fund, gelesen, NaechsteZeile(wertEnde));
     vorschau = cursor;
     return wert;
+}
+
+// The keys are compared byte for byte, which finds the writer's lines; a prefix beyond ASCII, which a
+// Windows-1252 line could match in its bytes but not in its characters, or one holding a character no name
+// can hold, gives false, as does a section with a dot.
+bool Zeilenbestand::Folgen(std::string_view section, std::span<const std::string_view> praefixe,
+                           std::size_t von, std::size_t anzahl) {
+    const auto ungeeignet = [](std::string_view p) {
+        return std::any_of(p.begin(), p.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80 || c == '=' || c == '\r' || c == '\n';
+        });
+    };
+    if (praefixe.empty() || section.find('.') != std::string_view::npos ||
+        std::any_of(praefixe.begin(), praefixe.end(), ungeeignet))
+        return false;
+    const std::uint32_t a = AbschnittFuer(section);
+    Ort ort = cursor;
+    char ziffern[24];
+    for (std::size_t i = von; i < von + anzahl; ++i) {
+        const std::string_view nummer(
+            ziffern,
+            static_cast<std::size_t>(std::to_chars(ziffern, ziffern + sizeof ziffern, i).ptr - ziffern));
+        for (const std::string_view praefix : praefixe) {
+            if (ort.block >= bloecke.size() || bloecke[ort.block].abschnitt != a || !Offen(ort)) return false;
+            const std::uint64_t anfang = ort.pos + bloecke[ort.block].abschnittLaenge + 1;
+            const std::uint64_t gleich = anfang + praefix.size() + nummer.size();
+            if (gleich >= text.size() || text[gleich] != '=' ||
+                std::memcmp(text.data() + anfang, praefix.data(), praefix.size()) != 0 ||
+                std::memcmp(text.data() + anfang + praefix.size(), nummer.data(), nummer.size()) != 0)
+                return false;
+            ort = Weiter(ort, NaechsteZeile(gleich));
+        }
+    }
+    return true;
 }
 
 // A section with a dot would take keys from the name's first dot on; it is left to the lookup.

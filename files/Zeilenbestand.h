@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,12 @@ public:
     std::optional<Wert> Nimm(std::string_view section, std::string_view key);
     // Whether an unread line of that name exists; nothing is consumed.
     bool Vorhanden(std::string_view section, std::string_view key);
+    // Whether the unread lines from the cursor on are the elements von … von+anzahl-1 of the lists
+    // `praefixe` (key praefix and number, in decimal), element i of each list before element i+1 of the
+    // first, all of the section: a reader's check that a list is whole, at the cost of reading its lines
+    // once. False also where the lines hold the elements in another way; nothing is consumed.
+    bool Folgen(std::string_view section, std::span<const std::string_view> praefixe, std::size_t von,
+                std::size_t anzahl);
     // False when no unread line belongs to the section.
     bool AbschnittOffen(std::string_view section);
     // Calls f(key, wert) with the bytes of every unread line of the section, in file order; nothing is

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
@@ -155,7 +156,8 @@ TEST(Zeilenbestand, grosserAbschnittRueckwaerts) {
 TEST(Zeilenbestand, vieleAbschnitteDieWiederkommen) {
     constexpr int Anzahl = 20000;
     std::string text;
-    for (int i = 0; i < Anzahl; ++i) text += "Position_" + std::to_string(i) + ".k=" + std::to_string(i) + "\n";
+    for (int i = 0; i < Anzahl; ++i)
+        text += "Position_" + std::to_string(i) + ".k=" + std::to_string(i) + "\n";
     for (int i = Anzahl - 1; i >= 0; i -= 3) {
         text += "POSITION_" + std::to_string(i) + ".K=" + std::to_string(-i) + "\n";
         text += "position_" + std::to_string(i) + ".z=" + std::to_string(2 * i) + "\n";
@@ -174,5 +176,44 @@ TEST(Zeilenbestand, vieleAbschnitteDieWiederkommen) {
     }
     EXPECT_EQ(store.GetAnzahlZeilen(), 0u);
 }
+
+// A list is taken whole at once only where its lines stand as the writer writes them, unread, from the
+// line after the count on; anything else is left to the element-by-element check.
+struct Folge {
+    const char* name;
+    std::string zeilen;  // after "L.Anz=2"
+    std::vector<std::string_view> praefixe;
+    std::size_t von;
+    bool erwartet;
+};
+
+class Folgen : public ::testing::TestWithParam<Folge> {};
+
+TEST_P(Folgen, nurWieGeschrieben) {
+    TKDateiTransfer store;
+    store.SetDateiInhalt("L.Anz=2\n" + GetParam().zeilen + "M.x=1\n");
+    ASSERT_EQ(store.ReadInteger("L", "Anz", 0), 2);
+    const std::vector<std::string_view>& praefixe = GetParam().praefixe;
+    EXPECT_EQ(store.Folgen("L", praefixe, GetParam().von, 2), GetParam().erwartet);
+    EXPECT_EQ(
+        store.GetAnzahlZeilen(),
+        static_cast<std::size_t>(std::count(GetParam().zeilen.begin(), GetParam().zeilen.end(), '\n')) + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Folgen,
+    ::testing::Values(Folge{"eineListe", "L.x_0=1\nL.x_1=2\n", {"x_"}, 0, true},
+                      Folge{"abEins", "L.x1=1\nL.x2=2\n", {"x"}, 1, true},
+                      Folge{"zweiVerschraenkt", "L.a0=1\nL.b0=2\nL.a1=3\nL.b1=4\n", {"a", "b"}, 0, true},
+                      Folge{"andereReihenfolge", "L.a0=1\nL.a1=3\nL.b0=2\nL.b1=4\n", {"a", "b"}, 0, false},
+                      Folge{"luecke", "L.x_0=1\nL.x_2=2\n", {"x_"}, 0, false},
+                      Folge{"fuehrendeNull", "L.x_0=1\nL.x_01=2\n", {"x_"}, 0, false},
+                      Folge{"laengererSchluessel", "L.x_0=1\nL.x_10=2\n", {"x_"}, 0, false},
+                      Folge{"andereSchreibung", "L.x_0=1\nL.X_1=2\n", {"x_"}, 0, false},
+                      Folge{"andererAbschnitt", "L.x_0=1\nK.x_1=2\n", {"x_"}, 0, false},
+                      Folge{"ohneGleich", "L.x_0=1\nL.x_1\n", {"x_"}, 0, false},
+                      Folge{"umlautImPraefix", "L.\xC3\xA4_0=1\nL.\xC3\xA4_1=2\n", {"\xC3\xA4_"}, 0, false},
+                      Folge{"praefixMitGleich", "L.x=0=1\nL.x=1=2\n", {"x="}, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
