@@ -269,16 +269,19 @@ void Zeilenbestand::Verzeichnen(std::size_t groesse) {
     for (std::size_t i = 1; i < abschnitte.size(); ++i)
         if (abschnitte[i].ersterBlock != Keine) ++grenzen[fach(abschnitte[i].hash) + 1];
     std::partial_sum(grenzen.begin(), grenzen.end(), grenzen.begin());
+    // The place and the mark of an entry need only the hash's upper half.
     struct Neu {
-        std::uint64_t hash;
+        std::uint32_t oben;
         std::uint32_t nr;
     };
     std::vector<Neu> folge(grenzen.back());
     for (std::size_t i = 1; i < abschnitte.size(); ++i)
         if (abschnitte[i].ersterBlock != Keine)
-            folge[grenzen[fach(abschnitte[i].hash)]++] = {abschnitte[i].hash, static_cast<std::uint32_t>(i)};
+            folge[grenzen[fach(abschnitte[i].hash)]++] = {
+                static_cast<std::uint32_t>(abschnitte[i].hash >> 32), static_cast<std::uint32_t>(i)};
     const std::size_t maske = groesse - 1;
-    for (const auto [hash, nr] : folge) {
+    for (const auto [oben, nr] : folge) {
+        const std::uint64_t hash = std::uint64_t{oben} << 32;
         for (std::size_t i = Heimat(hash);; i = (i + 1) & maske) {
             const std::uint64_t p = plaetze[i];
             if (p == Frei) {
