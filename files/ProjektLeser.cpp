@@ -96,9 +96,6 @@ void ProjektLeser::Eintraege(TKStueckliste& stueckliste) {
     }
 }
 
-// The length comes before the points (setting it later would pull points beyond it back onto it); shape and
-// total load come last, as stored, because the points recompute both (a joint cut by PruefeFugenlaenge
-// keeps its old total). TAnzLastPunkte follows from the points and is not read.
 // The file holds the shape and the total load before the points and the length after them; the setters need
 // the length before the points (setting it later would pull points beyond it back onto it) and shape and
 // total load last, as stored, because the points recompute both (a joint cut by PruefeFugenlaenge keeps its

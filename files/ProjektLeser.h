@@ -167,9 +167,9 @@ private:
         }
         return std::max(anzahl, 0);
     }
-    // The length of the lists whose element i has the keys `praefixe` i+von; they are read in turn, element
-    // i of each before element i+1. Lists as the writer writes them are taken whole at once; others are
-    // judged by Glaubhaft. A list count that is no number reads none of the list's elements; the finding
+    // The length of the lists whose element i has the keys `praefixe` i+von, read in turn (element i of each
+    // before element i+1). Lists that stand as the writer writes them are known to be whole from one look at
+    // their lines; others are judged by Glaubhaft. A list count that is no number reads none of the list's elements; the finding
     // names it, and the elements present are named as not read.
     int Listenlaenge(const Schluessel& key, std::initializer_list<std::string_view> praefixe, int von = 0);
     int LiesAnzahl(const Schluessel& key);
