@@ -149,10 +149,14 @@ inline std::string PruefeProjektDatei(const std::string& bytes, std::size_t wahl
     const Ergebnis drittes = Lesen(aufgeblaeht);
     if (!drittes.gelesen) return std::string("inflating ") + liste->zaehler + " refused the file";
     if (Uebrige(drittes.zeilen, *liste) == Uebrige(erstes.zeilen, *liste)) return {};
-    // A results list that loses elements behind a gap is damaged: the position's results go, nothing else.
+    // A damaged results list costs the position's results, nothing else. The inflated count can damage it
+    // (elements lost behind a gap) or hide its damage (a count of the file's own that is no number is left
+    // unread behind it), so either reading may be the one without results.
+    const auto verworfen = [](const Ergebnis& e) {
+        return std::find(e.zeilen.begin(), e.zeilen.end(), "Ergebnisse_1.TBerechnet=False") != e.zeilen.end();
+    };
     if (!std::string_view(liste->zaehler).starts_with("DornErgebnis") ||
-        std::find(drittes.zeilen.begin(), drittes.zeilen.end(), "Ergebnisse_1.TBerechnet=False") ==
-            drittes.zeilen.end() ||
+        !(verworfen(erstes) || verworfen(drittes)) ||
         Uebrige(Uebrige(drittes.zeilen, *liste), Ergebnisse1) !=
             Uebrige(Uebrige(erstes.zeilen, *liste), Ergebnisse1))
         return std::string("inflating ") + liste->zaehler + " changed other lists";
