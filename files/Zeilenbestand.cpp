@@ -101,9 +101,7 @@ std::uint64_t Zeilenbestand::Zeilenende(std::uint64_t pos) const {
 }
 
 std::uint64_t Zeilenbestand::NaechsteZeile(std::uint64_t pos) const {
-    const std::uint64_t ende = Zeilenende(pos);
-    if (ende >= text.size()) return ende;
-    return ende + (text[ende] == '\r' && ende + 1 < text.size() && text[ende + 1] == '\n' ? 2 : 1);
+    return NachZeilenende(Zeilenende(pos));
 }
 
 bool Zeilenbestand::Laden(std::string bytes, std::size_t hoechstensBloecke) {
@@ -411,7 +409,7 @@ const Zeilenbestand::Schluesselindex& Zeilenbestand::Index(std::uint32_t abschni
             const auto hash =
                 static_cast<std::uint32_t>(Hash(rest.substr(0, rest.find('=')), Windows1252(pos)));
             index.eintraege.push_back({hash, b, z, pos});
-            pos = NaechsteZeile(ende);
+            pos = NachZeilenende(ende);
         }
     }
     std::stable_sort(
@@ -457,11 +455,21 @@ std::optional<Zeilenbestand::Anfrage> Zeilenbestand::Frage(std::string_view sect
     std::uint64_t bits = 0;
     std::size_t i = 0;
     if constexpr (Wortweise) {
-        for (; i + 8 <= key.size(); i += 8) {
-            const std::uint64_t w = Wort(key.data() + i);
+        const auto pruefe = [&](std::uint64_t w) {
             ungueltig |= Gleiche(w, '=') | Gleiche(w, '\r') | Gleiche(w, '\n');
             bits |= w;
+        };
+        for (; i + 8 <= key.size(); i += 8) pruefe(Wort(key.data() + i));
+        // The rest as one word: the key's last eight bytes again, or a short key padded with zeros, which
+        // match none of the three.
+        if (i < key.size() && key.size() >= 8) {
+            pruefe(Wort(key.data() + key.size() - 8));
+        } else if (i < key.size()) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, key.data(), key.size());
+            pruefe(w);
         }
+        i = key.size();
     }
     for (; i < key.size(); ++i) {
         const char c = key[i];
@@ -510,7 +518,7 @@ std::optional<Zeilenbestand::Wert> Zeilenbestand::Nimm(std::string_view section,
         --offen;
         if (dahinter) --abschnitte[a].rueckstand;
     }
-    if (!dahinter) CursorHinter(fund, gelesen, NaechsteZeile(wertEnde));
+    if (!dahinter) CursorHinter(fund, gelesen, NachZeilenende(wertEnde));
     vorschau = cursor;
     return wert;
 }

@@ -100,6 +100,11 @@ private:
     bool Windows1252(std::uint64_t pos) const { return datei1252 && pos < dateiEnde; }
     std::uint64_t Zeilenende(std::uint64_t pos) const;
     std::uint64_t NaechsteZeile(std::uint64_t pos) const;
+    // The start of the line after the line end at `ende`.
+    std::uint64_t NachZeilenende(std::uint64_t ende) const {
+        if (ende >= text.size()) return ende;
+        return ende + (text[ende] == '\r' && ende + 1 < text.size() && text[ende + 1] == '\n' ? 2 : 1);
+    }
     void Einteilen(std::uint64_t von);
     void NeueZeile(std::uint64_t pos, std::uint64_t ende, bool anschluss);
     std::uint32_t AbschnittFuerZeile(std::uint64_t pos, std::uint32_t laenge);
@@ -168,7 +173,7 @@ void Zeilenbestand::JederSchluessel(std::string_view section, F f) {
                 f(rest.substr(0, gleich),
                   gleich == std::string_view::npos ? std::string_view() : rest.substr(gleich + 1));
             }
-            pos = NaechsteZeile(ende);
+            pos = NachZeilenende(ende);
         }
     }
 }

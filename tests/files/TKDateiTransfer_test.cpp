@@ -109,6 +109,19 @@ TEST(Lesen, wertNachDemErstenGleichheitszeichen) {
     EXPECT_EQ(s.GetDaten(), (std::vector<std::string>{"ohne Gleichheitszeichen", "A.leer"}));
 }
 
+// No key holds "=" or a line break: a key with one of them, wherever it stands in a key of any length, finds
+// nothing, also where the file's bytes hold it as they stand.
+TEST(Lesen, schluesselMitGleichheitszeichenOderUmbruchFindetNichts) {
+    for (std::size_t laenge = 1; laenge <= 20; ++laenge)
+        for (std::size_t stelle = 0; stelle < laenge; ++stelle)
+            for (const char zeichen : {'=', '\r', '\n'}) {
+                std::string key(laenge, 'k');
+                key[stelle] = zeichen;
+                TKDateiTransfer s = Store("A." + key + "=5\n");
+                EXPECT_EQ(s.ReadInteger("A", key, 7), 7) << laenge << " " << stelle << " " << int{zeichen};
+            }
+}
+
 // A number that is not finite is no input a design could work with: it reads as the default.
 TEST(Lesen, nichtEndlicheZahlenNehmenDieVorgabe) {
     TKDateiTransfer s = Store("A.a=NAN\nA.b=INF\nA.c=-INF\nA.d=1E400\nA.e=-1,5e309\nA.f=1E308\nA.g=inf\n");
