@@ -20,8 +20,11 @@ void Abstaende(std::vector<double>& ziel, const TrBewehrungsPos& pos, int anzahl
 
 TKDornDaten::TKDornDaten() : TKDornDaten(TsLand::deu) {}
 
-TKDornDaten::TKDornDaten(TsLand land) : TVRds_Data(land) {
-    SetDorn(TsDorn::ZAVR45HF, TsFugenbreite::fb30bis40, 160);
+TKDornDaten::TKDornDaten(TsLand land) : TKDornDaten(land, TsDorn::ZAVR45HF, TsFugenbreite::fb30bis40, 160) {}
+
+TKDornDaten::TKDornDaten(TsLand land, TsDorn pDorn, TsFugenbreite pFugenbreite, double pPlattendicke)
+    : TVRds_Data(land) {
+    SetDorn(pDorn, pFugenbreite, pPlattendicke);
 }
 
 void TKDornDaten::SetDorn(TsDorn pDorn, TsFugenbreite, double pPlattendicke) {

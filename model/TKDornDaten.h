@@ -21,6 +21,8 @@ public:
     TKDornDaten();
     // A record for `land`, filled for ZAVR45HF at a thickness of 160.
     explicit TKDornDaten(TsLand land);
+    // A record for `land`, filled as SetDorn fills it.
+    TKDornDaten(TsLand land, TsDorn pDorn, TsFugenbreite pFugenbreite, double pPlattendicke);
 
     // Refills the record from the catalogue for `pDorn` and the member thickness `pPlattendicke` (selects
     // the thickness class of the standard reinforcement). The joint width class does not change the

@@ -7,8 +7,7 @@ TKErgebnisse::TKErgebnisse(TsLand pLand) {
     cDornDaten.reserve(static_cast<std::size_t>(katalog.Anzahl()));
     cDornErgebnis.reserve(static_cast<std::size_t>(katalog.Anzahl()));
     for (const TsDorn dorn : katalog.Typen()) {
-        cDornDaten.emplace_back(pLand);
-        cDornDaten.back().SetDorn(dorn, cGeometrie.GetFugenbreite(), cGeometrie.GetPlatteDicke());
+        cDornDaten.emplace_back(pLand, dorn, cGeometrie.GetFugenbreite(), cGeometrie.GetPlatteDicke());
         cDornErgebnis.emplace_back(dorn);
     }
     TAnzDorn.assign(static_cast<std::size_t>(katalog.Anzahl()), 1);
